@@ -1,0 +1,94 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "core/errors.h"
+
+#include <array>
+
+namespace quarvel::core {
+
+namespace {
+
+struct Template {
+    ErrorCode code;
+    std::string_view prefix;  // text before the first value
+    std::string_view middle;  // text between the first and second value
+    std::string_view suffix;  // text after the last value
+    int values;
+};
+
+// The fixed messages, split around their values.
+constexpr std::array<Template, 10> kTemplates{{
+    {ErrorCode::NotAReal, "'", "", "' n'est pas une valeur en virgule flottante correcte", 1},
+    {ErrorCode::NotAnInteger, "'", "", "' n'est pas une valeur entière correcte", 1},
+    {ErrorCode::DivisionByZero, "Division par zéro en virgule flottante", "", "", 0},
+    {ErrorCode::InvalidOperation, "Opération en virgule flottante incorrecte", "", "", 0},
+    {ErrorCode::RangeCheck, "Erreur de vérification d'étendue", "", "", 0},
+    {ErrorCode::IntegerOverflow, "Débordement d'entier", "", "", 0},
+    {ErrorCode::ListIndex, "Indice de liste hors limites (", "", ")", 1},
+    {ErrorCode::CannotWrite, "Impossible d'écrire dans ", "", "", 1},
+    {ErrorCode::CannotOpen, "Impossible d'ouvrir le fichier \"", "\". ", "", 2},
+    {ErrorCode::BadBitmap, "Image bitmap incorrecte", "", "", 0},
+}};
+
+const Template& templateFor(ErrorCode code) {
+    for (const auto& t : kTemplates) {
+        if (t.code == code) return t;
+    }
+    return kTemplates.front();
+}
+
+[[noreturn]] void raise(ErrorCode code, std::string_view first = {}, std::string_view second = {}) {
+    const Template& t = templateFor(code);
+    std::string message(t.prefix);
+    if (t.values >= 1) message.append(first);
+    message.append(t.middle);
+    if (t.values >= 2) message.append(second);
+    message.append(t.suffix);
+    throw QuarvelError(code, std::move(message));
+}
+
+}  // namespace
+
+QuarvelError::QuarvelError(ErrorCode code, std::string message)
+    : m_code(code), m_message(std::move(message)) {}
+
+void throwNotAReal(std::string_view text) { raise(ErrorCode::NotAReal, text); }
+void throwNotAnInteger(std::string_view text) { raise(ErrorCode::NotAnInteger, text); }
+void throwDivisionByZero() { raise(ErrorCode::DivisionByZero); }
+void throwInvalidOperation() { raise(ErrorCode::InvalidOperation); }
+void throwRangeCheck() { raise(ErrorCode::RangeCheck); }
+void throwIntegerOverflow() { raise(ErrorCode::IntegerOverflow); }
+void throwListIndex(long long index) { raise(ErrorCode::ListIndex, std::to_string(index)); }
+void throwCannotWrite(std::string_view path) { raise(ErrorCode::CannotWrite, path); }
+void throwCannotOpen(std::string_view path, std::string_view reason) {
+    raise(ErrorCode::CannotOpen, path, reason);
+}
+void throwBadBitmap() { raise(ErrorCode::BadBitmap); }
+
+std::string errorBoxText(std::string_view message) {
+    std::string text(message);
+    if (!text.empty() && static_cast<unsigned char>(text.back()) > static_cast<unsigned char>('.')) {
+        text.push_back('.');
+    }
+    return text;
+}
+
+bool isFixedMessage(std::string_view message) {
+    for (const auto& t : kTemplates) {
+        const std::size_t fixedLength = t.prefix.size() + t.middle.size() + t.suffix.size();
+        if (message.size() < fixedLength) continue;
+        if (!message.starts_with(t.prefix) || !message.ends_with(t.suffix)) continue;
+        if (t.values == 0) {
+            if (message.size() == fixedLength) return true;
+            continue;
+        }
+        if (t.values == 2) {
+            const auto inner = message.substr(t.prefix.size(), message.size() - t.prefix.size() - t.suffix.size());
+            if (inner.find(t.middle) != std::string_view::npos) return true;
+            continue;
+        }
+        return true;
+    }
+    return false;
+}
+
+}  // namespace quarvel::core

@@ -1,0 +1,57 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <exception>
+#include <string>
+#include <string_view>
+
+namespace quarvel::core {
+
+// The fixed failures the user can be shown. Each carries one French text; the
+// ones with a place for a value get it when the error is raised.
+enum class ErrorCode {
+    NotAReal,          // "'%s' n'est pas une valeur en virgule flottante correcte"
+    NotAnInteger,      // "'%s' n'est pas une valeur entière correcte"
+    DivisionByZero,    // "Division par zéro en virgule flottante"
+    InvalidOperation,  // "Opération en virgule flottante incorrecte"
+    RangeCheck,        // "Erreur de vérification d'étendue"
+    IntegerOverflow,   // "Débordement d'entier"
+    ListIndex,         // "Indice de liste hors limites (%d)"
+    CannotWrite,       // "Impossible d'écrire dans %s"
+    CannotOpen,        // "Impossible d'ouvrir le fichier "%s". %s"
+    BadBitmap,         // "Image bitmap incorrecte"
+};
+
+class QuarvelError : public std::exception {
+public:
+    QuarvelError(ErrorCode code, std::string message);
+    ErrorCode code() const noexcept { return m_code; }
+    const std::string& message() const noexcept { return m_message; }
+    const char* what() const noexcept override { return m_message.c_str(); }
+
+private:
+    ErrorCode m_code;
+    std::string m_message;
+};
+
+// Builders for each failure, with the offending text or path put in.
+[[noreturn]] void throwNotAReal(std::string_view text);
+[[noreturn]] void throwNotAnInteger(std::string_view text);
+[[noreturn]] void throwDivisionByZero();
+[[noreturn]] void throwInvalidOperation();
+[[noreturn]] void throwRangeCheck();
+[[noreturn]] void throwIntegerOverflow();
+[[noreturn]] void throwListIndex(long long index);
+[[noreturn]] void throwCannotWrite(std::string_view path);
+[[noreturn]] void throwCannotOpen(std::string_view path, std::string_view reason);
+[[noreturn]] void throwBadBitmap();
+
+// The text of the error box: a "." is appended when the message's last
+// character has a higher code than "." (letters, digits, accented letters),
+// and not after ".", ")", a quote or a blank.
+std::string errorBoxText(std::string_view message);
+
+// True when the text is one of the fixed messages, with any value put in.
+bool isFixedMessage(std::string_view message);
+
+}  // namespace quarvel::core
