@@ -1,0 +1,69 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// computeApparentDiameter for each object, beside its floor: the same number
+// of A * cos(B + C * tau) terms summed in one plain loop over a flat array.
+#include <benchmark/benchmark.h>
+
+#include <cmath>
+#include <vector>
+
+#include "ephem/ephemeris.h"
+#include "ephem/vsop87_terms.h"
+
+using namespace quarvel::ephem;
+
+namespace {
+
+constexpr EphemerisDate kDate{6, 12, 2026};
+
+std::vector<VsopTerm> termsOf(int body) {
+    std::vector<VsopTerm> terms;
+    for (int series = 0; series < kSeriesCount; ++series) {
+        const VsopTerm* first = kSeriesTerms[static_cast<std::size_t>(series)] + kTermStart[body][series];
+        terms.insert(terms.end(), first, first + kTermCount[body][series]);
+    }
+    return terms;
+}
+
+// The terms one call evaluates: the Earth's always, the planet's for a planet,
+// and eleven more for the Moon's distance.
+std::vector<VsopTerm> floorTerms(int object) {
+    std::vector<VsopTerm> terms = termsOf(kEarth);
+    if (object >= kMars && object <= kSaturn) {
+        const auto planet = termsOf(object - 1);
+        terms.insert(terms.end(), planet.begin(), planet.end());
+    }
+    if (object == kMoon) terms.insert(terms.end(), 11, VsopTerm{1.0f, 0.5f, 2.0f});
+    return terms;
+}
+
+void BM_ApparentDiameter(benchmark::State& state) {
+    const int object = static_cast<int>(state.range(0));
+    ApparentDiameter result;
+    EphemerisDate date = kDate;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(date);
+        computeApparentDiameter(date, object, result);
+        benchmark::DoNotOptimize(result);
+    }
+    state.counters["terms"] = static_cast<double>(floorTerms(object).size());
+}
+
+void BM_Floor(benchmark::State& state) {
+    const auto terms = floorTerms(static_cast<int>(state.range(0)));
+    double tau = timeArguments(julianDay(kDate.day, kDate.month, kDate.year)).tau;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(tau);
+        double sum = 0;
+        for (const auto& t : terms) {
+            sum += static_cast<double>(t.a) * std::cos(static_cast<double>(t.b) + static_cast<double>(t.c) * tau);
+        }
+        benchmark::DoNotOptimize(sum);
+    }
+    state.counters["terms"] = static_cast<double>(terms.size());
+}
+
+// Objects 0 Sun to 4 Saturn.
+BENCHMARK(BM_ApparentDiameter)->DenseRange(0, 4);
+BENCHMARK(BM_Floor)->DenseRange(0, 4);
+
+}  // namespace

@@ -1,0 +1,130 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "ephem/ephemeris.h"
+
+#include <cmath>
+
+#include "core/constants.h"
+#include "ephem/vsop87_terms.h"
+
+namespace quarvel::ephem {
+
+namespace {
+
+using core::kDegreesToRadians;
+using core::kRadiansToDegrees;
+
+// Int(x) of the almanacs: truncation toward zero.
+double integerPart(double x) { return std::trunc(x); }
+
+double seriesSum(int body, int series, double tau) {
+    const VsopTerm* terms = kSeriesTerms[static_cast<std::size_t>(series)] + kTermStart[body][series];
+    const int count = kTermCount[body][series];
+    double sum = 0;
+    for (int i = 0; i < count; ++i) {
+        sum += static_cast<double>(terms[i].a) *
+               std::cos(static_cast<double>(terms[i].b) + static_cast<double>(terms[i].c) * tau);
+    }
+    return sum;
+}
+
+// (((((X5 tau + X4) tau + X3) tau + X2) tau + X1) tau + X0) / 1e8 for the six
+// series starting at `first`.
+double polynomial(int body, int first, double tau) {
+    double value = 0;
+    for (int n = 5; n >= 0; --n) value = value * tau + seriesSum(body, first + n, tau);
+    return value / 1e8;
+}
+
+double radiansOfDegrees(double degrees) { return normalizeDegrees(degrees) * kDegreesToRadians; }
+
+}  // namespace
+
+double julianDay(int day, int month, int year) {
+    int y = year;
+    int m = month;
+    if (month <= 2) {
+        y = year - 1;
+        m = month + 12;
+    }
+    const double a = integerPart(y / 100.0);
+    const double b = 2 - a + integerPart(a / 4);
+    return integerPart(365.25 * (y + 4716)) + integerPart(30.6001 * (m + 1)) + day + b - 1524.5;
+}
+
+double normalizeDegrees(double x) {
+    double r = (x / 360 - integerPart(x / 360)) * 360;
+    if (x < 0) r += 360;
+    return r;
+}
+
+double fractionalPart(double x) { return x - integerPart(x); }
+
+TimeArguments timeArguments(double jd) {
+    TimeArguments time;
+    time.jd = jd;
+    time.t = (jd - 2451545) / 36525;
+    time.tau = time.t / 10;
+    time.t2 = time.t * time.t;
+    time.t3 = time.t * time.t * time.t;
+    time.t4 = time.t2 * time.t2;
+    return time;
+}
+
+HeliocentricPosition computeHeliocentric(int body, double tau) {
+    constexpr int kL = 0, kB = 6, kR = 12;
+    HeliocentricPosition p;
+    p.longitude = normalizeDegrees(polynomial(body, kL, tau) * kRadiansToDegrees) / kRadiansToDegrees;
+    p.latitude = polynomial(body, kB, tau);
+    p.radius = polynomial(body, kR, tau);
+    return p;
+}
+
+double moonDistance(const TimeArguments& time) {
+    const double t = time.t;
+    const double d = radiansOfDegrees(297.8502042 + 445267.1115168 * t - 0.00163 * time.t2 + time.t3 / 545868 -
+                                      time.t4 / 113065000);
+    const double m = radiansOfDegrees(357.5291092 + 35999.0502909 * t - 0.0001536 * time.t2 + time.t3 / 24490000);
+    const double mp = radiansOfDegrees(134.9634114 + 477198.8676313 * t + 0.008997 * time.t2 + time.t3 / 69699 -
+                                       time.t4 / 14712000);
+    const double sum = -20905355 * std::cos(mp) - 3699111 * std::cos(2 * d - mp) - 2955968 * std::cos(2 * d) -
+                       569925 * std::cos(2 * mp) + 246158 * std::cos(2 * d - 2 * mp) -
+                       204586 * std::cos(2 * d - m) - 170733 * std::cos(2 * d + mp) -
+                       152138 * std::cos(2 * d - m - mp) - 129620 * std::cos(m - mp) + 108743 * std::cos(d) +
+                       104755 * std::cos(m + mp);
+    return 385000.56 + sum / 1000;
+}
+
+void computeApparentDiameter(const EphemerisDate& date, int object, ApparentDiameter& result) {
+    if (object < kSun || object > kPleiades) return;
+    const TimeArguments time = timeArguments(julianDay(date.day, date.month, date.year));
+    const HeliocentricPosition earth = computeHeliocentric(kEarth, time.tau);
+    switch (object) {
+    case kSun:
+        result.distance = earth.radius;
+        result.arcsec = kSunArcsecAtOneAu / earth.radius;
+        result.arcmin = result.arcsec / 60;
+        return;
+    case kMoon:
+        result.distance = moonDistance(time);
+        result.arcsec = kMoonArcsecAtOneKm / result.distance;
+        result.arcmin = result.arcsec / 60;
+        return;
+    case kPleiades:
+        result.arcsec = kPleiadesArcsec;
+        result.arcmin = kPleiadesArcsec / 60;
+        return;
+    default:
+        break;
+    }
+    const HeliocentricPosition planet = computeHeliocentric(object - 1, time.tau);
+    const double x = planet.radius * std::cos(planet.latitude) * std::cos(planet.longitude) -
+                     earth.radius * std::cos(earth.latitude) * std::cos(earth.longitude);
+    const double y = planet.radius * std::cos(planet.latitude) * std::sin(planet.longitude) -
+                     earth.radius * std::cos(earth.latitude) * std::sin(earth.longitude);
+    const double z = planet.radius * std::sin(planet.latitude) - earth.radius * std::sin(earth.latitude);
+    result.distance = std::sqrt(x * x + y * y + z * z);
+    constexpr double kArcsecAtOneAu[] = {0, 0, kMarsArcsecAtOneAu, kJupiterArcsecAtOneAu, kSaturnArcsecAtOneAu};
+    result.arcsec = kArcsecAtOneAu[object] / result.distance;
+}
+
+}  // namespace quarvel::ephem

@@ -1,0 +1,78 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Compares the apparent diameters with those from the geocentric distances of
+// PyEphem (full VSOP87 for the Sun and planets, ELP for the Moon), written by
+// tools/ephem_reference.py for 0 h TT of 241 dates from 1600 to 2800. The same
+// size constants turn both distances into diameters, so the comparison tests
+// the series, their terms, signs and units. Tolerances: the Sun 0.05", the
+// planets 0.01", the Moon 2" (its distance series keeps eleven terms only).
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "ephem/ephemeris.h"
+
+using namespace quarvel::ephem;
+
+namespace {
+
+struct Reference {
+    int day, month, year;
+    double distance[5];  // Sun AU, Moon km, Mars, Jupiter, Saturn AU
+};
+
+std::vector<Reference> readReferences() {
+    std::ifstream in(QUARVEL_EPHEM_REFERENCE);
+    std::vector<Reference> rows;
+    std::string line;
+    std::getline(in, line);  // header
+    while (std::getline(in, line)) {
+        std::istringstream fields(line);
+        Reference r{};
+        char comma;
+        fields >> r.day >> comma >> r.month >> comma >> r.year;
+        for (double& d : r.distance) fields >> comma >> d;
+        if (fields) rows.push_back(r);
+    }
+    return rows;
+}
+
+struct Body {
+    const char* name;
+    int object;
+    double sizeAtUnitDistance;
+    double toleranceArcsec;
+};
+
+TEST(ReferenceEphemeris, DiametersAgreeOver1600To2800) {
+    const auto rows = readReferences();
+    ASSERT_GE(rows.size(), 200u);
+    const Body bodies[] = {
+        {"Sun", kSun, kSunArcsecAtOneAu, 0.05},
+        {"Moon", kMoon, kMoonArcsecAtOneKm, 2.0},
+        {"Mars", kMars, kMarsArcsecAtOneAu, 0.01},
+        {"Jupiter", kJupiter, kJupiterArcsecAtOneAu, 0.01},
+        {"Saturn", kSaturn, kSaturnArcsecAtOneAu, 0.01},
+    };
+    for (std::size_t b = 0; b < std::size(bodies); ++b) {
+        double worst = 0;
+        for (const auto& r : rows) {
+            ApparentDiameter result;
+            computeApparentDiameter({static_cast<std::uint16_t>(r.day), static_cast<std::uint16_t>(r.month),
+                                     static_cast<std::uint16_t>(r.year)},
+                                    bodies[b].object, result);
+            const double expected = bodies[b].sizeAtUnitDistance / r.distance[b];
+            const double error = std::fabs(result.arcsec - expected);
+            worst = std::max(worst, error);
+            EXPECT_LE(error, bodies[b].toleranceArcsec)
+                << bodies[b].name << " on " << r.day << '/' << r.month << '/' << r.year;
+        }
+        RecordProperty(std::string(bodies[b].name) + "_worst_arcsec", std::to_string(worst));
+        std::cout << bodies[b].name << ": worst difference " << worst << "\"\n";
+    }
+}
+
+}  // namespace
