@@ -10,7 +10,7 @@ PACKAGES := cmake make g++ pkg-config qt6-base-dev qt6-qpa-plugins libgl-dev lib
             libgtest-dev libgmock-dev libbenchmark-dev
 SUDO := $(if $(filter 0,$(shell id -u)),,sudo)
 
-.PHONY: all setup build run test bench sanitize clean
+.PHONY: all setup build run test bench sanitize fuzz clean
 
 all: build
 
@@ -45,5 +45,27 @@ sanitize: setup
 	cmake --build $(BUILD)-sanitize -j $(JOBS)
 	cd $(BUILD)-sanitize && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
 
+# Each libFuzzer target for FUZZ_SECONDS, built with clang.
+FUZZ_SECONDS ?= 60
+FUZZ_PACKAGES := clang libclang-rt-14-dev
+FUZZERS := ini_fuzzer
+fuzz: setup
+	@missing=""; \
+	for p in $(FUZZ_PACKAGES); do \
+	  dpkg-query -W -f='$${Status}' $$p 2>/dev/null | grep -q "install ok installed" || missing="$$missing $$p"; \
+	done; \
+	if [ -n "$$missing" ]; then \
+	  $(SUDO) apt-get update && DEBIAN_FRONTEND=noninteractive $(SUDO) apt-get install -y --no-install-recommends $$missing; \
+	fi
+	CC=clang CXX=clang++ cmake -S . -B $(BUILD)-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQUARVEL_FUZZ=ON \
+	  -DQUARVEL_BENCH=OFF -DCMAKE_CXX_FLAGS="-fsanitize=fuzzer-no-link,address,undefined"
+	cmake --build $(BUILD)-fuzz -j $(JOBS) --target $(FUZZERS)
+	@for f in $(FUZZERS); do \
+	  corpus=$$(mktemp -d); cp fuzz/corpus/$${f%_fuzzer}/* $$corpus/ 2>/dev/null; \
+	  log=$$corpus.log; echo "== $$f"; \
+	  $(BUILD)-fuzz/fuzz/$$f -max_total_time=$(FUZZ_SECONDS) -timeout=5 $$corpus > $$log 2>&1; rc=$$?; \
+	  tail -n 3 $$log; [ $$rc -eq 0 ] || exit $$rc; \
+	done
+
 clean:
-	rm -rf $(BUILD) $(BUILD)-sanitize
+	rm -rf $(BUILD) $(BUILD)-sanitize $(BUILD)-fuzz

@@ -1,0 +1,94 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "catalogues/telescopes.h"
+
+#include <gtest/gtest.h>
+
+#include <set>
+
+using namespace quarvel::catalogues;
+
+namespace {
+
+TEST(TelescopeCatalogue, HasUniqueNamesAndPositiveValues) {
+    EXPECT_EQ(kTelescopes.size(), 83u);
+    std::set<std::string_view> names;
+    int withoutValues = 0;
+    for (const auto& row : kTelescopes) {
+        EXPECT_TRUE(names.insert(row.name).second) << row.name;
+        if (!row.optics) {
+            ++withoutValues;
+            continue;
+        }
+        EXPECT_GT(row.optics->diameterMm, 0) << row.name;
+        EXPECT_GT(row.optics->focalMm, 0) << row.name;
+    }
+    EXPECT_EQ(withoutValues, 2);  // the personal configuration and the 12" Schmidt-Cassegrain
+    EXPECT_EQ(kTelescopes[0].name, kPersonalConfiguration);
+}
+
+TEST(TelescopeCatalogue, KeepsTheRowsAsListed) {
+    struct Case {
+        const char* name;
+        int row;
+        double diameter, focal;
+    };
+    const Case cases[] = {
+        {"Takahashi CN-212", 66, 212, 2638}, {"Takahashi Mewlon-180", 62, 180, 355},
+        {"Ritchey-Chrétien 6\"", 37, 152, 137}, {"Newton 200/1000", 32, 200, 1000},
+        {"Lunette 66/400", 11, 66, 400},     {"William Optics Zenithstar 80", 82, 80, 545},
+    };
+    for (const auto& c : cases) {
+        const auto row = findTelescopeRow(c.name);
+        ASSERT_EQ(row, c.row) << c.name;
+        const auto& optics = kTelescopes[static_cast<std::size_t>(*row)].optics;
+        ASSERT_TRUE(optics.has_value());
+        EXPECT_EQ(optics->diameterMm, c.diameter) << c.name;
+        EXPECT_EQ(optics->focalMm, c.focal) << c.name;
+    }
+    EXPECT_EQ(findTelescopeRow("Schmidt-Cassegrain 12\""), 47);
+    EXPECT_FALSE(kTelescopes[47].optics.has_value());
+    EXPECT_FALSE(findTelescopeRow("takahashi cn-212").has_value());
+}
+
+TEST(FocalFactors, ComboHasThirteenRows) {
+    const auto items = focalFactorComboItems();
+    ASSERT_EQ(items.size(), 13u);
+    EXPECT_EQ(items[0], "Aucun");
+    EXPECT_EQ(items[3], "0.73 x");
+    EXPECT_EQ(items[12], "Autre");
+}
+
+TEST(FocalFactors, SuffixesFollowTheRowOrTheGeneralForm) {
+    struct Case {
+        int row;
+        double factor;
+        const char* suffix;
+    };
+    const Case cases[] = {
+        {0, 1.0, ""},
+        {1, 0.33, " + Réducteur 0.33 x"},
+        {2, 0.5, " + Réducteur 0.5 x"},
+        {4, 0.8, " + Réducteur 0.8 x"},
+        {5, 1.6, " + Barlow 1.6 x"},
+        {6, 2.0, " + Barlow 2 x"},
+        {8, 2.7, " + Barlow 2.7 x"},
+        {9, 3.0, " + Barlow 3 x"},
+        {11, 5.0, " + Barlow 5 x"},
+        {12, 1.25, " + Barlow 1 x"},
+        {12, 0.63, " + Barlow 1 x"},
+        {12, 2.5, " + Barlow 3 x"},
+    };
+    for (const auto& c : cases) EXPECT_EQ(telescopeSuffix(c.row, c.factor), c.suffix) << c.row << ' ' << c.factor;
+}
+
+TEST(FocalFactors, SavedLabelsFindTheirRow) {
+    EXPECT_EQ(focalFactorRowForLabel("Aucune"), 0);
+    EXPECT_EQ(focalFactorRowForLabel("0.5 x"), 2);
+    EXPECT_EQ(focalFactorRowForLabel("5 x"), 11);
+    EXPECT_FALSE(focalFactorRowForLabel("Aucun").has_value());  // the combo's text, not the label
+    EXPECT_FALSE(focalFactorRowForLabel("1.25").has_value());
+    EXPECT_FALSE(focalFactorRowForLabel("0.5x").has_value());
+    EXPECT_DOUBLE_EQ(kFocalFactors[3].factor, 0.73);
+}
+
+}  // namespace

@@ -1,0 +1,58 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "config/ini_file.h"
+
+namespace quarvel::config {
+
+inline constexpr std::string_view kFileName = "Quarvel.ini";
+inline constexpr std::string_view kSection = "parametres";
+
+// The twelve keys, in the order a new file gets them.
+inline constexpr std::string_view kKeyTelescope = "Télescope";
+inline constexpr std::string_view kKeyBarlow = "Barlow";
+inline constexpr std::string_view kKeyDiameter = "Diamètre";
+inline constexpr std::string_view kKeyFocal = "Focale";
+inline constexpr std::string_view kKeyFilter = "Filtre";
+inline constexpr std::string_view kKeyCamera = "Caméra";
+inline constexpr std::string_view kKeySensor = "Capteur";
+inline constexpr std::string_view kKeySensorX = "CapteurX";
+inline constexpr std::string_view kKeySensorY = "CapteurY";
+inline constexpr std::string_view kKeyPixelX = "CapteurPxX";
+inline constexpr std::string_view kKeyPixelY = "CapteurPxY";
+inline constexpr std::string_view kKeySquarePixels = "PixelCarré";
+
+inline constexpr std::array<std::string_view, 12> kKeys{
+    kKeyTelescope, kKeyBarlow,  kKeyDiameter, kKeyFocal, kKeyFilter, kKeyCamera,
+    kKeySensor,    kKeySensorX, kKeySensorY,  kKeyPixelX, kKeyPixelY, kKeySquarePixels,
+};
+
+// What a load finds in the file, each missing key at its default: a 212 mm
+// aperture at 2628 mm, no factor, no filter, the "HiSis-22" camera and the
+// "KAF0400" sensor of 768 x 512 pixels of 9 um, square pixels.
+struct Settings {
+    std::string telescope = "Takahashi CN-212";
+    std::string barlow = "Aucune";
+    std::int32_t diameterMm = 212;
+    std::int32_t focalMm = 2628;  // saved as a real, read back as a whole number
+    std::int32_t filter = 0;
+    std::string camera = "HiSis-22";
+    std::string sensor = "KAF0400";
+    std::string sensorX = "768";
+    std::string sensorY = "512";
+    std::string pixelX = "9";
+    std::string pixelY = "9";
+    std::int32_t squarePixels = 0;  // 0 "Oui", 1 "Non"
+};
+
+Settings readSettings(const IniFile& file);
+
+// The configuration file beside the executable at that path.
+std::string configPathBeside(std::string_view executablePath);
+
+}  // namespace quarvel::config

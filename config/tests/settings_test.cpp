@@ -1,0 +1,71 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "config/settings.h"
+
+#include <gtest/gtest.h>
+
+#include "config/tests/ini_test_support.h"
+
+using namespace quarvel::config;
+using namespace quarvel::config::testing;
+
+namespace {
+
+TEST(Settings, AMissingFileGivesTheDefaults) {
+    TemporaryDirectory dir;
+    const Settings s = readSettings(IniFile(dir.file("Quarvel.ini")));
+    EXPECT_EQ(s.telescope, "Takahashi CN-212");
+    EXPECT_EQ(s.barlow, "Aucune");
+    EXPECT_EQ(s.diameterMm, 212);
+    EXPECT_EQ(s.focalMm, 2628);
+    EXPECT_EQ(s.filter, 0);
+    EXPECT_EQ(s.camera, "HiSis-22");
+    EXPECT_EQ(s.sensor, "KAF0400");
+    EXPECT_EQ(s.sensorX, "768");
+    EXPECT_EQ(s.sensorY, "512");
+    EXPECT_EQ(s.pixelX, "9");
+    EXPECT_EQ(s.pixelY, "9");
+    EXPECT_EQ(s.squarePixels, 0);
+}
+
+TEST(Settings, TheTwelveKeysRoundTripWithAccentedText) {
+    TemporaryDirectory dir;
+    IniFile ini(dir.file("Quarvel.ini"));
+    const std::string values[] = {"Ritchey-Chrétien 8\"", "0.5 x", "203", "1624", "3", "Caméra spéciale",
+                                  "Inconnu", "1000", "800", "5.5", "6", "1"};
+    for (std::size_t i = 0; i < kKeys.size(); ++i) ini.writeString(kSection, kKeys[i], values[i]);
+    const Settings s = readSettings(ini);
+    EXPECT_EQ(s.telescope, values[0]);
+    EXPECT_EQ(s.barlow, "0.5 x");
+    EXPECT_EQ(s.diameterMm, 203);
+    EXPECT_EQ(s.focalMm, 1624);
+    EXPECT_EQ(s.filter, 3);
+    EXPECT_EQ(s.camera, "Caméra spéciale");
+    EXPECT_EQ(s.sensor, "Inconnu");
+    EXPECT_EQ(s.sensorX, "1000");
+    EXPECT_EQ(s.sensorY, "800");
+    EXPECT_EQ(s.pixelX, "5.5");
+    EXPECT_EQ(s.pixelY, "6");
+    EXPECT_EQ(s.squarePixels, 1);
+    EXPECT_EQ(readBytes(ini.path()),
+              "[parametres]\r\nT\xE9lescope=Ritchey-Chr\xE9tien 8\"\r\nBarlow=0.5 x\r\nDiam\xE8tre=203\r\n"
+              "Focale=1624\r\nFiltre=3\r\nCam\xE9ra=Cam\xE9ra sp\xE9" "ciale\r\nCapteur=Inconnu\r\n"
+              "CapteurX=1000\r\nCapteurY=800\r\nCapteurPxX=5.5\r\nCapteurPxY=6\r\nPixelCarr\xE9=1\r\n");
+}
+
+TEST(Settings, WholeNumberKeysThatAreNotWholeTakeTheirDefaults) {
+    TemporaryDirectory dir;
+    IniFile ini(dir.file("Quarvel.ini"));
+    writeBytes(ini.path(), "[parametres]\r\nDiam\xE8tre=203.5\r\nFocale=1624.5\r\nFiltre=0x2\r\nPixelCarr\xC9=oui\r\n");
+    const Settings s = readSettings(ini);
+    EXPECT_EQ(s.diameterMm, 212);
+    EXPECT_EQ(s.focalMm, 2628);
+    EXPECT_EQ(s.filter, 2);
+    EXPECT_EQ(s.squarePixels, 0);
+}
+
+TEST(Settings, TheFileLivesBesideTheExecutable) {
+    EXPECT_EQ(configPathBeside("/opt/quarvel/quarvel"), "/opt/quarvel/Quarvel.ini");
+    EXPECT_EQ(configPathBeside("/quarvel"), "/Quarvel.ini");
+}
+
+}  // namespace
