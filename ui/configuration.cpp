@@ -1,0 +1,125 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Quarvel.ini: load, save, and the reset of the visible page's fields.
+#include "catalogues/sensors.h"
+#include "catalogues/telescopes.h"
+#include "config/settings.h"
+#include "core/number_format.h"
+#include "core/parse.h"
+#include "ui/main_form.h"
+
+namespace quarvel::ui {
+
+namespace {
+
+constexpr int kFilterCount = static_cast<int>(core::kFilters.size());
+
+// Clears a flag however the scope ends.
+class Flag {
+public:
+    explicit Flag(bool& flag) : m_flag(flag) { m_flag = true; }
+    ~Flag() { m_flag = false; }
+    Flag(const Flag&) = delete;
+    Flag& operator=(const Flag&) = delete;
+
+private:
+    bool& m_flag;
+};
+
+}  // namespace
+
+void MainForm::load() {
+    // Re-applying "Données sauvegardées" while loading would load again,
+    // inside this load: the outer load's result stands.
+    if (m_loading) return;
+    const Flag loading(m_loading);
+    if (cbCapteurs.selected() < 0) cbCapteurs.select(0);
+    const config::Settings saved = config::readSettings(config::IniFile(m_env.configPath));
+    instrument.telescopeName = saved.telescope;
+    instrument.telescopeLabel = saved.telescope;
+    instrument.focalFactorLabel = saved.barlow;
+    eDiam.setText(std::to_string(saved.diameterMm));
+    eFocale.setText(std::to_string(saved.focalMm));
+    // A row the group does not have is taken as missing.
+    rgFiltre.select(saved.filter >= 0 && saved.filter < kFilterCount ? saved.filter : 0);
+    cameraName = saved.camera;
+    eNomCamera.setText(cameraName);
+    sensorName = saved.sensor;
+
+    TelescopesForm& telescopes = m_dialogs.telescopes;
+    if (const auto row = catalogues::focalFactorRowForLabel(instrument.focalFactorLabel)) {
+        telescopes.cbRedMult.select(*row);
+        instrument.focalFactor = catalogues::kFocalFactors[static_cast<std::size_t>(*row)].factor;
+    } else if (const auto typed = core::tryParseReal(instrument.focalFactorLabel)) {
+        // A factor typed under "Autre" comes back as "Autre" with its number.
+        telescopes.cbRedMult.select(catalogues::kOtherFactorRow);
+        telescopes.eAutreRM.setText(instrument.focalFactorLabel);
+        telescopes.eAutreRM.setVisible(true);
+        instrument.focalFactor = *typed;
+    } else if (instrument.focalFactor == 0) {
+        // Nothing usable and no factor yet: none, rather than a focal length of 0.
+        telescopes.cbRedMult.select(catalogues::kNoFactorRow);
+        instrument.focalFactor = 1.0;
+        instrument.focalFactorLabel = std::string(catalogues::kFocalFactors[0].label);
+    }
+    eFocale.setItalic(telescopes.cbRedMult.selected() != catalogues::kNoFactorRow);
+    instrument.baseFocal = saved.focalMm;
+    const std::int32_t focal = core::roundHalfEven(instrument.baseFocal * instrument.focalFactor);
+    eFocale.setText(std::to_string(focal));
+    instrument.focal = focal;
+
+    selectMainSensorRowOf(sensorName);
+    if (const auto row = catalogues::findTelescopeRow(instrument.telescopeName)) telescopes.lbTelescopes.select(*row);
+    eNomCamera.setText(cameraName);
+    eNbPixelsX.setText(saved.sensorX);
+    eNbPixelsY.setText(saved.sensorY);
+    eTaillePixelsX.setText(saved.pixelX);
+    eTaillePixelsY.setText(saved.pixelY);
+    rgPixelC.select(saved.squarePixels == 1 ? 1 : 0);
+    for (EditField* field : {&eNomCamera, &eNbPixelsX, &eNbPixelsY, &eTaillePixelsX, &eTaillePixelsY}) {
+        field->setEnabled(false);
+    }
+    rgPixelC.setEnabled(false);
+}
+
+void MainForm::save() {
+    if (cbCapteurs.selected() < catalogues::kMainCommandRows) cbCapteurs.select(1);
+    const config::IniFile file(m_env.configPath);
+    const auto write = [&file](std::string_view key, const std::string& value) {
+        file.writeString(config::kSection, key, value);
+    };
+    write(config::kKeyTelescope, instrument.telescopeName);
+    write(config::kKeyBarlow, instrument.focalFactorLabel);
+    write(config::kKeyDiameter, std::to_string(core::parseInteger(eDiam.text())));
+    write(config::kKeyFocal, core::shortest(instrument.baseFocal));
+    write(config::kKeyFilter, std::to_string(instrument.filterIndex));
+    write(config::kKeyCamera, cameraName);
+    write(config::kKeySensor, sensorName);
+    write(config::kKeySensorX, eNbPixelsX.text());
+    write(config::kKeySensorY, eNbPixelsY.text());
+    write(config::kKeyPixelX, eTaillePixelsX.text());
+    write(config::kKeyPixelY, eTaillePixelsY.text());
+    write(config::kKeySquarePixels, std::to_string(rgPixelC.selected()));
+}
+
+void MainForm::reset() {
+    const int page = TabbedNotebook1.activePage();
+    if (page == 0) {
+        eDiam.setText("");
+        eFocale.setText("");
+        rgFiltre.select(0);
+        for (EditField* field : {&eFD, &ePR, &ePS}) field->setText("");
+        cbCapteurs.select(0);
+        rgPixelC.select(0);
+        for (EditField* field : {&eNbPixelsX, &eNbPixelsY, &eTaillePixelsX, &eTaillePixelsY, &eTaillePixelsMMX,
+                                 &eTaillePixelsMMY, &eTaillePixelsMMD, &eEchant, &eChampHor, &eChampVer}) {
+            field->setText("");
+        }
+    }
+    if (page == 0 || page == 2) {
+        for (EditField* field : {&eObjet1X, &eObjet1Y, &eObjet2X, &eObjet2Y, &eSepPx, &eSepSec, &eFocTh, &eFocReel}) {
+            field->setText("");
+        }
+    }
+}
+
+}  // namespace quarvel::ui

@@ -1,0 +1,61 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "ui/form/form.h"
+
+namespace quarvel::ui {
+
+using form::Button;
+using form::Calendar;
+using form::EditField;
+using form::Form;
+using form::Guard;
+using form::ListControl;
+using form::RadioGroup;
+
+// "Quitter": whether to save before the program ends.
+class QuitForm : public Form {
+public:
+    explicit QuitForm(Guard& guard);
+    RadioGroup& rgSauveConfig;
+    Button& bbQuitOK;
+    Button& bbQuitCancel;
+};
+
+// "Liste de caméras" and "Liste d'appareils photos numériques": a model list
+// and its two buttons.
+class ModelListForm : public Form {
+public:
+    enum class Kind { Cameras, Dslrs };
+    ModelListForm(Kind kind, Guard& guard);
+    Kind kind() const { return m_kind; }
+    ListControl& list;
+    Button& bbOK;
+    Button& bbCancel;
+
+private:
+    Kind m_kind;
+};
+
+// "Nouvelle date".
+class DateForm : public Form {
+public:
+    explicit DateForm(Guard& guard);
+    Calendar& MonthCalendar1;
+    Button& bbDateOK;
+    Button& bbDateCancel;
+    Button& bbNow;
+};
+
+// "Telescopes": the telescope list and the reducer or Barlow.
+class TelescopesForm : public Form {
+public:
+    explicit TelescopesForm(Guard& guard);
+    ListControl& lbTelescopes;
+    ListControl& cbRedMult;
+    EditField& eAutreRM;
+    Button& bbOK;
+    Button& bbCancel;
+};
+
+}  // namespace quarvel::ui

@@ -1,0 +1,133 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "ui/form/controls.h"
+
+#include <algorithm>
+
+namespace quarvel::ui::form {
+
+Control::Control(std::string name) : m_name(std::move(name)) {}
+
+void Control::changed() {
+    if (m_watcher) m_watcher();
+}
+
+void Control::setEnabled(bool enabled) {
+    if (m_enabled == enabled) return;
+    m_enabled = enabled;
+    changed();
+}
+
+void Control::setVisible(bool visible) {
+    if (m_visible == visible) return;
+    m_visible = visible;
+    changed();
+}
+
+void Control::setCaption(std::string caption) {
+    if (m_caption == caption) return;
+    m_caption = std::move(caption);
+    changed();
+}
+
+void EditField::setText(std::string text) {
+    if (m_text == text) return;
+    m_text = std::move(text);
+    changed();
+    if (onChange) onChange();
+}
+
+void EditField::setItalic(bool italic) {
+    if (m_italic == italic) return;
+    m_italic = italic;
+    changed();
+}
+
+void EditField::setReadOnly(bool readOnly) {
+    if (m_readOnly == readOnly) return;
+    m_readOnly = readOnly;
+    changed();
+}
+
+void Label::setBounds(int left, int top, int width, int height) {
+    if (left == m_left && top == m_top && width == m_width && height == m_height) return;
+    m_left = left;
+    m_top = top;
+    m_width = width;
+    m_height = height;
+    changed();
+}
+
+Button::Button(std::string name, std::string caption, ModalResult result)
+    : Control(std::move(name)), m_result(result) {
+    setCaption(std::move(caption));
+}
+
+RadioGroup::RadioGroup(std::string name, std::string caption, std::vector<std::string> items, int columns)
+    : Control(std::move(name)), m_items(std::move(items)), m_columns(columns) {
+    setCaption(std::move(caption));
+}
+
+void RadioGroup::select(int row) {
+    if (row < -1 || row >= static_cast<int>(m_items.size())) row = -1;
+    if (row == m_selected) return;
+    m_selected = row;
+    changed();
+    if (onClick) onClick();
+}
+
+ListControl::ListControl(std::string name, std::vector<std::string> items)
+    : Control(std::move(name)), m_items(std::move(items)) {}
+
+void ListControl::select(int row) {
+    if (row < -1 || row >= count()) row = -1;
+    if (row == m_selected) return;
+    m_selected = row;
+    m_text = row >= 0 ? m_items[static_cast<std::size_t>(row)] : std::string();
+    changed();
+}
+
+void ListControl::setText(std::string text) {
+    if (m_text == text) return;
+    m_text = std::move(text);
+    const auto found = std::find(m_items.begin(), m_items.end(), m_text);
+    m_selected = found == m_items.end() ? -1 : static_cast<int>(found - m_items.begin());
+    changed();
+}
+
+TrackBar::TrackBar(std::string name, int minimum, int maximum, int position)
+    : Control(std::move(name)), m_minimum(minimum), m_maximum(maximum), m_position(position) {}
+
+void TrackBar::setPosition(int position) {
+    position = std::clamp(position, m_minimum, m_maximum);
+    if (position == m_position) return;
+    m_position = position;
+    changed();
+    if (onChange) onChange();
+}
+
+Notebook::Notebook(std::string name, std::vector<std::string> pages)
+    : Control(std::move(name)), m_pages(std::move(pages)) {}
+
+void Notebook::setActivePage(int page) {
+    if (page < 0 || page >= static_cast<int>(m_pages.size()) || page == m_activePage) return;
+    m_activePage = page;
+    changed();
+}
+
+Calendar::Calendar(std::string name, CalendarDate minimum, CalendarDate maximum)
+    : Control(std::move(name)), m_minimum(minimum), m_maximum(maximum), m_date(minimum) {}
+
+void Calendar::setDate(CalendarDate date) {
+    date = std::clamp(date, m_minimum, m_maximum);
+    if (date == m_date) return;
+    m_date = date;
+    changed();
+}
+
+void Memo::setText(std::string text) {
+    if (m_text == text) return;
+    m_text = std::move(text);
+    changed();
+}
+
+}  // namespace quarvel::ui::form

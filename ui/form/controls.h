@@ -1,0 +1,210 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace quarvel::ui::form {
+
+// What every control holds for its view. A view watches one control: the
+// control calls the watcher after each change of its state.
+class Control {
+public:
+    explicit Control(std::string name);
+    virtual ~Control() = default;
+    Control(const Control&) = delete;
+    Control& operator=(const Control&) = delete;
+
+    const std::string& name() const { return m_name; }
+    bool enabled() const { return m_enabled; }
+    void setEnabled(bool enabled);
+    bool visible() const { return m_visible; }
+    void setVisible(bool visible);
+    const std::string& caption() const { return m_caption; }
+    void setCaption(std::string caption);
+    const std::string& hint() const { return m_hint; }
+    void setHint(std::string hint) { m_hint = std::move(hint); }
+
+    void watch(std::function<void()> watcher) { m_watcher = std::move(watcher); }
+
+protected:
+    void changed();
+
+private:
+    std::string m_name;
+    std::string m_caption;
+    std::string m_hint;
+    bool m_enabled = true;
+    bool m_visible = true;
+    std::function<void()> m_watcher;
+};
+
+// An edit field. Writing its text from code runs its change handling at once,
+// but only when the text actually changes, as typing does.
+class EditField : public Control {
+public:
+    using Control::Control;
+    const std::string& text() const { return m_text; }
+    void setText(std::string text);
+    bool empty() const { return m_text.empty(); }
+    bool italic() const { return m_italic; }
+    void setItalic(bool italic);
+    bool readOnly() const { return m_readOnly; }
+    void setReadOnly(bool readOnly);
+
+    std::function<void()> onChange;
+    std::function<void()> onClick;
+    // Applied to what the user types before it reaches the field.
+    std::function<std::string(std::string)> inputFilter;
+
+private:
+    std::string m_text;
+    bool m_italic = false;
+    bool m_readOnly = false;
+};
+
+// A label, a panel or a group box: a caption and a place.
+class Label : public Control {
+public:
+    using Control::Control;
+    int left() const { return m_left; }
+    int top() const { return m_top; }
+    int width() const { return m_width; }
+    int height() const { return m_height; }
+    void setBounds(int left, int top, int width, int height);
+    void setLeft(int left) { setBounds(left, m_top, m_width, m_height); }
+
+    std::function<void()> onClick;
+    std::function<void()> onDoubleClick;
+
+private:
+    int m_left = 0;
+    int m_top = 0;
+    int m_width = 0;
+    int m_height = 0;
+};
+
+enum class ModalResult { None, Ok, Cancel, Close };
+
+class Button : public Control {
+public:
+    Button(std::string name, std::string caption, ModalResult result = ModalResult::None);
+    ModalResult modalResult() const { return m_result; }
+
+    std::function<void()> onClick;
+    std::function<void()> onRightRelease;
+
+private:
+    ModalResult m_result;
+};
+
+// A radio group. Selecting a row from code runs the click handling when the
+// selection changes.
+class RadioGroup : public Control {
+public:
+    RadioGroup(std::string name, std::string caption, std::vector<std::string> items, int columns = 1);
+    const std::vector<std::string>& items() const { return m_items; }
+    int columns() const { return m_columns; }
+    int selected() const { return m_selected; }
+    void select(int row);
+
+    std::function<void()> onClick;
+    // Mouse press and release on one row's button, before and after its selection.
+    std::function<void(int row)> onMousePress;
+    std::function<void(int row)> onMouseRelease;
+
+private:
+    std::vector<std::string> m_items;
+    int m_columns;
+    int m_selected = -1;
+};
+
+// A combo box or a list box. Selecting from code is selection only; a user's
+// pick runs onChange.
+class ListControl : public Control {
+public:
+    ListControl(std::string name, std::vector<std::string> items);
+    const std::vector<std::string>& items() const { return m_items; }
+    int count() const { return static_cast<int>(m_items.size()); }
+    int selected() const { return m_selected; }
+    void select(int row);
+    // The chosen entry's text; empty when nothing is chosen.
+    const std::string& text() const { return m_text; }
+    // Sets the text and chooses the entry that carries it, if any.
+    void setText(std::string text);
+
+    std::function<void()> onChange;
+    std::function<void(char key)> onKeyPress;
+
+private:
+    std::vector<std::string> m_items;
+    int m_selected = -1;
+    std::string m_text;
+};
+
+class TrackBar : public Control {
+public:
+    TrackBar(std::string name, int minimum, int maximum, int position);
+    int minimum() const { return m_minimum; }
+    int maximum() const { return m_maximum; }
+    int position() const { return m_position; }
+    void setPosition(int position);
+
+    std::function<void()> onChange;
+
+private:
+    int m_minimum;
+    int m_maximum;
+    int m_position;
+};
+
+// The tabbed notebook: a programmatic page change runs no handling.
+class Notebook : public Control {
+public:
+    Notebook(std::string name, std::vector<std::string> pages);
+    const std::vector<std::string>& pages() const { return m_pages; }
+    int activePage() const { return m_activePage; }
+    void setActivePage(int page);
+
+    std::function<void()> onUserSwitch;
+
+private:
+    std::vector<std::string> m_pages;
+    int m_activePage = 0;
+};
+
+// A month calendar limited to a range of dates.
+struct CalendarDate {
+    int year = 2000;
+    int month = 1;
+    int day = 1;
+    auto operator<=>(const CalendarDate&) const = default;
+};
+
+class Calendar : public Control {
+public:
+    Calendar(std::string name, CalendarDate minimum, CalendarDate maximum);
+    CalendarDate date() const { return m_date; }
+    void setDate(CalendarDate date);
+    CalendarDate minimum() const { return m_minimum; }
+    CalendarDate maximum() const { return m_maximum; }
+
+private:
+    CalendarDate m_minimum;
+    CalendarDate m_maximum;
+    CalendarDate m_date;
+};
+
+// A multi-line text.
+class Memo : public Control {
+public:
+    using Control::Control;
+    const std::string& text() const { return m_text; }
+    void setText(std::string text);
+
+private:
+    std::string m_text;
+};
+
+}  // namespace quarvel::ui::form

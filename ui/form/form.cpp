@@ -1,0 +1,90 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "ui/form/form.h"
+
+#include <stdexcept>
+
+namespace quarvel::ui::form {
+
+Form::Form(std::string name, std::string caption, Guard& guard)
+    : m_name(std::move(name)), m_caption(std::move(caption)), m_guard(guard) {}
+
+Control* Form::find(const std::string& name) const {
+    for (Control* control : m_controls) {
+        if (control->name() == name) return control;
+    }
+    throw std::out_of_range("no control " + name + " in " + m_name);
+}
+
+void Form::userTypes(EditField& field, std::string text) {
+    if (!field.enabled() || field.readOnly()) return;
+    m_guard.run([&] { field.setText(field.inputFilter ? field.inputFilter(std::move(text)) : std::move(text)); });
+}
+
+void Form::userClicksInto(EditField& field) {
+    if (!field.enabled() || !field.onClick) return;
+    m_guard.run(field.onClick);
+}
+
+void Form::userClicks(Button& button) {
+    if (!button.enabled() || !button.visible()) return;
+    // The dialog's result is set before the button's handler runs, so that a
+    // failing handler still closes the dialog.
+    if (button.modalResult() != ModalResult::None) setModalResult(button.modalResult());
+    if (button.onClick) m_guard.run(button.onClick);
+    if (button.modalResult() != ModalResult::None && onClose) onClose(button.modalResult());
+}
+
+void Form::userRightReleases(Button& button) {
+    if (!button.enabled() || !button.onRightRelease) return;
+    m_guard.run(button.onRightRelease);
+}
+
+void Form::userClicks(Label& label) {
+    if (label.onClick) m_guard.run(label.onClick);
+}
+
+void Form::userDoubleClicks(Label& label) {
+    if (label.onDoubleClick) m_guard.run(label.onDoubleClick);
+}
+
+void Form::userSelects(RadioGroup& group, int row) {
+    if (!group.enabled()) return;
+    m_guard.run([&] { group.select(row); });
+}
+
+void Form::userMouseClicks(RadioGroup& group, int row) {
+    if (!group.enabled()) return;
+    if (group.onMousePress) m_guard.run([&] { group.onMousePress(row); });
+    m_guard.run([&] { group.select(row); });
+    if (group.onMouseRelease) m_guard.run([&] { group.onMouseRelease(row); });
+}
+
+void Form::userPicks(ListControl& list, int row) {
+    if (!list.enabled()) return;
+    m_guard.run([&] {
+        list.select(row);
+        if (list.onChange) list.onChange();
+    });
+}
+
+void Form::userPresses(ListControl& list, char key) {
+    if (!list.enabled() || !list.onKeyPress) return;
+    m_guard.run([&] { list.onKeyPress(key); });
+}
+
+void Form::userMoves(TrackBar& bar, int position) {
+    if (!bar.enabled()) return;
+    m_guard.run([&] { bar.setPosition(position); });
+}
+
+void Form::userSwitches(Notebook& notebook, int page) {
+    if (!notebook.enabled()) return;
+    m_guard.run([&] {
+        notebook.setActivePage(page);
+        if (notebook.onUserSwitch) notebook.onUserSwitch();
+    });
+}
+
+void Form::setModalResult(ModalResult result) { m_modalResult = result; }
+
+}  // namespace quarvel::ui::form

@@ -1,0 +1,90 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "ui/form/controls.h"
+#include "ui/form/guard.h"
+
+namespace quarvel::ui::form {
+
+class Form;
+
+// Shows a dialog modally and returns how it closed: a nested event loop in
+// the program, a script that plays the user's actions in tests.
+class ModalHost {
+public:
+    virtual ~ModalHost() = default;
+    virtual ModalResult showModal(Form& dialog) = 0;
+};
+
+// A window: it owns its controls and their handlers. User events enter
+// through the user... entries, each run under the guard.
+class Form {
+public:
+    Form(std::string name, std::string caption, Guard& guard);
+    virtual ~Form() = default;
+    Form(const Form&) = delete;
+    Form& operator=(const Form&) = delete;
+
+    const std::string& name() const { return m_name; }
+    const std::string& caption() const { return m_caption; }
+    Guard& guard() const { return m_guard; }
+
+    // Every control of the window, for the views and the tests.
+    const std::vector<Control*>& controls() const { return m_controls; }
+    Control* find(const std::string& name) const;
+    template <typename T>
+    T& get(const std::string& name) const;
+
+    // User events.
+    void userTypes(EditField& field, std::string text);
+    void userClicksInto(EditField& field);
+    void userClicks(Button& button);
+    void userRightReleases(Button& button);
+    void userClicks(Label& label);
+    void userDoubleClicks(Label& label);
+    void userSelects(RadioGroup& group, int row);
+    // A mouse click on one row of a radio group: press, selection, release.
+    void userMouseClicks(RadioGroup& group, int row);
+    void userPicks(ListControl& list, int row);
+    void userPresses(ListControl& list, char key);
+    void userMoves(TrackBar& bar, int position);
+    void userSwitches(Notebook& notebook, int page);
+
+    // A dialog's result: set by a button that closes it, before its handler runs.
+    ModalResult modalResult() const { return m_modalResult; }
+    void setModalResult(ModalResult result);
+    std::function<void(ModalResult)> onClose;
+
+protected:
+    template <typename T, typename... Args>
+    T& add(Args&&... args);
+
+private:
+    std::string m_name;
+    std::string m_caption;
+    Guard& m_guard;
+    std::vector<Control*> m_controls;
+    std::vector<std::unique_ptr<Control>> m_owned;
+    ModalResult m_modalResult = ModalResult::None;
+};
+
+template <typename T, typename... Args>
+T& Form::add(Args&&... args) {
+    auto control = std::make_unique<T>(std::forward<Args>(args)...);
+    T& ref = *control;
+    m_controls.push_back(control.get());
+    m_owned.push_back(std::move(control));
+    return ref;
+}
+
+template <typename T>
+T& Form::get(const std::string& name) const {
+    return dynamic_cast<T&>(*find(name));
+}
+
+}  // namespace quarvel::ui::form

@@ -1,0 +1,66 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The notebook, the bottom buttons, the quit dialog and the About page.
+#include "catalogues/sensors.h"
+#include "ui/main_form.h"
+
+namespace quarvel::ui {
+
+namespace {
+
+enum Page { kParametrage = 0, kDessinCapteur, kCalculs, kImagerie, kDessinPlanete, kChampPhoto, kAide, kAPropos };
+
+}  // namespace
+
+void MainForm::wireFrame() {
+    bbRun.onClick = [this] { run(); };
+    TabbedNotebook1.onUserSwitch = [this] { tabSwitch(); };
+    bbQuit.onClick = [this] { quit(); };
+    bbRAZ.onClick = [this] { reset(); };
+    bbChargeConfig.onClick = [this] {
+        load();
+        recompute();
+    };
+    bbSauveConfig.onClick = [this] {
+        if (!eDiam.empty() && !eFocale.empty()) save();
+    };
+    labMail.onDoubleClick = [this] { mailClick(); };
+    m_dialogs.quit.bbQuitOK.onClick = [this] {
+        if (m_dialogs.quit.rgSauveConfig.selected() == 0) save();
+    };
+}
+
+void MainForm::run() {
+    bbRAZ.setEnabled(true);
+    bbChargeConfig.setEnabled(true);
+    bbSauveConfig.setEnabled(true);
+    TabbedNotebook1.setActivePage(kParametrage);
+    pMasqueOnglets.setVisible(false);
+    TabbedNotebook1.setEnabled(true);
+}
+
+void MainForm::tabSwitch() {
+    const int page = TabbedNotebook1.activePage();
+    if (page == kParametrage || page == kCalculs || page == kImagerie) bbRAZ.setEnabled(true);
+    if (page == kDessinPlanete || page == kChampPhoto) bbRAZ.setEnabled(false);
+    bbChargeConfig.setEnabled(page == kParametrage);
+    bbSauveConfig.setEnabled(page == kParametrage);
+    if (page == kDessinCapteur) followMainSensorRow();
+    if (page == kDessinPlanete) {
+        const int object = rgPlanetes.selected();
+        labDessinPlaNom.setCaption(object >= 0 ? rgPlanetes.items()[static_cast<std::size_t>(object)] : "");
+        labDessinPlaCapteur.setCaption(sensorName);
+        labDessinPlaTelescope.setCaption(instrument.telescopeLabel);
+    }
+}
+
+void MainForm::quit() {
+    if (m_host.showModal(m_dialogs.quit) == form::ModalResult::Ok && m_env.closeProgram) m_env.closeProgram();
+}
+
+void MainForm::mailClick() {
+    if (m_env.openUrl) {
+        m_env.openUrl("mailto:" + std::string(kContactAddress) + "?subject=A propos de Quarvel&body=");
+    }
+}
+
+}  // namespace quarvel::ui

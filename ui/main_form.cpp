@@ -1,0 +1,157 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "ui/main_form.h"
+
+#include "catalogues/sensors.h"
+#include "core/parse.h"
+#include "ui/help_text.h"
+
+namespace quarvel::ui {
+
+namespace {
+
+std::vector<std::string> filterCaptions() {
+    std::vector<std::string> captions;
+    for (const auto& filter : core::kFilters) captions.emplace_back(filter.caption);
+    return captions;
+}
+
+const std::vector<std::string> kPages{"Paramètrage", "Dessin capteur", "Calculs",     "Imagerie",
+                                      "Dessin planète", "Champ photo", "Aide", "A propos"};
+
+}  // namespace
+
+MainForm::MainForm(Guard& guard, ModalHost& host, Dialogs dialogs, Environment environment)
+    : Form("fUtil", "Quarvel", guard),
+      TabbedNotebook1(add<Notebook>("TabbedNotebook1", kPages)),
+      pMasqueOnglets(add<Label>("pMasqueOnglets")),
+      bbRAZ(add<Button>("bbRAZ", "Effacer champs")),
+      bbChargeConfig(add<Button>("bbChargeConfig", "Charge config")),
+      bbSauveConfig(add<Button>("bbSauveConfig", "Sauve config")),
+      bbQuit(add<Button>("bbQuit", "Quitter")),
+      eDiam(add<EditField>("eDiam")),
+      eFocale(add<EditField>("eFocale")),
+      bbTelescopes(add<Button>("bbTelescopes", "Télescopes")),
+      bRetablir(add<Button>("bRetablir", "Rétablir")),
+      rgFiltre(add<RadioGroup>("rgFiltre", " Filtre ", filterCaptions(), 2)),
+      eFD(add<EditField>("eFD")),
+      ePR(add<EditField>("ePR")),
+      ePS(add<EditField>("ePS")),
+      cbCapteurs(add<ListControl>("cbCapteurs", catalogues::mainSensorListEntries())),
+      bbCameras(add<Button>("bbCameras", "Caméras")),
+      bbAPN(add<Button>("bbAPN", "Appareils photos numériques")),
+      eNomCamera(add<EditField>("eNomCamera")),
+      rgPixelC(add<RadioGroup>("rgPixelC", "Pixel carré", std::vector<std::string>{"Oui", "Non"}, 2)),
+      eNbPixelsX(add<EditField>("eNbPixelsX")),
+      eNbPixelsY(add<EditField>("eNbPixelsY")),
+      eTaillePixelsX(add<EditField>("eTaillePixelsX")),
+      eTaillePixelsY(add<EditField>("eTaillePixelsY")),
+      eTaillePixelsMMX(add<EditField>("eTaillePixelsMMX")),
+      eTaillePixelsMMY(add<EditField>("eTaillePixelsMMY")),
+      eTaillePixelsMMD(add<EditField>("eTaillePixelsMMD")),
+      eEchant(add<EditField>("eEchant")),
+      eChampHor(add<EditField>("eChampHor")),
+      eChampVer(add<EditField>("eChampVer")),
+      cbCapteursPict(add<ListControl>("cbCapteursPict", catalogues::tabSensorListEntries())),
+      cbCapteursPla(add<ListControl>("cbCapteursPla", catalogues::tabSensorListEntries())),
+      cbCapteursPhoto(add<ListControl>("cbCapteursPhoto", catalogues::tabSensorListEntries())),
+      eChampPlaH(add<EditField>("eChampPlaH")),
+      eChampPlaV(add<EditField>("eChampPlaV")),
+      labDessinPlaNom(add<Label>("labDessinPlaNom")),
+      labDessinPlaCapteur(add<Label>("labDessinPlaCapteur")),
+      labDessinPlaTelescope(add<Label>("labDessinPlaTelescope")),
+      eObjet1X(add<EditField>("eObjet1X")),
+      eObjet1Y(add<EditField>("eObjet1Y")),
+      eObjet2X(add<EditField>("eObjet2X")),
+      eObjet2Y(add<EditField>("eObjet2Y")),
+      rgSaisieSep(add<RadioGroup>("rgSaisieSep", "Saisie séparation", std::vector<std::string>{"Non", "Oui"}, 2)),
+      eSepManuelle(add<EditField>("eSepManuelle")),
+      eSepPx(add<EditField>("eSepPx")),
+      eSepSec(add<EditField>("eSepSec")),
+      eFocTh(add<EditField>("eFocTh")),
+      eFocReel(add<EditField>("eFocReel")),
+      rgPlaCP(add<RadioGroup>("rgPlaCP", "Type d'imagerie", std::vector<std::string>{"Planétaire", "Ciel profond"})),
+      rgPlanetes(add<RadioGroup>("rgPlanetes", " Planète ",
+                                 std::vector<std::string>{"Soleil", "Lune", "Mars", "Jupiter", "Saturne", "Pléiades",
+                                                          "Valeur manuelle"})),
+      pImaPla(add<Label>("pImaPla")),
+      pImaCP(add<Label>("pImaCP")),
+      cbSurEch(add<ListControl>("cbSurEch", std::vector<std::string>{"1", "1.5", "2", "2.5", "3", "3.5", "4"})),
+      eFDAct(add<EditField>("eFDAct")),
+      eFDOpti(add<EditField>("eFDOpti")),
+      eCoefMulti(add<EditField>("eCoefMulti")),
+      eFocAct2(add<EditField>("eFocAct2")),
+      eEchCP(add<EditField>("eEchCP")),
+      eEchConsCP(add<EditField>("eEchConsCP")),
+      eFocConsCP(add<EditField>("eFocConsCP")),
+      eFocCalcCP(add<EditField>("eFocCalcCP")),
+      eCoefCP(add<EditField>("eCoefCP")),
+      TrackBar1(add<TrackBar>("TrackBar1", 0, 25, 15)),
+      memoAide(add<Memo>("memoAide")),
+      labMail(add<Label>("labMail")),
+      bbRun(add<Button>("bbRun", "Lancer le programme")),
+      m_host(host),
+      m_dialogs(dialogs),
+      m_env(std::move(environment)) {
+    // Results are shown in read-only, disabled fields.
+    for (EditField* result : {&eFD, &ePR, &ePS, &eTaillePixelsMMX, &eTaillePixelsMMY, &eTaillePixelsMMD, &eEchant,
+                              &eChampHor, &eChampVer, &eChampPlaH, &eChampPlaV, &eSepPx, &eSepSec, &eFocTh,
+                              &eFocReel, &eFDAct, &eFDOpti, &eCoefMulti, &eFocAct2, &eEchCP, &eEchConsCP,
+                              &eFocConsCP, &eFocCalcCP, &eCoefCP}) {
+        result->setReadOnly(true);
+        result->setEnabled(false);
+    }
+    for (EditField* input : {&eNomCamera, &eNbPixelsX, &eNbPixelsY, &eTaillePixelsX, &eTaillePixelsY}) {
+        input->setEnabled(false);
+    }
+    eNomCamera.setText(std::string(kUnknown));
+    rgFiltre.select(0);
+    rgPixelC.select(0);
+    cbCapteurs.select(0);
+    rgSaisieSep.select(0);
+    eSepManuelle.setEnabled(false);
+    rgPlaCP.select(0);
+    cbSurEch.setText("2");
+    cbSurEch.setVisible(false);
+    memoAide.setText(std::string(kHelpText));
+    labMail.setCaption(std::string(kContactAddress));
+    labMail.setHint("Double-cliquer pour envoyer un mail");
+    for (EditField* coordinate : {&eObjet1X, &eObjet1Y, &eObjet2X, &eObjet2Y}) {
+        coordinate->setHint("Saisir les coordonnées X et Y relevées sur l'image");
+    }
+    wireParametragePage();
+    wireTelescopeFlow();
+    wireModelLists();
+    wireFrame();
+}
+
+void MainForm::start() {
+    // The About page alone, behind the tab mask, until "Lancer le programme".
+    TabbedNotebook1.setActivePage(7);
+    pMasqueOnglets.setVisible(true);
+    TabbedNotebook1.setEnabled(false);  // the mask keeps the tabs out of reach
+    bbRAZ.setEnabled(false);
+    bbChargeConfig.setEnabled(false);
+    bbSauveConfig.setEnabled(false);
+    pImaPla.setVisible(true);
+    pImaCP.setVisible(false);
+
+    // Each step that can fail is reported on its own, and start-up goes on.
+    guard().run([this] { load(); });
+    guard().run([this] {
+        selectMainSensorRowOf(sensorName);
+        eNomCamera.setText(cameraName);
+    });
+    for (auto [field, parse] : std::initializer_list<std::pair<EditField*, std::function<void(const std::string&)>>>{
+             {&eDiam, [this](const std::string& t) { instrument.diameter = core::parseReal(t); }},
+             {&eFocale, [this](const std::string& t) { instrument.focal = core::parseReal(t); }},
+             {&eNbPixelsX, [this](const std::string& t) { sensor.pixelsX = core::parseInteger(t); }},
+             {&eNbPixelsY, [this](const std::string& t) { sensor.pixelsY = core::parseInteger(t); }},
+             {&eTaillePixelsX, [this](const std::string& t) { sensor.pixelWidth = core::parseReal(t); }},
+             {&eTaillePixelsY, [this](const std::string& t) { sensor.pixelHeight = core::parseReal(t); }},
+         }) {
+        guard().run([&] { parse(field->text()); });
+    }
+    guard().run([this] { followMainSensorRow(); });
+}
+
+}  // namespace quarvel::ui

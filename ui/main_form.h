@@ -1,0 +1,198 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <functional>
+#include <string>
+
+#include "core/optics.h"
+#include "ui/dialogs.h"
+#include "ui/form/form.h"
+
+namespace quarvel::ui {
+
+using form::Label;
+using form::Memo;
+using form::ModalHost;
+using form::Notebook;
+using form::TrackBar;
+
+// The dialogs the main window opens, created once with it.
+struct Dialogs {
+    QuitForm& quit;
+    ModelListForm& cameras;
+    ModelListForm& dslrs;
+    DateForm& date;
+    TelescopesForm& telescopes;
+};
+
+// Where the main window meets the outside world.
+struct Environment {
+    std::string configPath;                 // Quarvel.ini beside the executable
+    std::function<form::CalendarDate()> today;
+    std::function<void(const std::string&)> openUrl;  // the desktop's open action
+    std::function<void()> closeProgram;               // the main window closes, the program ends
+};
+
+// The main window "Quarvel": its pages, its bottom buttons and the state the
+// whole program shares. Its behaviour is split by page over several files.
+class MainForm : public Form {
+public:
+    MainForm(Guard& guard, ModalHost& host, Dialogs dialogs, Environment environment);
+
+    // Start-up, before the event loop.
+    void start();
+
+    // The notebook and the bottom buttons.
+    Notebook& TabbedNotebook1;
+    Label& pMasqueOnglets;
+    Button& bbRAZ;
+    Button& bbChargeConfig;
+    Button& bbSauveConfig;
+    Button& bbQuit;
+
+    // "Paramètrage": the instrument.
+    EditField& eDiam;
+    EditField& eFocale;
+    Button& bbTelescopes;
+    Button& bRetablir;
+    RadioGroup& rgFiltre;
+    EditField& eFD;
+    EditField& ePR;
+    EditField& ePS;
+    // "Paramètrage": the sensor.
+    ListControl& cbCapteurs;
+    Button& bbCameras;
+    Button& bbAPN;
+    EditField& eNomCamera;
+    RadioGroup& rgPixelC;
+    EditField& eNbPixelsX;
+    EditField& eNbPixelsY;
+    EditField& eTaillePixelsX;
+    EditField& eTaillePixelsY;
+    EditField& eTaillePixelsMMX;
+    EditField& eTaillePixelsMMY;
+    EditField& eTaillePixelsMMD;
+    EditField& eEchant;
+    EditField& eChampHor;
+    EditField& eChampVer;
+
+    // "Dessin capteur", "Dessin planète", "Champ photo": what other pages write.
+    ListControl& cbCapteursPict;
+    ListControl& cbCapteursPla;
+    ListControl& cbCapteursPhoto;
+    EditField& eChampPlaH;
+    EditField& eChampPlaV;
+    Label& labDessinPlaNom;
+    Label& labDessinPlaCapteur;
+    Label& labDessinPlaTelescope;
+
+    // "Calculs".
+    EditField& eObjet1X;
+    EditField& eObjet1Y;
+    EditField& eObjet2X;
+    EditField& eObjet2Y;
+    RadioGroup& rgSaisieSep;
+    EditField& eSepManuelle;
+    EditField& eSepPx;
+    EditField& eSepSec;
+    EditField& eFocTh;
+    EditField& eFocReel;
+
+    // "Imagerie".
+    RadioGroup& rgPlaCP;
+    RadioGroup& rgPlanetes;
+    Label& pImaPla;
+    Label& pImaCP;
+    ListControl& cbSurEch;
+    EditField& eFDAct;
+    EditField& eFDOpti;
+    EditField& eCoefMulti;
+    EditField& eFocAct2;
+    EditField& eEchCP;
+    EditField& eEchConsCP;
+    EditField& eFocConsCP;
+    EditField& eFocCalcCP;
+    EditField& eCoefCP;
+    TrackBar& TrackBar1;
+
+    // "Aide" and "A propos".
+    Memo& memoAide;
+    Label& labMail;
+    Button& bbRun;
+
+    // The shared state.
+    core::InstrumentSettings instrument;
+    core::SensorSpec sensor;
+    std::string sensorName = "Inconnu";
+    std::string cameraName = "Inconnu";
+    core::SensorValues catalogueSensor;
+    core::SensorValues drawingSensor;
+    core::SensorValues planetSensor;
+    core::SensorValues photoSensor;
+    double sampling = 0;
+    double overSampling = 0;
+
+    // Operations other windows and tests reach.
+    void recompute();
+    void load();
+    void save();
+    void reset();
+    void applySensorChoice();
+    std::string configPath() const { return m_env.configPath; }
+
+private:
+    // Page "Paramètrage".
+    void wireParametragePage();
+    void cbCapteursChange();
+    void cbCapteursKeyPress(char key);
+    void instrumentFieldChange(EditField& field, double& target);
+    void pixelWidthChange();
+    void pixelHeightChange();
+    void pixelCountChange(EditField& field, std::int32_t& target);
+    void squarePixelClick();
+    void chooseManualEntry();
+    void chooseFromModelList(ModelListForm& dialog);
+    void chooseCatalogueSensor();
+    void showCatalogueSensor();
+    void showSensorSize();
+    void selectMainSensorRowOf(const std::string& name);
+    void followMainSensorRow();
+    void writeImagingValues();
+    void writeDeepSkyValues();
+    void writeWantedFocal();
+
+    // The telescope dialog and the instrument fields' clicks.
+    void wireTelescopeFlow();
+    void openTelescopes();
+    void applyTelescope();
+    void rememberInstrument(EditField& cleared);
+    void restoreInstrument();
+
+    // The camera and DSLR dialogs.
+    void wireModelLists();
+    void modelListOk(ModelListForm& dialog);
+    void modelListCancel();
+
+    // The notebook, the bottom buttons, the quit dialog, the About page.
+    void wireFrame();
+    void run();
+    void tabSwitch();
+    void quit();
+    void mailClick();
+
+    ModalHost& m_host;
+    Dialogs m_dialogs;
+    Environment m_env;
+    bool m_loading = false;
+    // A camera whose sensor the catalogue lacks was chosen: its numbers are
+    // unknown, so the sensor is entered by hand instead.
+    bool m_sensorNotInCatalogue = false;
+    std::string m_rememberedDiameter;
+    std::string m_rememberedFocal;
+    int m_rememberedTelescopeRow = -1;
+};
+
+inline constexpr std::string_view kUnknown = "Inconnu";
+inline constexpr std::string_view kContactAddress = "quarvel@example.org";
+
+}  // namespace quarvel::ui

@@ -1,0 +1,23 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "ui/dialogs.h"
+#include "ui/main_form.h"
+
+namespace quarvel::ui {
+
+// The six windows, created once in this order and kept until the end.
+class Program {
+public:
+    Program(form::ErrorReporter& reporter, form::ModalHost& host, Environment environment);
+
+    Guard guard;
+    QuitForm quitForm;
+    ModelListForm camerasForm;
+    ModelListForm dslrsForm;
+    DateForm dateForm;
+    TelescopesForm telescopesForm;
+    MainForm mainForm;
+};
+
+}  // namespace quarvel::ui
