@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/main_form.h"
 
+#include <algorithm>
+
 #include "catalogues/sensors.h"
 #include "core/parse.h"
 #include "ui/help_text.h"
@@ -124,7 +126,24 @@ MainForm::MainForm(Guard& guard, ModalHost& host, Dialogs dialogs, Environment e
     wireFrame();
 }
 
-void MainForm::start() {
+namespace {
+
+// Keeps each start-up failure once, to be shown when the window is up.
+class StartupReporter : public form::ErrorReporter {
+public:
+    void report(const std::string& message) override {
+        if (std::find(messages.begin(), messages.end(), message) == messages.end()) messages.push_back(message);
+    }
+    std::vector<std::string> messages;
+};
+
+}  // namespace
+
+std::vector<std::string> MainForm::start() {
+    StartupReporter startup;
+    form::ErrorReporter& reporter = guard().reporter();
+    guard().setReporter(startup);
+
     // The About page alone, behind the tab mask, until "Lancer le programme".
     TabbedNotebook1.setActivePage(7);
     pMasqueOnglets.setVisible(true);
@@ -149,9 +168,12 @@ void MainForm::start() {
              {&eTaillePixelsX, [this](const std::string& t) { sensor.pixelWidth = core::parseReal(t); }},
              {&eTaillePixelsY, [this](const std::string& t) { sensor.pixelHeight = core::parseReal(t); }},
          }) {
-        guard().run([&] { parse(field->text()); });
+        // An empty field is not a failure: its change handling ignores it too.
+        if (!field->empty()) guard().run([&] { parse(field->text()); });
     }
     guard().run([this] { followMainSensorRow(); });
+    guard().setReporter(reporter);
+    return startup.messages;
 }
 
 }  // namespace quarvel::ui

@@ -39,8 +39,9 @@ class MainForm : public Form {
 public:
     MainForm(Guard& guard, ModalHost& host, Dialogs dialogs, Environment environment);
 
-    // Start-up, before the event loop.
-    void start();
+    // Start-up, before the event loop. Returns the failures met on the way,
+    // once each, to be shown when the window is up.
+    std::vector<std::string> start();
 
     // The notebook and the bottom buttons.
     Notebook& TabbedNotebook1;

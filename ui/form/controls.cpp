@@ -3,12 +3,23 @@
 
 #include <algorithm>
 
+#include "ui/form/guard.h"
+
 namespace quarvel::ui::form {
 
 Control::Control(std::string name) : m_name(std::move(name)) {}
 
 void Control::changed() {
     if (m_watcher) m_watcher();
+}
+
+void Control::runHandler(const std::function<void()>& handler) {
+    if (!handler) return;
+    if (m_guard) {
+        m_guard->run(handler);
+    } else {
+        handler();
+    }
 }
 
 void Control::setEnabled(bool enabled) {
@@ -33,7 +44,7 @@ void EditField::setText(std::string text) {
     if (m_text == text) return;
     m_text = std::move(text);
     changed();
-    if (onChange) onChange();
+    runHandler(onChange);
 }
 
 void EditField::setItalic(bool italic) {
@@ -72,7 +83,7 @@ void RadioGroup::select(int row) {
     if (row == m_selected) return;
     m_selected = row;
     changed();
-    if (onClick) onClick();
+    runHandler(onClick);
 }
 
 ListControl::ListControl(std::string name, std::vector<std::string> items)
@@ -102,7 +113,7 @@ void TrackBar::setPosition(int position) {
     if (position == m_position) return;
     m_position = position;
     changed();
-    if (onChange) onChange();
+    runHandler(onChange);
 }
 
 Notebook::Notebook(std::string name, std::vector<std::string> pages)

@@ -7,6 +7,8 @@
 
 namespace quarvel::ui::form {
 
+class Guard;
+
 // What every control holds for its view. A view watches one control: the
 // control calls the watcher after each change of its state.
 class Control {
@@ -27,9 +29,13 @@ public:
     void setHint(std::string hint) { m_hint = std::move(hint); }
 
     void watch(std::function<void()> watcher) { m_watcher = std::move(watcher); }
+    // Handling that code triggers (a written text, a selected row) runs under
+    // this guard: its failure is reported and the writer goes on.
+    void setGuard(Guard* guard) { m_guard = guard; }
 
 protected:
     void changed();
+    void runHandler(const std::function<void()>& handler);
 
 private:
     std::string m_name;
@@ -38,6 +44,7 @@ private:
     bool m_enabled = true;
     bool m_visible = true;
     std::function<void()> m_watcher;
+    Guard* m_guard = nullptr;
 };
 
 // An edit field. Writing its text from code runs its change handling at once,

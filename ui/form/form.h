@@ -76,6 +76,7 @@ private:
 template <typename T, typename... Args>
 T& Form::add(Args&&... args) {
     auto control = std::make_unique<T>(std::forward<Args>(args)...);
+    control->setGuard(&m_guard);
     T& ref = *control;
     m_controls.push_back(control.get());
     m_owned.push_back(std::move(control));

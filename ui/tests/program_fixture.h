@@ -50,7 +50,7 @@ protected:
             reporter, host,
             Environment{iniPath, [] { return form::CalendarDate{2026, 12, 6}; },
                         [this](const std::string& url) { openedUrls.push_back(url); }, [this] { closed = true; }});
-        program->mainForm.start();
+        for (const auto& message : program->mainForm.start()) reporter.report(message);
         program->mainForm.userClicks(program->mainForm.bbRun);
         return program->mainForm;
     }

@@ -1,0 +1,198 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Start-up, the tabs, the bottom buttons, quitting, and bad input.
+#include "ui/tests/program_fixture.h"
+
+using namespace quarvel::ui;
+using namespace quarvel::ui::testing;
+using Strings = std::vector<std::string>;
+
+namespace {
+
+TEST_F(ProgramTest, StartsMaskedOnTheAboutPage) {
+    program = std::make_unique<Program>(reporter, host, Environment{iniPath, {}, {}, {}});
+    MainForm& f = program->mainForm;
+    f.start();
+    EXPECT_EQ(f.TabbedNotebook1.activePage(), 7);
+    EXPECT_TRUE(f.pMasqueOnglets.visible());
+    f.userSwitches(f.TabbedNotebook1, 0);
+    EXPECT_EQ(f.TabbedNotebook1.activePage(), 7);
+    for (const auto* b : {&f.bbRAZ, &f.bbChargeConfig, &f.bbSauveConfig}) EXPECT_FALSE(b->enabled());
+    EXPECT_TRUE(f.bbQuit.enabled());
+}
+
+TEST_F(ProgramTest, TabSwitchesEnableTheBottomButtons) {
+    MainForm& f = start();
+    struct Step {
+        int page;
+        bool raz, load, save;
+    };
+    const Step steps[] = {
+        {4, false, false, false}, {1, false, false, false}, {2, true, false, false},
+        {1, true, false, false},  {0, true, true, true},    {5, false, false, false},
+        {3, true, false, false},  {6, true, false, false},  {7, true, false, false},
+    };
+    for (const auto& s : steps) {
+        f.userSwitches(f.TabbedNotebook1, s.page);
+        EXPECT_EQ(f.bbRAZ.enabled(), s.raz) << s.page;
+        EXPECT_EQ(f.bbChargeConfig.enabled(), s.load) << s.page;
+        EXPECT_EQ(f.bbSauveConfig.enabled(), s.save) << s.page;
+    }
+}
+
+TEST_F(ProgramTest, ThePlanetPageNamesObjectSensorAndTelescope) {
+    MainForm& f = start();
+    f.userPicks(f.cbCapteurs, 14);
+    f.rgPlanetes.select(3);
+    f.userSwitches(f.TabbedNotebook1, 4);
+    EXPECT_EQ(f.labDessinPlaNom.caption(), "Jupiter");
+    EXPECT_EQ(f.labDessinPlaCapteur.caption(), "ICX285");
+    EXPECT_EQ(f.labDessinPlaTelescope.caption(), "Takahashi CN-212");
+}
+
+TEST_F(ProgramTest, QuitWithOuiSavesAndWithNonTouchesNothing) {
+    MainForm& f = start();
+    f.userTypes(f.eFocale, "");
+    whenOpened<QuitForm>([](QuitForm& d) {
+        d.userSelects(d.rgSauveConfig, 1);
+        d.userClicks(d.bbQuitOK);
+    });
+    f.userClicks(f.bbQuit);
+    EXPECT_TRUE(closed);
+    EXPECT_EQ(iniBytes(), "");
+
+    closed = false;
+    whenOpened<QuitForm>([](QuitForm& d) {
+        EXPECT_EQ(d.rgSauveConfig.selected(), 1);  // the last choice stays
+        d.userClicks(d.bbQuitCancel);
+    });
+    f.userClicks(f.bbQuit);
+    EXPECT_FALSE(closed);
+
+    whenOpened<QuitForm>([](QuitForm& d) {
+        d.userSelects(d.rgSauveConfig, 0);
+        d.userClicks(d.bbQuitOK);
+    });
+    f.userClicks(f.bbQuit);
+    EXPECT_TRUE(closed);
+    // Saved without the empty-field test; the focal length stored is the base one.
+    EXPECT_EQ(iniBytes(),
+              "[parametres]\r\nT\xE9lescope=Takahashi CN-212\r\nBarlow=Aucune\r\nDiam\xE8tre=212\r\nFocale=2628\r\n"
+              "Filtre=0\r\nCam\xE9ra=HiSis-22\r\nCapteur=KAF0400\r\nCapteurX=768\r\nCapteurY=512\r\n"
+              "CapteurPxX=9\r\nCapteurPxY=9\r\nPixelCarr\xE9=0\r\n");
+}
+
+TEST_F(ProgramTest, QuitWithOuiAndAnEmptyDiameterReportsAndStillEnds) {
+    MainForm& f = start();
+    f.userTypes(f.eDiam, "");
+    whenOpened<QuitForm>([](QuitForm& d) { d.userClicks(d.bbQuitOK); });
+    f.userClicks(f.bbQuit);
+    EXPECT_EQ(reporter.messages, Strings{"'' n'est pas une valeur entière correcte"});
+    EXPECT_TRUE(closed);
+    EXPECT_EQ(iniBytes(), "[parametres]\r\nT\xE9lescope=Takahashi CN-212\r\nBarlow=Aucune\r\n");
+}
+
+TEST_F(ProgramTest, EffacerChampsClearsThePageShown) {
+    MainForm& f = start();
+    f.userSwitches(f.TabbedNotebook1, 2);
+    for (auto* e : {&f.eObjet1X, &f.eObjet1Y, &f.eObjet2X, &f.eObjet2Y}) f.userTypes(*e, "5");
+    f.userClicks(f.bbRAZ);
+    EXPECT_EQ(texts({&f.eObjet1X, &f.eObjet1Y, &f.eObjet2X, &f.eObjet2Y}), (Strings{"", "", "", ""}));
+    EXPECT_EQ(f.eDiam.text(), "212");
+
+    f.userSwitches(f.TabbedNotebook1, 3);
+    f.userClicks(f.bbRAZ);
+    EXPECT_EQ(f.eDiam.text(), "212");
+    EXPECT_EQ(f.eFDAct.text(), "12.40");
+
+    f.userPicks(f.cbCapteurs, 14);
+    f.userSelects(f.rgFiltre, 2);
+    f.userSwitches(f.TabbedNotebook1, 0);
+    f.userClicks(f.bbRAZ);
+    EXPECT_EQ(texts({&f.eDiam, &f.eFocale, &f.eFD, &f.ePR, &f.ePS, &f.eNbPixelsX, &f.eNbPixelsY, &f.eTaillePixelsX,
+                     &f.eTaillePixelsY, &f.eTaillePixelsMMX, &f.eTaillePixelsMMY, &f.eTaillePixelsMMD, &f.eEchant,
+                     &f.eChampHor, &f.eChampVer}),
+              Strings(15, ""));
+    EXPECT_EQ(f.rgFiltre.selected(), 0);
+    EXPECT_EQ(f.cbCapteurs.selected(), 0);
+    EXPECT_EQ(f.rgPixelC.selected(), 0);
+    EXPECT_FALSE(f.eNbPixelsX.enabled());  // texts only: the mode stays
+    EXPECT_EQ(f.sensorName, "ICX285");
+    EXPECT_TRUE(reporter.messages.empty());
+}
+
+TEST_F(ProgramTest, TheMailLinkCarriesTheSubject) {
+    MainForm& f = start();
+    f.userDoubleClicks(f.labMail);
+    EXPECT_EQ(openedUrls, Strings{"mailto:quarvel@example.org?subject=A propos de Quarvel&body="});
+}
+
+TEST_F(ProgramTest, FocalZeroStopsQuietlyAndZeroPointZeroReportsDivision) {
+    MainForm& f = start();
+    f.userPicks(f.cbCapteurs, rowOf(f.cbCapteurs, "KAF040x"));
+    f.userTypes(f.eFocale, "0");
+    EXPECT_TRUE(reporter.messages.empty());
+    EXPECT_EQ(f.eFD.text(), "12.40");
+    f.userTypes(f.eFocale, "0.0");
+    EXPECT_EQ(reporter.messages, Strings{"Division par zéro en virgule flottante"});
+    EXPECT_EQ(texts({&f.eFD, &f.eTaillePixelsMMX, &f.eEchant}), (Strings{"0.00", "6.91", "0.71"}));
+    f.userTypes(f.eFocale, "2628");
+    f.userTypes(f.eDiam, "0");
+    EXPECT_EQ(reporter.messages.back(), "Division par zéro en virgule flottante");
+    EXPECT_EQ(f.eFD.text(), "12.40");
+}
+
+struct BadInput {
+    const char* field;
+    const char* text;
+    const char* message;
+};
+
+// Every parsed field of the page, given text that is no number: the exact
+// message, the text stays, and no other field changes.
+TEST_F(ProgramTest, BadTextInEveryParsedFieldGivesItsMessageAndChangesNothingElse) {
+    const BadInput cases[] = {
+        {"eDiam", "2OO", "'2OO' n'est pas une valeur en virgule flottante correcte"},
+        {"eFocale", "1000mm", "'1000mm' n'est pas une valeur en virgule flottante correcte"},
+        {"eNbPixelsX", "12.5", "'12.5' n'est pas une valeur entière correcte"},
+        {"eNbPixelsY", "-", "'-' n'est pas une valeur entière correcte"},
+        {"eNbPixelsY", "99999999999", "'99999999999' n'est pas une valeur entière correcte"},
+        {"eTaillePixelsX", "8.6.1", "'8.6.1' n'est pas une valeur en virgule flottante correcte"},
+        {"eTaillePixelsY", "abc", "'abc' n'est pas une valeur en virgule flottante correcte"},
+        {"eTaillePixelsX", "1e999", "'1e999' n'est pas une valeur en virgule flottante correcte"},
+    };
+    for (const auto& c : cases) {
+        reporter.messages.clear();
+        MainForm& f = start();
+        f.userPicks(f.cbCapteurs, 0);
+        f.userTypes(f.eNbPixelsX, "1000");
+        f.userTypes(f.eNbPixelsY, "800");
+        f.userSelects(f.rgPixelC, 1);
+        f.userTypes(f.eTaillePixelsX, "5");
+        f.userTypes(f.eTaillePixelsY, "6");
+        std::vector<std::string> before;
+        for (auto* control : f.controls()) {
+            if (auto* e = dynamic_cast<form::EditField*>(control)) before.push_back(e->name() + "=" + e->text());
+        }
+        const auto instrument = f.instrument;
+        const auto sensor = f.sensor;
+        auto& field = f.get<form::EditField>(c.field);
+        f.userTypes(field, c.text);
+        EXPECT_EQ(reporter.messages, Strings{c.message}) << c.field;
+        EXPECT_EQ(field.text(), c.text);
+        std::size_t i = 0;
+        for (auto* control : f.controls()) {
+            auto* e = dynamic_cast<form::EditField*>(control);
+            if (!e) continue;
+            if (e != &field) {
+                EXPECT_EQ(e->name() + "=" + e->text(), before[i]) << c.field;
+            }
+            ++i;
+        }
+        EXPECT_EQ(f.instrument.diameter, instrument.diameter);
+        EXPECT_EQ(f.instrument.focal, instrument.focal);
+        EXPECT_EQ(static_cast<const quarvel::core::SensorValues&>(f.sensor),
+                  static_cast<const quarvel::core::SensorValues&>(sensor));
+    }
+}
+
+}  // namespace
