@@ -34,7 +34,7 @@ MainForm::MainForm(Guard& guard, ModalHost& host, Dialogs dialogs, Environment e
       eFocale(add<EditField>("eFocale")),
       bbTelescopes(add<Button>("bbTelescopes", "Télescopes")),
       bRetablir(add<Button>("bRetablir", "Rétablir")),
-      rgFiltre(add<RadioGroup>("rgFiltre", " Filtre ", filterCaptions(), 2)),
+      rgFiltre(add<RadioGroup>("rgFiltre", " Filtre ", filterCaptions())),
       eFD(add<EditField>("eFD")),
       ePR(add<EditField>("ePR")),
       ePS(add<EditField>("ePS")),

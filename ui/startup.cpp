@@ -2,32 +2,72 @@
 #include "ui/startup.h"
 
 #include <QApplication>
-#include <QPushButton>
+#include <QDate>
+#include <QLocale>
+#include <QScreen>
+#include <QTimer>
 
+#include "config/settings.h"
+#include "ui/program.h"
+#include "ui/qt/about_view.h"
+#include "ui/qt/dialog_views.h"
 #include "ui/qt/main_window.h"
 
 namespace quarvel::ui {
 
 class Application {
 public:
-    Application() {
-        QApplication::setApplicationName(QStringLiteral("Quarvel"));
-        m_mainWindow.show();
-        QObject::connect(m_mainWindow.findChild<QPushButton*>("bbQuit"), &QPushButton::clicked, &m_mainWindow,
-                         &QWidget::close);
+    explicit Application(const std::string& configPath)
+        : m_program(m_reporter, m_host,
+                    Environment{configPath,
+                                [] {
+                                    const QDate today = QDate::currentDate();
+                                    return form::CalendarDate{today.year(), today.month(), today.day()};
+                                },
+                                qt::openMailUrl, [this] { m_window->close(); }}) {
+        QApplication::setApplicationName("Quarvel");
+        QApplication::setApplicationDisplayName("Quarvel");
+        QLocale::setDefault(QLocale(QLocale::French, QLocale::France));
+        m_window = std::make_unique<qt::MainWindow>(m_program.mainForm);
+        qt::buildDialogs(m_program, m_host, m_window.get());
+        const std::vector<std::string> failures = m_program.mainForm.start();
+        centre();
+        m_window->show();
+        // Failures met while starting are shown once the window is up.
+        if (!failures.empty()) {
+            QTimer::singleShot(0, m_window.get(), [this, failures] {
+                for (const auto& message : failures) m_reporter.report(message);
+            });
+        }
     }
 
 private:
-    qt::MainWindow m_mainWindow;
+    void centre() {
+        if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+            QRect frame = m_window->frameGeometry();
+            frame.moveCenter(screen->availableGeometry().center());
+            m_window->move(frame.topLeft());
+        }
+    }
+
+    qt::QtErrorReporter m_reporter;
+    qt::QtModalHost m_host;
+    Program m_program;
+    std::unique_ptr<qt::MainWindow> m_window;
 };
 
 StartedProgram::StartedProgram() = default;
 StartedProgram::~StartedProgram() = default;
 StartedProgram::StartedProgram(StartedProgram&&) noexcept = default;
+StartedProgram& StartedProgram::operator=(StartedProgram&&) noexcept = default;
 
 StartedProgram startQuarvel() {
+    return startQuarvel(config::configPathBeside(QCoreApplication::applicationFilePath().toStdString()));
+}
+
+StartedProgram startQuarvel(const std::string& configPath) {
     StartedProgram started;
-    started.application = std::make_unique<Application>();
+    started.application = std::make_unique<Application>(configPath);
     return started;
 }
 

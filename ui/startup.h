@@ -2,21 +2,26 @@
 #pragma once
 
 #include <memory>
+#include <string>
 
 namespace quarvel::ui {
 
 class Application;
 
-// Runs the start-up steps that come before the event loop: creates the
-// windows and shows the main one. The caller keeps the result alive while
-// the event loop runs.
+// The program as start-up leaves it, just before the event loop: the six
+// windows made, the configuration loaded, the main window shown. The caller
+// keeps it alive while the event loop runs.
 struct StartedProgram {
     StartedProgram();
     ~StartedProgram();
     StartedProgram(StartedProgram&&) noexcept;
+    StartedProgram& operator=(StartedProgram&&) noexcept;
     std::unique_ptr<Application> application;
 };
 
+// Runs the start-up steps and returns without entering the event loop. The
+// configuration file is the one beside the executable unless a path is given.
 StartedProgram startQuarvel();
+StartedProgram startQuarvel(const std::string& configPath);
 
 }  // namespace quarvel::ui

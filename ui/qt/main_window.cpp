@@ -1,70 +1,69 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/qt/main_window.h"
 
+#include <QCloseEvent>
 #include <QHBoxLayout>
 #include <QPushButton>
+#include <QStyle>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QVBoxLayout>
-
-#include <array>
 
 namespace quarvel::ui::qt {
 
 namespace {
 
-struct Page {
-    const char* caption;
-    const char* objectName;
-};
-
-constexpr std::array<Page, 8> kPages{{
-    {"Paramètrage", "tsParametrage"},
-    {"Dessin capteur", "tsDessinCapteur"},
-    {"Calculs", "tsCalculs"},
-    {"Imagerie", "tsImagerie"},
-    {"Dessin planète", "tsDessinPlanete"},
-    {"Champ photo", "tsChampPhoto"},
-    {"Aide", "tsAide"},
-    {"A propos", "tsAPropos"},
-}};
-
-struct Button {
-    const char* caption;
-    const char* objectName;
-    bool enabled;
-};
-
-constexpr std::array<Button, 4> kButtons{{
-    {"Effacer champs", "bbRAZ", false},
-    {"Charge config", "bbChargeConfig", false},
-    {"Sauve config", "bbSauveConfig", false},
-    {"Quitter", "bbQuit", true},
-}};
+// The window shows the notebook's 549 pixels and a margin.
+constexpr int kWindowWidth = 590;
+constexpr int kWindowHeight = 600;
+constexpr int kNotebookWidth = 549;
 
 }  // namespace
 
-MainWindow::MainWindow(QWidget* parent) : QWidget(parent), m_notebook(new QTabWidget(this)) {
-    setObjectName("fUtil");
-    setWindowTitle(QStringLiteral("Quarvel"));
-    m_notebook->setObjectName("TabbedNotebook1");
-    for (const auto& page : kPages) {
-        auto* widget = new QWidget(m_notebook);
-        widget->setObjectName(page.objectName);
-        m_notebook->addTab(widget, QString::fromUtf8(page.caption));
+MainWindow::MainWindow(MainForm& form) : m_binder(form) {
+    setObjectName(qs(form.name()));
+    setWindowTitle(qs(form.caption()));
+    auto* tabs = new QTabWidget(this);
+    tabs->setFixedWidth(kNotebookWidth);
+    // Eight captions in 549 pixels: tight tabs, no scroll arrows.
+    tabs->tabBar()->setUsesScrollButtons(false);
+    tabs->tabBar()->setExpanding(false);
+    tabs->setStyleSheet("QTabBar::tab { padding: 4px 2px; margin: 0px; }");
+    using Builder = QWidget* (*)(Binder&, MainForm&);
+    const Builder builders[] = {buildParametragePage,  buildDessinCapteurPage, buildCalculsPage,
+                                buildImageriePage,     buildDessinPlanetePage, buildChampPhotoPage,
+                                buildAidePage,         buildAProposPage};
+    for (std::size_t i = 0; i < std::size(builders); ++i) {
+        tabs->addTab(builders[i](m_binder, form), qs(form.TabbedNotebook1.pages()[i]));
     }
-    m_notebook->setCurrentIndex(7);
+    // The mask: a plain panel laid over the row of tabs.
+    auto* mask = new QWidget(tabs);
+    mask->setAutoFillBackground(true);
+    mask->setGeometry(0, 0, kNotebookWidth, tabs->tabBar()->sizeHint().height());
+    m_binder.notebook(form.TabbedNotebook1, tabs, form.pMasqueOnglets, mask);
 
     auto* buttons = new QHBoxLayout;
-    for (const auto& b : kButtons) {
-        auto* button = new QPushButton(QString::fromUtf8(b.caption), this);
-        button->setObjectName(b.objectName);
-        button->setEnabled(b.enabled);
+    const std::pair<form::Button*, QStyle::StandardPixmap> bottom[] = {
+        {&form.bbRAZ, QStyle::SP_DialogResetButton},
+        {&form.bbChargeConfig, QStyle::SP_DialogOpenButton},
+        {&form.bbSauveConfig, QStyle::SP_DialogSaveButton},
+        {&form.bbQuit, QStyle::SP_DialogCloseButton},
+    };
+    for (const auto& [model, icon] : bottom) {
+        QPushButton* button = m_binder.button(*model, this);
+        button->setIcon(style()->standardIcon(icon));
         buttons->addWidget(button);
     }
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(m_notebook);
+    layout->setContentsMargins(8, 8, 8, 8);
+    layout->addWidget(tabs, 1, Qt::AlignLeft);
     layout->addLayout(buttons);
-    setFixedSize(590, 520);
+    setFixedSize(kWindowWidth, kWindowHeight);
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+    // The close box ends the program at once, without asking and without saving.
+    event->accept();
 }
 
 }  // namespace quarvel::ui::qt

@@ -3,6 +3,9 @@
 
 #include <QWidget>
 
+#include "ui/main_form.h"
+#include "ui/qt/binding.h"
+
 class QTabWidget;
 
 namespace quarvel::ui::qt {
@@ -10,11 +13,21 @@ namespace quarvel::ui::qt {
 // The main window "Quarvel": the eight-page notebook and the bottom buttons.
 class MainWindow : public QWidget {
 public:
-    explicit MainWindow(QWidget* parent = nullptr);
-    QTabWidget* notebook() const { return m_notebook; }
+    explicit MainWindow(MainForm& form);
 
 private:
-    QTabWidget* m_notebook;
+    void closeEvent(QCloseEvent* event) override;
+    Binder m_binder;
 };
+
+// The pages, built into the notebook's tabs.
+QWidget* buildParametragePage(Binder& binder, MainForm& form);
+QWidget* buildDessinCapteurPage(Binder& binder, MainForm& form);
+QWidget* buildCalculsPage(Binder& binder, MainForm& form);
+QWidget* buildImageriePage(Binder& binder, MainForm& form);
+QWidget* buildDessinPlanetePage(Binder& binder, MainForm& form);
+QWidget* buildChampPhotoPage(Binder& binder, MainForm& form);
+QWidget* buildAidePage(Binder& binder, MainForm& form);
+QWidget* buildAProposPage(Binder& binder, MainForm& form);
 
 }  // namespace quarvel::ui::qt

@@ -1,40 +1,156 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <QApplication>
+#include <QComboBox>
+#include <QDialog>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMessageBox>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QTabWidget>
+#include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
+
+#include <functional>
 
 #include "ui/startup.h"
 
+// Drives the real widgets on the offscreen platform. A modal window that
+// opens is handed to the test's handler; one nobody expects fails the test
+// instead of hanging it.
 class MainWindowTest : public QObject {
     Q_OBJECT
 
+    QTemporaryDir m_dir;
+    quarvel::ui::StartedProgram m_program;
+    QWidget* m_window = nullptr;
+
+    template <typename T>
+    T* child(const char* name) {
+        T* widget = m_window->findChild<T*>(name);
+        if (!widget) qFatal("no widget %s", name);
+        return widget;
+    }
+
+    // Runs `action`, which opens a modal window, and `onModal` on that window.
+    void withModal(const std::function<void()>& action, const std::function<void(QWidget*)>& onModal) {
+        bool seen = false;
+        QTimer::singleShot(50, this, [&] {
+            QWidget* modal = QApplication::activeModalWidget();
+            if (!modal) return;
+            seen = true;
+            onModal(modal);
+        });
+        QTimer watchdog;
+        watchdog.setSingleShot(true);
+        connect(&watchdog, &QTimer::timeout, this, [] {
+            if (QWidget* modal = QApplication::activeModalWidget()) {
+                qWarning("closing an unexpected modal window %s", qPrintable(modal->objectName()));
+                modal->close();
+            }
+        });
+        watchdog.start(3000);
+        action();
+        QVERIFY(seen);
+    }
+
 private slots:
-    void startsOnTheAboutPageWithEightCaptionedTabs() {
-        auto started = quarvel::ui::startQuarvel();
-        QWidget* window = nullptr;
+    void init() {
+        m_program = quarvel::ui::startQuarvel((m_dir.path() + "/Quarvel.ini").toStdString());
+        m_window = nullptr;
         for (QWidget* w : QApplication::topLevelWidgets()) {
-            if (w->objectName() == "fUtil") window = w;
+            if (w->objectName() == "fUtil") m_window = w;
         }
-        QVERIFY(window);
-        QVERIFY(QTest::qWaitForWindowExposed(window));
-        QCOMPARE(window->windowTitle(), QString("Quarvel"));
-        QCOMPARE(window->width(), 590);
-        auto* notebook = window->findChild<QTabWidget*>("TabbedNotebook1");
-        QVERIFY(notebook);
+        QVERIFY(m_window);
+        QVERIFY(QTest::qWaitForWindowExposed(m_window));
+    }
+
+    void cleanup() { m_program = {}; }
+
+    void startsMaskedOnTheAboutPage() {
+        QCOMPARE(m_window->windowTitle(), QString("Quarvel"));
+        QCOMPARE(m_window->width(), 590);
+        auto* notebook = child<QTabWidget>("TabbedNotebook1");
         const QStringList expected{"Paramètrage", "Dessin capteur", "Calculs", "Imagerie",
                                    "Dessin planète", "Champ photo", "Aide", "A propos"};
-        QCOMPARE(notebook->count(), expected.size());
         for (int i = 0; i < notebook->count(); ++i) QCOMPARE(notebook->tabText(i), expected[i]);
         QCOMPARE(notebook->currentIndex(), 7);
-        for (const char* name : {"bbRAZ", "bbChargeConfig", "bbSauveConfig"}) {
-            auto* button = window->findChild<QPushButton*>(name);
-            QVERIFY(button);
-            QVERIFY(!button->isEnabled());
-        }
-        auto* quit = window->findChild<QPushButton*>("bbQuit");
-        QVERIFY(quit && quit->isEnabled());
-        QCOMPARE(quit->text(), QString("Quitter"));
+        QVERIFY(child<QWidget>("pMasqueOnglets")->isVisible());
+        QVERIFY(!child<QPushButton>("bbSauveConfig")->isEnabled());
+        QVERIFY(child<QPushButton>("bbQuit")->isEnabled());
+        QCOMPARE(child<QLabel>("labMail")->text(), QString("quarvel@example.org"));
+        QVERIFY(!child<QLabel>("imgAPropos")->pixmap().isNull());
+    }
+
+    void launchingShowsTheLoadedConfiguration() {
+        QTest::mouseClick(child<QPushButton>("bbRun"), Qt::LeftButton);
+        QCOMPARE(child<QTabWidget>("TabbedNotebook1")->currentIndex(), 0);
+        QVERIFY(!child<QWidget>("pMasqueOnglets")->isVisible());
+        QCOMPARE(child<QLineEdit>("eDiam")->text(), QString("212"));
+        QCOMPARE(child<QLineEdit>("eFD")->text(), QString("12.40"));
+        QVERIFY(child<QPushButton>("bbSauveConfig")->isEnabled());
+    }
+
+    void typingAndPickingReachTheForm() {
+        QTest::mouseClick(child<QPushButton>("bbRun"), Qt::LeftButton);
+        auto* sensors = child<QComboBox>("cbCapteurs");
+        sensors->activated(14);
+        QCOMPARE(sensors->currentText(), QString("ICX285"));
+        QCOMPARE(child<QLineEdit>("eTaillePixelsX")->text(), QString("6.45"));
+        auto* diameter = child<QLineEdit>("eDiam");
+        diameter->selectAll();
+        QTest::keyClicks(diameter, "200");
+        QCOMPARE(diameter->text(), QString("200"));
+        QCOMPARE(child<QLineEdit>("eFD")->text(), QString("13.14"));
+        QTest::mouseClick(child<QRadioButton>("rbPixelCNon"), Qt::LeftButton);  // disabled: nothing happens
+        QVERIFY(!child<QRadioButton>("rbPixelCNon")->isChecked());
+    }
+
+    void aBadTextOpensTheErrorBox() {
+        QTest::mouseClick(child<QPushButton>("bbRun"), Qt::LeftButton);
+        child<QComboBox>("cbCapteurs")->activated(0);
+        auto* width = child<QLineEdit>("eNbPixelsX");
+        QVERIFY(width->isEnabled());
+        withModal([&] { QTest::keyClicks(width, "x"); },
+                  [](QWidget* modal) {
+                      auto* box = qobject_cast<QMessageBox*>(modal);
+                      QVERIFY(box);
+                      QCOMPARE(box->windowTitle(), QString("Quarvel"));
+                      QCOMPARE(box->icon(), QMessageBox::Critical);
+                      QCOMPARE(box->text(), QString("'x' n'est pas une valeur entière correcte."));
+                      box->accept();
+                  });
+        QCOMPARE(width->text(), QString("x"));
+    }
+
+    void aModalDialogOpensAndCloses() {
+        QTest::mouseClick(child<QPushButton>("bbRun"), Qt::LeftButton);
+        withModal([&] { QTest::mouseClick(child<QPushButton>("bbCameras"), Qt::LeftButton); },
+                  [](QWidget* modal) {
+                      QCOMPARE(modal->objectName(), QString("fCameras"));
+                      QCOMPARE(modal->windowTitle(), QString("Liste de caméras"));
+                      QCOMPARE(modal->size(), QSize(444, 528));
+                      auto* list = modal->findChild<QListWidget*>("lbCameras");
+                      QCOMPARE(list->count(), 161);
+                      list->setCurrentRow(19);
+                      QTest::mouseClick(modal->findChild<QPushButton*>("bbOKCam"), Qt::LeftButton);
+                  });
+        QCOMPARE(child<QLineEdit>("eNomCamera")->text(), QString("Atik 16"));
+        QCOMPARE(child<QComboBox>("cbCapteurs")->currentText(), QString("ICX429"));
+        QVERIFY(child<QRadioButton>("rbPixelCNon")->isChecked());
+    }
+
+    void quitWithNonEndsWithoutWriting() {
+        withModal([&] { QTest::mouseClick(child<QPushButton>("bbQuit"), Qt::LeftButton); },
+                  [](QWidget* modal) {
+                      QCOMPARE(modal->windowTitle(), QString("Quitter"));
+                      QTest::mouseClick(modal->findChild<QRadioButton*>("rbSauveNon"), Qt::LeftButton);
+                      QTest::mouseClick(modal->findChild<QPushButton*>("bbQuitOK"), Qt::LeftButton);
+                  });
+        QVERIFY(!m_window->isVisible());
+        QVERIFY(!QFile::exists(m_dir.path() + "/Quarvel.ini"));
     }
 };
 

@@ -1,0 +1,129 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The "A propos" page, with its picture decoded by libjpeg.
+#include <QDesktopServices>
+#include <QFrame>
+#include <QGridLayout>
+#include <QImage>
+#include <QLabel>
+#include <QPixmap>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QUrl>
+#include <QVBoxLayout>
+
+#include <csetjmp>
+#include <cstdio>
+#include <jpeglib.h>
+
+#include "ui/qt/about_view.h"
+#include "ui/qt/main_window.h"
+
+namespace quarvel::ui::qt {
+
+extern const std::uint8_t kAboutPicture[];
+extern const std::size_t kAboutPicture_size;
+
+namespace {
+
+constexpr const char* kVersion = "1.0.0";
+constexpr const char* kReleaseDate = "07/12/2026";
+
+struct JpegError {
+    jpeg_error_mgr manager;
+    std::jmp_buf jump;
+};
+
+[[noreturn]] void jpegFailed(j_common_ptr info) {
+    std::longjmp(reinterpret_cast<JpegError*>(info->err)->jump, 1);
+}
+
+}  // namespace
+
+QImage decodeJpeg(const std::uint8_t* data, std::size_t size) {
+    jpeg_decompress_struct info{};
+    JpegError error{};
+    info.err = jpeg_std_error(&error.manager);
+    error.manager.error_exit = jpegFailed;
+    QImage image;
+    if (setjmp(error.jump) != 0) {
+        jpeg_destroy_decompress(&info);
+        return {};
+    }
+    jpeg_create_decompress(&info);
+    jpeg_mem_src(&info, data, static_cast<unsigned long>(size));
+    jpeg_read_header(&info, TRUE);
+    info.out_color_space = JCS_RGB;
+    jpeg_start_decompress(&info);
+    image = QImage(static_cast<int>(info.output_width), static_cast<int>(info.output_height), QImage::Format_RGB888);
+    while (info.output_scanline < info.output_height) {
+        JSAMPROW row = image.scanLine(static_cast<int>(info.output_scanline));
+        jpeg_read_scanlines(&info, &row, 1);
+    }
+    jpeg_finish_decompress(&info);
+    jpeg_destroy_decompress(&info);
+    return image;
+}
+
+QImage aboutPicture() { return decodeJpeg(kAboutPicture, kAboutPicture_size); }
+
+QWidget* buildAProposPage(Binder& b, MainForm& f) {
+    auto* page = new QWidget;
+    page->setObjectName("tsAPropos");
+    auto* outer = new QVBoxLayout(page);
+    auto* panel = new QFrame(page);
+    panel->setObjectName("pAPropos");
+    panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    outer->addWidget(panel);
+    auto* grid = new QGridLayout(panel);
+
+    auto* picture = new QLabel(panel);
+    picture->setObjectName("imgAPropos");
+    picture->setPixmap(QPixmap::fromImage(aboutPicture()));
+    grid->addWidget(picture, 0, 0, 4, 1, Qt::AlignTop | Qt::AlignLeft);
+    const std::pair<const char*, QString> labels[] = {
+        {"labNom", "Quarvel"},
+        {"labVersion", QString("Version %1").arg(kVersion)},
+        {"labDateVersion", kReleaseDate},
+        {"labAuteur", "Le projet Quarvel"},
+    };
+    for (int i = 0; i < 4; ++i) {
+        auto* label = new QLabel(labels[i].second, panel);
+        label->setObjectName(labels[i].first);
+        QFont bold = label->font();
+        bold.setBold(true);
+        if (i == 0) bold.setPointSizeF(bold.pointSizeF() * 1.6);
+        label->setFont(bold);
+        grid->addWidget(label, i, 1);
+    }
+    auto* memo = new QPlainTextEdit(panel);
+    memo->setObjectName("memoApropos");
+    memo->setPlainText(
+        "Quarvel est un logiciel libre : vous pouvez le copier et le distribuer librement. Il est fourni tel "
+        "quel, sans aucune garantie.\n\nVos remarques et suggestions sont les bienvenues à l'adresse "
+        "ci-dessous.");
+    memo->setReadOnly(true);
+    memo->setFrameStyle(QFrame::NoFrame);
+    memo->viewport()->setAutoFillBackground(false);
+    memo->setFixedHeight(110);
+    grid->addWidget(memo, 4, 0, 1, 2);
+
+    QLabel* mail = b.label(f.labMail, panel);
+    QFont bold = mail->font();
+    bold.setBold(true);
+    mail->setFont(bold);
+    mail->setForegroundRole(QPalette::Highlight);
+    mail->setCursor(Qt::PointingHandCursor);
+    grid->addWidget(mail, 5, 0, 1, 2, Qt::AlignHCenter);
+    auto* hint = new QLabel("(Double-cliquer sur l'adresse email pour envoyer un message)", panel);
+    grid->addWidget(hint, 6, 0, 1, 2, Qt::AlignHCenter);
+    grid->setRowStretch(7, 1);
+    outer->addWidget(b.button(f.bbRun, page), 0, Qt::AlignHCenter);
+    return page;
+}
+
+void openMailUrl(const std::string& url) {
+    // Passed on as written: the subject keeps its blanks, nothing is percent-encoded.
+    QDesktopServices::openUrl(QUrl(QString::fromStdString(url), QUrl::TolerantMode));
+}
+
+}  // namespace quarvel::ui::qt

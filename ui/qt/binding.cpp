@@ -1,0 +1,277 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "ui/qt/binding.h"
+
+#include <QAbstractButton>
+#include <QButtonGroup>
+#include <QCalendarWidget>
+#include <QComboBox>
+#include <QEvent>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMouseEvent>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSignalBlocker>
+#include <QSlider>
+#include <QTabBar>
+#include <QTabWidget>
+
+#include <functional>
+
+namespace quarvel::ui::qt {
+
+namespace {
+
+// Runs an action on some events of one widget.
+class EventHook : public QObject {
+public:
+    EventHook(QObject* target, std::function<bool(QEvent*)> action) : QObject(target), m_action(std::move(action)) {
+        target->installEventFilter(this);
+    }
+    bool eventFilter(QObject*, QEvent* event) override { return m_action(event); }
+
+private:
+    std::function<bool(QEvent*)> m_action;
+};
+
+void showState(const form::Control& control, QWidget* widget) {
+    widget->setEnabled(control.enabled());
+    widget->setVisible(control.visible());
+    if (!control.hint().empty()) widget->setToolTip(qs(control.hint()));
+}
+
+}  // namespace
+
+QLabel* caption(const QString& text, QWidget* buddy, QWidget* parent) {
+    auto* label = new QLabel(text, parent);
+    label->setBuddy(buddy);
+    return label;
+}
+
+void Binder::follow(form::Control& control, QWidget* widget) {
+    control.watch([&control, widget] { showState(control, widget); });
+    showState(control, widget);
+}
+
+QLineEdit* Binder::edit(form::EditField& field, QWidget* parent, int width) {
+    auto* edit = new QLineEdit(parent);
+    edit->setObjectName(qs(field.name()));
+    if (width > 0) edit->setFixedWidth(width);
+    const auto show = [&field, edit] {
+        if (edit->text() != qs(field.text())) {
+            const QSignalBlocker block(edit);
+            const int cursor = edit->cursorPosition();
+            edit->setText(qs(field.text()));
+            edit->setCursorPosition(std::min(cursor, static_cast<int>(edit->text().size())));
+        }
+        QFont font = edit->font();
+        font.setItalic(field.italic());
+        edit->setFont(font);
+        edit->setReadOnly(field.readOnly());
+        showState(field, edit);
+    };
+    field.watch(show);
+    show();
+    QObject::connect(edit, &QLineEdit::textEdited, edit,
+                     [this, &field](const QString& text) { m_form.userTypes(field, ss(text)); });
+    new EventHook(edit, [this, &field](QEvent* event) {
+        if (event->type() == QEvent::MouseButtonPress) m_form.userClicksInto(field);
+        return false;
+    });
+    return edit;
+}
+
+QPushButton* Binder::button(form::Button& button, QWidget* parent) {
+    auto* widget = new QPushButton(qs(button.caption()), parent);
+    widget->setObjectName(qs(button.name()));
+    widget->setAutoDefault(false);
+    button.watch([&button, widget] {
+        widget->setText(qs(button.caption()));
+        showState(button, widget);
+    });
+    showState(button, widget);
+    QObject::connect(widget, &QPushButton::clicked, widget, [this, &button] { m_form.userClicks(button); });
+    new EventHook(widget, [this, &button](QEvent* event) {
+        if (event->type() == QEvent::MouseButtonRelease &&
+            static_cast<QMouseEvent*>(event)->button() == Qt::RightButton) {
+            m_form.userRightReleases(button);
+        }
+        return false;
+    });
+    return widget;
+}
+
+QGroupBox* Binder::radioGroup(form::RadioGroup& group, QWidget* parent, const std::vector<std::string>& buttonNames) {
+    auto* box = new QGroupBox(qs(group.caption()), parent);
+    box->setObjectName(qs(group.name()));
+    auto* layout = new QGridLayout(box);
+    layout->setContentsMargins(6, 2, 6, 2);
+    layout->setVerticalSpacing(1);
+    auto* buttons = new QButtonGroup(box);
+    const int count = static_cast<int>(group.items().size());
+    const int rows = (count + group.columns() - 1) / group.columns();
+    for (int i = 0; i < count; ++i) {
+        auto* radio = new QRadioButton(qs(group.items()[static_cast<std::size_t>(i)]), box);
+        if (static_cast<std::size_t>(i) < buttonNames.size()) radio->setObjectName(qs(buttonNames[i]));
+        buttons->addButton(radio, i);
+        layout->addWidget(radio, i % rows, i / rows);
+        if (group.onMousePress || group.onMouseRelease) {
+            // The mouse press and release reach the form around the click itself.
+            new EventHook(radio, [this, &group, i](QEvent* event) {
+                if (event->type() == QEvent::MouseButtonRelease &&
+                    static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
+                    m_form.userMouseClicks(group, i);
+                    return true;
+                }
+                return event->type() == QEvent::MouseButtonPress;
+            });
+        }
+    }
+    const auto show = [&group, box, buttons] {
+        const QSignalBlocker block(buttons);
+        buttons->setExclusive(false);
+        for (QAbstractButton* b : buttons->buttons()) b->setChecked(buttons->id(b) == group.selected());
+        buttons->setExclusive(true);
+        box->setTitle(qs(group.caption()));
+        showState(group, box);
+    };
+    group.watch(show);
+    show();
+    QObject::connect(buttons, &QButtonGroup::idClicked, box, [this, &group](int id) { m_form.userSelects(group, id); });
+    return box;
+}
+
+QComboBox* Binder::combo(form::ListControl& list, QWidget* parent, int visibleRows) {
+    auto* combo = new QComboBox(parent);
+    combo->setObjectName(qs(list.name()));
+    combo->setMaxVisibleItems(visibleRows);
+    for (const auto& item : list.items()) combo->addItem(qs(item));
+    const auto show = [&list, combo] {
+        const QSignalBlocker block(combo);
+        combo->setCurrentIndex(list.selected());
+        showState(list, combo);
+    };
+    list.watch(show);
+    show();
+    QObject::connect(combo, &QComboBox::activated, combo, [this, &list](int row) { m_form.userPicks(list, row); });
+    new EventHook(combo, [this, &list](QEvent* event) {
+        if (event->type() == QEvent::KeyPress) {
+            const QString text = static_cast<QKeyEvent*>(event)->text();
+            if (text.size() == 1 && text[0].unicode() < 128) m_form.userPresses(list, static_cast<char>(text[0].unicode()));
+        }
+        return false;
+    });
+    return combo;
+}
+
+QListWidget* Binder::listBox(form::ListControl& list, QWidget* parent) {
+    auto* box = new QListWidget(parent);
+    box->setObjectName(qs(list.name()));
+    for (const auto& item : list.items()) box->addItem(qs(item));
+    const auto show = [&list, box] {
+        const QSignalBlocker block(box);
+        box->setCurrentRow(list.selected());
+        if (list.selected() < 0) box->clearSelection();
+        if (list.selected() >= 0) box->scrollToItem(box->item(list.selected()));
+        showState(list, box);
+    };
+    list.watch(show);
+    show();
+    QObject::connect(box, &QListWidget::currentRowChanged, box, [this, &list](int row) {
+        if (row != list.selected()) m_form.userPicks(list, row);
+    });
+    return box;
+}
+
+QLabel* Binder::label(form::Label& label, QWidget* parent) {
+    auto* widget = new QLabel(qs(label.caption()), parent);
+    widget->setObjectName(qs(label.name()));
+    label.watch([&label, widget] {
+        widget->setText(qs(label.caption()));
+        showState(label, widget);
+    });
+    showState(label, widget);
+    new EventHook(widget, [this, &label](QEvent* event) {
+        if (event->type() == QEvent::MouseButtonDblClick) m_form.userDoubleClicks(label);
+        if (event->type() == QEvent::MouseButtonRelease &&
+            static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
+            m_form.userClicks(label);
+        }
+        return false;
+    });
+    return widget;
+}
+
+QSlider* Binder::trackBar(form::TrackBar& bar, QWidget* parent) {
+    auto* slider = new QSlider(Qt::Horizontal, parent);
+    slider->setObjectName(qs(bar.name()));
+    slider->setRange(bar.minimum(), bar.maximum());
+    slider->setTickPosition(QSlider::TicksBelow);
+    slider->setTickInterval(1);
+    slider->setPageStep(1);
+    const auto show = [&bar, slider] {
+        const QSignalBlocker block(slider);
+        slider->setValue(bar.position());
+        showState(bar, slider);
+    };
+    bar.watch(show);
+    show();
+    QObject::connect(slider, &QSlider::valueChanged, slider, [this, &bar](int value) { m_form.userMoves(bar, value); });
+    return slider;
+}
+
+QPlainTextEdit* Binder::memo(form::Memo& memo, QWidget* parent) {
+    auto* edit = new QPlainTextEdit(qs(memo.text()), parent);
+    edit->setObjectName(qs(memo.name()));
+    edit->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    follow(memo, edit);
+    return edit;
+}
+
+QCalendarWidget* Binder::calendar(form::Calendar& calendar, QWidget* parent) {
+    auto* widget = new QCalendarWidget(parent);
+    widget->setObjectName(qs(calendar.name()));
+    const auto toQ = [](form::CalendarDate d) { return QDate(d.year, d.month, d.day); };
+    widget->setDateRange(toQ(calendar.minimum()), toQ(calendar.maximum()));
+    const auto show = [&calendar, widget, toQ] {
+        const QSignalBlocker block(widget);
+        widget->setSelectedDate(toQ(calendar.date()));
+        showState(calendar, widget);
+    };
+    calendar.watch(show);
+    show();
+    QObject::connect(widget, &QCalendarWidget::selectionChanged, widget, [this, &calendar, widget] {
+        const QDate d = widget->selectedDate();
+        m_form.guard().run([&] { calendar.setDate({d.year(), d.month(), d.day()}); });
+    });
+    return widget;
+}
+
+void Binder::notebook(form::Notebook& notebook, QTabWidget* tabs, form::Label& mask, QWidget* maskWidget) {
+    tabs->setObjectName(qs(notebook.name()));
+    maskWidget->setObjectName(qs(mask.name()));
+    const auto show = [&notebook, &mask, tabs, maskWidget] {
+        const QSignalBlocker block(tabs);
+        tabs->setCurrentIndex(notebook.activePage());
+        tabs->tabBar()->setEnabled(notebook.enabled());
+        maskWidget->setVisible(mask.visible());
+        maskWidget->raise();
+    };
+    notebook.watch(show);
+    mask.watch(show);
+    show();
+    // A click on a tab, also the one shown, and the arrow keys are the user's switches.
+    QObject::connect(tabs, &QTabWidget::tabBarClicked, tabs, [this, &notebook](int page) {
+        if (page >= 0) m_form.userSwitches(notebook, page);
+    });
+    QObject::connect(tabs, &QTabWidget::currentChanged, tabs, [this, &notebook](int page) {
+        if (page != notebook.activePage()) m_form.userSwitches(notebook, page);
+    });
+}
+
+}  // namespace quarvel::ui::qt

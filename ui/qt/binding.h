@@ -1,0 +1,54 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QString>
+
+#include <string>
+
+#include "ui/form/form.h"
+
+class QCalendarWidget;
+class QComboBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QPlainTextEdit;
+class QPushButton;
+class QSlider;
+class QTabWidget;
+class QWidget;
+
+namespace quarvel::ui::qt {
+
+inline QString qs(const std::string& text) { return QString::fromStdString(text); }
+inline std::string ss(const QString& text) { return text.toStdString(); }
+
+// Ties widgets to their control models: a model's changes update its widget
+// with the widget's signals blocked, and the user's input reaches the form
+// as one user event, which runs under the form's guard.
+class Binder {
+public:
+    explicit Binder(form::Form& form) : m_form(form) {}
+
+    QLineEdit* edit(form::EditField& field, QWidget* parent, int width = 0);
+    QPushButton* button(form::Button& button, QWidget* parent);
+    QGroupBox* radioGroup(form::RadioGroup& group, QWidget* parent, const std::vector<std::string>& buttonNames = {});
+    QComboBox* combo(form::ListControl& list, QWidget* parent, int visibleRows = 10);
+    QListWidget* listBox(form::ListControl& list, QWidget* parent);
+    QLabel* label(form::Label& label, QWidget* parent);
+    QSlider* trackBar(form::TrackBar& bar, QWidget* parent);
+    QPlainTextEdit* memo(form::Memo& memo, QWidget* parent);
+    QCalendarWidget* calendar(form::Calendar& calendar, QWidget* parent);
+    void notebook(form::Notebook& notebook, QTabWidget* tabs, form::Label& mask, QWidget* maskWidget);
+    // Follows a model's visibility and enabled state.
+    void follow(form::Control& control, QWidget* widget);
+
+private:
+    form::Form& m_form;
+};
+
+// A caption label in front of a field, with the field as its buddy.
+QLabel* caption(const QString& text, QWidget* buddy, QWidget* parent);
+
+}  // namespace quarvel::ui::qt

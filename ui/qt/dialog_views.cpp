@@ -1,0 +1,128 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "ui/qt/dialog_views.h"
+
+#include <QApplication>
+#include <QCalendarWidget>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QScreen>
+#include <QStyle>
+#include <QVBoxLayout>
+
+#include "core/errors.h"
+
+namespace quarvel::ui::qt {
+
+namespace {
+
+QPushButton* dialogButton(Binder& b, form::Button& model, QWidget* parent, QStyle::StandardPixmap icon) {
+    QPushButton* button = b.button(model, parent);
+    button->setIcon(parent->style()->standardIcon(icon));
+    return button;
+}
+
+QHBoxLayout* okCancelRow(Binder& b, form::Button& ok, form::Button& cancel, QWidget* parent) {
+    auto* row = new QHBoxLayout;
+    row->addStretch(1);
+    row->addWidget(dialogButton(b, ok, parent, QStyle::SP_DialogOkButton));
+    row->addWidget(dialogButton(b, cancel, parent, QStyle::SP_DialogCancelButton));
+    row->addStretch(1);
+    return row;
+}
+
+void buildQuit(QuitForm& form, DialogView* view) {
+    auto* layout = new QVBoxLayout(view);
+    layout->addWidget(view->binder().radioGroup(form.rgSauveConfig, view, {"rbSauveOui", "rbSauveNon"}));
+    layout->addLayout(okCancelRow(view->binder(), form.bbQuitOK, form.bbQuitCancel, view));
+}
+
+// The list dialogs have the sizes and places of their design.
+void buildModelList(ModelListForm& form, DialogView* view, int width, int listLeft, int listHeight) {
+    view->setFixedSize(width, 528);
+    QListWidget* list = view->binder().listBox(form.list, view);
+    list->setGeometry(listLeft, 16, 393, listHeight);
+    QPushButton* ok = dialogButton(view->binder(), form.bbOK, view, QStyle::SP_DialogOkButton);
+    ok->setGeometry(40, 456, 153, 25);
+    QPushButton* cancel = dialogButton(view->binder(), form.bbCancel, view, QStyle::SP_DialogCancelButton);
+    cancel->setGeometry(248, 456, 153, 25);
+    // A double-click chooses the model as OK does.
+    QObject::connect(list, &QListWidget::itemDoubleClicked, view, [&form] { form.userClicks(form.bbOK); });
+}
+
+void buildDate(DateForm& form, DialogView* view) {
+    auto* layout = new QVBoxLayout(view);
+    QCalendarWidget* calendar = view->binder().calendar(form.MonthCalendar1, view);
+    calendar->setLocale(QLocale(QLocale::French, QLocale::France));
+    calendar->setVerticalHeaderFormat(QCalendarWidget::NoVerticalHeader);
+    layout->addWidget(calendar);
+    auto* row = okCancelRow(view->binder(), form.bbDateOK, form.bbDateCancel, view);
+    row->insertWidget(row->count() - 1, view->binder().button(form.bbNow, view));
+    layout->addLayout(row);
+}
+
+void buildTelescopes(TelescopesForm& form, DialogView* view) {
+    auto* layout = new QVBoxLayout(view);
+    auto* telescopes = new QGroupBox("Telescopes", view);
+    auto* list = new QVBoxLayout(telescopes);
+    QListWidget* rows = view->binder().listBox(form.lbTelescopes, telescopes);
+    rows->setMinimumSize(300, 320);
+    list->addWidget(rows);
+    layout->addWidget(telescopes);
+    auto* factors = new QGroupBox("Réducteur / Multiplicateur de focale", view);
+    auto* factorRow = new QHBoxLayout(factors);
+    QComboBox* combo = view->binder().combo(form.cbRedMult, factors, 13);
+    factorRow->addWidget(combo);
+    QLineEdit* other = view->binder().edit(form.eAutreRM, factors, 80);
+    factorRow->addWidget(other);
+    factorRow->addStretch(1);
+    layout->addWidget(factors);
+    layout->addLayout(okCancelRow(view->binder(), form.bbOK, form.bbCancel, view));
+    QObject::connect(rows, &QListWidget::itemDoubleClicked, view, [&form] { form.userClicks(form.bbOK); });
+}
+
+}  // namespace
+
+DialogView::DialogView(form::Form& form, QWidget* parent) : QDialog(parent), m_form(form), m_binder(form) {
+    setObjectName(qs(form.name()));
+    setWindowTitle(qs(form.caption()));
+    setWindowFlag(Qt::WindowContextHelpButtonHint, false);
+    form.onClose = [this](form::ModalResult result) { done(static_cast<int>(result)); };
+}
+
+form::ModalResult QtModalHost::showModal(form::Form& dialog) {
+    DialogView* view = m_views.at(&dialog);
+    dialog.setModalResult(form::ModalResult::None);
+    view->adjustSize();
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        QRect frame = view->frameGeometry();
+        frame.moveCenter(screen->availableGeometry().center());
+        view->move(frame.topLeft());
+    }
+    view->exec();
+    return dialog.modalResult() == form::ModalResult::None ? form::ModalResult::Close : dialog.modalResult();
+}
+
+void QtErrorReporter::report(const std::string& message) {
+    QMessageBox::critical(QApplication::activeWindow(), "Quarvel", qs(core::errorBoxText(message)));
+}
+
+void buildDialogs(Program& program, QtModalHost& host, QWidget* parent) {
+    auto* quit = new DialogView(program.quitForm, parent);
+    buildQuit(program.quitForm, quit);
+    auto* cameras = new DialogView(program.camerasForm, parent);
+    buildModelList(program.camerasForm, cameras, 444, 16, 421);
+    auto* dslrs = new DialogView(program.dslrsForm, parent);
+    buildModelList(program.dslrsForm, dslrs, 445, 24, 417);
+    auto* date = new DialogView(program.dateForm, parent);
+    buildDate(program.dateForm, date);
+    auto* telescopes = new DialogView(program.telescopesForm, parent);
+    buildTelescopes(program.telescopesForm, telescopes);
+    for (DialogView* view : {quit, cameras, dslrs, date, telescopes}) host.add(view);
+}
+
+}  // namespace quarvel::ui::qt
