@@ -28,9 +28,10 @@ public:
         QApplication::setApplicationName("Quarvel");
         QApplication::setApplicationDisplayName("Quarvel");
         QLocale::setDefault(QLocale(QLocale::French, QLocale::France));
+        // The windows' state first, then the views that show it.
+        const std::vector<std::string> failures = m_program.mainForm.start();
         m_window = std::make_unique<qt::MainWindow>(m_program.mainForm);
         qt::buildDialogs(m_program, m_host, m_window.get());
-        const std::vector<std::string> failures = m_program.mainForm.start();
         centre();
         m_window->show();
         // Failures met while starting are shown once the window is up.

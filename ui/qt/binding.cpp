@@ -39,6 +39,23 @@ private:
     std::function<bool(QEvent*)> m_action;
 };
 
+// A list box that, unlike Qt's, leaves "no chosen entry" alone when it gets
+// the focus instead of choosing its first row.
+class ListBox : public QListWidget {
+public:
+    using QListWidget::QListWidget;
+
+protected:
+    void focusInEvent(QFocusEvent* event) override {
+        if (currentRow() >= 0) {
+            QListWidget::focusInEvent(event);
+        } else {
+            QAbstractScrollArea::focusInEvent(event);
+            viewport()->update();
+        }
+    }
+};
+
 void showState(const form::Control& control, QWidget* widget) {
     widget->setEnabled(control.enabled());
     widget->setVisible(control.visible());
@@ -170,14 +187,14 @@ QComboBox* Binder::combo(form::ListControl& list, QWidget* parent, int visibleRo
 }
 
 QListWidget* Binder::listBox(form::ListControl& list, QWidget* parent) {
-    auto* box = new QListWidget(parent);
+    auto* box = new ListBox(parent);
     box->setObjectName(qs(list.name()));
     for (const auto& item : list.items()) box->addItem(qs(item));
     const auto show = [&list, box] {
         const QSignalBlocker block(box);
         box->setCurrentRow(list.selected());
         if (list.selected() < 0) box->clearSelection();
-        if (list.selected() >= 0) box->scrollToItem(box->item(list.selected()));
+        if (list.selected() >= 0) box->scrollToItem(box->item(list.selected()), QAbstractItemView::PositionAtCenter);
         showState(list, box);
     };
     list.watch(show);
@@ -252,10 +269,12 @@ QCalendarWidget* Binder::calendar(form::Calendar& calendar, QWidget* parent) {
     return widget;
 }
 
-void Binder::notebook(form::Notebook& notebook, QTabWidget* tabs, form::Label& mask, QWidget* maskWidget) {
+void Binder::notebook(form::Notebook& notebook, QTabWidget* tabs, form::Label& mask, QWidget* maskWidget,
+                      std::function<void(int)> showing) {
     tabs->setObjectName(qs(notebook.name()));
     maskWidget->setObjectName(qs(mask.name()));
-    const auto show = [&notebook, &mask, tabs, maskWidget] {
+    const auto show = [&notebook, &mask, tabs, maskWidget, showing] {
+        showing(notebook.activePage());
         const QSignalBlocker block(tabs);
         tabs->setCurrentIndex(notebook.activePage());
         tabs->tabBar()->setEnabled(notebook.enabled());

@@ -3,6 +3,7 @@
 
 #include <QString>
 
+#include <functional>
 #include <string>
 
 #include "ui/form/form.h"
@@ -40,7 +41,9 @@ public:
     QSlider* trackBar(form::TrackBar& bar, QWidget* parent);
     QPlainTextEdit* memo(form::Memo& memo, QWidget* parent);
     QCalendarWidget* calendar(form::Calendar& calendar, QWidget* parent);
-    void notebook(form::Notebook& notebook, QTabWidget* tabs, form::Label& mask, QWidget* maskWidget);
+    // `showing` runs before a page is shown, so that it can be built.
+    void notebook(form::Notebook& notebook, QTabWidget* tabs, form::Label& mask, QWidget* maskWidget,
+                  std::function<void(int)> showing);
     // Follows a model's visibility and enabled state.
     void follow(form::Control& control, QWidget* widget);
 

@@ -94,8 +94,21 @@ DialogView::DialogView(form::Form& form, QWidget* parent) : QDialog(parent), m_f
     form.onClose = [this](form::ModalResult result) { done(static_cast<int>(result)); };
 }
 
+void QtModalHost::add(form::Form& dialog, QWidget* parent, Builder build) {
+    m_dialogs[&dialog] = Entry{parent, std::move(build)};
+}
+
+DialogView* QtModalHost::view(form::Form& dialog) {
+    Entry& entry = m_dialogs.at(&dialog);
+    if (!entry.view) {
+        entry.view = new DialogView(dialog, entry.parent);
+        entry.build(entry.view);
+    }
+    return entry.view;
+}
+
 form::ModalResult QtModalHost::showModal(form::Form& dialog) {
-    DialogView* view = m_views.at(&dialog);
+    DialogView* view = this->view(dialog);
     dialog.setModalResult(form::ModalResult::None);
     view->adjustSize();
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
@@ -112,17 +125,14 @@ void QtErrorReporter::report(const std::string& message) {
 }
 
 void buildDialogs(Program& program, QtModalHost& host, QWidget* parent) {
-    auto* quit = new DialogView(program.quitForm, parent);
-    buildQuit(program.quitForm, quit);
-    auto* cameras = new DialogView(program.camerasForm, parent);
-    buildModelList(program.camerasForm, cameras, 444, 16, 421);
-    auto* dslrs = new DialogView(program.dslrsForm, parent);
-    buildModelList(program.dslrsForm, dslrs, 445, 24, 417);
-    auto* date = new DialogView(program.dateForm, parent);
-    buildDate(program.dateForm, date);
-    auto* telescopes = new DialogView(program.telescopesForm, parent);
-    buildTelescopes(program.telescopesForm, telescopes);
-    for (DialogView* view : {quit, cameras, dslrs, date, telescopes}) host.add(view);
+    host.add(program.quitForm, parent, [&program](DialogView* view) { buildQuit(program.quitForm, view); });
+    host.add(program.camerasForm, parent,
+             [&program](DialogView* view) { buildModelList(program.camerasForm, view, 444, 16, 421); });
+    host.add(program.dslrsForm, parent,
+             [&program](DialogView* view) { buildModelList(program.dslrsForm, view, 445, 24, 417); });
+    host.add(program.dateForm, parent, [&program](DialogView* view) { buildDate(program.dateForm, view); });
+    host.add(program.telescopesForm, parent,
+             [&program](DialogView* view) { buildTelescopes(program.telescopesForm, view); });
 }
 
 }  // namespace quarvel::ui::qt

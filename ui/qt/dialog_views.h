@@ -3,6 +3,7 @@
 
 #include <QDialog>
 
+#include <functional>
 #include <map>
 #include <memory>
 
@@ -26,13 +27,22 @@ private:
 };
 
 // Shows the dialogs modally in a nested event loop, centred on the screen.
+// A dialog's window is made the first time it is shown; its form, which holds
+// its state, lives from start-up on.
 class QtModalHost : public form::ModalHost {
 public:
-    void add(DialogView* view) { m_views[&view->form()] = view; }
+    using Builder = std::function<void(DialogView*)>;
+    void add(form::Form& dialog, QWidget* parent, Builder build);
     form::ModalResult showModal(form::Form& dialog) override;
+    DialogView* view(form::Form& dialog);
 
 private:
-    std::map<form::Form*, DialogView*> m_views;
+    struct Entry {
+        QWidget* parent;
+        Builder build;
+        DialogView* view = nullptr;
+    };
+    std::map<form::Form*, Entry> m_dialogs;
 };
 
 // The error box: titled "Quarvel", with the error icon and one OK button.

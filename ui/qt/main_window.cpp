@@ -18,29 +18,35 @@ constexpr int kWindowWidth = 590;
 constexpr int kWindowHeight = 600;
 constexpr int kNotebookWidth = 549;
 
+using Builder = QWidget* (*)(Binder&, MainForm&);
+constexpr Builder kPageBuilders[] = {buildParametragePage,  buildDessinCapteurPage, buildCalculsPage,
+                                     buildImageriePage,     buildDessinPlanetePage, buildChampPhotoPage,
+                                     buildAidePage,         buildAProposPage};
+
 }  // namespace
 
-MainWindow::MainWindow(MainForm& form) : m_binder(form) {
+MainWindow::MainWindow(MainForm& form) : m_form(form), m_binder(form), m_built(std::size(kPageBuilders), false) {
     setObjectName(qs(form.name()));
     setWindowTitle(qs(form.caption()));
-    auto* tabs = new QTabWidget(this);
+    auto* tabs = m_tabs = new QTabWidget(this);
     tabs->setFixedWidth(kNotebookWidth);
     // Eight captions in 549 pixels: tight tabs, no scroll arrows.
     tabs->tabBar()->setUsesScrollButtons(false);
     tabs->tabBar()->setExpanding(false);
-    tabs->setStyleSheet("QTabBar::tab { padding: 4px 2px; margin: 0px; }");
-    using Builder = QWidget* (*)(Binder&, MainForm&);
-    const Builder builders[] = {buildParametragePage,  buildDessinCapteurPage, buildCalculsPage,
-                                buildImageriePage,     buildDessinPlanetePage, buildChampPhotoPage,
-                                buildAidePage,         buildAProposPage};
-    for (std::size_t i = 0; i < std::size(builders); ++i) {
-        tabs->addTab(builders[i](m_binder, form), qs(form.TabbedNotebook1.pages()[i]));
+    // tabs->setStyleSheet("QTabBar::tab { padding: 4px 2px; margin: 0px; }");
+    // Each page starts as an empty holder and gets its widgets when first shown.
+    for (const auto& page : form.TabbedNotebook1.pages()) {
+        auto* holder = new QWidget(tabs);
+        auto* layout = new QVBoxLayout(holder);
+        layout->setContentsMargins(0, 0, 0, 0);
+        tabs->addTab(holder, qs(page));
     }
     // The mask: a plain panel laid over the row of tabs.
     auto* mask = new QWidget(tabs);
     mask->setAutoFillBackground(true);
     mask->setGeometry(0, 0, kNotebookWidth, tabs->tabBar()->sizeHint().height());
-    m_binder.notebook(form.TabbedNotebook1, tabs, form.pMasqueOnglets, mask);
+    m_binder.notebook(form.TabbedNotebook1, tabs, form.pMasqueOnglets, mask,
+                      [this](int page) { ensurePage(page); });
 
     auto* buttons = new QHBoxLayout;
     const std::pair<form::Button*, QStyle::StandardPixmap> bottom[] = {
@@ -51,7 +57,7 @@ MainWindow::MainWindow(MainForm& form) : m_binder(form) {
     };
     for (const auto& [model, icon] : bottom) {
         QPushButton* button = m_binder.button(*model, this);
-        button->setIcon(style()->standardIcon(icon));
+        button->setIcon(QIcon(style()->standardPixmap(icon)));
         buttons->addWidget(button);
     }
     auto* layout = new QVBoxLayout(this);
@@ -59,6 +65,13 @@ MainWindow::MainWindow(MainForm& form) : m_binder(form) {
     layout->addWidget(tabs, 1, Qt::AlignLeft);
     layout->addLayout(buttons);
     setFixedSize(kWindowWidth, kWindowHeight);
+}
+
+void MainWindow::ensurePage(int index) {
+    if (index < 0 || index >= static_cast<int>(m_built.size()) || m_built[static_cast<std::size_t>(index)]) return;
+    m_built[static_cast<std::size_t>(index)] = true;
+    QWidget* holder = m_tabs->widget(index);
+    holder->layout()->addWidget(kPageBuilders[index](m_binder, m_form));
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {

@@ -15,9 +15,15 @@ class MainWindow : public QWidget {
 public:
     explicit MainWindow(MainForm& form);
 
+    // Builds a page's widgets the first time the page is shown.
+    void ensurePage(int index);
+
 private:
     void closeEvent(QCloseEvent* event) override;
+    MainForm& m_form;
     Binder m_binder;
+    QTabWidget* m_tabs = nullptr;
+    std::vector<bool> m_built;
 };
 
 // The pages, built into the notebook's tabs.

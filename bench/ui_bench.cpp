@@ -1,0 +1,76 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// One keystroke in the diameter field with its whole chain: change handling,
+// the sensor choice applied again, the recompute, and the views' updates.
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include "ui/form/guard.h"
+#include "ui/program.h"
+#include "ui/startup.h"
+
+namespace {
+
+int argc = 1;
+char programName[] = "ui_bench";
+char* argv[] = {programName, nullptr};
+
+class NoDialogs : public quarvel::ui::form::ModalHost {
+public:
+    quarvel::ui::form::ModalResult showModal(quarvel::ui::form::Form&) override {
+        return quarvel::ui::form::ModalResult::Close;
+    }
+};
+
+// Through the forms alone.
+void BM_DiameterKeystrokeForm(benchmark::State& state) {
+    QTemporaryDir dir;
+    quarvel::ui::form::RecordingReporter reporter;
+    NoDialogs host;
+    quarvel::ui::Program program(reporter, host, {(dir.path() + "/Quarvel.ini").toStdString(), {}, {}, {}});
+    auto& f = program.mainForm;
+    f.start();
+    f.userClicks(f.bbRun);
+    f.userPicks(f.cbCapteurs, 14);
+    bool longer = false;
+    for (auto _ : state) {
+        f.userTypes(f.eDiam, longer ? "212" : "2123");
+        longer = !longer;
+    }
+    if (!reporter.messages.empty()) state.SkipWithError("an error was reported");
+}
+BENCHMARK(BM_DiameterKeystrokeForm)->Unit(benchmark::kMicrosecond);
+
+// Through the real widgets: a key press on the field, as the user makes it.
+void BM_DiameterKeystrokeWidget(benchmark::State& state) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    QTemporaryDir dir;
+    auto started = quarvel::ui::startQuarvel((dir.path() + "/Quarvel.ini").toStdString());
+    QWidget* window = nullptr;
+    for (QWidget* w : QApplication::topLevelWidgets()) {
+        if (w->objectName() == "fUtil") window = w;
+    }
+    QTest::mouseClick(window->findChild<QWidget*>("bbRun"), Qt::LeftButton);
+    window->findChild<QComboBox*>("cbCapteurs")->activated(14);
+    auto* diameter = window->findChild<QLineEdit*>("eDiam");
+    diameter->setFocus();
+    diameter->end(false);
+    bool longer = false;
+    for (auto _ : state) {
+        if (longer) {
+            QTest::keyClick(diameter, Qt::Key_Backspace);
+        } else {
+            QTest::keyClick(diameter, Qt::Key_3);
+        }
+        longer = !longer;
+    }
+    started = {};
+}
+BENCHMARK(BM_DiameterKeystrokeWidget)->Unit(benchmark::kMicrosecond);
+
+}  // namespace
