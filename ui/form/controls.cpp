@@ -10,7 +10,7 @@ namespace quarvel::ui::form {
 Control::Control(std::string name) : m_name(std::move(name)) {}
 
 void Control::changed() {
-    if (m_watcher) m_watcher();
+    for (const auto& watcher : m_watchers) watcher();
 }
 
 void Control::runHandler(const std::function<void()>& handler) {

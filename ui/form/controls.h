@@ -28,7 +28,8 @@ public:
     const std::string& hint() const { return m_hint; }
     void setHint(std::string hint) { m_hint = std::move(hint); }
 
-    void watch(std::function<void()> watcher) { m_watcher = std::move(watcher); }
+    // Views watch a control: each watcher runs after every change of its state.
+    void watch(std::function<void()> watcher) { m_watchers.push_back(std::move(watcher)); }
     // Handling that code triggers (a written text, a selected row) runs under
     // this guard: its failure is reported and the writer goes on.
     void setGuard(Guard* guard) { m_guard = guard; }
@@ -43,7 +44,7 @@ private:
     std::string m_hint;
     bool m_enabled = true;
     bool m_visible = true;
-    std::function<void()> m_watcher;
+    std::vector<std::function<void()>> m_watchers;
     Guard* m_guard = nullptr;
 };
 

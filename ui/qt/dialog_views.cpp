@@ -6,6 +6,7 @@
 #include <QComboBox>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMessageBox>
@@ -70,6 +71,7 @@ void buildTelescopes(TelescopesForm& form, DialogView* view) {
     auto* telescopes = new QGroupBox("Telescopes", view);
     auto* list = new QVBoxLayout(telescopes);
     QListWidget* rows = view->binder().listBox(form.lbTelescopes, telescopes);
+    telescopes->setFocusProxy(rows);
     rows->setMinimumSize(300, 320);
     list->addWidget(rows);
     layout->addWidget(telescopes);
@@ -78,6 +80,9 @@ void buildTelescopes(TelescopesForm& form, DialogView* view) {
     QComboBox* combo = view->binder().combo(form.cbRedMult, factors, 13);
     factorRow->addWidget(combo);
     QLineEdit* other = view->binder().edit(form.eAutreRM, factors, 80);
+    QLabel* otherCaption = caption("Facteur :", other, factors);
+    view->binder().follow(form.eAutreRM, otherCaption);
+    factorRow->addWidget(otherCaption);
     factorRow->addWidget(other);
     factorRow->addStretch(1);
     layout->addWidget(factors);

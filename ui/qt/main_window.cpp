@@ -3,6 +3,7 @@
 
 #include <QCloseEvent>
 #include <QHBoxLayout>
+#include <QProxyStyle>
 #include <QPushButton>
 #include <QStyle>
 #include <QTabBar>
@@ -17,6 +18,15 @@ namespace {
 constexpr int kWindowWidth = 590;
 constexpr int kWindowHeight = 600;
 constexpr int kNotebookWidth = 549;
+
+// Tabs with less room around their captions than the style's default.
+class TightTabs : public QProxyStyle {
+public:
+    int pixelMetric(PixelMetric metric, const QStyleOption* option, const QWidget* widget) const override {
+        if (metric == PM_TabBarTabHSpace) return 3;
+        return QProxyStyle::pixelMetric(metric, option, widget);
+    }
+};
 
 using Builder = QWidget* (*)(Binder&, MainForm&);
 constexpr Builder kPageBuilders[] = {buildParametragePage,  buildDessinCapteurPage, buildCalculsPage,
@@ -33,7 +43,9 @@ MainWindow::MainWindow(MainForm& form) : m_form(form), m_binder(form), m_built(s
     // Eight captions in 549 pixels: tight tabs, no scroll arrows.
     tabs->tabBar()->setUsesScrollButtons(false);
     tabs->tabBar()->setExpanding(false);
-    // tabs->setStyleSheet("QTabBar::tab { padding: 4px 2px; margin: 0px; }");
+    auto* tight = new TightTabs;
+    tight->setParent(tabs);
+    tabs->tabBar()->setStyle(tight);
     // Each page starts as an empty holder and gets its widgets when first shown.
     for (const auto& page : form.TabbedNotebook1.pages()) {
         auto* holder = new QWidget(tabs);

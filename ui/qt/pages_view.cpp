@@ -74,8 +74,9 @@ QWidget* buildCalculsPage(Binder& b, MainForm& f) {
     }
     grid->addWidget(b.radioGroup(f.rgSaisieSep, objects, {"rbSepNon", "rbSepOui"}), 2, 0, 1, 3);
     QLineEdit* known = b.edit(f.eSepManuelle, objects, kFieldWidth);
+    known->setAccessibleName("Séparation connue en secondes d'arc");
     grid->addWidget(known, 2, 3, 1, 2);
-    grid->addWidget(new QLabel("\"", objects), 2, 5);
+    grid->addWidget(caption("\"", known, objects), 2, 5);
     grid->setColumnStretch(6, 1);
     layout->addWidget(objects);
     auto* data = new QGroupBox(" Données ", p);
@@ -148,8 +149,9 @@ QWidget* buildDessinPlanetePage(Binder& b, MainForm& f) {
     QLineEdit* across = b.edit(f.eChampPlaH, p, kFieldWidth);
     fieldRow->addWidget(caption("Champ :", across, p));
     fieldRow->addWidget(across);
-    fieldRow->addWidget(new QLabel("x", p));
-    fieldRow->addWidget(b.edit(f.eChampPlaV, p, kFieldWidth));
+    QLineEdit* down = b.edit(f.eChampPlaV, p, kFieldWidth);
+    fieldRow->addWidget(caption("x", down, p));
+    fieldRow->addWidget(down);
     fieldRow->addWidget(new QLabel("'", p));
     fieldRow->addStretch(1);
     layout->addLayout(fieldRow);

@@ -108,8 +108,9 @@ QGroupBox* sensorGroup(Binder& b, MainForm& f, QWidget* page) {
     auto* field = new QHBoxLayout;
     QLineEdit* across = b.edit(f.eChampHor, box, kFieldWidth);
     field->addWidget(across);
-    field->addWidget(new QLabel("x", box));
-    field->addWidget(b.edit(f.eChampVer, box, kFieldWidth));
+    QLineEdit* down = b.edit(f.eChampVer, box, kFieldWidth);
+    field->addWidget(caption("x", down, box));
+    field->addWidget(down);
     field->addWidget(new QLabel("'", box));
     results->addWidget(caption("Champ", across, box), 1, 0);
     results->addLayout(field, 1, 1, 1, 2);

@@ -8,6 +8,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSet>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
@@ -140,6 +141,18 @@ private slots:
         QCOMPARE(child<QLineEdit>("eNomCamera")->text(), QString("Atik 16"));
         QCOMPARE(child<QComboBox>("cbCapteurs")->currentText(), QString("ICX429"));
         QVERIFY(child<QRadioButton>("rbPixelCNon")->isChecked());
+    }
+
+    void everyEditFieldHasItsCaptionAsBuddy() {
+        QTest::mouseClick(child<QPushButton>("bbRun"), Qt::LeftButton);
+        auto* notebook = child<QTabWidget>("TabbedNotebook1");
+        for (int page = 0; page < notebook->count(); ++page) notebook->setCurrentIndex(page);
+        QSet<QWidget*> buddies;
+        for (QLabel* label : m_window->findChildren<QLabel*>()) buddies.insert(label->buddy());
+        for (QLineEdit* edit : m_window->findChildren<QLineEdit*>()) {
+            if (edit->parent()->inherits("QComboBox")) continue;
+            QVERIFY2(buddies.contains(edit), qPrintable(edit->objectName()));
+        }
     }
 
     void quitWithNonEndsWithoutWriting() {
