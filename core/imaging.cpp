@@ -19,6 +19,12 @@ double focalMultiplier(double pixelWidthUm, double overSampling, double focalMm,
     return divide(optimalFocalRatio(pixelWidthUm, overSampling), divide(focalMm, diameterMm));
 }
 
+std::optional<double> exposureLimitSeconds(double tolerancePx, double diameterPx, double rotationMinutes) {
+    const double x = divide(tolerancePx, diameterPx);
+    if (x > 1) return std::nullopt;
+    return arcsine(x) * (rotationMinutes / kPi) * kRadiansToDegrees;
+}
+
 double finestSampling(double diameterMm) { return divide(divide(kSeparatingConstant, diameterMm), 2); }
 
 double focalForFinestSampling(double pixelWidthUm, double diameterMm) {

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <optional>
+
 namespace quarvel::core {
 
 // Planetary imaging. Lengths in millimetres, pixel sizes in micrometres.
@@ -9,6 +11,12 @@ namespace quarvel::core {
 double optimalFocalRatio(double pixelWidthUm, double overSampling);
 // What multiplies the current focal ratio to reach the optimal one.
 double focalMultiplier(double pixelWidthUm, double overSampling, double focalMm, double diameterMm);
+
+// The longest exposure, in seconds, before a planet turning once in
+// `rotationMinutes` smears its image by the tolerance: the arcsine of
+// tolerance / diameter in degrees, times the period over pi. Nothing when the
+// tolerance is larger than the diameter.
+std::optional<double> exposureLimitSeconds(double tolerancePx, double diameterPx, double rotationMinutes);
 
 // Deep-sky sampling, arc-seconds per pixel.
 

@@ -19,6 +19,7 @@ void MainForm::wireFrame() {
     bbChargeConfig.onClick = [this] {
         load();
         recompute();
+        recomputePlanetaryPage();
     };
     bbSauveConfig.onClick = [this] {
         if (!eDiam.empty() && !eFocale.empty()) save();
@@ -45,6 +46,7 @@ void MainForm::tabSwitch() {
     bbChargeConfig.setEnabled(page == kParametrage);
     bbSauveConfig.setEnabled(page == kParametrage);
     if (page == kDessinCapteur) followMainSensorRow();
+    if (page == kImagerie) recomputePlanetaryPage();
     if (page == kDessinPlanete) {
         const int object = rgPlanetes.selected();
         labDessinPlaNom.setCaption(object >= 0 ? rgPlanetes.items()[static_cast<std::size_t>(object)] : "");

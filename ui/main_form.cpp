@@ -77,6 +77,24 @@ MainForm::MainForm(Guard& guard, ModalHost& host, Dialogs dialogs, Environment e
                                                           "Valeur manuelle"})),
       pImaPla(add<Label>("pImaPla")),
       pImaCP(add<Label>("pImaCP")),
+      labCompoDiamApp(add<Label>("labCompoDiamApp")),
+      eDiamApp(add<EditField>("eDiamApp")),
+      labDiamAppSec(add<Label>("labDiamAppSec")),
+      labDateDiam(add<Label>("labDateDiam")),
+      eDate(add<EditField>("eDate")),
+      bbDate(add<Button>("bbDate", "Changer date")),
+      labAnneaux(add<Label>("labAnneaux")),
+      eDiamAnnSat(add<EditField>("eDiamAnnSat")),
+      labDiamAppSec2(add<Label>("labDiamAppSec2")),
+      eDiamCapt(add<EditField>("eDiamCapt")),
+      labPixCapt(add<Label>("labPixCapt")),
+      labTolerance(add<Label>("labTolerance")),
+      eTolBouge(add<EditField>("eTolBouge")),
+      labPixelB(add<Label>("labPixelB")),
+      labTps(add<Label>("labTps")),
+      eTps(add<EditField>("eTps")),
+      labTpsSec(add<Label>("labTpsSec")),
+      labConseilTPL(add<Label>("labConseilTPL")),
       cbSurEch(add<ListControl>("cbSurEch", std::vector<std::string>{"1", "1.5", "2", "2.5", "3", "3.5", "4"})),
       eFDAct(add<EditField>("eFDAct")),
       eFDOpti(add<EditField>("eFDOpti")),
@@ -98,7 +116,7 @@ MainForm::MainForm(Guard& guard, ModalHost& host, Dialogs dialogs, Environment e
     for (EditField* result : {&eFD, &ePR, &ePS, &eTaillePixelsMMX, &eTaillePixelsMMY, &eTaillePixelsMMD, &eEchant,
                               &eChampHor, &eChampVer, &eChampPlaH, &eChampPlaV, &eSepPx, &eSepSec, &eFocTh,
                               &eFocReel, &eFDAct, &eFDOpti, &eCoefMulti, &eFocAct2, &eEchCP, &eEchConsCP,
-                              &eFocConsCP, &eFocCalcCP, &eCoefCP}) {
+                              &eFocConsCP, &eFocCalcCP, &eCoefCP, &eDate, &eDiamAnnSat, &eDiamCapt, &eTps}) {
         result->setReadOnly(true);
         result->setEnabled(false);
     }
@@ -121,6 +139,8 @@ MainForm::MainForm(Guard& guard, ModalHost& host, Dialogs dialogs, Environment e
         coordinate->setHint("Saisir les coordonnées X et Y relevées sur l'image");
     }
     wireParametragePage();
+    wireImageriePage();
+    wireCalculsPage();
     wireTelescopeFlow();
     wireModelLists();
     wireFrame();
@@ -153,6 +173,7 @@ std::vector<std::string> MainForm::start() {
     bbSauveConfig.setEnabled(false);
     pImaPla.setVisible(true);
     pImaCP.setVisible(false);
+    diameterUnit = ephem::DiameterUnit::Seconds;
 
     // Each step that can fail is reported on its own, and start-up goes on.
     guard().run([this] { load(); });
@@ -171,6 +192,14 @@ std::vector<std::string> MainForm::start() {
         // An empty field is not a failure: its change handling ignores it too.
         if (!field->empty()) guard().run([&] { parse(field->text()); });
     }
+    guard().run([this] {
+        const form::CalendarDate today = m_env.today ? m_env.today() : form::CalendarDate{2000, 1, 1};
+        m_dialogs.date.MonthCalendar1.setDate(today);
+        ephemerisDate = {static_cast<std::uint16_t>(today.day), static_cast<std::uint16_t>(today.month),
+                         static_cast<std::uint16_t>(today.year)};
+        eDate.setText(dateText(today));
+        rgPlanetes.select(ephem::kJupiter);
+    });
     guard().run([this] { followMainSensorRow(); });
     guard().setReporter(reporter);
     return startup.messages;

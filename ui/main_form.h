@@ -5,6 +5,7 @@
 #include <string>
 
 #include "core/optics.h"
+#include "ephem/ephemeris.h"
 #include "ui/dialogs.h"
 #include "ui/form/form.h"
 
@@ -104,6 +105,24 @@ public:
     RadioGroup& rgPlanetes;
     Label& pImaPla;
     Label& pImaCP;
+    Label& labCompoDiamApp;
+    EditField& eDiamApp;
+    Label& labDiamAppSec;
+    Label& labDateDiam;
+    EditField& eDate;
+    Button& bbDate;
+    Label& labAnneaux;
+    EditField& eDiamAnnSat;
+    Label& labDiamAppSec2;
+    EditField& eDiamCapt;
+    Label& labPixCapt;
+    Label& labTolerance;
+    EditField& eTolBouge;
+    Label& labPixelB;
+    Label& labTps;
+    EditField& eTps;
+    Label& labTpsSec;
+    Label& labConseilTPL;
     ListControl& cbSurEch;
     EditField& eFDAct;
     EditField& eFDOpti;
@@ -132,6 +151,13 @@ public:
     core::SensorValues photoSensor;
     double sampling = 0;
     double overSampling = 0;
+    ephem::EphemerisDate ephemerisDate;
+    ephem::ApparentDiameter apparentDiameter;
+    ephem::DiameterUnit diameterUnit = ephem::DiameterUnit::Seconds;
+    double ringDiameter = 0;       // arc-seconds
+    double diameterOnSensor = 0;   // pixels
+    double separationPixels = 0;
+    double separationArcsec = 0;
 
     // Operations other windows and tests reach.
     void recompute();
@@ -139,6 +165,11 @@ public:
     void save();
     void reset();
     void applySensorChoice();
+    void recomputePlanetaryPage();
+    void refreshApparentDiameter();
+    void applyEphemerisDate(form::CalendarDate date);
+    void computeSeparation();
+    void calibrateFocalLength();
     std::string configPath() const { return m_env.configPath; }
 
 private:
@@ -174,6 +205,20 @@ private:
     void modelListOk(ModelListForm& dialog);
     void modelListCancel();
 
+    // Page "Imagerie" and the date dialog.
+    void wireImageriePage();
+    void planetClick();
+    void unitClick();
+    void imagingModeClick();
+    void showPlanetaryRows(bool planet, bool dated);
+    void applyToday();
+
+    // Page "Calculs".
+    void wireCalculsPage();
+    bool coordinatesFilled() const;
+    double measuredSeparation();
+    void clearSeparationResults();
+
     // The notebook, the bottom buttons, the quit dialog, the About page.
     void wireFrame();
     void run();
@@ -194,6 +239,9 @@ private:
 };
 
 inline constexpr std::string_view kUnknown = "Inconnu";
+
+// A date as the page shows it: DD/MM/YYYY.
+std::string dateText(form::CalendarDate date);
 inline constexpr std::string_view kContactAddress = "quarvel@example.org";
 
 }  // namespace quarvel::ui

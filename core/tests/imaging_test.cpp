@@ -16,6 +16,29 @@ TEST(PlanetaryImaging, OptimalRatioAndMultiplier) {
     EXPECT_THROW(focalMultiplier(7.4, 2, 2000, 0), QuarvelError);
 }
 
+struct ExposureCase {
+    const char* name;
+    double tolerance, diameter, period;
+    const char* shown;  // "" when there is no limit
+};
+
+TEST(PlanetaryImaging, ExposureLimits) {
+    const ExposureCase cases[] = {
+        {"Jupiter 300 px", 1, 300, 590, "36"},
+        {"Saturn 100 px, tolerance 2", 2, 100, 632, "231"},
+        {"Mars 50 px", 1, 50, 1477, "539"},
+        {"tolerance equal to the diameter", 50, 50, 1477, "42313"},
+        {"tolerance one hundredth larger", 50.5, 50, 1477, ""},
+    };
+    for (const auto& c : cases) {
+        const auto limit = exposureLimitSeconds(c.tolerance, c.diameter, c.period);
+        EXPECT_EQ(limit ? fixed(*limit, 5, 0) : "", c.shown) << c.name;
+    }
+    EXPECT_NEAR(*exposureLimitSeconds(1, 300, 590), 35.87, 0.005);
+    EXPECT_NEAR(*exposureLimitSeconds(1, 1, 1477), 42312.9, 0.05);
+    EXPECT_THROW(exposureLimitSeconds(1, 0, 590), QuarvelError);
+}
+
 struct DeepSkyCase {
     int slider;
     const char* focal;
