@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <QSlider>
 #include <QVBoxLayout>
 
@@ -102,43 +103,132 @@ QWidget* buildCalculsPage(Binder& b, MainForm& f) {
     return p;
 }
 
+namespace {
+
+QLabel* redLabel(QLabel* label) {
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::WindowText, QColor(255, 0, 0));
+    label->setPalette(palette);
+    return label;
+}
+
+QGroupBox* planetaryPanel(Binder& b, MainForm& f, QWidget* parent) {
+    auto* panel = new QGroupBox(parent);
+    panel->setObjectName("pImaPla");
+    b.follow(f.pImaPla, panel);
+    auto* grid = new QGridLayout(panel);
+    int row = 0;
+    // "Caption [field] unit" where each part follows its own model.
+    const auto line = [&](QLabel* caption, QLineEdit* field, QWidget* unit) {
+        caption->setBuddy(field);
+        grid->addWidget(caption, row, 0);
+        grid->addWidget(field, row, 1);
+        if (unit) grid->addWidget(unit, row, 2);
+        ++row;
+    };
+    QLabel* diameterCaption = b.label(f.labCompoDiamApp, panel);
+    diameterCaption->setCursor(Qt::PointingHandCursor);
+    diameterCaption->setToolTip("Cliquer pour passer des secondes aux minutes d'arc (Soleil et Lune)");
+    line(diameterCaption, b.edit(f.eDiamApp, panel, kFieldWidth), b.label(f.labDiamAppSec, panel));
+    line(redLabel(b.label(f.labDateDiam, panel)), b.edit(f.eDate, panel, 84), b.button(f.bbDate, panel));
+    line(b.label(f.labAnneaux, panel), b.edit(f.eDiamAnnSat, panel, kFieldWidth), b.label(f.labDiamAppSec2, panel));
+    auto* pixels = new QHBoxLayout;
+    pixels->addWidget(new QLabel("Pixels /", panel));
+    pixels->addWidget(b.label(f.labPixCapt, panel));
+    line(new QLabel("Diamètre sur le capteur", panel), b.edit(f.eDiamCapt, panel, kFieldWidth), nullptr);
+    pixels->addStretch(1);
+    grid->addLayout(pixels, row - 1, 2);
+    line(b.label(f.labTolerance, panel), b.edit(f.eTolBouge, panel, kFieldWidth), b.label(f.labPixelB, panel));
+    line(b.label(f.labTps, panel), b.edit(f.eTps, panel, kFieldWidth), b.label(f.labTpsSec, panel));
+    QLabel* advice = redLabel(b.label(f.labConseilTPL, panel));
+    advice->setWordWrap(true);
+    grid->addWidget(advice, row++, 0, 1, 3);
+    line(new QLabel("f/d actuel", panel), b.edit(f.eFDAct, panel, kFieldWidth), nullptr);
+    QLineEdit* optimal = b.edit(f.eFDOpti, panel, kFieldWidth);
+    optimal->setToolTip("Pour un échantillonnage = 1/2 pouvoir séparateur théorique ");
+    line(new QLabel("f/d optimal", panel), optimal, nullptr);
+    auto* coefficient = new QLabel("Coef. multiplicateur à appliquer", panel);
+    coefficient->setWordWrap(true);
+    line(coefficient, b.edit(f.eCoefMulti, panel, kFieldWidth), nullptr);
+    QComboBox* overSampling = b.combo(f.cbSurEch, panel);
+    grid->addWidget(caption("Facteur de suréchantillonnage", overSampling, panel), row, 0);
+    grid->itemAtPosition(row, 0)->widget()->setVisible(false);
+    grid->addWidget(overSampling, row, 1);
+    grid->setColumnStretch(2, 1);
+    grid->setRowStretch(row + 1, 1);
+    return panel;
+}
+
+// The wanted sampling: two bands naming the halves of the scale, the slider,
+// and its six scale labels from 0.5" to 3.0".
+QWidget* samplingScale(Binder& b, MainForm& f, QWidget* parent) {
+    auto* scale = new QWidget(parent);
+    auto* layout = new QVBoxLayout(scale);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(1);
+    auto* bands = new QHBoxLayout;
+    bands->setSpacing(0);
+    const std::tuple<const char*, const char*, QPalette::ColorRole, int> kBands[] = {
+        {"pTurbuF", "Turbulence faible", QPalette::Highlight, 10},
+        {"pTurbuN", "Turbulence normale", QPalette::Mid, 15},
+    };
+    for (const auto& [name, text, role, stretch] : kBands) {
+        auto* band = new QLabel(text, scale);
+        band->setObjectName(name);
+        band->setAlignment(Qt::AlignCenter);
+        band->setAutoFillBackground(true);
+        QPalette palette = band->palette();
+        palette.setColor(QPalette::Window, palette.color(role));
+        palette.setColor(QPalette::WindowText, palette.color(role == QPalette::Highlight ? QPalette::HighlightedText
+                                                                                          : QPalette::WindowText));
+        band->setPalette(palette);
+        bands->addWidget(band, stretch);
+    }
+    layout->addLayout(bands);
+    layout->addWidget(b.trackBar(f.TrackBar1, scale));
+    auto* marks = new QHBoxLayout;
+    const char* names[] = {"lab05", "lab10", "lab15", "lab20", "lab25", "lab30"};
+    for (int i = 0; i < 6; ++i) {
+        auto* mark = new QLabel(QString::number(0.5 * (i + 1), 'f', 1) + "\"", scale);
+        mark->setObjectName(names[i]);
+        if (i > 0) marks->addStretch(1);
+        marks->addWidget(mark);
+    }
+    layout->addLayout(marks);
+    return scale;
+}
+
+QGroupBox* deepSkyPanel(Binder& b, MainForm& f, QWidget* parent) {
+    auto* panel = new QGroupBox(parent);
+    panel->setObjectName("pImaCP");
+    b.follow(f.pImaCP, panel);
+    auto* rows = new QFormLayout(panel);
+    formRow(rows, "Echantillonnage actuel", b.edit(f.eEchCP, panel, kFieldWidth), "\" / pixel");
+    formRow(rows, "Focale actuelle", b.edit(f.eFocAct2, panel, kFieldWidth), "mm");
+    formRow(rows, "Echantillonnage maxi", b.edit(f.eEchConsCP, panel, kFieldWidth), "\" / pixel");
+    formRow(rows, "Focale maxi", b.edit(f.eFocConsCP, panel, kFieldWidth), "mm");
+    QWidget* scale = samplingScale(b, f, panel);
+    rows->addRow(caption("Echantillonnage souhaité", scale->findChild<QSlider*>(), panel), scale);
+    formRow(rows, "Focale à appliquer", b.edit(f.eFocCalcCP, panel, kFieldWidth));
+    formRow(rows, "Coef. multiplicateur", b.edit(f.eCoefCP, panel, kFieldWidth), "x");
+    return panel;
+}
+
+}  // namespace
+
 QWidget* buildImageriePage(Binder& b, MainForm& f) {
     QWidget* p = page("tsImagerie");
-    auto* layout = new QHBoxLayout(p);
+    auto* layout = new QVBoxLayout(p);
+    auto* top = new QHBoxLayout;
     auto* left = new QVBoxLayout;
     left->addWidget(b.radioGroup(f.rgPlaCP, p));
     left->addWidget(b.radioGroup(f.rgPlanetes, p));
     left->addStretch(1);
-    layout->addLayout(left);
-
-    auto* planetary = new QGroupBox(p);
-    planetary->setObjectName("pImaPla");
-    b.follow(f.pImaPla, planetary);
-    auto* planetaryRows = new QFormLayout(planetary);
-    formRow(planetaryRows, "f/d actuel", b.edit(f.eFDAct, planetary, kFieldWidth));
-    QLineEdit* optimal = b.edit(f.eFDOpti, planetary, kFieldWidth);
-    optimal->setToolTip("Pour un échantillonnage = 1/2 pouvoir séparateur théorique ");
-    formRow(planetaryRows, "f/d optimal", optimal);
-    formRow(planetaryRows, "Coef. multiplicateur à appliquer", b.edit(f.eCoefMulti, planetary, kFieldWidth));
-
-    auto* deepSky = new QGroupBox(p);
-    deepSky->setObjectName("pImaCP");
-    b.follow(f.pImaCP, deepSky);
-    auto* deepRows = new QFormLayout(deepSky);
-    formRow(deepRows, "Echantillonnage actuel", b.edit(f.eEchCP, deepSky, kFieldWidth), "\" / pixel");
-    formRow(deepRows, "Focale actuelle", b.edit(f.eFocAct2, deepSky, kFieldWidth), "mm");
-    formRow(deepRows, "Echantillonnage maxi", b.edit(f.eEchConsCP, deepSky, kFieldWidth), "\" / pixel");
-    formRow(deepRows, "Focale maxi", b.edit(f.eFocConsCP, deepSky, kFieldWidth), "mm");
-    QWidget* slider = b.trackBar(f.TrackBar1, deepSky);
-    deepRows->addRow(caption("Echantillonnage souhaité", slider, deepSky), slider);
-    formRow(deepRows, "Focale à appliquer", b.edit(f.eFocCalcCP, deepSky, kFieldWidth));
-    formRow(deepRows, "Coef. multiplicateur", b.edit(f.eCoefCP, deepSky, kFieldWidth), "x");
-
-    auto* right = new QVBoxLayout;
-    right->addWidget(planetary);
-    right->addWidget(deepSky);
-    right->addStretch(1);
-    layout->addLayout(right, 1);
+    top->addLayout(left);
+    top->addWidget(planetaryPanel(b, f, p), 1);
+    layout->addLayout(top);
+    layout->addWidget(deepSkyPanel(b, f, p));
+    layout->addStretch(1);
     return p;
 }
 

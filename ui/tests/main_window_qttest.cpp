@@ -143,6 +143,20 @@ private slots:
         QVERIFY(child<QRadioButton>("rbPixelCNon")->isChecked());
     }
 
+    void aMouseClickOnOuiEmptiesTheSeparationResults() {
+        QTest::mouseClick(child<QPushButton>("bbRun"), Qt::LeftButton);
+        child<QTabWidget>("TabbedNotebook1")->setCurrentIndex(2);
+        const char* fields[] = {"eObjet1X", "eObjet1Y", "eObjet2X", "eObjet2Y"};
+        const char* values[] = {"0", "0", "3", "4"};
+        for (int i = 0; i < 4; ++i) QTest::keyClicks(child<QLineEdit>(fields[i]), values[i]);
+        QCOMPARE(child<QLineEdit>("eSepPx")->text(), QString("5.00"));
+        auto* yes = child<QRadioButton>("rbSepOui");
+        QTest::mouseClick(yes, Qt::LeftButton, {}, QPoint(5, yes->height() / 2));
+        QVERIFY(yes->isChecked());
+        QCOMPARE(child<QLineEdit>("eSepPx")->text(), QString());
+        QVERIFY(child<QLineEdit>("eSepManuelle")->isEnabled());
+    }
+
     void everyEditFieldHasItsCaptionAsBuddy() {
         QTest::mouseClick(child<QPushButton>("bbRun"), Qt::LeftButton);
         auto* notebook = child<QTabWidget>("TabbedNotebook1");
