@@ -45,14 +45,10 @@ void MainForm::tabSwitch() {
     if (page == kDessinPlanete || page == kChampPhoto) bbRAZ.setEnabled(false);
     bbChargeConfig.setEnabled(page == kParametrage);
     bbSauveConfig.setEnabled(page == kParametrage);
-    if (page == kDessinCapteur) followMainSensorRow();
+    if (page == kDessinCapteur) showSensorPage();
     if (page == kImagerie) recomputePlanetaryPage();
-    if (page == kDessinPlanete) {
-        const int object = rgPlanetes.selected();
-        labDessinPlaNom.setCaption(object >= 0 ? rgPlanetes.items()[static_cast<std::size_t>(object)] : "");
-        labDessinPlaCapteur.setCaption(sensorName);
-        labDessinPlaTelescope.setCaption(instrument.telescopeLabel);
-    }
+    if (page == kDessinPlanete) showPlanetPage();
+    if (page == kChampPhoto) showPhotoPage();
 }
 
 void MainForm::quit() {

@@ -5,6 +5,7 @@
 
 #include "catalogues/sensors.h"
 #include "core/parse.h"
+#include "ui/drawings/photo_overlay.h"
 #include "ui/help_text.h"
 
 namespace quarvel::ui {
@@ -15,6 +16,24 @@ std::vector<std::string> filterCaptions() {
     std::vector<std::string> captions;
     for (const auto& filter : core::kFilters) captions.emplace_back(filter.caption);
     return captions;
+}
+
+std::vector<form::MenuItem> regionItems() {
+    std::vector<form::MenuItem> items;
+    for (const auto& region : drawings::kRegions) items.push_back({region.name, region.caption, false});
+    items.front().checked = true;
+    return items;
+}
+
+std::vector<form::MenuItem> objectItems() {
+    return {{"pumSoleil", "Soleil"}, {"pumLune", "Lune"},       {"pumMars", "Mars"},
+            {"pumJupiter", "Jupiter"}, {"pumSaturne", "Saturne"}, {"pumPleiades", "Pléiades"}};
+}
+
+std::vector<form::MenuItem> photoItems() {
+    std::vector<form::MenuItem> items;
+    for (const auto& photo : drawings::kPhotographs) items.push_back({photo.item, photo.caption, false});
+    return items;
 }
 
 const std::vector<std::string> kPages{"Paramètrage", "Dessin capteur", "Calculs",     "Imagerie",
@@ -54,13 +73,29 @@ MainForm::MainForm(Guard& guard, ModalHost& host, Dialogs dialogs, Environment e
       eChampHor(add<EditField>("eChampHor")),
       eChampVer(add<EditField>("eChampVer")),
       cbCapteursPict(add<ListControl>("cbCapteursPict", catalogues::tabSensorListEntries())),
+      pCapteurs1(add<Label>("pCapteurs1")),
+      pCapteurs2(add<Label>("pCapteurs2")),
+      pCapteurs3(add<Label>("pCapteurs3")),
+      labTailleRefH(add<Label>("labTailleRefH")),
+      labTailleRefV(add<Label>("labTailleRefV")),
+      labTailleMMCapt(add<Label>("labTailleMMCapt")),
       cbCapteursPla(add<ListControl>("cbCapteursPla", catalogues::tabSensorListEntries())),
-      cbCapteursPhoto(add<ListControl>("cbCapteursPhoto", catalogues::tabSensorListEntries())),
       eChampPlaH(add<EditField>("eChampPlaH")),
       eChampPlaV(add<EditField>("eChampPlaV")),
+      pbDessinPla(add<form::PlanetBox>("pbDessinPla")),
+      pmDessinPla(add<form::PopupMenu>("pmDessinPla", regionItems())),
       labDessinPlaNom(add<Label>("labDessinPlaNom")),
+      pmPlanetes(add<form::PopupMenu>("pmPlanetes", objectItems())),
       labDessinPlaCapteur(add<Label>("labDessinPlaCapteur")),
       labDessinPlaTelescope(add<Label>("labDessinPlaTelescope")),
+      cbCapteursPhoto(add<ListControl>("cbCapteursPhoto", catalogues::tabSensorListEntries())),
+      eChampPhotoV(add<EditField>("eChampPhotoV")),
+      eChampPhotoH(add<EditField>("eChampPhotoH")),
+      labPhoto(add<Label>("labPhoto")),
+      pmPhotos(add<form::PopupMenu>("pmPhotos", photoItems())),
+      PhotoObjet(add<form::Picture>("PhotoObjet")),
+      labPhotoCapteur(add<Label>("labPhotoCapteur")),
+      labPhotoTelescope(add<Label>("labPhotoTelescope")),
       eObjet1X(add<EditField>("eObjet1X")),
       eObjet1Y(add<EditField>("eObjet1Y")),
       eObjet2X(add<EditField>("eObjet2X")),
@@ -116,7 +151,8 @@ MainForm::MainForm(Guard& guard, ModalHost& host, Dialogs dialogs, Environment e
     for (EditField* result : {&eFD, &ePR, &ePS, &eTaillePixelsMMX, &eTaillePixelsMMY, &eTaillePixelsMMD, &eEchant,
                               &eChampHor, &eChampVer, &eChampPlaH, &eChampPlaV, &eSepPx, &eSepSec, &eFocTh,
                               &eFocReel, &eFDAct, &eFDOpti, &eCoefMulti, &eFocAct2, &eEchCP, &eEchConsCP,
-                              &eFocConsCP, &eFocCalcCP, &eCoefCP, &eDate, &eDiamAnnSat, &eDiamCapt, &eTps}) {
+                              &eFocConsCP, &eFocCalcCP, &eCoefCP, &eDate, &eDiamAnnSat, &eDiamCapt, &eTps,
+                              &eChampPhotoV, &eChampPhotoH}) {
         result->setReadOnly(true);
         result->setEnabled(false);
     }
@@ -141,6 +177,7 @@ MainForm::MainForm(Guard& guard, ModalHost& host, Dialogs dialogs, Environment e
     wireParametragePage();
     wireImageriePage();
     wireCalculsPage();
+    wireDrawingPages();
     wireTelescopeFlow();
     wireModelLists();
     wireFrame();
@@ -174,6 +211,8 @@ std::vector<std::string> MainForm::start() {
     pImaPla.setVisible(true);
     pImaCP.setVisible(false);
     diameterUnit = ephem::DiameterUnit::Seconds;
+    photoFieldArcmin = 300;  // the built-in M 31 picture's field
+    PhotoObjet.setPicture(drawings::startPicture());
 
     // Each step that can fail is reported on its own, and start-up goes on.
     guard().run([this] { load(); });
@@ -199,6 +238,7 @@ std::vector<std::string> MainForm::start() {
                          static_cast<std::uint16_t>(today.year)};
         eDate.setText(dateText(today));
         rgPlanetes.select(ephem::kJupiter);
+        pmPlanetes.check(ephem::kJupiter);
     });
     guard().run([this] { followMainSensorRow(); });
     guard().setReporter(reporter);

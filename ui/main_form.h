@@ -7,6 +7,7 @@
 #include "core/optics.h"
 #include "ephem/ephemeris.h"
 #include "ui/dialogs.h"
+#include "ui/form/drawing_controls.h"
 #include "ui/form/form.h"
 
 namespace quarvel::ui {
@@ -78,15 +79,33 @@ public:
     EditField& eChampHor;
     EditField& eChampVer;
 
-    // "Dessin capteur", "Dessin planète", "Champ photo": what other pages write.
+    // "Dessin capteur".
     ListControl& cbCapteursPict;
+    Label& pCapteurs1;
+    Label& pCapteurs2;
+    Label& pCapteurs3;
+    Label& labTailleRefH;
+    Label& labTailleRefV;
+    Label& labTailleMMCapt;
+    // "Dessin planète".
     ListControl& cbCapteursPla;
-    ListControl& cbCapteursPhoto;
     EditField& eChampPlaH;
     EditField& eChampPlaV;
+    form::PlanetBox& pbDessinPla;
+    form::PopupMenu& pmDessinPla;
     Label& labDessinPlaNom;
+    form::PopupMenu& pmPlanetes;
     Label& labDessinPlaCapteur;
     Label& labDessinPlaTelescope;
+    // "Champ photo".
+    ListControl& cbCapteursPhoto;
+    EditField& eChampPhotoV;
+    EditField& eChampPhotoH;
+    Label& labPhoto;
+    form::PopupMenu& pmPhotos;
+    form::Picture& PhotoObjet;
+    Label& labPhotoCapteur;
+    Label& labPhotoTelescope;
 
     // "Calculs".
     EditField& eObjet1X;
@@ -158,6 +177,9 @@ public:
     double diameterOnSensor = 0;   // pixels
     double separationPixels = 0;
     double separationArcsec = 0;
+    double photoFieldArcmin = 0;
+    double photoSensorFieldX = 0;
+    double photoSensorFieldY = 0;
 
     // Operations other windows and tests reach.
     void recompute();
@@ -170,6 +192,12 @@ public:
     void applyEphemerisDate(form::CalendarDate date);
     void computeSeparation();
     void calibrateFocalLength();
+    void drawSensorComparison(const core::SensorValues& values, const std::string& entryText);
+    void drawPlanet();
+    void reloadPhotograph();
+    void drawPhotoFrame();
+    // Whether a press on the drawing opens the region menu.
+    bool regionMenuOpens(bool rightButton) const;
     std::string configPath() const { return m_env.configPath; }
 
 private:
@@ -218,6 +246,16 @@ private:
     bool coordinatesFilled() const;
     double measuredSeparation();
     void clearSeparationResults();
+
+    // The drawing pages and their sensor lists.
+    void wireDrawingPages();
+    void tabSensorChange(ListControl& list);
+    void lookupTab(ListControl& list, core::SensorValues& values);
+    void followTabRow(ListControl& changed, int tabRow);
+    void showSensorPage();
+    void showPlanetPage();
+    void showPhotoPage();
+    void loadPhotograph(const std::string& file);
 
     // The notebook, the bottom buttons, the quit dialog, the About page.
     void wireFrame();

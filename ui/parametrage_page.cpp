@@ -276,14 +276,4 @@ void MainForm::selectMainSensorRowOf(const std::string& name) {
     }
 }
 
-void MainForm::followMainSensorRow() {
-    const int tabRow = catalogues::tabRowForMainRow(cbCapteurs.selected());
-    const std::pair<ListControl*, core::SensorValues*> tabs[] = {
-        {&cbCapteursPict, &drawingSensor}, {&cbCapteursPla, &planetSensor}, {&cbCapteursPhoto, &photoSensor}};
-    for (const auto& [list, values] : tabs) {
-        list->select(tabRow);
-        if (const auto found = catalogues::lookupTabSensor(list->text(), sensor)) *values = *found;
-    }
-}
-
 }  // namespace quarvel::ui

@@ -60,7 +60,8 @@ void EditField::setReadOnly(bool readOnly) {
 }
 
 void Label::setBounds(int left, int top, int width, int height) {
-    if (left == m_left && top == m_top && width == m_width && height == m_height) return;
+    if (m_placed && left == m_left && top == m_top && width == m_width && height == m_height) return;
+    m_placed = true;
     m_left = left;
     m_top = top;
     m_width = width;
@@ -133,6 +134,21 @@ void Calendar::setDate(CalendarDate date) {
     if (date == m_date) return;
     m_date = date;
     changed();
+}
+
+PopupMenu::PopupMenu(std::string name, std::vector<MenuItem> items)
+    : Control(std::move(name)), m_items(std::move(items)) {}
+
+void PopupMenu::check(int index) {
+    for (std::size_t i = 0; i < m_items.size(); ++i) m_items[i].checked = static_cast<int>(i) == index;
+    changed();
+}
+
+int PopupMenu::checkedIndex() const {
+    for (std::size_t i = 0; i < m_items.size(); ++i) {
+        if (m_items[i].checked) return static_cast<int>(i);
+    }
+    return -1;
 }
 
 void Memo::setText(std::string text) {

@@ -82,6 +82,8 @@ public:
     int height() const { return m_height; }
     void setBounds(int left, int top, int width, int height);
     void setLeft(int left) { setBounds(left, m_top, m_width, m_height); }
+    // Whether a place was ever given.
+    bool placed() const { return m_placed; }
 
     std::function<void()> onClick;
     std::function<void()> onDoubleClick;
@@ -91,6 +93,7 @@ private:
     int m_top = 0;
     int m_width = 0;
     int m_height = 0;
+    bool m_placed = false;
 };
 
 enum class ModalResult { None, Ok, Cancel, Close };
@@ -202,6 +205,27 @@ private:
     CalendarDate m_minimum;
     CalendarDate m_maximum;
     CalendarDate m_date;
+};
+
+// A pop-up menu with check marks; it opens on the right button of its owner.
+struct MenuItem {
+    std::string name;
+    std::string caption;
+    bool checked = false;
+};
+
+class PopupMenu : public Control {
+public:
+    PopupMenu(std::string name, std::vector<MenuItem> items);
+    const std::vector<MenuItem>& items() const { return m_items; }
+    // Puts the check mark on one item and takes it off the others.
+    void check(int index);
+    int checkedIndex() const;
+
+    std::function<void(int index)> onChoose;
+
+private:
+    std::vector<MenuItem> m_items;
 };
 
 // A multi-line text.

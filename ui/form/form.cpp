@@ -85,6 +85,11 @@ void Form::userSwitches(Notebook& notebook, int page) {
     });
 }
 
+void Form::userChooses(PopupMenu& menu, int index) {
+    if (!menu.enabled() || index < 0 || index >= static_cast<int>(menu.items().size()) || !menu.onChoose) return;
+    m_guard.run([&] { menu.onChoose(index); });
+}
+
 void Form::setModalResult(ModalResult result) { m_modalResult = result; }
 
 }  // namespace quarvel::ui::form

@@ -54,6 +54,7 @@ public:
     void userPresses(ListControl& list, char key);
     void userMoves(TrackBar& bar, int position);
     void userSwitches(Notebook& notebook, int page);
+    void userChooses(PopupMenu& menu, int index);
 
     // A dialog's result: set by a button that closes it, before its handler runs.
     ModalResult modalResult() const { return m_modalResult; }

@@ -12,6 +12,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMenu>
 #include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -267,6 +268,46 @@ QCalendarWidget* Binder::calendar(form::Calendar& calendar, QWidget* parent) {
         m_form.guard().run([&] { calendar.setDate({d.year(), d.month(), d.day()}); });
     });
     return widget;
+}
+
+void Binder::popupMenu(form::PopupMenu& menu, QWidget* owner, std::function<bool()> opens) {
+    owner->setContextMenuPolicy(Qt::PreventContextMenu);
+    new EventHook(owner, [this, &menu, owner, opens](QEvent* event) {
+        if (event->type() != QEvent::MouseButtonPress) return false;
+        const auto* press = static_cast<QMouseEvent*>(event);
+        if (press->button() != Qt::RightButton || (opens && !opens())) return false;
+        QMenu popup(owner);
+        popup.setObjectName(qs(menu.name()));
+        const auto& items = menu.items();
+        for (std::size_t i = 0; i < items.size(); ++i) {
+            QAction* action = popup.addAction(qs(items[i].caption));
+            action->setObjectName(qs(items[i].name));
+            action->setCheckable(true);
+            action->setChecked(items[i].checked);
+            QObject::connect(action, &QAction::triggered, owner,
+                             [this, &menu, i] { m_form.userChooses(menu, static_cast<int>(i)); });
+        }
+        popup.exec(press->globalPosition().toPoint());
+        return true;
+    });
+}
+
+void Binder::place(form::Label& label, QWidget* widget) {
+    widget->setObjectName(qs(label.name()));
+    const auto show = [&label, widget] {
+        if (label.placed()) {
+            // A text given no height takes its own; a panel has exactly its size.
+            const bool text = qobject_cast<QLabel*>(widget) && label.height() == 0;
+            widget->setGeometry(label.left(), label.top(), label.width(),
+                                text ? widget->sizeHint().height() : label.height());
+        }
+        if (auto* text = qobject_cast<QLabel*>(widget); text && !label.caption().empty()) {
+            text->setText(qs(label.caption()));
+        }
+        widget->setVisible(label.visible());
+    };
+    label.watch(show);
+    show();
 }
 
 void Binder::notebook(form::Notebook& notebook, QTabWidget* tabs, form::Label& mask, QWidget* maskWidget,

@@ -44,6 +44,10 @@ public:
     // `showing` runs before a page is shown, so that it can be built.
     void notebook(form::Notebook& notebook, QTabWidget* tabs, form::Label& mask, QWidget* maskWidget,
                   std::function<void(int)> showing);
+    // A pop-up menu on the right button of `owner`, when `opens` says so.
+    void popupMenu(form::PopupMenu& menu, QWidget* owner, std::function<bool()> opens = {});
+    // A label, panel or picture placed where its model says.
+    void place(form::Label& label, QWidget* widget);
     // Follows a model's visibility and enabled state.
     void follow(form::Control& control, QWidget* widget);
 

@@ -16,7 +16,7 @@ namespace {
 
 // The window shows the notebook's 549 pixels and a margin.
 constexpr int kWindowWidth = 590;
-constexpr int kWindowHeight = 600;
+constexpr int kWindowHeight = 620;
 constexpr int kNotebookWidth = 549;
 
 // Tabs with less room around their captions than the style's default.

@@ -35,26 +35,9 @@ void formRow(QFormLayout* layout, const QString& text, QLineEdit* field, const Q
     layout->addRow(caption(text, field, layout->parentWidget()), row);
 }
 
-QHBoxLayout* sensorListRow(Binder& b, form::ListControl& list, QWidget* parent) {
-    auto* row = new QHBoxLayout;
-    QWidget* combo = b.combo(list, parent, 10);
-    combo->setFixedWidth(169);
-    row->addStretch(1);
-    row->addWidget(caption("Capteur", combo, parent));
-    row->addWidget(combo);
-    row->addStretch(1);
-    return row;
-}
 
 }  // namespace
 
-QWidget* buildDessinCapteurPage(Binder& b, MainForm& f) {
-    QWidget* p = page("tsDessinCapteur");
-    auto* layout = new QVBoxLayout(p);
-    layout->addStretch(1);
-    layout->addLayout(sensorListRow(b, f.cbCapteursPict, p));
-    return p;
-}
 
 QWidget* buildCalculsPage(Binder& b, MainForm& f) {
     QWidget* p = page("tsCalculs");
@@ -232,39 +215,7 @@ QWidget* buildImageriePage(Binder& b, MainForm& f) {
     return p;
 }
 
-QWidget* buildDessinPlanetePage(Binder& b, MainForm& f) {
-    QWidget* p = page("tsDessinPlanete");
-    auto* layout = new QVBoxLayout(p);
-    auto* fieldRow = new QHBoxLayout;
-    QLineEdit* across = b.edit(f.eChampPlaH, p, kFieldWidth);
-    fieldRow->addWidget(caption("Champ :", across, p));
-    fieldRow->addWidget(across);
-    QLineEdit* down = b.edit(f.eChampPlaV, p, kFieldWidth);
-    fieldRow->addWidget(caption("x", down, p));
-    fieldRow->addWidget(down);
-    fieldRow->addWidget(new QLabel("'", p));
-    fieldRow->addStretch(1);
-    layout->addLayout(fieldRow);
-    for (form::Label* name : {&f.labDessinPlaNom, &f.labDessinPlaCapteur, &f.labDessinPlaTelescope}) {
-        QLabel* label = b.label(*name, p);
-        label->setAlignment(Qt::AlignCenter);
-        QFont bold = label->font();
-        bold.setBold(true);
-        label->setFont(bold);
-        layout->addWidget(label);
-    }
-    layout->addStretch(1);
-    layout->addLayout(sensorListRow(b, f.cbCapteursPla, p));
-    return p;
-}
 
-QWidget* buildChampPhotoPage(Binder& b, MainForm& f) {
-    QWidget* p = page("tsChampPhoto");
-    auto* layout = new QVBoxLayout(p);
-    layout->addStretch(1);
-    layout->addLayout(sensorListRow(b, f.cbCapteursPhoto, p));
-    return p;
-}
 
 QWidget* buildAidePage(Binder& b, MainForm& f) {
     QWidget* p = page("tsAide");

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <QApplication>
 #include <QComboBox>
+#include <QDir>
 #include <QDialog>
 #include <QLabel>
 #include <QLineEdit>
@@ -58,6 +59,11 @@ class MainWindowTest : public QObject {
     }
 
 private slots:
+    void initTestCase() {
+        // The photographs are read from ./images.
+        QDir::setCurrent(QUARVEL_SOURCE_DIR);
+    }
+
     void init() {
         m_program = quarvel::ui::startQuarvel((m_dir.path() + "/Quarvel.ini").toStdString());
         m_window = nullptr;

@@ -1,0 +1,47 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace quarvel::ui::drawings {
+
+// A rectangle from (left, top) to (right, bottom), right and bottom excluded,
+// in the drawing's pixels.
+struct Box {
+    int left = 0;
+    int top = 0;
+    int right = 0;
+    int bottom = 0;
+    int width() const { return right - left; }
+    int height() const { return bottom - top; }
+    bool operator==(const Box&) const = default;
+};
+
+struct Colour {
+    int red;
+    int green;
+    int blue;
+    bool operator==(const Colour&) const = default;
+};
+
+// An ellipse inscribed in a box, filled and outlined.
+struct Ellipse {
+    Box box;
+    Colour fill;
+    Colour outline;
+    bool operator==(const Ellipse&) const = default;
+};
+
+inline constexpr Colour kTeal{0, 128, 128};
+inline constexpr Colour kSkyBlue{166, 202, 240};
+inline constexpr Colour kRed{255, 0, 0};
+inline constexpr Colour kPurple{128, 0, 128};
+inline constexpr Colour kMaroon{128, 0, 0};
+inline constexpr Colour kWhite{255, 255, 255};
+inline constexpr Colour kGrey{128, 128, 128};
+
+// x div 2 with truncation toward zero.
+inline int half(int x) { return x / 2; }
+
+}  // namespace quarvel::ui::drawings

@@ -1,0 +1,79 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "ui/drawings/planet_drawing.h"
+
+#include <cmath>
+
+#include "core/checked.h"
+#include "core/number_format.h"
+#include "ephem/ephemeris.h"
+
+namespace quarvel::ui::drawings {
+
+namespace {
+
+constexpr int kBoxWidth = 360;
+
+// The Pleiades' ten brightest stars: offsets from the centre in arc-seconds,
+// x to the right and y upwards.
+constexpr double kPleiades[10][2] = {
+    {1972.5, 136.95},  {1907.7, -497.156}, {1608.31, 777.05}, {1051.65, 418.75},   {978.6, 1091.05},
+    {852.15, 995.25},  {602.1, -1091.05},  {-440.4, -526.65}, {-1950.45, -712.85}, {-1972.5, -412.95},
+};
+
+// Half-height over half-width of the rings, by band of the phase.
+struct RingBand {
+    double from;
+    double ratio;
+};
+constexpr RingBand kRingBands[] = {
+    {0, 0.05},     {0.03, 0.125}, {0.07, 0.225}, {0.14, 0.45},  {0.35, 0.225}, {0.45, 0.125},
+    {0.48, 0.05},  {0.55, 0.225}, {0.65, 0.45},  {0.87, 0.225}, {0.94, 0.125}, {0.97, 0.05},
+};
+
+}  // namespace
+
+double ringPhase(int year, int month) { return std::fabs((year + month / 12.0 - 2009.75) / 29); }
+
+int ringHalfHeight(int halfWidth, double phase) {
+    double ratio = kRingBands[0].ratio;
+    for (const auto& band : kRingBands) {
+        if (phase >= band.from) ratio = band.ratio;
+    }
+    return core::roundHalfEven(halfWidth * ratio);
+}
+
+PlanetDrawing drawPlanet(const PlanetInputs& in) {
+    PlanetDrawing d;
+    const auto& s = in.sensor;
+    d.width = kBoxWidth;
+    d.height = core::roundHalfEven(core::divide(s.pixelsY * s.pixelHeight, s.pixelsX * s.pixelWidth) * kBoxWidth);
+    const double k = core::divide(d.height, s.pixelsY);
+    const int cx = half(d.width);
+    const int cy = half(d.height);
+    d.nameTop = -15;
+    d.sensorTop = d.height + 5;
+    d.telescopeTop = d.height + 25;
+    if (in.object == ephem::kPleiades) {
+        for (const auto& star : kPleiades) {
+            const int x = cx + core::roundHalfEven(core::divide(star[0], in.sampling) * k);
+            const int y = cy - core::roundHalfEven(core::divide(star[1], in.sampling) * k);
+            d.shapes.push_back({Box{x - 2, y - 2, x + 2, y + 2}, kWhite, kGrey});
+        }
+        return d;
+    }
+    const int r = core::roundHalfEven(core::divide(core::divide(in.diameterArcsec, in.sampling) / 2 * d.height, s.pixelsY));
+    int b = r;
+    if (in.object == ephem::kJupiter) b = core::roundHalfEven(r * 0.935);
+    if (in.object == ephem::kSaturn) b = core::roundHalfEven(r * 0.892);
+    const Box disc{cx - r, cy - b, cx + r, cy + b};
+    d.shapes.push_back({disc, kRed, kPurple});
+    if (in.object == ephem::kSaturn) {
+        const int ringR = core::roundHalfEven(r * ephem::kRingsOverGlobe);
+        const int a = ringHalfHeight(ringR, ringPhase(in.year, in.month));
+        d.shapes.push_back({Box{cx - ringR, cy - a, cx + ringR, cy + a}, kMaroon, kMaroon});
+        d.shapes.push_back({disc, kRed, kMaroon});
+    }
+    return d;
+}
+
+}  // namespace quarvel::ui::drawings

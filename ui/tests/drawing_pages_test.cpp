@@ -1,0 +1,177 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The drawing pages through user events: their sensor lists, menus and pictures.
+#include <unistd.h>
+
+#include <filesystem>
+
+#include "ui/tests/program_fixture.h"
+
+using namespace quarvel::ui;
+using namespace quarvel::ui::testing;
+using Strings = std::vector<std::string>;
+namespace fs = std::filesystem;
+
+namespace {
+
+// Runs in a fresh working directory holding a copy of the photographs.
+class DrawingPagesTest : public ProgramTest {
+protected:
+    void SetUp() override {
+        m_previous = fs::current_path();
+        fs::copy(QUARVEL_SOURCE_DIR "/images", dir.file("images"));
+        fs::current_path(dir.path());
+    }
+    void TearDown() override { fs::current_path(m_previous); }
+
+    int redPixels() const {
+        const auto& picture = program->mainForm.PhotoObjet.picture();
+        int count = 0;
+        for (int y = 0; y < picture.height(); ++y) {
+            for (int x = 0; x < picture.width(); ++x) count += picture.pixel(x, y) == drawings::kRed;
+        }
+        return count;
+    }
+
+private:
+    fs::path m_previous;
+};
+
+TEST_F(DrawingPagesTest, ATabListMovesTheOtherListsAndTheParameterPage) {
+    MainForm& f = start();
+    f.userSwitches(f.TabbedNotebook1, 1);
+    f.userPicks(f.cbCapteursPict, rowOf(f.cbCapteursPict, "ICX285"));
+    EXPECT_EQ(f.cbCapteursPla.text(), "ICX285");
+    EXPECT_EQ(f.cbCapteursPhoto.text(), "ICX285");
+    EXPECT_EQ(f.cbCapteurs.text(), "ICX285");
+    EXPECT_EQ(texts({&f.eNbPixelsX, &f.eTaillePixelsX, &f.eNomCamera}), (Strings{"1392", "6.45", "Inconnu"}));
+    EXPECT_EQ(f.labTailleMMCapt.caption(), "9 x 6.7 mm");
+    EXPECT_EQ(f.pCapteurs2.width(), 90);
+
+    f.userSwitches(f.TabbedNotebook1, 4);
+    f.userPicks(f.cbCapteursPla, rowOf(f.cbCapteursPla, "KAF4301"));
+    EXPECT_EQ(f.cbCapteursPict.text(), "KAF4301");
+    EXPECT_EQ(f.cbCapteurs.text(), "KAF4301");
+    EXPECT_EQ(f.labDessinPlaCapteur.caption(), "KAF4301");
+    EXPECT_TRUE(f.pCapteurs3.visible());
+    EXPECT_FALSE(f.labTailleRefV.visible());
+    EXPECT_EQ(f.pbDessinPla.height(), 360);
+
+    f.userSwitches(f.TabbedNotebook1, 5);
+    f.userPicks(f.cbCapteursPhoto, rowOf(f.cbCapteursPhoto, "KAF8300"));
+    EXPECT_EQ(f.cbCapteursPla.text(), "KAF8300");
+    EXPECT_EQ(f.cbCapteurs.text(), "KAF8300");
+    EXPECT_EQ(f.labPhotoCapteur.caption(), "KAF8300");
+    EXPECT_EQ(texts({&f.eChampPhotoV, &f.eChampPhotoH}), (Strings{"23.50", "17.69"}));
+    EXPECT_TRUE(reporter.messages.empty());
+}
+
+TEST_F(DrawingPagesTest, AHandTypedFortyMillimetreSensorIsDrawnOverTheFrame) {
+    MainForm& f = start();
+    f.userPicks(f.cbCapteurs, 0);
+    f.userTypes(f.eNbPixelsX, "4000");
+    f.userTypes(f.eNbPixelsY, "4000");
+    f.userTypes(f.eTaillePixelsX, "10");
+    f.userSwitches(f.TabbedNotebook1, 1);
+    f.userPicks(f.cbCapteursPict, 0);  // "Saisie manuelle"
+    EXPECT_EQ(f.labTailleMMCapt.caption(), "40 x 40 mm");
+    EXPECT_EQ(f.pCapteurs2.left(), 64);
+    EXPECT_EQ(f.pCapteurs2.width(), 400);
+    EXPECT_FALSE(f.pCapteurs3.visible());  // not one of the four named sensors
+    // Hand entry opens no dialog and keeps what was typed.
+    EXPECT_TRUE(host.opened.empty());
+    EXPECT_EQ(f.cbCapteurs.selected(), 0);
+    EXPECT_EQ(texts({&f.eNbPixelsX, &f.eTaillePixelsX}), (Strings{"4000", "10"}));
+    EXPECT_EQ(f.eTaillePixelsMMX.text(), "40.00");
+}
+
+TEST_F(DrawingPagesTest, RegionItemsResizeTheBoxAndMoveTheCheckMark) {
+    MainForm& f = start();
+    f.userPicks(f.cbCapteurs, rowOf(f.cbCapteurs, "MT9M001"));
+    f.userSwitches(f.TabbedNotebook1, 4);
+    EXPECT_TRUE(f.regionMenuOpens(true));
+    EXPECT_FALSE(f.regionMenuOpens(false));
+    const int heights[] = {288, 270, 270, 270, 360, 270};
+    for (int item = 5; item >= 0; --item) {
+        f.userChooses(f.pmDessinPla, item);
+        EXPECT_EQ(f.pmDessinPla.checkedIndex(), item);
+        EXPECT_EQ(f.pbDessinPla.height(), heights[item]) << item;
+    }
+    EXPECT_EQ(f.sensor.pixelsX, 1280);
+    f.userPicks(f.cbCapteurs, rowOf(f.cbCapteurs, "ICX285"));
+    EXPECT_FALSE(f.regionMenuOpens(true));
+}
+
+TEST_F(DrawingPagesTest, TheObjectMenuSelectsTheRowAndRedraws) {
+    MainForm& f = start();
+    f.userSwitches(f.TabbedNotebook1, 4);
+    EXPECT_EQ(f.pmPlanetes.checkedIndex(), 3);
+    f.userChooses(f.pmPlanetes, 4);
+    EXPECT_EQ(f.rgPlanetes.selected(), 4);
+    EXPECT_EQ(f.labDessinPlaNom.caption(), "Saturne");
+    EXPECT_EQ(f.pbDessinPla.drawing().shapes.size(), 3u);  // disc, rings, disc
+    f.userChooses(f.pmPlanetes, 5);
+    EXPECT_EQ(f.pbDessinPla.drawing().shapes.size(), 10u);
+    EXPECT_EQ(f.eDiamApp.text(), "3600.0");
+    f.userSelects(f.rgPlanetes, 2);  // the Imagerie page does not move the check mark
+    EXPECT_EQ(f.pmPlanetes.checkedIndex(), 5);
+}
+
+TEST_F(DrawingPagesTest, ChoosingTheSamePhotographTwiceLeavesOneFrame) {
+    MainForm& f = start();
+    f.userPicks(f.cbCapteurs, rowOf(f.cbCapteurs, "ICX285"));
+    f.userSwitches(f.TabbedNotebook1, 5);
+    EXPECT_EQ(f.labPhoto.caption(), "M 31 (5°)");
+    const int once = redPixels();
+    EXPECT_GT(once, 0);
+    f.userChooses(f.pmPhotos, 0);  // M 13
+    EXPECT_EQ(f.labPhoto.caption(), "M 13 (1°)");
+    const int m13 = redPixels();
+    f.userChooses(f.pmPhotos, 0);
+    EXPECT_EQ(redPixels(), m13);
+    f.userChooses(f.pmPhotos, 2);
+    EXPECT_EQ(redPixels(), once);
+    EXPECT_TRUE(reporter.messages.empty());
+}
+
+TEST_F(DrawingPagesTest, AZeroFocalLengthReportsTheDivision) {
+    MainForm& f = start();
+    f.userPicks(f.cbCapteurs, rowOf(f.cbCapteurs, "ICX285"));
+    f.userTypes(f.eFocale, "0");
+    f.userSwitches(f.TabbedNotebook1, 5);
+    EXPECT_EQ(reporter.messages, Strings{"Division par zéro en virgule flottante"});
+}
+
+TEST_F(DrawingPagesTest, AMissingFolderKeepsTheBuiltInPictureWithoutAFrame) {
+    fs::remove_all("images");
+    MainForm& f = start();
+    f.userSwitches(f.TabbedNotebook1, 5);
+    ASSERT_EQ(reporter.messages.size(), 1u);
+    EXPECT_EQ(reporter.messages[0], "Impossible d'ouvrir le fichier \"" + (fs::current_path() / "images/m31_5d_360x240.bmp").string() +
+                                        "\". No such file or directory");
+    EXPECT_EQ(f.PhotoObjet.picture().width(), 363);
+    EXPECT_EQ(redPixels(), 0);
+    EXPECT_EQ(f.eChampPhotoV.text(), "");
+}
+
+TEST_F(DrawingPagesTest, ABadBitmapIsReportedAndThePreviousPictureStays) {
+    MainForm& f = start();
+    f.userPicks(f.cbCapteurs, rowOf(f.cbCapteurs, "ICX285"));
+    f.userSwitches(f.TabbedNotebook1, 5);
+    const int frame = redPixels();
+    for (const char* bytes : {"", "BM garbage", "not a bitmap at all"}) {
+        quarvel::config::testing::writeBytes("images/m13_1d_360x240.bmp", bytes);
+        reporter.messages.clear();
+        f.userChooses(f.pmPhotos, 0);
+        EXPECT_EQ(reporter.messages, Strings{"Image bitmap incorrecte"});
+        EXPECT_EQ(f.labPhoto.caption(), "M 13 (1°)");
+        EXPECT_EQ(redPixels(), frame);  // the M 31 picture and its frame stay
+    }
+    // A truncated photograph.
+    const std::string good = quarvel::config::testing::readBytes("images/m42_2d_360x240.bmp");
+    quarvel::config::testing::writeBytes("images/m42_2d_360x240.bmp", good.substr(0, good.size() / 2));
+    reporter.messages.clear();
+    f.userChooses(f.pmPhotos, 3);
+    EXPECT_EQ(reporter.messages, Strings{"Image bitmap incorrecte"});
+}
+
+}  // namespace
