@@ -51,7 +51,7 @@ sanitize: setup
 # Each libFuzzer target for FUZZ_SECONDS, built with clang.
 FUZZ_SECONDS ?= 60
 FUZZ_PACKAGES := clang libclang-rt-14-dev
-FUZZERS := ini_fuzzer
+FUZZERS := parse_fuzzer ini_fuzzer bitmap_fuzzer events_fuzzer
 fuzz: setup
 	@$(call install_missing,$(FUZZ_PACKAGES))
 	CC=clang CXX=clang++ cmake -S . -B $(BUILD)-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQUARVEL_FUZZ=ON \

@@ -220,16 +220,19 @@ std::vector<std::string> MainForm::start() {
         selectMainSensorRowOf(sensorName);
         eNomCamera.setText(cameraName);
     });
-    for (auto [field, parse] : std::initializer_list<std::pair<EditField*, std::function<void(const std::string&)>>>{
-             {&eDiam, [this](const std::string& t) { instrument.diameter = core::parseReal(t); }},
-             {&eFocale, [this](const std::string& t) { instrument.focal = core::parseReal(t); }},
-             {&eNbPixelsX, [this](const std::string& t) { sensor.pixelsX = core::parseInteger(t); }},
-             {&eNbPixelsY, [this](const std::string& t) { sensor.pixelsY = core::parseInteger(t); }},
-             {&eTaillePixelsX, [this](const std::string& t) { sensor.pixelWidth = core::parseReal(t); }},
-             {&eTaillePixelsY, [this](const std::string& t) { sensor.pixelHeight = core::parseReal(t); }},
-         }) {
+    const std::pair<EditField*, std::function<void(const std::string&)>> records[] = {
+        {&eDiam, [this](const std::string& t) { instrument.diameter = core::parseReal(t); }},
+        {&eFocale, [this](const std::string& t) { instrument.focal = core::parseReal(t); }},
+        {&eNbPixelsX, [this](const std::string& t) { sensor.pixelsX = core::parseInteger(t); }},
+        {&eNbPixelsY, [this](const std::string& t) { sensor.pixelsY = core::parseInteger(t); }},
+        {&eTaillePixelsX, [this](const std::string& t) { sensor.pixelWidth = core::parseReal(t); }},
+        {&eTaillePixelsY, [this](const std::string& t) { sensor.pixelHeight = core::parseReal(t); }},
+    };
+    for (const auto& record : records) {
         // An empty field is not a failure: its change handling ignores it too.
-        if (!field->empty()) guard().run([&] { parse(field->text()); });
+        const EditField& field = *record.first;
+        const auto& parse = record.second;
+        if (!field.empty()) guard().run([&field, &parse] { parse(field.text()); });
     }
     guard().run([this] {
         const form::CalendarDate today = m_env.today ? m_env.today() : form::CalendarDate{2000, 1, 1};
