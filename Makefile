@@ -7,7 +7,8 @@ JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 CMAKE_FLAGS ?= -DCMAKE_BUILD_TYPE=RelWithDebInfo
 
 PACKAGES := cmake make g++ pkg-config qt6-base-dev qt6-qpa-plugins libgl-dev libjpeg-dev \
-            libgtest-dev libgmock-dev libbenchmark-dev
+            libgtest-dev libgmock-dev libbenchmark-dev appstream desktop-file-utils xvfb xdotool \
+            imagemagick libx11-dev
 SUDO := $(if $(filter 0,$(shell id -u)),,sudo)
 
 # Installs those of the Debian packages $(1) that are not installed yet.
@@ -20,7 +21,7 @@ install_missing = missing=""; \
 	  $(SUDO) apt-get update && DEBIAN_FRONTEND=noninteractive $(SUDO) apt-get install -y --no-install-recommends $$missing; \
 	fi
 
-.PHONY: all setup build run test bench sanitize fuzz clean
+.PHONY: all setup build run test bench sanitize fuzz install uninstall clean
 
 all: build
 
@@ -47,6 +48,15 @@ sanitize: setup
 	cmake -S . -B $(BUILD)-sanitize $(CMAKE_FLAGS) -DQUARVEL_SANITIZE=ON -DQUARVEL_BENCH=OFF
 	cmake --build $(BUILD)-sanitize -j $(JOBS)
 	cd $(BUILD)-sanitize && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+
+# For the current user: a portable folder under $(PREFIX)/share/quarvel, with
+# a desktop entry, an icon and AppStream metadata.
+PREFIX ?= $(HOME)/.local
+install: build
+	cmake --install $(BUILD) --prefix $(PREFIX)
+
+uninstall:
+	tools/uninstall.sh $(BUILD)/install_manifest.txt
 
 # Each libFuzzer target for FUZZ_SECONDS, built with clang.
 FUZZ_SECONDS ?= 60

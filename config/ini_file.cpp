@@ -39,22 +39,20 @@ bool sameName(std::string_view a, std::string_view b) {
     return true;
 }
 
+// Lines end in CR LF, or in LF or CR alone in files edited elsewhere.
 std::vector<Line> splitLines(const std::string& bytes) {
     std::vector<Line> lines;
     std::size_t start = 0;
     while (start < bytes.size()) {
-        const std::size_t end = bytes.find('\n', start);
+        const std::size_t end = bytes.find_first_of("\r\n", start);
         if (end == std::string::npos) {
             lines.push_back({bytes.substr(start), ""});
             break;
         }
-        Line line{bytes.substr(start, end - start), "\n"};
-        if (!line.text.empty() && line.text.back() == '\r') {
-            line.text.pop_back();
-            line.ending = "\r\n";
-        }
+        Line line{bytes.substr(start, end - start), bytes.substr(end, 1)};
+        if (bytes[end] == '\r' && end + 1 < bytes.size() && bytes[end + 1] == '\n') line.ending = "\r\n";
+        start = end + line.ending.size();
         lines.push_back(std::move(line));
-        start = end + 1;
     }
     return lines;
 }
@@ -167,6 +165,8 @@ IniFile::IniFile(std::string path) : m_path(std::move(path)) {}
 std::optional<std::string> IniFile::readString(std::string_view section, std::string_view key) const {
     std::string bytes;
     if (readFile(m_path, bytes) != ReadStatus::Read) return std::nullopt;
+    // A file saved as UTF-8 by an editor says so with its byte-order mark.
+    if (std::string_view(bytes).starts_with(kUtf8Bom)) bytes = utf8ToCp1252(std::string_view(bytes).substr(kUtf8Bom.size()));
     const auto lines = splitLines(bytes);
     const auto span = findSection(lines, utf8ToCp1252(section));
     if (!span) return std::nullopt;

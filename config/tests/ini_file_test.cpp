@@ -42,12 +42,20 @@ TEST(IniFile, ReadsValuesTrimmedAndUnquotedWithoutRegardToCase) {
     EXPECT_EQ(ini.readString("parametres", "CapteurPxX"), "");
 }
 
-TEST(IniFile, ReadsLinesEndingInLineFeedAloneAndSkipsAByteOrderMark) {
+TEST(IniFile, ReadsOtherLineEndingsAndUtf8FilesWithAByteOrderMark) {
     TemporaryDirectory dir;
     IniFile ini(dir.file("Quarvel.ini"));
-    writeBytes(ini.path(), "\xEF\xBB\xBF[parametres]\nFocale=1000\nFiltre=2");
-    EXPECT_EQ(ini.readInteger("parametres", "Focale"), 1000);
-    EXPECT_EQ(ini.readInteger("parametres", "Filtre"), 2);
+    for (const char* bytes : {"[parametres]\nFocale=1000\nFiltre=2", "[parametres]\rFocale=1000\rFiltre=2\r",
+                              "[parametres]\r\nFocale=1000\nFiltre=2\r"}) {
+        writeBytes(ini.path(), bytes);
+        EXPECT_EQ(ini.readInteger("parametres", "Focale"), 1000);
+        EXPECT_EQ(ini.readInteger("parametres", "Filtre"), 2);
+    }
+    writeBytes(ini.path(), "\xEF\xBB\xBF[parametres]\nT\xC3\xA9lescope=Ritchey-Chr\xC3\xA9tien 8\"\n");
+    EXPECT_EQ(ini.readString("parametres", "Télescope"), "Ritchey-Chrétien 8\"");
+    writeBytes(ini.path(), "[parametres]\rFiltre=2\r[autre]\rx=1");
+    ini.writeString("parametres", "Focale", "1000");
+    EXPECT_EQ(readBytes(ini.path()), "[parametres]\rFiltre=2\rFocale=1000\r\n[autre]\rx=1");
 }
 
 TEST(IniFile, IntegersAreDecimalOrHexadecimal) {

@@ -1,0 +1,62 @@
+#!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
+# The real program in a real X window: waits for "Quarvel", clicks "Lancer le
+# programme", checks that the window is not blank, closes it with the close
+# box and checks that the program ended cleanly without writing any file.
+# Usage: x11_test.sh PROGRAM SOURCE_DIR X11_CLOSE
+set -eu
+program=$1
+src=$2
+closer=$3
+work=$(mktemp -d)
+logs=$(mktemp -d)
+xpid=""
+apid=""
+cleanup() {
+  [ -n "$apid" ] && kill "$apid" 2>/dev/null || true
+  [ -n "$xpid" ] && kill "$xpid" 2>/dev/null || true
+  rm -rf "$work" "$logs"
+}
+trap cleanup EXIT
+fail() { echo "FAIL: $*" >&2; cat "$logs"/*.log >&2 2>/dev/null; exit 1; }
+
+# A display number nobody uses.
+n=90
+while [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ]; do n=$((n + 1)); done
+Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp > "$logs/xvfb.log" 2>&1 &
+xpid=$!
+export DISPLAY=":$n"
+export QT_QPA_PLATFORM=xcb  # a real window, whatever the other tests use
+for i in $(seq 50); do [ -e "/tmp/.X11-unix/X$n" ] && break; sleep 0.1; done
+
+# The program in a folder of its own, so that any file it writes shows.
+cp "$program" "$work/quarvel"
+cp -r "$src/images" "$work/images"
+before=$(cd "$work" && find . | sort)
+(cd "$work" && exec ./quarvel > "$logs/quarvel.log" 2>&1) &
+apid=$!
+
+window=""
+for i in $(seq 100); do
+  window=$(xdotool search --onlyvisible --name '^Quarvel$' 2>/dev/null | head -n 1) && [ -n "$window" ] && break
+  sleep 0.1
+done
+[ -n "$window" ] || fail "no window Quarvel"
+sleep 0.3
+# "Lancer le programme", under the About page's panel.
+xdotool mousemove --window "$window" 281 559 click 1
+sleep 0.5
+import -window "$window" "$logs/shot.png"
+spread=$(convert "$logs/shot.png" -format "%[fx:standard_deviation]" info:)
+awk -v s="$spread" 'BEGIN { exit !(s > 0.02) }' || fail "blank window (spread $spread)"
+
+"$closer" "$window"
+for i in $(seq 50); do kill -0 "$apid" 2>/dev/null || break; sleep 0.1; done
+kill -0 "$apid" 2>/dev/null && fail "the program did not end"
+status=0
+wait "$apid" || status=$?
+apid=""
+[ "$status" -eq 0 ] || fail "the program ended with status $status"
+after=$(cd "$work" && find . | sort)
+[ "$before" = "$after" ] || fail "files written: $(printf '%s\n' "$after" | grep -vxF "$before" | tr '\n' ' ')"
+echo "real window: ok"

@@ -1,0 +1,116 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Faults of the world outside: a configuration that cannot be written, and
+// configuration files that were damaged or written by other programs.
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <csignal>
+#include <random>
+
+#include "core/errors.h"
+#include "ui/tests/program_fixture.h"
+
+using namespace quarvel::ui;
+using namespace quarvel::ui::testing;
+using Strings = std::vector<std::string>;
+
+namespace {
+
+TEST_F(ProgramTest, AFullDiskReportsTheFileAndKeepsTheOldOne) {
+    writeIni("[parametres]\r\nFocale=1000\r\nCapteur=" + std::string(300, 'x') + "\r\n");
+    const std::string before = iniBytes();
+    MainForm& f = start();
+    // A file-size limit makes writes fail as a full disk does, root included.
+    struct rlimit old {};
+    getrlimit(RLIMIT_FSIZE, &old);
+    const auto handler = signal(SIGXFSZ, SIG_IGN);
+    struct rlimit tight = old;
+    tight.rlim_cur = 100;
+    setrlimit(RLIMIT_FSIZE, &tight);
+    f.userClicks(f.bbSauveConfig);
+    setrlimit(RLIMIT_FSIZE, &old);
+    signal(SIGXFSZ, handler);
+    EXPECT_EQ(reporter.messages, Strings{"Impossible d'écrire dans " + iniPath});
+    EXPECT_EQ(iniBytes(), before);
+}
+
+TEST_F(ProgramTest, AReadOnlyFolderReportsTheFileAndKeepsTheOldOne) {
+    writeIni("[parametres]\r\nFocale=1000\r\n");
+    const std::string before = iniBytes();
+    chmod(iniPath.c_str(), 0644);
+    chmod(dir.path().c_str(), 0555);
+    // Root writes through read-only modes: the save runs in a child that gave them up.
+    int ends[2];
+    ASSERT_EQ(pipe(ends), 0);
+    const pid_t child = fork();
+    if (child == 0) {
+        close(ends[0]);
+        if (geteuid() == 0 && (setgid(65534) != 0 || setuid(65534) != 0)) _exit(1);
+        MainForm& f = start();
+        f.userClicks(f.bbSauveConfig);
+        const std::string message = reporter.messages.empty() ? "" : reporter.messages.front();
+        (void)!write(ends[1], message.data(), message.size());
+        _exit(0);
+    }
+    close(ends[1]);
+    std::string message;
+    char buffer[512];
+    for (ssize_t n; (n = read(ends[0], buffer, sizeof buffer)) > 0;) message.append(buffer, static_cast<std::size_t>(n));
+    close(ends[0]);
+    int status = 0;
+    waitpid(child, &status, 0);
+    EXPECT_EQ(message, "Impossible d'écrire dans " + iniPath);
+    EXPECT_EQ(iniBytes(), before);
+}
+
+struct DamagedFile {
+    const char* name;
+    std::string bytes;
+    const char* diameter;
+    const char* focal;
+    const char* camera;
+};
+
+TEST_F(ProgramTest, DamagedFilesLoadWhatTheyCanAndDefaultTheRest) {
+    const DamagedFile cases[] = {
+        {"line feeds alone", "[parametres]\nDiam\xE8tre=200\nFocale=1000\nCam\xE9ra=Atik 16\n", "200", "1000", "Atik 16"},
+        {"carriage returns alone", "[parametres]\rDiam\xE8tre=200\rFocale=1000\r", "200", "1000", "HiSis-22"},
+        {"UTF-8 with a byte-order mark", "\xEF\xBB\xBF[parametres]\r\nDiam\xC3\xA8tre=150\r\nCam\xC3\xA9ra=Caméra\r\n",
+         "150", "2628", "Caméra"},
+        {"duplicate keys", "[parametres]\r\nDiam\xE8tre=100\r\nDiam\xE8tre=300\r\n[parametres]\r\nFocale=500\r\n", "100",
+         "2628", "HiSis-22"},
+        {"a 100 KB value", "[parametres]\r\nCam\xE9ra=" + std::string(100000, 'A') + "\r\nDiam\xE8tre=90\r\n", "90",
+         "2628", nullptr},
+        {"binary garbage", std::string("\0\xFF\x01[param\0etres]\r\n=\x80\x81\x9D\xFE", 17), "212", "2628", "HiSis-22"},
+    };
+    for (const auto& c : cases) {
+        writeIni(c.bytes);
+        reporter.messages.clear();
+        MainForm& f = start();
+        EXPECT_EQ(f.eDiam.text(), c.diameter) << c.name;
+        EXPECT_EQ(f.eFocale.text(), c.focal) << c.name;
+        if (c.camera) {
+            EXPECT_EQ(f.eNomCamera.text(), c.camera) << c.name;
+        } else {
+            EXPECT_EQ(f.eNomCamera.text(), std::string(2047, 'A')) << c.name;
+        }
+        for (const auto& m : reporter.messages) EXPECT_TRUE(quarvel::core::isFixedMessage(m)) << c.name << ": " << m;
+    }
+}
+
+TEST_F(ProgramTest, RandomBytesAsTheFileNeverCrash) {
+    std::mt19937 random(7);
+    for (int run = 0; run < 200; ++run) {
+        std::string bytes(static_cast<std::size_t>(random() % 600), '\0');
+        for (auto& b : bytes) b = static_cast<char>(random());
+        if (run % 2 == 0) bytes = "[parametres]\r\n" + bytes;
+        writeIni(bytes);
+        reporter.messages.clear();
+        MainForm& f = start();
+        f.userClicks(f.bbChargeConfig);
+        for (const auto& m : reporter.messages) EXPECT_TRUE(quarvel::core::isFixedMessage(m)) << m;
+    }
+}
+
+}  // namespace
