@@ -127,36 +127,16 @@ TEST(IniFile, ValuesStayOnOneLineAndWithinTheLimit) {
     EXPECT_EQ(ini.readString("parametres", "Capteur")->size(), IniFile::kMaxValueLength);
 }
 
-// The message a write into `path` fails with, or "" when it succeeds. Root
-// writes through read-only modes, so as root the write runs in a child
-// process that has given up its rights.
+// The message a write into `path` fails with, or "" when it succeeds.
 std::string failedWriteMessage(const std::string& path) {
-    const auto attempt = [&path]() -> std::string {
+    return runUnprivileged([&path]() -> std::string {
         try {
             IniFile(path).writeString("parametres", "Focale", "2628");
         } catch (const quarvel::core::QuarvelError& e) {
             return e.message();
         }
         return "";
-    };
-    if (geteuid() != 0) return attempt();
-    int pipeEnds[2];
-    if (pipe(pipeEnds) != 0) return "(no pipe)";
-    const pid_t child = fork();
-    if (child == 0) {
-        close(pipeEnds[0]);
-        const std::string message = (setgid(65534) == 0 && setuid(65534) == 0) ? attempt() : "(setuid)";
-        (void)!write(pipeEnds[1], message.data(), message.size());
-        _exit(0);
-    }
-    close(pipeEnds[1]);
-    std::string message;
-    char buffer[256];
-    for (ssize_t n; (n = read(pipeEnds[0], buffer, sizeof buffer)) > 0;) message.append(buffer, static_cast<std::size_t>(n));
-    close(pipeEnds[0]);
-    int status = 0;
-    waitpid(child, &status, 0);
-    return message;
+    });
 }
 
 TEST(IniFile, AReadOnlyDirectoryReportsThePathAndLeavesTheOldFile) {

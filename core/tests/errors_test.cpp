@@ -7,19 +7,12 @@
 #include <functional>
 
 #include "core/checked.h"
+#include "core/tests/message_of.h"
 
 using namespace quarvel::core;
+using quarvel::core::testing::messageOf;
 
 namespace {
-
-std::string messageOf(const std::function<void()>& action) {
-    try {
-        action();
-    } catch (const QuarvelError& e) {
-        return e.message();
-    }
-    return "(no error)";
-}
 
 TEST(ErrorMessages, AreTheFixedFrenchTexts) {
     EXPECT_EQ(messageOf([] { throwDivisionByZero(); }), "Division par zéro en virgule flottante");

@@ -5,6 +5,7 @@
 
 #include "core/errors.h"
 #include "core/number_format.h"
+#include "core/tests/message_of.h"
 
 using namespace quarvel::core;
 
@@ -52,14 +53,7 @@ TEST(Optics, DiagonalComesFromUnroundedSides) {
 }
 
 TEST(Optics, ZeroDiameterAndFocalFailWithTheirMessages) {
-    auto message = [](auto action) {
-        try {
-            action();
-        } catch (const QuarvelError& e) {
-            return e.message();
-        }
-        return std::string("(no error)");
-    };
+    const auto& message = quarvel::core::testing::messageOf;
     EXPECT_EQ(message([] { focalRatio(1000, 0); }), "Division par zéro en virgule flottante");
     EXPECT_EQ(message([] { focalRatio(0, 0); }), "Opération en virgule flottante incorrecte");
     EXPECT_EQ(message([] { resolvingPower(0, 0); }), "Division par zéro en virgule flottante");

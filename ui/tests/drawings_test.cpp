@@ -7,6 +7,7 @@
 
 #include "config/tests/ini_test_support.h"
 #include "core/errors.h"
+#include "core/tests/message_of.h"
 #include "ui/drawings/photo_overlay.h"
 #include "ui/drawings/planet_drawing.h"
 #include "ui/drawings/sensor_drawing.h"
@@ -14,6 +15,7 @@
 using namespace quarvel::ui::drawings;
 using quarvel::core::QuarvelError;
 using quarvel::core::SensorValues;
+using quarvel::core::testing::messageOf;
 
 namespace {
 
@@ -135,15 +137,6 @@ TEST(PhotoOverlay, TheFrameIsDrawnIntoThePixelsAndClipped) {
         for (int x = 0; x < 360; ++x) red += whole.pixel(x, y) == kRed;
     }
     EXPECT_EQ(red, 0);  // the outline falls outside the picture
-}
-
-std::string messageOf(const std::function<void()>& action) {
-    try {
-        action();
-    } catch (const QuarvelError& e) {
-        return e.message();
-    }
-    return "(no error)";
 }
 
 TEST(Bitmaps, RoundTripAndRefuseWhatIsNoBitmap) {
