@@ -47,7 +47,8 @@ bench: build
 sanitize: setup
 	cmake -S . -B $(BUILD)-sanitize $(CMAKE_FLAGS) -DQUARVEL_SANITIZE=ON -DQUARVEL_BENCH=OFF
 	cmake --build $(BUILD)-sanitize -j $(JOBS)
-	cd $(BUILD)-sanitize && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+	cd $(BUILD)-sanitize && LSAN_OPTIONS=suppressions=$(CURDIR)/tools/lsan.supp QT_QPA_PLATFORM=offscreen \
+	  ctest --output-on-failure -j $(JOBS)
 
 # For the current user: a portable folder under $(PREFIX)/share/quarvel, with
 # a desktop entry, an icon and AppStream metadata.
