@@ -212,7 +212,7 @@ std::vector<std::string> MainForm::start() {
     pImaCP.setVisible(false);
     diameterUnit = ephem::DiameterUnit::Seconds;
     photoFieldArcmin = 300;  // the built-in M 31 picture's field
-    PhotoObjet.setPicture(drawings::startPicture());
+    PhotoObjet.setPicture(std::function<drawings::Bitmap()>(drawings::startPicture));
 
     // Each step that can fail is reported on its own, and start-up goes on.
     guard().run([this] { load(); });

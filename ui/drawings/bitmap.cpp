@@ -92,13 +92,13 @@ Bitmap decodeBitmap(std::string_view b) {
     Bitmap picture(static_cast<int>(width), static_cast<int>(height));
     for (int y = 0; y < height; ++y) {
         const std::size_t fileRow = topDown ? static_cast<std::size_t>(y) : static_cast<std::size_t>(height - 1 - y);
-        const std::size_t start = dataOffset + fileRow * stride;
-        for (int x = 0; x < width; ++x) {
-            const std::size_t at = start + static_cast<std::size_t>(x) * bytesPerPixel;
-            // Stored blue, green, red.
-            picture.setPixel(x, y,
-                             {static_cast<unsigned char>(b[at + 2]), static_cast<unsigned char>(b[at + 1]),
-                              static_cast<unsigned char>(b[at])});
+        const auto* in = reinterpret_cast<const std::uint8_t*>(b.data()) + dataOffset + fileRow * stride;
+        std::uint8_t* out = picture.mutableRow(y);
+        // Stored blue, green, red.
+        for (std::int64_t x = 0; x < width; ++x, in += bytesPerPixel, out += 3) {
+            out[0] = in[2];
+            out[1] = in[1];
+            out[2] = in[0];
         }
     }
     return picture;

@@ -19,6 +19,7 @@ public:
     int height() const { return m_height; }
     bool empty() const { return m_width == 0; }
     const std::uint8_t* row(int y) const { return m_pixels.data() + static_cast<std::size_t>(y) * m_width * 3; }
+    std::uint8_t* mutableRow(int y) { return m_pixels.data() + static_cast<std::size_t>(y) * m_width * 3; }
     Colour pixel(int x, int y) const;
     // Pixels outside the picture are left alone.
     void setPixel(int x, int y, Colour colour);

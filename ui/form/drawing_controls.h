@@ -5,6 +5,8 @@
 #include "ui/drawings/planet_drawing.h"
 #include "ui/form/controls.h"
 
+#include <functional>
+
 namespace quarvel::ui::form {
 
 // A paint box that holds the planet drawing its view paints.
@@ -25,14 +27,27 @@ private:
 class Picture : public Label {
 public:
     using Label::Label;
-    const drawings::Bitmap& picture() const { return m_picture; }
+    const drawings::Bitmap& picture() const {
+        if (m_source) {
+            m_picture = m_source();
+            m_source = nullptr;
+        }
+        return m_picture;
+    }
     void setPicture(drawings::Bitmap picture) {
+        m_source = nullptr;
         m_picture = std::move(picture);
+        changed();
+    }
+    // A picture decoded the first time it is asked for.
+    void setPicture(std::function<drawings::Bitmap()> source) {
+        m_source = std::move(source);
         changed();
     }
 
 private:
-    drawings::Bitmap m_picture;
+    mutable drawings::Bitmap m_picture;
+    mutable std::function<drawings::Bitmap()> m_source;
 };
 
 }  // namespace quarvel::ui::form

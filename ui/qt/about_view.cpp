@@ -6,7 +6,6 @@
 #include <QImage>
 #include <QLabel>
 #include <QPixmap>
-#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QUrl>
 #include <QVBoxLayout>
@@ -91,20 +90,18 @@ QWidget* buildAProposPage(Binder& b, MainForm& f) {
         label->setObjectName(labels[i].first);
         QFont bold = label->font();
         bold.setBold(true);
-        if (i == 0) bold.setPointSizeF(bold.pointSizeF() * 1.6);
         label->setFont(bold);
         grid->addWidget(label, i, 1);
     }
-    auto* memo = new QPlainTextEdit(panel);
-    memo->setObjectName("memoApropos");
-    memo->setPlainText(
+    // A borderless text in the panel's colour.
+    auto* memo = new QLabel(
         "Quarvel est un logiciel libre : vous pouvez le copier et le distribuer librement. Il est fourni tel "
         "quel, sans aucune garantie.\n\nVos remarques et suggestions sont les bienvenues à l'adresse "
-        "ci-dessous.");
-    memo->setReadOnly(true);
-    memo->setFrameStyle(QFrame::NoFrame);
-    memo->viewport()->setAutoFillBackground(false);
-    memo->setFixedHeight(110);
+        "ci-dessous.",
+        panel);
+    memo->setObjectName("memoApropos");
+    memo->setWordWrap(true);
+    memo->setTextInteractionFlags(Qt::TextSelectableByMouse);
     grid->addWidget(memo, 4, 0, 1, 2);
 
     QLabel* mail = b.label(f.labMail, panel);

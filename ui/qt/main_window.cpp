@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/qt/main_window.h"
 
+#include "ui/qt/glyphs.h"
+
 #include <QCloseEvent>
 #include <QHBoxLayout>
 #include <QProxyStyle>
@@ -61,15 +63,15 @@ MainWindow::MainWindow(MainForm& form) : m_form(form), m_binder(form), m_built(s
                       [this](int page) { ensurePage(page); });
 
     auto* buttons = new QHBoxLayout;
-    const std::pair<form::Button*, QStyle::StandardPixmap> bottom[] = {
-        {&form.bbRAZ, QStyle::SP_DialogResetButton},
-        {&form.bbChargeConfig, QStyle::SP_DialogOpenButton},
-        {&form.bbSauveConfig, QStyle::SP_DialogSaveButton},
-        {&form.bbQuit, QStyle::SP_DialogCloseButton},
+    const std::pair<form::Button*, Glyph> bottom[] = {
+        {&form.bbRAZ, Glyph::Erase},
+        {&form.bbChargeConfig, Glyph::Open},
+        {&form.bbSauveConfig, Glyph::Save},
+        {&form.bbQuit, Glyph::Quit},
     };
-    for (const auto& [model, icon] : bottom) {
+    for (const auto& [model, kind] : bottom) {
         QPushButton* button = m_binder.button(*model, this);
-        button->setIcon(QIcon(style()->standardPixmap(icon)));
+        button->setIcon(glyph(kind));
         buttons->addWidget(button);
     }
     auto* layout = new QVBoxLayout(this);

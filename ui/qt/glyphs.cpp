@@ -1,0 +1,59 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "ui/qt/glyphs.h"
+
+#include <QPainter>
+#include <QPainterPath>
+#include <QPixmap>
+
+namespace quarvel::ui::qt {
+
+QIcon glyph(Glyph kind) {
+    QPixmap pixmap(16, 16);
+    pixmap.fill(Qt::transparent);
+    QPainter p(&pixmap);
+    p.setRenderHint(QPainter::Antialiasing);
+    switch (kind) {
+    case Glyph::Erase: {
+        // An eraser lying across a line.
+        p.setPen(QPen(QColor(90, 90, 90), 1));
+        p.drawLine(2, 14, 14, 14);
+        QPainterPath body;
+        body.moveTo(3, 10);
+        body.lineTo(9, 3);
+        body.lineTo(14, 7);
+        body.lineTo(8, 13);
+        body.closeSubpath();
+        p.setBrush(QColor(230, 120, 120));
+        p.drawPath(body);
+        p.setBrush(QColor(240, 240, 240));
+        p.drawPolygon(QPolygonF({QPointF(3, 10), QPointF(6, 6.5), QPointF(11, 10.5), QPointF(8, 13)}));
+        break;
+    }
+    case Glyph::Open:
+        // A folder.
+        p.setPen(QPen(QColor(150, 110, 30), 1));
+        p.setBrush(QColor(240, 200, 90));
+        p.drawRect(QRectF(1.5, 4.5, 13, 9));
+        p.drawRect(QRectF(1.5, 2.5, 5, 2));
+        break;
+    case Glyph::Save:
+        // A diskette.
+        p.setPen(QPen(QColor(40, 60, 110), 1));
+        p.setBrush(QColor(70, 100, 170));
+        p.drawRect(QRectF(1.5, 1.5, 13, 13));
+        p.setBrush(QColor(245, 245, 245));
+        p.drawRect(QRectF(4.5, 1.5, 7, 5));
+        p.drawRect(QRectF(3.5, 9.5, 9, 5));
+        break;
+    case Glyph::Quit:
+        // A cross.
+        p.setPen(QPen(QColor(180, 40, 40), 2.2, Qt::SolidLine, Qt::RoundCap));
+        p.drawLine(QPointF(4, 4), QPointF(12, 12));
+        p.drawLine(QPointF(12, 4), QPointF(4, 12));
+        break;
+    }
+    p.end();
+    return QIcon(pixmap);
+}
+
+}  // namespace quarvel::ui::qt

@@ -1,0 +1,13 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QIcon>
+
+namespace quarvel::ui::qt {
+
+// The bottom buttons' glyphs, drawn rather than read from image files: the
+// window shows sooner without the image decoders.
+enum class Glyph { Erase, Open, Save, Quit };
+QIcon glyph(Glyph kind);
+
+}  // namespace quarvel::ui::qt
