@@ -102,6 +102,7 @@ QWidget* buildAProposPage(Binder& b, MainForm& f) {
     memo->setObjectName("memoApropos");
     memo->setWordWrap(true);
     memo->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    memo->setContentsMargins(0, 8, 0, 24);
     grid->addWidget(memo, 4, 0, 1, 2);
 
     QLabel* mail = b.label(f.labMail, panel);
