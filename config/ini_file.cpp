@@ -148,13 +148,22 @@ void replaceFile(const std::string& path, const std::string& bytes) {
     }
 }
 
-// A value as the file may hold it: Windows-1252, on one line, within the limit.
-std::string fileValue(std::string_view value) {
-    std::string bytes = utf8ToCp1252(value);
+// Text in the file's own encoding: Windows-1252, or UTF-8 in a file that
+// starts with a UTF-8 byte-order mark.
+std::string fileText(std::string_view text, bool utf8) { return utf8 ? std::string(text) : utf8ToCp1252(text); }
+
+// A value as the file may hold it: on one line, within the limit.
+std::string fileValue(std::string_view value, bool utf8) {
+    std::string bytes = fileText(value, utf8);
     for (char& c : bytes) {
         if (c == '\r' || c == '\n') c = ' ';
     }
-    if (bytes.size() > IniFile::kMaxValueLength) bytes.resize(IniFile::kMaxValueLength);
+    if (bytes.size() > IniFile::kMaxValueLength) {
+        std::size_t cut = IniFile::kMaxValueLength;
+        // Not in the middle of a UTF-8 character.
+        while (utf8 && cut > 0 && (static_cast<unsigned char>(bytes[cut]) & 0xC0) == 0x80) --cut;
+        bytes.resize(cut);
+    }
     return bytes;
 }
 
@@ -188,27 +197,29 @@ std::optional<std::int32_t> IniFile::readInteger(std::string_view section, std::
 }
 
 void IniFile::writeString(std::string_view section, std::string_view key, std::string_view value) const {
-    const std::string sectionBytes = utf8ToCp1252(section);
-    const std::string keyBytes = utf8ToCp1252(key);
     // A file that is there but cannot be read must not be replaced by one
     // holding this key alone.
     std::string old;
     if (readFile(m_path, old) == ReadStatus::Failed) core::throwCannotWrite(m_path);
+    const bool utf8 = std::string_view(old).starts_with(kUtf8Bom);
+    const std::string sectionBytes = fileText(section, utf8);
+    const std::string keyBytes = fileText(key, utf8);
+    const std::string valueBytes = fileValue(value, utf8);
     auto lines = splitLines(old);
     const auto span = findSection(lines, sectionBytes);
     if (!span) {
         if (!lines.empty() && lines.back().ending.empty()) lines.back().ending = "\r\n";
         lines.push_back({"[" + sectionBytes + "]", "\r\n"});
-        lines.push_back({keyBytes + "=" + fileValue(value), "\r\n"});
+        lines.push_back({keyBytes + "=" + valueBytes, "\r\n"});
     } else if (const auto index = findKey(lines, *span, keyBytes)) {
         Line& line = lines[*index];
         const std::size_t equals = line.text.find('=');
-        line.text = std::string(trim(std::string_view(line.text).substr(0, equals))) + "=" + fileValue(value);
+        line.text = std::string(trim(std::string_view(line.text).substr(0, equals))) + "=" + valueBytes;
     } else {
         std::size_t at = span->last;
         while (at > span->first && trim(content(lines, at - 1)).empty()) --at;
         if (at > 0 && lines[at - 1].ending.empty()) lines[at - 1].ending = "\r\n";
-        lines.insert(lines.begin() + static_cast<std::ptrdiff_t>(at), Line{keyBytes + "=" + fileValue(value), "\r\n"});
+        lines.insert(lines.begin() + static_cast<std::ptrdiff_t>(at), Line{keyBytes + "=" + valueBytes, "\r\n"});
     }
     std::string bytes;
     for (const auto& line : lines) bytes += line.text + line.ending;

@@ -53,6 +53,11 @@ TEST(IniFile, ReadsOtherLineEndingsAndUtf8FilesWithAByteOrderMark) {
     }
     writeBytes(ini.path(), "\xEF\xBB\xBF[parametres]\nT\xC3\xA9lescope=Ritchey-Chr\xC3\xA9tien 8\"\n");
     EXPECT_EQ(ini.readString("parametres", "Télescope"), "Ritchey-Chrétien 8\"");
+    // Such a file stays UTF-8 when a key is written into it.
+    ini.writeString("parametres", "Caméra", "Atik 16 é");
+    EXPECT_EQ(ini.readString("parametres", "Caméra"), "Atik 16 é");
+    EXPECT_EQ(readBytes(ini.path()),
+              "\xEF\xBB\xBF[parametres]\nT\xC3\xA9lescope=Ritchey-Chr\xC3\xA9tien 8\"\nCam\xC3\xA9ra=Atik 16 \xC3\xA9\r\n");
     writeBytes(ini.path(), "[parametres]\rFiltre=2\r[autre]\rx=1");
     ini.writeString("parametres", "Focale", "1000");
     EXPECT_EQ(readBytes(ini.path()), "[parametres]\rFiltre=2\rFocale=1000\r\n[autre]\rx=1");

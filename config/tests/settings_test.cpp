@@ -5,6 +5,8 @@
 
 #include "config/tests/ini_test_support.h"
 
+#include <filesystem>
+
 using namespace quarvel::config;
 using namespace quarvel::config::testing;
 
@@ -66,6 +68,25 @@ TEST(Settings, WholeNumberKeysThatAreNotWholeTakeTheirDefaults) {
 TEST(Settings, TheFileLivesBesideTheExecutable) {
     EXPECT_EQ(configPathBeside("/opt/quarvel/quarvel"), "/opt/quarvel/Quarvel.ini");
     EXPECT_EQ(configPathBeside("/quarvel"), "/Quarvel.ini");
+}
+
+}  // namespace
+
+namespace {
+
+// Inputs the INI fuzzer once found a fault with: a key just written must be
+// found again, whatever the file held.
+TEST(Settings, FormerFuzzFindingsReadBackWhatTheyWrite) {
+    TemporaryDirectory dir;
+    const std::filesystem::path folder = QUARVEL_SOURCE_DIR "/fuzz/regressions/ini";
+    ASSERT_TRUE(std::filesystem::exists(folder));
+    for (const auto& entry : std::filesystem::directory_iterator(folder)) {
+        IniFile ini(dir.file("Quarvel.ini"));
+        writeBytes(ini.path(), readBytes(entry.path().string()));
+        const Settings s = readSettings(ini);
+        ini.writeString(kSection, kKeyCamera, s.telescope);
+        EXPECT_TRUE(ini.readString(kSection, kKeyCamera).has_value()) << entry.path();
+    }
 }
 
 }  // namespace

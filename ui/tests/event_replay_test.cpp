@@ -16,9 +16,10 @@ namespace {
 
 TEST(UserEvents, KeptInputsShowOnlyFixedMessages) {
     quarvel::config::testing::TemporaryDirectory dir;
-    const std::filesystem::path folder = QUARVEL_SOURCE_DIR "/fuzz/regressions";
+    const std::filesystem::path folder = QUARVEL_SOURCE_DIR "/fuzz/regressions/events";
     ASSERT_TRUE(std::filesystem::exists(folder));
     for (const auto& entry : std::filesystem::directory_iterator(folder)) {
+        if (!entry.is_regular_file()) continue;
         const std::string bytes = quarvel::config::testing::readBytes(entry.path().string());
         std::string failure;
         playEvents(reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size(), dir.file("Quarvel.ini"), failure);
