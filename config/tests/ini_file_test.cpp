@@ -160,21 +160,14 @@ TEST(IniFile, AFullDiskReportsThePathAndLeavesTheOldFile) {
     IniFile ini(dir.file("Quarvel.ini"));
     const std::string before = "[parametres]\r\nFocale=1000\r\nCapteur=" + std::string(200, 'x') + "\r\n";
     writeBytes(ini.path(), before);
-    // A file-size limit fails the write as a full disk does, for root too.
-    struct rlimit old {};
-    getrlimit(RLIMIT_FSIZE, &old);
-    const auto oldHandler = signal(SIGXFSZ, SIG_IGN);
-    struct rlimit tight = old;
-    tight.rlim_cur = 64;
-    setrlimit(RLIMIT_FSIZE, &tight);
     std::string message;
-    try {
-        ini.writeString("parametres", "Focale", "2628");
-    } catch (const quarvel::core::QuarvelError& e) {
-        message = e.message();
-    }
-    setrlimit(RLIMIT_FSIZE, &old);
-    signal(SIGXFSZ, oldHandler);
+    withFileSizeLimit(64, [&] {
+        try {
+            ini.writeString("parametres", "Focale", "2628");
+        } catch (const quarvel::core::QuarvelError& e) {
+            message = e.message();
+        }
+    });
     EXPECT_EQ(message, "Impossible d'écrire dans " + ini.path());
     EXPECT_EQ(readBytes(ini.path()), before);
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), std::filesystem::directory_iterator()), 1);

@@ -1,10 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <csignal>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -54,6 +56,20 @@ inline std::string runUnprivileged(const std::function<std::string()>& action) {
     int status = 0;
     waitpid(child, &status, 0);
     return text;
+}
+
+// Runs an action with files limited to `bytes`: writes beyond fail as on a
+// full disk, for root too.
+inline void withFileSizeLimit(rlim_t bytes, const std::function<void()>& action) {
+    struct rlimit old {};
+    getrlimit(RLIMIT_FSIZE, &old);
+    const auto handler = signal(SIGXFSZ, SIG_IGN);
+    struct rlimit tight = old;
+    tight.rlim_cur = bytes;
+    setrlimit(RLIMIT_FSIZE, &tight);
+    action();
+    setrlimit(RLIMIT_FSIZE, &old);
+    signal(SIGXFSZ, handler);
 }
 
 inline void writeBytes(const std::string& path, const std::string& bytes) {

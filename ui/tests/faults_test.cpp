@@ -20,16 +20,7 @@ TEST_F(ProgramTest, AFullDiskReportsTheFileAndKeepsTheOldOne) {
     writeIni("[parametres]\r\nFocale=1000\r\nCapteur=" + std::string(300, 'x') + "\r\n");
     const std::string before = iniBytes();
     MainForm& f = start();
-    // A file-size limit makes writes fail as a full disk does, root included.
-    struct rlimit old {};
-    getrlimit(RLIMIT_FSIZE, &old);
-    const auto handler = signal(SIGXFSZ, SIG_IGN);
-    struct rlimit tight = old;
-    tight.rlim_cur = 100;
-    setrlimit(RLIMIT_FSIZE, &tight);
-    f.userClicks(f.bbSauveConfig);
-    setrlimit(RLIMIT_FSIZE, &old);
-    signal(SIGXFSZ, handler);
+    quarvel::config::testing::withFileSizeLimit(100, [&] { f.userClicks(f.bbSauveConfig); });
     EXPECT_EQ(reporter.messages, Strings{"Impossible d'écrire dans " + iniPath});
     EXPECT_EQ(iniBytes(), before);
 }
