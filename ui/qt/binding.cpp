@@ -332,6 +332,18 @@ void Binder::notebook(form::Notebook& notebook, QTabWidget* tabs, form::Label& m
     QObject::connect(tabs, &QTabWidget::currentChanged, tabs, [this, &notebook](int page) {
         if (page != notebook.activePage()) m_form.userSwitches(notebook, page);
     });
+    // The arrow keys move through the pages and wrap around at either end.
+    new EventHook(tabs->tabBar(), [this, &notebook](QEvent* event) {
+        if (event->type() != QEvent::KeyPress) return false;
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        const int count = static_cast<int>(notebook.pages().size());
+        int step = 0;
+        if (key == Qt::Key_Left || key == Qt::Key_Up) step = -1;
+        if (key == Qt::Key_Right || key == Qt::Key_Down) step = 1;
+        if (step == 0) return false;
+        m_form.userSwitches(notebook, (notebook.activePage() + step + count) % count);
+        return true;
+    });
 }
 
 }  // namespace quarvel::ui::qt

@@ -55,6 +55,13 @@ private:
     form::Form& m_form;
 };
 
+// A widget given its control name.
+template <typename W>
+W* named(W* widget, const char* name) {
+    widget->setObjectName(name);
+    return widget;
+}
+
 // A caption label in front of a field, with the field as its buddy.
 QLabel* caption(const QString& text, QWidget* buddy, QWidget* parent);
 

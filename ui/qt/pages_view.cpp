@@ -27,10 +27,15 @@ QWidget* page(const char* name) {
 }
 
 // "Caption [field] unit" as one row of a form layout.
-void formRow(QFormLayout* layout, const QString& text, QLineEdit* field, const QString& unit = {}) {
+void formRow(QFormLayout* layout, const QString& text, QLineEdit* field, const QString& unit = {},
+             const char* unitName = nullptr) {
     auto* row = new QHBoxLayout;
     row->addWidget(field);
-    if (!unit.isEmpty()) row->addWidget(new QLabel(unit, layout->parentWidget()));
+    if (!unit.isEmpty()) {
+        auto* label = new QLabel(unit, layout->parentWidget());
+        if (unitName) label->setObjectName(unitName);
+        row->addWidget(label);
+    }
     row->addStretch(1);
     layout->addRow(caption(text, field, layout->parentWidget()), row);
 }
@@ -116,9 +121,10 @@ QGroupBox* planetaryPanel(Binder& b, MainForm& f, QWidget* parent) {
     line(redLabel(b.label(f.labDateDiam, panel)), b.edit(f.eDate, panel, 84), b.button(f.bbDate, panel));
     line(b.label(f.labAnneaux, panel), b.edit(f.eDiamAnnSat, panel, kFieldWidth), b.label(f.labDiamAppSec2, panel));
     auto* pixels = new QHBoxLayout;
-    pixels->addWidget(new QLabel("Pixels /", panel));
+    pixels->addWidget(named(new QLabel("Pixels /", panel), "labDiamCaptPx"));
     pixels->addWidget(b.label(f.labPixCapt, panel));
-    line(new QLabel("Diamètre sur le capteur", panel), b.edit(f.eDiamCapt, panel, kFieldWidth), nullptr);
+    line(named(new QLabel("Diamètre sur le capteur", panel), "labDiamCapt"), b.edit(f.eDiamCapt, panel, kFieldWidth),
+         nullptr);
     pixels->addStretch(1);
     grid->addLayout(pixels, row - 1, 2);
     line(b.label(f.labTolerance, panel), b.edit(f.eTolBouge, panel, kFieldWidth), b.label(f.labPixelB, panel));
@@ -126,15 +132,15 @@ QGroupBox* planetaryPanel(Binder& b, MainForm& f, QWidget* parent) {
     QLabel* advice = redLabel(b.label(f.labConseilTPL, panel));
     advice->setWordWrap(true);
     grid->addWidget(advice, row++, 0, 1, 3);
-    line(new QLabel("f/d actuel", panel), b.edit(f.eFDAct, panel, kFieldWidth), nullptr);
+    line(named(new QLabel("f/d actuel", panel), "labFDActu"), b.edit(f.eFDAct, panel, kFieldWidth), nullptr);
     QLineEdit* optimal = b.edit(f.eFDOpti, panel, kFieldWidth);
     optimal->setToolTip("Pour un échantillonnage = 1/2 pouvoir séparateur théorique ");
-    line(new QLabel("f/d optimal", panel), optimal, nullptr);
-    auto* coefficient = new QLabel("Coef. multiplicateur à appliquer", panel);
+    line(named(new QLabel("f/d optimal", panel), "labFDOpti"), optimal, nullptr);
+    auto* coefficient = named(new QLabel("Coef. multiplicateur à appliquer", panel), "labCoefMulti");
     coefficient->setWordWrap(true);
     line(coefficient, b.edit(f.eCoefMulti, panel, kFieldWidth), nullptr);
     QComboBox* overSampling = b.combo(f.cbSurEch, panel);
-    grid->addWidget(caption("Facteur de suréchantillonnage", overSampling, panel), row, 0);
+    grid->addWidget(named(caption("Facteur de suréchantillonnage", overSampling, panel), "labSurEch"), row, 0);
     grid->itemAtPosition(row, 0)->widget()->setVisible(false);
     grid->addWidget(overSampling, row, 1);
     grid->setColumnStretch(2, 1);
@@ -186,9 +192,9 @@ QGroupBox* deepSkyPanel(Binder& b, MainForm& f, QWidget* parent) {
     panel->setObjectName("pImaCP");
     b.follow(f.pImaCP, panel);
     auto* rows = new QFormLayout(panel);
-    formRow(rows, "Echantillonnage actuel", b.edit(f.eEchCP, panel, kFieldWidth), "\" / pixel");
+    formRow(rows, "Echantillonnage actuel", b.edit(f.eEchCP, panel, kFieldWidth), "\" / pixel", "labSecPix");
     formRow(rows, "Focale actuelle", b.edit(f.eFocAct2, panel, kFieldWidth), "mm");
-    formRow(rows, "Echantillonnage maxi", b.edit(f.eEchConsCP, panel, kFieldWidth), "\" / pixel");
+    formRow(rows, "Echantillonnage maxi", b.edit(f.eEchConsCP, panel, kFieldWidth), "\" / pixel", "labSecPix2");
     formRow(rows, "Focale maxi", b.edit(f.eFocConsCP, panel, kFieldWidth), "mm");
     QWidget* scale = samplingScale(b, f, panel);
     rows->addRow(caption("Echantillonnage souhaité", scale->findChild<QSlider*>(), panel), scale);

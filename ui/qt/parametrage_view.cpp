@@ -19,11 +19,16 @@ namespace {
 constexpr int kFieldWidth = 64;
 
 // "Caption [field] unit" on one row of a grid.
-void fieldRow(QGridLayout* grid, int row, const QString& text, QLineEdit* field, const QString& unit = {}) {
+void fieldRow(QGridLayout* grid, int row, const QString& text, QLineEdit* field, const QString& unit = {},
+              const char* unitName = nullptr) {
     QWidget* parent = grid->parentWidget();
     grid->addWidget(caption(text, field, parent), row, 0);
     grid->addWidget(field, row, 1);
-    if (!unit.isEmpty()) grid->addWidget(new QLabel(unit, parent), row, 2);
+    if (!unit.isEmpty()) {
+        auto* label = new QLabel(unit, parent);
+        if (unitName) label->setObjectName(unitName);
+        grid->addWidget(label, row, 2);
+    }
 }
 
 QGroupBox* group(const QString& title, QWidget* parent, const char* name) {
@@ -50,8 +55,8 @@ QGroupBox* instrumentGroup(Binder& b, MainForm& f, QWidget* page) {
     layout->addWidget(b.radioGroup(f.rgFiltre, box));
     auto* results = new QGridLayout;
     fieldRow(results, 0, "Rapport f/D", b.edit(f.eFD, box, kFieldWidth));
-    fieldRow(results, 1, "Pouvoir Résolvant", b.edit(f.ePR, box, kFieldWidth), "\"");
-    fieldRow(results, 2, "Pouvoir Séparateur", b.edit(f.ePS, box, kFieldWidth), "\"");
+    fieldRow(results, 1, "Pouvoir Résolvant", b.edit(f.ePR, box, kFieldWidth), "\"", "labPRSec");
+    fieldRow(results, 2, "Pouvoir Séparateur", b.edit(f.ePS, box, kFieldWidth), "\"", "labPSSec");
     results->setColumnStretch(3, 1);
     layout->addLayout(results);
     layout->addStretch(1);
@@ -104,14 +109,14 @@ QGroupBox* sensorGroup(Binder& b, MainForm& f, QWidget* page) {
     layout->addWidget(pairGroup(b, "Taille du capteur (en mm)", "gbTailleCapteur", box, f.eTaillePixelsMMX,
                                 f.eTaillePixelsMMY, &f.eTaillePixelsMMD));
     auto* results = new QGridLayout;
-    fieldRow(results, 0, "Echantillonnage", b.edit(f.eEchant, box, kFieldWidth), "\"/pixel");
+    fieldRow(results, 0, "Echantillonnage", b.edit(f.eEchant, box, kFieldWidth), "\"/pixel", "labEchSecPix");
     auto* field = new QHBoxLayout;
     QLineEdit* across = b.edit(f.eChampHor, box, kFieldWidth);
     field->addWidget(across);
     QLineEdit* down = b.edit(f.eChampVer, box, kFieldWidth);
-    field->addWidget(caption("x", down, box));
+    field->addWidget(named(caption("x", down, box), "labChampX"));
     field->addWidget(down);
-    field->addWidget(new QLabel("'", box));
+    field->addWidget(named(new QLabel("'", box), "labChampMinute"));
     results->addWidget(caption("Champ", across, box), 1, 0);
     results->addLayout(field, 1, 1, 1, 2);
     results->setColumnStretch(3, 1);

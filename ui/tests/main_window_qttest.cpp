@@ -10,6 +10,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSet>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
@@ -98,6 +99,19 @@ private slots:
         QCOMPARE(child<QLineEdit>("eDiam")->text(), QString("212"));
         QCOMPARE(child<QLineEdit>("eFD")->text(), QString("12.40"));
         QVERIFY(child<QPushButton>("bbSauveConfig")->isEnabled());
+    }
+
+    void arrowKeysOnTheTabsWrapAround() {
+        QTest::mouseClick(child<QPushButton>("bbRun"), Qt::LeftButton);
+        auto* notebook = child<QTabWidget>("TabbedNotebook1");
+        notebook->tabBar()->setFocus();
+        QTest::keyClick(notebook->tabBar(), Qt::Key_Left);
+        QCOMPARE(notebook->currentIndex(), 7);
+        QTest::keyClick(notebook->tabBar(), Qt::Key_Down);
+        QCOMPARE(notebook->currentIndex(), 0);
+        QTest::keyClick(notebook->tabBar(), Qt::Key_Right);
+        QCOMPARE(notebook->currentIndex(), 1);
+        QVERIFY(!child<QPushButton>("bbSauveConfig")->isEnabled());
     }
 
     void typingAndPickingReachTheForm() {
