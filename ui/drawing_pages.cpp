@@ -65,11 +65,9 @@ void MainForm::lookupTab(ListControl& list, core::SensorValues& values) {
     if (const auto found = catalogues::lookupTabSensor(list.text(), sensor)) values = *found;
 }
 
+// Start-up: the sensor page's steps, then the planet and photo lists' lookups.
 void MainForm::followMainSensorRow() {
-    const int tabRow = catalogues::tabRowForMainRow(cbCapteurs.selected());
-    for (ListControl* list : {&cbCapteursPict, &cbCapteursPla, &cbCapteursPhoto}) list->select(tabRow);
-    lookupTab(cbCapteursPict, drawingSensor);
-    drawSensorComparison(drawingSensor, cbCapteursPict.text());
+    showSensorPage();
     lookupTab(cbCapteursPla, planetSensor);
     drawSensorComparison(planetSensor, cbCapteursPla.text());
     lookupTab(cbCapteursPhoto, photoSensor);
