@@ -8,7 +8,9 @@ CMAKE_FLAGS ?= -DCMAKE_BUILD_TYPE=RelWithDebInfo
 
 PACKAGES := cmake make g++ pkg-config qt6-base-dev qt6-qpa-plugins libgl-dev libjpeg-dev \
             libgtest-dev libgmock-dev libbenchmark-dev appstream desktop-file-utils xvfb xdotool \
-            imagemagick libx11-dev
+            imagemagick libx11-dev locales
+# The tests run under these desktop locales too.
+LOCALES := fr_FR de_DE
 SUDO := $(if $(filter 0,$(shell id -u)),,sudo)
 
 # Installs those of the Debian packages $(1) that are not installed yet.
@@ -27,6 +29,9 @@ all: build
 
 setup:
 	@$(call install_missing,$(PACKAGES))
+	@for l in $(LOCALES); do \
+	  locale -a 2>/dev/null | grep -qix "$$l.utf-\?8" || $(SUDO) localedef -i $$l -f UTF-8 $$l.UTF-8; \
+	done
 
 $(BUILD)/CMakeCache.txt:
 	cmake -S . -B $(BUILD) $(CMAKE_FLAGS)

@@ -1,12 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "config/ini_file.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
-#include <cerrno>
-#include <vector>
 
 #include "config/cp1252.h"
 #include "core/errors.h"
@@ -16,10 +10,7 @@ namespace quarvel::config {
 
 namespace {
 
-struct Line {
-    std::string text;    // without its line ending
-    std::string ending;  // "\r\n", "\n" or nothing on the last line
-};
+using Line = IniDocument::Line;
 
 constexpr std::string_view kUtf8Bom = "\xEF\xBB\xBF";
 
@@ -31,7 +22,12 @@ std::string_view trim(std::string_view s) {
     return s;
 }
 
-bool sameName(std::string_view a, std::string_view b) {
+// Names are compared in Windows-1252, whatever the file's encoding, so that
+// "É" and "é" match in a UTF-8 file too.
+bool sameName(std::string_view fileName, bool utf8, std::string_view wanted) {
+    const std::string converted = utf8 ? utf8ToCp1252(fileName) : std::string();
+    const std::string_view a = utf8 ? std::string_view(converted) : fileName;
+    const std::string_view b = wanted;
     if (a.size() != b.size()) return false;
     for (std::size_t i = 0; i < a.size(); ++i) {
         if (foldCp1252(static_cast<unsigned char>(a[i])) != foldCp1252(static_cast<unsigned char>(b[i]))) return false;
@@ -80,10 +76,11 @@ struct SectionSpan {
     std::size_t last;
 };
 
-std::optional<SectionSpan> findSection(const std::vector<Line>& lines, std::string_view name) {
+// `name` and `key` in Windows-1252.
+std::optional<SectionSpan> findSection(const std::vector<Line>& lines, bool utf8, std::string_view name) {
     for (std::size_t i = 0; i < lines.size(); ++i) {
         const auto found = sectionName(content(lines, i));
-        if (!found || !sameName(*found, name)) continue;
+        if (!found || !sameName(*found, utf8, name)) continue;
         std::size_t end = i + 1;
         while (end < lines.size() && !sectionName(content(lines, end))) ++end;
         return SectionSpan{i, i + 1, end};
@@ -91,74 +88,23 @@ std::optional<SectionSpan> findSection(const std::vector<Line>& lines, std::stri
     return std::nullopt;
 }
 
-std::optional<std::size_t> findKey(const std::vector<Line>& lines, const SectionSpan& span, std::string_view key) {
+std::optional<std::size_t> findKey(const std::vector<Line>& lines, bool utf8, const SectionSpan& span,
+                                   std::string_view key) {
     for (std::size_t i = span.first; i < span.last; ++i) {
         const std::string_view text = content(lines, i);
         const auto equals = text.find('=');
-        if (equals != std::string_view::npos && sameName(trim(text.substr(0, equals)), key)) return i;
+        if (equals != std::string_view::npos && sameName(trim(text.substr(0, equals)), utf8, key)) return i;
     }
     return std::nullopt;
-}
-
-enum class ReadStatus { Read, Missing, Failed };
-
-// The file's bytes; a file that is not there reads as missing.
-ReadStatus readFile(const std::string& path, std::string& bytes) {
-    bytes.clear();
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0) return errno == ENOENT ? ReadStatus::Missing : ReadStatus::Failed;
-    char buffer[65536];
-    for (;;) {
-        const ssize_t n = ::read(fd, buffer, sizeof buffer);
-        if (n < 0 && errno == EINTR) continue;
-        if (n < 0) {
-            ::close(fd);
-            return ReadStatus::Failed;
-        }
-        if (n == 0) break;
-        bytes.append(buffer, static_cast<std::size_t>(n));
-    }
-    ::close(fd);
-    return ReadStatus::Read;
-}
-
-// Writes the bytes to a new file beside the old one, then renames it over.
-void replaceFile(const std::string& path, const std::string& bytes) {
-    std::string temporary = path + ".XXXXXX";
-    const int fd = mkstemp(temporary.data());
-    if (fd < 0) core::throwCannotWrite(path);
-    struct stat old {};
-    const mode_t umaskValue = umask(0);
-    umask(umaskValue);
-    const mode_t mode = stat(path.c_str(), &old) == 0 ? (old.st_mode & 07777) : (0666 & ~umaskValue);
-    bool ok = fchmod(fd, mode) == 0;
-    std::size_t written = 0;
-    while (ok && written < bytes.size()) {
-        const ssize_t n = ::write(fd, bytes.data() + written, bytes.size() - written);
-        if (n < 0 && errno == EINTR) continue;
-        ok = n > 0;
-        if (ok) written += static_cast<std::size_t>(n);
-    }
-    ok = ok && fsync(fd) == 0;
-    ok = (::close(fd) == 0) && ok;
-    ok = ok && std::rename(temporary.c_str(), path.c_str()) == 0;
-    if (!ok) {
-        ::unlink(temporary.c_str());
-        core::throwCannotWrite(path);
-    }
 }
 
 // Text in the file's own encoding: Windows-1252, or UTF-8 in a file that
 // starts with a UTF-8 byte-order mark.
 std::string fileText(std::string_view text, bool utf8) { return utf8 ? std::string(text) : utf8ToCp1252(text); }
 
-// A value as the file may hold it: on one line, within the limit.
-std::string fileValue(std::string_view value, bool utf8) {
-    std::string bytes = fileText(value, utf8);
-    for (char& c : bytes) {
-        if (c == '\r' || c == '\n') c = ' ';
-    }
-    if (bytes.size() > IniFile::kMaxValueLength) {
+// A value within the limit, not cut in the middle of a UTF-8 character.
+std::string limited(std::string bytes, bool utf8) {
+    if (bytes.size() > IniDocument::kMaxValueLength) {
         std::size_t cut = IniFile::kMaxValueLength;
         // Not in the middle of a UTF-8 character.
         while (utf8 && cut > 0 && (static_cast<unsigned char>(bytes[cut]) & 0xC0) == 0x80) --cut;
@@ -167,51 +113,58 @@ std::string fileValue(std::string_view value, bool utf8) {
     return bytes;
 }
 
+// A value as the file may hold it: on one line, within the limit.
+std::string fileValue(std::string_view value, bool utf8) {
+    std::string bytes = fileText(value, utf8);
+    for (char& c : bytes) {
+        if (c == '\r' || c == '\n') c = ' ';
+    }
+    return limited(std::move(bytes), utf8);
+}
+
 }  // namespace
 
-IniFile::IniFile(std::string path) : m_path(std::move(path)) {}
+IniDocument::IniDocument(std::string path) : m_path(std::move(path)) {
+    FileRead file = readBounded(m_path, kMaxFileBytes);
+    m_status = file.status;
+    if (m_status != ReadStatus::Read) return;
+    // A file saved as UTF-8 by an editor says so with its byte-order mark,
+    // and stays UTF-8 when written.
+    m_utf8 = std::string_view(file.bytes).starts_with(kUtf8Bom);
+    m_lines = splitLines(file.bytes);
+}
 
-std::optional<std::string> IniFile::readString(std::string_view section, std::string_view key) const {
-    std::string bytes;
-    if (readFile(m_path, bytes) != ReadStatus::Read) return std::nullopt;
-    // A file saved as UTF-8 by an editor says so with its byte-order mark.
-    if (std::string_view(bytes).starts_with(kUtf8Bom)) bytes = utf8ToCp1252(std::string_view(bytes).substr(kUtf8Bom.size()));
-    const auto lines = splitLines(bytes);
-    const auto span = findSection(lines, utf8ToCp1252(section));
+std::optional<std::string> IniDocument::readString(std::string_view section, std::string_view key) const {
+    const auto span = findSection(m_lines, m_utf8, utf8ToCp1252(section));
     if (!span) return std::nullopt;
-    const auto index = findKey(lines, *span, utf8ToCp1252(key));
+    const auto index = findKey(m_lines, m_utf8, *span, utf8ToCp1252(key));
     if (!index) return std::nullopt;
-    const std::string_view text = content(lines, *index);
+    const std::string_view text = content(m_lines, *index);
     std::string_view value = trim(text.substr(text.find('=') + 1));
     if (value.size() >= 2 && (value.front() == '"' || value.front() == '\'') && value.back() == value.front()) {
         value = value.substr(1, value.size() - 2);
     }
-    if (value.size() > kMaxValueLength) value = value.substr(0, kMaxValueLength);
-    return cp1252ToUtf8(value);
+    if (m_utf8) return limited(std::string(value), true);
+    return cp1252ToUtf8(limited(std::string(value), false));
 }
 
-std::optional<std::int32_t> IniFile::readInteger(std::string_view section, std::string_view key) const {
+std::optional<std::int32_t> IniDocument::readInteger(std::string_view section, std::string_view key) const {
     const auto value = readString(section, key);
     if (!value) return std::nullopt;
     return parseIniInteger(*value);
 }
 
-void IniFile::writeString(std::string_view section, std::string_view key, std::string_view value) const {
-    // A file that is there but cannot be read must not be replaced by one
-    // holding this key alone.
-    std::string old;
-    if (readFile(m_path, old) == ReadStatus::Failed) core::throwCannotWrite(m_path);
-    const bool utf8 = std::string_view(old).starts_with(kUtf8Bom);
-    const std::string sectionBytes = fileText(section, utf8);
-    const std::string keyBytes = fileText(key, utf8);
-    const std::string valueBytes = fileValue(value, utf8);
-    auto lines = splitLines(old);
-    const auto span = findSection(lines, sectionBytes);
+void IniDocument::setString(std::string_view section, std::string_view key, std::string_view value) {
+    const std::string sectionBytes = fileText(section, m_utf8);
+    const std::string keyBytes = fileText(key, m_utf8);
+    const std::string valueBytes = fileValue(value, m_utf8);
+    auto& lines = m_lines;
+    const auto span = findSection(lines, m_utf8, utf8ToCp1252(section));
     if (!span) {
         if (!lines.empty() && lines.back().ending.empty()) lines.back().ending = "\r\n";
         lines.push_back({"[" + sectionBytes + "]", "\r\n"});
         lines.push_back({keyBytes + "=" + valueBytes, "\r\n"});
-    } else if (const auto index = findKey(lines, *span, keyBytes)) {
+    } else if (const auto index = findKey(lines, m_utf8, *span, utf8ToCp1252(key))) {
         Line& line = lines[*index];
         const std::size_t equals = line.text.find('=');
         line.text = std::string(trim(std::string_view(line.text).substr(0, equals))) + "=" + valueBytes;
@@ -221,8 +174,14 @@ void IniFile::writeString(std::string_view section, std::string_view key, std::s
         if (at > 0 && lines[at - 1].ending.empty()) lines[at - 1].ending = "\r\n";
         lines.insert(lines.begin() + static_cast<std::ptrdiff_t>(at), Line{keyBytes + "=" + valueBytes, "\r\n"});
     }
+}
+
+void IniDocument::save() const {
+    // A file that is there but cannot be read must not be replaced by one
+    // holding only what this program sets.
+    if (m_status == ReadStatus::Failed) core::throwCannotWrite(m_path);
     std::string bytes;
-    for (const auto& line : lines) bytes += line.text + line.ending;
+    for (const auto& line : m_lines) bytes += line.text + line.ending;
     replaceFile(m_path, bytes);
 }
 

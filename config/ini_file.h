@@ -5,32 +5,75 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
+
+#include "config/file_io.h"
 
 namespace quarvel::config {
 
-// A Windows-style INI file in Windows-1252, read and written one key at a
-// time. Section and key names match without regard to case; the first of
-// duplicates wins. Names and values cross this interface as UTF-8.
-class IniFile {
+// A Windows-style INI file in Windows-1252 (or UTF-8 after a byte-order mark),
+// read once into memory, changed there and written back in one replacement.
+// Section and key names match without regard to case; the first of duplicates
+// wins. Names and values cross this interface as UTF-8.
+class IniDocument {
 public:
     // Longest value read or written, in characters.
     static constexpr std::size_t kMaxValueLength = 2047;
+    // A configuration is a few hundred bytes: a larger file is not read.
+    static constexpr std::size_t kMaxFileBytes = 1 << 20;
 
-    explicit IniFile(std::string path);
+    // Reads the file; a missing one reads as empty.
+    explicit IniDocument(std::string path);
     const std::string& path() const { return m_path; }
+    ReadStatus status() const { return m_status; }
 
     // The value after the first "=", trimmed of blanks and of one matching
-    // pair of quotes; nothing when the file, the section or the key is missing.
+    // pair of quotes; nothing when the section or the key is missing.
     std::optional<std::string> readString(std::string_view section, std::string_view key) const;
     // A whole number, decimal or "0x" hexadecimal, in 32 bits; anything else
     // counts as missing.
     std::optional<std::int32_t> readInteger(std::string_view section, std::string_view key) const;
 
     // Replaces the key's value in place, or appends the key to its section
-    // (the section to the file). Other lines keep their bytes. The new file
-    // replaces the old one in one rename, so a failed write leaves the old
-    // file whole; it fails with "Impossible d'écrire dans <path>".
-    void writeString(std::string_view section, std::string_view key, std::string_view value) const;
+    // (the section to the file). Other lines keep their bytes. In memory only.
+    void setString(std::string_view section, std::string_view key, std::string_view value);
+
+    // Writes the whole document in one replacement of the file. A file that
+    // is there but could not be read is not replaced; one too large to read
+    // is replaced by what was set. Fails with "Impossible d'écrire dans <path>".
+    void save() const;
+
+    struct Line {
+        std::string text;    // without its line ending
+        std::string ending;  // "\r\n", "\n" or nothing on the last line
+    };
+
+private:
+    std::string m_path;
+    ReadStatus m_status;
+    bool m_utf8 = false;
+    std::vector<Line> m_lines;
+};
+
+// One key at a time, each call reading the file and each write replacing it.
+class IniFile {
+public:
+    static constexpr std::size_t kMaxValueLength = IniDocument::kMaxValueLength;
+
+    explicit IniFile(std::string path) : m_path(std::move(path)) {}
+    const std::string& path() const { return m_path; }
+
+    std::optional<std::string> readString(std::string_view section, std::string_view key) const {
+        return IniDocument(m_path).readString(section, key);
+    }
+    std::optional<std::int32_t> readInteger(std::string_view section, std::string_view key) const {
+        return IniDocument(m_path).readInteger(section, key);
+    }
+    void writeString(std::string_view section, std::string_view key, std::string_view value) const {
+        IniDocument document(m_path);
+        document.setString(section, key, value);
+        document.save();
+    }
 
 private:
     std::string m_path;

@@ -5,17 +5,17 @@ namespace quarvel::config {
 
 namespace {
 
-void readText(const IniFile& file, std::string_view key, std::string& target) {
+void readText(const IniDocument& file, std::string_view key, std::string& target) {
     if (auto value = file.readString(kSection, key)) target = std::move(*value);
 }
 
-void readWhole(const IniFile& file, std::string_view key, std::int32_t& target) {
+void readWhole(const IniDocument& file, std::string_view key, std::int32_t& target) {
     if (const auto value = file.readInteger(kSection, key)) target = *value;
 }
 
 }  // namespace
 
-Settings readSettings(const IniFile& file) {
+Settings readSettings(const IniDocument& file) {
     Settings s;
     readText(file, kKeyTelescope, s.telescope);
     readText(file, kKeyBarlow, s.barlow);

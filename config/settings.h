@@ -50,7 +50,7 @@ struct Settings {
     std::int32_t squarePixels = 0;  // 0 "Oui", 1 "Non"
 };
 
-Settings readSettings(const IniFile& file);
+Settings readSettings(const IniDocument& file);
 
 // The configuration file beside the executable at that path.
 std::string configPathBeside(std::string_view executablePath);

@@ -16,7 +16,7 @@ struct Template {
 };
 
 // The fixed messages, split around their values.
-constexpr std::array<Template, 10> kTemplates{{
+constexpr std::array<Template, 12> kTemplates{{
     {ErrorCode::NotAReal, "'", "", "' n'est pas une valeur en virgule flottante correcte", 1},
     {ErrorCode::NotAnInteger, "'", "", "' n'est pas une valeur entière correcte", 1},
     {ErrorCode::DivisionByZero, "Division par zéro en virgule flottante", "", "", 0},
@@ -27,7 +27,34 @@ constexpr std::array<Template, 10> kTemplates{{
     {ErrorCode::CannotWrite, "Impossible d'écrire dans ", "", "", 1},
     {ErrorCode::CannotOpen, "Impossible d'ouvrir le fichier \"", "\". ", "", 2},
     {ErrorCode::BadBitmap, "Image bitmap incorrecte", "", "", 0},
+    {ErrorCode::OutOfMemory, "Mémoire insuffisante", "", "", 0},
+    {ErrorCode::Unexpected, "Erreur inattendue : ", "", "", 1},
 }};
+
+// A typed text is quoted in a message up to this many characters: a box that
+// quotes a pasted page would take ages to lay out and fill the screen.
+constexpr std::size_t kMaxQuotedCharacters = 60;
+
+bool continuationByte(char c) { return (static_cast<unsigned char>(c) & 0xC0) == 0x80; }
+
+// The text's first and last characters around an ellipsis, never cutting a
+// UTF-8 character in two.
+std::string elided(std::string_view text) {
+    std::size_t characters = 0;
+    for (char c : text) characters += continuationByte(c) ? 0 : 1;
+    if (characters <= kMaxQuotedCharacters) return std::string(text);
+    const std::size_t keep = (kMaxQuotedCharacters - 1) / 2;
+    std::size_t head = 0;
+    for (std::size_t seen = 0; head < text.size(); ++head) {
+        if (!continuationByte(text[head]) && seen++ == keep) break;
+    }
+    std::size_t tail = text.size();
+    for (std::size_t seen = 0; tail > 0;) {
+        --tail;
+        if (!continuationByte(text[tail]) && ++seen == keep) break;
+    }
+    return std::string(text.substr(0, head)) + "…" + std::string(text.substr(tail));
+}
 
 const Template& templateFor(ErrorCode code) {
     for (const auto& t : kTemplates) {
@@ -37,16 +64,21 @@ const Template& templateFor(ErrorCode code) {
 }
 
 [[noreturn]] void raise(ErrorCode code, std::string_view first = {}, std::string_view second = {}) {
-    const Template& t = templateFor(code);
-    std::string message(t.prefix);
-    if (t.values >= 1) message.append(first);
-    message.append(t.middle);
-    if (t.values >= 2) message.append(second);
-    message.append(t.suffix);
-    throw QuarvelError(code, std::move(message));
+    throw QuarvelError(code, errorMessage(code, first, second));
 }
 
 }  // namespace
+
+std::string errorMessage(ErrorCode code, std::string_view first, std::string_view second) {
+    const Template& t = templateFor(code);
+    std::string message(t.prefix);
+    const bool quotesInput = code == ErrorCode::NotAReal || code == ErrorCode::NotAnInteger;
+    if (t.values >= 1) message.append(quotesInput ? elided(first) : std::string(first));
+    message.append(t.middle);
+    if (t.values >= 2) message.append(second);
+    message.append(t.suffix);
+    return message;
+}
 
 QuarvelError::QuarvelError(ErrorCode code, std::string message)
     : m_code(code), m_message(std::move(message)) {}

@@ -20,6 +20,9 @@ enum class ErrorCode {
     CannotWrite,       // "Impossible d'écrire dans %s"
     CannotOpen,        // "Impossible d'ouvrir le fichier "%s". %s"
     BadBitmap,         // "Image bitmap incorrecte"
+    // Last resorts of the event guard, for failures no calculation raises.
+    OutOfMemory,  // "Mémoire insuffisante"
+    Unexpected,   // "Erreur inattendue : %s"
 };
 
 class QuarvelError : public std::exception {
@@ -33,6 +36,10 @@ private:
     ErrorCode m_code;
     std::string m_message;
 };
+
+// A message with its values put in. A typed text longer than 60 characters
+// is quoted by its ends around "…".
+std::string errorMessage(ErrorCode code, std::string_view first = {}, std::string_view second = {});
 
 // Builders for each failure, with the offending text or path put in.
 [[noreturn]] void throwNotAReal(std::string_view text);

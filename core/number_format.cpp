@@ -3,8 +3,7 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstdio>
-#include <cstdlib>
+#include <charconv>
 #include <limits>
 
 #include "core/errors.h"
@@ -32,14 +31,21 @@ constexpr int kMeaningfulDigits = 15;
 Decimal toDecimal(double value) {
     Decimal d;
     d.negative = std::signbit(value);
+    // to_chars ignores the process locale: a French desktop's "," never
+    // gets into a number.
     char buffer[40];
-    std::snprintf(buffer, sizeof buffer, "%.*e", kMeaningfulDigits - 1, std::fabs(value));
+    const auto end =
+        std::to_chars(buffer, buffer + sizeof buffer, std::fabs(value), std::chars_format::scientific,
+                      kMeaningfulDigits - 1)
+            .ptr;
     // buffer holds "d.dddddddddddddde[+-]XX"
     const char* p = buffer;
     for (; *p != 'e'; ++p) {
         if (*p != '.') d.digits.push_back(*p);
     }
-    d.pointPos = std::atoi(p + 1) + 1;
+    int exponent = 0;
+    std::from_chars(p + (p[1] == '+' ? 2 : 1), end, exponent);
+    d.pointPos = exponent + 1;
     return d;
 }
 
@@ -139,12 +145,14 @@ std::string shortest(double value) {
     if (!std::isfinite(value)) return nonFinite(value);
     if (value == 0) return "0";
     char buffer[40];
-    std::snprintf(buffer, sizeof buffer, "%.*g", kMeaningfulDigits, value);
-    std::string text(buffer);
+    const auto end =
+        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, kMeaningfulDigits).ptr;
+    const std::string text(buffer, end);
     const auto e = text.find('e');
     if (e == std::string::npos) return text;
     // "1e+20" becomes "1E20", "1.5e-05" becomes "1.5E-5".
-    const int exponent = std::atoi(text.c_str() + e + 1);
+    int exponent = 0;
+    std::from_chars(text.data() + e + (text[e + 1] == '+' ? 2 : 1), text.data() + text.size(), exponent);
     return text.substr(0, e) + "E" + std::to_string(exponent);
 }
 

@@ -29,7 +29,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     std::ofstream(path, std::ios::binary | std::ios::trunc).write(reinterpret_cast<const char*>(data),
                                                                   static_cast<std::streamsize>(size));
     const quarvel::config::IniFile ini(path);
-    const auto settings = quarvel::config::readSettings(ini);
+    const auto settings = quarvel::config::readSettings(quarvel::config::IniDocument(path));
     try {
         ini.writeString(quarvel::config::kSection, quarvel::config::kKeyCamera, settings.telescope);
     } catch (const quarvel::core::QuarvelError&) {

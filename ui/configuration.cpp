@@ -3,6 +3,7 @@
 #include "catalogues/sensors.h"
 #include "catalogues/telescopes.h"
 #include "config/settings.h"
+#include "core/errors.h"
 #include "core/number_format.h"
 #include "core/parse.h"
 #include "ui/main_form.h"
@@ -33,7 +34,14 @@ void MainForm::load() {
     if (m_loading) return;
     const Flag loading(m_loading);
     if (cbCapteurs.selected() < 0) cbCapteurs.select(0);
-    const config::Settings saved = config::readSettings(config::IniFile(m_env.configPath));
+    const config::IniDocument file(m_env.configPath);
+    if (file.status() == config::ReadStatus::TooLarge) {
+        // No configuration is that large: the defaults stand, and the next
+        // save writes a normal file in its place.
+        guard().reporter().report(core::errorMessage(core::ErrorCode::CannotOpen, m_env.configPath,
+                                                     "Fichier de plus de 1 Mo : valeurs par défaut utilisées"));
+    }
+    const config::Settings saved = config::readSettings(file);
     instrument.telescopeName = saved.telescope;
     instrument.telescopeLabel = saved.telescope;
     instrument.focalFactorLabel = saved.barlow;
@@ -82,23 +90,28 @@ void MainForm::load() {
 }
 
 void MainForm::save() {
+    // Every value is checked and formatted before the file is touched, then
+    // the file is replaced once: a bad diameter leaves it as it was, and a
+    // crash leaves the old file or the new one.
+    const std::string diameter = std::to_string(core::parseInteger(eDiam.text()));
     if (cbCapteurs.selected() < catalogues::kMainCommandRows) cbCapteurs.select(1);
-    const config::IniFile file(m_env.configPath);
-    const auto write = [&file](std::string_view key, const std::string& value) {
-        file.writeString(config::kSection, key, value);
+    const std::pair<std::string_view, std::string> values[] = {
+        {config::kKeyTelescope, instrument.telescopeName},
+        {config::kKeyBarlow, instrument.focalFactorLabel},
+        {config::kKeyDiameter, diameter},
+        {config::kKeyFocal, core::shortest(instrument.baseFocal)},
+        {config::kKeyFilter, std::to_string(instrument.filterIndex)},
+        {config::kKeyCamera, cameraName},
+        {config::kKeySensor, sensorName},
+        {config::kKeySensorX, eNbPixelsX.text()},
+        {config::kKeySensorY, eNbPixelsY.text()},
+        {config::kKeyPixelX, eTaillePixelsX.text()},
+        {config::kKeyPixelY, eTaillePixelsY.text()},
+        {config::kKeySquarePixels, std::to_string(rgPixelC.selected())},
     };
-    write(config::kKeyTelescope, instrument.telescopeName);
-    write(config::kKeyBarlow, instrument.focalFactorLabel);
-    write(config::kKeyDiameter, std::to_string(core::parseInteger(eDiam.text())));
-    write(config::kKeyFocal, core::shortest(instrument.baseFocal));
-    write(config::kKeyFilter, std::to_string(instrument.filterIndex));
-    write(config::kKeyCamera, cameraName);
-    write(config::kKeySensor, sensorName);
-    write(config::kKeySensorX, eNbPixelsX.text());
-    write(config::kKeySensorY, eNbPixelsY.text());
-    write(config::kKeyPixelX, eTaillePixelsX.text());
-    write(config::kKeyPixelY, eTaillePixelsY.text());
-    write(config::kKeySquarePixels, std::to_string(rgPixelC.selected()));
+    config::IniDocument file(m_env.configPath);
+    for (const auto& [key, value] : values) file.setString(config::kSection, key, value);
+    file.save();
 }
 
 void MainForm::reset() {

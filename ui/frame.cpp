@@ -26,7 +26,14 @@ void MainForm::wireFrame() {
     };
     labMail.onDoubleClick = [this] { mailClick(); };
     m_dialogs.quit.bbQuitOK.onClick = [this] {
-        if (m_dialogs.quit.rgSauveConfig.selected() == 0) save();
+        if (m_dialogs.quit.rgSauveConfig.selected() != 0) return;
+        try {
+            save();
+        } catch (...) {
+            // The save the user asked for failed: the program stays open.
+            m_dialogs.quit.setModalResult(form::ModalResult::Cancel);
+            throw;
+        }
     };
 }
 

@@ -7,6 +7,8 @@
 #include <QScreen>
 #include <QTimer>
 
+#include <csignal>
+
 #include "config/settings.h"
 #include "ui/program.h"
 #include "ui/qt/about_view.h"
@@ -25,6 +27,9 @@ public:
                                     return form::CalendarDate{today.year(), today.month(), today.day()};
                                 },
                                 qt::openMailUrl, [this] { m_window->close(); }}) {
+        // A file-size limit or a full disk makes a save fail with its
+        // message, instead of killing the program half-way through.
+        std::signal(SIGXFSZ, SIG_IGN);
         QApplication::setApplicationName("Quarvel");
         QApplication::setApplicationDisplayName("Quarvel");
         QLocale::setDefault(QLocale(QLocale::French, QLocale::France));

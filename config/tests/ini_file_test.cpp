@@ -195,3 +195,71 @@ TEST(IniFile, KeepsTheFilePermissions) {
 }
 
 }  // namespace
+
+namespace quarvel_file_tests {
+
+std::string saveMessage(const std::string& path) {
+    try {
+        IniFile(path).writeString("parametres", "Focale", "2628");
+    } catch (const quarvel::core::QuarvelError& e) {
+        return e.message();
+    }
+    return "";
+}
+
+TEST(ReplaceFile, AReadOnlyFileIsNotReplacedEvenByRoot) {
+    TemporaryDirectory dir;
+    const std::string path = dir.file("Quarvel.ini");
+    writeBytes(path, "[parametres]\r\nFocale=1000\r\n");
+    chmod(path.c_str(), 0444);
+    EXPECT_EQ(saveMessage(path), "Impossible d'écrire dans " + path);
+    EXPECT_EQ(readBytes(path), "[parametres]\r\nFocale=1000\r\n");
+}
+
+TEST(ReplaceFile, ALinkStaysALinkAndItsTargetIsWritten) {
+    TemporaryDirectory dir;
+    std::filesystem::create_directory(dir.file("real"));
+    writeBytes(dir.file("real/Quarvel.ini"), "[parametres]\r\nFocale=1000\r\n");
+    std::filesystem::create_symlink("real/Quarvel.ini", dir.file("Quarvel.ini"));
+    EXPECT_EQ(saveMessage(dir.file("Quarvel.ini")), "");
+    EXPECT_TRUE(std::filesystem::is_symlink(dir.file("Quarvel.ini")));
+    EXPECT_EQ(readBytes(dir.file("real/Quarvel.ini")), "[parametres]\r\nFocale=2628\r\n");
+}
+
+TEST(ReplaceFile, RemovesTemporariesThatACrashLeftAndKeepsOthers) {
+    TemporaryDirectory dir;
+    writeBytes(dir.file("Quarvel.ini.tmp-a1B2c3"), "half");
+    writeBytes(dir.file("Quarvel.ini.bak"), "mine");
+    EXPECT_EQ(saveMessage(dir.file("Quarvel.ini")), "");
+    EXPECT_FALSE(std::filesystem::exists(dir.file("Quarvel.ini.tmp-a1B2c3")));
+    EXPECT_EQ(readBytes(dir.file("Quarvel.ini.bak")), "mine");
+}
+
+TEST(ReplaceFile, RootSavingAnotherUsersFileLeavesItTheirs) {
+    if (geteuid() != 0) GTEST_SKIP() << "needs root";
+    TemporaryDirectory dir;
+    const std::string path = dir.file("Quarvel.ini");
+    writeBytes(path, "[parametres]\r\n");
+    ASSERT_EQ(chown(path.c_str(), 65534, 65534), 0);
+    chmod(path.c_str(), 0600);
+    EXPECT_EQ(saveMessage(path), "");
+    struct stat st {};
+    ASSERT_EQ(stat(path.c_str(), &st), 0);
+    EXPECT_EQ(st.st_uid, 65534u);
+    EXPECT_EQ(st.st_gid, 65534u);
+    EXPECT_EQ(st.st_mode & 0777, 0600u);
+}
+
+TEST(IniDocument, AFileOverOneMegabyteIsNotReadAndASaveReplacesIt) {
+    TemporaryDirectory dir;
+    const std::string path = dir.file("Quarvel.ini");
+    writeBytes(path, "[parametres]\r\nFocale=1000\r\n" + std::string(2 << 20, '\n'));
+    IniDocument document(path);
+    EXPECT_EQ(document.status(), ReadStatus::TooLarge);
+    EXPECT_FALSE(document.readString("parametres", "Focale"));
+    document.setString("parametres", "Focale", "2628");
+    document.save();
+    EXPECT_EQ(readBytes(path), "[parametres]\r\nFocale=2628\r\n");
+}
+
+}  // namespace quarvel_file_tests

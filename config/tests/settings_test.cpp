@@ -14,7 +14,7 @@ namespace {
 
 TEST(Settings, AMissingFileGivesTheDefaults) {
     TemporaryDirectory dir;
-    const Settings s = readSettings(IniFile(dir.file("Quarvel.ini")));
+    const Settings s = readSettings(IniDocument(dir.file("Quarvel.ini")));
     EXPECT_EQ(s.telescope, "Takahashi CN-212");
     EXPECT_EQ(s.barlow, "Aucune");
     EXPECT_EQ(s.diameterMm, 212);
@@ -35,7 +35,7 @@ TEST(Settings, TheTwelveKeysRoundTripWithAccentedText) {
     const std::string values[] = {"Ritchey-Chrétien 8\"", "0.5 x", "203", "1624", "3", "Caméra spéciale",
                                   "Inconnu", "1000", "800", "5.5", "6", "1"};
     for (std::size_t i = 0; i < kKeys.size(); ++i) ini.writeString(kSection, kKeys[i], values[i]);
-    const Settings s = readSettings(ini);
+    const Settings s = readSettings(IniDocument(ini.path()));
     EXPECT_EQ(s.telescope, values[0]);
     EXPECT_EQ(s.barlow, "0.5 x");
     EXPECT_EQ(s.diameterMm, 203);
@@ -58,7 +58,7 @@ TEST(Settings, WholeNumberKeysThatAreNotWholeTakeTheirDefaults) {
     TemporaryDirectory dir;
     IniFile ini(dir.file("Quarvel.ini"));
     writeBytes(ini.path(), "[parametres]\r\nDiam\xE8tre=203.5\r\nFocale=1624.5\r\nFiltre=0x2\r\nPixelCarr\xC9=oui\r\n");
-    const Settings s = readSettings(ini);
+    const Settings s = readSettings(IniDocument(ini.path()));
     EXPECT_EQ(s.diameterMm, 212);
     EXPECT_EQ(s.focalMm, 2628);
     EXPECT_EQ(s.filter, 2);
@@ -83,7 +83,7 @@ TEST(Settings, FormerFuzzFindingsReadBackWhatTheyWrite) {
     for (const auto& entry : std::filesystem::directory_iterator(folder)) {
         IniFile ini(dir.file("Quarvel.ini"));
         writeBytes(ini.path(), readBytes(entry.path().string()));
-        const Settings s = readSettings(ini);
+        const Settings s = readSettings(IniDocument(ini.path()));
         ini.writeString(kSection, kKeyCamera, s.telescope);
         EXPECT_TRUE(ini.readString(kSection, kKeyCamera).has_value()) << entry.path();
     }

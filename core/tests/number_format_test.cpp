@@ -3,8 +3,10 @@
 
 #include <gtest/gtest.h>
 
+#include <clocale>
 #include <cmath>
 #include <limits>
+#include <string>
 
 #include "core/errors.h"
 
@@ -81,6 +83,21 @@ TEST(ShortestForm, DropsTrailingZeros) {
     EXPECT_EQ(shortest(0), "0");
     EXPECT_EQ(shortest(1e20), "1E20");
     EXPECT_EQ(shortest(1.5e-5), "1.5E-5");
+}
+
+// A desktop's locale (Qt sets the C library's from LANG) never changes a
+// number: "." always, no grouping.
+TEST(NumberFormats, IgnoreTheProcessLocale) {
+    const std::string before = std::setlocale(LC_ALL, nullptr);
+    for (const char* name : {"fr_FR.UTF-8", "de_DE.UTF-8"}) {
+        ASSERT_NE(std::setlocale(LC_ALL, name), nullptr) << name << " is not generated (make setup does it)";
+        EXPECT_EQ(fixed(12.4049, 10, 2), "12.40") << name;
+        EXPECT_EQ(fixed(123456.0, 5, 2), "1.2346E5") << name;
+        EXPECT_EQ(display(1234567.891, 3), "1234567.891") << name;
+        EXPECT_EQ(shortest(6.45), "6.45") << name;
+        EXPECT_EQ(shortest(1.5e-5), "1.5E-5") << name;
+    }
+    std::setlocale(LC_ALL, before.c_str());
 }
 
 TEST(RoundHalfEven, TiesGoToTheEvenNeighbour) {

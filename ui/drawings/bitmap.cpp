@@ -6,9 +6,8 @@
 #include <cstdlib>
 #include <cstring>
 #include <unistd.h>
-#include <fstream>
-#include <iterator>
 
+#include "config/file_io.h"
 #include "core/errors.h"
 
 namespace quarvel::ui::drawings {
@@ -36,8 +35,10 @@ void put16(std::string& out, std::uint16_t v) {
     out.push_back(static_cast<char>(v >> 8));
 }
 
-// Pictures larger than this are no photograph of ours.
-constexpr std::int64_t kMaxSide = 16384;
+// The page shows 360 x 240 pixels: a picture far larger is no photograph of
+// ours, and would only cost memory at every visit.
+constexpr std::int64_t kMaxSide = 4096;
+constexpr std::size_t kMaxFileBytes = kMaxSide * kMaxSide * 4 + 1024;
 constexpr std::size_t kFileHeader = 14;
 constexpr std::uint32_t kUncompressed = 0;
 constexpr std::uint32_t kBitFields = 3;
@@ -105,21 +106,19 @@ Bitmap decodeBitmap(std::string_view b) {
 }
 
 Bitmap loadBitmap(const std::string& path) {
-    char* resolved = realpath(path.c_str(), nullptr);
-    const std::string fullPath = resolved ? resolved : path;
-    std::free(resolved);
-    std::ifstream in(path, std::ios::binary);
-    if (!in) {
-        const int error = errno;
-        std::string absolute = fullPath;
+    const config::FileRead file = config::readBounded(path, kMaxFileBytes);
+    if (file.status == config::ReadStatus::TooLarge) core::throwBadBitmap();
+    if (file.status != config::ReadStatus::Read) {
+        char* resolved = realpath(path.c_str(), nullptr);
+        std::string absolute = resolved ? resolved : path;
+        std::free(resolved);
         if (!absolute.empty() && absolute.front() != '/') {
             char cwd[PATH_MAX];
             if (getcwd(cwd, sizeof cwd)) absolute = std::string(cwd) + "/" + absolute;
         }
-        core::throwCannotOpen(absolute, std::strerror(error));
+        core::throwCannotOpen(absolute, std::strerror(file.error));
     }
-    const std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    return decodeBitmap(bytes);
+    return decodeBitmap(file.bytes);
 }
 
 std::string encodeBitmap(const Bitmap& picture) {

@@ -28,10 +28,10 @@ void Form::userClicksInto(EditField& field) {
 void Form::userClicks(Button& button) {
     if (!button.enabled() || !button.visible()) return;
     // The dialog's result is set before the button's handler runs, so that a
-    // failing handler still closes the dialog.
+    // failing handler still closes the dialog; the handler may change it.
     if (button.modalResult() != ModalResult::None) setModalResult(button.modalResult());
     if (button.onClick) m_guard.run(button.onClick);
-    if (button.modalResult() != ModalResult::None && onClose) onClose(button.modalResult());
+    if (button.modalResult() != ModalResult::None && onClose) onClose(m_modalResult);
 }
 
 void Form::userRightReleases(Button& button) {

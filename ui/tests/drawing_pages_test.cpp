@@ -172,6 +172,15 @@ TEST_F(DrawingPagesTest, ABadBitmapIsReportedAndThePreviousPictureStays) {
     reporter.messages.clear();
     f.userChooses(f.pmPhotos, 3);
     EXPECT_EQ(reporter.messages, Strings{"Image bitmap incorrecte"});
+    // A photograph that cannot be read at all.
+    fs::remove("images/m13_1d_360x240.bmp");
+    fs::create_directory("images/m13_1d_360x240.bmp");
+    reporter.messages.clear();
+    f.userChooses(f.pmPhotos, 0);
+    EXPECT_EQ(reporter.messages, Strings{"Impossible d'ouvrir le fichier \"" +
+                                         (fs::current_path() / "images/m13_1d_360x240.bmp").string() +
+                                         "\". Is a directory"});
+    EXPECT_EQ(redPixels(), frame);
 }
 
 }  // namespace

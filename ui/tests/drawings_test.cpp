@@ -158,6 +158,9 @@ TEST(Bitmaps, RoundTripAndRefuseWhatIsNoBitmap) {
     std::string huge = bytes;
     huge[21] = 0x7F;  // width of about two thousand million
     EXPECT_EQ(messageOf([&] { decodeBitmap(huge); }), "Image bitmap incorrecte");
+    // Far larger than the page's 360 x 240 is refused before any memory is taken.
+    EXPECT_EQ(decodeBitmap(encodeBitmap(Bitmap(4096, 1))).width(), 4096);
+    EXPECT_EQ(messageOf([&] { decodeBitmap(encodeBitmap(Bitmap(4097, 1))); }), "Image bitmap incorrecte");
 }
 
 TEST(Bitmaps, AMissingFileGivesItsFullPathAndReason) {

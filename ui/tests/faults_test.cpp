@@ -4,6 +4,9 @@
 #include <sys/resource.h>
 #include <unistd.h>
 
+#include <sys/wait.h>
+
+#include <chrono>
 #include <csignal>
 #include <random>
 
@@ -72,6 +75,32 @@ TEST_F(ProgramTest, DamagedFilesLoadWhatTheyCanAndDefaultTheRest) {
         }
         for (const auto& m : reporter.messages) EXPECT_TRUE(quarvel::core::isFixedMessage(m)) << c.name << ": " << m;
     }
+}
+
+// A 50 MB file of blank lines: defaults, one message, quickly and in little
+// memory; the next save writes a normal file in its place.
+TEST_F(ProgramTest, AHugeFileIsNotLoadedAndASaveReplacesIt) {
+    writeIni(std::string(50 << 20, '\n'));
+    const pid_t child = fork();
+    if (child == 0) {
+        const auto begin = std::chrono::steady_clock::now();
+        MainForm& f = start();
+        const auto elapsed = std::chrono::steady_clock::now() - begin;
+        const bool ok = elapsed < std::chrono::seconds(1) && f.eDiam.text() == "212" &&
+                        reporter.messages == Strings{"Impossible d'ouvrir le fichier \"" + iniPath +
+                                                     "\". Fichier de plus de 1 Mo : valeurs par défaut utilisées"};
+        _exit(ok ? 0 : 1);
+    }
+    int status = 0;
+    waitpid(child, &status, 0);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+    struct rusage usage {};
+    getrusage(RUSAGE_CHILDREN, &usage);
+    EXPECT_LT(usage.ru_maxrss, 100 * 1024);  // kilobytes
+    MainForm& f = start();
+    f.userClicks(f.bbSauveConfig);
+    EXPECT_LT(iniBytes().size(), 400u);
+    EXPECT_TRUE(iniBytes().starts_with("[parametres]\r\n"));
 }
 
 TEST_F(ProgramTest, RandomBytesAsTheFileNeverCrash) {

@@ -81,14 +81,26 @@ TEST_F(ProgramTest, QuitWithOuiSavesAndWithNonTouchesNothing) {
               "CapteurPxX=9\r\nCapteurPxY=9\r\nPixelCarr\xE9=0\r\n");
 }
 
-TEST_F(ProgramTest, QuitWithOuiAndAnEmptyDiameterReportsAndStillEnds) {
+// Every value is checked before the file is touched; a failed save in the
+// quit dialog leaves the program open where it was.
+TEST_F(ProgramTest, AFailedSaveLeavesTheFileAsItWasAndDoesNotQuit) {
+    const std::string before = "[parametres]\r\nDiam\xE8tre=200\r\n";
+    writeIni(before);
     MainForm& f = start();
-    f.userTypes(f.eDiam, "");
-    whenOpened<QuitForm>([](QuitForm& d) { d.userClicks(d.bbQuitOK); });
-    f.userClicks(f.bbQuit);
-    EXPECT_EQ(reporter.messages, Strings{"'' n'est pas une valeur entière correcte"});
-    EXPECT_TRUE(closed);
-    EXPECT_EQ(iniBytes(), "[parametres]\r\nT\xE9lescope=Takahashi CN-212\r\nBarlow=Aucune\r\n");
+    for (const char* diameter : {"203,2", "1e308", "o212", ""}) {
+        f.userTypes(f.eDiam, diameter);
+        reporter.messages.clear();
+        f.userClicks(f.bbSauveConfig);
+        whenOpened<QuitForm>([](QuitForm& d) { d.userClicks(d.bbQuitOK); });
+        f.userClicks(f.bbQuit);
+        EXPECT_FALSE(closed) << diameter;
+        EXPECT_EQ(f.TabbedNotebook1.activePage(), 0);
+        EXPECT_EQ(iniBytes(), before) << diameter;
+        const std::string message = "'" + std::string(diameter) + "' n'est pas une valeur entière correcte";
+        // An empty diameter: "Sauve config" does nothing, the quit dialog saves.
+        const Strings expected = *diameter ? Strings{message, message} : Strings{message};
+        EXPECT_EQ(reporter.messages, expected) << diameter;
+    }
 }
 
 TEST_F(ProgramTest, EffacerChampsClearsThePageShown) {
