@@ -106,6 +106,8 @@ std::string errorBoxText(std::string_view message) {
 
 bool isFixedMessage(std::string_view message) {
     for (const auto& t : kTemplates) {
+        // The guard's last resorts stand for faults of the program itself.
+        if (t.code == ErrorCode::OutOfMemory || t.code == ErrorCode::Unexpected) continue;
         const std::size_t fixedLength = t.prefix.size() + t.middle.size() + t.suffix.size();
         if (message.size() < fixedLength) continue;
         if (!message.starts_with(t.prefix) || !message.ends_with(t.suffix)) continue;

@@ -58,7 +58,8 @@ std::string errorMessage(ErrorCode code, std::string_view first = {}, std::strin
 // and not after ".", ")", a quote or a blank.
 std::string errorBoxText(std::string_view message);
 
-// True when the text is one of the fixed messages, with any value put in.
+// True when the text is one of the fixed messages, with any value put in;
+// not the guard's last resorts, which only a fault of the program raises.
 bool isFixedMessage(std::string_view message);
 
 }  // namespace quarvel::core

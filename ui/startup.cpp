@@ -31,7 +31,8 @@ public:
         // message, instead of killing the program half-way through.
         std::signal(SIGXFSZ, SIG_IGN);
         QApplication::setApplicationName("Quarvel");
-        QApplication::setApplicationDisplayName("Quarvel");
+        // No display name: X window managers would get "Quitter — Quarvel"
+        // for the dialog captioned "Quitter".
         QLocale::setDefault(QLocale(QLocale::French, QLocale::France));
         // The windows' state first, then the views that show it.
         const std::vector<std::string> failures = m_program.mainForm.start();

@@ -26,6 +26,21 @@ TEST(ErrorMessages, AreTheFixedFrenchTexts) {
     EXPECT_EQ(messageOf([] { throwBadBitmap(); }), "Image bitmap incorrecte");
 }
 
+// A message quotes 59 characters of a long text at most, whole UTF-8 characters.
+TEST(ErrorMessages, QuoteLongTextsByTheirEnds) {
+    const std::string sixty(60, '7');
+    EXPECT_EQ(messageOf([&] { throwNotAnInteger(sixty); }), "'" + sixty + "' n'est pas une valeur entière correcte");
+    EXPECT_EQ(messageOf([] { throwNotAReal(std::string(100000, '1') + "x"); }),
+              "'" + std::string(29, '1') + "…" + std::string(28, '1') +
+                  "x' n'est pas une valeur en virgule flottante correcte");
+    std::string accents;
+    for (int i = 0; i < 70; ++i) accents += "é";
+    std::string half;
+    for (int i = 0; i < 29; ++i) half += "é";
+    EXPECT_EQ(messageOf([&] { throwNotAReal(accents); }),
+              "'" + half + "…" + half + "' n'est pas une valeur en virgule flottante correcte");
+}
+
 TEST(ErrorBoxText, AppendsAPointAfterLettersAndDigitsOnly) {
     EXPECT_EQ(errorBoxText("Débordement d'entier"), "Débordement d'entier.");
     EXPECT_EQ(errorBoxText("Indice de liste hors limites (-1)"), "Indice de liste hors limites (-1)");

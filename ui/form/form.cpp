@@ -17,12 +17,12 @@ Control* Form::find(const std::string& name) const {
 
 void Form::userTypes(EditField& field, std::string text) {
     if (!field.enabled() || field.readOnly()) return;
-    m_guard.run([&] { field.setText(field.inputFilter ? field.inputFilter(std::move(text)) : std::move(text)); });
+    m_guard.runUserAction([&] { field.setText(field.inputFilter ? field.inputFilter(std::move(text)) : std::move(text)); });
 }
 
 void Form::userClicksInto(EditField& field) {
     if (!field.enabled() || !field.onClick) return;
-    m_guard.run(field.onClick);
+    m_guard.runUserAction(field.onClick);
 }
 
 void Form::userClicks(Button& button) {
@@ -30,38 +30,40 @@ void Form::userClicks(Button& button) {
     // The dialog's result is set before the button's handler runs, so that a
     // failing handler still closes the dialog; the handler may change it.
     if (button.modalResult() != ModalResult::None) setModalResult(button.modalResult());
-    if (button.onClick) m_guard.run(button.onClick);
+    if (button.onClick) m_guard.runUserAction(button.onClick);
     if (button.modalResult() != ModalResult::None && onClose) onClose(m_modalResult);
 }
 
 void Form::userRightReleases(Button& button) {
     if (!button.enabled() || !button.onRightRelease) return;
-    m_guard.run(button.onRightRelease);
+    m_guard.runUserAction(button.onRightRelease);
 }
 
 void Form::userClicks(Label& label) {
-    if (label.onClick) m_guard.run(label.onClick);
+    if (label.onClick) m_guard.runUserAction(label.onClick);
 }
 
 void Form::userDoubleClicks(Label& label) {
-    if (label.onDoubleClick) m_guard.run(label.onDoubleClick);
+    if (label.onDoubleClick) m_guard.runUserAction(label.onDoubleClick);
 }
 
 void Form::userSelects(RadioGroup& group, int row) {
     if (!group.enabled()) return;
-    m_guard.run([&] { group.select(row); });
+    m_guard.runUserAction([&] { group.select(row); });
 }
 
 void Form::userMouseClicks(RadioGroup& group, int row) {
     if (!group.enabled()) return;
-    if (group.onMousePress) m_guard.run([&] { group.onMousePress(row); });
-    m_guard.run([&] { group.select(row); });
-    if (group.onMouseRelease) m_guard.run([&] { group.onMouseRelease(row); });
+    m_guard.runUserAction([&] {
+        if (group.onMousePress) m_guard.run([&] { group.onMousePress(row); });
+        m_guard.run([&] { group.select(row); });
+        if (group.onMouseRelease) m_guard.run([&] { group.onMouseRelease(row); });
+    });
 }
 
 void Form::userPicks(ListControl& list, int row) {
     if (!list.enabled()) return;
-    m_guard.run([&] {
+    m_guard.runUserAction([&] {
         list.select(row);
         if (list.onChange) list.onChange();
     });
@@ -69,17 +71,17 @@ void Form::userPicks(ListControl& list, int row) {
 
 void Form::userPresses(ListControl& list, char key) {
     if (!list.enabled() || !list.onKeyPress) return;
-    m_guard.run([&] { list.onKeyPress(key); });
+    m_guard.runUserAction([&] { list.onKeyPress(key); });
 }
 
 void Form::userMoves(TrackBar& bar, int position) {
     if (!bar.enabled()) return;
-    m_guard.run([&] { bar.setPosition(position); });
+    m_guard.runUserAction([&] { bar.setPosition(position); });
 }
 
 void Form::userSwitches(Notebook& notebook, int page) {
     if (!notebook.enabled()) return;
-    m_guard.run([&] {
+    m_guard.runUserAction([&] {
         notebook.setActivePage(page);
         if (notebook.onUserSwitch) notebook.onUserSwitch();
     });
@@ -87,7 +89,7 @@ void Form::userSwitches(Notebook& notebook, int page) {
 
 void Form::userChooses(PopupMenu& menu, int index) {
     if (!menu.enabled() || index < 0 || index >= static_cast<int>(menu.items().size()) || !menu.onChoose) return;
-    m_guard.run([&] { menu.onChoose(index); });
+    m_guard.runUserAction([&] { menu.onChoose(index); });
 }
 
 void Form::setModalResult(ModalResult result) { m_modalResult = result; }

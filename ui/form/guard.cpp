@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/form/guard.h"
 
+#include <algorithm>
 #include <new>
 
 #include "core/errors.h"
@@ -8,19 +9,42 @@
 namespace quarvel::ui::form {
 
 void Guard::run(const std::function<void()>& handler) {
+    if (m_actions.empty()) {
+        runUserAction(handler);
+    } else {
+        execute(handler);
+    }
+}
+
+void Guard::runUserAction(const std::function<void()>& handler) {
+    m_actions.emplace_back();
+    execute(handler);
+    m_actions.pop_back();
+}
+
+void Guard::execute(const std::function<void()>& handler) {
     try {
         handler();
     } catch (const core::QuarvelError& error) {
-        m_reporter->report(error.message());
+        report(error.message());
     } catch (const std::bad_alloc&) {
         // Last resorts: the program goes on rather than ending with the
         // user's unsaved work.
-        m_reporter->report(core::errorMessage(core::ErrorCode::OutOfMemory));
+        report(core::errorMessage(core::ErrorCode::OutOfMemory));
     } catch (const std::exception& error) {
-        m_reporter->report(core::errorMessage(core::ErrorCode::Unexpected, error.what()));
+        report(core::errorMessage(core::ErrorCode::Unexpected, error.what()));
     } catch (...) {
-        m_reporter->report(core::errorMessage(core::ErrorCode::Unexpected, "exception inconnue"));
+        report(core::errorMessage(core::ErrorCode::Unexpected, "exception inconnue"));
     }
+}
+
+void Guard::report(const std::string& message) {
+    if (!m_actions.empty()) {
+        auto& shown = m_actions.back();
+        if (std::find(shown.begin(), shown.end(), message) != shown.end()) return;
+        shown.push_back(message);
+    }
+    m_reporter->report(message);
 }
 
 }  // namespace quarvel::ui::form

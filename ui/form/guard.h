@@ -25,16 +25,25 @@ public:
 
 // The entry of every user event: a failure ends the event's handler, its
 // message is reported, and the program goes on with whatever was written
-// before the failure.
+// before the failure. One user action shows each distinct message once, however
+// many of its nested handlers fail with it.
 class Guard {
 public:
     explicit Guard(ErrorReporter& reporter) : m_reporter(&reporter) {}
+    // A handler within the running user action, or one of its own.
     void run(const std::function<void()>& handler);
+    // A new user action, also while another one waits on a modal dialog.
+    void runUserAction(const std::function<void()>& handler);
     ErrorReporter& reporter() const { return *m_reporter; }
     void setReporter(ErrorReporter& reporter) { m_reporter = &reporter; }
 
 private:
+    void execute(const std::function<void()>& handler);
+    void report(const std::string& message);
+
     ErrorReporter* m_reporter;
+    // The messages shown by each user action under way, innermost last.
+    std::vector<std::vector<std::string>> m_actions;
 };
 
 }  // namespace quarvel::ui::form

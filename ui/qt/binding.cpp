@@ -13,14 +13,17 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
+#include <QMimeData>
 #include <QMouseEvent>
 #include <QPlainTextEdit>
+#include <QProxyStyle>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSignalBlocker>
 #include <QSlider>
 #include <QTabBar>
 #include <QTabWidget>
+#include <QTextBlock>
 
 #include <functional>
 
@@ -38,6 +41,43 @@ public:
 
 private:
     std::function<bool(QEvent*)> m_action;
+};
+
+// Combo boxes drop down as a list of their own height (10 rows for the
+// sensors) on every style: some styles' menu-like pop-ups ignore it and fill
+// the screen.
+class ListPopupStyle : public QProxyStyle {
+public:
+    int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
+                  QStyleHintReturn* returnData) const override {
+        if (hint == SH_ComboBox_Popup) return 0;
+        return QProxyStyle::styleHint(hint, option, widget, returnData);
+    }
+};
+
+// A text edit that refuses a paste or a drop without text: on X, a paste
+// before anything was copied hands Qt no data at all. Its paragraphs are
+// kept short enough to lay out at once at every keystroke.
+class TextEdit : public QPlainTextEdit {
+public:
+    using QPlainTextEdit::QPlainTextEdit;
+    static constexpr int kMaxParagraph = 2000;
+
+protected:
+    bool canInsertFromMimeData(const QMimeData* source) const override {
+        return source && source->hasText() && !source->text().isEmpty();
+    }
+    void insertFromMimeData(const QMimeData* source) override {
+        if (!canInsertFromMimeData(source)) return;
+        QStringList lines = source->text().split('\n');
+        for (QString& line : lines) line.truncate(kMaxParagraph);
+        insertPlainText(lines.join('\n'));
+    }
+    void keyPressEvent(QKeyEvent* event) override {
+        const bool inserts = !event->text().isEmpty() && event->text().at(0).isPrint();
+        if (inserts && textCursor().block().length() > kMaxParagraph && !textCursor().hasSelection()) return;
+        QPlainTextEdit::keyPressEvent(event);
+    }
 };
 
 // A list box that, unlike Qt's, leaves "no chosen entry" alone when it gets
@@ -95,10 +135,17 @@ QLineEdit* Binder::edit(form::EditField& field, QWidget* parent, int width) {
     };
     field.watch(show);
     show();
+    // No number or name needs more; a pasted page would only be slow to lay out.
+    edit->setMaxLength(kMaxFieldLength);
     QObject::connect(edit, &QLineEdit::textEdited, edit,
                      [this, &field](const QString& text) { m_form.userTypes(field, ss(text)); });
     new EventHook(edit, [this, &field](QEvent* event) {
-        if (event->type() == QEvent::MouseButtonPress) m_form.userClicksInto(field);
+        // Only the left button clicks into the field; the right one opens
+        // the field's own menu.
+        if (event->type() == QEvent::MouseButtonPress &&
+            static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
+            m_form.userClicksInto(field);
+        }
         return false;
     });
     return edit;
@@ -168,6 +215,9 @@ QComboBox* Binder::combo(form::ListControl& list, QWidget* parent, int visibleRo
     auto* combo = new QComboBox(parent);
     combo->setObjectName(qs(list.name()));
     combo->setMaxVisibleItems(visibleRows);
+    auto* style = new ListPopupStyle;
+    style->setParent(combo);
+    combo->setStyle(style);
     for (const auto& item : list.items()) combo->addItem(qs(item));
     const auto show = [&list, combo] {
         const QSignalBlocker block(combo);
@@ -195,7 +245,9 @@ QListWidget* Binder::listBox(form::ListControl& list, QWidget* parent) {
         const QSignalBlocker block(box);
         box->setCurrentRow(list.selected());
         if (list.selected() < 0) box->clearSelection();
-        if (list.selected() >= 0) box->scrollToItem(box->item(list.selected()), QAbstractItemView::PositionAtCenter);
+        // Only a row that code chose out of view is brought into it: the row
+        // the user clicked stays under the pointer.
+        if (list.selected() >= 0) box->scrollToItem(box->item(list.selected()), QAbstractItemView::EnsureVisible);
         showState(list, box);
     };
     list.watch(show);
@@ -244,7 +296,7 @@ QSlider* Binder::trackBar(form::TrackBar& bar, QWidget* parent) {
 }
 
 QPlainTextEdit* Binder::memo(form::Memo& memo, QWidget* parent) {
-    auto* edit = new QPlainTextEdit(qs(memo.text()), parent);
+    auto* edit = new TextEdit(qs(memo.text()), parent);
     edit->setObjectName(qs(memo.name()));
     edit->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     follow(memo, edit);
@@ -265,7 +317,7 @@ QCalendarWidget* Binder::calendar(form::Calendar& calendar, QWidget* parent) {
     show();
     QObject::connect(widget, &QCalendarWidget::selectionChanged, widget, [this, &calendar, widget] {
         const QDate d = widget->selectedDate();
-        m_form.guard().run([&] { calendar.setDate({d.year(), d.month(), d.day()}); });
+        m_form.guard().runUserAction([&] { calendar.setDate({d.year(), d.month(), d.day()}); });
     });
     return widget;
 }
@@ -329,8 +381,15 @@ void Binder::notebook(form::Notebook& notebook, QTabWidget* tabs, form::Label& m
     QObject::connect(tabs, &QTabWidget::tabBarClicked, tabs, [this, &notebook](int page) {
         if (page >= 0) m_form.userSwitches(notebook, page);
     });
-    QObject::connect(tabs, &QTabWidget::currentChanged, tabs, [this, &notebook](int page) {
+    // Keys the tab widget handles itself (Ctrl+Tab, Ctrl+PgDown...) switch
+    // first and ask afterwards: a switch the form refuses, behind the mask,
+    // is undone.
+    QObject::connect(tabs, &QTabWidget::currentChanged, tabs, [this, &notebook, tabs](int page) {
         if (page != notebook.activePage()) m_form.userSwitches(notebook, page);
+        if (tabs->currentIndex() != notebook.activePage()) {
+            const QSignalBlocker block(tabs);
+            tabs->setCurrentIndex(notebook.activePage());
+        }
     });
     // The arrow keys move through the pages and wrap around at either end.
     new EventHook(tabs->tabBar(), [this, &notebook](QEvent* event) {

@@ -25,6 +25,9 @@ namespace quarvel::ui::qt {
 inline QString qs(const std::string& text) { return QString::fromStdString(text); }
 inline std::string ss(const QString& text) { return text.toStdString(); }
 
+// The longest text an edit field takes.
+inline constexpr int kMaxFieldLength = 1000;
+
 // Ties widgets to their control models: a model's changes update its widget
 // with the widget's signals blocked, and the user's input reaches the form
 // as one user event, which runs under the form's guard.

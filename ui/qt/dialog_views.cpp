@@ -6,6 +6,7 @@
 #include <QComboBox>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -27,10 +28,17 @@ QPushButton* dialogButton(Binder& b, form::Button& model, QWidget* parent, QStyl
     return button;
 }
 
+// Enter anywhere in the dialog, the list included, presses OK.
+QPushButton* okButton(Binder& b, form::Button& ok, QWidget* parent) {
+    QPushButton* button = dialogButton(b, ok, parent, QStyle::SP_DialogOkButton);
+    button->setDefault(true);
+    return button;
+}
+
 QHBoxLayout* okCancelRow(Binder& b, form::Button& ok, form::Button& cancel, QWidget* parent) {
     auto* row = new QHBoxLayout;
     row->addStretch(1);
-    row->addWidget(dialogButton(b, ok, parent, QStyle::SP_DialogOkButton));
+    row->addWidget(okButton(b, ok, parent));
     row->addWidget(dialogButton(b, cancel, parent, QStyle::SP_DialogCancelButton));
     row->addStretch(1);
     return row;
@@ -47,7 +55,7 @@ void buildModelList(ModelListForm& form, DialogView* view, int width, int listLe
     view->setFixedSize(width, 528);
     QListWidget* list = view->binder().listBox(form.list, view);
     list->setGeometry(listLeft, 16, 393, listHeight);
-    QPushButton* ok = dialogButton(view->binder(), form.bbOK, view, QStyle::SP_DialogOkButton);
+    QPushButton* ok = okButton(view->binder(), form.bbOK, view);
     ok->setGeometry(40, 456, 153, 25);
     QPushButton* cancel = dialogButton(view->binder(), form.bbCancel, view, QStyle::SP_DialogCancelButton);
     cancel->setGeometry(248, 456, 153, 25);
@@ -61,6 +69,8 @@ void buildDate(DateForm& form, DialogView* view) {
     calendar->setLocale(QLocale(QLocale::French, QLocale::France));
     calendar->setVerticalHeaderFormat(QCalendarWidget::NoVerticalHeader);
     layout->addWidget(calendar);
+    // The calendar keeps Enter for itself and says so with `activated`.
+    QObject::connect(calendar, &QCalendarWidget::activated, view, [&form] { form.userClicks(form.bbDateOK); });
     auto* row = okCancelRow(view->binder(), form.bbDateOK, form.bbDateCancel, view);
     row->insertWidget(row->count() - 1, view->binder().button(form.bbNow, view));
     layout->addLayout(row);
@@ -97,6 +107,26 @@ DialogView::DialogView(form::Form& form, QWidget* parent) : QDialog(parent), m_f
     setWindowTitle(qs(form.caption()));
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
     form.onClose = [this](form::ModalResult result) { done(static_cast<int>(result)); };
+}
+
+void DialogView::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    // Type-ahead in a list works as soon as its dialog opens.
+    if (auto* list = findChild<QListWidget*>()) list->setFocus(Qt::OtherFocusReason);
+}
+
+void DialogView::keyPressEvent(QKeyEvent* event) {
+    // Escape is the dialog's own cancel button, with its handling.
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        for (form::Control* control : m_form.controls()) {
+            auto* button = dynamic_cast<form::Button*>(control);
+            if (button && button->modalResult() == form::ModalResult::Cancel) {
+                m_form.userClicks(*button);
+                return;
+            }
+        }
+    }
+    QDialog::keyPressEvent(event);
 }
 
 void QtModalHost::add(form::Form& dialog, QWidget* parent, Builder build) {

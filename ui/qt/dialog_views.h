@@ -21,6 +21,10 @@ public:
     form::Form& form() const { return m_form; }
     Binder& binder() { return m_binder; }
 
+protected:
+    void showEvent(QShowEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+
 private:
     form::Form& m_form;
     Binder m_binder;

@@ -1,5 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <QApplication>
+#include <QClipboard>
+#include <QElapsedTimer>
+#include <QPlainTextEdit>
 #include <QComboBox>
 #include <QDir>
 #include <QDialog>
@@ -187,6 +190,101 @@ private slots:
             if (edit->parent()->inherits("QComboBox")) continue;
             QVERIFY2(buddies.contains(edit), qPrintable(edit->objectName()));
         }
+    }
+
+    // On a fresh X session nothing has been copied: the paste hands no data.
+    void pastingNothingOrALongTextIntoTheHelpKeepsItWhole() {
+        QTest::mouseClick(child<QPushButton>("bbRun"), Qt::LeftButton);
+        child<QTabWidget>("TabbedNotebook1")->setCurrentIndex(6);
+        auto* help = child<QPlainTextEdit>("memoAide");
+        const QString before = help->toPlainText();
+        QApplication::clipboard()->clear();
+        QTest::keyClick(help, Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(help->toPlainText(), before);
+        QApplication::clipboard()->setText(QString(100000, 'x'));
+        QElapsedTimer timer;
+        timer.start();
+        QTest::keyClick(help, Qt::Key_V, Qt::ControlModifier);
+        QTest::keyClicks(help, QString(300, 'y'));
+        QVERIFY2(timer.elapsed() < 1000, qPrintable(QString::number(timer.elapsed())));
+        QVERIFY(help->toPlainText().size() < before.size() + 2100);
+        auto* diameter = child<QLineEdit>("eDiam");
+        child<QTabWidget>("TabbedNotebook1")->setCurrentIndex(0);
+        diameter->selectAll();
+        withModal([&] { QTest::keyClick(diameter, Qt::Key_V, Qt::ControlModifier); },
+                  [](QWidget* modal) {
+                      auto* box = qobject_cast<QMessageBox*>(modal);
+                      QVERIFY(box);
+                      QCOMPARE(box->text(), "'" + QString(29, 'x') + "…" + QString(29, 'x') +
+                                                "' n'est pas une valeur en virgule flottante correcte.");
+                      box->accept();
+                  });
+        QCOMPARE(diameter->text().size(), 1000);
+        QApplication::clipboard()->clear();
+    }
+
+    void theTabMaskHoldsAgainstKeys() {
+        auto* notebook = child<QTabWidget>("TabbedNotebook1");
+        using Keys = std::pair<Qt::Key, Qt::KeyboardModifiers>;
+        for (auto [key, modifiers] : {Keys{Qt::Key_Tab, Qt::ControlModifier},
+                                      Keys{Qt::Key_Backtab, Qt::ControlModifier | Qt::ShiftModifier},
+                                      Keys{Qt::Key_PageDown, Qt::ControlModifier},
+                                      Keys{Qt::Key_PageUp, Qt::ControlModifier}}) {
+            QTest::keyClick(notebook, key, modifiers);
+            QCOMPARE(notebook->currentIndex(), 7);
+        }
+    }
+
+    void aRightClickIsNoClickIntoTheField() {
+        QTest::mouseClick(child<QPushButton>("bbRun"), Qt::LeftButton);
+        auto* diameter = child<QLineEdit>("eDiam");
+        QTest::mousePress(diameter, Qt::RightButton);
+        QTest::mouseRelease(diameter, Qt::RightButton);
+        QCOMPARE(diameter->text(), QString("212"));
+        QTest::mouseClick(diameter, Qt::LeftButton);
+        QCOMPARE(diameter->text(), QString());
+    }
+
+    void theSensorListDropsDownTenRows() {
+        QTest::mouseClick(child<QPushButton>("bbRun"), Qt::LeftButton);
+        auto* sensors = child<QComboBox>("cbCapteurs");
+        sensors->showPopup();
+        const int row = sensors->view()->sizeHintForRow(0);
+        QVERIFY2(sensors->view()->height() <= 11 * row, qPrintable(QString::number(sensors->view()->height())));
+        sensors->hidePopup();
+    }
+
+    // The list has the focus at once, Enter is OK and Escape is Annuler; the
+    // row clicked stays under the pointer.
+    void theListDialogsAnswerTheKeyboardAndTheMouse() {
+        QTest::mouseClick(child<QPushButton>("bbRun"), Qt::LeftButton);
+        withModal([&] { QTest::mouseClick(child<QPushButton>("bbCameras"), Qt::LeftButton); },
+                  [](QWidget* modal) {
+                      QCOMPARE(modal->windowTitle(), QString("Liste de caméras"));
+                      auto* list = modal->findChild<QListWidget*>("lbCameras");
+                      QCOMPARE(QApplication::focusWidget(), list);
+                      list->scrollToItem(list->item(60), QAbstractItemView::PositionAtTop);
+                      const QPoint point(20, list->visualItemRect(list->item(70)).center().y());
+                      QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, point);
+                      QCOMPARE(list->currentRow(), 70);
+                      QCOMPARE(list->indexAt(point).row(), 70);
+                      QTest::keyClick(list, Qt::Key_Return);
+                  });
+        QCOMPARE(child<QLineEdit>("eNomCamera")->text(), QString("Flea 2-14"));
+        withModal([&] { QTest::mouseClick(child<QPushButton>("bbCameras"), Qt::LeftButton); },
+                  [](QWidget* modal) {
+                      auto* list = modal->findChild<QListWidget*>("lbCameras");
+                      QTest::keyClick(list, Qt::Key_Down);
+                      QTest::keyClick(list, Qt::Key_Escape);
+                  });
+        // Annuler brings the saved camera back (here the default one).
+        QCOMPARE(child<QLineEdit>("eNomCamera")->text(), QString("HiSis-22"));
+        withModal([&] { QTest::mouseClick(child<QPushButton>("bbQuit"), Qt::LeftButton); },
+                  [](QWidget* modal) {
+                      QCOMPARE(modal->windowTitle(), QString("Quitter"));
+                      QTest::keyClick(modal, Qt::Key_Escape);
+                  });
+        QVERIFY(m_window->isVisible());
     }
 
     void quitWithNonEndsWithoutWriting() {

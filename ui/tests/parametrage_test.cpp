@@ -50,6 +50,13 @@ TEST_F(ProgramTest, ChoosingACatalogueSensorShowsItReadOnly) {
     EXPECT_EQ(f.rgPixelC.selected(), 1);
     EXPECT_EQ(texts({&f.eTaillePixelsX, &f.eTaillePixelsY}), (Strings{"8.6", "8.3"}));
     EXPECT_EQ(f.eEchant.text(), "0.67");  // 206.265 x 8.6 / 2628 = 0.67499: the width alone
+
+    // Each of the four sensor fields' recomputes divides by the focal length
+    // 0: one pick, one box.
+    f.userTypes(f.eFocale, "0.0");
+    reporter.messages.clear();
+    f.userPicks(f.cbCapteurs, 14);
+    EXPECT_EQ(reporter.messages, Strings{"Division par zéro en virgule flottante"});
 }
 
 TEST_F(ProgramTest, HandEntryTurnsCommasIntoPoints) {
