@@ -23,7 +23,7 @@ install_missing = missing=""; \
 	  $(SUDO) apt-get update && DEBIAN_FRONTEND=noninteractive $(SUDO) apt-get install -y --no-install-recommends $$missing; \
 	fi
 
-.PHONY: all setup build run test bench sanitize fuzz install uninstall clean
+.PHONY: all setup build run test bench sanitize fuzz monkey install uninstall clean
 
 all: build
 
@@ -64,7 +64,9 @@ install: build
 uninstall:
 	tools/uninstall.sh $(BUILD)/install_manifest.txt
 
-# Each libFuzzer target for FUZZ_SECONDS, built with clang.
+# Each libFuzzer target for FUZZ_SECONDS, built with clang; then the monkey
+# on the real window under ASan and UBSan: MONKEY_EVENTS offscreen and
+# MONKEY_XCB_EVENTS on Xvfb, logged to monkey-*.log for replay.
 FUZZ_SECONDS ?= 60
 FUZZ_PACKAGES := clang libclang-rt-14-dev
 FUZZERS := parse_fuzzer ini_fuzzer bitmap_fuzzer events_fuzzer
@@ -79,6 +81,19 @@ fuzz: setup
 	  $(BUILD)-fuzz/fuzz/$$f -max_total_time=$(FUZZ_SECONDS) -timeout=5 $$corpus > $$log 2>&1; rc=$$?; \
 	  tail -n 3 $$log; [ $$rc -eq 0 ] || exit $$rc; \
 	done
+	$(MAKE) monkey
+
+MONKEY_EVENTS ?= 1000000
+MONKEY_XCB_EVENTS ?= 100000
+MONKEY_SEED ?= 1
+monkey: setup
+	cmake -S . -B $(BUILD)-sanitize $(CMAKE_FLAGS) -DQUARVEL_SANITIZE=ON -DQUARVEL_BENCH=OFF
+	cmake --build $(BUILD)-sanitize -j $(JOBS) --target monkey
+	LSAN_OPTIONS=suppressions=$(CURDIR)/tools/lsan.supp QT_QPA_PLATFORM=offscreen LANG=fr_FR.UTF-8 LC_ALL=fr_FR.UTF-8 \
+	  $(BUILD)-sanitize/ui/monkey --seed $(MONKEY_SEED) --events $(MONKEY_EVENTS) --log $(BUILD)-sanitize/monkey-offscreen.log
+	LSAN_OPTIONS=suppressions=$(CURDIR)/tools/lsan.supp QT_QPA_PLATFORM=xcb LANG=fr_FR.UTF-8 LC_ALL=fr_FR.UTF-8 \
+	  xvfb-run -a -s "-screen 0 1280x1024x24" \
+	  $(BUILD)-sanitize/ui/monkey --seed $(MONKEY_SEED) --events $(MONKEY_XCB_EVENTS) --log $(BUILD)-sanitize/monkey-xcb.log
 
 clean:
 	rm -rf $(BUILD) $(BUILD)-sanitize $(BUILD)-fuzz
