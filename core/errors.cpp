@@ -16,7 +16,7 @@ struct Template {
 };
 
 // The fixed messages, split around their values.
-constexpr std::array<Template, 12> kTemplates{{
+constexpr std::array<Template, 13> kTemplates{{
     {ErrorCode::NotAReal, "'", "", "' n'est pas une valeur en virgule flottante correcte", 1},
     {ErrorCode::NotAnInteger, "'", "", "' n'est pas une valeur entière correcte", 1},
     {ErrorCode::DivisionByZero, "Division par zéro en virgule flottante", "", "", 0},
@@ -27,6 +27,8 @@ constexpr std::array<Template, 12> kTemplates{{
     {ErrorCode::CannotWrite, "Impossible d'écrire dans ", "", "", 1},
     {ErrorCode::CannotOpen, "Impossible d'ouvrir le fichier \"", "\". ", "", 2},
     {ErrorCode::BadBitmap, "Image bitmap incorrecte", "", "", 0},
+    {ErrorCode::IncompleteSensor, "Le capteur sauvegardé est incomplet : nombre ou taille de pixels vide ou nul", "",
+     "", 0},
     {ErrorCode::OutOfMemory, "Mémoire insuffisante", "", "", 0},
     {ErrorCode::Unexpected, "Erreur inattendue : ", "", "", 1},
 }};
@@ -95,6 +97,7 @@ void throwCannotOpen(std::string_view path, std::string_view reason) {
     raise(ErrorCode::CannotOpen, path, reason);
 }
 void throwBadBitmap() { raise(ErrorCode::BadBitmap); }
+void throwIncompleteSensor() { raise(ErrorCode::IncompleteSensor); }
 
 std::string errorBoxText(std::string_view message) {
     std::string text(message);

@@ -20,6 +20,7 @@ enum class ErrorCode {
     CannotWrite,       // "Impossible d'écrire dans %s"
     CannotOpen,        // "Impossible d'ouvrir le fichier "%s". %s"
     BadBitmap,         // "Image bitmap incorrecte"
+    IncompleteSensor,  // "Le capteur sauvegardé est incomplet : nombre ou taille de pixels vide ou nul"
     // Last resorts of the event guard, for failures no calculation raises.
     OutOfMemory,  // "Mémoire insuffisante"
     Unexpected,   // "Erreur inattendue : %s"
@@ -52,6 +53,7 @@ std::string errorMessage(ErrorCode code, std::string_view first = {}, std::strin
 [[noreturn]] void throwCannotWrite(std::string_view path);
 [[noreturn]] void throwCannotOpen(std::string_view path, std::string_view reason);
 [[noreturn]] void throwBadBitmap();
+[[noreturn]] void throwIncompleteSensor();
 
 // The text of the error box: a "." is appended when the message's last
 // character has a higher code than "." (letters, digits, accented letters),

@@ -2,6 +2,9 @@
 // The three drawing pages: the sensor against the 24 x 36 mm frame, the planet
 // to scale, the sensor's field over a photograph, and their sensor lists,
 // which keep every page on the same sensor.
+#include <algorithm>
+#include <filesystem>
+
 #include "catalogues/sensors.h"
 #include "core/number_format.h"
 #include "ephem/ephemeris.h"
@@ -84,7 +87,6 @@ void MainForm::tabSensorChange(ListControl& list) {
         lookupTab(cbCapteursPla, planetSensor);
         drawSensorComparison(planetSensor, cbCapteursPla.text());
         static_cast<core::SensorValues&>(sensor) = planetSensor;
-        drawPlanet();
     } else {
         lookupTab(cbCapteursPhoto, photoSensor);
         static_cast<core::SensorValues&>(sensor) = photoSensor;
@@ -92,6 +94,8 @@ void MainForm::tabSensorChange(ListControl& list) {
         drawPhotoFrame();
     }
     followTabRow(list, row);
+    // Drawn after the recompute, at the new sensor's sampling.
+    if (&list == &cbCapteursPla) drawPlanet();
     if (&list == &cbCapteursPla) labDessinPlaCapteur.setCaption(sensorName);
     if (&list == &cbCapteursPhoto) {
         labPhotoCapteur.setCaption(sensorName);
@@ -132,7 +136,16 @@ void MainForm::drawSensorComparison(const core::SensorValues& values, const std:
     labTailleMMCapt.setCaption(drawing.sizeText);
 }
 
+bool MainForm::sensorIncomplete() const {
+    return sensor.pixelsX == 0 || sensor.pixelsY == 0 || sensor.pixelWidth == 0 || sensor.pixelHeight == 0;
+}
+
 void MainForm::drawPlanet() {
+    if (sensorIncomplete()) {
+        // An empty sensor, said once at start: an empty box, no message.
+        pbDessinPla.setDrawing(drawings::PlanetDrawing{});
+        return;
+    }
     drawings::PlanetInputs in;
     in.sensor = sensor;
     in.sampling = sampling;
@@ -148,7 +161,17 @@ void MainForm::drawPlanet() {
     labDessinPlaTelescope.setBounds(kPlanetBoxLeft, kPlanetBoxTop + drawing.telescopeTop, 361, 0);
 }
 
-void MainForm::loadPhotograph(const std::string& file) { PhotoObjet.setPicture(drawings::loadBitmap(file)); }
+void MainForm::loadPhotograph(const std::string& file) {
+    // The working directory first; a file missing there and beside the
+    // program is reported where it was looked for first.
+    std::string path = file;
+    std::error_code error;
+    if (!m_env.programFolder.empty() && !std::filesystem::exists(file, error)) {
+        const std::string beside = m_env.programFolder + "/" + file;
+        if (std::filesystem::exists(beside, error)) path = beside;
+    }
+    PhotoObjet.setPicture(drawings::loadBitmap(path));
+}
 
 void MainForm::reloadPhotograph() {
     if (const auto* photo = drawings::photographFor(photoFieldArcmin)) loadPhotograph(photo->file);
@@ -168,10 +191,21 @@ void MainForm::drawPhotoFrame() {
 }
 
 void MainForm::showSensorPage() {
-    const int tabRow = catalogues::tabRowForMainRow(cbCapteurs.selected());
-    for (ListControl* list : {&cbCapteursPict, &cbCapteursPla, &cbCapteursPhoto}) list->select(tabRow);
-    lookupTab(cbCapteursPict, drawingSensor);
+    syncTabLists();
     drawSensorComparison(drawingSensor, cbCapteursPict.text());
+}
+
+// The drawing pages follow the parameter page's sensor: a catalogue row is
+// the same sensor there, any command row their "Saisie manuelle", which
+// copies the current numbers.
+void MainForm::syncTabLists() {
+    const int tabRow = std::max(kManualTabRow, catalogues::tabRowForMainRow(cbCapteurs.selected()));
+    const std::pair<ListControl*, core::SensorValues*> tabs[] = {
+        {&cbCapteursPict, &drawingSensor}, {&cbCapteursPla, &planetSensor}, {&cbCapteursPhoto, &photoSensor}};
+    for (const auto& [list, values] : tabs) {
+        list->select(tabRow);
+        lookupTab(*list, *values);
+    }
 }
 
 void MainForm::showPlanetPage() {

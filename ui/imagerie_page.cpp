@@ -132,6 +132,13 @@ void MainForm::recomputePlanetaryPage() {
     double tolerance = 0;
     if (isPlanet(object)) tolerance = core::parseReal(eTolBouge.text());
     if (object == ephem::kManualValue) apparentDiameter.arcsec = core::parseReal(eDiamApp.text());
+    if (sensorIncomplete()) {
+        // No pixel size (reported at start for a saved sensor): nothing to
+        // show on the sensor, and nothing to say again at every visit.
+        eDiamCapt.setText("");
+        eTps.setText("");
+        return;
+    }
     diameterOnSensor = core::divide(apparentDiameter.arcsec, sampling);
     eDiamCapt.setText(core::fixed(diameterOnSensor, 5, 1));
     labPixCapt.setCaption(eNbPixelsY.text());

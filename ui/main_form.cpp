@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "catalogues/sensors.h"
+#include "core/errors.h"
 #include "core/parse.h"
 #include "ui/drawings/photo_overlay.h"
 #include "ui/help_text.h"
@@ -234,6 +235,7 @@ std::vector<std::string> MainForm::start() {
         const auto& parse = record.second;
         if (!field.empty()) guard().run([&field, &parse] { parse(field.text()); });
     }
+    guard().run([this] { reportIncompleteSavedSensor(); });
     guard().run([this] {
         const form::CalendarDate today = m_env.today ? m_env.today() : form::CalendarDate{2000, 1, 1};
         m_dialogs.date.MonthCalendar1.setDate(today);
@@ -246,6 +248,15 @@ std::vector<std::string> MainForm::start() {
     guard().run([this] { followMainSensorRow(); });
     guard().setReporter(reporter);
     return startup.messages;
+}
+
+// A sensor saved with empty or zero numbers (edited by hand, or by older
+// versions) is said once here; the pages then leave what needs it empty.
+void MainForm::reportIncompleteSavedSensor() {
+    for (const EditField* field : {&eNbPixelsX, &eNbPixelsY, &eTaillePixelsX, &eTaillePixelsY}) {
+        const auto value = core::tryParseReal(field->text());
+        if (field->empty() || (value && *value == 0)) core::throwIncompleteSensor();
+    }
 }
 
 }  // namespace quarvel::ui

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <functional>
+#include <optional>
 #include <string>
 
 #include "core/optics.h"
@@ -33,6 +34,9 @@ struct Environment {
     std::function<form::CalendarDate()> today;
     std::function<void(const std::string&)> openUrl;  // the desktop's open action
     std::function<void()> closeProgram;               // the main window closes, the program ends
+    // Where "images/..." is looked for after the working directory: the
+    // program's own folder, so that it may be started from anywhere.
+    std::string programFolder;
 };
 
 // The main window "Quarvel": its pages, its bottom buttons and the state the
@@ -217,6 +221,10 @@ private:
     void showSensorSize();
     void selectMainSensorRowOf(const std::string& name);
     void followMainSensorRow();
+    void syncTabLists();
+    bool sensorIncomplete() const;
+    void restoreSavedSensor();
+    void reportIncompleteSavedSensor();
     void writeImagingValues();
     void writeDeepSkyValues();
     void writeWantedFocal();
@@ -231,7 +239,6 @@ private:
     // The camera and DSLR dialogs.
     void wireModelLists();
     void modelListOk(ModelListForm& dialog);
-    void modelListCancel();
 
     // Page "Imagerie" and the date dialog.
     void wireImageriePage();
@@ -268,9 +275,12 @@ private:
     Dialogs m_dialogs;
     Environment m_env;
     bool m_loading = false;
-    // A camera whose sensor the catalogue lacks was chosen: its numbers are
-    // unknown, so the sensor is entered by hand instead.
-    bool m_sensorNotInCatalogue = false;
+    // What the camera or DSLR list chose, if anything. A camera whose sensor
+    // the catalogue lacks has unknown numbers: its sensor is entered by hand.
+    struct ModelChoice {
+        bool sensorInCatalogue;
+    };
+    std::optional<ModelChoice> m_modelChoice;
     std::string m_rememberedDiameter;
     std::string m_rememberedFocal;
     int m_rememberedTelescopeRow = -1;

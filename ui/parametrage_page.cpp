@@ -2,6 +2,7 @@
 // The "Paramètrage" page: the instrument and sensor fields, the sensor
 // choice, and the recompute of every result that depends on them.
 #include <algorithm>
+#include <cmath>
 
 #include "catalogues/sensors.h"
 #include "catalogues/telescopes.h"
@@ -61,14 +62,19 @@ void MainForm::wireParametragePage() {
 void MainForm::instrumentFieldChange(EditField& field, double& target) {
     if (field.empty()) return;
     target = core::parseReal(field.text());
+    // A focal length typed by hand is the one saved: the file keeps the
+    // telescope's own focal length, in whole millimetres, and the factor.
+    if (&field == &eFocale && !m_loading && instrument.focalFactor != 0) {
+        const double base = instrument.focal / instrument.focalFactor;
+        instrument.baseFocal = std::fabs(base) < 2147483647.0 ? std::nearbyint(base) : base;
+    }
     if (m_dialogs.telescopes.lbTelescopes.selected() == 0) {
         instrument.telescopeName = std::string(catalogues::kPersonalConfiguration);
     }
     instrument.telescopeLabel = instrument.telescopeName;
     labDessinPlaTelescope.setCaption(instrument.telescopeLabel);
-    // A load restores the sensor itself: re-applying the current choice in
-    // the middle of it would overwrite the saved sensor and camera names.
-    if (!m_loading) applySensorChoice();
+    // The instrument never clears, reloads or replaces the sensor the user
+    // sees: it only recomputes.
     recompute();
 }
 
@@ -107,9 +113,6 @@ void MainForm::cbCapteursChange() {
     cameraName = std::string(kUnknown);
     applySensorChoice();
     recompute();
-    for (ListControl* tabList : {&cbCapteursPict, &cbCapteursPla, &cbCapteursPhoto}) {
-        tabList->select(catalogues::tabRowForMainRow(cbCapteurs.selected()));
-    }
 }
 
 void MainForm::cbCapteursKeyPress(char key) {
@@ -176,9 +179,13 @@ void MainForm::chooseFromModelList(ModelListForm& dialog) {
         field->setEnabled(false);
     }
     rgPixelC.setEnabled(false);
-    m_sensorNotInCatalogue = false;
+    m_modelChoice.reset();
     m_host.showModal(dialog);
-    if (m_sensorNotInCatalogue) {
+    if (!m_modelChoice) {
+        restoreSavedSensor();
+        return;
+    }
+    if (!m_modelChoice->sensorInCatalogue) {
         // The camera is known but its sensor is not: rather than another
         // sensor's numbers, empty fields ready for the camera's own.
         const std::string camera = cameraName;
@@ -227,6 +234,7 @@ void MainForm::showSensorSize() {
 }
 
 void MainForm::recompute() {
+    syncTabLists();
     if (eDiam.empty() || eFocale.empty() || eFocale.text() == "0") return;
     const double focal = instrument.focal;
     const double diameter = instrument.diameter;

@@ -26,7 +26,8 @@ public:
                                     const QDate today = QDate::currentDate();
                                     return form::CalendarDate{today.year(), today.month(), today.day()};
                                 },
-                                qt::openMailUrl, [this] { m_window->close(); }}) {
+                                qt::openMailUrl, [this] { m_window->close(); },
+                                QCoreApplication::applicationDirPath().toStdString()}) {
         // A file-size limit or a full disk makes a save fail with its
         // message, instead of killing the program half-way through.
         std::signal(SIGXFSZ, SIG_IGN);

@@ -49,6 +49,7 @@ void MainForm::applyTelescope() {
         instrument.focalFactorLabel = std::string(factor.label);
     }
     eFocale.setItalic(factorRow != catalogues::kNoFactorRow);
+    const double baseFocal = instrument.baseFocal;
     instrument.focal = instrument.baseFocal * instrument.focalFactor;
     eDiam.setText(core::wholeText(instrument.diameter));
     eFocale.setText(core::wholeText(instrument.focal));
@@ -56,6 +57,7 @@ void MainForm::applyTelescope() {
     // still be the whole numbers shown.
     instrument.diameter = core::parseReal(eDiam.text());
     instrument.focal = core::parseReal(eFocale.text());
+    instrument.baseFocal = baseFocal;  // the telescope's own, not the rounded product
     instrument.telescopeLabel = instrument.telescopeName + catalogues::telescopeSuffix(factorRow, instrument.focalFactor);
 }
 
@@ -78,7 +80,6 @@ void MainForm::restoreInstrument() {
 void MainForm::wireModelLists() {
     for (ModelListForm* dialog : {&m_dialogs.cameras, &m_dialogs.dslrs}) {
         dialog->bbOK.onClick = [this, dialog] { modelListOk(*dialog); };
-        dialog->bbCancel.onClick = [this] { modelListCancel(); };
     }
 }
 
@@ -91,16 +92,23 @@ void MainForm::modelListOk(ModelListForm& dialog) {
         sensorName = std::string(mapped->sensorName);
     } else if (mapped) {
         sensorName = std::string(kUnknown);
-        m_sensorNotInCatalogue = true;
     }
     selectMainSensorRowOf(sensorName);
     cameraName = model;
     eNomCamera.setText(model);
+    m_modelChoice = ModelChoice{!mapped || mapped->inCatalogue()};
 }
 
-void MainForm::modelListCancel() {
+// Annuler, the close box, or OK with nothing chosen: exactly the saved sensor
+// comes back, its numbers, square pixels and camera, and a sensor entered by
+// hand can be edited again as when it was saved.
+void MainForm::restoreSavedSensor() {
     cbCapteurs.select(1);
     load();
+    if (catalogues::findSensor(sensorName)) return;
+    for (EditField* field : {&eNomCamera, &eNbPixelsX, &eNbPixelsY, &eTaillePixelsX}) field->setEnabled(true);
+    rgPixelC.setEnabled(true);
+    eTaillePixelsY.setEnabled(rgPixelC.selected() == 1);
 }
 
 }  // namespace quarvel::ui

@@ -65,6 +65,45 @@ TEST_F(DrawingPagesTest, ATabListMovesTheOtherListsAndTheParameterPage) {
     EXPECT_TRUE(reporter.messages.empty());
 }
 
+// Every way the sensor changes reaches the drawing pages.
+TEST_F(DrawingPagesTest, TheDrawingPagesFollowTheCurrentSensor) {
+    MainForm& f = start();
+    f.userSwitches(f.TabbedNotebook1, 1);
+    EXPECT_EQ(f.labTailleMMCapt.caption(), "6.9 x 4.6 mm");  // the default hand-entered 768 x 512 of 9 um
+    f.userSwitches(f.TabbedNotebook1, 5);
+    EXPECT_EQ(f.eChampPhotoV.text(), "9.04");
+    f.userSwitches(f.TabbedNotebook1, 0);
+    f.userPicks(f.cbCapteurs, rowOf(f.cbCapteurs, "ICX285"));
+    whenOpened<ModelListForm>([&](ModelListForm& d) {
+        d.userPicks(d.list, rowOf(d.list, "Atik 16"));
+        d.userClicks(d.bbOK);
+    });
+    f.userClicks(f.bbCameras);
+    f.userSwitches(f.TabbedNotebook1, 5);
+    EXPECT_EQ(f.cbCapteursPhoto.text(), "ICX429");
+    EXPECT_EQ(f.eChampPhotoV.text(), "8.46");
+
+    // The planet is drawn at the new sensor's sampling right after the pick.
+    f.userSwitches(f.TabbedNotebook1, 4);
+    f.userPicks(f.cbCapteursPla, rowOf(f.cbCapteursPla, "ICX285"));
+    f.userPicks(f.cbCapteursPla, rowOf(f.cbCapteursPla, "ICX261"));
+    const auto picked = f.pbDessinPla.drawing().shapes;
+    f.userSwitches(f.TabbedNotebook1, 0);
+    f.userSwitches(f.TabbedNotebook1, 4);
+    ASSERT_FALSE(picked.empty());
+    EXPECT_EQ(picked.front().box.right - picked.front().box.left,
+              f.pbDessinPla.drawing().shapes.front().box.right - f.pbDessinPla.drawing().shapes.front().box.left);
+}
+
+TEST_F(DrawingPagesTest, ThePhotographsAreFoundBesideTheProgram) {
+    fs::remove_all("images");
+    programFolder = QUARVEL_SOURCE_DIR;
+    MainForm& f = start();
+    f.userSwitches(f.TabbedNotebook1, 5);
+    EXPECT_TRUE(reporter.messages.empty());
+    EXPECT_EQ(f.PhotoObjet.picture().width(), 360);
+}
+
 TEST_F(DrawingPagesTest, AHandTypedFortyMillimetreSensorIsDrawnOverTheFrame) {
     MainForm& f = start();
     f.userPicks(f.cbCapteurs, 0);

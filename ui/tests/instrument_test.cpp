@@ -207,12 +207,25 @@ TEST_F(InstrumentTest, OddValuesInTheFileTakeTheirDefaults) {
 TEST_F(InstrumentTest, UnparsableSensorTextsAreReportedAndStartUpGoesOn) {
     writeIni("[parametres]\r\nCapteurX=\r\nCapteurY=abc\r\nCapteurPxX=9\r\nCapteurPxY=9\r\n");
     MainForm& f = start();
-    EXPECT_EQ(reporter.messages, Strings{"'abc' n'est pas une valeur entière correcte"});
+    EXPECT_EQ(reporter.messages, (Strings{"'abc' n'est pas une valeur entière correcte",
+                                          "Le capteur sauvegardé est incomplet : nombre ou taille de pixels vide ou nul"}));
     EXPECT_EQ(f.TabbedNotebook1.activePage(), 0);
     EXPECT_EQ(f.eFD.text(), "12.40");
     // The load went on past the bad field.
     EXPECT_EQ(texts({&f.eTaillePixelsX, &f.eTaillePixelsY}), (Strings{"9", "9"}));
     EXPECT_FALSE(f.eTaillePixelsX.enabled());
+}
+
+// Said once at start; the pages that need the numbers leave them empty.
+TEST_F(InstrumentTest, ASavedSensorWithZeroNumbersIsReportedOnceAtStart) {
+    writeIni("[parametres]\r\nCapteur=Inconnu\r\nCapteurX=0\r\nCapteurY=0\r\nCapteurPxX=0\r\nCapteurPxY=0\r\n");
+    programFolder = QUARVEL_SOURCE_DIR;  // the photo page's pictures
+    MainForm& f = start();
+    EXPECT_EQ(reporter.messages,
+              Strings{"Le capteur sauvegardé est incomplet : nombre ou taille de pixels vide ou nul"});
+    for (int page : {3, 0, 3, 4, 5, 1}) f.userSwitches(f.TabbedNotebook1, page);
+    EXPECT_EQ(reporter.messages.size(), 1u) << reporter.messages.back();
+    EXPECT_EQ(f.eDiamCapt.text(), "");
 }
 
 }  // namespace

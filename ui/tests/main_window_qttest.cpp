@@ -68,7 +68,11 @@ private slots:
         QDir::setCurrent(QUARVEL_SOURCE_DIR);
     }
 
-    void init() {
+    void init() { restart(); }
+
+    // Quits the running program, if any, and starts it again on the same file.
+    void restart() {
+        m_program = {};
         m_program = quarvel::ui::startQuarvel((m_dir.path() + "/Quarvel.ini").toStdString());
         m_window = nullptr;
         for (QWidget* w : QApplication::topLevelWidgets()) {
@@ -78,7 +82,55 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(m_window));
     }
 
-    void cleanup() { m_program = {}; }
+    void cleanup() {
+        m_program = {};
+        QFile::remove(m_dir.path() + "/Quarvel.ini");
+    }
+
+    void type(const char* field, const QString& text) {
+        auto* edit = child<QLineEdit>(field);
+        edit->selectAll();
+        QTest::keyClicks(edit, text);
+    }
+
+    QStringList sensorTexts() {
+        QStringList out;
+        for (const char* name : {"eNbPixelsX", "eNbPixelsY", "eTaillePixelsX", "eTaillePixelsY", "eNomCamera"}) {
+            out << child<QLineEdit>(name)->text();
+        }
+        return out;
+    }
+
+    // A saved hand-entered sensor survives a cancelled list, instrument edits
+    // and a restart; a typed focal length behind a reducer is what is saved.
+    void aSavedSensorAndATypedFocalLengthSurviveARestart() {
+        QFile file(m_dir.path() + "/Quarvel.ini");
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("[parametres]\r\nBarlow=0.5 x\r\nCapteur=Inconnu\r\nCam\xE9ra=Ma cam\xE9ra\r\nCapteurX=1000\r\n"
+                   "CapteurY=800\r\nCapteurPxX=5\r\nCapteurPxY=6\r\nPixelCarr\xE9=1\r\n");
+        file.close();
+        restart();
+        QTest::mouseClick(child<QPushButton>("bbRun"), Qt::LeftButton);
+        const QStringList saved{"1000", "800", "5", "6", "Ma caméra"};
+        QCOMPARE(sensorTexts(), saved);
+        withModal([&] { QTest::mouseClick(child<QPushButton>("bbCameras"), Qt::LeftButton); },
+                  [](QWidget* modal) { QTest::keyClick(modal->findChild<QListWidget*>("lbCameras"), Qt::Key_Escape); });
+        QCOMPARE(sensorTexts(), saved);
+        QVERIFY(child<QRadioButton>("rbPixelCNon")->isChecked());
+        type("eDiam", "200");
+        type("eFocale", "1000");
+        QCOMPARE(sensorTexts(), saved);
+        QCOMPARE(child<QLineEdit>("eEchant")->text(), QString("1.03"));
+        child<QTabWidget>("TabbedNotebook1")->setCurrentIndex(1);
+        QCOMPARE(child<QLabel>("labTailleMMCapt")->text(), QString("5 x 4.8 mm"));
+        child<QTabWidget>("TabbedNotebook1")->setCurrentIndex(0);
+        QTest::mouseClick(child<QPushButton>("bbSauveConfig"), Qt::LeftButton);
+        restart();
+        QTest::mouseClick(child<QPushButton>("bbRun"), Qt::LeftButton);
+        QCOMPARE(child<QLineEdit>("eDiam")->text(), QString("200"));
+        QCOMPARE(child<QLineEdit>("eFocale")->text(), QString("1000"));
+        QCOMPARE(sensorTexts(), saved);
+    }
 
     void startsMaskedOnTheAboutPage() {
         QCOMPARE(m_window->windowTitle(), QString("Quarvel"));

@@ -78,9 +78,11 @@ TEST_F(ProgramTest, HandEntryTurnsCommasIntoPoints) {
     EXPECT_EQ(f.eEchant.text(), "0.67");
     EXPECT_EQ(f.eTaillePixelsMMY.text(), "6.64");
 
-    // The instrument comes first: editing it clears the hand-entered sensor.
+    // Editing the instrument keeps the hand-entered sensor and recomputes.
     f.userTypes(f.eDiam, "200");
-    EXPECT_EQ(texts({&f.eNbPixelsX, &f.eNbPixelsY, &f.eTaillePixelsX, &f.eTaillePixelsY}), (Strings{"", "", "", ""}));
+    f.userTypes(f.eFocale, "1000");
+    EXPECT_EQ(texts({&f.eNbPixelsX, &f.eNbPixelsY, &f.eTaillePixelsX, &f.eTaillePixelsY, &f.eEchant}),
+              (Strings{"1000", "800", "8.6", "8.3", "1.77"}));
 }
 
 TEST_F(ProgramTest, ACameraFromTheListSetsItsSensor) {
@@ -176,6 +178,36 @@ TEST_F(ProgramTest, CancelInTheListReloadsTheSavedConfiguration) {
     EXPECT_EQ(f.eNomCamera.text(), "Atik 16HR");
     EXPECT_EQ(f.eTaillePixelsX.text(), "6.45");
     EXPECT_TRUE(reporter.messages.empty());
+}
+
+// Whatever leaves a list without a choice brings the saved sensor back
+// exactly, a hand-entered one editable again.
+TEST_F(ProgramTest, NoChoiceInTheListsBringsTheSavedHandEnteredSensorBack) {
+    writeIni("[parametres]\r\nCapteur=Inconnu\r\nCam\xE9ra=Ma cam\xE9ra\r\nCapteurX=1000\r\nCapteurY=800\r\n"
+             "CapteurPxX=5\r\nCapteurPxY=6\r\nPixelCarr\xE9=1\r\n");
+    MainForm& f = start();
+    const auto shown = [&] {
+        return texts({&f.eNbPixelsX, &f.eNbPixelsY, &f.eTaillePixelsX, &f.eTaillePixelsY, &f.eNomCamera, &f.eEchant});
+    };
+    const Strings saved{"1000", "800", "5", "6", "Ma caméra", "0.39"};
+    EXPECT_EQ(shown(), saved);
+    const std::function<void(ModelListForm&)> endings[] = {
+        [](ModelListForm& d) { d.userClicks(d.bbCancel); },
+        [](ModelListForm& d) { d.userClicks(d.bbOK); },  // nothing chosen
+        [](ModelListForm&) {},                          // the close box
+    };
+    for (const auto& ending : endings) {
+        for (Button* button : {&f.bbCameras, &f.bbAPN}) {
+            whenOpened<ModelListForm>(ending);
+            f.userClicks(*button);
+            EXPECT_EQ(shown(), saved);
+            EXPECT_EQ(f.rgPixelC.selected(), 1);
+            EXPECT_TRUE(f.eNbPixelsX.enabled());
+            EXPECT_TRUE(f.eTaillePixelsY.enabled());
+        }
+    }
+    f.userClicks(f.bbSauveConfig);
+    EXPECT_NE(iniBytes().find("CapteurX=1000\r\n"), std::string::npos);
 }
 
 }  // namespace

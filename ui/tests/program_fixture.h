@@ -43,13 +43,15 @@ protected:
     ScriptedHost host;
     std::vector<std::string> openedUrls;
     bool closed = false;
+    std::string programFolder;
     std::unique_ptr<Program> program;
 
     MainForm& start() {
         program = std::make_unique<Program>(
             reporter, host,
             Environment{iniPath, [] { return form::CalendarDate{2026, 12, 6}; },
-                        [this](const std::string& url) { openedUrls.push_back(url); }, [this] { closed = true; }});
+                        [this](const std::string& url) { openedUrls.push_back(url); }, [this] { closed = true; },
+                        programFolder});
         for (const auto& message : program->mainForm.start()) reporter.report(message);
         program->mainForm.userClicks(program->mainForm.bbRun);
         return program->mainForm;
