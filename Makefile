@@ -8,7 +8,7 @@ CMAKE_FLAGS ?= -DCMAKE_BUILD_TYPE=RelWithDebInfo
 
 PACKAGES := cmake make g++ pkg-config qt6-base-dev qt6-qpa-plugins libgl-dev libjpeg-dev \
             libgtest-dev libgmock-dev libbenchmark-dev appstream desktop-file-utils xvfb xdotool \
-            imagemagick libx11-dev locales
+            imagemagick libx11-dev locales dpkg-dev lintian
 # The tests run under these desktop locales too.
 LOCALES := fr_FR de_DE
 SUDO := $(if $(filter 0,$(shell id -u)),,sudo)
@@ -23,7 +23,7 @@ install_missing = missing=""; \
 	  $(SUDO) apt-get update && DEBIAN_FRONTEND=noninteractive $(SUDO) apt-get install -y --no-install-recommends $$missing; \
 	fi
 
-.PHONY: all setup build run test bench sanitize fuzz monkey install uninstall clean
+.PHONY: all setup build run test bench sanitize fuzz monkey install uninstall package clean
 
 all: build
 
@@ -59,10 +59,14 @@ sanitize: setup
 # a desktop entry, an icon and AppStream metadata.
 PREFIX ?= $(HOME)/.local
 install: build
-	cmake --install $(BUILD) --prefix $(PREFIX)
+	cmake --install $(BUILD) --prefix $(PREFIX) --component portable
 
 uninstall:
-	tools/uninstall.sh $(BUILD)/install_manifest.txt
+	tools/uninstall.sh $(BUILD)/install_manifest_portable.txt
+
+# A Debian package for a system-wide install, in $(BUILD)/quarvel_*.deb.
+package: build
+	cd $(BUILD) && cpack -G DEB
 
 # Each libFuzzer target for FUZZ_SECONDS, built with clang; then the monkey
 # on the real window under ASan and UBSan: MONKEY_EVENTS offscreen and

@@ -81,6 +81,16 @@ bool replaceable(const struct stat& st, const std::string& path) {
     return S_ISREG(st.st_mode) && (st.st_mode & 0222) != 0 && access(path.c_str(), W_OK) == 0;
 }
 
+// Makes the folder and its missing parents, private to the user as a
+// configuration folder should be.
+bool makeFolders(const std::string& folder) {
+    struct stat st {};
+    if (stat(folder.c_str(), &st) == 0) return S_ISDIR(st.st_mode);
+    const std::string parent = folderOf(folder);
+    if (parent != folder && !makeFolders(parent)) return false;
+    return mkdir(folder.c_str(), 0700) == 0 || errno == EEXIST;
+}
+
 mode_t newFileMode() {
     const mode_t mask = umask(0);
     umask(mask);
@@ -148,6 +158,7 @@ std::string followLinks(const std::string& path) {
 void replaceFile(const std::string& path, std::string_view bytes) {
     const std::string target = followLinks(path);
     const std::string folder = folderOf(target);
+    if (!makeFolders(folder)) core::throwCannotWrite(path);
     removeStaleTemporaries(folder, nameOf(target));
 
     struct stat old {};

@@ -28,7 +28,8 @@ std::string followLinks(const std::string& path);
 // is flushed, so a crash or a full disk leaves the old file or the new one,
 // never a mix. A symbolic link stays a link (its target is replaced), the file
 // keeps its owner and permissions, and a read-only file is not replaced.
-// Temporaries that an earlier crash left behind are removed first. Fails with
+// Temporaries that an earlier crash left behind are removed first, and a
+// missing folder is made. Fails with
 // "Impossible d'écrire dans <path>".
 void replaceFile(const std::string& path, std::string_view bytes);
 

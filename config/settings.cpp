@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "config/settings.h"
 
+#include <unistd.h>
+
 namespace quarvel::config {
 
 namespace {
@@ -37,6 +39,23 @@ std::string configPathBeside(std::string_view executablePath) {
     const std::string_view directory =
         slash == std::string_view::npos ? std::string_view{} : executablePath.substr(0, slash + 1);
     return std::string(directory) + std::string(kFileName);
+}
+
+std::string configPathFor(std::string_view executablePath, const char* xdgConfigHome, const char* home) {
+    const std::string beside = configPathBeside(executablePath);
+    const auto slash = beside.rfind('/');
+    const std::string folder = slash == std::string::npos ? "." : (slash == 0 ? "/" : beside.substr(0, slash));
+    const bool writable = access(folder.c_str(), W_OK) == 0;
+    const bool systemFolder = folder.ends_with("/bin") || folder == "/bin";
+    const bool portable = writable && (access(beside.c_str(), F_OK) == 0 || !systemFolder);
+    std::string base;
+    if (xdgConfigHome && xdgConfigHome[0] == '/') {
+        base = xdgConfigHome;  // a relative value is to be ignored
+    } else if (home && home[0] == '/') {
+        base = std::string(home) + "/.config";
+    }
+    if (portable || base.empty()) return beside;
+    return base + "/quarvel/" + std::string(kFileName);
 }
 
 }  // namespace quarvel::config

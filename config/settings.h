@@ -55,4 +55,12 @@ Settings readSettings(const IniDocument& file);
 // The configuration file beside the executable at that path.
 std::string configPathBeside(std::string_view executablePath);
 
+// Where Quarvel.ini lives. Beside the program for a portable install: a
+// Quarvel.ini already there in a folder that may be written, or a writable
+// folder that is no "bin" folder of a system install. Otherwise in the user's
+// configuration folder, $XDG_CONFIG_HOME/quarvel, by default
+// $HOME/.config/quarvel, made when first saved. The environment values may be
+// null.
+std::string configPathFor(std::string_view executablePath, const char* xdgConfigHome, const char* home);
+
 }  // namespace quarvel::config

@@ -8,7 +8,7 @@ src=$1
 build=$2
 prefix=$(mktemp -d)
 # A real install's manifest must survive this test, for its uninstall.
-manifest="$build/install_manifest.txt"
+manifest="$build/install_manifest_portable.txt"
 saved=""
 if [ -f "$manifest" ]; then saved=$(mktemp); cp "$manifest" "$saved"; fi
 restore() {
@@ -20,7 +20,7 @@ fail() { echo "FAIL: $*" >&2; exit 1; }
 
 mkdir -p "$prefix/share/applications"
 echo "kept" > "$prefix/share/applications/other.desktop"
-cmake --install "$build" --prefix "$prefix" > /dev/null
+cmake --install "$build" --prefix "$prefix" --component portable > /dev/null
 
 for f in share/quarvel/quarvel share/quarvel/images/CREDITS \
          share/quarvel/images/m13_1d_360x240.bmp share/quarvel/images/m27_15m_360x240.bmp \
@@ -42,7 +42,7 @@ appstreamcli validate --no-net "$prefix/share/metainfo/org.example.Quarvel.metai
 [ -w "$prefix/share/quarvel" ] || fail "the program's folder is not writable"
 echo "[parametres]" > "$prefix/share/quarvel/Quarvel.ini"
 
-"$src/tools/uninstall.sh" "$build/install_manifest.txt"
+"$src/tools/uninstall.sh" "$manifest"
 left=$(cd "$prefix" && find . -type f | sort | tr '\n' ' ')
 [ "$left" = "./share/applications/other.desktop ./share/quarvel/Quarvel.ini " ] || fail "left after uninstall: $left"
 [ -d "$prefix/share/icons" ] || fail "a shared folder was removed"

@@ -164,11 +164,17 @@ void MainForm::drawPlanet() {
 void MainForm::loadPhotograph(const std::string& file) {
     // The working directory first; a file missing there and beside the
     // program is reported where it was looked for first.
+    // Then beside the program, in its install's data folder and in the
+    // system's.
     std::string path = file;
     std::error_code error;
     if (!m_env.programFolder.empty() && !std::filesystem::exists(file, error)) {
-        const std::string beside = m_env.programFolder + "/" + file;
-        if (std::filesystem::exists(beside, error)) path = beside;
+        for (const std::string& folder : {m_env.programFolder, m_env.programFolder + "/../share/quarvel",
+                                          std::string("/usr/share/quarvel")}) {
+            if (!std::filesystem::exists(folder + "/" + file, error)) continue;
+            path = folder + "/" + file;
+            break;
+        }
     }
     PhotoObjet.setPicture(drawings::loadBitmap(path));
 }

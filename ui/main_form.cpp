@@ -169,7 +169,8 @@ MainForm::MainForm(Guard& guard, ModalHost& host, Dialogs dialogs, Environment e
     rgPlaCP.select(0);
     cbSurEch.setText("2");
     cbSurEch.setVisible(false);
-    memoAide.setText(std::string(kHelpText));
+    memoAide.setText(std::string(kHelpText) + "\n\nLa configuration est enregistrée dans le fichier " +
+                     m_env.configPath + ".\n");
     labMail.setCaption(std::string(kContactAddress));
     labMail.setHint("Double-cliquer pour envoyer un mail");
     for (EditField* coordinate : {&eObjet1X, &eObjet1Y, &eObjet2X, &eObjet2Y}) {

@@ -8,6 +8,7 @@
 #include <QTimer>
 
 #include <csignal>
+#include <cstdlib>
 
 #include "config/settings.h"
 #include "ui/program.h"
@@ -70,7 +71,8 @@ StartedProgram::StartedProgram(StartedProgram&&) noexcept = default;
 StartedProgram& StartedProgram::operator=(StartedProgram&&) noexcept = default;
 
 StartedProgram startQuarvel() {
-    return startQuarvel(config::configPathBeside(QCoreApplication::applicationFilePath().toStdString()));
+    return startQuarvel(config::configPathFor(QCoreApplication::applicationFilePath().toStdString(),
+                                              std::getenv("XDG_CONFIG_HOME"), std::getenv("HOME")));
 }
 
 StartedProgram startQuarvel(const std::string& configPath) {

@@ -90,3 +90,48 @@ TEST(Settings, FormerFuzzFindingsReadBackWhatTheyWrite) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(ConfigLocation, BesideAPortableProgramElseInTheUsersConfigurationFolder) {
+    TemporaryDirectory dir;
+    std::filesystem::create_directories(dir.file("portable"));
+    std::filesystem::create_directories(dir.file("usr/bin"));
+    std::filesystem::create_directories(dir.file("old/bin"));
+    writeBytes(dir.file("old/bin/Quarvel.ini"), "[parametres]\r\n");
+    const std::string home = dir.file("home");
+    const std::string xdg = dir.file("xdg");
+    struct Case {
+        const char* name;
+        std::string program;
+        const char* xdg;
+        const char* home;
+        std::string expected;
+    };
+    const Case cases[] = {
+        {"portable folder", dir.file("portable/quarvel"), xdg.c_str(), home.c_str(), dir.file("portable/Quarvel.ini")},
+        {"system bin folder", dir.file("usr/bin/quarvel"), xdg.c_str(), home.c_str(), xdg + "/quarvel/Quarvel.ini"},
+        {"no XDG_CONFIG_HOME", dir.file("usr/bin/quarvel"), nullptr, home.c_str(), home + "/.config/quarvel/Quarvel.ini"},
+        {"relative XDG_CONFIG_HOME", dir.file("usr/bin/quarvel"), "rel", home.c_str(), home + "/.config/quarvel/Quarvel.ini"},
+        {"a file beside wins", dir.file("old/bin/quarvel"), xdg.c_str(), home.c_str(), dir.file("old/bin/Quarvel.ini")},
+        {"nowhere else", dir.file("usr/bin/quarvel"), nullptr, nullptr, dir.file("usr/bin/Quarvel.ini")},
+    };
+    for (const auto& c : cases) EXPECT_EQ(configPathFor(c.program, c.xdg, c.home), c.expected) << c.name;
+    // A folder nobody may write is a system install too.
+    std::filesystem::permissions(dir.file("portable"), std::filesystem::perms::owner_read | std::filesystem::perms::owner_exec);
+    const std::string path = dir.file("portable/quarvel");
+    EXPECT_EQ(runUnprivileged([&] { return configPathFor(path, xdg.c_str(), home.c_str()); }),
+              xdg + "/quarvel/Quarvel.ini");
+}
+
+TEST(ConfigLocation, TheFirstSaveMakesThePrivateFolder) {
+    TemporaryDirectory dir;
+    const std::string path = dir.file("home/.config/quarvel/Quarvel.ini");
+    IniFile(path).writeString(kSection, kKeyFocal, "1000");
+    EXPECT_EQ(readBytes(path), "[parametres]\r\nFocale=1000\r\n");
+    struct stat st {};
+    ASSERT_EQ(stat(dir.file("home/.config/quarvel").c_str(), &st), 0);
+    EXPECT_EQ(st.st_mode & 0777, 0700u);
+}
+
+}  // namespace

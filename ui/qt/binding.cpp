@@ -4,6 +4,7 @@
 #include <QAbstractButton>
 #include <QButtonGroup>
 #include <QCalendarWidget>
+#include <QAbstractItemView>
 #include <QComboBox>
 #include <QEvent>
 #include <QGridLayout>
@@ -219,6 +220,9 @@ QComboBox* Binder::combo(form::ListControl& list, QWidget* parent, int visibleRo
     style->setParent(combo);
     combo->setStyle(style);
     for (const auto& item : list.items()) combo->addItem(qs(item));
+    // The drop-down list is as wide as its longest entry, not the box.
+    combo->view()->setMinimumWidth(combo->view()->sizeHintForColumn(0) +
+                                   combo->style()->pixelMetric(QStyle::PM_ScrollBarExtent) + 8);
     const auto show = [&list, combo] {
         const QSignalBlocker block(combo);
         combo->setCurrentIndex(list.selected());

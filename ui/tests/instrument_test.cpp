@@ -170,7 +170,9 @@ TEST_F(InstrumentTest, SaveDoesNothingWithoutDiameterOrFocal) {
 }
 
 TEST_F(InstrumentTest, ASaveThatCannotWriteIsReported) {
-    iniPath = dir.file("missing/Quarvel.ini");
+    // A missing folder is made; one that is a file cannot be.
+    quarvel::config::testing::writeBytes(dir.file("file"), "");
+    iniPath = dir.file("file/Quarvel.ini");
     MainForm& f = start();
     f.userClicks(f.bbSauveConfig);
     EXPECT_EQ(reporter.messages, Strings{"Impossible d'écrire dans " + iniPath});

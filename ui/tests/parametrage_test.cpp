@@ -24,6 +24,8 @@ TEST_F(ProgramTest, StartsFromTheDefaultsWithoutAFile) {
     EXPECT_EQ(f.TabbedNotebook1.activePage(), 0);
     for (const auto* b : {&f.bbRAZ, &f.bbChargeConfig, &f.bbSauveConfig, &f.bbQuit}) EXPECT_TRUE(b->enabled());
     EXPECT_FALSE(closed);
+    EXPECT_NE(f.memoAide.text().find("La configuration est enregistrée dans le fichier " + iniPath + "."),
+              std::string::npos);
 }
 
 TEST_F(ProgramTest, TheFilterChangesTheResolvingPower) {
