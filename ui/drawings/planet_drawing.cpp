@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/drawings/planet_drawing.h"
 
+#include <algorithm>
+
 #include <cmath>
 
 #include "core/checked.h"
@@ -30,6 +32,20 @@ constexpr RingBand kRingBands[] = {
     {0.48, 0.05},  {0.55, 0.225}, {0.65, 0.45},  {0.87, 0.225}, {0.94, 0.125}, {0.97, 0.05},
 };
 
+// A shape millions of pixels across, or a star millions of pixels away,
+// looks the same in the 360-pixel box at a million: sizes and offsets stop
+// there, so that no corner overflows.
+int withinReach(int pixels) {
+    constexpr int kReach = 1 << 20;
+    return std::clamp(pixels, -kReach, kReach);
+}
+
+Box centred(int cx, int cy, int halfWidth, int halfHeight) {
+    halfWidth = withinReach(halfWidth);
+    halfHeight = withinReach(halfHeight);
+    return Box{cx - halfWidth, cy - halfHeight, cx + halfWidth, cy + halfHeight};
+}
+
 }  // namespace
 
 double ringPhase(int year, int month) { return std::fabs((year + month / 12.0 - 2009.75) / 29); }
@@ -55,8 +71,8 @@ PlanetDrawing drawPlanet(const PlanetInputs& in) {
     d.telescopeTop = d.height + 25;
     if (in.object == ephem::kPleiades) {
         for (const auto& star : kPleiades) {
-            const int x = cx + core::roundHalfEven(core::divide(star[0], in.sampling) * k);
-            const int y = cy - core::roundHalfEven(core::divide(star[1], in.sampling) * k);
+            const int x = cx + withinReach(core::roundHalfEven(core::divide(star[0], in.sampling) * k));
+            const int y = cy - withinReach(core::roundHalfEven(core::divide(star[1], in.sampling) * k));
             d.shapes.push_back({Box{x - 2, y - 2, x + 2, y + 2}, kWhite, kGrey});
         }
         return d;
@@ -65,12 +81,12 @@ PlanetDrawing drawPlanet(const PlanetInputs& in) {
     int b = r;
     if (in.object == ephem::kJupiter) b = core::roundHalfEven(r * 0.935);
     if (in.object == ephem::kSaturn) b = core::roundHalfEven(r * 0.892);
-    const Box disc{cx - r, cy - b, cx + r, cy + b};
+    const Box disc = centred(cx, cy, r, b);
     d.shapes.push_back({disc, kRed, kPurple});
     if (in.object == ephem::kSaturn) {
         const int ringR = core::roundHalfEven(r * ephem::kRingsOverGlobe);
         const int a = ringHalfHeight(ringR, ringPhase(in.year, in.month));
-        d.shapes.push_back({Box{cx - ringR, cy - a, cx + ringR, cy + a}, kMaroon, kMaroon});
+        d.shapes.push_back({centred(cx, cy, ringR, a), kMaroon, kMaroon});
         d.shapes.push_back({disc, kRed, kMaroon});
     }
     return d;

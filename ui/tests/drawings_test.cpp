@@ -68,6 +68,17 @@ TEST(PlanetDrawing, JupiterAndSaturnOfTheWorkedExample) {
     EXPECT_EQ(d.shapes[1], (Ellipse{{173, 131, 187, 137}, kMaroon, kMaroon}));  // R = 7, a = 3
     EXPECT_EQ(d.shapes[2], (Ellipse{{177, 131, 183, 137}, kRed, kMaroon}));
     EXPECT_NEAR(ringPhase(2014, 2), 0.1523, 0.0001);
+
+    // A disc of a thousand million pixels fills the box; its corners stay in
+    // range (found by the monkey: the width overflowed).
+    in.object = 3;
+    in.sampling = 4e-9;
+    d = drawPlanet(in);
+    EXPECT_EQ(d.shapes[0].box.width(), 2 << 20);
+    in.object = 5;  // the Pleiades, far out
+    in.sampling = 1e-5;
+    d = drawPlanet(in);
+    EXPECT_LE(d.shapes[0].box.right, (1 << 20) + 182);
 }
 
 TEST(PlanetDrawing, RingBandsIncludingPhasesBeyondOne) {
