@@ -16,7 +16,7 @@ struct Template {
 };
 
 // The fixed messages, split around their values.
-constexpr std::array<Template, 13> kTemplates{{
+constexpr std::array<Template, 14> kTemplates{{
     {ErrorCode::NotAReal, "'", "", "' n'est pas une valeur en virgule flottante correcte", 1},
     {ErrorCode::NotAnInteger, "'", "", "' n'est pas une valeur entière correcte", 1},
     {ErrorCode::DivisionByZero, "Division par zéro en virgule flottante", "", "", 0},
@@ -27,6 +27,7 @@ constexpr std::array<Template, 13> kTemplates{{
     {ErrorCode::CannotWrite, "Impossible d'écrire dans ", "", "", 1},
     {ErrorCode::CannotOpen, "Impossible d'ouvrir le fichier \"", "\". ", "", 2},
     {ErrorCode::BadBitmap, "Image bitmap incorrecte", "", "", 0},
+    {ErrorCode::BadEquipment, "Équipement ignoré : ", "", "", 1},
     {ErrorCode::IncompleteSensor, "Le capteur sauvegardé est incomplet : nombre ou taille de pixels vide ou nul", "",
      "", 0},
     {ErrorCode::OutOfMemory, "Mémoire insuffisante", "", "", 0},

@@ -20,6 +20,7 @@ enum class ErrorCode {
     CannotWrite,       // "Impossible d'écrire dans %s"
     CannotOpen,        // "Impossible d'ouvrir le fichier "%s". %s"
     BadBitmap,         // "Image bitmap incorrecte"
+    BadEquipment,      // "Équipement ignoré : %s"
     IncompleteSensor,  // "Le capteur sauvegardé est incomplet : nombre ou taille de pixels vide ou nul"
     // Last resorts of the event guard, for failures no calculation raises.
     OutOfMemory,  // "Mémoire insuffisante"

@@ -76,7 +76,7 @@ void MainForm::load() {
     instrument.focal = focal;
 
     selectMainSensorRowOf(sensorName);
-    if (const auto row = catalogues::findTelescopeRow(instrument.telescopeName)) telescopes.lbTelescopes.select(*row);
+    if (const auto row = m_catalogue.findTelescopeRow(instrument.telescopeName)) telescopes.lbTelescopes.select(*row);
     eNomCamera.setText(cameraName);
     eNbPixelsX.setText(saved.sensorX);
     eNbPixelsY.setText(saved.sensorY);

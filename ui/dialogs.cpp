@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/dialogs.h"
 
-#include "catalogues/cameras.h"
 #include "catalogues/telescopes.h"
 
 namespace quarvel::ui {
@@ -9,19 +8,6 @@ namespace quarvel::ui {
 using form::ModalResult;
 
 namespace {
-
-template <std::size_t N>
-std::vector<std::string> modelNames(const std::array<catalogues::ModelRow, N>& rows) {
-    std::vector<std::string> names;
-    for (const auto& row : rows) names.emplace_back(row.model);
-    return names;
-}
-
-std::vector<std::string> telescopeNames() {
-    std::vector<std::string> names;
-    for (const auto& row : catalogues::kTelescopes) names.emplace_back(row.name);
-    return names;
-}
 
 }  // namespace
 
@@ -34,12 +20,11 @@ QuitForm::QuitForm(Guard& guard)
     rgSauveConfig.select(0);
 }
 
-ModelListForm::ModelListForm(Kind kind, Guard& guard)
+ModelListForm::ModelListForm(Kind kind, Guard& guard, const catalogues::Catalogue& catalogue)
     : Form(kind == Kind::Cameras ? "fCameras" : "fAPN",
            kind == Kind::Cameras ? "Liste de caméras" : "Liste d'appareils photos numériques", guard),
       list(add<ListControl>(kind == Kind::Cameras ? "lbCameras" : "lbAPN",
-                            kind == Kind::Cameras ? modelNames(catalogues::kCameras)
-                                                  : modelNames(catalogues::kDslrs))),
+                            kind == Kind::Cameras ? catalogue.cameraEntries() : catalogue.dslrEntries())),
       bbOK(add<Button>(kind == Kind::Cameras ? "bbOKCam" : "bbOKAPN", "OK", ModalResult::Ok)),
       bbCancel(add<Button>(kind == Kind::Cameras ? "bbCancelCam" : "bbCancelAPN", "Annuler", ModalResult::Cancel)),
       m_kind(kind) {}
@@ -51,9 +36,9 @@ DateForm::DateForm(Guard& guard)
       bbDateCancel(add<Button>("bbDateCancel", "Annuler", ModalResult::Cancel)),
       bbNow(add<Button>("bbNow", "Aujourd'hui")) {}
 
-TelescopesForm::TelescopesForm(Guard& guard)
+TelescopesForm::TelescopesForm(Guard& guard, const catalogues::Catalogue& catalogue)
     : Form("fTelescopes", "Telescopes", guard),
-      lbTelescopes(add<ListControl>("lbTelescopes", telescopeNames())),
+      lbTelescopes(add<ListControl>("lbTelescopes", catalogue.telescopeEntries())),
       cbRedMult(add<ListControl>("cbRedMult", catalogues::focalFactorComboItems())),
       eAutreRM(add<EditField>("eAutreRM")),
       bbOK(add<Button>("bbOK", "OK", ModalResult::Ok)),

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "catalogues/catalogue.h"
 #include "ui/form/form.h"
 
 namespace quarvel::ui {
@@ -27,7 +28,7 @@ public:
 class ModelListForm : public Form {
 public:
     enum class Kind { Cameras, Dslrs };
-    ModelListForm(Kind kind, Guard& guard);
+    ModelListForm(Kind kind, Guard& guard, const catalogues::Catalogue& catalogue);
     Kind kind() const { return m_kind; }
     ListControl& list;
     Button& bbOK;
@@ -50,7 +51,7 @@ public:
 // "Telescopes": the telescope list and the reducer or Barlow.
 class TelescopesForm : public Form {
 public:
-    explicit TelescopesForm(Guard& guard);
+    TelescopesForm(Guard& guard, const catalogues::Catalogue& catalogue);
     ListControl& lbTelescopes;
     ListControl& cbRedMult;
     EditField& eAutreRM;

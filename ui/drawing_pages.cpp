@@ -65,7 +65,13 @@ void MainForm::wireDrawingPages() {
 bool MainForm::regionMenuOpens(bool rightButton) const { return rightButton && sensorName == "MT9M001"; }
 
 void MainForm::lookupTab(ListControl& list, core::SensorValues& values) {
-    if (const auto found = catalogues::lookupTabSensor(list.text(), sensor)) values = *found;
+    // "Saisie manuelle" is the parameter page's sensor, a catalogue name its
+    // row; a list with no choice leaves the values as they were.
+    if (list.text() == catalogues::kManualEntry) {
+        values = sensor;
+    } else if (const auto* row = m_catalogue.findSensor(list.text())) {
+        values = row->values;
+    }
 }
 
 // Start-up: the sensor page's steps, then the planet and photo lists' lookups.
@@ -121,7 +127,7 @@ void MainForm::followTabRow(ListControl& changed, int tabRow) {
         return;
     }
     cbCapteurs.select(tabRow + catalogues::kTabListOffset);
-    catalogues::lookupCatalogueSensor(cbCapteurs.text(), catalogueSensor);
+    lookupCatalogueSensor(cbCapteurs.text());
     cameraName = std::string(kUnknown);
     eNomCamera.setText(cameraName);
     applySensorChoice();
@@ -169,8 +175,7 @@ void MainForm::loadPhotograph(const std::string& file) {
     std::string path = file;
     std::error_code error;
     if (!m_env.programFolder.empty() && !std::filesystem::exists(file, error)) {
-        for (const std::string& folder : {m_env.programFolder, m_env.programFolder + "/../share/quarvel",
-                                          std::string("/usr/share/quarvel")}) {
+        for (const std::string& folder : dataFolders(m_env.programFolder)) {
             if (!std::filesystem::exists(folder + "/" + file, error)) continue;
             path = folder + "/" + file;
             break;

@@ -2,6 +2,7 @@
 #include "ui/main_form.h"
 
 #include <algorithm>
+#include <filesystem>
 
 #include "catalogues/sensors.h"
 #include "core/errors.h"
@@ -42,7 +43,8 @@ const std::vector<std::string> kPages{"Paramètrage", "Dessin capteur", "Calculs
 
 }  // namespace
 
-MainForm::MainForm(Guard& guard, ModalHost& host, Dialogs dialogs, Environment environment)
+MainForm::MainForm(Guard& guard, ModalHost& host, Dialogs dialogs, Environment environment,
+                   const catalogues::Catalogue& catalogue, std::vector<std::string> catalogueProblems)
     : Form("fUtil", "Quarvel", guard),
       TabbedNotebook1(add<Notebook>("TabbedNotebook1", kPages)),
       pMasqueOnglets(add<Label>("pMasqueOnglets")),
@@ -58,7 +60,7 @@ MainForm::MainForm(Guard& guard, ModalHost& host, Dialogs dialogs, Environment e
       eFD(add<EditField>("eFD")),
       ePR(add<EditField>("ePR")),
       ePS(add<EditField>("ePS")),
-      cbCapteurs(add<ListControl>("cbCapteurs", catalogues::mainSensorListEntries())),
+      cbCapteurs(add<ListControl>("cbCapteurs", catalogue.mainSensorEntries())),
       bbCameras(add<Button>("bbCameras", "Caméras")),
       bbAPN(add<Button>("bbAPN", "Appareils photos numériques")),
       eNomCamera(add<EditField>("eNomCamera")),
@@ -73,14 +75,14 @@ MainForm::MainForm(Guard& guard, ModalHost& host, Dialogs dialogs, Environment e
       eEchant(add<EditField>("eEchant")),
       eChampHor(add<EditField>("eChampHor")),
       eChampVer(add<EditField>("eChampVer")),
-      cbCapteursPict(add<ListControl>("cbCapteursPict", catalogues::tabSensorListEntries())),
+      cbCapteursPict(add<ListControl>("cbCapteursPict", catalogue.tabSensorEntries())),
       pCapteurs1(add<Label>("pCapteurs1")),
       pCapteurs2(add<Label>("pCapteurs2")),
       pCapteurs3(add<Label>("pCapteurs3")),
       labTailleRefH(add<Label>("labTailleRefH")),
       labTailleRefV(add<Label>("labTailleRefV")),
       labTailleMMCapt(add<Label>("labTailleMMCapt")),
-      cbCapteursPla(add<ListControl>("cbCapteursPla", catalogues::tabSensorListEntries())),
+      cbCapteursPla(add<ListControl>("cbCapteursPla", catalogue.tabSensorEntries())),
       eChampPlaH(add<EditField>("eChampPlaH")),
       eChampPlaV(add<EditField>("eChampPlaV")),
       pbDessinPla(add<form::PlanetBox>("pbDessinPla")),
@@ -89,7 +91,7 @@ MainForm::MainForm(Guard& guard, ModalHost& host, Dialogs dialogs, Environment e
       pmPlanetes(add<form::PopupMenu>("pmPlanetes", objectItems())),
       labDessinPlaCapteur(add<Label>("labDessinPlaCapteur")),
       labDessinPlaTelescope(add<Label>("labDessinPlaTelescope")),
-      cbCapteursPhoto(add<ListControl>("cbCapteursPhoto", catalogues::tabSensorListEntries())),
+      cbCapteursPhoto(add<ListControl>("cbCapteursPhoto", catalogue.tabSensorEntries())),
       eChampPhotoV(add<EditField>("eChampPhotoV")),
       eChampPhotoH(add<EditField>("eChampPhotoH")),
       labPhoto(add<Label>("labPhoto")),
@@ -147,7 +149,9 @@ MainForm::MainForm(Guard& guard, ModalHost& host, Dialogs dialogs, Environment e
       bbRun(add<Button>("bbRun", "Lancer le programme")),
       m_host(host),
       m_dialogs(dialogs),
-      m_env(std::move(environment)) {
+      m_env(std::move(environment)),
+      m_catalogue(catalogue),
+      m_catalogueProblems(std::move(catalogueProblems)) {
     // Results are shown in read-only, disabled fields.
     for (EditField* result : {&eFD, &ePR, &ePS, &eTaillePixelsMMX, &eTaillePixelsMMY, &eTaillePixelsMMD, &eEchant,
                               &eChampHor, &eChampVer, &eChampPlaH, &eChampPlaV, &eSepPx, &eSepSec, &eFocTh,
@@ -217,6 +221,7 @@ std::vector<std::string> MainForm::start() {
     PhotoObjet.setPicture(std::function<drawings::Bitmap()>(drawings::startPicture));
 
     // Each step that can fail is reported on its own, and start-up goes on.
+    for (const auto& problem : m_catalogueProblems) startup.report(problem);
     guard().run([this] { load(); });
     guard().run([this] {
         selectMainSensorRowOf(sensorName);
@@ -249,6 +254,18 @@ std::vector<std::string> MainForm::start() {
     guard().run([this] { followMainSensorRow(); });
     guard().setReporter(reporter);
     return startup.messages;
+}
+
+std::vector<std::string> dataFolders(const std::string& programFolder) {
+    return {programFolder, programFolder + "/../share/quarvel", "/usr/share/quarvel"};
+}
+
+std::string findDataFolder(const std::string& programFolder, const std::string& name) {
+    std::error_code error;
+    for (const auto& folder : dataFolders(programFolder)) {
+        if (std::filesystem::is_directory(folder + "/" + name, error)) return folder + "/" + name;
+    }
+    return {};
 }
 
 // A sensor saved with empty or zero numbers (edited by hand, or by older

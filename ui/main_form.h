@@ -5,6 +5,7 @@
 #include <optional>
 #include <string>
 
+#include "catalogues/catalogue.h"
 #include "core/optics.h"
 #include "ephem/ephemeris.h"
 #include "ui/dialogs.h"
@@ -37,13 +38,16 @@ struct Environment {
     // Where "images/..." is looked for after the working directory: the
     // program's own folder, so that it may be started from anywhere.
     std::string programFolder;
+    // The shipped equipment files; none when empty.
+    std::string equipmentFolder;
 };
 
 // The main window "Quarvel": its pages, its bottom buttons and the state the
 // whole program shares. Its behaviour is split by page over several files.
 class MainForm : public Form {
 public:
-    MainForm(Guard& guard, ModalHost& host, Dialogs dialogs, Environment environment);
+    MainForm(Guard& guard, ModalHost& host, Dialogs dialogs, Environment environment,
+             const catalogues::Catalogue& catalogue, std::vector<std::string> catalogueProblems = {});
 
     // Start-up, before the event loop. Returns the failures met on the way,
     // once each, to be shown when the window is up.
@@ -222,6 +226,7 @@ private:
     void selectMainSensorRowOf(const std::string& name);
     void followMainSensorRow();
     void syncTabLists();
+    void lookupCatalogueSensor(const std::string& name);
     bool sensorIncomplete() const;
     void restoreSavedSensor();
     void reportIncompleteSavedSensor();
@@ -274,6 +279,8 @@ private:
     ModalHost& m_host;
     Dialogs m_dialogs;
     Environment m_env;
+    const catalogues::Catalogue& m_catalogue;
+    std::vector<std::string> m_catalogueProblems;  // shown once at start
     bool m_loading = false;
     // What the camera or DSLR list chose, if anything. A camera whose sensor
     // the catalogue lacks has unknown numbers: its sensor is entered by hand.
@@ -287,6 +294,12 @@ private:
 };
 
 inline constexpr std::string_view kUnknown = "Inconnu";
+
+// Where the program's data is looked for, after the working directory: beside
+// the program, in its install's share/quarvel, and in the system's.
+std::vector<std::string> dataFolders(const std::string& programFolder);
+// The first of those folders that holds `name`; empty when none does.
+std::string findDataFolder(const std::string& programFolder, const std::string& name);
 
 // A date as the page shows it: DD/MM/YYYY.
 std::string dateText(form::CalendarDate date);

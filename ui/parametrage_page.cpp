@@ -213,7 +213,7 @@ void MainForm::chooseCatalogueSensor() {
 }
 
 void MainForm::showCatalogueSensor() {
-    catalogues::lookupCatalogueSensor(sensorName, catalogueSensor);
+    lookupCatalogueSensor(sensorName);
     const std::pair<EditField*, std::string> writes[] = {
         {&eNbPixelsX, std::to_string(catalogueSensor.pixelsX)},
         {&eNbPixelsY, std::to_string(catalogueSensor.pixelsY)},
@@ -224,6 +224,11 @@ void MainForm::showCatalogueSensor() {
         field->setText(text);
         field->setEnabled(false);
     }
+}
+
+// A name the catalogue lacks leaves the previous values.
+void MainForm::lookupCatalogueSensor(const std::string& name) {
+    if (const auto* row = m_catalogue.findSensor(name)) catalogueSensor = row->values;
 }
 
 void MainForm::showSensorSize() {

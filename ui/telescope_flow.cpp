@@ -23,7 +23,7 @@ void MainForm::wireTelescopeFlow() {
 void MainForm::openTelescopes() {
     // A name that no row carries, from an edited configuration file, opens
     // the list on the personal configuration.
-    const auto row = catalogues::findTelescopeRow(instrument.telescopeName);
+    const auto row = m_catalogue.findTelescopeRow(instrument.telescopeName);
     m_dialogs.telescopes.lbTelescopes.select(row.value_or(0));
     m_host.showModal(m_dialogs.telescopes);
 }
@@ -31,7 +31,7 @@ void MainForm::openTelescopes() {
 void MainForm::applyTelescope() {
     TelescopesForm& dialog = m_dialogs.telescopes;
     const int row = core::checkListIndex(dialog.lbTelescopes.selected(), dialog.lbTelescopes.count());
-    const auto& telescope = catalogues::kTelescopes[static_cast<std::size_t>(row)];
+    const auto& telescope = m_catalogue.telescopes()[static_cast<std::size_t>(row)];
     if (telescope.optics) {
         instrument.diameter = telescope.optics->diameterMm;
         instrument.baseFocal = telescope.optics->focalMm;
@@ -86,8 +86,8 @@ void MainForm::wireModelLists() {
 void MainForm::modelListOk(ModelListForm& dialog) {
     const int row = core::checkListIndex(dialog.list.selected(), dialog.list.count());
     const std::string model = dialog.list.items()[static_cast<std::size_t>(row)];
-    const auto mapped = dialog.kind() == ModelListForm::Kind::Cameras ? catalogues::mapCameraModel(model)
-                                                                      : catalogues::mapDslrModel(model);
+    const auto mapped = dialog.kind() == ModelListForm::Kind::Cameras ? m_catalogue.mapCamera(model)
+                                                                      : m_catalogue.mapDslr(model);
     if (mapped && mapped->inCatalogue()) {
         sensorName = std::string(mapped->sensorName);
     } else if (mapped) {
@@ -105,7 +105,7 @@ void MainForm::modelListOk(ModelListForm& dialog) {
 void MainForm::restoreSavedSensor() {
     cbCapteurs.select(1);
     load();
-    if (catalogues::findSensor(sensorName)) return;
+    if (m_catalogue.findSensor(sensorName)) return;
     for (EditField* field : {&eNomCamera, &eNbPixelsX, &eNbPixelsY, &eTaillePixelsX}) field->setEnabled(true);
     rgPixelC.setEnabled(true);
     eTaillePixelsY.setEnabled(rgPixelC.selected() == 1);

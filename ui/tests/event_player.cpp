@@ -145,7 +145,7 @@ std::size_t playEvents(const std::uint8_t* data, std::size_t size, const std::st
     StreamHost host(in);
     Program program(reporter, host,
                     Environment{configPath, [] { return form::CalendarDate{2026, 12, 6}; },
-                                [](const std::string&) {}, [] {}, {}});
+                                [](const std::string&) {}, [] {}, {}, {}});
     for (const auto& message : program.mainForm.start()) reporter.report(message);
     program.mainForm.userClicks(program.mainForm.bbRun);
     std::size_t events = 0;

@@ -44,6 +44,7 @@ protected:
     std::vector<std::string> openedUrls;
     bool closed = false;
     std::string programFolder;
+    std::string equipmentFolder;
     std::unique_ptr<Program> program;
 
     MainForm& start() {
@@ -51,7 +52,7 @@ protected:
             reporter, host,
             Environment{iniPath, [] { return form::CalendarDate{2026, 12, 6}; },
                         [this](const std::string& url) { openedUrls.push_back(url); }, [this] { closed = true; },
-                        programFolder});
+                        programFolder, equipmentFolder});
         for (const auto& message : program->mainForm.start()) reporter.report(message);
         program->mainForm.userClicks(program->mainForm.bbRun);
         return program->mainForm;

@@ -1,0 +1,210 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "catalogues/catalogue.h"
+
+#include <algorithm>
+#include <cmath>
+#include <fstream>
+#include <functional>
+#include <sstream>
+
+#include "catalogues/sensors.h"
+#include "core/errors.h"
+#include "core/number_format.h"
+#include "core/parse.h"
+
+namespace quarvel::catalogues {
+
+namespace {
+
+template <typename Row>
+const Row* findByName(const std::vector<Row>& rows, std::string_view name) {
+    const auto found = std::find_if(rows.begin(), rows.end(), [name](const Row& row) { return row.name == name; });
+    return found == rows.end() ? nullptr : &*found;
+}
+
+template <typename Row>
+bool addNew(std::vector<Row>& rows, Row row) {
+    if (row.name.empty() || findByName(rows, row.name)) return false;
+    rows.push_back(std::move(row));
+    return true;
+}
+
+std::optional<ModelSensor> mapModel(const std::vector<CatalogueModel>& rows, std::string_view model) {
+    const CatalogueModel* row = findByName(rows, model);
+    if (!row) return std::nullopt;
+    return ModelSensor{row->sensor};
+}
+
+std::vector<std::string> names(const auto& rows, std::size_t from = 0) {
+    std::vector<std::string> out;
+    for (std::size_t i = from; i < rows.size(); ++i) out.push_back(rows[i].name);
+    return out;
+}
+
+// One data line split at its commas; the files quote nothing.
+std::vector<std::string> fields(const std::string& line) {
+    std::vector<std::string> out;
+    std::stringstream in(line);
+    for (std::string field; std::getline(in, field, ',');) out.push_back(field);
+    if (!line.empty() && line.back() == ',') out.emplace_back();
+    return out;
+}
+
+bool positive(double value) { return std::isfinite(value) && value > 0; }
+
+// Reads a CSV file whose first line names its columns; `row` takes the
+// named fields of each data line and says whether it could use them.
+std::string readCsv(const std::string& path, const std::vector<std::string>& columns,
+                    const std::function<bool(const std::vector<std::string>&)>& row) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in) return {};
+    std::string line;
+    std::getline(in, line);
+    if (!line.empty() && line.back() == '\r') line.pop_back();
+    const auto header = fields(line);
+    std::vector<std::size_t> at;
+    for (const auto& column : columns) {
+        const auto found = std::find(header.begin(), header.end(), column);
+        if (found == header.end()) return path + ", colonne \"" + column + "\" absente";
+        at.push_back(static_cast<std::size_t>(found - header.begin()));
+    }
+    std::vector<int> skipped;
+    for (int number = 2; std::getline(in, line); ++number) {
+        if (!line.empty() && line.back() == '\r') line.pop_back();
+        if (line.empty()) continue;
+        const auto all = fields(line);
+        std::vector<std::string> wanted;
+        bool complete = true;
+        for (std::size_t i : at) {
+            complete = complete && i < all.size();
+            wanted.push_back(i < all.size() ? all[i] : std::string());
+        }
+        bool used = false;
+        try {
+            used = complete && row(wanted);
+        } catch (const core::QuarvelError&) {
+            used = false;
+        }
+        if (!used) skipped.push_back(number);
+    }
+    if (skipped.empty()) return {};
+    std::string lines;
+    for (int n : skipped) lines += (lines.empty() ? "" : ", ") + std::to_string(n);
+    return path + ", ligne(s) " + lines;
+}
+
+// "Full frame", "APS-H", "APS-C" or "4/3", from the sensor's width.
+std::string_view formatOf(const core::SensorValues& values) {
+    const double widthMm = values.pixelsX * values.pixelWidth / 1000;
+    if (widthMm >= 30) return "Full frame";
+    if (widthMm >= 26) return "APS-H";
+    if (widthMm >= 20) return "APS-C";
+    return "4/3";
+}
+
+}  // namespace
+
+Catalogue::Catalogue() {
+    for (const auto& row : kSensors) m_sensors.push_back({std::string(row.name), row.values()});
+    for (const auto& row : kCameras) m_cameras.push_back({std::string(row.model), std::string(row.sensor)});
+    for (const auto& row : kDslrs) m_dslrs.push_back({std::string(row.model), std::string(row.sensor)});
+    for (const auto& row : kTelescopes) m_telescopes.push_back({std::string(row.name), row.optics});
+}
+
+bool Catalogue::addSensor(CatalogueSensor sensor) { return addNew(m_sensors, std::move(sensor)); }
+bool Catalogue::addCamera(CatalogueModel camera) { return addNew(m_cameras, std::move(camera)); }
+bool Catalogue::addDslr(CatalogueModel dslr) { return addNew(m_dslrs, std::move(dslr)); }
+bool Catalogue::addTelescope(CatalogueTelescope telescope) { return addNew(m_telescopes, std::move(telescope)); }
+
+std::string Catalogue::dslrSensor(std::string_view maker, const core::SensorValues& values, Origin origin) {
+    for (const auto& sensor : m_sensors) {
+        if (sensor.values == values) return sensor.name;
+    }
+    const double megapixels = static_cast<double>(values.pixelsX) * values.pixelsY / 1e6;
+    std::string name = std::string(formatOf(values)) + " " + std::string(maker) + " " +
+                       core::fixed(megapixels, 10, 1) + " Mp";
+    // Another body of that name and size with other pixels: told apart by its pitch.
+    if (findSensor(name)) name += " " + core::shortest(values.pixelWidth) + " µm";
+    addSensor({name, values, origin});
+    return name;
+}
+
+std::vector<std::string> Catalogue::addShippedFiles(const std::string& folder) {
+    const auto number = [](const std::string& text) { return core::parseReal(text); };
+    const auto whole = [](const std::string& text) { return core::parseInteger(text); };
+    std::vector<std::string> problems;
+    const auto keep = [&problems](std::string problem) {
+        if (!problem.empty()) problems.push_back(std::move(problem));
+    };
+    keep(readCsv(folder + "/sensors.csv", {"name", "pixels_x", "pixels_y", "pixel_um_x", "pixel_um_y"},
+                 [&](const std::vector<std::string>& f) {
+                     const core::SensorValues values{whole(f[1]), whole(f[2]), number(f[3]), number(f[4])};
+                     if (values.pixelsX <= 0 || values.pixelsY <= 0 || !positive(values.pixelWidth) ||
+                         !positive(values.pixelHeight)) {
+                         return false;
+                     }
+                     addSensor({f[0], values, Origin::Shipped});
+                     return true;
+                 }));
+    keep(readCsv(folder + "/cameras.csv", {"maker", "model", "sensor"}, [&](const std::vector<std::string>& f) {
+        if (f[0].empty() || f[1].empty()) return false;
+        // A sensor the catalogue lacks: the camera is offered all the same, for hand entry.
+        const std::string sensor = findSensor(f[2]) ? f[2] : std::string();
+        addCamera({f[0] + " " + f[1], sensor, Origin::Shipped});
+        return true;
+    }));
+    keep(readCsv(folder + "/dslr.csv", {"maker", "model", "pixels_x", "pixels_y", "pixel_um"},
+                 [&](const std::vector<std::string>& f) {
+                     const double pitch = number(f[4]);
+                     const core::SensorValues values{whole(f[2]), whole(f[3]), pitch, pitch};
+                     if (f[0].empty() || f[1].empty() || values.pixelsX <= 0 || values.pixelsY <= 0 ||
+                         !positive(pitch)) {
+                         return false;
+                     }
+                     const std::string name = f[0] + " " + f[1];
+                     if (findByName(m_dslrs, name)) return true;
+                     addDslr({name, dslrSensor(f[0], values, Origin::Shipped), Origin::Shipped});
+                     return true;
+                 }));
+    keep(readCsv(folder + "/telescopes.csv", {"maker", "model", "aperture_mm", "focal_mm"},
+                 [&](const std::vector<std::string>& f) {
+                     const TelescopeOptics optics{number(f[2]), number(f[3])};
+                     if (f[0].empty() || f[1].empty() || !positive(optics.diameterMm) || !positive(optics.focalMm)) {
+                         return false;
+                     }
+                     addTelescope({f[0] + " " + f[1], optics, Origin::Shipped});
+                     return true;
+                 }));
+    return problems;
+}
+
+const CatalogueSensor* Catalogue::findSensor(std::string_view name) const { return findByName(m_sensors, name); }
+std::optional<ModelSensor> Catalogue::mapCamera(std::string_view model) const { return mapModel(m_cameras, model); }
+std::optional<ModelSensor> Catalogue::mapDslr(std::string_view model) const { return mapModel(m_dslrs, model); }
+
+std::optional<int> Catalogue::findTelescopeRow(std::string_view name) const {
+    const CatalogueTelescope* row = findByName(m_telescopes, name);
+    if (!row) return std::nullopt;
+    return static_cast<int>(row - m_telescopes.data());
+}
+
+std::vector<std::string> Catalogue::mainSensorEntries() const {
+    std::vector<std::string> entries{std::string(kManualEntry), std::string(kSavedData), std::string(kCameraList),
+                                     std::string(kDslrList)};
+    const auto rest = names(m_sensors, 1);
+    entries.insert(entries.end(), rest.begin(), rest.end());
+    return entries;
+}
+
+std::vector<std::string> Catalogue::tabSensorEntries() const {
+    std::vector<std::string> entries{std::string(kManualEntry)};
+    const auto rest = names(m_sensors, 1);
+    entries.insert(entries.end(), rest.begin(), rest.end());
+    return entries;
+}
+
+std::vector<std::string> Catalogue::cameraEntries() const { return names(m_cameras); }
+std::vector<std::string> Catalogue::dslrEntries() const { return names(m_dslrs); }
+std::vector<std::string> Catalogue::telescopeEntries() const { return names(m_telescopes); }
+
+}  // namespace quarvel::catalogues

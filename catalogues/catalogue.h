@@ -1,0 +1,84 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "catalogues/cameras.h"
+#include "catalogues/telescopes.h"
+#include "core/optics.h"
+
+namespace quarvel::catalogues {
+
+// Where a row comes from: built into the program, shipped beside it as data,
+// or the user's own.
+enum class Origin { BuiltIn, Shipped, User };
+
+struct CatalogueSensor {
+    std::string name;
+    core::SensorValues values;
+    Origin origin = Origin::BuiltIn;
+};
+
+struct CatalogueModel {
+    std::string name;    // as the list shows it and the configuration saves it
+    std::string sensor;  // a sensor of the catalogue; empty when it lacks the sensor
+    Origin origin = Origin::BuiltIn;
+};
+
+struct CatalogueTelescope {
+    std::string name;
+    std::optional<TelescopeOptics> optics;
+    Origin origin = Origin::BuiltIn;
+};
+
+// The equipment the lists offer, made at start-up: the built-in rows first,
+// in their order and at their positions, then rows read from data files. A
+// name already there is not added again.
+class Catalogue {
+public:
+    Catalogue();
+
+    // Adds the shipped files of a folder: sensors.csv, cameras.csv, dslr.csv
+    // and telescopes.csv. A file that is missing adds nothing; a row that
+    // cannot be read is skipped. Returns one line per file with skipped rows.
+    std::vector<std::string> addShippedFiles(const std::string& folder);
+
+    bool addSensor(CatalogueSensor sensor);
+    bool addCamera(CatalogueModel camera);
+    bool addDslr(CatalogueModel dslr);
+    bool addTelescope(CatalogueTelescope telescope);
+    // The sensor row of a digital camera, named in the built-in style
+    // ("Full frame Nikon 45.7 Mp"), or an existing row with the same numbers.
+    std::string dslrSensor(std::string_view maker, const core::SensorValues& values, Origin origin);
+
+    // Row 0 is the configuration's default sensor, offered by no list.
+    const std::vector<CatalogueSensor>& sensors() const { return m_sensors; }
+    const std::vector<CatalogueModel>& cameras() const { return m_cameras; }
+    const std::vector<CatalogueModel>& dslrs() const { return m_dslrs; }
+    const std::vector<CatalogueTelescope>& telescopes() const { return m_telescopes; }
+
+    const CatalogueSensor* findSensor(std::string_view name) const;
+    std::optional<ModelSensor> mapCamera(std::string_view model) const;
+    std::optional<ModelSensor> mapDslr(std::string_view model) const;
+    std::optional<int> findTelescopeRow(std::string_view name) const;
+
+    // The lists' entries: the main sensor list with its four command rows,
+    // a drawing page's with its "Saisie manuelle", the two model lists and
+    // the telescope list.
+    std::vector<std::string> mainSensorEntries() const;
+    std::vector<std::string> tabSensorEntries() const;
+    std::vector<std::string> cameraEntries() const;
+    std::vector<std::string> dslrEntries() const;
+    std::vector<std::string> telescopeEntries() const;
+
+private:
+    std::vector<CatalogueSensor> m_sensors;
+    std::vector<CatalogueModel> m_cameras;
+    std::vector<CatalogueModel> m_dslrs;
+    std::vector<CatalogueTelescope> m_telescopes;
+};
+
+}  // namespace quarvel::catalogues
