@@ -37,8 +37,25 @@ std::optional<ModelSensor> mapModel(const std::vector<CatalogueModel>& rows, std
 
 std::vector<std::string> names(const auto& rows, std::size_t from = 0) {
     std::vector<std::string> out;
-    for (std::size_t i = from; i < rows.size(); ++i) out.push_back(rows[i].name);
+    for (std::size_t i = from; i < rows.size(); ++i) {
+        out.push_back(rows[i].origin == Origin::User ? std::string(kUserMark) + rows[i].name : rows[i].name);
+    }
     return out;
+}
+
+template <typename Row>
+bool removeUser(std::vector<Row>& rows, std::string_view name) {
+    const auto found = std::find_if(rows.begin(), rows.end(),
+                                    [name](const Row& row) { return row.origin == Origin::User && row.name == name; });
+    if (found == rows.end()) return false;
+    rows.erase(found);
+    return true;
+}
+
+template <typename Row>
+bool userRow(const std::vector<Row>& rows, std::string_view name) {
+    const Row* row = findByName(rows, name);
+    return row && row->origin == Origin::User;
 }
 
 // One data line split at its commas; the files quote nothing.
@@ -104,6 +121,11 @@ std::string_view formatOf(const core::SensorValues& values) {
 
 }  // namespace
 
+std::string_view nameOfEntry(std::string_view entry) {
+    if (entry.starts_with(kUserMark)) entry.remove_prefix(kUserMark.size());
+    return entry;
+}
+
 Catalogue::Catalogue() {
     for (const auto& row : kSensors) m_sensors.push_back({std::string(row.name), row.values()});
     for (const auto& row : kCameras) m_cameras.push_back({std::string(row.model), std::string(row.sensor)});
@@ -127,6 +149,26 @@ std::string Catalogue::dslrSensor(std::string_view maker, const core::SensorValu
     if (findSensor(name)) name += " " + core::shortest(values.pixelWidth) + " µm";
     addSensor({name, values, origin});
     return name;
+}
+
+bool Catalogue::removeUserRow(Kind kind, std::string_view name) {
+    switch (kind) {
+    case Kind::Sensor: return removeUser(m_sensors, name);
+    case Kind::Camera: return removeUser(m_cameras, name);
+    case Kind::Dslr: return removeUser(m_dslrs, name);
+    case Kind::Telescope: return removeUser(m_telescopes, name);
+    }
+    return false;
+}
+
+bool Catalogue::isUserRow(Kind kind, std::string_view name) const {
+    switch (kind) {
+    case Kind::Sensor: return userRow(m_sensors, name);
+    case Kind::Camera: return userRow(m_cameras, name);
+    case Kind::Dslr: return userRow(m_dslrs, name);
+    case Kind::Telescope: return userRow(m_telescopes, name);
+    }
+    return false;
 }
 
 std::vector<std::string> Catalogue::addShippedFiles(const std::string& folder) {

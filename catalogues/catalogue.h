@@ -34,6 +34,13 @@ struct CatalogueTelescope {
     Origin origin = Origin::BuiltIn;
 };
 
+// The user's own rows are marked so in the lists, never in their names.
+inline constexpr std::string_view kUserMark = "★ ";
+// The name a list entry stands for: the entry without the user's mark.
+std::string_view nameOfEntry(std::string_view entry);
+
+enum class Kind { Sensor, Camera, Dslr, Telescope };
+
 // The equipment the lists offer, made at start-up: the built-in rows first,
 // in their order and at their positions, then rows read from data files. A
 // name already there is not added again.
@@ -53,6 +60,10 @@ public:
     // The sensor row of a digital camera, named in the built-in style
     // ("Full frame Nikon 45.7 Mp"), or an existing row with the same numbers.
     std::string dslrSensor(std::string_view maker, const core::SensorValues& values, Origin origin);
+    // Removes a user row; built-in and shipped rows stay. Says whether it did.
+    bool removeUserRow(Kind kind, std::string_view name);
+    // Whether a row of that kind and name is the user's own.
+    bool isUserRow(Kind kind, std::string_view name) const;
 
     // Row 0 is the configuration's default sensor, offered by no list.
     const std::vector<CatalogueSensor>& sensors() const { return m_sensors; }

@@ -104,7 +104,7 @@ FileRead readBounded(const std::string& path, std::size_t maxBytes) {
     const Descriptor fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
     if (fd.get() < 0) {
         result.error = errno;
-        result.status = errno == ENOENT ? ReadStatus::Missing : ReadStatus::Failed;
+        result.status = errno == ENOENT || errno == ENOTDIR ? ReadStatus::Missing : ReadStatus::Failed;
         return result;
     }
     struct stat st {};

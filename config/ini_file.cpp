@@ -102,6 +102,15 @@ std::optional<std::size_t> findKey(const std::vector<Line>& lines, bool utf8, co
 // starts with a UTF-8 byte-order mark.
 std::string fileText(std::string_view text, bool utf8) { return utf8 ? std::string(text) : utf8ToCp1252(text); }
 
+// The text after "=", trimmed of blanks and of one matching pair of quotes.
+std::string_view valueOf(std::string_view afterEquals) {
+    std::string_view value = trim(afterEquals);
+    if (value.size() >= 2 && (value.front() == '"' || value.front() == '\'') && value.back() == value.front()) {
+        value = value.substr(1, value.size() - 2);
+    }
+    return value;
+}
+
 // A value within the limit, not cut in the middle of a UTF-8 character.
 std::string limited(std::string bytes, bool utf8) {
     if (bytes.size() > IniDocument::kMaxValueLength) {
@@ -140,10 +149,7 @@ std::optional<std::string> IniDocument::readString(std::string_view section, std
     const auto index = findKey(m_lines, m_utf8, *span, utf8ToCp1252(key));
     if (!index) return std::nullopt;
     const std::string_view text = content(m_lines, *index);
-    std::string_view value = trim(text.substr(text.find('=') + 1));
-    if (value.size() >= 2 && (value.front() == '"' || value.front() == '\'') && value.back() == value.front()) {
-        value = value.substr(1, value.size() - 2);
-    }
+    const std::string_view value = valueOf(text.substr(text.find('=') + 1));
     if (m_utf8) return limited(std::string(value), true);
     return cp1252ToUtf8(limited(std::string(value), false));
 }
@@ -174,6 +180,31 @@ void IniDocument::setString(std::string_view section, std::string_view key, std:
         if (at > 0 && lines[at - 1].ending.empty()) lines[at - 1].ending = "\r\n";
         lines.insert(lines.begin() + static_cast<std::ptrdiff_t>(at), Line{keyBytes + "=" + valueBytes, "\r\n"});
     }
+}
+
+std::vector<IniDocument::Section> IniDocument::sections() const {
+    const auto toUtf8 = [this](std::string_view text) { return m_utf8 ? std::string(text) : cp1252ToUtf8(text); };
+    std::vector<Section> out;
+    for (std::size_t i = 0; i < m_lines.size(); ++i) {
+        const std::string_view text = content(m_lines, i);
+        if (const auto name = sectionName(text)) {
+            out.push_back({toUtf8(*name), static_cast<int>(i + 1), {}});
+            continue;
+        }
+        const auto equals = text.find('=');
+        if (out.empty() || equals == std::string_view::npos) continue;
+        const std::string_view value = valueOf(text.substr(equals + 1));
+        out.back().entries.push_back(
+            {toUtf8(trim(text.substr(0, equals))), toUtf8(limited(std::string(value), m_utf8)), static_cast<int>(i + 1)});
+    }
+    return out;
+}
+
+void IniDocument::removeSection(std::string_view section) {
+    const auto span = findSection(m_lines, m_utf8, utf8ToCp1252(section));
+    if (!span) return;
+    m_lines.erase(m_lines.begin() + static_cast<std::ptrdiff_t>(span->header),
+                  m_lines.begin() + static_cast<std::ptrdiff_t>(span->last));
 }
 
 void IniDocument::save() const {

@@ -38,6 +38,23 @@ public:
     // (the section to the file). Other lines keep their bytes. In memory only.
     void setString(std::string_view section, std::string_view key, std::string_view value);
 
+    // Every section in file order, with its keys and values (trimmed and
+    // unquoted as readString gives them) and the lines they stand on,
+    // counted from 1. Lines outside any section and without "=" are skipped.
+    struct Entry {
+        std::string key;
+        std::string value;
+        int line;
+    };
+    struct Section {
+        std::string name;
+        int line;
+        std::vector<Entry> entries;
+    };
+    std::vector<Section> sections() const;
+    // Removes the section's header and lines, the first of that name.
+    void removeSection(std::string_view section);
+
     // Writes the whole document in one replacement of the file. A file that
     // is there but could not be read is not replaced; one too large to read
     // is replaced by what was set. Fails with "Impossible d'écrire dans <path>".

@@ -99,6 +99,7 @@ void throwCannotOpen(std::string_view path, std::string_view reason) {
 }
 void throwBadBitmap() { raise(ErrorCode::BadBitmap); }
 void throwIncompleteSensor() { raise(ErrorCode::IncompleteSensor); }
+void throwBadEquipment(std::string_view what) { raise(ErrorCode::BadEquipment, what); }
 
 std::string errorBoxText(std::string_view message) {
     std::string text(message);

@@ -55,6 +55,7 @@ std::string errorMessage(ErrorCode code, std::string_view first = {}, std::strin
 [[noreturn]] void throwCannotOpen(std::string_view path, std::string_view reason);
 [[noreturn]] void throwBadBitmap();
 [[noreturn]] void throwIncompleteSensor();
+[[noreturn]] void throwBadEquipment(std::string_view what);
 
 // The text of the error box: a "." is appended when the message's last
 // character has a higher code than "." (letters, digits, accented letters),

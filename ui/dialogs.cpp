@@ -27,7 +27,13 @@ ModelListForm::ModelListForm(Kind kind, Guard& guard, const catalogues::Catalogu
                             kind == Kind::Cameras ? catalogue.cameraEntries() : catalogue.dslrEntries())),
       bbOK(add<Button>(kind == Kind::Cameras ? "bbOKCam" : "bbOKAPN", "OK", ModalResult::Ok)),
       bbCancel(add<Button>(kind == Kind::Cameras ? "bbCancelCam" : "bbCancelAPN", "Annuler", ModalResult::Cancel)),
-      m_kind(kind) {}
+      bbAjouter(add<Button>(kind == Kind::Cameras ? "bbAjouterCam" : "bbAjouterAPN", "Ajouter…")),
+      bbSupprimer(add<Button>(kind == Kind::Cameras ? "bbSupprimerCam" : "bbSupprimerAPN", "Supprimer")),
+      m_kind(kind) {
+    bbAjouter.setHint(kind == Kind::Cameras ? "Ajouter le capteur actuel comme caméra personnelle"
+                                            : "Ajouter le capteur actuel comme appareil photo personnel");
+    bbSupprimer.setHint("Supprimer un équipement personnel (marqué ★)");
+}
 
 DateForm::DateForm(Guard& guard)
     : Form("fDate", "Nouvelle date", guard),
@@ -42,10 +48,29 @@ TelescopesForm::TelescopesForm(Guard& guard, const catalogues::Catalogue& catalo
       cbRedMult(add<ListControl>("cbRedMult", catalogues::focalFactorComboItems())),
       eAutreRM(add<EditField>("eAutreRM")),
       bbOK(add<Button>("bbOK", "OK", ModalResult::Ok)),
-      bbCancel(add<Button>("bbCancel", "Annuler", ModalResult::Cancel)) {
+      bbCancel(add<Button>("bbCancel", "Annuler", ModalResult::Cancel)),
+      bbAjouterTel(add<Button>("bbAjouterTel", "Ajouter…")),
+      bbSupprimerTel(add<Button>("bbSupprimerTel", "Supprimer")) {
+    bbAjouterTel.setHint("Ajouter le diamètre et la focale actuels comme télescope personnel");
+    bbSupprimerTel.setHint("Supprimer un télescope personnel (marqué ★)");
     cbRedMult.select(catalogues::kNoFactorRow);
     eAutreRM.setVisible(false);
     cbRedMult.onChange = [this] { eAutreRM.setVisible(cbRedMult.text() == catalogues::kOtherFactorText); };
 }
+
+NameForm::NameForm(Guard& guard)
+    : Form("fNomEquipement", "Nouvel équipement", guard),
+      labNomEquipement(add<form::Label>("labNomEquipement")),
+      eNomEquipement(add<EditField>("eNomEquipement")),
+      bbNomOK(add<Button>("bbNomOK", "OK", ModalResult::Ok)),
+      bbNomCancel(add<Button>("bbNomCancel", "Annuler", ModalResult::Cancel)) {
+    labNomEquipement.setCaption("Nom :");
+}
+
+ConfirmForm::ConfirmForm(Guard& guard)
+    : Form("fConfirmation", "Supprimer", guard),
+      labConfirmation(add<form::Label>("labConfirmation")),
+      bbOui(add<Button>("bbOui", "Oui", ModalResult::Ok)),
+      bbNon(add<Button>("bbNon", "Non", ModalResult::Cancel)) {}
 
 }  // namespace quarvel::ui

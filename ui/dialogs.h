@@ -33,6 +33,9 @@ public:
     ListControl& list;
     Button& bbOK;
     Button& bbCancel;
+    // The user's own models: the current sensor under a name, and removal.
+    Button& bbAjouter;
+    Button& bbSupprimer;
 
 private:
     Kind m_kind;
@@ -57,6 +60,29 @@ public:
     EditField& eAutreRM;
     Button& bbOK;
     Button& bbCancel;
+    // The user's own telescopes: the current instrument under a name, and removal.
+    Button& bbAjouterTel;
+    Button& bbSupprimerTel;
+};
+
+// "Nouvel équipement": the name of a telescope, camera or digital camera the
+// user adds.
+class NameForm : public Form {
+public:
+    explicit NameForm(Guard& guard);
+    form::Label& labNomEquipement;
+    EditField& eNomEquipement;
+    Button& bbNomOK;
+    Button& bbNomCancel;
+};
+
+// "Supprimer": the user confirms a removal.
+class ConfirmForm : public Form {
+public:
+    explicit ConfirmForm(Guard& guard);
+    form::Label& labConfirmation;
+    Button& bbOui;
+    Button& bbNon;
 };
 
 }  // namespace quarvel::ui

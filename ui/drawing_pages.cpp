@@ -69,7 +69,7 @@ void MainForm::lookupTab(ListControl& list, core::SensorValues& values) {
     // row; a list with no choice leaves the values as they were.
     if (list.text() == catalogues::kManualEntry) {
         values = sensor;
-    } else if (const auto* row = m_catalogue.findSensor(list.text())) {
+    } else if (const auto* row = m_catalogue.findSensor(catalogues::nameOfEntry(list.text()))) {
         values = row->values;
     }
 }
@@ -127,7 +127,7 @@ void MainForm::followTabRow(ListControl& changed, int tabRow) {
         return;
     }
     cbCapteurs.select(tabRow + catalogues::kTabListOffset);
-    lookupCatalogueSensor(cbCapteurs.text());
+    lookupCatalogueSensor(std::string(catalogues::nameOfEntry(cbCapteurs.text())));
     cameraName = std::string(kUnknown);
     eNomCamera.setText(cameraName);
     applySensorChoice();

@@ -44,7 +44,7 @@ const std::vector<std::string> kPages{"Paramètrage", "Dessin capteur", "Calculs
 }  // namespace
 
 MainForm::MainForm(Guard& guard, ModalHost& host, Dialogs dialogs, Environment environment,
-                   const catalogues::Catalogue& catalogue, std::vector<std::string> catalogueProblems)
+                   catalogues::Catalogue& catalogue, std::vector<std::string> catalogueProblems)
     : Form("fUtil", "Quarvel", guard),
       TabbedNotebook1(add<Notebook>("TabbedNotebook1", kPages)),
       pMasqueOnglets(add<Label>("pMasqueOnglets")),
@@ -186,6 +186,7 @@ MainForm::MainForm(Guard& guard, ModalHost& host, Dialogs dialogs, Environment e
     wireDrawingPages();
     wireTelescopeFlow();
     wireModelLists();
+    wireUserEquipment();
     wireFrame();
 }
 

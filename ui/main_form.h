@@ -27,6 +27,8 @@ struct Dialogs {
     ModelListForm& dslrs;
     DateForm& date;
     TelescopesForm& telescopes;
+    NameForm& name;
+    ConfirmForm& confirm;
 };
 
 // Where the main window meets the outside world.
@@ -47,7 +49,7 @@ struct Environment {
 class MainForm : public Form {
 public:
     MainForm(Guard& guard, ModalHost& host, Dialogs dialogs, Environment environment,
-             const catalogues::Catalogue& catalogue, std::vector<std::string> catalogueProblems = {});
+             catalogues::Catalogue& catalogue, std::vector<std::string> catalogueProblems = {});
 
     // Start-up, before the event loop. Returns the failures met on the way,
     // once each, to be shown when the window is up.
@@ -245,6 +247,18 @@ private:
     void wireModelLists();
     void modelListOk(ModelListForm& dialog);
 
+    // The user's own equipment, added and removed in the list dialogs.
+    void wireUserEquipment();
+    std::optional<std::string> askEquipmentName();
+    bool confirmRemoval(const std::string& what);
+    void addUserTelescope();
+    void removeUserTelescope();
+    void addUserModel(ModelListForm& dialog);
+    void removeUserModel(ModelListForm& dialog);
+    void refreshEquipmentLists();
+    void updateRemoveButtons();
+    std::string equipmentPath() const;
+
     // Page "Imagerie" and the date dialog.
     void wireImageriePage();
     void planetClick();
@@ -279,7 +293,7 @@ private:
     ModalHost& m_host;
     Dialogs m_dialogs;
     Environment m_env;
-    const catalogues::Catalogue& m_catalogue;
+    catalogues::Catalogue& m_catalogue;
     std::vector<std::string> m_catalogueProblems;  // shown once at start
     bool m_loading = false;
     // What the camera or DSLR list chose, if anything. A camera whose sensor

@@ -180,6 +180,7 @@ void MainForm::chooseFromModelList(ModelListForm& dialog) {
     }
     rgPixelC.setEnabled(false);
     m_modelChoice.reset();
+    updateRemoveButtons();
     m_host.showModal(dialog);
     if (!m_modelChoice) {
         restoreSavedSensor();
@@ -206,7 +207,7 @@ void MainForm::chooseFromModelList(ModelListForm& dialog) {
 void MainForm::chooseCatalogueSensor() {
     eNomCamera.setEnabled(false);
     rgPixelC.setEnabled(false);
-    sensorName = cbCapteurs.text();
+    sensorName = catalogues::nameOfEntry(cbCapteurs.text());
     rgPixelC.select(catalogues::isNonSquareSensorName(sensorName) ? kSquareNo : kSquareYes);
     showCatalogueSensor();
     showSensorSize();
@@ -285,7 +286,7 @@ void MainForm::writeWantedFocal() {
 
 void MainForm::selectMainSensorRowOf(const std::string& name) {
     for (int row = catalogues::kMainCommandRows; row < cbCapteurs.count(); ++row) {
-        if (cbCapteurs.items()[static_cast<std::size_t>(row)] == name) cbCapteurs.select(row);
+        if (catalogues::nameOfEntry(cbCapteurs.items()[static_cast<std::size_t>(row)]) == name) cbCapteurs.select(row);
     }
 }
 

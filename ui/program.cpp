@@ -2,19 +2,23 @@
 #include "ui/program.h"
 
 #include "core/errors.h"
+#include "ui/user_equipment.h"
 
 namespace quarvel::ui {
 
 namespace {
 
-// The built-in rows, then the shipped files' rows; a file's skipped rows are
-// said once at start.
-Equipment loadEquipment(const std::string& folder) {
+// The built-in rows, then the shipped files' rows, then the user's; what
+// could not be read is said once at start.
+Equipment loadEquipment(const Environment& environment) {
     Equipment equipment;
-    if (folder.empty()) return equipment;
-    for (const auto& problem : equipment.catalogue.addShippedFiles(folder)) {
-        equipment.problems.push_back(core::errorMessage(core::ErrorCode::BadEquipment, problem));
+    if (!environment.equipmentFolder.empty()) {
+        for (const auto& problem : equipment.catalogue.addShippedFiles(environment.equipmentFolder)) {
+            equipment.problems.push_back(core::errorMessage(core::ErrorCode::BadEquipment, problem));
+        }
     }
+    const auto user = loadUserEquipment(equipmentPathFor(environment.configPath), equipment.catalogue);
+    equipment.problems.insert(equipment.problems.end(), user.begin(), user.end());
     return equipment;
 }
 
@@ -22,13 +26,16 @@ Equipment loadEquipment(const std::string& folder) {
 
 Program::Program(form::ErrorReporter& reporter, form::ModalHost& host, Environment environment)
     : guard(reporter),
-      equipment(loadEquipment(environment.equipmentFolder)),
+      equipment(loadEquipment(environment)),
       quitForm(guard),
       camerasForm(ModelListForm::Kind::Cameras, guard, equipment.catalogue),
       dslrsForm(ModelListForm::Kind::Dslrs, guard, equipment.catalogue),
       dateForm(guard),
       telescopesForm(guard, equipment.catalogue),
-      mainForm(guard, host, Dialogs{quitForm, camerasForm, dslrsForm, dateForm, telescopesForm},
+      nameForm(guard),
+      confirmForm(guard),
+      mainForm(guard, host,
+               Dialogs{quitForm, camerasForm, dslrsForm, dateForm, telescopesForm, nameForm, confirmForm},
                std::move(environment), equipment.catalogue, equipment.problems) {}
 
 }  // namespace quarvel::ui

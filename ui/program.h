@@ -24,6 +24,8 @@ public:
     ModelListForm dslrsForm;
     DateForm dateForm;
     TelescopesForm telescopesForm;
+    NameForm nameForm;
+    ConfirmForm confirmForm;
     MainForm mainForm;
 };
 

@@ -25,6 +25,7 @@ void MainForm::openTelescopes() {
     // the list on the personal configuration.
     const auto row = m_catalogue.findTelescopeRow(instrument.telescopeName);
     m_dialogs.telescopes.lbTelescopes.select(row.value_or(0));
+    updateRemoveButtons();
     m_host.showModal(m_dialogs.telescopes);
 }
 
@@ -85,7 +86,7 @@ void MainForm::wireModelLists() {
 
 void MainForm::modelListOk(ModelListForm& dialog) {
     const int row = core::checkListIndex(dialog.list.selected(), dialog.list.count());
-    const std::string model = dialog.list.items()[static_cast<std::size_t>(row)];
+    const std::string model(catalogues::nameOfEntry(dialog.list.items()[static_cast<std::size_t>(row)]));
     const auto mapped = dialog.kind() == ModelListForm::Kind::Cameras ? m_catalogue.mapCamera(model)
                                                                       : m_catalogue.mapDslr(model);
     if (mapped && mapped->inCatalogue()) {
@@ -100,15 +101,10 @@ void MainForm::modelListOk(ModelListForm& dialog) {
 }
 
 // Annuler, the close box, or OK with nothing chosen: exactly the saved sensor
-// comes back, its numbers, square pixels and camera, and a sensor entered by
-// hand can be edited again as when it was saved.
+// comes back, its numbers, square pixels and camera.
 void MainForm::restoreSavedSensor() {
     cbCapteurs.select(1);
     load();
-    if (m_catalogue.findSensor(sensorName)) return;
-    for (EditField* field : {&eNomCamera, &eNbPixelsX, &eNbPixelsY, &eTaillePixelsX}) field->setEnabled(true);
-    rgPixelC.setEnabled(true);
-    eTaillePixelsY.setEnabled(rgPixelC.selected() == 1);
 }
 
 }  // namespace quarvel::ui

@@ -106,6 +106,15 @@ void ListControl::setText(std::string text) {
     changed();
 }
 
+void ListControl::setItems(std::vector<std::string> items) {
+    m_items = std::move(items);
+    ++m_itemsVersion;
+    const auto found = std::find(m_items.begin(), m_items.end(), m_text);
+    m_selected = found == m_items.end() ? -1 : static_cast<int>(found - m_items.begin());
+    if (m_selected < 0) m_text.clear();
+    changed();
+}
+
 TrackBar::TrackBar(std::string name, int minimum, int maximum, int position)
     : Control(std::move(name)), m_minimum(minimum), m_maximum(maximum), m_position(position) {}
 

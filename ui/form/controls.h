@@ -144,6 +144,10 @@ public:
     const std::string& text() const { return m_text; }
     // Sets the text and chooses the entry that carries it, if any.
     void setText(std::string text);
+    // New entries; the chosen one stays chosen where it still is, by its text.
+    void setItems(std::vector<std::string> items);
+    // Counts the changes of the entries, for the views.
+    int itemsVersion() const { return m_itemsVersion; }
 
     std::function<void()> onChange;
     std::function<void(char key)> onKeyPress;
@@ -152,6 +156,7 @@ private:
     std::vector<std::string> m_items;
     int m_selected = -1;
     std::string m_text;
+    int m_itemsVersion = 0;
 };
 
 class TrackBar : public Control {

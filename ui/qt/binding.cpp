@@ -219,12 +219,20 @@ QComboBox* Binder::combo(form::ListControl& list, QWidget* parent, int visibleRo
     auto* style = new ListPopupStyle;
     style->setParent(combo);
     combo->setStyle(style);
-    for (const auto& item : list.items()) combo->addItem(qs(item));
     // The drop-down list is as wide as its longest entry, not the box.
-    combo->view()->setMinimumWidth(combo->view()->sizeHintForColumn(0) +
-                                   combo->style()->pixelMetric(QStyle::PM_ScrollBarExtent) + 8);
-    const auto show = [&list, combo] {
+    const auto fill = [&list, combo] {
+        combo->clear();
+        for (const auto& item : list.items()) combo->addItem(qs(item));
+        combo->view()->setMinimumWidth(combo->view()->sizeHintForColumn(0) +
+                                       combo->style()->pixelMetric(QStyle::PM_ScrollBarExtent) + 8);
+    };
+    fill();
+    auto show = [&list, combo, fill, version = list.itemsVersion()]() mutable {
         const QSignalBlocker block(combo);
+        if (version != list.itemsVersion()) {
+            version = list.itemsVersion();
+            fill();
+        }
         combo->setCurrentIndex(list.selected());
         showState(list, combo);
     };
@@ -245,8 +253,13 @@ QListWidget* Binder::listBox(form::ListControl& list, QWidget* parent) {
     auto* box = new ListBox(parent);
     box->setObjectName(qs(list.name()));
     for (const auto& item : list.items()) box->addItem(qs(item));
-    const auto show = [&list, box] {
+    auto show = [&list, box, version = list.itemsVersion()]() mutable {
         const QSignalBlocker block(box);
+        if (version != list.itemsVersion()) {
+            version = list.itemsVersion();
+            box->clear();
+            for (const auto& item : list.items()) box->addItem(qs(item));
+        }
         box->setCurrentRow(list.selected());
         if (list.selected() < 0) box->clearSelection();
         // Only a row that code chose out of view is brought into it: the row

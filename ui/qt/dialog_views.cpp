@@ -59,6 +59,8 @@ void buildModelList(ModelListForm& form, DialogView* view, int width, int listLe
     ok->setGeometry(40, 456, 153, 25);
     QPushButton* cancel = dialogButton(view->binder(), form.bbCancel, view, QStyle::SP_DialogCancelButton);
     cancel->setGeometry(248, 456, 153, 25);
+    view->binder().button(form.bbAjouter, view)->setGeometry(40, 490, 153, 25);
+    view->binder().button(form.bbSupprimer, view)->setGeometry(248, 490, 153, 25);
     // A double-click chooses the model as OK does.
     QObject::connect(list, &QListWidget::itemDoubleClicked, view, [&form] { form.userClicks(form.bbOK); });
 }
@@ -96,8 +98,32 @@ void buildTelescopes(TelescopesForm& form, DialogView* view) {
     factorRow->addWidget(other);
     factorRow->addStretch(1);
     layout->addWidget(factors);
+    auto* own = new QHBoxLayout;
+    own->addStretch(1);
+    own->addWidget(view->binder().button(form.bbAjouterTel, view));
+    own->addWidget(view->binder().button(form.bbSupprimerTel, view));
+    own->addStretch(1);
+    layout->addLayout(own);
     layout->addLayout(okCancelRow(view->binder(), form.bbOK, form.bbCancel, view));
     QObject::connect(rows, &QListWidget::itemDoubleClicked, view, [&form] { form.userClicks(form.bbOK); });
+}
+
+void buildName(NameForm& form, DialogView* view) {
+    auto* layout = new QVBoxLayout(view);
+    auto* row = new QHBoxLayout;
+    QLineEdit* name = view->binder().edit(form.eNomEquipement, view, 260);
+    QLabel* label = view->binder().label(form.labNomEquipement, view);
+    label->setBuddy(name);
+    row->addWidget(label);
+    row->addWidget(name);
+    layout->addLayout(row);
+    layout->addLayout(okCancelRow(view->binder(), form.bbNomOK, form.bbNomCancel, view));
+}
+
+void buildConfirm(ConfirmForm& form, DialogView* view) {
+    auto* layout = new QVBoxLayout(view);
+    layout->addWidget(view->binder().label(form.labConfirmation, view));
+    layout->addLayout(okCancelRow(view->binder(), form.bbOui, form.bbNon, view));
 }
 
 }  // namespace
@@ -168,6 +194,8 @@ void buildDialogs(Program& program, QtModalHost& host, QWidget* parent) {
     host.add(program.dateForm, parent, [&program](DialogView* view) { buildDate(program.dateForm, view); });
     host.add(program.telescopesForm, parent,
              [&program](DialogView* view) { buildTelescopes(program.telescopesForm, view); });
+    host.add(program.nameForm, parent, [&program](DialogView* view) { buildName(program.nameForm, view); });
+    host.add(program.confirmForm, parent, [&program](DialogView* view) { buildConfirm(program.confirmForm, view); });
 }
 
 }  // namespace quarvel::ui::qt

@@ -71,4 +71,116 @@ TEST_F(EquipmentTest, ADamagedFileCostsOnlyItsBadRowsAndIsSaidOnce) {
     EXPECT_EQ(program->equipment.catalogue.findSensor("ICX285")->values.pixelsX, 1392);  // not added twice
 }
 
+// The user's file: each kind of row, marked in the lists, chosen, saved and
+// back after a restart; bad sections said once with their lines.
+TEST_F(ProgramTest, TheUsersOwnEquipmentFromItsFile) {
+    const std::string userFile = dir.file("Quarvel-equipements.ini");
+    quarvel::config::testing::writeBytes(
+        userFile,
+        "[Capteur Mon IMX]\r\nLargeurPixels=3000\r\nHauteurPixels=2000\r\nTaillePixelX=3.76\r\nTaillePixelY=3.76\r\n"
+        "[Cam\xE9ra Ma cam\xE9ra]\r\nCapteur=Mon IMX\r\n"
+        "[APN Canon Mon bo\xEEtier]\r\nLargeurPixels=6000\r\nHauteurPixels=4000\r\nTaillePixel=3.72\r\n"
+        "[T\xE9lescope Mon 200]\r\nDiam\xE8tre=200\r\nFocale=1000\r\n"
+        "[Capteur Cass\xE9]\r\nLargeurPixels=abc\r\n"
+        "[Cam\xE9ra Orpheline]\r\nCapteur=Rien\r\n"
+        "[Divers]\r\n");
+    MainForm& f = start();
+    EXPECT_EQ(reporter.messages,
+              (Strings{"Équipement ignoré : " + userFile + ", ligne 19, [Divers] : section inconnue",
+                       "Équipement ignoré : " + userFile + ", ligne 15, [Capteur Cassé] : valeurs LargeurPixels, "
+                                                           "HauteurPixels, TaillePixelX, TaillePixelY absentes ou incorrectes",
+                       "Équipement ignoré : " + userFile + ", ligne 17, [Caméra Orpheline] : capteur \"Rien\" inconnu"}));
+    const auto& sensors = f.cbCapteurs.items();
+    EXPECT_EQ(sensors.end()[-2], "★ Mon IMX");
+    EXPECT_EQ(sensors.back(), "★ APS-C Canon 24.0 Mp");  // the digital camera's sensor
+    EXPECT_EQ(program->camerasForm.list.items().back(), "★ Ma caméra");
+    EXPECT_EQ(program->dslrsForm.list.items().back(), "★ Canon Mon boîtier");
+    EXPECT_EQ(program->telescopesForm.lbTelescopes.items().back(), "★ Mon 200");
+
+    whenOpened<ModelListForm>([](ModelListForm& d) {
+        d.userPicks(d.list, d.list.count() - 1);
+        d.userClicks(d.bbOK);
+    });
+    f.userClicks(f.bbCameras);
+    whenOpened<TelescopesForm>([](TelescopesForm& d) {
+        d.userPicks(d.lbTelescopes, d.lbTelescopes.count() - 1);
+        d.userClicks(d.bbOK);
+    });
+    f.userClicks(f.bbTelescopes);
+    const auto shown = [&](MainForm& m) {
+        return texts({&m.eDiam, &m.eFocale, &m.eNomCamera, &m.eNbPixelsX, &m.eNbPixelsY, &m.eTaillePixelsX, &m.eEchant});
+    };
+    const Strings chosen{"200", "1000", "Ma caméra", "3000", "2000", "3.76", "0.78"};
+    EXPECT_EQ(shown(f), chosen);
+    EXPECT_EQ(f.cbCapteurs.text(), "★ Mon IMX");
+    f.userClicks(f.bbSauveConfig);
+    EXPECT_NE(iniBytes().find("Capteur=Mon IMX\r\n"), std::string::npos);
+
+    MainForm& again = start();
+    EXPECT_EQ(shown(again), chosen);
+    EXPECT_EQ(again.cbCapteurs.text(), "★ Mon IMX");
+    EXPECT_EQ(again.instrument.telescopeName, "Mon 200");
+
+    // Gone from the file: the saved numbers come back all the same.
+    std::filesystem::remove(userFile);
+    MainForm& without = start();
+    EXPECT_EQ(shown(without), chosen);
+    EXPECT_EQ(without.cbCapteurs.text(), "Saisie manuelle");
+    EXPECT_TRUE(without.eNbPixelsX.enabled());  // as hand entry
+}
+
+// "Ajouter…" and "Supprimer" in the dialogs write the file at once and the
+// lists follow; built-in rows cannot be removed.
+TEST_F(ProgramTest, AddingAndRemovingTheUsersOwnEquipment) {
+    MainForm& f = start();
+    f.userPicks(f.cbCapteurs, 0);
+    for (auto [field, text] : {std::pair{&f.eNbPixelsX, "1000"}, {&f.eNbPixelsY, "800"}, {&f.eTaillePixelsX, "5"}}) {
+        f.userTypes(*field, text);
+    }
+    const auto named = [this](const char* name) {
+        whenOpened<NameForm>([name](NameForm& d) {
+            d.userTypes(d.eNomEquipement, name);
+            d.userClicks(d.bbNomOK);
+        });
+    };
+    whenOpened<ModelListForm>([](ModelListForm& d) {
+        d.userClicks(d.bbAjouter);
+        EXPECT_EQ(d.list.text(), "★ Ma caméra");
+        EXPECT_TRUE(d.bbSupprimer.enabled());
+        d.userClicks(d.bbOK);
+    });
+    named("Ma caméra");
+    f.userClicks(f.bbCameras);
+    EXPECT_EQ(f.eNomCamera.text(), "Ma caméra");
+    EXPECT_EQ(f.cbCapteurs.text(), "★ Ma caméra");
+    whenOpened<TelescopesForm>([](TelescopesForm& d) {
+        d.userClicks(d.bbAjouterTel);
+        d.userClicks(d.bbCancel);
+    });
+    named("Mon 212");
+    f.userClicks(f.bbTelescopes);
+    const std::string userFile = dir.file("Quarvel-equipements.ini");
+    EXPECT_EQ(quarvel::config::testing::readBytes(userFile),
+              "[Capteur Ma cam\xE9ra]\r\nLargeurPixels=1000\r\nHauteurPixels=800\r\nTaillePixelX=5\r\nTaillePixelY=5\r\n"
+              "[Cam\xE9ra Ma cam\xE9ra]\r\nCapteur=Ma cam\xE9ra\r\n"
+              "[T\xE9lescope Mon 212]\r\nDiam\xE8tre=212\r\nFocale=2628\r\n");
+
+    whenOpened<ModelListForm>([](ModelListForm& d) {
+        d.userPicks(d.list, 0);
+        EXPECT_FALSE(d.bbSupprimer.enabled());  // a built-in row
+        d.userPicks(d.list, d.list.count() - 1);
+        d.userClicks(d.bbSupprimer);
+        EXPECT_EQ(d.list.items().back(), "Vesta Pro");
+        d.userClicks(d.bbCancel);
+    });
+    whenOpened<ConfirmForm>([](ConfirmForm& d) {
+        EXPECT_EQ(d.labConfirmation.caption(), "Supprimer la caméra « Ma caméra » de vos équipements ?");
+        d.userClicks(d.bbOui);
+    });
+    f.userClicks(f.bbCameras);
+    EXPECT_EQ(quarvel::config::testing::readBytes(userFile), "[T\xE9lescope Mon 212]\r\nDiam\xE8tre=212\r\nFocale=2628\r\n");
+    EXPECT_EQ(f.cbCapteurs.items().back(), "Full frame Nikon 36.3 Mp");
+    EXPECT_TRUE(host.scripts.empty());
+}
+
 }  // namespace

@@ -181,7 +181,7 @@ private:
             if (m_next < m_replay.size() && m_replay[m_next].action == "end") ++m_next;
         } else if (window && m_done >= m_budget) {
             endRun = true;
-            if (m_log) m_log->write((Event{"-", 0, "end"}.line() + '\n').toUtf8());
+            if (m_log) m_log->write((Event{"-", 0, "end", 0, 0, 0, 0, {}}.line() + '\n').toUtf8());
         }
         if (endRun) {
             closeEverything();

@@ -1,0 +1,153 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "ui/user_equipment.h"
+
+#include <functional>
+#include <map>
+#include <optional>
+
+#include "config/ini_file.h"
+#include "core/errors.h"
+#include "core/parse.h"
+
+namespace quarvel::ui {
+
+namespace {
+
+using Section = config::IniDocument::Section;
+
+// The section's keys by name, as the file gives them (first of duplicates).
+class SectionKeys {
+public:
+    explicit SectionKeys(const Section& section) {
+        for (const auto& entry : section.entries) m_values.emplace(entry.key, entry.value);
+    }
+    std::optional<std::int32_t> whole(const std::string& key) const {
+        const auto found = m_values.find(key);
+        if (found == m_values.end()) return std::nullopt;
+        const auto value = core::tryParseInteger(found->second);
+        if (!value || *value <= 0) return std::nullopt;
+        return value;
+    }
+    std::optional<double> real(const std::string& key) const {
+        const auto found = m_values.find(key);
+        if (found == m_values.end()) return std::nullopt;
+        const auto value = core::tryParseReal(found->second);
+        if (!value || !(*value > 0) || *value > 1e9) return std::nullopt;
+        return value;
+    }
+    std::string text(const std::string& key) const {
+        const auto found = m_values.find(key);
+        return found == m_values.end() ? std::string() : found->second;
+    }
+
+private:
+    std::map<std::string, std::string> m_values;
+};
+
+// One kind of section: what it starts with and what it adds. `add` returns
+// the reason a section cannot be used, or nothing.
+struct SectionKind {
+    std::string_view prefix;
+    std::function<std::optional<std::string>(const std::string& name, const SectionKeys& keys)> add;
+};
+
+std::string missingKeys(std::string_view keys) { return "valeurs " + std::string(keys) + " absentes ou incorrectes"; }
+
+}  // namespace
+
+std::string equipmentPathFor(const std::string& configPath) {
+    const auto slash = configPath.rfind('/');
+    const std::string folder = slash == std::string::npos ? std::string() : configPath.substr(0, slash + 1);
+    return folder + std::string(kEquipmentFileName);
+}
+
+bool acceptableEquipmentName(std::string_view name) {
+    if (name.empty() || name.find_first_of("]\r\n") != std::string_view::npos) return false;
+    return name.find_first_not_of(" \t") != std::string_view::npos && !name.starts_with(" ") && !name.ends_with(" ");
+}
+
+std::vector<std::string> loadUserEquipment(const std::string& path, catalogues::Catalogue& catalogue) {
+    using catalogues::Origin;
+    const config::IniDocument file(path);
+    std::vector<std::string> problems;
+    if (file.status() == config::ReadStatus::TooLarge || file.status() == config::ReadStatus::Failed) {
+        problems.push_back(core::errorMessage(core::ErrorCode::BadEquipment, path + ", fichier illisible"));
+        return problems;
+    }
+    const auto added = [](bool isNew) -> std::optional<std::string> {
+        if (isNew) return std::nullopt;
+        return std::string("nom déjà dans les listes");
+    };
+    // Sensors first, so that cameras may name them; each kind in file order.
+    const SectionKind kinds[] = {
+        {kSensorSection,
+         [&](const std::string& name, const SectionKeys& k) -> std::optional<std::string> {
+             const auto x = k.whole("LargeurPixels"), y = k.whole("HauteurPixels");
+             const auto w = k.real("TaillePixelX"), h = k.real("TaillePixelY");
+             if (!x || !y || !w || !h) return missingKeys("LargeurPixels, HauteurPixels, TaillePixelX, TaillePixelY");
+             return added(catalogue.addSensor({name, {*x, *y, *w, *h}, Origin::User}));
+         }},
+        {kDslrSection,
+         [&](const std::string& name, const SectionKeys& k) -> std::optional<std::string> {
+             const auto x = k.whole("LargeurPixels"), y = k.whole("HauteurPixels");
+             const auto pitch = k.real("TaillePixel");
+             if (!x || !y || !pitch) return missingKeys("LargeurPixels, HauteurPixels, TaillePixel");
+             if (catalogue.mapDslr(name)) return added(false);
+             const std::string maker = name.substr(0, name.find(' '));
+             const std::string sensor = catalogue.dslrSensor(maker, {*x, *y, *pitch, *pitch}, Origin::User);
+             return added(catalogue.addDslr({name, sensor, Origin::User}));
+         }},
+        {kCameraSection,
+         [&](const std::string& name, const SectionKeys& k) -> std::optional<std::string> {
+             const std::string sensor = k.text("Capteur");
+             if (!catalogue.findSensor(sensor)) return "capteur \"" + sensor + "\" inconnu";
+             return added(catalogue.addCamera({name, sensor, Origin::User}));
+         }},
+        {kTelescopeSection,
+         [&](const std::string& name, const SectionKeys& k) -> std::optional<std::string> {
+             const auto diameter = k.real("Diamètre"), focal = k.real("Focale");
+             if (!diameter || !focal) return missingKeys("Diamètre, Focale");
+             return added(catalogue.addTelescope({name, catalogues::TelescopeOptics{*diameter, *focal}, Origin::User}));
+         }},
+    };
+    const auto sections = file.sections();
+    const auto report = [&](const Section& section, const std::string& reason) {
+        problems.push_back(core::errorMessage(core::ErrorCode::BadEquipment,
+                                              path + ", ligne " + std::to_string(section.line) + ", [" +
+                                                  section.name + "] : " + reason));
+    };
+    for (const auto& section : sections) {
+        const bool known = std::any_of(std::begin(kinds), std::end(kinds),
+                                       [&](const SectionKind& kind) { return section.name.starts_with(kind.prefix); });
+        if (!known) report(section, "section inconnue");
+    }
+    for (const auto& kind : kinds) {
+        for (const auto& section : sections) {
+            if (!section.name.starts_with(kind.prefix)) continue;
+            const std::string name = section.name.substr(kind.prefix.size());
+            if (!acceptableEquipmentName(name)) {
+                report(section, "nom incorrect");
+            } else if (const auto reason = kind.add(name, SectionKeys(section))) {
+                report(section, *reason);
+            }
+        }
+    }
+    return problems;
+}
+
+void writeUserSections(const std::string& path, const std::vector<UserSection>& sections) {
+    config::IniDocument file(path);
+    for (const auto& section : sections) {
+        file.removeSection(section.name);
+        for (const auto& [key, value] : section.keys) file.setString(section.name, key, value);
+    }
+    file.save();
+}
+
+void removeUserSections(const std::string& path, const std::vector<std::string>& names) {
+    config::IniDocument file(path);
+    for (const auto& name : names) file.removeSection(name);
+    file.save();
+}
+
+}  // namespace quarvel::ui

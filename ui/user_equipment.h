@@ -1,0 +1,46 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+#include "catalogues/catalogue.h"
+
+namespace quarvel::ui {
+
+// The user's own equipment, in a file beside the configuration, in the same
+// encoding (Windows-1252, or UTF-8 after a byte-order mark), "." as decimal
+// separator, one section a row:
+//   [Capteur <name>]    LargeurPixels, HauteurPixels, TaillePixelX, TaillePixelY (um)
+//   [Caméra <name>]     Capteur (a sensor of any catalogue)
+//   [APN <name>]        LargeurPixels, HauteurPixels, TaillePixel (um)
+//   [Télescope <name>]  Diamètre, Focale (mm)
+inline constexpr std::string_view kEquipmentFileName = "Quarvel-equipements.ini";
+inline constexpr std::string_view kSensorSection = "Capteur ";
+inline constexpr std::string_view kCameraSection = "Caméra ";
+inline constexpr std::string_view kDslrSection = "APN ";
+inline constexpr std::string_view kTelescopeSection = "Télescope ";
+
+std::string equipmentPathFor(const std::string& configPath);
+
+// Adds the file's rows to the catalogue, after the others. Each section that
+// cannot be used is skipped and gives one message with its name and line.
+std::vector<std::string> loadUserEquipment(const std::string& path, catalogues::Catalogue& catalogue);
+
+using Keys = std::vector<std::pair<std::string_view, std::string>>;
+struct UserSection {
+    std::string name;  // with its kind, "Télescope Mon 200"
+    Keys keys;
+};
+// Writes sections in place of those of the same names, in one replacement of
+// the file.
+void writeUserSections(const std::string& path, const std::vector<UserSection>& sections);
+// Removes sections, in one replacement of the file.
+void removeUserSections(const std::string& path, const std::vector<std::string>& names);
+
+// A name the file and the lists can hold: not empty, on one line, no "]".
+bool acceptableEquipmentName(std::string_view name);
+
+}  // namespace quarvel::ui
