@@ -8,6 +8,8 @@
 #include <unistd.h>
 
 #include <chrono>
+#include <filesystem>
+#include <fstream>
 #include <string>
 
 extern char** environ;
@@ -15,9 +17,10 @@ extern char** environ;
 namespace {
 
 // Runs a probe to its end; false when it could not start or failed.
-bool runToExit(const std::string& path) {
+bool runToExit(const std::string& path, const std::string& configFolder = {}) {
     setenv("QT_QPA_PLATFORM", "offscreen", 1);
-    char* argv[] = {const_cast<char*>(path.c_str()), nullptr};
+    char* argv[] = {const_cast<char*>(path.c_str()), const_cast<char*>(configFolder.c_str()), nullptr};
+    if (configFolder.empty()) argv[1] = nullptr;
     pid_t pid = 0;
     if (posix_spawn(&pid, path.c_str(), nullptr, nullptr, argv, environ) != 0) return false;
     int status = 0;
@@ -54,8 +57,53 @@ void BM_StartRatio(benchmark::State& state) {
     state.counters["ratio"] = std::chrono::duration<double>(quarvel) / std::chrono::duration<double>(minimal);
 }
 
+// A configuration folder, with the user's equipment file of `rows` rows when
+// rows > 0: sensors, cameras of those sensors and telescopes, a third each.
+std::string configFolder(int rows) {
+    char pattern[] = "/tmp/quarvel-bench-XXXXXX";
+    const std::string folder = mkdtemp(pattern);
+    if (rows == 0) return folder;
+    std::ofstream out(folder + "/Quarvel-equipements.ini", std::ios::binary);
+    for (int i = 0; i < rows; ++i) {
+        if (i % 3 == 0) {
+            out << "[Capteur Capteur " << i << "]\r\nLargeurPixels=" << 1000 + i
+                << "\r\nHauteurPixels=800\r\nTaillePixelX=3.76\r\nTaillePixelY=3.76\r\n";
+        } else if (i % 3 == 1) {
+            out << "[Cam\xE9ra Cam\xE9ra " << i << "]\r\nCapteur=Capteur " << i - 1 << "\r\n";
+        } else {
+            out << "[T\xE9lescope T\xE9lescope " << i << "]\r\nDiam\xE8tre=" << 100 + i << "\r\nFocale=1000\r\n";
+        }
+    }
+    return folder;
+}
+
+// Start-up with the shipped rows alone and with 1,000 of the user's rows
+// besides, alternately: the ratio of their total times.
+void BM_StartUserRowsRatio(benchmark::State& state) {
+    using Clock = std::chrono::steady_clock;
+    const std::string plain = configFolder(0);
+    const std::string many = configFolder(1000);
+    Clock::duration without{}, with{};
+    for (auto _ : state) {
+        auto t0 = Clock::now();
+        if (!runToExit(QUARVEL_START_PROBE, plain)) state.SkipWithError("the probe failed");
+        auto t1 = Clock::now();
+        if (!runToExit(QUARVEL_START_PROBE, many)) state.SkipWithError("the probe failed");
+        auto t2 = Clock::now();
+        without += t1 - t0;
+        with += t2 - t1;
+    }
+    const double n = static_cast<double>(state.iterations());
+    state.counters["shipped_ms"] = std::chrono::duration<double, std::milli>(without).count() / n;
+    state.counters["with_user_rows_ms"] = std::chrono::duration<double, std::milli>(with).count() / n;
+    state.counters["ratio"] = std::chrono::duration<double>(with) / std::chrono::duration<double>(without);
+    std::filesystem::remove_all(plain);
+    std::filesystem::remove_all(many);
+}
+
 BENCHMARK(BM_StartMinimalWindow)->Unit(benchmark::kMillisecond)->UseRealTime()->MinTime(3);
 BENCHMARK(BM_StartQuarvel)->Unit(benchmark::kMillisecond)->UseRealTime()->MinTime(3);
 BENCHMARK(BM_StartRatio)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(200);
+BENCHMARK(BM_StartUserRowsRatio)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(200);
 
 }  // namespace

@@ -31,7 +31,7 @@ void BM_DiameterKeystrokeForm(benchmark::State& state) {
     QTemporaryDir dir;
     quarvel::ui::form::RecordingReporter reporter;
     NoDialogs host;
-    quarvel::ui::Program program(reporter, host, {(dir.path() + "/Quarvel.ini").toStdString(), {}, {}, {}});
+    quarvel::ui::Program program(reporter, host, {(dir.path() + "/Quarvel.ini").toStdString(), {}, {}, {}, {}, {}});
     auto& f = program.mainForm;
     f.start();
     f.userClicks(f.bbRun);

@@ -16,24 +16,13 @@ namespace quarvel::catalogues {
 
 namespace {
 
-template <typename Row>
-const Row* findByName(const std::vector<Row>& rows, std::string_view name) {
-    const auto found = std::find_if(rows.begin(), rows.end(), [name](const Row& row) { return row.name == name; });
-    return found == rows.end() ? nullptr : &*found;
-}
-
-template <typename Row>
-bool addNew(std::vector<Row>& rows, Row row) {
-    if (row.name.empty() || findByName(rows, row.name)) return false;
-    rows.push_back(std::move(row));
-    return true;
-}
-
-std::optional<ModelSensor> mapModel(const std::vector<CatalogueModel>& rows, std::string_view model) {
-    const CatalogueModel* row = findByName(rows, model);
+std::optional<ModelSensor> mapModel(const Catalogue::Rows<CatalogueModel>& rows, std::string_view model) {
+    const CatalogueModel* row = rows.find(model);
     if (!row) return std::nullopt;
     return ModelSensor{row->sensor};
 }
+
+bool userRow(const auto* row) { return row && row->origin == Origin::User; }
 
 std::vector<std::string> names(const auto& rows, std::size_t from = 0) {
     std::vector<std::string> out;
@@ -41,21 +30,6 @@ std::vector<std::string> names(const auto& rows, std::size_t from = 0) {
         out.push_back(rows[i].origin == Origin::User ? std::string(kUserMark) + rows[i].name : rows[i].name);
     }
     return out;
-}
-
-template <typename Row>
-bool removeUser(std::vector<Row>& rows, std::string_view name) {
-    const auto found = std::find_if(rows.begin(), rows.end(),
-                                    [name](const Row& row) { return row.origin == Origin::User && row.name == name; });
-    if (found == rows.end()) return false;
-    rows.erase(found);
-    return true;
-}
-
-template <typename Row>
-bool userRow(const std::vector<Row>& rows, std::string_view name) {
-    const Row* row = findByName(rows, name);
-    return row && row->origin == Origin::User;
 }
 
 // One data line split at its commas; the files quote nothing.
@@ -126,20 +100,44 @@ std::string_view nameOfEntry(std::string_view entry) {
     return entry;
 }
 
-Catalogue::Catalogue() {
-    for (const auto& row : kSensors) m_sensors.push_back({std::string(row.name), row.values()});
-    for (const auto& row : kCameras) m_cameras.push_back({std::string(row.model), std::string(row.sensor)});
-    for (const auto& row : kDslrs) m_dslrs.push_back({std::string(row.model), std::string(row.sensor)});
-    for (const auto& row : kTelescopes) m_telescopes.push_back({std::string(row.name), row.optics});
+template <typename Row>
+const Row* Catalogue::Rows<Row>::find(std::string_view name) const {
+    const auto found = index.find(std::string(name));
+    return found == index.end() ? nullptr : &rows[found->second];
 }
 
-bool Catalogue::addSensor(CatalogueSensor sensor) { return addNew(m_sensors, std::move(sensor)); }
-bool Catalogue::addCamera(CatalogueModel camera) { return addNew(m_cameras, std::move(camera)); }
-bool Catalogue::addDslr(CatalogueModel dslr) { return addNew(m_dslrs, std::move(dslr)); }
-bool Catalogue::addTelescope(CatalogueTelescope telescope) { return addNew(m_telescopes, std::move(telescope)); }
+template <typename Row>
+bool Catalogue::Rows<Row>::add(Row row) {
+    if (row.name.empty() || index.contains(row.name)) return false;
+    index.emplace(row.name, rows.size());
+    rows.push_back(std::move(row));
+    return true;
+}
+
+template <typename Row>
+bool Catalogue::Rows<Row>::removeUser(std::string_view name) {
+    const Row* row = find(name);
+    if (!row || row->origin != Origin::User) return false;
+    rows.erase(rows.begin() + (row - rows.data()));
+    index.clear();
+    for (std::size_t i = 0; i < rows.size(); ++i) index.emplace(rows[i].name, i);
+    return true;
+}
+
+Catalogue::Catalogue() {
+    for (const auto& row : kSensors) m_sensors.add({std::string(row.name), row.values()});
+    for (const auto& row : kCameras) m_cameras.add({std::string(row.model), std::string(row.sensor)});
+    for (const auto& row : kDslrs) m_dslrs.add({std::string(row.model), std::string(row.sensor)});
+    for (const auto& row : kTelescopes) m_telescopes.add({std::string(row.name), row.optics});
+}
+
+bool Catalogue::addSensor(CatalogueSensor sensor) { return m_sensors.add(std::move(sensor)); }
+bool Catalogue::addCamera(CatalogueModel camera) { return m_cameras.add(std::move(camera)); }
+bool Catalogue::addDslr(CatalogueModel dslr) { return m_dslrs.add(std::move(dslr)); }
+bool Catalogue::addTelescope(CatalogueTelescope telescope) { return m_telescopes.add(std::move(telescope)); }
 
 std::string Catalogue::dslrSensor(std::string_view maker, const core::SensorValues& values, Origin origin) {
-    for (const auto& sensor : m_sensors) {
+    for (const auto& sensor : m_sensors.rows) {
         if (sensor.values == values) return sensor.name;
     }
     const double megapixels = static_cast<double>(values.pixelsX) * values.pixelsY / 1e6;
@@ -153,20 +151,20 @@ std::string Catalogue::dslrSensor(std::string_view maker, const core::SensorValu
 
 bool Catalogue::removeUserRow(Kind kind, std::string_view name) {
     switch (kind) {
-    case Kind::Sensor: return removeUser(m_sensors, name);
-    case Kind::Camera: return removeUser(m_cameras, name);
-    case Kind::Dslr: return removeUser(m_dslrs, name);
-    case Kind::Telescope: return removeUser(m_telescopes, name);
+    case Kind::Sensor: return m_sensors.removeUser(name);
+    case Kind::Camera: return m_cameras.removeUser(name);
+    case Kind::Dslr: return m_dslrs.removeUser(name);
+    case Kind::Telescope: return m_telescopes.removeUser(name);
     }
     return false;
 }
 
 bool Catalogue::isUserRow(Kind kind, std::string_view name) const {
     switch (kind) {
-    case Kind::Sensor: return userRow(m_sensors, name);
-    case Kind::Camera: return userRow(m_cameras, name);
-    case Kind::Dslr: return userRow(m_dslrs, name);
-    case Kind::Telescope: return userRow(m_telescopes, name);
+    case Kind::Sensor: return userRow(m_sensors.find(name));
+    case Kind::Camera: return userRow(m_cameras.find(name));
+    case Kind::Dslr: return userRow(m_dslrs.find(name));
+    case Kind::Telescope: return userRow(m_telescopes.find(name));
     }
     return false;
 }
@@ -204,7 +202,7 @@ std::vector<std::string> Catalogue::addShippedFiles(const std::string& folder) {
                          return false;
                      }
                      const std::string name = f[0] + " " + f[1];
-                     if (findByName(m_dslrs, name)) return true;
+                     if (m_dslrs.find(name)) return true;
                      addDslr({name, dslrSensor(f[0], values, Origin::Shipped), Origin::Shipped});
                      return true;
                  }));
@@ -220,33 +218,33 @@ std::vector<std::string> Catalogue::addShippedFiles(const std::string& folder) {
     return problems;
 }
 
-const CatalogueSensor* Catalogue::findSensor(std::string_view name) const { return findByName(m_sensors, name); }
+const CatalogueSensor* Catalogue::findSensor(std::string_view name) const { return m_sensors.find(name); }
 std::optional<ModelSensor> Catalogue::mapCamera(std::string_view model) const { return mapModel(m_cameras, model); }
 std::optional<ModelSensor> Catalogue::mapDslr(std::string_view model) const { return mapModel(m_dslrs, model); }
 
 std::optional<int> Catalogue::findTelescopeRow(std::string_view name) const {
-    const CatalogueTelescope* row = findByName(m_telescopes, name);
+    const CatalogueTelescope* row = m_telescopes.find(name);
     if (!row) return std::nullopt;
-    return static_cast<int>(row - m_telescopes.data());
+    return static_cast<int>(row - m_telescopes.rows.data());
 }
 
 std::vector<std::string> Catalogue::mainSensorEntries() const {
     std::vector<std::string> entries{std::string(kManualEntry), std::string(kSavedData), std::string(kCameraList),
                                      std::string(kDslrList)};
-    const auto rest = names(m_sensors, 1);
+    const auto rest = names(m_sensors.rows, 1);
     entries.insert(entries.end(), rest.begin(), rest.end());
     return entries;
 }
 
 std::vector<std::string> Catalogue::tabSensorEntries() const {
     std::vector<std::string> entries{std::string(kManualEntry)};
-    const auto rest = names(m_sensors, 1);
+    const auto rest = names(m_sensors.rows, 1);
     entries.insert(entries.end(), rest.begin(), rest.end());
     return entries;
 }
 
-std::vector<std::string> Catalogue::cameraEntries() const { return names(m_cameras); }
-std::vector<std::string> Catalogue::dslrEntries() const { return names(m_dslrs); }
-std::vector<std::string> Catalogue::telescopeEntries() const { return names(m_telescopes); }
+std::vector<std::string> Catalogue::cameraEntries() const { return names(m_cameras.rows); }
+std::vector<std::string> Catalogue::dslrEntries() const { return names(m_dslrs.rows); }
+std::vector<std::string> Catalogue::telescopeEntries() const { return names(m_telescopes.rows); }
 
 }  // namespace quarvel::catalogues

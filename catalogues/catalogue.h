@@ -4,6 +4,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 #include "catalogues/cameras.h"
@@ -66,10 +67,10 @@ public:
     bool isUserRow(Kind kind, std::string_view name) const;
 
     // Row 0 is the configuration's default sensor, offered by no list.
-    const std::vector<CatalogueSensor>& sensors() const { return m_sensors; }
-    const std::vector<CatalogueModel>& cameras() const { return m_cameras; }
-    const std::vector<CatalogueModel>& dslrs() const { return m_dslrs; }
-    const std::vector<CatalogueTelescope>& telescopes() const { return m_telescopes; }
+    const std::vector<CatalogueSensor>& sensors() const { return m_sensors.rows; }
+    const std::vector<CatalogueModel>& cameras() const { return m_cameras.rows; }
+    const std::vector<CatalogueModel>& dslrs() const { return m_dslrs.rows; }
+    const std::vector<CatalogueTelescope>& telescopes() const { return m_telescopes.rows; }
 
     const CatalogueSensor* findSensor(std::string_view name) const;
     std::optional<ModelSensor> mapCamera(std::string_view model) const;
@@ -85,11 +86,21 @@ public:
     std::vector<std::string> dslrEntries() const;
     std::vector<std::string> telescopeEntries() const;
 
+    // Rows in list order, found by name at once however many the user has.
+    template <typename Row>
+    struct Rows {
+        std::vector<Row> rows;
+        std::unordered_map<std::string, std::size_t> index;
+        const Row* find(std::string_view name) const;
+        bool add(Row row);
+        bool removeUser(std::string_view name);
+    };
+
 private:
-    std::vector<CatalogueSensor> m_sensors;
-    std::vector<CatalogueModel> m_cameras;
-    std::vector<CatalogueModel> m_dslrs;
-    std::vector<CatalogueTelescope> m_telescopes;
+    Rows<CatalogueSensor> m_sensors;
+    Rows<CatalogueModel> m_cameras;
+    Rows<CatalogueModel> m_dslrs;
+    Rows<CatalogueTelescope> m_telescopes;
 };
 
 }  // namespace quarvel::catalogues

@@ -84,7 +84,14 @@ char32_t decodeUtf8(std::string_view s, std::size_t& i) {
 std::string cp1252ToUtf8(std::string_view bytes) {
     std::string out;
     out.reserve(bytes.size());
-    for (char c : bytes) appendUtf8(out, codePointOf(static_cast<unsigned char>(c)));
+    for (char c : bytes) {
+        // ASCII, nearly all of a file, is the same in both.
+        if (static_cast<unsigned char>(c) < 0x80) {
+            out.push_back(c);
+        } else {
+            appendUtf8(out, codePointOf(static_cast<unsigned char>(c)));
+        }
+    }
     return out;
 }
 
