@@ -27,7 +27,7 @@ for f in share/quarvel/quarvel share/quarvel/images/CREDITS \
          share/quarvel/images/m31_5d_360x240.bmp share/quarvel/images/m42_2d_360x240.bmp \
          share/quarvel/images/m45_2d5_360x240.bmp share/quarvel/images/ngc7331_30m_360x240.bmp \
          share/applications/org.example.Quarvel.desktop share/icons/hicolor/64x64/apps/quarvel.png \
-         share/metainfo/org.example.Quarvel.metainfo.xml; do
+         share/metainfo/org.example.Quarvel.metainfo.xml share/quarvel/equipment/cameras.csv; do
   [ -f "$prefix/$f" ] || fail "missing $f"
 done
 [ -x "$prefix/share/quarvel/quarvel" ] || fail "the program is not executable"

@@ -34,7 +34,8 @@ for f in usr/bin/quarvel usr/share/quarvel/images/m31_5d_360x240.bmp usr/share/q
          usr/share/icons/hicolor/48x48/apps/quarvel.png usr/share/icons/hicolor/64x64/apps/quarvel.png \
          usr/share/icons/hicolor/128x128/apps/quarvel.png usr/share/icons/hicolor/256x256/apps/quarvel.png \
          usr/share/icons/hicolor/scalable/apps/quarvel.svg usr/share/man/man1/quarvel.1.gz \
-         usr/share/man/fr/man1/quarvel.1.gz usr/share/doc/quarvel/copyright usr/share/doc/quarvel/changelog.gz; do
+         usr/share/man/fr/man1/quarvel.1.gz usr/share/doc/quarvel/copyright usr/share/doc/quarvel/changelog.gz \
+         usr/share/quarvel/equipment/sensors.csv usr/share/quarvel/equipment/telescopes.csv; do
   [ -f "$root/$f" ] || fail "missing $f"
 done
 grep -qx "Exec=quarvel" "$root/usr/share/applications/org.example.Quarvel.desktop" || fail "Exec"
