@@ -177,6 +177,19 @@ MainForm::MainForm(Guard& guard, ModalHost& host, Dialogs dialogs, Environment e
                      m_env.configPath + ".\n");
     labMail.setCaption(std::string(kContactAddress));
     labMail.setHint("Double-cliquer pour envoyer un mail");
+    // What each bitmap button does, as its tooltip.
+    const std::pair<Button*, const char*> hints[] = {
+        {&bbRAZ, "Effacer les champs de la page affichée"},
+        {&bbChargeConfig, "Relire la configuration sauvegardée"},
+        {&bbSauveConfig, "Sauvegarder l'instrument et le capteur"},
+        {&bbQuit, "Quitter le programme"},
+        {&bbTelescopes, "Choisir un télescope et un réducteur ou multiplicateur de focale"},
+        {&bbCameras, "Choisir une caméra dans la liste de caméras"},
+        {&bbAPN, "Choisir un appareil photo numérique dans la liste"},
+        {&bbDate, "Changer la date ; un clic droit prend la date du jour"},
+        {&bbRun, "Accéder aux onglets du programme"},
+    };
+    for (const auto& [button, hint] : hints) button->setHint(hint);
     for (EditField* coordinate : {&eObjet1X, &eObjet1Y, &eObjet2X, &eObjet2Y}) {
         coordinate->setHint("Saisir les coordonnées X et Y relevées sur l'image");
     }

@@ -72,6 +72,9 @@ void Label::setBounds(int left, int top, int width, int height) {
 Button::Button(std::string name, std::string caption, ModalResult result)
     : Control(std::move(name)), m_result(result) {
     setCaption(std::move(caption));
+    // A dialog's closing buttons say what they do.
+    if (result == ModalResult::Ok) setHint("Valider et fermer");
+    if (result == ModalResult::Cancel) setHint("Fermer sans rien changer");
 }
 
 RadioGroup::RadioGroup(std::string name, std::string caption, std::vector<std::string> items, int columns)

@@ -120,6 +120,10 @@ void Binder::follow(form::Control& control, QWidget* widget) {
 QLineEdit* Binder::edit(form::EditField& field, QWidget* parent, int width) {
     auto* edit = new QLineEdit(parent);
     edit->setObjectName(qs(field.name()));
+    // A disabled input keeps the text colour: its mode shows in its ground.
+    QPalette palette = edit->palette();
+    palette.setColor(QPalette::Disabled, QPalette::Text, palette.color(QPalette::Active, QPalette::Text));
+    edit->setPalette(palette);
     if (width > 0) edit->setFixedWidth(width);
     const auto show = [&field, edit] {
         if (edit->text() != qs(field.text())) {
@@ -133,6 +137,9 @@ QLineEdit* Binder::edit(form::EditField& field, QWidget* parent, int width) {
         edit->setFont(font);
         edit->setReadOnly(field.readOnly());
         showState(field, edit);
+        // A result is read-only, never greyed: it can be read, selected and
+        // copied like any text.
+        if (field.readOnly()) edit->setEnabled(field.visible());
     };
     field.watch(show);
     show();

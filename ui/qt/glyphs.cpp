@@ -45,6 +45,27 @@ QIcon glyph(Glyph kind) {
         p.drawRect(QRectF(4.5, 1.5, 7, 5));
         p.drawRect(QRectF(3.5, 9.5, 9, 5));
         break;
+    case Glyph::Camera:
+        // An astronomy camera: a cooled body with its round window.
+        p.setPen(QPen(QColor(40, 40, 60), 1));
+        p.setBrush(QColor(200, 40, 40));
+        p.drawRoundedRect(QRectF(1.5, 3.5, 13, 10), 2, 2);
+        p.setBrush(QColor(30, 30, 40));
+        p.drawEllipse(QRectF(4.5, 5.5, 7, 7));
+        p.setPen(QPen(QColor(120, 120, 130), 1));
+        for (double x : {3.0, 6.0, 9.0, 12.0}) p.drawLine(QPointF(x, 1), QPointF(x, 3));
+        break;
+    case Glyph::Dslr:
+        // A reflex camera: body, prism hump and lens.
+        p.setPen(QPen(QColor(30, 30, 30), 1));
+        p.setBrush(QColor(70, 70, 75));
+        p.drawRoundedRect(QRectF(0.5, 5.5, 15, 9), 1.5, 1.5);
+        p.drawPolygon(QPolygonF({QPointF(5, 5.5), QPointF(6.5, 2.5), QPointF(9.5, 2.5), QPointF(11, 5.5)}));
+        p.setBrush(QColor(150, 190, 230));
+        p.drawEllipse(QRectF(5, 7, 6, 6));
+        p.setBrush(QColor(230, 60, 40));
+        p.drawRect(QRectF(12.5, 7, 2, 1.5));
+        break;
     case Glyph::Quit:
         // A cross.
         p.setPen(QPen(QColor(180, 40, 40), 2.2, Qt::SolidLine, Qt::RoundCap));

@@ -7,7 +7,7 @@ namespace quarvel::ui::qt {
 
 // The bottom buttons' glyphs, drawn rather than read from image files: the
 // window shows sooner without the image decoders.
-enum class Glyph { Erase, Open, Save, Quit };
+enum class Glyph { Erase, Open, Save, Quit, Camera, Dslr };
 QIcon glyph(Glyph kind);
 
 }  // namespace quarvel::ui::qt

@@ -10,6 +10,7 @@
 #include <QStyle>
 #include <QVBoxLayout>
 
+#include "ui/qt/glyphs.h"
 #include "ui/qt/main_window.h"
 
 namespace quarvel::ui::qt {
@@ -48,7 +49,6 @@ QGroupBox* instrumentGroup(Binder& b, MainForm& f, QWidget* page) {
     auto* buttons = new QHBoxLayout;
     auto* telescopes = b.button(f.bbTelescopes, box);
     telescopes->setIcon(box->style()->standardIcon(QStyle::SP_FileDialogDetailedView));
-    telescopes->setToolTip("Choisir un télescope et un réducteur ou multiplicateur de focale");
     buttons->addWidget(telescopes);
     buttons->addWidget(b.button(f.bRetablir, box));
     layout->addLayout(buttons);
@@ -88,12 +88,10 @@ QGroupBox* sensorGroup(Binder& b, MainForm& f, QWidget* page) {
     choice->addWidget(sensors, 1);
     auto* cameras = b.button(f.bbCameras, box);
     cameras->setText("");
-    cameras->setIcon(box->style()->standardIcon(QStyle::SP_ComputerIcon));
-    cameras->setToolTip("Liste de caméras");
+    cameras->setIcon(glyph(Glyph::Camera));
     auto* dslrs = b.button(f.bbAPN, box);
     dslrs->setText("");
-    dslrs->setIcon(box->style()->standardIcon(QStyle::SP_DriveDVDIcon));
-    dslrs->setToolTip("Liste d'appareils photos numériques");
+    dslrs->setIcon(glyph(Glyph::Dslr));
     choice->addWidget(cameras);
     choice->addWidget(dslrs);
     layout->addLayout(choice);

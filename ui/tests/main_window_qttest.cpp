@@ -1,5 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <QApplication>
+#include <QPalette>
+
+#include <cmath>
 #include <QClipboard>
 #include <QElapsedTimer>
 #include <QPlainTextEdit>
@@ -337,6 +340,42 @@ private slots:
                       QTest::keyClick(modal, Qt::Key_Escape);
                   });
         QVERIFY(m_window->isVisible());
+    }
+
+    // Results are read-only text that can be selected and copied; every text
+    // field, an input's disabled one included, is legible (4.5:1 at least).
+    void resultsAreLegibleAndCopyable() {
+        QTest::mouseClick(child<QPushButton>("bbRun"), Qt::LeftButton);
+        const auto luminance = [](QColor c) {
+            const auto linear = [](double v) { return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4); };
+            return 0.2126 * linear(c.redF()) + 0.7152 * linear(c.greenF()) + 0.0722 * linear(c.blueF());
+        };
+        const auto contrast = [&](QLineEdit* e) {
+            const auto group = e->isEnabled() ? QPalette::Active : QPalette::Disabled;
+            const double a = luminance(e->palette().color(group, QPalette::Text));
+            const double b = luminance(e->palette().color(group, QPalette::Base));
+            return (std::max(a, b) + 0.05) / (std::min(a, b) + 0.05);
+        };
+        for (const char* name : {"eFD", "ePR", "ePS", "eTaillePixelsMMX", "eEchant", "eChampHor", "eNbPixelsX"}) {
+            auto* e = child<QLineEdit>(name);
+            QVERIFY2(contrast(e) >= 4.5, name);
+        }
+        auto* ratio = child<QLineEdit>("eFD");
+        QVERIFY(ratio->isEnabled() && ratio->isReadOnly());
+        QVERIFY(!child<QLineEdit>("eNbPixelsX")->isEnabled());  // an input keeps its mode
+        QApplication::clipboard()->clear();
+        QTest::mouseClick(ratio, Qt::LeftButton);
+        QTest::keyClick(ratio, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClick(ratio, Qt::Key_C, Qt::ControlModifier);
+        QCOMPARE(QApplication::clipboard()->text(), QString("12.40"));
+        QTest::keyClicks(ratio, "99");
+        QCOMPARE(ratio->text(), QString("12.40"));
+        // Every bitmap button says what it does.
+        auto* notebook = child<QTabWidget>("TabbedNotebook1");
+        for (int page = 0; page < notebook->count(); ++page) notebook->setCurrentIndex(page);
+        for (QPushButton* button : m_window->findChildren<QPushButton*>()) {
+            if (button->objectName().startsWith("bb")) QVERIFY2(!button->toolTip().isEmpty(), qPrintable(button->objectName()));
+        }
     }
 
     void quitWithNonEndsWithoutWriting() {
