@@ -7,6 +7,7 @@
 #include <QAbstractItemView>
 #include <QComboBox>
 #include <QEvent>
+#include <QFontInfo>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QKeyEvent>
@@ -124,7 +125,8 @@ QLineEdit* Binder::edit(form::EditField& field, QWidget* parent, int width) {
     QPalette palette = edit->palette();
     palette.setColor(QPalette::Disabled, QPalette::Text, palette.color(QPalette::Active, QPalette::Text));
     edit->setPalette(palette);
-    if (width > 0) edit->setFixedWidth(width);
+    // Widths are the design's at a 9-point font (12 pixels) and grow with a larger one.
+    if (width > 0) edit->setFixedWidth(std::max(width, width * QFontInfo(edit->font()).pixelSize() / 12));
     const auto show = [&field, edit] {
         if (edit->text() != qs(field.text())) {
             const QSignalBlocker block(edit);

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The drawing pages: they only paint what the drawings' geometry gives them.
+#include <algorithm>
 #include <QComboBox>
 #include <QFrame>
 #include <QLabel>
@@ -42,12 +43,15 @@ void fieldRow(Binder& b, QWidget* page, form::EditField& across, int acrossLeft,
     QLineEdit* first = b.edit(across, page, 65);
     QLineEdit* second = b.edit(down, page, 65);
     first->move(acrossLeft, 10);
-    second->move(downLeft, 10);
     QLabel* title = caption("Champ :", first, page);
     title->move(acrossLeft - title->sizeHint().width() - 8, 13);
     QLabel* times = caption("x", second, page);
-    times->move(acrossLeft + 65 + (downLeft - acrossLeft - 65) / 2 - 3, 13);
-    (new QLabel("'", page))->move(downLeft + 70, 13);
+    // The design's places, moved right as far as a larger font needs.
+    const int gap = std::max(0, (downLeft - acrossLeft - 65 - times->sizeHint().width()) / 2);
+    const int timesLeft = acrossLeft + first->width() + gap;
+    times->move(timesLeft, 13);
+    second->move(std::max(downLeft, timesLeft + times->sizeHint().width() + gap), 10);
+    (new QLabel("'", page))->move(second->x() + second->width() + 5, 13);
 }
 
 QComboBox* sensorList(Binder& b, form::ListControl& list, QWidget* page, int left, int top, int width) {

@@ -78,7 +78,19 @@ MainWindow::MainWindow(MainForm& form) : m_form(form), m_binder(form), m_built(s
     layout->setContentsMargins(8, 8, 8, 8);
     layout->addWidget(tabs, 1, Qt::AlignLeft);
     layout->addLayout(buttons);
-    setFixedSize(kWindowWidth, kWindowHeight);
+    fitContents();
+}
+
+// The window's size is its design's at the default font, and grows to what
+// the tabs and the pages built so far need at a larger one.
+void MainWindow::fitContents() {
+    if (!layout()) return;  // still being built
+    m_tabs->setFixedWidth(kNotebookWidth);
+    const int tabsWidth = std::max(m_tabs->tabBar()->sizeHint().width(), m_tabs->minimumSizeHint().width());
+    if (tabsWidth > kNotebookWidth) m_tabs->setFixedWidth(tabsWidth);
+    layout()->activate();
+    const QSize need = layout()->minimumSize();
+    setFixedSize(std::max(kWindowWidth, need.width()), std::max(kWindowHeight, need.height()));
 }
 
 void MainWindow::ensurePage(int index) {
@@ -86,6 +98,7 @@ void MainWindow::ensurePage(int index) {
     m_built[static_cast<std::size_t>(index)] = true;
     QWidget* holder = m_tabs->widget(index);
     holder->layout()->addWidget(kPageBuilders[index](m_binder, m_form));
+    fitContents();
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {

@@ -19,6 +19,7 @@ public:
     void ensurePage(int index);
 
 private:
+    void fitContents();
     void closeEvent(QCloseEvent* event) override;
     MainForm& m_form;
     Binder m_binder;

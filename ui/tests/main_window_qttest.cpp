@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <QApplication>
+#include <QAbstractButton>
 #include <QPalette>
 
 #include <cmath>
@@ -94,6 +95,37 @@ private slots:
         auto* edit = child<QLineEdit>(field);
         edit->selectAll();
         QTest::keyClicks(edit, text);
+    }
+
+    // Texts show whole, and no two visible texts or fields among siblings overlap.
+    void checkFits(QWidget* root, const QString& where) {
+        const auto shown = [root](QWidget* w) { return w->isVisibleTo(root) && w->width() > 0; };
+        QList<QWidget*> items;
+        for (QWidget* w : root->findChildren<QWidget*>()) {
+            if (!shown(w)) continue;
+            auto* label = qobject_cast<QLabel*>(w);
+            const bool text = (label && !label->text().isEmpty() && label->pixmap().isNull() && !label->wordWrap()) ||
+                              qobject_cast<QAbstractButton*>(w);
+            if (text) {
+                QVERIFY2(w->width() >= w->sizeHint().width() && w->height() >= w->minimumSizeHint().height(),
+                         qPrintable(where + ": " + w->objectName() + " " + (label ? label->text() : QString()) +
+                                    QString(" %1 < %2").arg(w->width()).arg(w->sizeHint().width())));
+            }
+            if (auto* field = qobject_cast<QLineEdit*>(w); field && !field->text().isEmpty()) {
+                QVERIFY2(field->fontMetrics().horizontalAdvance(field->text()) + 6 <= field->width(),
+                         qPrintable(where + ": " + field->objectName() + " " + field->text()));
+            }
+            if (text || qobject_cast<QLineEdit*>(w) || qobject_cast<QComboBox*>(w)) items << w;
+        }
+        for (int i = 0; i < items.size(); ++i) {
+            for (int j = i + 1; j < items.size(); ++j) {
+                QWidget* a = items[i];
+                QWidget* b = items[j];
+                if (a->parentWidget() != b->parentWidget() || a->isAncestorOf(b) || b->isAncestorOf(a)) continue;
+                QVERIFY2(!a->geometry().intersects(b->geometry()),
+                         qPrintable(where + ": " + a->objectName() + " over " + b->objectName()));
+            }
+        }
     }
 
     QStringList sensorTexts() {
@@ -376,6 +408,30 @@ private slots:
         for (QPushButton* button : m_window->findChildren<QPushButton*>()) {
             if (button->objectName().startsWith("bb")) QVERIFY2(!button->toolTip().isEmpty(), qPrintable(button->objectName()));
         }
+    }
+
+    // At the desktop's font size, from 9 to 13 points: every caption, button
+    // and field shows whole, no two overlap, every tab can be reached.
+    void everyPageFitsAtEveryFontSize() {
+        const QFont original = QApplication::font();
+        for (int points : {9, 11, 13}) {
+            QFont font = original;
+            font.setPointSize(points);
+            QApplication::setFont(font);
+            restart();
+            QTest::mouseClick(child<QPushButton>("bbRun"), Qt::LeftButton);
+            auto* notebook = child<QTabWidget>("TabbedNotebook1");
+            for (int page = 0; page < notebook->count(); ++page) {
+                notebook->setCurrentIndex(page);
+                QApplication::processEvents();
+                const QRect tab = notebook->tabBar()->tabRect(page);
+                QVERIFY2(notebook->tabBar()->rect().contains(tab), qPrintable(QString("%1 pt, tab %2").arg(points).arg(page)));
+                checkFits(notebook->currentWidget(), QString("%1 pt, page %2").arg(points).arg(page));
+            }
+            checkFits(m_window, QString("%1 pt, window").arg(points));
+            if (points == 9) QCOMPARE(m_window->width(), 590);
+        }
+        QApplication::setFont(original);
     }
 
     void quitWithNonEndsWithoutWriting() {
