@@ -8,9 +8,9 @@ CMAKE_FLAGS ?= -DCMAKE_BUILD_TYPE=RelWithDebInfo
 
 PACKAGES := cmake make g++ pkg-config qt6-base-dev qt6-qpa-plugins libgl-dev libjpeg-dev \
             libgtest-dev libgmock-dev libbenchmark-dev appstream desktop-file-utils xvfb xdotool \
-            imagemagick libx11-dev locales dpkg-dev lintian
+            imagemagick libx11-dev locales dpkg-dev lintian qt6-l10n-tools
 # The tests run under these desktop locales too.
-LOCALES := fr_FR de_DE
+LOCALES := fr_FR de_DE en_US
 SUDO := $(if $(filter 0,$(shell id -u)),,sudo)
 
 # Installs those of the Debian packages $(1) that are not installed yet.

@@ -101,6 +101,19 @@ void throwBadBitmap() { raise(ErrorCode::BadBitmap); }
 void throwIncompleteSensor() { raise(ErrorCode::IncompleteSensor); }
 void throwBadEquipment(std::string_view what) { raise(ErrorCode::BadEquipment, what); }
 
+std::vector<std::string> messagePatterns() {
+    std::vector<std::string> patterns;
+    for (const auto& t : kTemplates) {
+        std::string pattern(t.prefix);
+        if (t.values >= 1) pattern += "%1";
+        pattern += t.middle;
+        if (t.values >= 2) pattern += "%2";
+        pattern += t.suffix;
+        patterns.push_back(std::move(pattern));
+    }
+    return patterns;
+}
+
 std::string errorBoxText(std::string_view message) {
     std::string text(message);
     if (!text.empty() && static_cast<unsigned char>(text.back()) > static_cast<unsigned char>('.')) {

@@ -4,6 +4,7 @@
 #include <exception>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace quarvel::core {
 
@@ -61,6 +62,10 @@ std::string errorMessage(ErrorCode code, std::string_view first = {}, std::strin
 // character has a higher code than "." (letters, digits, accented letters),
 // and not after ".", ")", a quote or a blank.
 std::string errorBoxText(std::string_view message);
+
+// Each fixed message with "%1" (and "%2") where its values go, for the views'
+// translations.
+std::vector<std::string> messagePatterns();
 
 // True when the text is one of the fixed messages, with any value put in;
 // not the guard's last resorts, which only a fault of the program raises.

@@ -60,19 +60,19 @@ start_save_quit() {
   (cd "$work" && exec "$root/usr/bin/quarvel" > "$work/quarvel.log" 2>&1) &
   apid=$!
   window=""
-  for i in $(seq 100); do
+  for i in $(seq 300); do
     window=$(xdotool search --onlyvisible --name '^Quarvel$' 2>/dev/null | head -n 1) && [ -n "$window" ] && break
     sleep 0.1
   done
   [ -n "$window" ] || fail "no window Quarvel"
-  sleep 0.3
+  sleep 1
   xdotool mousemove --window "$window" 281 559 click 1   # "Lancer le programme"
-  sleep 0.3
-  before=$(stat -c %Y.%s "$ini" 2>/dev/null || echo none)
+  sleep 1
+  before=$(stat -c %y "$ini" 2>/dev/null || echo none)
   xdotool mousemove --window "$window" 367 600 click 1   # "Sauve config"
-  for i in $(seq 50); do [ "$(stat -c %Y.%s "$ini" 2>/dev/null || echo none)" != "$before" ] && break; sleep 0.1; done
+  for i in $(seq 200); do [ "$(stat -c %y "$ini" 2>/dev/null || echo none)" != "$before" ] && break; sleep 0.1; done
   "$closer" "$window"
-  for i in $(seq 50); do kill -0 "$apid" 2>/dev/null || break; sleep 0.1; done
+  for i in $(seq 200); do kill -0 "$apid" 2>/dev/null || break; sleep 0.1; done
   wait "$apid" || fail "the program ended with an error"
   apid=""
 }

@@ -15,6 +15,7 @@
 #include "ui/qt/about_view.h"
 #include "ui/qt/dialog_views.h"
 #include "ui/qt/main_window.h"
+#include "ui/qt/translation.h"
 
 namespace quarvel::ui {
 
@@ -37,6 +38,7 @@ public:
         // No display name: X window managers would get "Quitter — Quarvel"
         // for the dialog captioned "Quitter".
         QLocale::setDefault(QLocale(QLocale::French, QLocale::France));
+        qt::installTranslation();
         // The windows' state first, then the views that show it.
         const std::vector<std::string> failures = m_program.mainForm.start();
         m_window = std::make_unique<qt::MainWindow>(m_program.mainForm);

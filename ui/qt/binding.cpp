@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/qt/binding.h"
 
+#include "ui/qt/translation.h"
+
 #include <QAbstractButton>
 #include <QButtonGroup>
 #include <QCalendarWidget>
@@ -102,7 +104,7 @@ protected:
 void showState(const form::Control& control, QWidget* widget) {
     widget->setEnabled(control.enabled());
     widget->setVisible(control.visible());
-    if (!control.hint().empty()) widget->setToolTip(qs(control.hint()));
+    if (!control.hint().empty()) widget->setToolTip(tt(control.hint()));
 }
 
 }  // namespace
@@ -162,11 +164,11 @@ QLineEdit* Binder::edit(form::EditField& field, QWidget* parent, int width) {
 }
 
 QPushButton* Binder::button(form::Button& button, QWidget* parent) {
-    auto* widget = new QPushButton(qs(button.caption()), parent);
+    auto* widget = new QPushButton(tt(button.caption()), parent);
     widget->setObjectName(qs(button.name()));
     widget->setAutoDefault(false);
     button.watch([&button, widget] {
-        widget->setText(qs(button.caption()));
+        widget->setText(tt(button.caption()));
         showState(button, widget);
     });
     showState(button, widget);
@@ -182,7 +184,7 @@ QPushButton* Binder::button(form::Button& button, QWidget* parent) {
 }
 
 QGroupBox* Binder::radioGroup(form::RadioGroup& group, QWidget* parent, const std::vector<std::string>& buttonNames) {
-    auto* box = new QGroupBox(qs(group.caption()), parent);
+    auto* box = new QGroupBox(tt(group.caption()), parent);
     box->setObjectName(qs(group.name()));
     auto* layout = new QGridLayout(box);
     layout->setContentsMargins(6, 2, 6, 2);
@@ -191,7 +193,7 @@ QGroupBox* Binder::radioGroup(form::RadioGroup& group, QWidget* parent, const st
     const int count = static_cast<int>(group.items().size());
     const int rows = (count + group.columns() - 1) / group.columns();
     for (int i = 0; i < count; ++i) {
-        auto* radio = new QRadioButton(qs(group.items()[static_cast<std::size_t>(i)]), box);
+        auto* radio = new QRadioButton(tt(group.items()[static_cast<std::size_t>(i)]), box);
         if (static_cast<std::size_t>(i) < buttonNames.size()) radio->setObjectName(qs(buttonNames[i]));
         buttons->addButton(radio, i);
         layout->addWidget(radio, i % rows, i / rows);
@@ -212,7 +214,7 @@ QGroupBox* Binder::radioGroup(form::RadioGroup& group, QWidget* parent, const st
         buttons->setExclusive(false);
         for (QAbstractButton* b : buttons->buttons()) b->setChecked(buttons->id(b) == group.selected());
         buttons->setExclusive(true);
-        box->setTitle(qs(group.caption()));
+        box->setTitle(tt(group.caption()));
         showState(group, box);
     };
     group.watch(show);
@@ -231,7 +233,7 @@ QComboBox* Binder::combo(form::ListControl& list, QWidget* parent, int visibleRo
     // The drop-down list is as wide as its longest entry, not the box.
     const auto fill = [&list, combo] {
         combo->clear();
-        for (const auto& item : list.items()) combo->addItem(qs(item));
+        for (const auto& item : list.items()) combo->addItem(tt(item));
         combo->view()->setMinimumWidth(combo->view()->sizeHintForColumn(0) +
                                        combo->style()->pixelMetric(QStyle::PM_ScrollBarExtent) + 8);
     };
@@ -261,13 +263,13 @@ QComboBox* Binder::combo(form::ListControl& list, QWidget* parent, int visibleRo
 QListWidget* Binder::listBox(form::ListControl& list, QWidget* parent) {
     auto* box = new ListBox(parent);
     box->setObjectName(qs(list.name()));
-    for (const auto& item : list.items()) box->addItem(qs(item));
+    for (const auto& item : list.items()) box->addItem(tt(item));
     auto show = [&list, box, version = list.itemsVersion()]() mutable {
         const QSignalBlocker block(box);
         if (version != list.itemsVersion()) {
             version = list.itemsVersion();
             box->clear();
-            for (const auto& item : list.items()) box->addItem(qs(item));
+            for (const auto& item : list.items()) box->addItem(tt(item));
         }
         box->setCurrentRow(list.selected());
         if (list.selected() < 0) box->clearSelection();
@@ -285,10 +287,10 @@ QListWidget* Binder::listBox(form::ListControl& list, QWidget* parent) {
 }
 
 QLabel* Binder::label(form::Label& label, QWidget* parent) {
-    auto* widget = new QLabel(qs(label.caption()), parent);
+    auto* widget = new QLabel(tt(label.caption()), parent);
     widget->setObjectName(qs(label.name()));
     label.watch([&label, widget] {
-        widget->setText(qs(label.caption()));
+        widget->setText(tt(label.caption()));
         showState(label, widget);
     });
     showState(label, widget);
@@ -322,7 +324,7 @@ QSlider* Binder::trackBar(form::TrackBar& bar, QWidget* parent) {
 }
 
 QPlainTextEdit* Binder::memo(form::Memo& memo, QWidget* parent) {
-    auto* edit = new TextEdit(qs(memo.text()), parent);
+    auto* edit = new TextEdit(tt(memo.text()), parent);
     edit->setObjectName(qs(memo.name()));
     edit->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     follow(memo, edit);
@@ -358,7 +360,7 @@ void Binder::popupMenu(form::PopupMenu& menu, QWidget* owner, std::function<bool
         popup.setObjectName(qs(menu.name()));
         const auto& items = menu.items();
         for (std::size_t i = 0; i < items.size(); ++i) {
-            QAction* action = popup.addAction(qs(items[i].caption));
+            QAction* action = popup.addAction(tt(items[i].caption));
             action->setObjectName(qs(items[i].name));
             action->setCheckable(true);
             action->setChecked(items[i].checked);
@@ -380,7 +382,7 @@ void Binder::place(form::Label& label, QWidget* widget) {
                                 text ? widget->sizeHint().height() : label.height());
         }
         if (auto* text = qobject_cast<QLabel*>(widget); text && !label.caption().empty()) {
-            text->setText(qs(label.caption()));
+            text->setText(tt(label.caption()));
         }
         widget->setVisible(label.visible());
     };

@@ -17,6 +17,7 @@
 #include <QVBoxLayout>
 
 #include "core/errors.h"
+#include "ui/qt/translation.h"
 
 namespace quarvel::ui::qt {
 
@@ -68,7 +69,8 @@ void buildModelList(ModelListForm& form, DialogView* view, int width, int listLe
 void buildDate(DateForm& form, DialogView* view) {
     auto* layout = new QVBoxLayout(view);
     QCalendarWidget* calendar = view->binder().calendar(form.MonthCalendar1, view);
-    calendar->setLocale(QLocale(QLocale::French, QLocale::France));
+    calendar->setLocale(englishInterface() ? QLocale(QLocale::English, QLocale::UnitedKingdom)
+                                           : QLocale(QLocale::French, QLocale::France));
     calendar->setVerticalHeaderFormat(QCalendarWidget::NoVerticalHeader);
     layout->addWidget(calendar);
     // The calendar keeps Enter for itself and says so with `activated`.
@@ -130,7 +132,7 @@ void buildConfirm(ConfirmForm& form, DialogView* view) {
 
 DialogView::DialogView(form::Form& form, QWidget* parent) : QDialog(parent), m_form(form), m_binder(form) {
     setObjectName(qs(form.name()));
-    setWindowTitle(qs(form.caption()));
+    setWindowTitle(tt(form.caption()));
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
     form.onClose = [this](form::ModalResult result) { done(static_cast<int>(result)); };
 }
@@ -164,6 +166,7 @@ DialogView* QtModalHost::view(form::Form& dialog) {
     if (!entry.view) {
         entry.view = new DialogView(dialog, entry.parent);
         entry.build(entry.view);
+        translateWidgets(entry.view);
     }
     return entry.view;
 }
@@ -182,7 +185,7 @@ form::ModalResult QtModalHost::showModal(form::Form& dialog) {
 }
 
 void QtErrorReporter::report(const std::string& message) {
-    QMessageBox::critical(QApplication::activeWindow(), "Quarvel", qs(core::errorBoxText(message)));
+    QMessageBox::critical(QApplication::activeWindow(), "Quarvel", core::errorBoxText(tt(message).toStdString()).c_str());
 }
 
 void buildDialogs(Program& program, QtModalHost& host, QWidget* parent) {

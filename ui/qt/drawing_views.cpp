@@ -9,6 +9,7 @@
 #include <QPixmap>
 
 #include "ui/qt/main_window.h"
+#include "ui/qt/translation.h"
 
 namespace quarvel::ui::qt {
 
@@ -126,7 +127,7 @@ QWidget* buildDessinPlanetePage(Binder& b, MainForm& f) {
     f.pbDessinPla.watch([drawing] { drawing->update(); });
     b.popupMenu(f.pmDessinPla, drawing, [&f] { return f.regionMenuOpens(true); });
     for (form::Label* label : {&f.labDessinPlaNom, &f.labDessinPlaCapteur, &f.labDessinPlaTelescope}) {
-        auto* text = boldCentred(new QLabel(qs(label->caption()), p), label->left(), label->top(), 361);
+        auto* text = boldCentred(new QLabel(tt(label->caption()), p), label->left(), label->top(), 361);
         b.place(*label, text);
     }
     b.popupMenu(f.pmPlanetes, p->findChild<QLabel*>("labDessinPlaNom"));

@@ -2,6 +2,7 @@
 #include "ui/qt/main_window.h"
 
 #include "ui/qt/glyphs.h"
+#include "ui/qt/translation.h"
 
 #include <QCloseEvent>
 #include <QHBoxLayout>
@@ -39,7 +40,7 @@ constexpr Builder kPageBuilders[] = {buildParametragePage,  buildDessinCapteurPa
 
 MainWindow::MainWindow(MainForm& form) : m_form(form), m_binder(form), m_built(std::size(kPageBuilders), false) {
     setObjectName(qs(form.name()));
-    setWindowTitle(qs(form.caption()));
+    setWindowTitle(tt(form.caption()));
     auto* tabs = m_tabs = new QTabWidget(this);
     tabs->setFixedWidth(kNotebookWidth);
     // Eight captions in 549 pixels: tight tabs, no scroll arrows.
@@ -53,7 +54,7 @@ MainWindow::MainWindow(MainForm& form) : m_form(form), m_binder(form), m_built(s
         auto* holder = new QWidget(tabs);
         auto* layout = new QVBoxLayout(holder);
         layout->setContentsMargins(0, 0, 0, 0);
-        tabs->addTab(holder, qs(page));
+        tabs->addTab(holder, tt(page));
     }
     // The mask: a plain panel laid over the row of tabs.
     auto* mask = new QWidget(tabs);
@@ -97,7 +98,9 @@ void MainWindow::ensurePage(int index) {
     if (index < 0 || index >= static_cast<int>(m_built.size()) || m_built[static_cast<std::size_t>(index)]) return;
     m_built[static_cast<std::size_t>(index)] = true;
     QWidget* holder = m_tabs->widget(index);
-    holder->layout()->addWidget(kPageBuilders[index](m_binder, m_form));
+    QWidget* page = kPageBuilders[index](m_binder, m_form);
+    translateWidgets(page);
+    holder->layout()->addWidget(page);
     fitContents();
 }
 

@@ -434,6 +434,32 @@ private slots:
         QApplication::setFont(original);
     }
 
+    // English on an English desktop, French otherwise: captions and messages.
+    void speaksTheDesktopsLanguage() {
+        const bool english = QLocale::system().language() == QLocale::English;
+        auto* notebook = child<QTabWidget>("TabbedNotebook1");
+        QCOMPARE(notebook->tabText(0), english ? QString("Settings") : QString("Paramètrage"));
+        QCOMPARE(child<QPushButton>("bbRun")->text(), english ? QString("Start the program") : QString("Lancer le programme"));
+        QTest::mouseClick(child<QPushButton>("bbRun"), Qt::LeftButton);
+        QCOMPARE(child<QPushButton>("bbSauveConfig")->text(), english ? QString("Save config") : QString("Sauve config"));
+        QCOMPARE(child<QComboBox>("cbCapteurs")->itemText(0), english ? QString("Manual entry") : QString("Saisie manuelle"));
+        QCOMPARE(child<QComboBox>("cbCapteurs")->itemText(14), QString("ICX285"));  // names stay
+        child<QComboBox>("cbCapteurs")->activated(0);
+        withModal([&] { QTest::keyClicks(child<QLineEdit>("eNbPixelsX"), "x"); },
+                  [english](QWidget* modal) {
+                      auto* box = qobject_cast<QMessageBox*>(modal);
+                      QCOMPARE(box->text(), english ? QString("'x' is not a valid integer value.")
+                                                    : QString("'x' n'est pas une valeur entière correcte."));
+                      box->accept();
+                  });
+        QCOMPARE(child<QLineEdit>("eEchant")->text(), QString());  // numbers keep "." in both
+        notebook->setCurrentIndex(6);
+        const QString help = child<QPlainTextEdit>("memoAide")->toPlainText();
+        QVERIFY(help.startsWith(english ? "Quarvel computes" : "Quarvel calcule"));
+        QVERIFY(help.contains(english ? "The configuration is saved in the file " + m_dir.path()
+                                      : "La configuration est enregistrée dans le fichier " + m_dir.path()));
+    }
+
     void quitWithNonEndsWithoutWriting() {
         withModal([&] { QTest::mouseClick(child<QPushButton>("bbQuit"), Qt::LeftButton); },
                   [](QWidget* modal) {

@@ -1,0 +1,936 @@
+<?xml version='1.0' encoding='utf-8'?>
+<TS version="2.1" language="en_GB" sourcelanguage="fr_FR">
+<context>
+    <name>Quarvel</name>
+    <message>
+        <source> Capteur </source>
+        <translation> Sensor </translation>
+    </message>
+    <message>
+        <source> Données </source>
+        <translation> Results </translation>
+    </message>
+    <message>
+        <source> Filtre </source>
+        <translation> Filter </translation>
+    </message>
+    <message>
+        <source> Instrument </source>
+        <translation> Instrument </translation>
+    </message>
+    <message>
+        <source> Nombre de pixels </source>
+        <translation> Pixel count </translation>
+    </message>
+    <message>
+        <source> Objets </source>
+        <translation> Objects </translation>
+    </message>
+    <message>
+        <source> Planète </source>
+        <translation> Planet </translation>
+    </message>
+    <message>
+        <source> Sauver la configuration </source>
+        <translation> Save the configuration </translation>
+    </message>
+    <message>
+        <source> Taille des pixels (en µ) </source>
+        <translation> Pixel size (in µ) </translation>
+    </message>
+    <message>
+        <source>" / pixel</source>
+        <translation>" / pixel</translation>
+    </message>
+    <message>
+        <source>"/pixel</source>
+        <translation>"/pixel</translation>
+    </message>
+    <message>
+        <source>%1, colonne "%2" absente</source>
+        <translation>%1, column "%2" missing</translation>
+    </message>
+    <message>
+        <source>%1, fichier illisible</source>
+        <translation>%1, unreadable file</translation>
+    </message>
+    <message>
+        <source>%1, ligne %2, [%3] : %4</source>
+        <translation>%1, line %2, [%3]: %4</translation>
+    </message>
+    <message>
+        <source>%1, ligne(s) %2</source>
+        <translation>%1, line(s) %2</translation>
+    </message>
+    <message>
+        <source>'%1' n'est pas une valeur en virgule flottante correcte</source>
+        <translation>'%1' is not a valid floating point value</translation>
+    </message>
+    <message>
+        <source>'%1' n'est pas une valeur entière correcte</source>
+        <translation>'%1' is not a valid integer value</translation>
+    </message>
+    <message>
+        <source>(Aucun)</source>
+        <translation>(None)</translation>
+    </message>
+    <message>
+        <source>(Configuration personnelle)</source>
+        <translation>(Personal configuration)</translation>
+    </message>
+    <message>
+        <source>(Double-cliquer sur l'adresse email pour envoyer un message)</source>
+        <translation>(Double-click the address to send a message)</translation>
+    </message>
+    <message>
+        <source>... x ... mm</source>
+        <translation>... x ... mm</translation>
+    </message>
+    <message>
+        <source>0.33 x</source>
+        <translation>0.33 x</translation>
+    </message>
+    <message>
+        <source>0.5 x</source>
+        <translation>0.5 x</translation>
+    </message>
+    <message>
+        <source>0.73 x</source>
+        <translation>0.73 x</translation>
+    </message>
+    <message>
+        <source>0.8 x</source>
+        <translation>0.8 x</translation>
+    </message>
+    <message>
+        <source>1.6 x</source>
+        <translation>1.6 x</translation>
+    </message>
+    <message>
+        <source>1024 x 768</source>
+        <translation>1024 x 768</translation>
+    </message>
+    <message>
+        <source>2 x</source>
+        <translation>2 x</translation>
+    </message>
+    <message>
+        <source>2.5 x</source>
+        <translation>2.5 x</translation>
+    </message>
+    <message>
+        <source>2.7 x</source>
+        <translation>2.7 x</translation>
+    </message>
+    <message>
+        <source>24 mm</source>
+        <translation>24 mm</translation>
+    </message>
+    <message>
+        <source>24 x 36 mm</source>
+        <translation>24 x 36 mm</translation>
+    </message>
+    <message>
+        <source>3 x</source>
+        <translation>3 x</translation>
+    </message>
+    <message>
+        <source>320 x 240</source>
+        <translation>320 x 240</translation>
+    </message>
+    <message>
+        <source>36 mm</source>
+        <translation>36 mm</translation>
+    </message>
+    <message>
+        <source>4 x</source>
+        <translation>4 x</translation>
+    </message>
+    <message>
+        <source>400 x 400</source>
+        <translation>400 x 400</translation>
+    </message>
+    <message>
+        <source>5 x</source>
+        <translation>5 x</translation>
+    </message>
+    <message>
+        <source>640 x 480</source>
+        <translation>640 x 480</translation>
+    </message>
+    <message>
+        <source>800 x 600</source>
+        <translation>800 x 600</translation>
+    </message>
+    <message>
+        <source>A propos</source>
+        <translation>About</translation>
+    </message>
+    <message>
+        <source>Accéder aux onglets du programme</source>
+        <translation>Open the program's tabs</translation>
+    </message>
+    <message>
+        <source>Aide</source>
+        <translation>Help</translation>
+    </message>
+    <message>
+        <source>Ajouter le capteur actuel comme appareil photo personnel</source>
+        <translation>Add the current sensor as your own digital camera</translation>
+    </message>
+    <message>
+        <source>Ajouter le capteur actuel comme caméra personnelle</source>
+        <translation>Add the current sensor as your own camera</translation>
+    </message>
+    <message>
+        <source>Ajouter le diamètre et la focale actuels comme télescope personnel</source>
+        <translation>Add the current aperture and focal length as your own telescope</translation>
+    </message>
+    <message>
+        <source>Ajouter…</source>
+        <translation>Add…</translation>
+    </message>
+    <message>
+        <source>Annuler</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Appareils photos numériques</source>
+        <translation>Digital cameras</translation>
+    </message>
+    <message>
+        <source>Aucun</source>
+        <translation>None</translation>
+    </message>
+    <message>
+        <source>Aujourd'hui</source>
+        <translation>Today</translation>
+    </message>
+    <message>
+        <source>Autre</source>
+        <translation>Other</translation>
+    </message>
+    <message>
+        <source>Bleu (445 nm)</source>
+        <translation>Blue (445 nm)</translation>
+    </message>
+    <message>
+        <source>Calculs</source>
+        <translation>Calculations</translation>
+    </message>
+    <message>
+        <source>Caméras</source>
+        <translation>Cameras</translation>
+    </message>
+    <message>
+        <source>Capteur</source>
+        <translation>Sensor</translation>
+    </message>
+    <message>
+        <source>Champ</source>
+        <translation>Field</translation>
+    </message>
+    <message>
+        <source>Champ :</source>
+        <translation>Field:</translation>
+    </message>
+    <message>
+        <source>Champ photo</source>
+        <translation>Photo field</translation>
+    </message>
+    <message>
+        <source>Changer date</source>
+        <translation>Change date</translation>
+    </message>
+    <message>
+        <source>Changer la date ; un clic droit prend la date du jour</source>
+        <translation>Change the date; a right click takes today's date</translation>
+    </message>
+    <message>
+        <source>Charge config</source>
+        <translation>Load config</translation>
+    </message>
+    <message>
+        <source>Choisir un appareil photo numérique dans la liste</source>
+        <translation>Choose a digital camera from the list</translation>
+    </message>
+    <message>
+        <source>Choisir un télescope et un réducteur ou multiplicateur de focale</source>
+        <translation>Choose a telescope and a focal reducer or Barlow lens</translation>
+    </message>
+    <message>
+        <source>Choisir une caméra dans la liste de caméras</source>
+        <translation>Choose a camera from the list of cameras</translation>
+    </message>
+    <message>
+        <source>Ciel profond</source>
+        <translation>Deep sky</translation>
+    </message>
+    <message>
+        <source>Clic droit pour choisir une autre photographie</source>
+        <translation>Right click to choose another photograph</translation>
+    </message>
+    <message>
+        <source>Cliquer pour passer des secondes aux minutes d'arc (Soleil et Lune)</source>
+        <translation>Click to switch between arc-seconds and arc-minutes (Sun and Moon)</translation>
+    </message>
+    <message>
+        <source>Coef. multiplicateur</source>
+        <translation>Multiplier</translation>
+    </message>
+    <message>
+        <source>Coef. multiplicateur à appliquer</source>
+        <translation>Multiplier to apply</translation>
+    </message>
+    <message>
+        <source>Dessin capteur</source>
+        <translation>Sensor drawing</translation>
+    </message>
+    <message>
+        <source>Dessin planète</source>
+        <translation>Planet drawing</translation>
+    </message>
+    <message>
+        <source>Diagonale</source>
+        <translation>Diagonal</translation>
+    </message>
+    <message>
+        <source>Diam. app. des anneaux</source>
+        <translation>Rings' app. diam.</translation>
+    </message>
+    <message>
+        <source>Diamètre</source>
+        <translation>Aperture</translation>
+    </message>
+    <message>
+        <source>Diamètre Apparent</source>
+        <translation>Apparent diameter</translation>
+    </message>
+    <message>
+        <source>Diamètre sur le capteur</source>
+        <translation>Diameter on the sensor</translation>
+    </message>
+    <message>
+        <source>Division par zéro en virgule flottante</source>
+        <translation>Floating point division by zero</translation>
+    </message>
+    <message>
+        <source>Données sauvegardées</source>
+        <translation>Saved data</translation>
+    </message>
+    <message>
+        <source>Double-cliquer pour envoyer un mail</source>
+        <translation>Double-click to send a mail</translation>
+    </message>
+    <message>
+        <source>Débordement d'entier</source>
+        <translation>Integer overflow</translation>
+    </message>
+    <message>
+        <source>Echantillonnage</source>
+        <translation>Sampling</translation>
+    </message>
+    <message>
+        <source>Echantillonnage actuel</source>
+        <translation>Current sampling</translation>
+    </message>
+    <message>
+        <source>Echantillonnage maxi</source>
+        <translation>Finest sampling</translation>
+    </message>
+    <message>
+        <source>Echantillonnage souhaité</source>
+        <translation>Wanted sampling</translation>
+    </message>
+    <message>
+        <source>Effacer champs</source>
+        <translation>Clear fields</translation>
+    </message>
+    <message>
+        <source>Effacer les champs de la page affichée</source>
+        <translation>Clear the fields of the page shown</translation>
+    </message>
+    <message>
+        <source>Erreur de vérification d'étendue</source>
+        <translation>Range check error</translation>
+    </message>
+    <message>
+        <source>Erreur inattendue : %1</source>
+        <translation>Unexpected error: %1</translation>
+    </message>
+    <message>
+        <source>Facteur :</source>
+        <translation>Factor:</translation>
+    </message>
+    <message>
+        <source>Facteur de suréchantillonnage</source>
+        <translation>Oversampling factor</translation>
+    </message>
+    <message>
+        <source>Fermer sans rien changer</source>
+        <translation>Close without changing anything</translation>
+    </message>
+    <message>
+        <source>Fichier de plus de 1 Mo : valeurs par défaut utilisées</source>
+        <translation>File larger than 1 MB: default values used</translation>
+    </message>
+    <message>
+        <source>Focale</source>
+        <translation>Focal length</translation>
+    </message>
+    <message>
+        <source>Focale (mm) :</source>
+        <translation>Focal length (mm):</translation>
+    </message>
+    <message>
+        <source>Focale actuelle</source>
+        <translation>Current focal length</translation>
+    </message>
+    <message>
+        <source>Focale maxi</source>
+        <translation>Focal length for it</translation>
+    </message>
+    <message>
+        <source>Focale à appliquer</source>
+        <translation>Focal length to use</translation>
+    </message>
+    <message>
+        <source>Full frame</source>
+        <translation>Full frame</translation>
+    </message>
+    <message>
+        <source>Hauteur</source>
+        <translation>Height</translation>
+    </message>
+    <message>
+        <source>IR (850 nm)</source>
+        <translation>IR (850 nm)</translation>
+    </message>
+    <message>
+        <source>IR 1000 (1000 nm)</source>
+        <translation>IR 1000 (1000 nm)</translation>
+    </message>
+    <message>
+        <source>IR 685 (685 nm)</source>
+        <translation>IR 685 (685 nm)</translation>
+    </message>
+    <message>
+        <source>IR 742 (742 nm)</source>
+        <translation>IR 742 (742 nm)</translation>
+    </message>
+    <message>
+        <source>IR 807 (807 nm)</source>
+        <translation>IR 807 (807 nm)</translation>
+    </message>
+    <message>
+        <source>Image bitmap incorrecte</source>
+        <translation>Invalid bitmap image</translation>
+    </message>
+    <message>
+        <source>Imagerie</source>
+        <translation>Imaging</translation>
+    </message>
+    <message>
+        <source>Imageur :</source>
+        <translation>Camera:</translation>
+    </message>
+    <message>
+        <source>Impossible d'ouvrir le fichier "%1". %2</source>
+        <translation>Cannot open file "%1". %2</translation>
+    </message>
+    <message>
+        <source>Impossible d'écrire dans %1</source>
+        <translation>Cannot write to %1</translation>
+    </message>
+    <message>
+        <source>Indice de liste hors limites (%1)</source>
+        <translation>List index out of bounds (%1)</translation>
+    </message>
+    <message>
+        <source>Jaune (570 nm)</source>
+        <translation>Yellow (570 nm)</translation>
+    </message>
+    <message>
+        <source>Jupiter</source>
+        <translation>Jupiter</translation>
+    </message>
+    <message>
+        <source>Lancer le programme</source>
+        <translation>Start the program</translation>
+    </message>
+    <message>
+        <source>Largeur</source>
+        <translation>Width</translation>
+    </message>
+    <message>
+        <source>Le capteur sauvegardé est incomplet : nombre ou taille de pixels vide ou nul</source>
+        <translation>The saved sensor is incomplete: a pixel count or size is empty or zero</translation>
+    </message>
+    <message>
+        <source>Le projet Quarvel</source>
+        <translation>The Quarvel project</translation>
+    </message>
+    <message>
+        <source>Liste appareils photos numériques</source>
+        <translation>Digital camera list</translation>
+    </message>
+    <message>
+        <source>Liste caméras</source>
+        <translation>Camera list</translation>
+    </message>
+    <message>
+        <source>Liste d'appareils photos numériques</source>
+        <translation>List of digital cameras</translation>
+    </message>
+    <message>
+        <source>Liste de caméras</source>
+        <translation>List of cameras</translation>
+    </message>
+    <message>
+        <source>Lune</source>
+        <translation>Moon</translation>
+    </message>
+    <message>
+        <source>M 31 (5°)</source>
+        <translation>M 31 (5°)</translation>
+    </message>
+    <message>
+        <source>M13 (1°)</source>
+        <translation>M13 (1°)</translation>
+    </message>
+    <message>
+        <source>M27 (15')</source>
+        <translation>M27 (15')</translation>
+    </message>
+    <message>
+        <source>M31 (5°)</source>
+        <translation>M31 (5°)</translation>
+    </message>
+    <message>
+        <source>M42 (2°)</source>
+        <translation>M42 (2°)</translation>
+    </message>
+    <message>
+        <source>M45 (2°30')</source>
+        <translation>M45 (2°30')</translation>
+    </message>
+    <message>
+        <source>Mars</source>
+        <translation>Mars</translation>
+    </message>
+    <message>
+        <source>Mémoire insuffisante</source>
+        <translation>Out of memory</translation>
+    </message>
+    <message>
+        <source>NGC7331 (30')</source>
+        <translation>NGC7331 (30')</translation>
+    </message>
+    <message>
+        <source>Nom :</source>
+        <translation>Name:</translation>
+    </message>
+    <message>
+        <source>Non</source>
+        <translation>No</translation>
+    </message>
+    <message>
+        <source>Nouvel équipement</source>
+        <translation>New equipment</translation>
+    </message>
+    <message>
+        <source>Nouvelle date</source>
+        <translation>New date</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Objet 1</source>
+        <translation>Object 1</translation>
+    </message>
+    <message>
+        <source>Objet 2</source>
+        <translation>Object 2</translation>
+    </message>
+    <message>
+        <source>Opération en virgule flottante incorrecte</source>
+        <translation>Invalid floating point operation</translation>
+    </message>
+    <message>
+        <source>Orange (600 nm)</source>
+        <translation>Orange (600 nm)</translation>
+    </message>
+    <message>
+        <source>Oui</source>
+        <translation>Yes</translation>
+    </message>
+    <message>
+        <source>Paramètrage</source>
+        <translation>Settings</translation>
+    </message>
+    <message>
+        <source>Pixel</source>
+        <translation>Pixel</translation>
+    </message>
+    <message>
+        <source>Pixel carré</source>
+        <translation>Square pixels</translation>
+    </message>
+    <message>
+        <source>Pixels</source>
+        <translation>Pixels</translation>
+    </message>
+    <message>
+        <source>Pixels /</source>
+        <translation>Pixels /</translation>
+    </message>
+    <message>
+        <source>Planétaire</source>
+        <translation>Planetary</translation>
+    </message>
+    <message>
+        <source>Pléiades</source>
+        <translation>Pleiades</translation>
+    </message>
+    <message>
+        <source>Pour un échantillonnage = 1/2 pouvoir séparateur théorique </source>
+        <translation>For a sampling of half the theoretical separating power </translation>
+    </message>
+    <message>
+        <source>Pouvoir Résolvant</source>
+        <translation>Resolving power</translation>
+    </message>
+    <message>
+        <source>Pouvoir Séparateur</source>
+        <translation>Separating power</translation>
+    </message>
+    <message>
+        <source>Quarvel</source>
+        <translation>Quarvel</translation>
+    </message>
+    <message>
+        <source>Quarvel calcule, pour un instrument et un capteur donnés, les grandeurs utiles à l'imagerie astronomique.
+
+La rangée d'onglets, en haut, mène aux différentes pages du programme. La rangée de boutons, en bas, sert à effacer les champs de la page affichée ("Effacer champs", sur les pages Paramètrage, Calculs et Imagerie), à relire la configuration sauvegardée ("Charge config"), à la sauvegarder ("Sauve config") et à quitter le programme ("Quitter"). La configuration se charge et se sauvegarde depuis l'onglet Paramètrage.
+
+Onglet Paramètrage :
+---------------------
+Saisir le diamètre et la focale de l'instrument en millimètres, ou choisir un télescope dans la liste du bouton "Télescopes", avec un éventuel réducteur ou multiplicateur de focale (Barlow). Une focale affichée en italique indique qu'un réducteur ou un multiplicateur est utilisé. Cliquer dans le champ du diamètre ou de la focale commence une configuration personnelle ; "Rétablir" revient aux valeurs précédentes. Le filtre choisi modifie le pouvoir résolvant.
+La liste des capteurs propose les principaux capteurs, la saisie manuelle des caractéristiques ("Saisie manuelle"), les données sauvegardées, la liste des caméras et la liste des appareils photos numériques. Les touches S, C et P de la liste mènent à la saisie manuelle, aux caméras et aux appareils photos. En saisie manuelle, indiquer le nombre de pixels et leur taille en microns ; "Pixel carré" recopie la largeur dans la hauteur.
+Vos propres équipements : dans la liste des télescopes, "Ajouter…" enregistre le diamètre et la focale actuels sous un nom ; dans les listes des caméras et des appareils photos, "Ajouter…" enregistre le capteur actuel. Ils suivent les autres dans les listes, marqués ★, et "Supprimer" les retire après confirmation. Ils sont gardés dans le fichier Quarvel-equipements.ini, à côté du fichier de configuration, que l'on peut aussi modifier à la main programme fermé : une section par équipement, [Capteur nom] avec LargeurPixels, HauteurPixels, TaillePixelX et TaillePixelY (en microns), [Caméra nom] avec Capteur, [APN nom] avec LargeurPixels, HauteurPixels et TaillePixel, [Télescope nom] avec Diamètre et Focale (en mm), nombres avec un point décimal.
+Le programme affiche le rapport f/D, les pouvoirs résolvant et séparateur, la taille du capteur, l'échantillonnage et le champ couvert.
+
+Onglet Dessin capteur :
+-----------------------
+Compare la taille du capteur choisi à celle d'un film 24 x 36 mm.
+
+Onglet Calculs :
+----------------
+Saisir les coordonnées X et Y de deux objets relevées sur une image : le programme donne leur séparation en pixels et en secondes d'arc. Avec "Saisie séparation" à "Oui", saisir la séparation connue des deux objets : le programme donne la focale réelle correspondant à l'image.
+
+Onglet Imagerie :
+-----------------
+En imagerie planétaire, choisir l'objet : le programme donne son diamètre apparent à la date indiquée, sa taille sur le capteur, le rapport f/D optimal et, pour les planètes, le temps de pose limite avant que la rotation de la planète ne floute l'image. Un clic sur "Diamètre apparent" passe le diamètre du Soleil et de la Lune des secondes d'arc aux minutes d'arc et inversement. Le bouton "Changer date" ouvre un calendrier ; un clic droit sur ce bouton prend la date du jour.
+En imagerie du ciel profond, le programme donne l'échantillonnage actuel, l'échantillonnage le plus fin utile et la focale à appliquer pour l'échantillonnage choisi avec le curseur.
+
+Onglet Dessin planète :
+-----------------------
+Dessine l'objet choisi à l'échelle du capteur. Un clic droit sur le nom de l'objet permet d'en choisir un autre ; pour le capteur MT9M001, un clic droit sur le dessin choisit une zone d'intérêt.
+
+Onglet Photo :
+--------------
+Montre le champ du capteur sur des photographies d'objets du ciel profond. Un clic droit sur le nom de l'objet permet de choisir une autre photographie.
+Photographies tirées des textures du ciel profond de Stellarium : M 13 (Starhopper), M 27 (Stéphane Dumont), M 31 et M 45 (HG731GZ, Herm Perez), M 42 (HG731GZ, Stéphane Dumont), NGC 7331 (Peter Vasey, Plover Hill Observatory). Le détail des crédits et des licences est dans le fichier images/CREDITS.
+
+Onglet Aide :
+-------------
+Cette page.
+
+Onglet A propos :
+-----------------
+Version du programme et adresse de contact. Le bouton "Lancer le programme" donne accès aux autres onglets.
+
+
+La configuration est enregistrée dans le fichier %1.
+</source>
+        <translation>Quarvel computes, for a given instrument and sensor, the figures that matter for astronomical imaging.
+
+The row of tabs at the top leads to the program's pages. The row of buttons at the bottom clears the fields of the page shown ("Clear fields", on the Settings, Calculations and Imaging pages), reloads the saved configuration ("Load config"), saves it ("Save config") and quits the program ("Quit"). The configuration is loaded and saved from the Settings tab.
+
+Settings tab:
+-------------
+Type the instrument's aperture and focal length in millimetres, or choose a telescope from the "Telescopes" button's list, with a focal reducer or a Barlow lens if any. A focal length shown in italics means that a reducer or a Barlow lens is in use. Clicking into the aperture or focal length field starts a personal configuration; "Restore" goes back to the previous values. The chosen filter changes the resolving power.
+The sensor list offers the main sensors, manual entry of the sensor's figures ("Manual entry"), the saved data, the list of cameras and the list of digital cameras. The keys S, C and P in the list lead to manual entry, to the cameras and to the digital cameras. In manual entry, give the pixel counts and the pixel size in microns; "Square pixels" copies the width into the height.
+Your own equipment: in the telescope list, "Add…" saves the current aperture and focal length under a name; in the camera and digital camera lists, "Add…" saves the current sensor. They follow the others in the lists, marked ★, and "Remove" removes them after a confirmation. They are kept in the file Quarvel-equipements.ini, beside the configuration file, which can also be edited by hand while the program is closed: one section per item, [Capteur name] with LargeurPixels, HauteurPixels, TaillePixelX and TaillePixelY (in microns), [Caméra name] with Capteur, [APN name] with LargeurPixels, HauteurPixels and TaillePixel, [Télescope name] with Diamètre and Focale (in mm), numbers with a decimal point.
+The program shows the focal ratio, the resolving and separating power, the sensor size, the sampling and the field of view.
+
+Sensor drawing tab:
+-------------------
+Compares the size of the chosen sensor with a 24 x 36 mm film frame.
+
+Calculations tab:
+-----------------
+Type the X and Y coordinates of two objects measured on an image: the program gives their separation in pixels and in arc-seconds. With "Separation entry" at "Yes", type the known separation of the two objects: the program gives the real focal length of the image.
+
+Imaging tab:
+------------
+In planetary imaging, choose the object: the program gives its apparent diameter on the date shown, its size on the sensor, the optimal focal ratio and, for the planets, the longest exposure before the planet's rotation blurs the image. A click on "Apparent diameter" switches the Sun's and the Moon's diameter between arc-seconds and arc-minutes. The "Change date" button opens a calendar; a right click on that button takes today's date.
+In deep-sky imaging, the program gives the current sampling, the finest useful sampling and the focal length that gives the sampling chosen with the slider.
+
+Planet drawing tab:
+-------------------
+Draws the chosen object to the sensor's scale. A right click on the object's name chooses another one; for the MT9M001 sensor, a right click on the drawing chooses a region of interest.
+
+Photo tab:
+----------
+Shows the sensor's field over photographs of deep-sky objects. A right click on the object's name chooses another photograph.
+Photographs taken from Stellarium's deep-sky textures: M 13 (Starhopper), M 27 (Stéphane Dumont), M 31 and M 45 (HG731GZ, Herm Perez), M 42 (HG731GZ, Stéphane Dumont), NGC 7331 (Peter Vasey, Plover Hill Observatory). The credits and licences in full are in the file images/CREDITS.
+
+Help tab:
+---------
+This page.
+
+About tab:
+----------
+The program's version and contact address. The "Start the program" button opens the other tabs.
+
+
+The configuration is saved in the file %1.
+</translation>
+    </message>
+    <message>
+        <source>Quarvel est un logiciel libre : vous pouvez le copier et le distribuer librement. Il est fourni tel quel, sans aucune garantie.
+
+Vos remarques et suggestions sont les bienvenues à l'adresse ci-dessous.</source>
+        <translation>Quarvel is free software: you may copy and distribute it freely. It comes as it is, without any warranty.
+
+Your remarks and suggestions are welcome at the address below.</translation>
+    </message>
+    <message>
+        <source>Quitter</source>
+        <translation>Quit</translation>
+    </message>
+    <message>
+        <source>Quitter le programme</source>
+        <translation>Quit the program</translation>
+    </message>
+    <message>
+        <source>Rapport f/D</source>
+        <translation>Focal ratio</translation>
+    </message>
+    <message>
+        <source>Relire la configuration sauvegardée</source>
+        <translation>Reload the saved configuration</translation>
+    </message>
+    <message>
+        <source>Rouge (700 nm)</source>
+        <translation>Red (700 nm)</translation>
+    </message>
+    <message>
+        <source>Réducteur / Multiplicateur de focale</source>
+        <translation>Focal reducer / Barlow lens</translation>
+    </message>
+    <message>
+        <source>Réelle</source>
+        <translation>Real</translation>
+    </message>
+    <message>
+        <source>Rétablir</source>
+        <translation>Restore</translation>
+    </message>
+    <message>
+        <source>Saisie manuelle</source>
+        <translation>Manual entry</translation>
+    </message>
+    <message>
+        <source>Saisie séparation</source>
+        <translation>Separation entry</translation>
+    </message>
+    <message>
+        <source>Saisir les coordonnées X et Y relevées sur l'image</source>
+        <translation>Type the X and Y coordinates measured on the image</translation>
+    </message>
+    <message>
+        <source>Saturne</source>
+        <translation>Saturn</translation>
+    </message>
+    <message>
+        <source>Sauve config</source>
+        <translation>Save config</translation>
+    </message>
+    <message>
+        <source>Sauvegarder l'instrument et le capteur</source>
+        <translation>Save the instrument and the sensor</translation>
+    </message>
+    <message>
+        <source>Secondes d'arc</source>
+        <translation>Arc-seconds</translation>
+    </message>
+    <message>
+        <source>Soleil</source>
+        <translation>Sun</translation>
+    </message>
+    <message>
+        <source>Supprimer</source>
+        <translation>Remove</translation>
+    </message>
+    <message>
+        <source>Supprimer %1 de vos équipements ?</source>
+        <translation>Remove %1 from your equipment?</translation>
+    </message>
+    <message>
+        <source>Supprimer un télescope personnel (marqué ★)</source>
+        <translation>Remove one of your own telescopes (marked ★)</translation>
+    </message>
+    <message>
+        <source>Supprimer un équipement personnel (marqué ★)</source>
+        <translation>Remove one of your own items (marked ★)</translation>
+    </message>
+    <message>
+        <source>Séparation :</source>
+        <translation>Separation:</translation>
+    </message>
+    <message>
+        <source>Taille du capteur (en mm)</source>
+        <translation>Sensor size (in mm)</translation>
+    </message>
+    <message>
+        <source>Telescopes</source>
+        <translation>Telescopes</translation>
+    </message>
+    <message>
+        <source>Temps de pose limite</source>
+        <translation>Exposure limit</translation>
+    </message>
+    <message>
+        <source>Théorique</source>
+        <translation>Theoretical</translation>
+    </message>
+    <message>
+        <source>Tolérance de bougé</source>
+        <translation>Blur tolerance</translation>
+    </message>
+    <message>
+        <source>Turbulence faible</source>
+        <translation>Low turbulence</translation>
+    </message>
+    <message>
+        <source>Turbulence normale</source>
+        <translation>Normal turbulence</translation>
+    </message>
+    <message>
+        <source>Type d'imagerie</source>
+        <translation>Kind of imaging</translation>
+    </message>
+    <message>
+        <source>Télescopes</source>
+        <translation>Telescopes</translation>
+    </message>
+    <message>
+        <source>UV (350 nm)</source>
+        <translation>UV (350 nm)</translation>
+    </message>
+    <message>
+        <source>Valeur calculée pour le</source>
+        <translation>Value computed for</translation>
+    </message>
+    <message>
+        <source>Valeur manuelle</source>
+        <translation>Manual value</translation>
+    </message>
+    <message>
+        <source>Valeur à diviser par le nombre de filtres utilisés pour l'imagerie RVB ou LRVB</source>
+        <translation>Value to divide by the number of filters used for RGB or LRGB imaging</translation>
+    </message>
+    <message>
+        <source>Valider et fermer</source>
+        <translation>Confirm and close</translation>
+    </message>
+    <message>
+        <source>Version 1.0.0</source>
+        <translation>Version 1.0.0</translation>
+    </message>
+    <message>
+        <source>Vert (535 nm)</source>
+        <translation>Green (535 nm)</translation>
+    </message>
+    <message>
+        <source>X</source>
+        <translation>X</translation>
+    </message>
+    <message>
+        <source>Y</source>
+        <translation>Y</translation>
+    </message>
+    <message>
+        <source>capteur "%1" inconnu</source>
+        <translation>unknown sensor "%1"</translation>
+    </message>
+    <message>
+        <source>exception inconnue</source>
+        <translation>unknown exception</translation>
+    </message>
+    <message>
+        <source>f/d actuel</source>
+        <translation>Current f/d</translation>
+    </message>
+    <message>
+        <source>f/d optimal</source>
+        <translation>Optimal f/d</translation>
+    </message>
+    <message>
+        <source>l'appareil photo « %1 »</source>
+        <translation>the digital camera “%1”</translation>
+    </message>
+    <message>
+        <source>la caméra « %1 »</source>
+        <translation>the camera “%1”</translation>
+    </message>
+    <message>
+        <source>le télescope « %1 »</source>
+        <translation>the telescope “%1”</translation>
+    </message>
+    <message>
+        <source>mm</source>
+        <translation>mm</translation>
+    </message>
+    <message>
+        <source>quarvel@example.org</source>
+        <translation>quarvel@example.org</translation>
+    </message>
+    <message>
+        <source>secondes</source>
+        <translation>seconds</translation>
+    </message>
+    <message>
+        <source>valeurs %1 absentes ou incorrectes</source>
+        <translation>values %1 missing or invalid</translation>
+    </message>
+    <message>
+        <source>x</source>
+        <translation>x</translation>
+    </message>
+    <message>
+        <source>« %1 » : capteur incomplet</source>
+        <translation>“%1”: incomplete sensor</translation>
+    </message>
+    <message>
+        <source>« %1 » : diamètre ou focale manquant</source>
+        <translation>“%1”: aperture or focal length missing</translation>
+    </message>
+    <message>
+        <source>« %1 » : nom déjà dans les listes</source>
+        <translation>“%1”: name already in the lists</translation>
+    </message>
+    <message>
+        <source>« %1 » : nom incorrect</source>
+        <translation>“%1”: invalid name</translation>
+    </message>
+    <message>
+        <source>Équipement ignoré : %1</source>
+        <translation>Equipment skipped: %1</translation>
+    </message>
+</context>
+</TS>

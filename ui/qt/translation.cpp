@@ -1,0 +1,110 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "ui/qt/translation.h"
+
+#include <QAbstractButton>
+#include <QCoreApplication>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLocale>
+#include <QRegularExpression>
+#include <QTabWidget>
+#include <QTranslator>
+
+#include <cstddef>
+#include <cstdint>
+#include <vector>
+
+#include "ui/shown_texts.h"
+
+namespace quarvel::ui::qt {
+
+extern const std::uint8_t kEnglishTranslation[];
+extern const std::size_t kEnglishTranslation_size;
+
+namespace {
+
+constexpr const char* kContext = "Quarvel";
+
+QTranslator* g_translator = nullptr;  // owned by the application
+
+struct Pattern {
+    QString text;
+    QRegularExpression expression;
+};
+
+// The composed texts' patterns as expressions, "%1" and "%2" matching anything.
+const std::vector<Pattern>& patterns() {
+    static const std::vector<Pattern> compiled = [] {
+        std::vector<Pattern> out;
+        for (const auto& pattern : composedTextPatterns()) {
+            const QString text = QString::fromStdString(pattern);
+            // The fixed pieces matched as they stand, each "%n" as anything.
+            static const QRegularExpression placeholder("%[1-9]");
+            QString expression;
+            qsizetype from = 0;
+            for (auto it = placeholder.globalMatch(text); it.hasNext();) {
+                const auto match = it.next();
+                expression += QRegularExpression::escape(text.mid(from, match.capturedStart() - from)) + "(.*)";
+                from = match.capturedEnd();
+            }
+            expression += QRegularExpression::escape(text.mid(from));
+            out.push_back({text, QRegularExpression("\\A" + expression + "\\z",
+                                                    QRegularExpression::DotMatchesEverythingOption)});
+        }
+        return out;
+    }();
+    return compiled;
+}
+
+}  // namespace
+
+void installTranslation() {
+    if (g_translator || QLocale::system().language() != QLocale::English) return;
+    auto* translator = new QTranslator(QCoreApplication::instance());
+    if (!translator->load(kEnglishTranslation, static_cast<int>(kEnglishTranslation_size))) {
+        delete translator;
+        return;
+    }
+    QCoreApplication::installTranslator(translator);
+    g_translator = translator;
+}
+
+QString tt(const QString& text) {
+    if (!g_translator || text.isEmpty()) return text;
+    const QByteArray key = text.toUtf8();
+    const QString exact = QCoreApplication::translate(kContext, key.constData());
+    if (exact != text) return exact;
+    for (const auto& pattern : patterns()) {
+        const auto match = pattern.expression.match(text);
+        if (!match.hasMatch()) continue;
+        QString out = QCoreApplication::translate(kContext, pattern.text.toUtf8().constData());
+        for (int i = 1; i <= match.lastCapturedIndex(); ++i) out = out.arg(tt(match.captured(i)));
+        return out;
+    }
+    return text;
+}
+
+QString tt(const std::string& text) { return tt(QString::fromStdString(text)); }
+
+bool englishInterface() { return g_translator != nullptr; }
+
+void translateWidgets(QWidget* root) {
+    if (!g_translator) return;
+    QList<QWidget*> widgets = root->findChildren<QWidget*>();
+    widgets.prepend(root);
+    for (QWidget* w : widgets) {
+        bool inCalendar = false;
+        for (QWidget* up = w; up; up = up->parentWidget()) inCalendar = inCalendar || up->inherits("QCalendarWidget");
+        if (inCalendar) continue;  // the calendar speaks its locale's language itself
+        if (auto* label = qobject_cast<QLabel*>(w); label && !label->text().isEmpty()) label->setText(tt(label->text()));
+        if (auto* button = qobject_cast<QAbstractButton*>(w)) button->setText(tt(button->text()));
+        if (auto* group = qobject_cast<QGroupBox*>(w)) group->setTitle(tt(group->title()));
+        if (auto* tabs = qobject_cast<QTabWidget*>(w)) {
+            for (int i = 0; i < tabs->count(); ++i) tabs->setTabText(i, tt(tabs->tabText(i)));
+        }
+        if (!w->toolTip().isEmpty()) w->setToolTip(tt(w->toolTip()));
+    }
+    root->setWindowTitle(tt(root->windowTitle()));
+}
+
+}  // namespace quarvel::ui::qt
