@@ -10,6 +10,7 @@
 #include <chrono>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <string>
 
 extern char** environ;
@@ -37,24 +38,32 @@ void runProbe(benchmark::State& state, const std::string& path) {
 void BM_StartQuarvel(benchmark::State& state) { runProbe(state, QUARVEL_START_PROBE); }
 void BM_StartMinimalWindow(benchmark::State& state) { runProbe(state, QUARVEL_MINIMAL_PROBE); }
 
-// The two, one after the other in each iteration, so that the machine's
-// changing load weighs on both alike: the ratio of their total times.
-void BM_StartRatio(benchmark::State& state) {
+// Two start-ups, one after the other in each iteration, so that the
+// machine's changing load weighs on both alike: their mean times and the
+// ratio of the second's total to the first's.
+void alternate(benchmark::State& state, const std::function<bool()>& first, const std::function<bool()>& second,
+               const std::string& firstName, const std::string& secondName) {
     using Clock = std::chrono::steady_clock;
-    Clock::duration minimal{}, quarvel{};
+    Clock::duration firstTotal{}, secondTotal{};
     for (auto _ : state) {
         auto t0 = Clock::now();
-        if (!runToExit(QUARVEL_MINIMAL_PROBE)) state.SkipWithError("the minimal probe failed");
+        if (!first()) state.SkipWithError("a probe failed");
         auto t1 = Clock::now();
-        if (!runToExit(QUARVEL_START_PROBE)) state.SkipWithError("the Quarvel probe failed");
+        if (!second()) state.SkipWithError("a probe failed");
         auto t2 = Clock::now();
-        minimal += t1 - t0;
-        quarvel += t2 - t1;
+        firstTotal += t1 - t0;
+        secondTotal += t2 - t1;
     }
     const double n = static_cast<double>(state.iterations());
-    state.counters["minimal_ms"] = std::chrono::duration<double, std::milli>(minimal).count() / n;
-    state.counters["quarvel_ms"] = std::chrono::duration<double, std::milli>(quarvel).count() / n;
-    state.counters["ratio"] = std::chrono::duration<double>(quarvel) / std::chrono::duration<double>(minimal);
+    state.counters[firstName + "_ms"] = std::chrono::duration<double, std::milli>(firstTotal).count() / n;
+    state.counters[secondName + "_ms"] = std::chrono::duration<double, std::milli>(secondTotal).count() / n;
+    state.counters["ratio"] = std::chrono::duration<double>(secondTotal) / std::chrono::duration<double>(firstTotal);
+}
+
+void BM_StartRatio(benchmark::State& state) {
+    alternate(
+        state, [] { return runToExit(QUARVEL_MINIMAL_PROBE); }, [] { return runToExit(QUARVEL_START_PROBE); },
+        "minimal", "quarvel");
 }
 
 // A configuration folder, with the user's equipment file of `rows` rows when
@@ -80,23 +89,11 @@ std::string configFolder(int rows) {
 // Start-up with the shipped rows alone and with 1,000 of the user's rows
 // besides, alternately: the ratio of their total times.
 void BM_StartUserRowsRatio(benchmark::State& state) {
-    using Clock = std::chrono::steady_clock;
     const std::string plain = configFolder(0);
     const std::string many = configFolder(1000);
-    Clock::duration without{}, with{};
-    for (auto _ : state) {
-        auto t0 = Clock::now();
-        if (!runToExit(QUARVEL_START_PROBE, plain)) state.SkipWithError("the probe failed");
-        auto t1 = Clock::now();
-        if (!runToExit(QUARVEL_START_PROBE, many)) state.SkipWithError("the probe failed");
-        auto t2 = Clock::now();
-        without += t1 - t0;
-        with += t2 - t1;
-    }
-    const double n = static_cast<double>(state.iterations());
-    state.counters["shipped_ms"] = std::chrono::duration<double, std::milli>(without).count() / n;
-    state.counters["with_user_rows_ms"] = std::chrono::duration<double, std::milli>(with).count() / n;
-    state.counters["ratio"] = std::chrono::duration<double>(with) / std::chrono::duration<double>(without);
+    alternate(
+        state, [&] { return runToExit(QUARVEL_START_PROBE, plain); },
+        [&] { return runToExit(QUARVEL_START_PROBE, many); }, "shipped", "with_user_rows");
     std::filesystem::remove_all(plain);
     std::filesystem::remove_all(many);
 }

@@ -44,14 +44,12 @@ desktop-file-validate "$root/usr/share/applications/org.example.Quarvel.desktop"
 appstreamcli validate --no-net "$root/usr/share/metainfo/org.example.Quarvel.metainfo.xml" > /dev/null \
   || fail "AppStream metadata"
 
-n=90
-while [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ]; do n=$((n + 1)); done
-Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp > "$work/xvfb.log" 2>&1 &
-xpid=$!
-export DISPLAY=":$n" QT_QPA_PLATFORM=xcb HOME="$work/home" LANG=fr_FR.UTF-8
+logs=$work
+. "$(dirname "$0")/x11_lib.sh"
+start_x_server
+export HOME="$work/home" LANG=fr_FR.UTF-8
 unset XDG_CONFIG_HOME
 mkdir -p "$HOME"
-for i in $(seq 50); do [ -e "/tmp/.X11-unix/X$n" ] && break; sleep 0.1; done
 ini="$HOME/.config/quarvel/Quarvel.ini"
 
 # Starts the unpacked program, launches it, saves, and closes its window.
@@ -59,15 +57,7 @@ start_save_quit() {
   rm -f "$work/saved"
   (cd "$work" && exec "$root/usr/bin/quarvel" > "$work/quarvel.log" 2>&1) &
   apid=$!
-  window=""
-  for i in $(seq 300); do
-    window=$(xdotool search --onlyvisible --name '^Quarvel$' 2>/dev/null | head -n 1) && [ -n "$window" ] && break
-    sleep 0.1
-  done
-  [ -n "$window" ] || fail "no window Quarvel"
-  sleep 1
-  xdotool mousemove --window "$window" 281 559 click 1   # "Lancer le programme"
-  sleep 1
+  launch_window
   before=$(stat -c %y "$ini" 2>/dev/null || echo none)
   xdotool mousemove --window "$window" 367 600 click 1   # "Sauve config"
   for i in $(seq 200); do [ "$(stat -c %y "$ini" 2>/dev/null || echo none)" != "$before" ] && break; sleep 0.1; done

@@ -20,14 +20,8 @@ cleanup() {
 trap cleanup EXIT
 fail() { echo "FAIL: $*" >&2; cat "$logs"/*.log >&2 2>/dev/null; exit 1; }
 
-# A display number nobody uses.
-n=90
-while [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ]; do n=$((n + 1)); done
-Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp > "$logs/xvfb.log" 2>&1 &
-xpid=$!
-export DISPLAY=":$n"
-export QT_QPA_PLATFORM=xcb  # a real window, whatever the other tests use
-for i in $(seq 50); do [ -e "/tmp/.X11-unix/X$n" ] && break; sleep 0.1; done
+. "$(dirname "$0")/x11_lib.sh"
+start_x_server
 
 # The program in a folder of its own, so that any file it writes shows.
 cp "$program" "$work/quarvel"
@@ -36,16 +30,7 @@ before=$(cd "$work" && find . | sort)
 (cd "$work" && exec ./quarvel > "$logs/quarvel.log" 2>&1) &
 apid=$!
 
-window=""
-for i in $(seq 100); do
-  window=$(xdotool search --onlyvisible --name '^Quarvel$' 2>/dev/null | head -n 1) && [ -n "$window" ] && break
-  sleep 0.1
-done
-[ -n "$window" ] || fail "no window Quarvel"
-sleep 0.3
-# "Lancer le programme", under the About page's panel.
-xdotool mousemove --window "$window" 281 559 click 1
-sleep 0.5
+launch_window
 import -window "$window" "$logs/shot.png"
 spread=$(convert "$logs/shot.png" -format "%[fx:standard_deviation]" info:)
 awk -v s="$spread" 'BEGIN { exit !(s > 0.02) }' || fail "blank window (spread $spread)"
