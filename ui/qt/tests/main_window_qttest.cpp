@@ -4,6 +4,7 @@
 #include <QPalette>
 
 #include <cmath>
+#include <csignal>
 #include <QClipboard>
 #include <QElapsedTimer>
 #include <QPlainTextEdit>
@@ -180,6 +181,8 @@ private slots:
         QVERIFY(child<QPushButton>("bbQuit")->isEnabled());
         QCOMPARE(child<QLabel>("labMail")->text(), QString("quarvel@example.org"));
         QVERIFY(!child<QLabel>("imgAPropos")->pixmap().isNull());
+        // A file-size limit makes a save fail with its message, not end the program.
+        QVERIFY(std::signal(SIGXFSZ, SIG_IGN) == SIG_IGN);
     }
 
     void launchingShowsTheLoadedConfiguration() {
