@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <QApplication>
+#include <QCalendarWidget>
 #include <QAbstractButton>
 #include <QPalette>
 
@@ -461,6 +462,44 @@ private slots:
         QVERIFY(help.startsWith(english ? "Quarvel computes" : "Quarvel calcule"));
         QVERIFY(help.contains(english ? "The configuration is saved in the file " + m_dir.path()
                                       : "La configuration est enregistrée dans le fichier " + m_dir.path()));
+    }
+
+    // Enter is OK and Escape is Annuler in the other dialogs too.
+    void theOtherDialogsAnswerEnterAndEscape() {
+        QTest::mouseClick(child<QPushButton>("bbRun"), Qt::LeftButton);
+        withModal([&] { QTest::mouseClick(child<QPushButton>("bbTelescopes"), Qt::LeftButton); },
+                  [](QWidget* modal) {
+                      auto* list = modal->findChild<QListWidget*>("lbTelescopes");
+                      QCOMPARE(QApplication::focusWidget(), list);
+                      list->setCurrentRow(1);
+                      QTest::keyClick(list, Qt::Key_Escape);
+                  });
+        QCOMPARE(child<QLineEdit>("eDiam")->text(), QString("212"));
+        withModal([&] { QTest::mouseClick(child<QPushButton>("bbTelescopes"), Qt::LeftButton); },
+                  [](QWidget* modal) {
+                      auto* list = modal->findChild<QListWidget*>("lbTelescopes");
+                      list->setCurrentRow(list->count() - 1);
+                      QTest::keyClick(list, Qt::Key_Return);
+                  });
+        QVERIFY(child<QLineEdit>("eDiam")->text() != QString("212"));
+        withModal([&] { QTest::mouseClick(child<QPushButton>("bbAPN"), Qt::LeftButton); },
+                  [](QWidget* modal) {
+                      QCOMPARE(QApplication::focusWidget(), modal->findChild<QListWidget*>("lbAPN"));
+                      QTest::keyClick(modal->findChild<QListWidget*>("lbAPN"), Qt::Key_Escape);
+                  });
+        QVERIFY(!QApplication::activeModalWidget());
+        child<QTabWidget>("TabbedNotebook1")->setCurrentIndex(3);
+        const QString date = child<QLineEdit>("eDate")->text();
+        withModal([&] { QTest::mouseClick(child<QPushButton>("bbDate"), Qt::LeftButton); },
+                  [](QWidget* modal) { QTest::keyClick(modal, Qt::Key_Escape); });
+        QCOMPARE(child<QLineEdit>("eDate")->text(), date);
+        withModal([&] { QTest::mouseClick(child<QPushButton>("bbDate"), Qt::LeftButton); },
+                  [](QWidget* modal) {
+                      auto* calendar = modal->findChild<QCalendarWidget*>("MonthCalendar1");
+                      calendar->setSelectedDate(QDate(2026, 3, 5));
+                      QTest::keyClick(modal->findChild<QPushButton*>("bbDateOK"), Qt::Key_Return);
+                  });
+        QCOMPARE(child<QLineEdit>("eDate")->text(), QString("05/03/2026"));
     }
 
     void quitWithNonEndsWithoutWriting() {
