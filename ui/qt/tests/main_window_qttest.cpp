@@ -49,12 +49,16 @@ class MainWindowTest : public QObject {
     // Runs `action`, which opens a modal window, and `onModal` on that window.
     void withModal(const std::function<void()>& action, const std::function<void(QWidget*)>& onModal) {
         bool seen = false;
-        QTimer::singleShot(50, this, [&] {
+        // Polled, so that a busy machine's slower dialog is waited for.
+        QTimer poll;
+        connect(&poll, &QTimer::timeout, this, [&] {
             QWidget* modal = QApplication::activeModalWidget();
-            if (!modal) return;
+            if (!modal || !modal->isVisible() || seen) return;
             seen = true;
+            poll.stop();
             onModal(modal);
         });
+        poll.start(20);
         QTimer watchdog;
         watchdog.setSingleShot(true);
         connect(&watchdog, &QTimer::timeout, this, [] {
@@ -63,7 +67,7 @@ class MainWindowTest : public QObject {
                 modal->close();
             }
         });
-        watchdog.start(3000);
+        watchdog.start(10000);
         action();
         QVERIFY(seen);
     }
@@ -353,7 +357,7 @@ private slots:
                   [](QWidget* modal) {
                       QCOMPARE(modal->windowTitle(), QString("Liste de caméras"));
                       auto* list = modal->findChild<QListWidget*>("lbCameras");
-                      QCOMPARE(QApplication::focusWidget(), list);
+                      QCOMPARE(list->window()->focusWidget(), list);
                       list->scrollToItem(list->item(60), QAbstractItemView::PositionAtTop);
                       const QPoint point(20, list->visualItemRect(list->item(70)).center().y());
                       QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, point);
@@ -470,7 +474,7 @@ private slots:
         withModal([&] { QTest::mouseClick(child<QPushButton>("bbTelescopes"), Qt::LeftButton); },
                   [](QWidget* modal) {
                       auto* list = modal->findChild<QListWidget*>("lbTelescopes");
-                      QCOMPARE(QApplication::focusWidget(), list);
+                      QCOMPARE(list->window()->focusWidget(), list);
                       list->setCurrentRow(1);
                       QTest::keyClick(list, Qt::Key_Escape);
                   });
@@ -484,7 +488,7 @@ private slots:
         QVERIFY(child<QLineEdit>("eDiam")->text() != QString("212"));
         withModal([&] { QTest::mouseClick(child<QPushButton>("bbAPN"), Qt::LeftButton); },
                   [](QWidget* modal) {
-                      QCOMPARE(QApplication::focusWidget(), modal->findChild<QListWidget*>("lbAPN"));
+                      QCOMPARE(modal->focusWidget(), modal->findChild<QListWidget*>("lbAPN"));
                       QTest::keyClick(modal->findChild<QListWidget*>("lbAPN"), Qt::Key_Escape);
                   });
         QVERIFY(!QApplication::activeModalWidget());
