@@ -259,9 +259,5 @@ inline constexpr std::array<ModelRow, 71> kDslrs{{
     {"Pentax K-x", "APS-C Pentax 12.4 Mp"},
 }};
 
-// The sensor of a model of each list, matched exactly; nothing for a text
-// that is no model of the list.
-std::optional<ModelSensor> mapCameraModel(std::string_view model);
-std::optional<ModelSensor> mapDslrModel(std::string_view model);
 
 }  // namespace quarvel::catalogues

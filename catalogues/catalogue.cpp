@@ -228,6 +228,18 @@ std::optional<int> Catalogue::findTelescopeRow(std::string_view name) const {
     return static_cast<int>(row - m_telescopes.rows.data());
 }
 
+bool Catalogue::lookupSensor(std::string_view name, core::SensorValues& values) const {
+    const CatalogueSensor* row = findSensor(name);
+    if (row) values = row->values;
+    return row != nullptr;
+}
+
+std::optional<core::SensorValues> Catalogue::tabSensor(std::string_view entry, const core::SensorValues& current) const {
+    if (entry == kManualEntry) return current;
+    if (const CatalogueSensor* row = findSensor(nameOfEntry(entry))) return row->values;
+    return std::nullopt;
+}
+
 std::vector<std::string> Catalogue::mainSensorEntries() const {
     std::vector<std::string> entries{std::string(kManualEntry), std::string(kSavedData), std::string(kCameraList),
                                      std::string(kDslrList)};

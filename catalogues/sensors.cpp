@@ -12,32 +12,6 @@ std::optional<SensorRow> findSensor(std::string_view name) {
     return std::nullopt;
 }
 
-bool lookupCatalogueSensor(std::string_view sensorName, core::SensorValues& catalogueSensor) {
-    const auto row = findSensor(sensorName);
-    if (!row) return false;
-    catalogueSensor = row->values();
-    return true;
-}
-
-std::optional<core::SensorValues> lookupTabSensor(std::string_view entryText, const core::SensorValues& current) {
-    if (entryText == kManualEntry) return current;
-    if (const auto row = findSensor(entryText)) return row->values();
-    return std::nullopt;
-}
-
-std::vector<std::string> mainSensorListEntries() {
-    std::vector<std::string> entries{std::string(kManualEntry), std::string(kSavedData), std::string(kCameraList),
-                                     std::string(kDslrList)};
-    for (std::size_t i = 1; i < kSensors.size(); ++i) entries.emplace_back(kSensors[i].name);
-    return entries;
-}
-
-std::vector<std::string> tabSensorListEntries() {
-    std::vector<std::string> entries{std::string(kManualEntry)};
-    for (std::size_t i = 1; i < kSensors.size(); ++i) entries.emplace_back(kSensors[i].name);
-    return entries;
-}
-
 int tabRowForMainRow(int mainRow) { return mainRow - kTabListOffset < 0 ? -1 : mainRow - kTabListOffset; }
 
 bool isNonSquareSensorName(std::string_view name) {

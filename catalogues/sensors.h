@@ -129,15 +129,6 @@ inline constexpr std::array<SensorRow, 98> kSensors{{
 // The exact, case-sensitive row of that name, untrimmed.
 std::optional<SensorRow> findSensor(std::string_view name);
 
-// The parameter page's lookup: copies the row's numbers into
-// catalogueSensor and returns true, or leaves it untouched and returns false.
-bool lookupCatalogueSensor(std::string_view sensorName, core::SensorValues& catalogueSensor);
-
-// A drawing tab's lookup of its list entry: "Saisie manuelle" yields the
-// parameter page's current sensor, a catalogue name its row, anything else
-// (the empty text of a list with no choice included) nothing.
-std::optional<core::SensorValues> lookupTabSensor(std::string_view entryText, const core::SensorValues& current);
-
 inline constexpr std::string_view kManualEntry = "Saisie manuelle";
 inline constexpr std::string_view kSavedData = "Données sauvegardées";
 inline constexpr std::string_view kCameraList = "Liste caméras";
@@ -148,8 +139,6 @@ inline constexpr std::string_view kDslrList = "Liste appareils photos numérique
 inline constexpr int kMainCommandRows = 4;
 inline constexpr int kTabListOffset = 3;
 
-std::vector<std::string> mainSensorListEntries();
-std::vector<std::string> tabSensorListEntries();
 // The tab row matching a main row, or -1 (no selection) below the sensors.
 int tabRowForMainRow(int mainRow);
 

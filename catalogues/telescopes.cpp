@@ -5,13 +5,6 @@
 
 namespace quarvel::catalogues {
 
-std::optional<int> findTelescopeRow(std::string_view name) {
-    for (std::size_t i = 0; i < kTelescopes.size(); ++i) {
-        if (kTelescopes[i].name == name) return static_cast<int>(i);
-    }
-    return std::nullopt;
-}
-
 std::vector<std::string> focalFactorComboItems() {
     std::vector<std::string> items;
     for (const auto& row : kFocalFactors) items.emplace_back(row.comboText);

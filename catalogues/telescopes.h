@@ -109,9 +109,6 @@ inline constexpr std::array<TelescopeRow, 83> kTelescopes{{
     {"William Optics Zenithstar 80", TelescopeOptics{80, 545}},
 }};
 
-// The first row whose name equals the text exactly.
-std::optional<int> findTelescopeRow(std::string_view name);
-
 // A row of the reducer and Barlow list.
 struct FocalFactorRow {
     std::string_view comboText;

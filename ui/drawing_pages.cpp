@@ -65,13 +65,7 @@ void MainForm::wireDrawingPages() {
 bool MainForm::regionMenuOpens(bool rightButton) const { return rightButton && sensorName == "MT9M001"; }
 
 void MainForm::lookupTab(ListControl& list, core::SensorValues& values) {
-    // "Saisie manuelle" is the parameter page's sensor, a catalogue name its
-    // row; a list with no choice leaves the values as they were.
-    if (list.text() == catalogues::kManualEntry) {
-        values = sensor;
-    } else if (const auto* row = m_catalogue.findSensor(catalogues::nameOfEntry(list.text()))) {
-        values = row->values;
-    }
+    if (const auto found = m_catalogue.tabSensor(list.text(), sensor)) values = *found;
 }
 
 // Start-up: the sensor page's steps, then the planet and photo lists' lookups.
@@ -127,7 +121,7 @@ void MainForm::followTabRow(ListControl& changed, int tabRow) {
         return;
     }
     cbCapteurs.select(tabRow + catalogues::kTabListOffset);
-    lookupCatalogueSensor(std::string(catalogues::nameOfEntry(cbCapteurs.text())));
+    m_catalogue.lookupSensor(catalogues::nameOfEntry(cbCapteurs.text()), catalogueSensor);
     cameraName = std::string(kUnknown);
     eNomCamera.setText(cameraName);
     applySensorChoice();

@@ -228,7 +228,6 @@ private:
     void selectMainSensorRowOf(const std::string& name);
     void followMainSensorRow();
     void syncTabLists();
-    void lookupCatalogueSensor(const std::string& name);
     bool sensorIncomplete() const;
     void restoreSavedSensor();
     void reportIncompleteSavedSensor();

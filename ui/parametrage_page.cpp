@@ -214,7 +214,7 @@ void MainForm::chooseCatalogueSensor() {
 }
 
 void MainForm::showCatalogueSensor() {
-    lookupCatalogueSensor(sensorName);
+    m_catalogue.lookupSensor(sensorName, catalogueSensor);
     const std::pair<EditField*, std::string> writes[] = {
         {&eNbPixelsX, std::to_string(catalogueSensor.pixelsX)},
         {&eNbPixelsY, std::to_string(catalogueSensor.pixelsY)},
@@ -225,11 +225,6 @@ void MainForm::showCatalogueSensor() {
         field->setText(text);
         field->setEnabled(false);
     }
-}
-
-// A name the catalogue lacks leaves the previous values.
-void MainForm::lookupCatalogueSensor(const std::string& name) {
-    if (const auto* row = m_catalogue.findSensor(name)) catalogueSensor = row->values;
 }
 
 void MainForm::showSensorSize() {

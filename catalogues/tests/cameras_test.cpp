@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include "catalogues/catalogue.h"
+
 #include <set>
 
 #include "catalogues/sensors.h"
@@ -39,6 +41,7 @@ struct MappingCase {
 };
 
 TEST(ModelLists, MapTheModelsThatMatter) {
+    const Catalogue builtIn;
     const MappingCase cameras[] = {
         {"Atik 16", "ICX429"},         {"QHY12", "APS-C Sony 14.2 Mp"}, {"SBig ST9", "ICX261"},
         {"HiSis-22", "KAF040x"},       {"Sbig ST7", "KAF040x"},         {"Apogee F1", "KAF040x"},
@@ -49,7 +52,7 @@ TEST(ModelLists, MapTheModelsThatMatter) {
         {"Grasshopper 3-23S6", ""},    {"Firefly MV-13", ""},
     };
     for (const auto& c : cameras) {
-        const auto mapped = mapCameraModel(c.model);
+        const auto mapped = builtIn.mapCamera(c.model);
         ASSERT_TRUE(mapped.has_value()) << c.model;
         EXPECT_EQ(mapped->sensorName, c.sensor) << c.model;
         EXPECT_EQ(mapped->inCatalogue(), *c.sensor != '\0') << c.model;
@@ -62,20 +65,21 @@ TEST(ModelLists, MapTheModelsThatMatter) {
         {"Pentax K-3", "APS-C Pentax 24.1 Mp"},
     };
     for (const auto& c : dslrs) {
-        const auto mapped = mapDslrModel(c.model);
+        const auto mapped = builtIn.mapDslr(c.model);
         ASSERT_TRUE(mapped.has_value()) << c.model;
         EXPECT_EQ(mapped->sensorName, c.sensor) << c.model;
     }
 }
 
 TEST(ModelLists, MatchModelsExactly) {
-    EXPECT_FALSE(mapCameraModel("SBig ST7").has_value());
-    EXPECT_FALSE(mapCameraModel("Sbig ST9").has_value());
-    EXPECT_FALSE(mapCameraModel("atik 16").has_value());
-    EXPECT_FALSE(mapCameraModel("Atik 16 ").has_value());
-    EXPECT_FALSE(mapCameraModel("").has_value());
-    EXPECT_FALSE(mapCameraModel("Nikon D40").has_value());  // a DSLR, not a camera of the other list
-    EXPECT_FALSE(mapDslrModel("Atik 16").has_value());
+    const Catalogue builtIn;
+    EXPECT_FALSE(builtIn.mapCamera("SBig ST7").has_value());
+    EXPECT_FALSE(builtIn.mapCamera("Sbig ST9").has_value());
+    EXPECT_FALSE(builtIn.mapCamera("atik 16").has_value());
+    EXPECT_FALSE(builtIn.mapCamera("Atik 16 ").has_value());
+    EXPECT_FALSE(builtIn.mapCamera("").has_value());
+    EXPECT_FALSE(builtIn.mapCamera("Nikon D40").has_value());  // a DSLR, not a camera of the other list
+    EXPECT_FALSE(builtIn.mapDslr("Atik 16").has_value());
 }
 
 TEST(ModelLists, EverySensorRowAModelCouldNeedIsReached) {

@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include "catalogues/catalogue.h"
+
 #include <set>
 
 using namespace quarvel::catalogues;
@@ -56,25 +58,28 @@ TEST(SensorCatalogue, MatchesNamesExactly) {
 }
 
 TEST(SensorLookup, NoMatchLeavesTheCatalogueSensorUntouched) {
+    const Catalogue builtIn;
     SensorValues catalogueSensor{};
-    EXPECT_FALSE(lookupCatalogueSensor("Inconnu", catalogueSensor));
+    EXPECT_FALSE(builtIn.lookupSensor("Inconnu", catalogueSensor));
     EXPECT_EQ(catalogueSensor, SensorValues{});
-    EXPECT_TRUE(lookupCatalogueSensor("ICX285", catalogueSensor));
-    EXPECT_FALSE(lookupCatalogueSensor("MT9P031", catalogueSensor));
+    EXPECT_TRUE(builtIn.lookupSensor("ICX285", catalogueSensor));
+    EXPECT_FALSE(builtIn.lookupSensor("MT9P031", catalogueSensor));
     EXPECT_EQ(catalogueSensor, (SensorValues{1392, 1040, 6.45, 6.45}));
 }
 
 TEST(SensorLookup, TabListEntries) {
+    const Catalogue builtIn;
     const SensorValues current{1000, 800, 5, 6};
-    EXPECT_EQ(lookupTabSensor("Saisie manuelle", current), current);
-    EXPECT_EQ(lookupTabSensor("ICX261", current), (SensorValues{512, 512, 20, 20}));
-    EXPECT_FALSE(lookupTabSensor("", current).has_value());
-    EXPECT_FALSE(lookupTabSensor("Données sauvegardées", current).has_value());
+    EXPECT_EQ(builtIn.tabSensor("Saisie manuelle", current), current);
+    EXPECT_EQ(builtIn.tabSensor("ICX261", current), (SensorValues{512, 512, 20, 20}));
+    EXPECT_FALSE(builtIn.tabSensor("", current).has_value());
+    EXPECT_FALSE(builtIn.tabSensor("Données sauvegardées", current).has_value());
 }
 
 TEST(SensorLists, KeepTheOffsetOfThree) {
-    const auto main = mainSensorListEntries();
-    const auto tab = tabSensorListEntries();
+    const Catalogue builtIn;
+    const auto main = builtIn.mainSensorEntries();
+    const auto tab = builtIn.tabSensorEntries();
     ASSERT_EQ(main.size(), 101u);
     ASSERT_EQ(tab.size(), 98u);
     EXPECT_EQ(main[0], "Saisie manuelle");

@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include "catalogues/catalogue.h"
+
 #include <set>
 
 using namespace quarvel::catalogues;
@@ -27,6 +29,7 @@ TEST(TelescopeCatalogue, HasUniqueNamesAndPositiveValues) {
 }
 
 TEST(TelescopeCatalogue, KeepsTheRowsAsListed) {
+    const Catalogue builtIn;
     struct Case {
         const char* name;
         int row;
@@ -38,16 +41,16 @@ TEST(TelescopeCatalogue, KeepsTheRowsAsListed) {
         {"Lunette 66/400", 11, 66, 400},     {"William Optics Zenithstar 80", 82, 80, 545},
     };
     for (const auto& c : cases) {
-        const auto row = findTelescopeRow(c.name);
+        const auto row = builtIn.findTelescopeRow(c.name);
         ASSERT_EQ(row, c.row) << c.name;
         const auto& optics = kTelescopes[static_cast<std::size_t>(*row)].optics;
         ASSERT_TRUE(optics.has_value());
         EXPECT_EQ(optics->diameterMm, c.diameter) << c.name;
         EXPECT_EQ(optics->focalMm, c.focal) << c.name;
     }
-    EXPECT_EQ(findTelescopeRow("Schmidt-Cassegrain 12\""), 47);
+    EXPECT_EQ(builtIn.findTelescopeRow("Schmidt-Cassegrain 12\""), 47);
     EXPECT_FALSE(kTelescopes[47].optics.has_value());
-    EXPECT_FALSE(findTelescopeRow("takahashi cn-212").has_value());
+    EXPECT_FALSE(builtIn.findTelescopeRow("takahashi cn-212").has_value());
 }
 
 TEST(FocalFactors, ComboHasThirteenRows) {
