@@ -21,12 +21,6 @@ constexpr std::size_t kTemporarySuffixLength = 6;
 // As the kernel's own bound on a chain of links.
 constexpr int kMaxLinks = 40;
 
-std::string folderOf(const std::string& path) {
-    const auto slash = path.rfind('/');
-    if (slash == std::string::npos) return ".";
-    return slash == 0 ? "/" : path.substr(0, slash);
-}
-
 std::string nameOf(const std::string& path) {
     const auto slash = path.rfind('/');
     return slash == std::string::npos ? path : path.substr(slash + 1);
@@ -98,6 +92,18 @@ mode_t newFileMode() {
 }
 
 }  // namespace
+
+std::string folderOf(std::string_view path) {
+    const auto slash = path.rfind('/');
+    if (slash == std::string_view::npos) return ".";
+    return slash == 0 ? "/" : std::string(path.substr(0, slash));
+}
+
+std::string besidePath(std::string_view path, std::string_view name) {
+    const auto slash = path.rfind('/');
+    const std::string_view folder = slash == std::string_view::npos ? std::string_view{} : path.substr(0, slash + 1);
+    return std::string(folder) + std::string(name);
+}
 
 FileRead readBounded(const std::string& path, std::size_t maxBytes) {
     FileRead result;

@@ -15,6 +15,11 @@ struct FileRead {
     int error = 0;      // errno of a failed read
 };
 
+// The folder a path names a file in: "." for a bare name, "/" at the root.
+std::string folderOf(std::string_view path);
+// The file `name` in the same folder as `path` ("name" alone for a bare path).
+std::string besidePath(std::string_view path, std::string_view name);
+
 // Reads a whole regular file of at most `maxBytes`. A larger one is not read
 // at all; a folder, a device or any read error is a failure with its errno.
 FileRead readBounded(const std::string& path, std::size_t maxBytes);

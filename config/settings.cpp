@@ -3,6 +3,8 @@
 
 #include <unistd.h>
 
+#include "config/file_io.h"
+
 namespace quarvel::config {
 
 namespace {
@@ -34,17 +36,11 @@ Settings readSettings(const IniDocument& file) {
     return s;
 }
 
-std::string configPathBeside(std::string_view executablePath) {
-    const auto slash = executablePath.rfind('/');
-    const std::string_view directory =
-        slash == std::string_view::npos ? std::string_view{} : executablePath.substr(0, slash + 1);
-    return std::string(directory) + std::string(kFileName);
-}
+std::string configPathBeside(std::string_view executablePath) { return besidePath(executablePath, kFileName); }
 
 std::string configPathFor(std::string_view executablePath, const char* xdgConfigHome, const char* home) {
     const std::string beside = configPathBeside(executablePath);
-    const auto slash = beside.rfind('/');
-    const std::string folder = slash == std::string::npos ? "." : (slash == 0 ? "/" : beside.substr(0, slash));
+    const std::string folder = folderOf(beside);
     const bool writable = access(folder.c_str(), W_OK) == 0;
     const bool systemFolder = folder.ends_with("/bin") || folder == "/bin";
     const bool portable = writable && (access(beside.c_str(), F_OK) == 0 || !systemFolder);

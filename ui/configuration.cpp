@@ -89,11 +89,7 @@ void MainForm::load() {
     rgPixelC.setEnabled(false);
     // A sensor no list holds (entered by hand, or the user's own since
     // removed) is editable again, as when it was saved.
-    if (!m_catalogue.findSensor(sensorName)) {
-        for (EditField* field : {&eNomCamera, &eNbPixelsX, &eNbPixelsY, &eTaillePixelsX}) field->setEnabled(true);
-        rgPixelC.setEnabled(true);
-        eTaillePixelsY.setEnabled(rgPixelC.selected() == 1);
-    }
+    if (!m_catalogue.findSensor(sensorName)) enableHandEntry();
 }
 
 void MainForm::save() {

@@ -162,18 +162,12 @@ void MainForm::drawPlanet() {
 }
 
 void MainForm::loadPhotograph(const std::string& file) {
-    // The working directory first; a file missing there and beside the
-    // program is reported where it was looked for first.
-    // Then beside the program, in its install's data folder and in the
-    // system's.
+    // The working directory first, then the program's data folders; a file
+    // found nowhere is reported where it was looked for first.
     std::string path = file;
     std::error_code error;
     if (!m_env.programFolder.empty() && !std::filesystem::exists(file, error)) {
-        for (const std::string& folder : dataFolders(m_env.programFolder)) {
-            if (!std::filesystem::exists(folder + "/" + file, error)) continue;
-            path = folder + "/" + file;
-            break;
-        }
+        if (std::string found = findData(m_env.programFolder, file); !found.empty()) path = std::move(found);
     }
     PhotoObjet.setPicture(drawings::loadBitmap(path));
 }

@@ -270,14 +270,10 @@ std::vector<std::string> MainForm::start() {
     return startup.messages;
 }
 
-std::vector<std::string> dataFolders(const std::string& programFolder) {
-    return {programFolder, programFolder + "/../share/quarvel", "/usr/share/quarvel"};
-}
-
-std::string findDataFolder(const std::string& programFolder, const std::string& name) {
+std::string findData(const std::string& programFolder, const std::string& relative) {
     std::error_code error;
-    for (const auto& folder : dataFolders(programFolder)) {
-        if (std::filesystem::is_directory(folder + "/" + name, error)) return folder + "/" + name;
+    for (const std::string& folder : {programFolder, programFolder + "/../share/quarvel", std::string("/usr/share/quarvel")}) {
+        if (std::filesystem::exists(folder + "/" + relative, error)) return folder + "/" + relative;
     }
     return {};
 }

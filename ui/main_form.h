@@ -221,6 +221,7 @@ private:
     void pixelCountChange(EditField& field, std::int32_t& target);
     void squarePixelClick();
     void chooseManualEntry();
+    void enableHandEntry();
     void chooseFromModelList(ModelListForm& dialog);
     void chooseCatalogueSensor();
     void showCatalogueSensor();
@@ -308,11 +309,10 @@ private:
 
 inline constexpr std::string_view kUnknown = "Inconnu";
 
-// Where the program's data is looked for, after the working directory: beside
-// the program, in its install's share/quarvel, and in the system's.
-std::vector<std::string> dataFolders(const std::string& programFolder);
-// The first of those folders that holds `name`; empty when none does.
-std::string findDataFolder(const std::string& programFolder, const std::string& name);
+// The program's data `relative` to where it is looked for: beside the
+// program, in its install's share/quarvel, then in the system's. Empty when
+// none holds it.
+std::string findData(const std::string& programFolder, const std::string& relative);
 
 // A date as the page shows it: DD/MM/YYYY.
 std::string dateText(form::CalendarDate date);

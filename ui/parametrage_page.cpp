@@ -164,13 +164,17 @@ void MainForm::chooseManualEntry() {
                              &eTaillePixelsMMY, &eTaillePixelsMMD, &eEchant, &eChampHor, &eChampVer}) {
         field->setText("");
     }
-    eNbPixelsX.setEnabled(true);
-    eNbPixelsY.setEnabled(true);
-    eTaillePixelsX.setEnabled(true);
-    eTaillePixelsY.setEnabled(rgPixelC.selected() == kSquareNo);
+    enableHandEntry();
     sensorName = std::string(kUnknown);
     cameraName = std::string(kUnknown);
     eNomCamera.setText(cameraName);
+}
+
+// The sensor fields editable; the height only for pixels that are not square.
+void MainForm::enableHandEntry() {
+    for (EditField* field : {&eNomCamera, &eNbPixelsX, &eNbPixelsY, &eTaillePixelsX}) field->setEnabled(true);
+    rgPixelC.setEnabled(true);
+    eTaillePixelsY.setEnabled(rgPixelC.selected() == kSquareNo);
 }
 
 void MainForm::chooseFromModelList(ModelListForm& dialog) {

@@ -5,6 +5,7 @@
 #include <map>
 #include <optional>
 
+#include "config/file_io.h"
 #include "config/ini_file.h"
 #include "core/errors.h"
 #include "core/parse.h"
@@ -55,11 +56,7 @@ std::string missingKeys(std::string_view keys) { return "valeurs " + std::string
 
 }  // namespace
 
-std::string equipmentPathFor(const std::string& configPath) {
-    const auto slash = configPath.rfind('/');
-    const std::string folder = slash == std::string::npos ? std::string() : configPath.substr(0, slash + 1);
-    return folder + std::string(kEquipmentFileName);
-}
+std::string equipmentPathFor(const std::string& configPath) { return config::besidePath(configPath, kEquipmentFileName); }
 
 bool acceptableEquipmentName(std::string_view name) {
     if (name.empty() || name.find_first_of("]\r\n") != std::string_view::npos) return false;

@@ -4,18 +4,14 @@
 // fixed messages and the composed texts' patterns. Names of equipment are
 // data and are left out. Writes QT_TRANSLATE_NOOP lines to the file given.
 #include <QApplication>
-#include <QComboBox>
 #include <QFile>
-#include <QGroupBox>
-#include <QLabel>
-#include <QAbstractButton>
-#include <QTabWidget>
 
 #include <set>
 
 #include "ui/program.h"
 #include "ui/qt/dialog_views.h"
 #include "ui/qt/main_window.h"
+#include "ui/qt/translation.h"
 #include "ui/shown_texts.h"
 
 namespace {
@@ -66,18 +62,10 @@ void collectForm(const quarvel::ui::form::Form& form, const quarvel::catalogues:
 }
 
 void collectWidgets(QWidget* root, std::set<QString>& texts) {
-    QList<QWidget*> widgets = root->findChildren<QWidget*>();
-    widgets.prepend(root);
-    for (QWidget* w : widgets) {
-        bool inCalendar = false;
-        for (QWidget* up = w->parentWidget(); up; up = up->parentWidget()) inCalendar = inCalendar || up->inherits("QCalendarWidget");
-        if (inCalendar) continue;
-        if (auto* label = qobject_cast<QLabel*>(w)) texts.insert(label->text());
-        if (auto* button = qobject_cast<QAbstractButton*>(w)) texts.insert(button->text());
-        if (auto* group = qobject_cast<QGroupBox*>(w)) texts.insert(group->title());
-        texts.insert(w->toolTip());
-        texts.insert(w->windowTitle());
-    }
+    quarvel::ui::qt::forEachShownText(root, [&texts](const QString& text) {
+        texts.insert(text);
+        return text;
+    });
 }
 
 QString literal(const QString& text) {

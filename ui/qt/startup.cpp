@@ -30,7 +30,7 @@ public:
                                 },
                                 qt::openMailUrl, [this] { m_window->close(); },
                                 QCoreApplication::applicationDirPath().toStdString(),
-                                findDataFolder(QCoreApplication::applicationDirPath().toStdString(), "equipment")}) {
+                                findData(QCoreApplication::applicationDirPath().toStdString(), "equipment")}) {
         // A file-size limit or a full disk makes a save fail with its
         // message, instead of killing the program half-way through.
         std::signal(SIGXFSZ, SIG_IGN);

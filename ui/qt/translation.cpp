@@ -12,6 +12,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <vector>
 
 #include "ui/shown_texts.h"
@@ -88,23 +89,26 @@ QString tt(const std::string& text) { return tt(QString::fromStdString(text)); }
 
 bool englishInterface() { return g_translator != nullptr; }
 
-void translateWidgets(QWidget* root) {
-    if (!g_translator) return;
+void forEachShownText(QWidget* root, const std::function<QString(const QString&)>& visit) {
     QList<QWidget*> widgets = root->findChildren<QWidget*>();
     widgets.prepend(root);
     for (QWidget* w : widgets) {
         bool inCalendar = false;
         for (QWidget* up = w; up; up = up->parentWidget()) inCalendar = inCalendar || up->inherits("QCalendarWidget");
         if (inCalendar) continue;  // the calendar speaks its locale's language itself
-        if (auto* label = qobject_cast<QLabel*>(w); label && !label->text().isEmpty()) label->setText(tt(label->text()));
-        if (auto* button = qobject_cast<QAbstractButton*>(w)) button->setText(tt(button->text()));
-        if (auto* group = qobject_cast<QGroupBox*>(w)) group->setTitle(tt(group->title()));
+        if (auto* label = qobject_cast<QLabel*>(w); label && !label->text().isEmpty()) label->setText(visit(label->text()));
+        if (auto* button = qobject_cast<QAbstractButton*>(w)) button->setText(visit(button->text()));
+        if (auto* group = qobject_cast<QGroupBox*>(w)) group->setTitle(visit(group->title()));
         if (auto* tabs = qobject_cast<QTabWidget*>(w)) {
-            for (int i = 0; i < tabs->count(); ++i) tabs->setTabText(i, tt(tabs->tabText(i)));
+            for (int i = 0; i < tabs->count(); ++i) tabs->setTabText(i, visit(tabs->tabText(i)));
         }
-        if (!w->toolTip().isEmpty()) w->setToolTip(tt(w->toolTip()));
+        if (!w->toolTip().isEmpty()) w->setToolTip(visit(w->toolTip()));
     }
-    root->setWindowTitle(tt(root->windowTitle()));
+    root->setWindowTitle(visit(root->windowTitle()));
+}
+
+void translateWidgets(QWidget* root) {
+    if (g_translator) forEachShownText(root, [](const QString& text) { return tt(text); });
 }
 
 }  // namespace quarvel::ui::qt

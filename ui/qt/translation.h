@@ -3,6 +3,7 @@
 
 #include <QString>
 
+#include <functional>
 #include <string>
 
 class QWidget;
@@ -20,6 +21,11 @@ bool englishInterface();
 // numbers stay as they are.
 QString tt(const std::string& text);
 QString tt(const QString& text);
+
+// Each text a view wrote itself below `root` (labels, buttons, group titles,
+// tab captions, tooltips, the window's title), replaced by what `visit`
+// makes of it; the calendar's own texts are left to its locale.
+void forEachShownText(QWidget* root, const std::function<QString(const QString&)>& visit);
 
 // Translates the texts a view wrote itself: labels, buttons, group titles,
 // tab captions, tooltips and the window's title, below `root`.
