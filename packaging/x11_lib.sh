@@ -2,15 +2,21 @@
 # Shared by the tests that run the program in a real X window: sourced, with
 # `fail` defined and `logs` naming a folder for the logs.
 
-# Starts Xvfb on a display nobody uses; sets xpid and DISPLAY.
+# Starts Xvfb on a display nobody uses and waits until it accepts clients
+# (Xvfb itself writes the display's number once it is ready, however long a
+# loaded machine makes it take); sets xpid and DISPLAY.
 start_x_server() {
-  n=90
-  while [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ]; do n=$((n + 1)); done
-  Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp > "$logs/xvfb.log" 2>&1 &
+  Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3> "$logs/display" > "$logs/xvfb.log" 2>&1 &
   xpid=$!
+  for i in $(seq 600); do
+    [ -s "$logs/display" ] && break
+    kill -0 "$xpid" 2>/dev/null || fail "Xvfb did not start"
+    sleep 0.1
+  done
+  n=$(tr -d '[:space:]' < "$logs/display")
+  [ -n "$n" ] || fail "Xvfb not ready after 60 s"
   export DISPLAY=":$n"
   export QT_QPA_PLATFORM=xcb  # a real window, whatever the other tests use
-  for i in $(seq 50); do [ -e "/tmp/.X11-unix/X$n" ] && break; sleep 0.1; done
 }
 
 # Waits for the window "Quarvel" and clicks "Lancer le programme", under the
