@@ -25,7 +25,7 @@ void BM_InstrumentResults(benchmark::State& state) {
             core::display(core::sensorWidthMm(sensor), 2),
             core::display(core::sensorHeightMm(sensor), 2),
             core::display(core::sensorDiagonalMm(sensor), 2),
-            core::display(core::sampling(sensor.pixelWidth, focal), 2),
+            core::display(core::sampling(sensor.pixelWidthUm, focal), 2),
             core::display(core::horizontalFieldArcmin(sensor, focal), 2),
             core::display(core::verticalFieldArcmin(sensor, focal), 2),
         };

@@ -26,18 +26,18 @@ std::vector<VsopTerm> termsOf(int body) {
 
 // The terms one call evaluates: the Earth's always, the planet's for a planet,
 // and eleven more for the Moon's distance.
-std::vector<VsopTerm> floorTerms(int object) {
-    std::vector<VsopTerm> terms = termsOf(kEarth);
-    if (object >= kMars && object <= kSaturn) {
-        const auto planet = termsOf(object - 1);
+std::vector<VsopTerm> floorTerms(Body body) {
+    std::vector<VsopTerm> terms = termsOf(kEarthSeries);
+    if (const int series = factsOf(body).vsopSeries; series >= 0) {
+        const auto planet = termsOf(series);
         terms.insert(terms.end(), planet.begin(), planet.end());
     }
-    if (object == kMoon) terms.insert(terms.end(), 11, VsopTerm{1.0f, 0.5f, 2.0f});
+    if (body == Body::Moon) terms.insert(terms.end(), 11, VsopTerm{1.0f, 0.5f, 2.0f});
     return terms;
 }
 
 void BM_ApparentDiameter(benchmark::State& state) {
-    const int object = static_cast<int>(state.range(0));
+    const auto object = static_cast<Body>(state.range(0));
     ApparentDiameter result;
     EphemerisDate date = kDate;
     for (auto _ : state) {
@@ -49,7 +49,7 @@ void BM_ApparentDiameter(benchmark::State& state) {
 }
 
 void BM_Floor(benchmark::State& state) {
-    const auto terms = floorTerms(static_cast<int>(state.range(0)));
+    const auto terms = floorTerms(static_cast<Body>(state.range(0)));
     double tau = timeArguments(julianDay(kDate.day, kDate.month, kDate.year)).tau;
     for (auto _ : state) {
         benchmark::DoNotOptimize(tau);

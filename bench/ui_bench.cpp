@@ -34,11 +34,11 @@ void BM_DiameterKeystrokeForm(benchmark::State& state) {
     quarvel::ui::Program program(reporter, host, {(dir.path() + "/Quarvel.ini").toStdString(), {}, {}, {}, {}, {}});
     auto& f = program.mainForm;
     f.start();
-    f.userClicks(f.bbRun);
-    f.userPicks(f.cbCapteurs, 14);
+    f.userClicks(f.about.bbRun);
+    f.userPicks(f.parametrage.cbCapteurs, 14);
     bool longer = false;
     for (auto _ : state) {
-        f.userTypes(f.eDiam, longer ? "212" : "2123");
+        f.userTypes(f.parametrage.eDiam, longer ? "212" : "2123");
         longer = !longer;
     }
     if (!reporter.messages.empty()) state.SkipWithError("an error was reported");

@@ -86,7 +86,7 @@ std::string readCsv(const std::string& path, const std::vector<std::string>& col
 
 // "Full frame", "APS-H", "APS-C" or "4/3", from the sensor's width.
 std::string_view formatOf(const core::SensorValues& values) {
-    const double widthMm = values.pixelsX * values.pixelWidth / 1000;
+    const double widthMm = values.pixelsX * values.pixelWidthUm / 1000;
     if (widthMm >= 30) return "Full frame";
     if (widthMm >= 26) return "APS-H";
     if (widthMm >= 20) return "APS-C";
@@ -125,13 +125,20 @@ bool Catalogue::Rows<Row>::removeUser(std::string_view name) {
 }
 
 Catalogue::Catalogue() {
-    for (const auto& row : kSensors) m_sensors.add({std::string(row.name), row.values()});
+    for (const auto& row : kSensors) m_sensors.add({std::string(row.name), row.values(), Origin::BuiltIn, row.facts});
     for (const auto& row : kCameras) m_cameras.add({std::string(row.model), std::string(row.sensor)});
     for (const auto& row : kDslrs) m_dslrs.add({std::string(row.model), std::string(row.sensor)});
     for (const auto& row : kTelescopes) m_telescopes.add({std::string(row.name), row.optics});
 }
 
-bool Catalogue::addSensor(CatalogueSensor sensor) { return m_sensors.add(std::move(sensor)); }
+bool Catalogue::addSensor(CatalogueSensor sensor) {
+    if (!sensor.facts) {
+        const core::SensorValues& v = sensor.values;
+        sensor.facts = SensorFacts{v.pixelWidthUm != v.pixelHeightUm,
+                                   v.pixelsX * v.pixelWidthUm > 36000 || v.pixelsY * v.pixelHeightUm > 24000, false};
+    }
+    return m_sensors.add(std::move(sensor));
+}
 bool Catalogue::addCamera(CatalogueModel camera) { return m_cameras.add(std::move(camera)); }
 bool Catalogue::addDslr(CatalogueModel dslr) { return m_dslrs.add(std::move(dslr)); }
 bool Catalogue::addTelescope(CatalogueTelescope telescope) { return m_telescopes.add(std::move(telescope)); }
@@ -144,7 +151,7 @@ std::string Catalogue::dslrSensor(std::string_view maker, const core::SensorValu
     std::string name = std::string(formatOf(values)) + " " + std::string(maker) + " " +
                        core::fixed(megapixels, 10, 1) + " Mp";
     // Another body of that name and size with other pixels: told apart by its pitch.
-    if (findSensor(name)) name += " " + core::shortest(values.pixelWidth) + " µm";
+    if (findSensor(name)) name += " " + core::shortest(values.pixelWidthUm) + " µm";
     addSensor({name, values, origin});
     return name;
 }
@@ -179,8 +186,8 @@ std::vector<std::string> Catalogue::addShippedFiles(const std::string& folder) {
     keep(readCsv(folder + "/sensors.csv", {"name", "pixels_x", "pixels_y", "pixel_um_x", "pixel_um_y"},
                  [&](const std::vector<std::string>& f) {
                      const core::SensorValues values{whole(f[1]), whole(f[2]), number(f[3]), number(f[4])};
-                     if (values.pixelsX <= 0 || values.pixelsY <= 0 || !positive(values.pixelWidth) ||
-                         !positive(values.pixelHeight)) {
+                     if (values.pixelsX <= 0 || values.pixelsY <= 0 || !positive(values.pixelWidthUm) ||
+                         !positive(values.pixelHeightUm)) {
                          return false;
                      }
                      addSensor({f[0], values, Origin::Shipped});

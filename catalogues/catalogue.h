@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "catalogues/cameras.h"
+#include "catalogues/sensors.h"
 #include "catalogues/telescopes.h"
 #include "core/optics.h"
 
@@ -21,6 +22,9 @@ struct CatalogueSensor {
     std::string name;
     core::SensorValues values;
     Origin origin = Origin::BuiltIn;
+    // Given for the built-in rows; a row read from a file gets those its
+    // numbers show.
+    std::optional<SensorFacts> facts;
 };
 
 struct CatalogueModel {

@@ -14,9 +14,4 @@ std::optional<SensorRow> findSensor(std::string_view name) {
 
 int tabRowForMainRow(int mainRow) { return mainRow - kTabListOffset < 0 ? -1 : mainRow - kTabListOffset; }
 
-bool isNonSquareSensorName(std::string_view name) {
-    constexpr std::array<std::string_view, 4> kNonSquare{"ICX259", "ICX405", "ICX419", "ICX429"};
-    return std::find(kNonSquare.begin(), kNonSquare.end(), name) != kNonSquare.end();
-}
-
 }  // namespace quarvel::catalogues

@@ -12,14 +12,22 @@
 
 namespace quarvel::catalogues {
 
+// What the pages show of a sensor beyond its numbers.
+struct SensorFacts {
+    bool nonSquarePixels = false;      // "Pixel carré" shows "Non"
+    bool largerThanFullFrame = false;  // the 24 x 36 mm frame is drawn over it
+    bool regionsOfInterest = false;    // its planet drawing offers smaller frames
+};
+
 struct SensorRow {
     std::string_view name;
     std::int32_t pixelsX;
     std::int32_t pixelsY;
-    double pixelWidth;   // micrometres
-    double pixelHeight;  // micrometres
+    double pixelWidthUm;
+    double pixelHeightUm;
+    SensorFacts facts{};
 
-    core::SensorValues values() const { return {pixelsX, pixelsY, pixelWidth, pixelHeight}; }
+    core::SensorValues values() const { return {pixelsX, pixelsY, pixelWidthUm, pixelHeightUm}; }
 };
 
 // The built-in sensors: name, pixels across and down, pixel width and height
@@ -32,19 +40,19 @@ inline constexpr std::array<SensorRow, 98> kSensors{{
     {"ICX098", 659, 494, 5.6, 5.6},
     {"ICX204", 1024, 768, 4.65, 4.65},
     {"ICX205", 1360, 1024, 4.65, 4.65},
-    {"ICX259", 752, 582, 6.5, 6.25},
+    {"ICX259", 752, 582, 6.5, 6.25, {.nonSquarePixels = true}},
     {"ICX261", 512, 512, 20, 20},
     {"ICX262", 2048, 1536, 3.45, 3.45},
     {"ICX267", 1360, 1024, 4.65, 4.65},
     {"ICX274", 1620, 1220, 4.4, 4.4},
     {"ICX285", 1392, 1040, 6.45, 6.45},
-    {"ICX405", 500, 582, 9.8, 6.3},
+    {"ICX405", 500, 582, 9.8, 6.3, {.nonSquarePixels = true}},
     {"ICX412", 2048, 1536, 3.45, 3.45},
     {"ICX413", 3032, 2016, 7.8, 7.8},
     {"ICX414", 659, 494, 9.9, 9.9},
-    {"ICX419", 752, 582, 8.6, 8.3},
+    {"ICX419", 752, 582, 8.6, 8.3, {.nonSquarePixels = true}},
     {"ICX424", 659, 494, 7.4, 7.4},
-    {"ICX429", 752, 582, 8.6, 8.3},
+    {"ICX429", 752, 582, 8.6, 8.3, {.nonSquarePixels = true}},
     {"ICX445", 1296, 966, 4.45, 4.45},
     {"ICX453", 3024, 2016, 7.8, 7.8},
     {"ICX493", 3900, 2616, 6.05, 6.05},
@@ -61,12 +69,12 @@ inline constexpr std::array<SensorRow, 98> kSensors{{
     {"KAF040x", 768, 512, 9, 9},
     {"KAF160x", 1536, 1024, 9, 9},
     {"KAF320x", 2184, 1510, 6.8, 6.8},
-    {"KAF4301", 2048, 2048, 24, 24},
-    {"KAF4320", 2048, 2048, 24, 24},
+    {"KAF4301", 2048, 2048, 24, 24, {.largerThanFullFrame = true}},
+    {"KAF4320", 2048, 2048, 24, 24, {.largerThanFullFrame = true}},
     {"KAF6303", 3072, 2048, 9, 9},
     {"KAF8300", 3326, 2504, 5.4, 5.4},
-    {"KAF9000", 3056, 3056, 12, 12},
-    {"KAF16803", 4096, 4096, 9, 9},
+    {"KAF9000", 3056, 3056, 12, 12, {.largerThanFullFrame = true}},
+    {"KAF16803", 4096, 4096, 9, 9, {.largerThanFullFrame = true}},
     {"KAI0340", 640, 480, 7.4, 5.5},
     {"KAI01050", 1024, 1024, 5.5, 5.5},
     {"KAI02020", 1600, 1200, 7.4, 7.4},
@@ -81,7 +89,7 @@ inline constexpr std::array<SensorRow, 98> kSensors{{
     {"KAI29050", 6576, 4384, 5.5, 5.5},
     {"MI1300", 1280, 1024, 5.2, 5.2},
     {"MT9J003", 3856, 2764, 1.67, 1.67},
-    {"MT9M001", 1280, 1024, 5.2, 5.2},
+    {"MT9M001", 1280, 1024, 5.2, 5.2, {.regionsOfInterest = true}},
     {"MT9M034", 1280, 960, 3.75, 3.75},
     {"MT9N001", 3488, 2616, 1.75, 1.75},
     {"MT9P001", 2592, 1944, 2.2, 2.2},
@@ -141,8 +149,5 @@ inline constexpr int kTabListOffset = 3;
 
 // The tab row matching a main row, or -1 (no selection) below the sensors.
 int tabRowForMainRow(int mainRow);
-
-// The four sensors whose "Pixel carré" shows "Non".
-bool isNonSquareSensorName(std::string_view name);
 
 }  // namespace quarvel::catalogues

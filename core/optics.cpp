@@ -18,9 +18,9 @@ double resolvingPower(int filterIndex, double diameterMm) {
 
 double separatingPower(double diameterMm) { return divide(kSeparatingConstant, diameterMm); }
 
-double sensorWidthMm(const SensorValues& sensor) { return sensor.pixelsX * sensor.pixelWidth / kUmPerMm; }
+double sensorWidthMm(const SensorValues& sensor) { return sensor.pixelsX * sensor.pixelWidthUm / kUmPerMm; }
 
-double sensorHeightMm(const SensorValues& sensor) { return sensor.pixelsY * sensor.pixelHeight / kUmPerMm; }
+double sensorHeightMm(const SensorValues& sensor) { return sensor.pixelsY * sensor.pixelHeightUm / kUmPerMm; }
 
 double sensorDiagonalMm(const SensorValues& sensor) {
     const double width = sensorWidthMm(sensor);
@@ -33,11 +33,11 @@ double sampling(double pixelWidthUm, double focalMm) {
 }
 
 double horizontalFieldArcmin(const SensorValues& sensor, double focalMm) {
-    return divide(sensor.pixelsX * kArcminPerUmPerMm * sensor.pixelWidth, focalMm);
+    return divide(sensor.pixelsX * kArcminPerUmPerMm * sensor.pixelWidthUm, focalMm);
 }
 
 double verticalFieldArcmin(const SensorValues& sensor, double focalMm) {
-    return divide(sensor.pixelsY * kArcminPerUmPerMm * sensor.pixelHeight, focalMm);
+    return divide(sensor.pixelsY * kArcminPerUmPerMm * sensor.pixelHeightUm, focalMm);
 }
 
 }  // namespace quarvel::core

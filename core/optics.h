@@ -10,10 +10,10 @@ namespace quarvel::core {
 
 // The telescope side of the user's equipment. Lengths in millimetres.
 struct InstrumentSettings {
-    double diameter = 0;     // aperture D
-    double baseFocal = 0;    // telescope alone, set by a catalogue choice or a load
+    double diameterMm = 0;   // aperture D
+    double baseFocalMm = 0;  // telescope alone
     double focalFactor = 0;  // reducer or Barlow; 0 until the configuration is loaded
-    double focal = 0;        // effective focal length: the number in the focal field
+    double focalMm = 0;      // effective focal length: the number in the focal field
     int filterIndex = 0;     // row of the filter group, 0..11
     std::string telescopeName;
     std::string telescopeLabel;
@@ -24,8 +24,8 @@ struct InstrumentSettings {
 struct SensorValues {
     std::int32_t pixelsX = 0;
     std::int32_t pixelsY = 0;
-    double pixelWidth = 0;
-    double pixelHeight = 0;
+    double pixelWidthUm = 0;
+    double pixelHeightUm = 0;
 
     bool operator==(const SensorValues&) const = default;
 };

@@ -94,37 +94,41 @@ double moonDistance(const TimeArguments& time) {
     return 385000.56 + sum / 1000;
 }
 
-void computeApparentDiameter(const EphemerisDate& date, int object, ApparentDiameter& result) {
-    if (object < kSun || object > kPleiades) return;
-    const TimeArguments time = timeArguments(julianDay(date.day, date.month, date.year));
-    const HeliocentricPosition earth = computeHeliocentric(kEarth, time.tau);
-    switch (object) {
-    case kSun:
-        result.distance = earth.radius;
-        result.arcsec = kSunArcsecAtOneAu / earth.radius;
+const BodyFacts& factsOf(Body body) {
+    static constexpr BodyFacts kFacts[kBodies] = {
+        {kSunArcsecAtOneAu, DistanceUnit::AstronomicalUnit, -1, 0, 1, 0, true},
+        {kMoonArcsecAtOneKm, DistanceUnit::Kilometre, -1, 0, 1, 0, true},
+        {kMarsArcsecAtOneAu, DistanceUnit::AstronomicalUnit, kMarsSeries, 1477, 1, 0, true},
+        {kJupiterArcsecAtOneAu, DistanceUnit::AstronomicalUnit, kJupiterSeries, 590, 0.935, 0, true},
+        {kSaturnArcsecAtOneAu, DistanceUnit::AstronomicalUnit, kSaturnSeries, 632, 0.892, kRingsOverGlobe, true},
+        {kPleiadesArcsec, DistanceUnit::None, -1, 0, 1, 0, false},
+    };
+    return kFacts[static_cast<int>(body)];
+}
+
+void computeApparentDiameter(const EphemerisDate& date, Body body, ApparentDiameter& result) {
+    const BodyFacts& facts = factsOf(body);
+    if (facts.distanceUnit == DistanceUnit::None) {
+        result.arcsec = facts.arcsecAtUnitDistance;
         result.arcmin = result.arcsec / 60;
         return;
-    case kMoon:
-        result.distance = moonDistance(time);
-        result.arcsec = kMoonArcsecAtOneKm / result.distance;
-        result.arcmin = result.arcsec / 60;
-        return;
-    case kPleiades:
-        result.arcsec = kPleiadesArcsec;
-        result.arcmin = kPleiadesArcsec / 60;
-        return;
-    default:
-        break;
     }
-    const HeliocentricPosition planet = computeHeliocentric(object - 1, time.tau);
+    const TimeArguments time = timeArguments(julianDay(date.day, date.month, date.year));
+    const HeliocentricPosition earth = computeHeliocentric(kEarthSeries, time.tau);
+    if (body == Body::Sun || body == Body::Moon) {
+        result.distance = body == Body::Sun ? earth.radius : moonDistance(time);
+        result.arcsec = facts.arcsecAtUnitDistance / result.distance;
+        result.arcmin = result.arcsec / 60;
+        return;
+    }
+    const HeliocentricPosition planet = computeHeliocentric(facts.vsopSeries, time.tau);
     const double x = planet.radius * std::cos(planet.latitude) * std::cos(planet.longitude) -
                      earth.radius * std::cos(earth.latitude) * std::cos(earth.longitude);
     const double y = planet.radius * std::cos(planet.latitude) * std::sin(planet.longitude) -
                      earth.radius * std::cos(earth.latitude) * std::sin(earth.longitude);
     const double z = planet.radius * std::sin(planet.latitude) - earth.radius * std::sin(earth.latitude);
     result.distance = std::sqrt(x * x + y * y + z * z);
-    constexpr double kArcsecAtOneAu[] = {0, 0, kMarsArcsecAtOneAu, kJupiterArcsecAtOneAu, kSaturnArcsecAtOneAu};
-    result.arcsec = kArcsecAtOneAu[object] / result.distance;
+    result.arcsec = facts.arcsecAtUnitDistance / result.distance;
 }
 
 }  // namespace quarvel::ephem

@@ -12,16 +12,30 @@ struct EphemerisDate {
     std::uint16_t year = 2000;
 };
 
-// The objects of the planet group, by row.
-enum PlanetaryObject : int {
-    kSun = 0,
-    kMoon = 1,
-    kMars = 2,
-    kJupiter = 3,
-    kSaturn = 4,
-    kPleiades = 5,
-    kManualValue = 6,
+// The objects whose apparent diameter the program knows.
+enum class Body : int { Sun, Moon, Mars, Jupiter, Saturn, Pleiades };
+inline constexpr int kBodies = 6;
+
+// How a body's distance is counted.
+enum class DistanceUnit { None, AstronomicalUnit, Kilometre };
+
+// The VSOP87 series of the bodies that have one.
+enum VsopSeries : int { kEarthSeries = 0, kMarsSeries = 1, kJupiterSeries = 2, kSaturnSeries = 3 };
+
+// What the program knows of a body.
+struct BodyFacts {
+    // The apparent diameter at one distance unit, in arc-seconds; for a body
+    // with no distance, its diameter.
+    double arcsecAtUnitDistance;
+    DistanceUnit distanceUnit;
+    int vsopSeries;                // -1: none
+    double rotationPeriodMinutes;  // 0: no exposure limit
+    double polarOverEquatorial;    // the disc's flattening, drawn
+    double ringsOverGlobe;         // 0: no rings
+    bool dated;                    // its diameter changes with the date
 };
+
+const BodyFacts& factsOf(Body body);
 
 // The unit the apparent diameter is shown in.
 enum class DiameterUnit : char { Seconds = 'S', Minutes = 'M' };
@@ -48,8 +62,6 @@ struct TimeArguments {
     double t4 = 0;
 };
 
-enum Body : int { kEarth = 0, kMarsBody = 1, kJupiterBody = 2, kSaturnBody = 3 };
-
 // Apparent diameters at a distance of one unit, in arc-seconds.
 inline constexpr double kSunArcsecAtOneAu = 1919.26;
 inline constexpr double kMoonArcsecAtOneKm = 716946800;
@@ -67,11 +79,11 @@ double normalizeDegrees(double x);
 // x minus its integer part truncated toward zero.
 double fractionalPart(double x);
 TimeArguments timeArguments(double jd);
-// Body 0 Earth, 1 Mars, 2 Jupiter, 3 Saturn, from the abridged VSOP87 series.
-HeliocentricPosition computeHeliocentric(int body, double tau);
+// From the abridged VSOP87 series of one body (a VsopSeries).
+HeliocentricPosition computeHeliocentric(int series, double tau);
 // The Moon's geocentric distance in kilometres, from its eleven largest terms.
 double moonDistance(const TimeArguments& time);
-// Sets result for objects 0 to 5; object 6 and anything outside 0..6 leave it as it was.
-void computeApparentDiameter(const EphemerisDate& date, int object, ApparentDiameter& result);
+// The body's apparent diameter on the date, and its distance.
+void computeApparentDiameter(const EphemerisDate& date, Body body, ApparentDiameter& result);
 
 }  // namespace quarvel::ephem

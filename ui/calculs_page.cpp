@@ -1,19 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The "Calculs" page: the separation of two points measured on an image, and
-// the real focal length that a known separation implies.
+#include "ui/calculs_page.h"
+
 #include <cmath>
 
 #include "core/checked.h"
 #include "core/number_format.h"
 #include "core/parse.h"
-#include "ui/main_form.h"
+#include "ui/names.h"
 
 namespace quarvel::ui {
 
 namespace {
-
-constexpr int kSeparationNo = 0;
-constexpr int kSeparationYes = 1;
 
 // Five significant digits and two decimals; a result of 100000 or more keeps
 // all its whole digits rather than an exponent form.
@@ -24,19 +21,39 @@ std::string separationText(double value) {
 
 }  // namespace
 
-void MainForm::wireCalculsPage() {
+CalculsPage::CalculsPage(Form& window, const Session& session, const EditField& focal)
+    : Part(window),
+      eObjet1X(add<EditField>("eObjet1X")),
+      eObjet1Y(add<EditField>("eObjet1Y")),
+      eObjet2X(add<EditField>("eObjet2X")),
+      eObjet2Y(add<EditField>("eObjet2Y")),
+      rgSaisieSep(add<RadioGroup>("rgSaisieSep", "Saisie séparation", std::vector<std::string>{"Non", "Oui"}, 2)),
+      eSepManuelle(add<EditField>("eSepManuelle")),
+      eSepPx(add<EditField>("eSepPx")),
+      eSepSec(add<EditField>("eSepSec")),
+      eFocTh(add<EditField>("eFocTh")),
+      eFocReel(add<EditField>("eFocReel")),
+      m_session(session),
+      m_focal(focal) {
+    for (EditField* result : {&eSepPx, &eSepSec, &eFocTh, &eFocReel}) {
+        result->setReadOnly(true);
+        result->setEnabled(false);
+    }
+    rgSaisieSep.select(kSeparationNoRow);
+    eSepManuelle.setEnabled(false);
     for (EditField* coordinate : {&eObjet1X, &eObjet1Y, &eObjet2X, &eObjet2Y}) {
+        coordinate->setHint("Saisir les coordonnées X et Y relevées sur l'image");
         coordinate->onChange = [this] {
             if (coordinatesFilled()) computeSeparation();
         };
     }
     rgSaisieSep.onClick = [this] {
-        eSepManuelle.setEnabled(rgSaisieSep.selected() == kSeparationYes);
+        eSepManuelle.setEnabled(rgSaisieSep.selected() == kSeparationYesRow);
         if (coordinatesFilled()) computeSeparation();
     };
     // A mouse click on "Oui" empties the results before and after its selection.
     rgSaisieSep.onMousePress = [this](int row) {
-        if (row == kSeparationYes) clearSeparationResults();
+        if (row == kSeparationYesRow) clearResults();
     };
     rgSaisieSep.onMouseRelease = rgSaisieSep.onMousePress;
     eSepManuelle.onChange = [this] {
@@ -44,14 +61,14 @@ void MainForm::wireCalculsPage() {
     };
 }
 
-bool MainForm::coordinatesFilled() const {
+bool CalculsPage::coordinatesFilled() const {
     return !eObjet1X.empty() && !eObjet1Y.empty() && !eObjet2X.empty() && !eObjet2Y.empty();
 }
 
 // The coordinates are read in this order: X2, X1, Y2, Y1. The differences and
 // their squares are taken in 64 bits and doubles, so that points any distance
 // apart give their true separation.
-double MainForm::measuredSeparation() {
+double CalculsPage::measuredSeparation() const {
     const std::int64_t x2 = core::parseInteger(eObjet2X.text());
     const std::int64_t x1 = core::parseInteger(eObjet1X.text());
     const std::int64_t y2 = core::parseInteger(eObjet2Y.text());
@@ -59,27 +76,31 @@ double MainForm::measuredSeparation() {
     return std::hypot(static_cast<double>(x2 - x1), static_cast<double>(y2 - y1));
 }
 
-void MainForm::computeSeparation() {
-    separationPixels = measuredSeparation();
-    separationArcsec = separationPixels * sampling;
-    eSepPx.setText(separationText(separationPixels));
-    eSepSec.setText(separationText(separationArcsec));
-    eFocTh.setText(eFocale.text());
-    eFocReel.setText(eFocale.text());
+void CalculsPage::computeSeparation() {
+    const double pixels = measuredSeparation();
+    eSepPx.setText(separationText(pixels));
+    eSepSec.setText(separationText(pixels * m_session.samplingArcsec));
+    eFocTh.setText(m_focal.text());
+    eFocReel.setText(m_focal.text());
 }
 
-void MainForm::calibrateFocalLength() {
-    separationPixels = measuredSeparation();
-    separationArcsec = core::parseReal(eSepManuelle.text());
-    eSepPx.setText(separationText(separationPixels));
+void CalculsPage::calibrateFocalLength() {
+    const double pixels = measuredSeparation();
+    const double arcsec = core::parseReal(eSepManuelle.text());
+    eSepPx.setText(separationText(pixels));
     eSepSec.setText(eSepManuelle.text());
-    eFocTh.setText(eFocale.text());
-    const std::int32_t focal = core::parseInteger(eFocale.text());
-    eFocReel.setText(separationText(core::divide(focal * separationPixels * sampling, separationArcsec)));
+    eFocTh.setText(m_focal.text());
+    const std::int32_t focal = core::parseInteger(m_focal.text());
+    eFocReel.setText(separationText(core::divide(focal * pixels * m_session.samplingArcsec, arcsec)));
 }
 
-void MainForm::clearSeparationResults() {
+void CalculsPage::clearResults() {
     for (EditField* result : {&eSepPx, &eSepSec, &eFocTh, &eFocReel}) result->setText("");
+}
+
+void CalculsPage::clear() {
+    for (EditField* field : {&eObjet1X, &eObjet1Y, &eObjet2X, &eObjet2Y}) field->setText("");
+    clearResults();
 }
 
 }  // namespace quarvel::ui

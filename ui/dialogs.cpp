@@ -2,14 +2,14 @@
 #include "ui/dialogs.h"
 
 #include "catalogues/telescopes.h"
+#include "core/checked.h"
+#include "core/parse.h"
+#include "ui/names.h"
+#include "ui/user_equipment.h"
 
 namespace quarvel::ui {
 
 using form::ModalResult;
-
-namespace {
-
-}  // namespace
 
 QuitForm::QuitForm(Guard& guard)
     : Form("fQuit", "Quitter", guard),
@@ -17,45 +17,202 @@ QuitForm::QuitForm(Guard& guard)
                                     std::vector<std::string>{"Oui", "Non"}, 2)),
       bbQuitOK(add<Button>("bbQuitOK", "OK", ModalResult::Ok)),
       bbQuitCancel(add<Button>("bbQuitCancel", "Annuler", ModalResult::Cancel)) {
-    rgSauveConfig.select(0);
+    rgSauveConfig.select(kYesRow);
 }
 
-ModelListForm::ModelListForm(Kind kind, Guard& guard, const catalogues::Catalogue& catalogue)
+std::optional<bool> QuitForm::ask(ModalHost& host) {
+    if (host.showModal(*this) != ModalResult::Ok) return std::nullopt;
+    return rgSauveConfig.selected() == kYesRow;
+}
+
+ModelListForm::ModelListForm(Kind kind, Guard& guard, EquipmentEditor& equipment, const Session& session)
     : Form(kind == Kind::Cameras ? "fCameras" : "fAPN",
            kind == Kind::Cameras ? "Liste de caméras" : "Liste d'appareils photos numériques", guard),
       list(add<ListControl>(kind == Kind::Cameras ? "lbCameras" : "lbAPN",
-                            kind == Kind::Cameras ? catalogue.cameraEntries() : catalogue.dslrEntries())),
+                            kind == Kind::Cameras ? equipment.catalogue().cameraEntries()
+                                                  : equipment.catalogue().dslrEntries())),
       bbOK(add<Button>(kind == Kind::Cameras ? "bbOKCam" : "bbOKAPN", "OK", ModalResult::Ok)),
       bbCancel(add<Button>(kind == Kind::Cameras ? "bbCancelCam" : "bbCancelAPN", "Annuler", ModalResult::Cancel)),
       bbAjouter(add<Button>(kind == Kind::Cameras ? "bbAjouterCam" : "bbAjouterAPN", "Ajouter…")),
       bbSupprimer(add<Button>(kind == Kind::Cameras ? "bbSupprimerCam" : "bbSupprimerAPN", "Supprimer")),
-      m_kind(kind) {
+      m_kind(kind),
+      m_equipment(equipment),
+      m_session(session) {
     bbAjouter.setHint(kind == Kind::Cameras ? "Ajouter le capteur actuel comme caméra personnelle"
                                             : "Ajouter le capteur actuel comme appareil photo personnel");
     bbSupprimer.setHint("Supprimer un équipement personnel (marqué ★)");
+    bbOK.onClick = [this] { ok(); };
+    bbAjouter.onClick = [this] { addModel(); };
+    bbSupprimer.onClick = [this] { removeModel(); };
+    list.onChange = [this] { updateRemoveButton(); };
+    equipment.onChange([this] { refresh(); });
+    updateRemoveButton();
 }
 
-DateForm::DateForm(Guard& guard)
+catalogues::Kind ModelListForm::catalogueKind() const {
+    return m_kind == Kind::Cameras ? catalogues::Kind::Camera : catalogues::Kind::Dslr;
+}
+
+std::optional<ModelChoice> ModelListForm::choose(ModalHost& host) {
+    m_choice.reset();
+    updateRemoveButton();
+    host.showModal(*this);
+    return std::exchange(m_choice, std::nullopt);
+}
+
+void ModelListForm::ok() {
+    const int row = core::checkListIndex(list.selected(), list.count());
+    ModelChoice choice{std::string(catalogues::nameOfEntry(list.items()[static_cast<std::size_t>(row)]))};
+    const auto& catalogue = m_equipment.catalogue();
+    const auto mapped = m_kind == Kind::Cameras ? catalogue.mapCamera(choice.model) : catalogue.mapDslr(choice.model);
+    if (mapped) {
+        choice.sensorInCatalogue = mapped->inCatalogue();
+        choice.sensorName = choice.sensorInCatalogue ? std::string(mapped->sensorName) : std::string(kUnknown);
+    }
+    m_choice = std::move(choice);
+}
+
+void ModelListForm::addModel() {
+    const auto name = m_equipment.addModel(catalogueKind(), m_session);
+    if (!name) return;
+    const auto& items = list.items();
+    for (int row = 0; row < list.count(); ++row) {
+        if (catalogues::nameOfEntry(items[static_cast<std::size_t>(row)]) == *name) list.select(row);
+    }
+    updateRemoveButton();
+}
+
+void ModelListForm::removeModel() {
+    m_equipment.removeModel(catalogueKind(), std::string(catalogues::nameOfEntry(list.text())));
+}
+
+void ModelListForm::refresh() {
+    list.setItems(m_kind == Kind::Cameras ? m_equipment.catalogue().cameraEntries()
+                                          : m_equipment.catalogue().dslrEntries());
+    updateRemoveButton();
+}
+
+// Only the user's own rows can be removed.
+void ModelListForm::updateRemoveButton() {
+    bbSupprimer.setEnabled(list.selected() >= 0 &&
+                           m_equipment.catalogue().isUserRow(catalogueKind(), catalogues::nameOfEntry(list.text())));
+}
+
+DateForm::DateForm(Guard& guard, std::function<form::CalendarDate()> today)
     : Form("fDate", "Nouvelle date", guard),
       MonthCalendar1(add<Calendar>("MonthCalendar1", form::CalendarDate{1600, 1, 1}, form::CalendarDate{2800, 12, 31})),
       bbDateOK(add<Button>("bbDateOK", "OK", ModalResult::Ok)),
       bbDateCancel(add<Button>("bbDateCancel", "Annuler", ModalResult::Cancel)),
-      bbNow(add<Button>("bbNow", "Aujourd'hui")) {}
+      bbNow(add<Button>("bbNow", "Aujourd'hui")),
+      m_today(std::move(today)) {
+    bbDateOK.onClick = [this] { m_choice = MonthCalendar1.date(); };
+    bbNow.onClick = [this] { m_choice = this->today(); };
+}
 
-TelescopesForm::TelescopesForm(Guard& guard, const catalogues::Catalogue& catalogue)
+form::CalendarDate DateForm::today() {
+    const form::CalendarDate date = m_today();
+    MonthCalendar1.setDate(date);
+    return date;
+}
+
+std::optional<form::CalendarDate> DateForm::choose(ModalHost& host) {
+    m_choice.reset();
+    host.showModal(*this);
+    return std::exchange(m_choice, std::nullopt);
+}
+
+TelescopesForm::TelescopesForm(Guard& guard, EquipmentEditor& equipment, const Session& session)
     : Form("fTelescopes", "Telescopes", guard),
-      lbTelescopes(add<ListControl>("lbTelescopes", catalogue.telescopeEntries())),
+      lbTelescopes(add<ListControl>("lbTelescopes", equipment.catalogue().telescopeEntries())),
       cbRedMult(add<ListControl>("cbRedMult", catalogues::focalFactorComboItems())),
       eAutreRM(add<EditField>("eAutreRM")),
       bbOK(add<Button>("bbOK", "OK", ModalResult::Ok)),
       bbCancel(add<Button>("bbCancel", "Annuler", ModalResult::Cancel)),
       bbAjouterTel(add<Button>("bbAjouterTel", "Ajouter…")),
-      bbSupprimerTel(add<Button>("bbSupprimerTel", "Supprimer")) {
+      bbSupprimerTel(add<Button>("bbSupprimerTel", "Supprimer")),
+      m_equipment(equipment),
+      m_session(session) {
     bbAjouterTel.setHint("Ajouter le diamètre et la focale actuels comme télescope personnel");
     bbSupprimerTel.setHint("Supprimer un télescope personnel (marqué ★)");
-    cbRedMult.select(catalogues::kNoFactorRow);
+    cbRedMult.select(kNoFactorRow);
     eAutreRM.setVisible(false);
-    cbRedMult.onChange = [this] { eAutreRM.setVisible(cbRedMult.text() == catalogues::kOtherFactorText); };
+    cbRedMult.onChange = [this] { eAutreRM.setVisible(cbRedMult.selected() == kOtherFactorRow); };
+    bbOK.onClick = [this] { ok(); };
+    bbAjouterTel.onClick = [this] { addTelescope(); };
+    bbSupprimerTel.onClick = [this] { removeTelescope(); };
+    lbTelescopes.onChange = [this] { updateRemoveButton(); };
+    equipment.onChange([this] {
+        lbTelescopes.setItems(m_equipment.catalogue().telescopeEntries());
+        updateRemoveButton();
+    });
+    updateRemoveButton();
+}
+
+std::optional<TelescopeChoice> TelescopesForm::choose(ModalHost& host, const std::string& current) {
+    // A name that no row carries, from an edited configuration file, opens
+    // the list on the personal configuration.
+    lbTelescopes.select(m_equipment.catalogue().findTelescopeRow(current).value_or(0));
+    updateRemoveButton();
+    m_choice.reset();
+    host.showModal(*this);
+    return std::exchange(m_choice, std::nullopt);
+}
+
+void TelescopesForm::ok() {
+    const int row = core::checkListIndex(lbTelescopes.selected(), lbTelescopes.count());
+    const auto& telescope = m_equipment.catalogue().telescopes()[static_cast<std::size_t>(row)];
+    TelescopeChoice choice{telescope.name, telescope.optics, cbRedMult.selected()};
+    eAutreRM.setVisible(choice.factorRow == kOtherFactorRow);
+    if (choice.factorRow == kOtherFactorRow) {
+        choice.factor = core::parseReal(eAutreRM.text());
+        choice.factorLabel = eAutreRM.text();
+    } else if (choice.factorRow >= 0) {
+        const auto& factor = catalogues::kFocalFactors[static_cast<std::size_t>(choice.factorRow)];
+        choice.factor = factor.factor;
+        choice.factorLabel = std::string(factor.label);
+    }
+    m_choice = std::move(choice);
+}
+
+int TelescopesForm::showSaved(core::InstrumentSettings& instrument) {
+    if (const auto row = catalogues::focalFactorRowForLabel(instrument.focalFactorLabel)) {
+        cbRedMult.select(*row);
+        instrument.focalFactor = catalogues::kFocalFactors[static_cast<std::size_t>(*row)].factor;
+    } else if (const auto typed = core::tryParseReal(instrument.focalFactorLabel)) {
+        // A factor typed under "Autre" comes back as "Autre" with its number.
+        cbRedMult.select(kOtherFactorRow);
+        eAutreRM.setText(instrument.focalFactorLabel);
+        eAutreRM.setVisible(true);
+        instrument.focalFactor = *typed;
+    } else if (instrument.focalFactor == 0) {
+        // Nothing usable and no factor yet: none, rather than a focal length of 0.
+        cbRedMult.select(kNoFactorRow);
+        instrument.focalFactor = 1.0;
+        instrument.focalFactorLabel = std::string(catalogues::kFocalFactors[0].label);
+    }
+    if (const auto row = m_equipment.catalogue().findTelescopeRow(instrument.telescopeName)) lbTelescopes.select(*row);
+    return cbRedMult.selected();
+}
+
+void TelescopesForm::addTelescope() {
+    const auto& instrument = m_session.instrument;
+    const auto name = m_equipment.addTelescope({instrument.diameterMm, instrument.baseFocalMm});
+    if (!name) return;
+    if (const auto row = m_equipment.catalogue().findTelescopeRow(*name)) lbTelescopes.select(*row);
+    updateRemoveButton();
+}
+
+void TelescopesForm::removeTelescope() {
+    const int row = lbTelescopes.selected();
+    if (row < 0) return;
+    m_equipment.removeTelescope(m_equipment.catalogue().telescopes()[static_cast<std::size_t>(row)].name);
+}
+
+// Only the user's own rows can be removed.
+void TelescopesForm::updateRemoveButton() {
+    bbSupprimerTel.setEnabled(lbTelescopes.selected() >= 0 &&
+                              m_equipment.catalogue().isUserRow(catalogues::Kind::Telescope,
+                                                                catalogues::nameOfEntry(lbTelescopes.text())));
 }
 
 NameForm::NameForm(Guard& guard)
@@ -67,10 +224,24 @@ NameForm::NameForm(Guard& guard)
     labNomEquipement.setCaption("Nom :");
 }
 
+std::optional<std::string> NameForm::ask(ModalHost& host) {
+    eNomEquipement.setText("");
+    if (host.showModal(*this) != ModalResult::Ok) return std::nullopt;
+    std::string name = eNomEquipement.text();
+    while (!name.empty() && (name.front() == ' ' || name.front() == '\t')) name.erase(name.begin());
+    while (!name.empty() && (name.back() == ' ' || name.back() == '\t')) name.pop_back();
+    return std::string(catalogues::nameOfEntry(name));
+}
+
 ConfirmForm::ConfirmForm(Guard& guard)
     : Form("fConfirmation", "Supprimer", guard),
       labConfirmation(add<form::Label>("labConfirmation")),
       bbOui(add<Button>("bbOui", "Oui", ModalResult::Ok)),
       bbNon(add<Button>("bbNon", "Non", ModalResult::Cancel)) {}
+
+bool ConfirmForm::ask(ModalHost& host, const std::string& question) {
+    labConfirmation.setCaption(question);
+    return host.showModal(*this) == ModalResult::Ok;
+}
 
 }  // namespace quarvel::ui

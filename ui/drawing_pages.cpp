@@ -1,158 +1,134 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The three drawing pages: the sensor against the 24 x 36 mm frame, the planet
-// to scale, the sensor's field over a photograph, and their sensor lists,
-// which keep every page on the same sensor.
+// to scale, the sensor's field over a photograph, and their sensor lists.
+#include "ui/drawing_pages.h"
+
 #include <algorithm>
 #include <filesystem>
 
 #include "catalogues/sensors.h"
 #include "core/number_format.h"
-#include "ephem/ephemeris.h"
 #include "ui/drawings/photo_overlay.h"
+#include "ui/drawings/planet_drawing.h"
 #include "ui/drawings/sensor_drawing.h"
-#include "ui/main_form.h"
+#include "ui/imagerie_page.h"
+#include "ui/names.h"
+#include "ui/parametrage_page.h"
 
 namespace quarvel::ui {
 
 namespace {
 
-constexpr int kManualTabRow = 0;
 // The paint box's place on its page.
 constexpr int kPlanetBoxLeft = 90;
 constexpr int kPlanetBoxTop = 80;
 
+std::vector<form::MenuItem> regionItems() {
+    std::vector<form::MenuItem> items;
+    for (const auto& region : drawings::kRegions) items.push_back({region.name, region.caption, false});
+    items.front().checked = true;
+    return items;
+}
+
+std::vector<form::MenuItem> objectItems() {
+    return {{"pumSoleil", "Soleil"}, {"pumLune", "Lune"},       {"pumMars", "Mars"},
+            {"pumJupiter", "Jupiter"}, {"pumSaturne", "Saturne"}, {"pumPleiades", "Pléiades"}};
+}
+
+std::vector<form::MenuItem> photoItems() {
+    std::vector<form::MenuItem> items;
+    for (const auto& photo : drawings::kPhotographs) items.push_back({photo.item, photo.caption, false});
+    return items;
+}
+
+void showResults(std::initializer_list<EditField*> results) {
+    for (EditField* result : results) {
+        result->setReadOnly(true);
+        result->setEnabled(false);
+    }
+}
+
 }  // namespace
 
-void MainForm::wireDrawingPages() {
-    pCapteurs1.setBounds(drawings::kReferenceFrame.left, drawings::kReferenceFrame.top,
-                         drawings::kReferenceFrame.width(), drawings::kReferenceFrame.height());
+SensorDrawingPage::SensorDrawingPage(form::Form& window, const catalogues::Catalogue& catalogue)
+    : Part(window),
+      cbCapteursPict(add<ListControl>("cbCapteursPict", catalogue.tabSensorEntries())),
+      pCapteurs1(add<Label>("pCapteurs1")),
+      pCapteurs2(add<Label>("pCapteurs2")),
+      pCapteurs3(add<Label>("pCapteurs3")),
+      labTailleRefH(add<Label>("labTailleRefH")),
+      labTailleRefV(add<Label>("labTailleRefV")),
+      labTailleMMCapt(add<Label>("labTailleMMCapt")),
+      m_catalogue(catalogue) {
+    const auto& frame = drawings::kReferenceFrame;
+    pCapteurs1.setBounds(frame.left, frame.top, frame.width(), frame.height());
     pCapteurs2.setBounds(231, 225, 69, 46);
-    pCapteurs3.setBounds(drawings::kReferenceFrame.left, drawings::kReferenceFrame.top,
-                         drawings::kReferenceFrame.width(), drawings::kReferenceFrame.height());
+    pCapteurs3.setBounds(frame.left, frame.top, frame.width(), frame.height());
     pCapteurs3.setCaption("24 x 36 mm");
     pCapteurs3.setVisible(false);
     labTailleRefH.setCaption("36 mm");
     labTailleRefV.setCaption("24 mm");
     labTailleMMCapt.setCaption("... x ... mm");
-    pbDessinPla.setBounds(kPlanetBoxLeft, kPlanetBoxTop, 360, 240);
-    labPhoto.setCaption("M 31 (5°)");
-
-    cbCapteursPict.onChange = [this] { tabSensorChange(cbCapteursPict); };
-    cbCapteursPla.onChange = [this] { tabSensorChange(cbCapteursPla); };
-    cbCapteursPhoto.onChange = [this] { tabSensorChange(cbCapteursPhoto); };
-
-    pmDessinPla.onChoose = [this](int index) {
-        sensor.pixelsX = drawings::kRegions[index].pixelsX;
-        sensor.pixelsY = drawings::kRegions[index].pixelsY;
-        pmDessinPla.check(index);
-        drawPlanet();
-    };
-    pmPlanetes.onChoose = [this](int index) {
-        pmPlanetes.check(index);
-        rgPlanetes.select(index);
-        labDessinPlaNom.setCaption(rgPlanetes.items()[static_cast<std::size_t>(index)]);
-        drawPlanet();
-    };
-    pmPhotos.onChoose = [this](int index) {
-        const auto& photo = drawings::kPhotographs[index];
-        labPhoto.setCaption(photo.label);
-        loadPhotograph(photo.file);
-        photoFieldArcmin = photo.fieldArcmin;
-        drawPhotoFrame();
-    };
 }
 
-bool MainForm::regionMenuOpens(bool rightButton) const { return rightButton && sensorName == "MT9M001"; }
-
-void MainForm::lookupTab(ListControl& list, core::SensorValues& values) {
-    if (const auto found = m_catalogue.tabSensor(list.text(), sensor)) values = *found;
-}
-
-// Start-up: the sensor page's steps, then the planet and photo lists' lookups.
-void MainForm::followMainSensorRow() {
-    showSensorPage();
-    lookupTab(cbCapteursPla, planetSensor);
-    drawSensorComparison(planetSensor, cbCapteursPla.text());
-    lookupTab(cbCapteursPhoto, photoSensor);
-}
-
-// The same reaction for the three lists, in the order each page takes its steps.
-void MainForm::tabSensorChange(ListControl& list) {
-    if (list.selected() < 0) list.select(kManualTabRow);
-    const int row = list.selected();
-    if (&list == &cbCapteursPict) {
-        lookupTab(cbCapteursPict, drawingSensor);
-        drawSensorComparison(drawingSensor, cbCapteursPict.text());
-    } else if (&list == &cbCapteursPla) {
-        lookupTab(cbCapteursPla, planetSensor);
-        drawSensorComparison(planetSensor, cbCapteursPla.text());
-        static_cast<core::SensorValues&>(sensor) = planetSensor;
-    } else {
-        lookupTab(cbCapteursPhoto, photoSensor);
-        static_cast<core::SensorValues&>(sensor) = photoSensor;
-        reloadPhotograph();
-        drawPhotoFrame();
-    }
-    followTabRow(list, row);
-    // Drawn after the recompute, at the new sensor's sampling.
-    if (&list == &cbCapteursPla) drawPlanet();
-    if (&list == &cbCapteursPla) labDessinPlaCapteur.setCaption(sensorName);
-    if (&list == &cbCapteursPhoto) {
-        labPhotoCapteur.setCaption(sensorName);
-        labPhotoTelescope.setCaption(instrument.telescopeLabel);
-    }
-}
-
-// The other lists and the parameter page follow a tab list's row.
-void MainForm::followTabRow(ListControl& changed, int tabRow) {
-    const std::pair<ListControl*, core::SensorValues*> tabs[] = {
-        {&cbCapteursPict, &drawingSensor}, {&cbCapteursPla, &planetSensor}, {&cbCapteursPhoto, &photoSensor}};
-    for (const auto& [other, values] : tabs) {
-        if (other == &changed) continue;
-        other->select(tabRow);
-        lookupTab(*other, *values);
-        if (other != &cbCapteursPhoto) drawSensorComparison(*values, other->text());
-    }
-    if (tabRow == kManualTabRow) {
-        // "Saisie manuelle" keeps the sensor typed on the parameter page: its
-        // list shows hand entry, and nothing there is cleared.
-        cbCapteurs.select(0);
-        recompute();
-        return;
-    }
-    cbCapteurs.select(tabRow + catalogues::kTabListOffset);
-    m_catalogue.lookupSensor(catalogues::nameOfEntry(cbCapteurs.text()), catalogueSensor);
-    cameraName = std::string(kUnknown);
-    eNomCamera.setText(cameraName);
-    applySensorChoice();
-    recompute();
-}
-
-void MainForm::drawSensorComparison(const core::SensorValues& values, const std::string& entryText) {
-    const auto drawing = drawings::drawSensorComparison(values, entryText);
+void SensorDrawingPage::draw(const core::SensorValues& values, const std::string& entryText) {
+    const auto* row = m_catalogue.findSensor(catalogues::nameOfEntry(entryText));
+    const auto drawing = drawings::drawSensorComparison(values, row && row->facts && row->facts->largerThanFullFrame);
     labTailleRefV.setVisible(!drawing.frameOverSensor);
     pCapteurs3.setVisible(drawing.frameOverSensor);
     pCapteurs2.setBounds(drawing.sensor.left, drawing.sensor.top, drawing.sensor.width(), drawing.sensor.height());
     labTailleMMCapt.setCaption(drawing.sizeText);
 }
 
-bool MainForm::sensorIncomplete() const {
-    return sensor.pixelsX == 0 || sensor.pixelsY == 0 || sensor.pixelWidth == 0 || sensor.pixelHeight == 0;
+PlanetDrawingPage::PlanetDrawingPage(form::Form& window, const catalogues::Catalogue& catalogue, Session& session,
+                                     ImageriePage& imagerie)
+    : Part(window),
+      cbCapteursPla(add<ListControl>("cbCapteursPla", catalogue.tabSensorEntries())),
+      eChampPlaH(add<EditField>("eChampPlaH")),
+      eChampPlaV(add<EditField>("eChampPlaV")),
+      pbDessinPla(add<form::PlanetBox>("pbDessinPla")),
+      pmDessinPla(add<form::PopupMenu>("pmDessinPla", regionItems())),
+      labDessinPlaNom(add<Label>("labDessinPlaNom")),
+      pmPlanetes(add<form::PopupMenu>("pmPlanetes", objectItems())),
+      labDessinPlaCapteur(add<Label>("labDessinPlaCapteur")),
+      labDessinPlaTelescope(add<Label>("labDessinPlaTelescope")),
+      m_catalogue(catalogue),
+      m_session(session),
+      m_imagerie(imagerie) {
+    showResults({&eChampPlaH, &eChampPlaV});
+    pbDessinPla.setBounds(kPlanetBoxLeft, kPlanetBoxTop, 360, 240);
+    pmDessinPla.onChoose = [this](int index) {
+        m_session.sensor.pixelsX = drawings::kRegions[index].pixelsX;
+        m_session.sensor.pixelsY = drawings::kRegions[index].pixelsY;
+        pmDessinPla.check(index);
+        draw();
+    };
+    pmPlanetes.onChoose = [this](int index) {
+        pmPlanetes.check(index);
+        m_imagerie.selectObject(index);
+        labDessinPlaNom.setCaption(m_imagerie.objectName());
+        draw();
+    };
 }
 
-void MainForm::drawPlanet() {
-    if (sensorIncomplete()) {
+bool PlanetDrawingPage::regionMenuOpens(bool rightButton) const {
+    const auto* row = m_catalogue.findSensor(m_session.sensorName);
+    return rightButton && row && row->facts && row->facts->regionsOfInterest;
+}
+
+void PlanetDrawingPage::draw() {
+    if (m_session.sensorIncomplete()) {
         // An empty sensor, said once at start: an empty box, no message.
         pbDessinPla.setDrawing(drawings::PlanetDrawing{});
         return;
     }
     drawings::PlanetInputs in;
-    in.sensor = sensor;
-    in.sampling = sampling;
-    in.diameterArcsec = apparentDiameter.arcsec;
-    in.object = rgPlanetes.selected();
-    in.year = ephemerisDate.year;
-    in.month = ephemerisDate.month;
+    in.sensor = m_session.sensor;
+    in.sampling = m_session.samplingArcsec;
+    in.diameterArcsec = m_imagerie.apparentDiameterArcsec();
+    in.body = bodyOfRow(m_imagerie.objectRow());
+    in.year = m_session.date.year;
+    in.month = m_session.date.month;
     const auto drawing = drawings::drawPlanet(in);
     pbDessinPla.setBounds(kPlanetBoxLeft, kPlanetBoxTop, drawing.width, drawing.height);
     pbDessinPla.setDrawing(drawing);
@@ -161,64 +137,176 @@ void MainForm::drawPlanet() {
     labDessinPlaTelescope.setBounds(kPlanetBoxLeft, kPlanetBoxTop + drawing.telescopeTop, 361, 0);
 }
 
-void MainForm::loadPhotograph(const std::string& file) {
+void PlanetDrawingPage::show() {
+    draw();
+    labDessinPlaNom.setCaption(m_imagerie.objectName());
+    labDessinPlaCapteur.setCaption(m_session.sensorName);
+    showTelescope();
+}
+
+void PlanetDrawingPage::showField(const std::string& horizontal, const std::string& vertical) {
+    eChampPlaH.setText(horizontal);
+    eChampPlaV.setText(vertical);
+}
+
+void PlanetDrawingPage::showTelescope() { labDessinPlaTelescope.setCaption(m_session.instrument.telescopeLabel); }
+
+PhotoPage::PhotoPage(form::Form& window, const catalogues::Catalogue& catalogue, Session& session,
+                     std::string programFolder)
+    : Part(window),
+      cbCapteursPhoto(add<ListControl>("cbCapteursPhoto", catalogue.tabSensorEntries())),
+      eChampPhotoV(add<EditField>("eChampPhotoV")),
+      eChampPhotoH(add<EditField>("eChampPhotoH")),
+      labPhoto(add<Label>("labPhoto")),
+      pmPhotos(add<form::PopupMenu>("pmPhotos", photoItems())),
+      PhotoObjet(add<form::Picture>("PhotoObjet")),
+      labPhotoCapteur(add<Label>("labPhotoCapteur")),
+      labPhotoTelescope(add<Label>("labPhotoTelescope")),
+      m_session(session),
+      m_programFolder(std::move(programFolder)) {
+    showResults({&eChampPhotoV, &eChampPhotoH});
+    labPhoto.setCaption("M 31 (5°)");
+    PhotoObjet.setPicture(std::function<drawings::Bitmap()>(drawings::startPicture));
+    pmPhotos.onChoose = [this](int index) {
+        const auto& photo = drawings::kPhotographs[index];
+        labPhoto.setCaption(photo.label);
+        loadPhotograph(photo.file);
+        m_photoFieldArcmin = photo.fieldArcmin;
+        drawFrame();
+    };
+}
+
+void PhotoPage::loadPhotograph(const std::string& file) {
     // The working directory first, then the program's data folders; a file
     // found nowhere is reported where it was looked for first.
     std::string path = file;
     std::error_code error;
-    if (!m_env.programFolder.empty() && !std::filesystem::exists(file, error)) {
-        if (std::string found = findData(m_env.programFolder, file); !found.empty()) path = std::move(found);
+    if (!m_programFolder.empty() && !std::filesystem::exists(file, error)) {
+        if (std::string found = findData(m_programFolder, file); !found.empty()) path = std::move(found);
     }
     PhotoObjet.setPicture(drawings::loadBitmap(path));
 }
 
-void MainForm::reloadPhotograph() {
-    if (const auto* photo = drawings::photographFor(photoFieldArcmin)) loadPhotograph(photo->file);
+void PhotoPage::reloadPhotograph() {
+    if (const auto* photo = drawings::photographFor(m_photoFieldArcmin)) loadPhotograph(photo->file);
 }
 
-void MainForm::drawPhotoFrame() {
-    const auto frame = drawings::photoFrame(photoSensor, instrument.focal, photoFieldArcmin);
-    photoSensorFieldX = frame.fieldXArcmin;
-    photoSensorFieldY = frame.fieldYArcmin;
-    eChampPhotoH.setText(core::fixed(photoSensorFieldY, 10, 2));
-    eChampPhotoV.setText(core::fixed(photoSensorFieldX, 10, 2));
+void PhotoPage::drawFrame() {
+    const auto frame = drawings::photoFrame(sensor, m_session.instrument.focalMm, m_photoFieldArcmin);
+    eChampPhotoH.setText(core::fixed(frame.fieldYArcmin, 10, 2));
+    eChampPhotoV.setText(core::fixed(frame.fieldXArcmin, 10, 2));
     drawings::Bitmap picture = PhotoObjet.picture();
     drawings::drawFrame(picture, frame.frame);
     PhotoObjet.setPicture(std::move(picture));
-    labPhotoCapteur.setCaption(sensorName);
-    labPhotoTelescope.setCaption(instrument.telescopeLabel);
+    labPhotoCapteur.setCaption(m_session.sensorName);
+    labPhotoTelescope.setCaption(m_session.instrument.telescopeLabel);
 }
 
-void MainForm::showSensorPage() {
-    syncTabLists();
-    drawSensorComparison(drawingSensor, cbCapteursPict.text());
+SensorTabs::SensorTabs(const catalogues::Catalogue& catalogue, Session& session, ParametragePage& parametrage,
+                       SensorDrawingPage& sensorPage, PlanetDrawingPage& planetPage, PhotoPage& photoPage)
+    : m_catalogue(catalogue),
+      m_session(session),
+      m_parametrage(parametrage),
+      m_sensorPage(sensorPage),
+      m_planetPage(planetPage),
+      m_photoPage(photoPage),
+      m_tabs{{sensorPage.cbCapteursPict, sensorPage.sensor},
+             {planetPage.cbCapteursPla, planetPage.sensor},
+             {photoPage.cbCapteursPhoto, photoPage.sensor}} {
+    for (const Tab& tab : m_tabs) tab.list.onChange = [this, &list = tab.list] { change(list); };
+}
+
+void SensorTabs::refreshLists() {
+    for (const Tab& tab : m_tabs) tab.list.setItems(m_catalogue.tabSensorEntries());
+}
+
+// "Saisie manuelle" is the parameter page's current sensor, a sensor's row
+// that sensor; no row, nothing.
+void SensorTabs::lookup(const Tab& tab) {
+    if (tab.list.selected() == kManualTabRow) {
+        tab.sensor = m_session.sensor;
+    } else if (const auto* row = m_catalogue.findSensor(catalogues::nameOfEntry(tab.list.text()))) {
+        tab.sensor = row->values;
+    }
+}
+
+void SensorTabs::showStart() {
+    showSensorPage();
+    lookup(m_tabs[1]);
+    m_sensorPage.draw(m_planetPage.sensor, m_planetPage.cbCapteursPla.text());
+    lookup(m_tabs[2]);
+}
+
+// The same reaction for the three lists, in the order each page takes its steps.
+void SensorTabs::change(ListControl& list) {
+    if (list.selected() < 0) list.select(kManualTabRow);
+    const int row = list.selected();
+    if (&list == &m_tabs[0].list) {
+        lookup(m_tabs[0]);
+        m_sensorPage.draw(m_sensorPage.sensor, list.text());
+    } else if (&list == &m_tabs[1].list) {
+        lookup(m_tabs[1]);
+        m_sensorPage.draw(m_planetPage.sensor, list.text());
+        static_cast<core::SensorValues&>(m_session.sensor) = m_planetPage.sensor;
+    } else {
+        lookup(m_tabs[2]);
+        static_cast<core::SensorValues&>(m_session.sensor) = m_photoPage.sensor;
+        m_photoPage.reloadPhotograph();
+        m_photoPage.drawFrame();
+    }
+    followRow(list, row);
+    // Drawn after the recompute, at the new sensor's sampling.
+    if (&list == &m_tabs[1].list) {
+        m_planetPage.draw();
+        m_planetPage.labDessinPlaCapteur.setCaption(m_session.sensorName);
+    }
+    if (&list == &m_tabs[2].list) {
+        m_photoPage.labPhotoCapteur.setCaption(m_session.sensorName);
+        m_photoPage.labPhotoTelescope.setCaption(m_session.instrument.telescopeLabel);
+    }
+}
+
+// The other lists and the parameter page follow a list's row.
+void SensorTabs::followRow(const ListControl& changed, int row) {
+    for (const Tab& tab : m_tabs) {
+        if (&tab.list == &changed) continue;
+        tab.list.select(row);
+        lookup(tab);
+        if (&tab.list != &m_tabs[2].list) m_sensorPage.draw(tab.sensor, tab.list.text());
+    }
+    m_parametrage.followTabRow(row);
+    recompute();
+}
+
+void SensorTabs::showSensorPage() {
+    follow();
+    m_sensorPage.draw(m_sensorPage.sensor, m_sensorPage.cbCapteursPict.text());
+}
+
+void SensorTabs::showPhotoPage() {
+    m_photoPage.reloadPhotograph();
+    lookup(m_tabs[2]);
+    m_photoPage.drawFrame();
 }
 
 // The drawing pages follow the parameter page's sensor: a catalogue row is
 // the same sensor there, any command row their "Saisie manuelle", which
 // copies the current numbers.
-void MainForm::syncTabLists() {
-    const int tabRow = std::max(kManualTabRow, catalogues::tabRowForMainRow(cbCapteurs.selected()));
-    const std::pair<ListControl*, core::SensorValues*> tabs[] = {
-        {&cbCapteursPict, &drawingSensor}, {&cbCapteursPla, &planetSensor}, {&cbCapteursPhoto, &photoSensor}};
-    for (const auto& [list, values] : tabs) {
-        list->select(tabRow);
-        lookupTab(*list, *values);
+void SensorTabs::follow() {
+    const int row = std::max(kManualTabRow, catalogues::tabRowForMainRow(m_parametrage.sensorRow()));
+    for (const Tab& tab : m_tabs) {
+        tab.list.select(row);
+        lookup(tab);
     }
 }
 
-void MainForm::showPlanetPage() {
-    drawPlanet();
-    const int object = rgPlanetes.selected();
-    labDessinPlaNom.setCaption(object >= 0 ? rgPlanetes.items()[static_cast<std::size_t>(object)] : "");
-    labDessinPlaCapteur.setCaption(sensorName);
-    labDessinPlaTelescope.setCaption(instrument.telescopeLabel);
-}
-
-void MainForm::showPhotoPage() {
-    reloadPhotograph();
-    lookupTab(cbCapteursPhoto, photoSensor);
-    drawPhotoFrame();
+std::string findData(const std::string& programFolder, const std::string& relative) {
+    std::error_code error;
+    for (const std::string& folder :
+         {programFolder, programFolder + "/../share/quarvel", std::string("/usr/share/quarvel")}) {
+        if (std::filesystem::exists(folder + "/" + relative, error)) return folder + "/" + relative;
+    }
+    return {};
 }
 
 }  // namespace quarvel::ui

@@ -1,13 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The "Imagerie" page: the planetary panel with its apparent diameters and
 // exposure limit, the deep-sky panel, and the ephemeris date.
+#include "ui/imagerie_page.h"
+
 #include <cstdio>
 
 #include "core/checked.h"
 #include "core/imaging.h"
 #include "core/number_format.h"
 #include "core/parse.h"
-#include "ui/main_form.h"
+#include "ui/names.h"
 
 namespace quarvel::ui {
 
@@ -18,18 +20,9 @@ namespace {
 constexpr std::string_view kSecondsSign = "\"";
 constexpr std::string_view kMinutesSign = "'";
 
-// Rotation periods in minutes, by object.
-double rotationPeriodMinutes(int object) {
-    switch (object) {
-    case ephem::kMars: return 1477;
-    case ephem::kJupiter: return 590;
-    case ephem::kSaturn: return 632;
-    default: return 0;
-    }
+bool shownInMinutes(std::optional<ephem::Body> body) {
+    return body == ephem::Body::Sun || body == ephem::Body::Moon || body == ephem::Body::Pleiades;
 }
-
-bool isPlanet(int object) { return object >= ephem::kMars && object <= ephem::kSaturn; }
-bool isDated(int object) { return object >= ephem::kSun && object <= ephem::kSaturn; }
 
 }  // namespace
 
@@ -39,7 +32,57 @@ std::string dateText(form::CalendarDate date) {
     return text;
 }
 
-void MainForm::wireImageriePage() {
+ImageriePage::ImageriePage(Form& window, Session& session, ModalHost& host, DateForm& date,
+                           const EditField& pixelsDown)
+    : Part(window),
+      rgPlaCP(add<RadioGroup>("rgPlaCP", "Type d'imagerie", std::vector<std::string>{"Planétaire", "Ciel profond"})),
+      rgPlanetes(add<RadioGroup>("rgPlanetes", " Planète ",
+                                 std::vector<std::string>{"Soleil", "Lune", "Mars", "Jupiter", "Saturne", "Pléiades",
+                                                          "Valeur manuelle"})),
+      pImaPla(add<form::Label>("pImaPla")),
+      pImaCP(add<form::Label>("pImaCP")),
+      labCompoDiamApp(add<form::Label>("labCompoDiamApp")),
+      eDiamApp(add<EditField>("eDiamApp")),
+      labDiamAppSec(add<form::Label>("labDiamAppSec")),
+      labDateDiam(add<form::Label>("labDateDiam")),
+      eDate(add<EditField>("eDate")),
+      bbDate(add<Button>("bbDate", "Changer date")),
+      labAnneaux(add<form::Label>("labAnneaux")),
+      eDiamAnnSat(add<EditField>("eDiamAnnSat")),
+      labDiamAppSec2(add<form::Label>("labDiamAppSec2")),
+      eDiamCapt(add<EditField>("eDiamCapt")),
+      labPixCapt(add<form::Label>("labPixCapt")),
+      labTolerance(add<form::Label>("labTolerance")),
+      eTolBouge(add<EditField>("eTolBouge")),
+      labPixelB(add<form::Label>("labPixelB")),
+      labTps(add<form::Label>("labTps")),
+      eTps(add<EditField>("eTps")),
+      labTpsSec(add<form::Label>("labTpsSec")),
+      labConseilTPL(add<form::Label>("labConseilTPL")),
+      cbSurEch(add<ListControl>("cbSurEch", std::vector<std::string>{"1", "1.5", "2", "2.5", "3", "3.5", "4"})),
+      eFDAct(add<EditField>("eFDAct")),
+      eFDOpti(add<EditField>("eFDOpti")),
+      eCoefMulti(add<EditField>("eCoefMulti")),
+      eFocAct2(add<EditField>("eFocAct2")),
+      eEchCP(add<EditField>("eEchCP")),
+      eEchConsCP(add<EditField>("eEchConsCP")),
+      eFocConsCP(add<EditField>("eFocConsCP")),
+      eFocCalcCP(add<EditField>("eFocCalcCP")),
+      eCoefCP(add<EditField>("eCoefCP")),
+      TrackBar1(add<form::TrackBar>("TrackBar1", 0, 25, 15)),
+      m_session(session),
+      m_host(host),
+      m_date(date),
+      m_pixelsDown(pixelsDown) {
+    for (EditField* result : {&eFDAct, &eFDOpti, &eCoefMulti, &eFocAct2, &eEchCP, &eEchConsCP, &eFocConsCP,
+                              &eFocCalcCP, &eCoefCP, &eDate, &eDiamAnnSat, &eDiamCapt, &eTps}) {
+        result->setReadOnly(true);
+        result->setEnabled(false);
+    }
+    rgPlaCP.select(kPlanetaryRow);
+    cbSurEch.setText("2");
+    cbSurEch.setVisible(false);
+    bbDate.setHint("Changer la date ; un clic droit prend la date du jour");
     labCompoDiamApp.setCaption("Diamètre Apparent");
     labDiamAppSec.setCaption(std::string(kSecondsSign));
     labDiamAppSec2.setCaption(std::string(kSecondsSign));
@@ -57,59 +100,77 @@ void MainForm::wireImageriePage() {
         ring->setVisible(false);
     }
 
-    rgPlanetes.onClick = [this] { planetClick(); };
+    rgPlanetes.onClick = [this] { objectClick(); };
     labCompoDiamApp.onClick = [this] { unitClick(); };
     eDiamApp.onChange = [this] {
         if (eDiamApp.empty()) {
             eDiamCapt.setText("");
             eTps.setText("");
         } else {
-            recomputePlanetaryPage();
+            recompute();
         }
     };
-    eTolBouge.onChange = [this] { recomputePlanetaryPage(); };
+    eTolBouge.onChange = [this] { recompute(); };
     rgPlaCP.onClick = [this] { imagingModeClick(); };
-
-    bbDate.onClick = [this] { m_host.showModal(m_dialogs.date); };
-    bbDate.onRightRelease = [this] { applyToday(); };
-    m_dialogs.date.bbDateOK.onClick = [this] { applyEphemerisDate(m_dialogs.date.MonthCalendar1.date()); };
-    m_dialogs.date.bbNow.onClick = [this] { applyToday(); };
+    TrackBar1.onChange = [this] { showWantedFocal(); };
+    bbDate.onClick = [this] {
+        if (const auto date = m_date.choose(m_host)) showDate(*date);
+    };
+    bbDate.onRightRelease = [this] { showDate(m_date.today()); };
 }
 
-void MainForm::planetClick() {
-    const int object = rgPlanetes.selected();
+std::string ImageriePage::objectName() const {
+    const int row = rgPlanetes.selected();
+    return row >= 0 ? rgPlanetes.items()[static_cast<std::size_t>(row)] : std::string();
+}
+
+void ImageriePage::start(form::CalendarDate today) {
+    pImaPla.setVisible(true);
+    pImaCP.setVisible(false);
+    m_unit = ephem::DiameterUnit::Seconds;
+    m_date.MonthCalendar1.setDate(today);
+    m_session.date = {static_cast<std::uint16_t>(today.day), static_cast<std::uint16_t>(today.month),
+                      static_cast<std::uint16_t>(today.year)};
+    eDate.setText(dateText(today));
+    rgPlanetes.select(rowOf(ephem::Body::Jupiter));
+}
+
+void ImageriePage::objectClick() {
+    const auto body = bodyOfRow(rgPlanetes.selected());
     for (Control* ring : std::initializer_list<Control*>{&labAnneaux, &eDiamAnnSat, &labDiamAppSec2}) {
-        ring->setVisible(object == ephem::kSaturn);
+        ring->setVisible(body && ephem::factsOf(*body).ringsOverGlobe > 0);
     }
-    eDiamApp.setEnabled(object == ephem::kManualValue);
-    if (object == ephem::kSun || object == ephem::kMoon || object == ephem::kPleiades) {
-        const bool minutes = diameterUnit == ephem::DiameterUnit::Minutes;
+    eDiamApp.setEnabled(rgPlanetes.selected() == kManualValueRow);
+    if (shownInMinutes(body)) {
+        const bool minutes = m_unit == ephem::DiameterUnit::Minutes;
         labDiamAppSec.setCaption(std::string(minutes ? kMinutesSign : kSecondsSign));
     } else {
-        diameterUnit = ephem::DiameterUnit::Seconds;
+        m_unit = ephem::DiameterUnit::Seconds;
         labDiamAppSec.setCaption(std::string(kSecondsSign));
     }
     refreshApparentDiameter();
-    recomputePlanetaryPage();
+    recompute();
 }
 
-void MainForm::refreshApparentDiameter() {
-    ephem::computeApparentDiameter(ephemerisDate, rgPlanetes.selected(), apparentDiameter);
-    const bool minutes = diameterUnit == ephem::DiameterUnit::Minutes;
-    eDiamApp.setText(core::fixed(minutes ? apparentDiameter.arcmin : apparentDiameter.arcsec, 10, 1));
-    eDiamAnnSat.setText(core::fixed(apparentDiameter.arcsec * ephem::kRingsOverGlobe, 10, 1));
+void ImageriePage::refreshApparentDiameter() {
+    if (const auto body = bodyOfRow(rgPlanetes.selected())) {
+        ephem::computeApparentDiameter(m_session.date, *body, m_apparentDiameter);
+    }
+    const bool minutes = m_unit == ephem::DiameterUnit::Minutes;
+    eDiamApp.setText(core::fixed(minutes ? m_apparentDiameter.arcmin : m_apparentDiameter.arcsec, 10, 1));
+    eDiamAnnSat.setText(core::fixed(m_apparentDiameter.arcsec * ephem::kRingsOverGlobe, 10, 1));
 }
 
-void MainForm::unitClick() {
-    const int object = rgPlanetes.selected();
-    const bool toMinutes = (object == ephem::kSun || object == ephem::kMoon) &&
-                           diameterUnit == ephem::DiameterUnit::Seconds;
-    diameterUnit = toMinutes ? ephem::DiameterUnit::Minutes : ephem::DiameterUnit::Seconds;
+void ImageriePage::unitClick() {
+    const auto body = bodyOfRow(rgPlanetes.selected());
+    const bool toMinutes =
+        (body == ephem::Body::Sun || body == ephem::Body::Moon) && m_unit == ephem::DiameterUnit::Seconds;
+    m_unit = toMinutes ? ephem::DiameterUnit::Minutes : ephem::DiameterUnit::Seconds;
     labDiamAppSec.setCaption(std::string(toMinutes ? kMinutesSign : kSecondsSign));
-    eDiamApp.setText(core::fixed(toMinutes ? apparentDiameter.arcmin : apparentDiameter.arcsec, 5, 1));
+    eDiamApp.setText(core::fixed(toMinutes ? m_apparentDiameter.arcmin : m_apparentDiameter.arcsec, 5, 1));
 }
 
-void MainForm::showPlanetaryRows(bool planet, bool dated) {
+void ImageriePage::showPlanetaryRows(bool planet, bool dated) {
     for (Control* control : std::initializer_list<Control*>{&labDateDiam, &eDate, &bbDate}) {
         control->setVisible(dated);
     }
@@ -119,54 +180,78 @@ void MainForm::showPlanetaryRows(bool planet, bool dated) {
     }
 }
 
-void MainForm::recomputePlanetaryPage() {
-    const int object = rgPlanetes.selected();
-    sampling = core::sampling(sensor.pixelWidth, instrument.focal);
-    if (object == ephem::kSaturn) {
-        ringDiameter = apparentDiameter.arcsec * ephem::kRingsOverGlobe;
-        eDiamAnnSat.setText(core::fixed(ringDiameter, 5, 1));
+void ImageriePage::recompute() {
+    const int row = rgPlanetes.selected();
+    const auto body = bodyOfRow(row);
+    m_session.samplingArcsec = core::sampling(m_session.sensor.pixelWidthUm, m_session.instrument.focalMm);
+    if (body && ephem::factsOf(*body).ringsOverGlobe > 0) {
+        eDiamAnnSat.setText(core::fixed(m_apparentDiameter.arcsec * ephem::factsOf(*body).ringsOverGlobe, 5, 1));
     }
-    if (object < ephem::kSun || object > ephem::kManualValue) return;
-    showPlanetaryRows(isPlanet(object), isDated(object));
-    if (object == ephem::kSun || object == ephem::kMoon) eTps.setText("");
+    if (!body && row != kManualValueRow) return;
+    // A planet turns: the exposure is limited by the blur it allows.
+    const double rotation = body ? ephem::factsOf(*body).rotationPeriodMinutes : 0;
+    const bool planet = rotation > 0;
+    showPlanetaryRows(planet, body && ephem::factsOf(*body).dated);
+    if (body == ephem::Body::Sun || body == ephem::Body::Moon) eTps.setText("");
     double tolerance = 0;
-    if (isPlanet(object)) tolerance = core::parseReal(eTolBouge.text());
-    if (object == ephem::kManualValue) apparentDiameter.arcsec = core::parseReal(eDiamApp.text());
-    if (sensorIncomplete()) {
+    if (planet) tolerance = core::parseReal(eTolBouge.text());
+    if (row == kManualValueRow) m_apparentDiameter.arcsec = core::parseReal(eDiamApp.text());
+    if (m_session.sensorIncomplete()) {
         // No pixel size (reported at start for a saved sensor): nothing to
         // show on the sensor, and nothing to say again at every visit.
         eDiamCapt.setText("");
         eTps.setText("");
         return;
     }
-    diameterOnSensor = core::divide(apparentDiameter.arcsec, sampling);
-    eDiamCapt.setText(core::fixed(diameterOnSensor, 5, 1));
-    labPixCapt.setCaption(eNbPixelsY.text());
-    if (!isPlanet(object)) return;
-    const auto limit = core::exposureLimitSeconds(tolerance, diameterOnSensor, rotationPeriodMinutes(object));
+    const double onSensor = core::divide(m_apparentDiameter.arcsec, m_session.samplingArcsec);
+    eDiamCapt.setText(core::fixed(onSensor, 5, 1));
+    labPixCapt.setCaption(m_pixelsDown.text());
+    if (!planet) return;
+    const auto limit = core::exposureLimitSeconds(tolerance, onSensor, rotation);
     eTps.setText(limit ? core::fixed(*limit, 5, 0) : std::string());
 }
 
-void MainForm::imagingModeClick() {
-    const bool planetary = rgPlaCP.selected() == 0;
+void ImageriePage::imagingModeClick() {
+    const bool planetary = rgPlaCP.selected() == kPlanetaryRow;
     rgPlanetes.setVisible(planetary);
     pImaPla.setVisible(planetary);
     if (!planetary) pImaCP.setLeft(24);
     pImaCP.setVisible(!planetary);
 }
 
-void MainForm::applyEphemerisDate(form::CalendarDate date) {
-    ephemerisDate = {static_cast<std::uint16_t>(date.day), static_cast<std::uint16_t>(date.month),
-                     static_cast<std::uint16_t>(date.year)};
+void ImageriePage::showDate(form::CalendarDate date) {
+    m_session.date = {static_cast<std::uint16_t>(date.day), static_cast<std::uint16_t>(date.month),
+                      static_cast<std::uint16_t>(date.year)};
     eDate.setText(dateText(date));
     refreshApparentDiameter();
-    recomputePlanetaryPage();
+    recompute();
 }
 
-void MainForm::applyToday() {
-    const form::CalendarDate today = m_env.today();
-    m_dialogs.date.MonthCalendar1.setDate(today);
-    applyEphemerisDate(today);
+void ImageriePage::showPlanetaryAdvice() {
+    const double p = m_session.sensor.pixelWidthUm;
+    const auto& instrument = m_session.instrument;
+    m_overSampling = core::parseReal(cbSurEch.text());
+    eFDAct.setText(core::fixed(core::focalRatio(instrument.focalMm, instrument.diameterMm), 10, 2));
+    eFDOpti.setText(core::fixed(core::optimalFocalRatio(p, m_overSampling), 10, 2));
+    eCoefMulti.setText(
+        core::fixed(core::focalMultiplier(p, m_overSampling, instrument.focalMm, instrument.diameterMm), 10, 1));
+}
+
+void ImageriePage::showDeepSkyAdvice() {
+    const double p = m_session.sensor.pixelWidthUm;
+    const auto& instrument = m_session.instrument;
+    eFocAct2.setText(core::fixed(instrument.focalMm, 10, 0));
+    eEchCP.setText(core::fixed(core::sampling(p, instrument.focalMm), 10, 2));
+    eEchConsCP.setText(core::fixed(core::finestSampling(instrument.diameterMm), 10, 2));
+    eFocConsCP.setText(core::fixed(core::focalForFinestSampling(p, instrument.diameterMm), 10, 0));
+    showWantedFocal();
+}
+
+void ImageriePage::showWantedFocal() {
+    const double p = m_session.sensor.pixelWidthUm;
+    const double wanted = core::wantedSampling(TrackBar1.position());
+    eFocCalcCP.setText(core::fixed(core::focalForSampling(p, wanted), 10, 0));
+    eCoefCP.setText(core::fixed(core::focalCoefficient(p, wanted, m_session.instrument.focalMm), 10, 1));
 }
 
 }  // namespace quarvel::ui

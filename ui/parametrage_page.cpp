@@ -1,39 +1,110 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The "Paramètrage" page: the instrument and sensor fields, the sensor
-// choice, and the recompute of every result that depends on them.
+// choice, the telescope dialog, and Quarvel.ini.
+#include "ui/parametrage_page.h"
+
 #include <algorithm>
 #include <cmath>
 
 #include "catalogues/sensors.h"
 #include "catalogues/telescopes.h"
+#include "config/settings.h"
+#include "core/errors.h"
 #include "core/imaging.h"
 #include "core/number_format.h"
 #include "core/parse.h"
-#include "ui/main_form.h"
+#include "ui/names.h"
 
 namespace quarvel::ui {
 
 namespace {
 
-constexpr int kManualRow = 0;
-constexpr int kSavedRow = 1;
-constexpr int kCameraListRow = 2;
-constexpr int kDslrListRow = 3;
-constexpr int kSquareYes = 0;
-constexpr int kSquareNo = 1;
+constexpr int kFilterCount = static_cast<int>(core::kFilters.size());
+
+std::vector<std::string> filterCaptions() {
+    std::vector<std::string> captions;
+    for (const auto& filter : core::kFilters) captions.emplace_back(filter.caption);
+    return captions;
+}
 
 std::string commasToPoints(std::string text) {
     std::replace(text.begin(), text.end(), ',', '.');
     return text;
 }
 
+// Clears a flag however the scope ends.
+class Flag {
+public:
+    explicit Flag(bool& flag) : m_flag(flag) { m_flag = true; }
+    ~Flag() { m_flag = false; }
+    Flag(const Flag&) = delete;
+    Flag& operator=(const Flag&) = delete;
+
+private:
+    bool& m_flag;
+};
+
 }  // namespace
 
-void MainForm::wireParametragePage() {
-    eDiam.onChange = [this] { instrumentFieldChange(eDiam, instrument.diameter); };
-    eFocale.onChange = [this] { instrumentFieldChange(eFocale, instrument.focal); };
+ParametragePage::ParametragePage(Form& window, Session& session, const catalogues::Catalogue& catalogue,
+                                 ModalHost& host, TelescopesForm& telescopes, ModelListForm& cameras,
+                                 ModelListForm& dslrs, std::string configPath)
+    : Part(window),
+      eDiam(add<EditField>("eDiam")),
+      eFocale(add<EditField>("eFocale")),
+      bbTelescopes(add<Button>("bbTelescopes", "Télescopes")),
+      bRetablir(add<Button>("bRetablir", "Rétablir")),
+      rgFiltre(add<RadioGroup>("rgFiltre", " Filtre ", filterCaptions())),
+      eFD(add<EditField>("eFD")),
+      ePR(add<EditField>("ePR")),
+      ePS(add<EditField>("ePS")),
+      cbCapteurs(add<ListControl>("cbCapteurs", catalogue.mainSensorEntries())),
+      bbCameras(add<Button>("bbCameras", "Caméras")),
+      bbAPN(add<Button>("bbAPN", "Appareils photos numériques")),
+      eNomCamera(add<EditField>("eNomCamera")),
+      rgPixelC(add<RadioGroup>("rgPixelC", "Pixel carré", std::vector<std::string>{"Oui", "Non"}, 2)),
+      eNbPixelsX(add<EditField>("eNbPixelsX")),
+      eNbPixelsY(add<EditField>("eNbPixelsY")),
+      eTaillePixelsX(add<EditField>("eTaillePixelsX")),
+      eTaillePixelsY(add<EditField>("eTaillePixelsY")),
+      eTaillePixelsMMX(add<EditField>("eTaillePixelsMMX")),
+      eTaillePixelsMMY(add<EditField>("eTaillePixelsMMY")),
+      eTaillePixelsMMD(add<EditField>("eTaillePixelsMMD")),
+      eEchant(add<EditField>("eEchant")),
+      eChampHor(add<EditField>("eChampHor")),
+      eChampVer(add<EditField>("eChampVer")),
+      m_session(session),
+      m_catalogue(catalogue),
+      m_host(host),
+      m_telescopes(telescopes),
+      m_cameras(cameras),
+      m_dslrs(dslrs),
+      m_configPath(std::move(configPath)) {
+    for (EditField* result : {&eFD, &ePR, &ePS, &eTaillePixelsMMX, &eTaillePixelsMMY, &eTaillePixelsMMD, &eEchant,
+                              &eChampHor, &eChampVer}) {
+        result->setReadOnly(true);
+        result->setEnabled(false);
+    }
+    for (EditField* input : {&eNomCamera, &eNbPixelsX, &eNbPixelsY, &eTaillePixelsX, &eTaillePixelsY}) {
+        input->setEnabled(false);
+    }
+    eNomCamera.setText(std::string(kUnknown));
+    rgFiltre.select(0);
+    rgPixelC.select(kYesRow);
+    cbCapteurs.select(kManualRow);
+    bbTelescopes.setHint("Choisir un télescope et un réducteur ou multiplicateur de focale");
+    bbCameras.setHint("Choisir une caméra dans la liste de caméras");
+    bbAPN.setHint("Choisir un appareil photo numérique dans la liste");
+    bRetablir.setEnabled(false);
+
+    eDiam.onChange = [this] { instrumentFieldChange(eDiam, m_session.instrument.diameterMm); };
+    eFocale.onChange = [this] { instrumentFieldChange(eFocale, m_session.instrument.focalMm); };
+    eDiam.onClick = [this] { rememberInstrument(eDiam); };
+    eFocale.onClick = [this] { rememberInstrument(eFocale); };
+    bRetablir.onClick = [this] { restoreInstrument(); };
+    bbTelescopes.onClick = [this] { chooseTelescope(); };
     rgFiltre.onClick = [this] {
-        instrument.filterIndex = rgFiltre.selected();
+        m_session.instrument.filterIndex = rgFiltre.selected();
         recompute();
     };
     rgPixelC.onClick = [this] { squarePixelClick(); };
@@ -41,11 +112,11 @@ void MainForm::wireParametragePage() {
     eTaillePixelsY.inputFilter = commasToPoints;
     eTaillePixelsX.onChange = [this] { pixelWidthChange(); };
     eTaillePixelsY.onChange = [this] { pixelHeightChange(); };
-    eNbPixelsX.onChange = [this] { pixelCountChange(eNbPixelsX, sensor.pixelsX); };
-    eNbPixelsY.onChange = [this] { pixelCountChange(eNbPixelsY, sensor.pixelsY); };
-    eNomCamera.onChange = [this] { cameraName = eNomCamera.text(); };
-    cbCapteurs.onChange = [this] { cbCapteursChange(); };
-    cbCapteurs.onKeyPress = [this](char key) { cbCapteursKeyPress(key); };
+    eNbPixelsX.onChange = [this] { pixelCountChange(eNbPixelsX, m_session.sensor.pixelsX); };
+    eNbPixelsY.onChange = [this] { pixelCountChange(eNbPixelsY, m_session.sensor.pixelsY); };
+    eNomCamera.onChange = [this] { m_session.cameraName = eNomCamera.text(); };
+    cbCapteurs.onChange = [this] { sensorListChange(); };
+    cbCapteurs.onKeyPress = [this](char key) { sensorListKeyPress(key); };
     bbCameras.onClick = [this] {
         cbCapteurs.select(kCameraListRow);
         applySensorChoice();
@@ -56,66 +127,64 @@ void MainForm::wireParametragePage() {
         applySensorChoice();
         recompute();
     };
-    TrackBar1.onChange = [this] { writeWantedFocal(); };
 }
 
-void MainForm::instrumentFieldChange(EditField& field, double& target) {
+void ParametragePage::instrumentFieldChange(EditField& field, double& target) {
     if (field.empty()) return;
+    core::InstrumentSettings& instrument = m_session.instrument;
     target = core::parseReal(field.text());
     // A focal length typed by hand is the one saved: the file keeps the
     // telescope's own focal length, in whole millimetres, and the factor.
     if (&field == &eFocale && !m_loading && instrument.focalFactor != 0) {
-        const double base = instrument.focal / instrument.focalFactor;
-        instrument.baseFocal = std::fabs(base) < 2147483647.0 ? std::nearbyint(base) : base;
+        const double base = instrument.focalMm / instrument.focalFactor;
+        instrument.baseFocalMm = std::fabs(base) < 2147483647.0 ? std::nearbyint(base) : base;
     }
-    if (m_dialogs.telescopes.lbTelescopes.selected() == 0) {
-        instrument.telescopeName = std::string(catalogues::kPersonalConfiguration);
-    }
+    if (m_personalInstrument) instrument.telescopeName = std::string(catalogues::kPersonalConfiguration);
     instrument.telescopeLabel = instrument.telescopeName;
-    labDessinPlaTelescope.setCaption(instrument.telescopeLabel);
+    if (telescopeRenamed) telescopeRenamed();
     // The instrument never clears, reloads or replaces the sensor the user
     // sees: it only recomputes.
     recompute();
 }
 
-void MainForm::pixelWidthChange() {
+void ParametragePage::pixelWidthChange() {
     if (eTaillePixelsX.empty()) return;
-    sensor.pixelWidth = core::parseReal(eTaillePixelsX.text());
-    if (rgPixelC.selected() == kSquareYes) eTaillePixelsY.setText(eTaillePixelsX.text());
-    if (!eTaillePixelsY.empty()) sensor.pixelHeight = core::parseReal(eTaillePixelsY.text());
+    m_session.sensor.pixelWidthUm = core::parseReal(eTaillePixelsX.text());
+    if (rgPixelC.selected() == kYesRow) eTaillePixelsY.setText(eTaillePixelsX.text());
+    if (!eTaillePixelsY.empty()) m_session.sensor.pixelHeightUm = core::parseReal(eTaillePixelsY.text());
     recompute();
 }
 
-void MainForm::pixelHeightChange() {
+void ParametragePage::pixelHeightChange() {
     if (eTaillePixelsY.empty()) return;
-    sensor.pixelHeight = core::parseReal(eTaillePixelsY.text());
+    m_session.sensor.pixelHeightUm = core::parseReal(eTaillePixelsY.text());
     recompute();
 }
 
-void MainForm::pixelCountChange(EditField& field, std::int32_t& target) {
+void ParametragePage::pixelCountChange(EditField& field, std::int32_t& target) {
     if (field.empty()) return;
     target = core::parseInteger(field.text());
     recompute();
 }
 
-void MainForm::squarePixelClick() {
-    if (rgPixelC.selected() == kSquareYes) {
+void ParametragePage::squarePixelClick() {
+    if (rgPixelC.selected() == kYesRow) {
         eTaillePixelsY.setEnabled(false);
         eTaillePixelsY.setText(eTaillePixelsX.text());
-    } else if (rgPixelC.selected() == kSquareNo) {
+    } else if (rgPixelC.selected() == kNoRow) {
         eTaillePixelsY.setEnabled(true);
     }
 }
 
-void MainForm::cbCapteursChange() {
+void ParametragePage::sensorListChange() {
     if (cbCapteurs.selected() < 0) cbCapteurs.select(kManualRow);
     eNomCamera.setText(std::string(kUnknown));
-    cameraName = std::string(kUnknown);
+    m_session.cameraName = std::string(kUnknown);
     applySensorChoice();
     recompute();
 }
 
-void MainForm::cbCapteursKeyPress(char key) {
+void ParametragePage::sensorListKeyPress(char key) {
     switch (key) {
     case 'S':
     case 's':
@@ -124,19 +193,19 @@ void MainForm::cbCapteursKeyPress(char key) {
     case 'C':
     case 'c':
         cbCapteurs.select(kCameraListRow);
-        m_dialogs.cameras.list.select(0);
+        m_cameras.startAtFirstRow();
         break;
     case 'P':
     case 'p':
         cbCapteurs.select(kDslrListRow);
-        m_dialogs.dslrs.list.select(0);
+        m_dslrs.startAtFirstRow();
         break;
     default:
         break;
     }
 }
 
-void MainForm::applySensorChoice() {
+void ParametragePage::applySensorChoice() {
     const int row = cbCapteurs.selected();
     if (row == kManualRow) {
         chooseManualEntry();
@@ -148,82 +217,87 @@ void MainForm::applySensorChoice() {
         rgPixelC.setEnabled(false);
         load();
     } else if (row == kCameraListRow) {
-        chooseFromModelList(m_dialogs.cameras);
+        chooseFromModelList(m_cameras);
     } else if (row == kDslrListRow) {
-        chooseFromModelList(m_dialogs.dslrs);
+        chooseFromModelList(m_dslrs);
     } else if (row > kDslrListRow) {
         chooseCatalogueSensor();
     }
 }
 
-void MainForm::chooseManualEntry() {
+void ParametragePage::chooseManualEntry() {
     eNomCamera.setEnabled(true);
     rgPixelC.setEnabled(true);
-    rgPixelC.select(kSquareYes);
+    rgPixelC.select(kYesRow);
     for (EditField* field : {&eNbPixelsX, &eNbPixelsY, &eTaillePixelsX, &eTaillePixelsY, &eTaillePixelsMMX,
                              &eTaillePixelsMMY, &eTaillePixelsMMD, &eEchant, &eChampHor, &eChampVer}) {
         field->setText("");
     }
     enableHandEntry();
-    sensorName = std::string(kUnknown);
-    cameraName = std::string(kUnknown);
-    eNomCamera.setText(cameraName);
+    m_session.sensorName = std::string(kUnknown);
+    m_session.cameraName = std::string(kUnknown);
+    eNomCamera.setText(m_session.cameraName);
 }
 
 // The sensor fields editable; the height only for pixels that are not square.
-void MainForm::enableHandEntry() {
+void ParametragePage::enableHandEntry() {
     for (EditField* field : {&eNomCamera, &eNbPixelsX, &eNbPixelsY, &eTaillePixelsX}) field->setEnabled(true);
     rgPixelC.setEnabled(true);
-    eTaillePixelsY.setEnabled(rgPixelC.selected() == kSquareNo);
+    eTaillePixelsY.setEnabled(rgPixelC.selected() == kNoRow);
 }
 
-void MainForm::chooseFromModelList(ModelListForm& dialog) {
+void ParametragePage::chooseFromModelList(ModelListForm& dialog) {
     for (EditField* field : {&eNomCamera, &eNbPixelsX, &eNbPixelsY, &eTaillePixelsX, &eTaillePixelsY,
                              &eTaillePixelsMMX, &eTaillePixelsMMY, &eTaillePixelsMMD}) {
         field->setEnabled(false);
     }
     rgPixelC.setEnabled(false);
-    m_modelChoice.reset();
-    updateRemoveButtons();
-    m_host.showModal(dialog);
-    if (!m_modelChoice) {
+    const auto choice = dialog.choose(m_host);
+    if (!choice) {
         restoreSavedSensor();
         return;
     }
-    if (!m_modelChoice->sensorInCatalogue) {
+    if (choice->sensorName) m_session.sensorName = *choice->sensorName;
+    selectSensorRowOf(m_session.sensorName);
+    m_session.cameraName = choice->model;
+    eNomCamera.setText(choice->model);
+    if (!choice->sensorInCatalogue) {
         // The camera is known but its sensor is not: rather than another
         // sensor's numbers, empty fields ready for the camera's own.
-        const std::string camera = cameraName;
         cbCapteurs.select(kManualRow);
         chooseManualEntry();
-        cameraName = camera;
-        eNomCamera.setText(camera);
+        m_session.cameraName = choice->model;
+        eNomCamera.setText(choice->model);
         return;
     }
     rgPixelC.setEnabled(false);
-    const bool nonSquare =
-        dialog.kind() == ModelListForm::Kind::Cameras && catalogues::isNonSquareSensorName(sensorName);
-    rgPixelC.select(nonSquare ? kSquareNo : kSquareYes);
+    const bool nonSquare = dialog.kind() == ModelListForm::Kind::Cameras && nonSquareSensor();
+    rgPixelC.select(nonSquare ? kNoRow : kYesRow);
     showCatalogueSensor();
     showSensorSize();
 }
 
-void MainForm::chooseCatalogueSensor() {
+bool ParametragePage::nonSquareSensor() const {
+    const auto* row = m_catalogue.findSensor(m_session.sensorName);
+    return row && row->facts && row->facts->nonSquarePixels;
+}
+
+void ParametragePage::chooseCatalogueSensor() {
     eNomCamera.setEnabled(false);
     rgPixelC.setEnabled(false);
-    sensorName = catalogues::nameOfEntry(cbCapteurs.text());
-    rgPixelC.select(catalogues::isNonSquareSensorName(sensorName) ? kSquareNo : kSquareYes);
+    m_session.sensorName = catalogues::nameOfEntry(cbCapteurs.text());
+    rgPixelC.select(nonSquareSensor() ? kNoRow : kYesRow);
     showCatalogueSensor();
     showSensorSize();
 }
 
-void MainForm::showCatalogueSensor() {
-    m_catalogue.lookupSensor(sensorName, catalogueSensor);
+void ParametragePage::showCatalogueSensor() {
+    m_catalogue.lookupSensor(m_session.sensorName, m_catalogueSensor);
     const std::pair<EditField*, std::string> writes[] = {
-        {&eNbPixelsX, std::to_string(catalogueSensor.pixelsX)},
-        {&eNbPixelsY, std::to_string(catalogueSensor.pixelsY)},
-        {&eTaillePixelsX, core::shortest(catalogueSensor.pixelWidth)},
-        {&eTaillePixelsY, core::shortest(catalogueSensor.pixelHeight)},
+        {&eNbPixelsX, std::to_string(m_catalogueSensor.pixelsX)},
+        {&eNbPixelsY, std::to_string(m_catalogueSensor.pixelsY)},
+        {&eTaillePixelsX, core::shortest(m_catalogueSensor.pixelWidthUm)},
+        {&eTaillePixelsY, core::shortest(m_catalogueSensor.pixelHeightUm)},
     };
     for (const auto& [field, text] : writes) {
         field->setText(text);
@@ -231,61 +305,221 @@ void MainForm::showCatalogueSensor() {
     }
 }
 
-void MainForm::showSensorSize() {
+void ParametragePage::showSensorSize() {
+    const core::SensorSpec& sensor = m_session.sensor;
     eTaillePixelsMMX.setText(core::display(core::sensorWidthMm(sensor), 2));
     eTaillePixelsMMY.setText(core::display(core::sensorHeightMm(sensor), 2));
     eTaillePixelsMMD.setText(core::display(core::sensorDiagonalMm(sensor), 2));
     for (EditField* field : {&eTaillePixelsMMX, &eTaillePixelsMMY, &eTaillePixelsMMD}) field->setEnabled(false);
 }
 
-void MainForm::recompute() {
-    syncTabLists();
-    if (eDiam.empty() || eFocale.empty() || eFocale.text() == "0") return;
-    const double focal = instrument.focal;
-    const double diameter = instrument.diameter;
-    eFD.setText(core::display(core::focalRatio(focal, diameter), 2));
-    ePR.setText(core::display(core::resolvingPower(instrument.filterIndex, diameter), 2));
-    ePS.setText(core::display(core::separatingPower(diameter), 2));
-    if (eNbPixelsX.empty() || eNbPixelsY.empty() || eTaillePixelsX.empty() || eTaillePixelsY.empty()) return;
-    showSensorSize();
-    sampling = core::sampling(sensor.pixelWidth, focal);
-    overSampling = 2.5;
-    overSampling = core::parseReal(cbSurEch.text());
-    writeImagingValues();
-    eEchant.setText(core::display(sampling, 2));
-    eChampHor.setText(core::display(core::horizontalFieldArcmin(sensor, focal), 2));
-    eChampVer.setText(core::display(core::verticalFieldArcmin(sensor, focal), 2));
-    eChampPlaH.setText(eChampHor.text());
-    eChampPlaV.setText(eChampVer.text());
-    writeDeepSkyValues();
+bool ParametragePage::showInstrumentResults() {
+    if (eDiam.empty() || eFocale.empty() || eFocale.text() == "0") return false;
+    const core::InstrumentSettings& instrument = m_session.instrument;
+    eFD.setText(core::display(core::focalRatio(instrument.focalMm, instrument.diameterMm), 2));
+    ePR.setText(core::display(core::resolvingPower(instrument.filterIndex, instrument.diameterMm), 2));
+    ePS.setText(core::display(core::separatingPower(instrument.diameterMm), 2));
+    return true;
 }
 
-void MainForm::writeImagingValues() {
-    const double p = sensor.pixelWidth;
-    eFDAct.setText(core::fixed(core::focalRatio(instrument.focal, instrument.diameter), 10, 2));
-    eFDOpti.setText(core::fixed(core::optimalFocalRatio(p, overSampling), 10, 2));
-    eCoefMulti.setText(core::fixed(core::focalMultiplier(p, overSampling, instrument.focal, instrument.diameter), 10, 1));
+bool ParametragePage::sensorFilled() const {
+    return !eNbPixelsX.empty() && !eNbPixelsY.empty() && !eTaillePixelsX.empty() && !eTaillePixelsY.empty();
 }
 
-void MainForm::writeDeepSkyValues() {
-    const double p = sensor.pixelWidth;
-    eFocAct2.setText(core::fixed(instrument.focal, 10, 0));
-    eEchCP.setText(core::fixed(core::sampling(p, instrument.focal), 10, 2));
-    eEchConsCP.setText(core::fixed(core::finestSampling(instrument.diameter), 10, 2));
-    eFocConsCP.setText(core::fixed(core::focalForFinestSampling(p, instrument.diameter), 10, 0));
-    writeWantedFocal();
+void ParametragePage::showSamplingAndField() {
+    const double focal = m_session.instrument.focalMm;
+    eEchant.setText(core::display(m_session.samplingArcsec, 2));
+    eChampHor.setText(core::display(core::horizontalFieldArcmin(m_session.sensor, focal), 2));
+    eChampVer.setText(core::display(core::verticalFieldArcmin(m_session.sensor, focal), 2));
 }
 
-void MainForm::writeWantedFocal() {
-    const double p = sensor.pixelWidth;
-    const double wanted = core::wantedSampling(TrackBar1.position());
-    eFocCalcCP.setText(core::fixed(core::focalForSampling(p, wanted), 10, 0));
-    eCoefCP.setText(core::fixed(core::focalCoefficient(p, wanted, instrument.focal), 10, 1));
-}
-
-void MainForm::selectMainSensorRowOf(const std::string& name) {
+void ParametragePage::selectSensorRowOf(const std::string& name) {
     for (int row = catalogues::kMainCommandRows; row < cbCapteurs.count(); ++row) {
         if (catalogues::nameOfEntry(cbCapteurs.items()[static_cast<std::size_t>(row)]) == name) cbCapteurs.select(row);
+    }
+}
+
+void ParametragePage::followTabRow(int tabRow) {
+    if (tabRow == kManualTabRow) {
+        // "Saisie manuelle" keeps the sensor typed here: the list shows hand
+        // entry, and nothing is cleared.
+        cbCapteurs.select(kManualRow);
+        return;
+    }
+    cbCapteurs.select(tabRow + catalogues::kTabListOffset);
+    m_catalogue.lookupSensor(catalogues::nameOfEntry(cbCapteurs.text()), m_catalogueSensor);
+    m_session.cameraName = std::string(kUnknown);
+    eNomCamera.setText(m_session.cameraName);
+    applySensorChoice();
+}
+
+// Annuler, the close box, or OK with nothing chosen: exactly the saved sensor
+// comes back, its numbers, square pixels and camera.
+void ParametragePage::restoreSavedSensor() {
+    cbCapteurs.select(kSavedRow);
+    load();
+}
+
+void ParametragePage::chooseTelescope() {
+    if (const auto choice = m_telescopes.choose(m_host, m_session.instrument.telescopeName)) applyTelescope(*choice);
+}
+
+void ParametragePage::applyTelescope(const TelescopeChoice& choice) {
+    core::InstrumentSettings& instrument = m_session.instrument;
+    if (choice.optics) {
+        instrument.diameterMm = choice.optics->diameterMm;
+        instrument.baseFocalMm = choice.optics->focalMm;
+    }
+    instrument.telescopeName = choice.name;
+    m_personalInstrument = choice.name == catalogues::kPersonalConfiguration;
+    if (choice.factorRow >= 0) {
+        instrument.focalFactor = choice.factor;
+        instrument.focalFactorLabel = choice.factorLabel;
+    }
+    eFocale.setItalic(choice.factorRow != kNoFactorRow);
+    const double baseFocal = instrument.baseFocalMm;
+    instrument.focalMm = instrument.baseFocalMm * instrument.focalFactor;
+    eDiam.setText(core::wholeText(instrument.diameterMm));
+    eFocale.setText(core::wholeText(instrument.focalMm));
+    // When a text did not change its handler did not run: the numbers must
+    // still be the whole numbers shown.
+    instrument.diameterMm = core::parseReal(eDiam.text());
+    instrument.focalMm = core::parseReal(eFocale.text());
+    instrument.baseFocalMm = baseFocal;  // the telescope's own, not the rounded product
+    instrument.telescopeLabel =
+        instrument.telescopeName + catalogues::telescopeSuffix(choice.factorRow, instrument.focalFactor);
+}
+
+void ParametragePage::rememberInstrument(EditField& cleared) {
+    m_remembered = {eDiam.text(), eFocale.text(), m_personalInstrument};
+    cleared.setText("");
+    m_personalInstrument = true;
+    bRetablir.setEnabled(true);
+}
+
+void ParametragePage::restoreInstrument() {
+    eDiam.setText(m_remembered.diameter);
+    m_personalInstrument = m_remembered.personal;
+    eFocale.setText(m_remembered.focal);
+    bRetablir.setEnabled(false);
+}
+
+void ParametragePage::load() {
+    // Re-applying "Données sauvegardées" while loading would load again,
+    // inside this load: the outer load's result stands.
+    if (m_loading) return;
+    const Flag loading(m_loading);
+    if (cbCapteurs.selected() < 0) cbCapteurs.select(kManualRow);
+    const config::IniDocument file(m_configPath);
+    if (file.status() == config::ReadStatus::TooLarge) {
+        // No configuration is that large: the defaults stand, and the next
+        // save writes a normal file in its place.
+        guard().reporter().report(core::errorMessage(core::ErrorCode::CannotOpen, m_configPath,
+                                                     "Fichier de plus de 1 Mo : valeurs par défaut utilisées"));
+    }
+    const config::Settings saved = config::readSettings(file);
+    core::InstrumentSettings& instrument = m_session.instrument;
+    instrument.telescopeName = saved.telescope;
+    instrument.telescopeLabel = saved.telescope;
+    instrument.focalFactorLabel = saved.barlow;
+    eDiam.setText(std::to_string(saved.diameterMm));
+    eFocale.setText(std::to_string(saved.focalMm));
+    // A row the group does not have is taken as missing.
+    rgFiltre.select(saved.filter >= 0 && saved.filter < kFilterCount ? saved.filter : 0);
+    m_session.cameraName = saved.camera;
+    eNomCamera.setText(m_session.cameraName);
+    m_session.sensorName = saved.sensor;
+
+    eFocale.setItalic(m_telescopes.showSaved(instrument) != kNoFactorRow);
+    instrument.baseFocalMm = saved.focalMm;
+    const std::int32_t focal = core::roundHalfEven(instrument.baseFocalMm * instrument.focalFactor);
+    eFocale.setText(std::to_string(focal));
+    instrument.focalMm = focal;
+
+    selectSensorRowOf(m_session.sensorName);
+    if (const auto row = m_catalogue.findTelescopeRow(instrument.telescopeName)) m_personalInstrument = *row == 0;
+    eNomCamera.setText(m_session.cameraName);
+    eNbPixelsX.setText(saved.sensorX);
+    eNbPixelsY.setText(saved.sensorY);
+    eTaillePixelsX.setText(saved.pixelX);
+    eTaillePixelsY.setText(saved.pixelY);
+    rgPixelC.select(saved.squarePixels == 1 ? kNoRow : kYesRow);
+    for (EditField* field : {&eNomCamera, &eNbPixelsX, &eNbPixelsY, &eTaillePixelsX, &eTaillePixelsY}) {
+        field->setEnabled(false);
+    }
+    rgPixelC.setEnabled(false);
+    // A sensor no list holds (entered by hand, or the user's own since
+    // removed) is editable again, as when it was saved.
+    if (!m_catalogue.findSensor(m_session.sensorName)) enableHandEntry();
+}
+
+void ParametragePage::save() {
+    // Every value is checked and formatted before the file is touched, then
+    // the file is replaced once: a bad diameter leaves it as it was, and a
+    // crash leaves the old file or the new one.
+    const std::string diameter = std::to_string(core::parseInteger(eDiam.text()));
+    if (cbCapteurs.selected() < catalogues::kMainCommandRows) cbCapteurs.select(kSavedRow);
+    const core::InstrumentSettings& instrument = m_session.instrument;
+    const std::pair<std::string_view, std::string> values[] = {
+        {config::kKeyTelescope, instrument.telescopeName},
+        {config::kKeyBarlow, instrument.focalFactorLabel},
+        {config::kKeyDiameter, diameter},
+        {config::kKeyFocal, core::shortest(instrument.baseFocalMm)},
+        {config::kKeyFilter, std::to_string(instrument.filterIndex)},
+        {config::kKeyCamera, m_session.cameraName},
+        {config::kKeySensor, m_session.sensorName},
+        {config::kKeySensorX, eNbPixelsX.text()},
+        {config::kKeySensorY, eNbPixelsY.text()},
+        {config::kKeyPixelX, eTaillePixelsX.text()},
+        {config::kKeyPixelY, eTaillePixelsY.text()},
+        {config::kKeySquarePixels, std::to_string(rgPixelC.selected())},
+    };
+    config::IniDocument file(m_configPath);
+    for (const auto& [key, value] : values) file.setString(config::kSection, key, value);
+    file.save();
+}
+
+void ParametragePage::clear() {
+    eDiam.setText("");
+    eFocale.setText("");
+    rgFiltre.select(0);
+    for (EditField* field : {&eFD, &ePR, &ePS}) field->setText("");
+    cbCapteurs.select(kManualRow);
+    rgPixelC.select(kYesRow);
+    for (EditField* field : {&eNbPixelsX, &eNbPixelsY, &eTaillePixelsX, &eTaillePixelsY, &eTaillePixelsMMX,
+                             &eTaillePixelsMMY, &eTaillePixelsMMD, &eEchant, &eChampHor, &eChampVer}) {
+        field->setText("");
+    }
+}
+
+void ParametragePage::showStartSensor() {
+    selectSensorRowOf(m_session.sensorName);
+    eNomCamera.setText(m_session.cameraName);
+}
+
+// An empty field is not a failure: its change handling ignores it too.
+void ParametragePage::checkTypedFields() {
+    core::InstrumentSettings& instrument = m_session.instrument;
+    core::SensorSpec& sensor = m_session.sensor;
+    const std::pair<EditField*, std::function<void(const std::string&)>> records[] = {
+        {&eDiam, [&instrument](const std::string& t) { instrument.diameterMm = core::parseReal(t); }},
+        {&eFocale, [&instrument](const std::string& t) { instrument.focalMm = core::parseReal(t); }},
+        {&eNbPixelsX, [&sensor](const std::string& t) { sensor.pixelsX = core::parseInteger(t); }},
+        {&eNbPixelsY, [&sensor](const std::string& t) { sensor.pixelsY = core::parseInteger(t); }},
+        {&eTaillePixelsX, [&sensor](const std::string& t) { sensor.pixelWidthUm = core::parseReal(t); }},
+        {&eTaillePixelsY, [&sensor](const std::string& t) { sensor.pixelHeightUm = core::parseReal(t); }},
+    };
+    for (const auto& [field, parse] : records) {
+        if (!field->empty()) guard().run([field = field, &parse = parse] { parse(field->text()); });
+    }
+}
+
+// A sensor saved with empty or zero numbers (edited by hand, or by older
+// versions) is said once; the pages then leave what needs it empty.
+void ParametragePage::reportIncompleteSavedSensor() {
+    for (const EditField* field : {&eNbPixelsX, &eNbPixelsY, &eTaillePixelsX, &eTaillePixelsY}) {
+        const auto value = core::tryParseReal(field->text());
+        if (field->empty() || (value && *value == 0)) core::throwIncompleteSensor();
     }
 }
 

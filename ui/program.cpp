@@ -27,15 +27,15 @@ Equipment loadEquipment(const Environment& environment) {
 Program::Program(form::ErrorReporter& reporter, form::ModalHost& host, Environment environment)
     : guard(reporter),
       equipment(loadEquipment(environment)),
-      quitForm(guard),
-      camerasForm(ModelListForm::Kind::Cameras, guard, equipment.catalogue),
-      dslrsForm(ModelListForm::Kind::Dslrs, guard, equipment.catalogue),
-      dateForm(guard),
-      telescopesForm(guard, equipment.catalogue),
       nameForm(guard),
       confirmForm(guard),
-      mainForm(guard, host,
-               Dialogs{quitForm, camerasForm, dslrsForm, dateForm, telescopesForm, nameForm, confirmForm},
-               std::move(environment), equipment.catalogue, equipment.problems) {}
+      equipmentEditor(equipment.catalogue, equipmentPathFor(environment.configPath), nameForm, confirmForm, host),
+      quitForm(guard),
+      camerasForm(ModelListForm::Kind::Cameras, guard, equipmentEditor, session),
+      dslrsForm(ModelListForm::Kind::Dslrs, guard, equipmentEditor, session),
+      dateForm(guard, environment.today),
+      telescopesForm(guard, equipmentEditor, session),
+      mainForm(guard, host, Dialogs{quitForm, camerasForm, dslrsForm, dateForm, telescopesForm},
+               std::move(environment), session, equipmentEditor, equipment.problems) {}
 
 }  // namespace quarvel::ui

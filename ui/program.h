@@ -3,6 +3,8 @@
 
 #include "ui/dialogs.h"
 #include "ui/main_form.h"
+#include "ui/session.h"
+#include "ui/user_equipment.h"
 
 namespace quarvel::ui {
 
@@ -12,20 +14,23 @@ struct Equipment {
     std::vector<std::string> problems;
 };
 
-// The six windows, created once in this order and kept until the end.
+// The windows, created once in this order and kept until the end, with what
+// they share.
 class Program {
 public:
     Program(form::ErrorReporter& reporter, form::ModalHost& host, Environment environment);
 
     Guard guard;
     Equipment equipment;
+    Session session;
+    NameForm nameForm;
+    ConfirmForm confirmForm;
+    EquipmentEditor equipmentEditor;
     QuitForm quitForm;
     ModelListForm camerasForm;
     ModelListForm dslrsForm;
     DateForm dateForm;
     TelescopesForm telescopesForm;
-    NameForm nameForm;
-    ConfirmForm confirmForm;
     MainForm mainForm;
 };
 

@@ -8,6 +8,7 @@
 #include "config/file_io.h"
 #include "config/ini_file.h"
 #include "core/errors.h"
+#include "core/number_format.h"
 #include "core/parse.h"
 
 namespace quarvel::ui {
@@ -145,6 +146,110 @@ void removeUserSections(const std::string& path, const std::vector<std::string>&
     config::IniDocument file(path);
     for (const auto& name : names) file.removeSection(name);
     file.save();
+}
+
+namespace {
+
+using catalogues::Kind;
+using catalogues::Origin;
+
+std::string quoted(const std::string& name) { return "« " + name + " »"; }
+
+}  // namespace
+
+EquipmentEditor::EquipmentEditor(catalogues::Catalogue& catalogue, std::string path, NameForm& name,
+                                 ConfirmForm& confirm, form::ModalHost& host)
+    : m_catalogue(catalogue), m_path(std::move(path)), m_name(name), m_confirm(confirm), m_host(host) {}
+
+void EquipmentEditor::changed() {
+    for (const auto& listener : m_listeners) listener();
+}
+
+std::optional<std::string> EquipmentEditor::askName() {
+    auto name = m_name.ask(m_host);
+    if (name && !acceptableEquipmentName(*name)) core::throwBadEquipment(quoted(*name) + " : nom incorrect");
+    return name;
+}
+
+std::optional<std::string> EquipmentEditor::addTelescope(const catalogues::TelescopeOptics& optics) {
+    const auto name = askName();
+    if (!name) return std::nullopt;
+    if (m_catalogue.findTelescopeRow(*name)) core::throwBadEquipment(quoted(*name) + " : nom déjà dans les listes");
+    if (!(optics.diameterMm > 0) || !(optics.focalMm > 0)) {
+        core::throwBadEquipment(quoted(*name) + " : diamètre ou focale manquant");
+    }
+    writeUserSections(m_path, {{std::string(kTelescopeSection) + *name,
+                                {{"Diamètre", core::shortest(optics.diameterMm)},
+                                 {"Focale", core::shortest(optics.focalMm)}}}});
+    m_catalogue.addTelescope({*name, optics, Origin::User});
+    changed();
+    return name;
+}
+
+bool EquipmentEditor::removeTelescope(const std::string& name) {
+    if (!m_catalogue.isUserRow(Kind::Telescope, name) ||
+        !m_confirm.ask(m_host, "Supprimer le télescope " + quoted(name) + " de vos équipements ?")) {
+        return false;
+    }
+    removeUserSections(m_path, {std::string(kTelescopeSection) + name});
+    m_catalogue.removeUserRow(Kind::Telescope, name);
+    changed();
+    return true;
+}
+
+std::optional<std::string> EquipmentEditor::addModel(Kind kind, const Session& session) {
+    const auto name = askName();
+    if (!name) return std::nullopt;
+    const bool cameras = kind == Kind::Camera;
+    if (cameras ? m_catalogue.mapCamera(*name).has_value() : m_catalogue.mapDslr(*name).has_value()) {
+        core::throwBadEquipment(quoted(*name) + " : nom déjà dans les listes");
+    }
+    const core::SensorValues values = session.sensor;
+    const bool complete = values.pixelsX > 0 && values.pixelsY > 0 && values.pixelWidthUm > 0 && values.pixelHeightUm > 0;
+    const bool catalogueSensor = session.sensorName != kUnknown && m_catalogue.findSensor(session.sensorName);
+    if (!complete && !(cameras && catalogueSensor)) core::throwBadEquipment(quoted(*name) + " : capteur incomplet");
+    if (cameras && catalogueSensor) {
+        // A camera of a sensor the lists hold names that sensor.
+        writeUserSections(m_path, {{std::string(kCameraSection) + *name, {{"Capteur", session.sensorName}}}});
+        m_catalogue.addCamera({*name, session.sensorName, Origin::User});
+    } else if (cameras) {
+        // A hand-entered sensor is kept under the camera's name too.
+        if (m_catalogue.findSensor(*name)) core::throwBadEquipment(quoted(*name) + " : nom déjà dans les listes");
+        writeUserSections(m_path, {{std::string(kSensorSection) + *name,
+                                    {{"LargeurPixels", std::to_string(values.pixelsX)},
+                                     {"HauteurPixels", std::to_string(values.pixelsY)},
+                                     {"TaillePixelX", core::shortest(values.pixelWidthUm)},
+                                     {"TaillePixelY", core::shortest(values.pixelHeightUm)}}},
+                                   {std::string(kCameraSection) + *name, {{"Capteur", *name}}}});
+        m_catalogue.addSensor({*name, values, Origin::User});
+        m_catalogue.addCamera({*name, *name, Origin::User});
+    } else {
+        writeUserSections(m_path, {{std::string(kDslrSection) + *name,
+                                    {{"LargeurPixels", std::to_string(values.pixelsX)},
+                                     {"HauteurPixels", std::to_string(values.pixelsY)},
+                                     {"TaillePixel", core::shortest(values.pixelWidthUm)}}}});
+        const core::SensorValues square{values.pixelsX, values.pixelsY, values.pixelWidthUm, values.pixelWidthUm};
+        const std::string maker = name->substr(0, name->find(' '));
+        m_catalogue.addDslr({*name, m_catalogue.dslrSensor(maker, square, Origin::User), Origin::User});
+    }
+    changed();
+    return name;
+}
+
+bool EquipmentEditor::removeModel(Kind kind, const std::string& name) {
+    if (!m_catalogue.isUserRow(kind, name)) return false;
+    const bool cameras = kind == Kind::Camera;
+    const std::string what = (cameras ? "la caméra " : "l'appareil photo ") + quoted(name);
+    if (!m_confirm.ask(m_host, "Supprimer " + what + " de vos équipements ?")) return false;
+    std::vector<std::string> sections{std::string(cameras ? kCameraSection : kDslrSection) + name};
+    // The sensor kept under a camera's name goes with it.
+    const bool ownSensor = cameras && m_catalogue.isUserRow(Kind::Sensor, name);
+    if (ownSensor) sections.push_back(std::string(kSensorSection) + name);
+    removeUserSections(m_path, sections);
+    m_catalogue.removeUserRow(kind, name);
+    if (ownSensor) m_catalogue.removeUserRow(Kind::Sensor, name);
+    changed();
+    return true;
 }
 
 }  // namespace quarvel::ui

@@ -7,6 +7,8 @@
 #include <vector>
 
 #include "catalogues/catalogue.h"
+#include "ui/dialogs.h"
+#include "ui/session.h"
 
 namespace quarvel::ui {
 
@@ -42,5 +44,37 @@ void removeUserSections(const std::string& path, const std::vector<std::string>&
 
 // A name the file and the lists can hold: not empty, on one line, no "]".
 bool acceptableEquipmentName(std::string_view name);
+
+// The user's own rows, added under a name the user gives and removed after a
+// confirmation. The file is replaced at once, then the lists that listen follow.
+class EquipmentEditor {
+public:
+    EquipmentEditor(catalogues::Catalogue& catalogue, std::string path, NameForm& name, ConfirmForm& confirm,
+                    form::ModalHost& host);
+    const catalogues::Catalogue& catalogue() const { return m_catalogue; }
+
+    // Each returns the name added, or nothing when the user cancelled; a name
+    // or numbers that cannot be kept fail with the reason.
+    std::optional<std::string> addTelescope(const catalogues::TelescopeOptics& optics);
+    // The session's sensor as a camera or digital camera.
+    std::optional<std::string> addModel(catalogues::Kind kind, const Session& session);
+    // Only the user's own rows; says whether the row went.
+    bool removeTelescope(const std::string& name);
+    bool removeModel(catalogues::Kind kind, const std::string& name);
+
+    // Runs after every change of the catalogue.
+    void onChange(std::function<void()> listener) { m_listeners.push_back(std::move(listener)); }
+
+private:
+    std::optional<std::string> askName();
+    void changed();
+
+    catalogues::Catalogue& m_catalogue;
+    std::string m_path;
+    NameForm& m_name;
+    ConfirmForm& m_confirm;
+    form::ModalHost& m_host;
+    std::vector<std::function<void()>> m_listeners;
+};
 
 }  // namespace quarvel::ui

@@ -18,8 +18,8 @@ TEST(SensorCatalogue, NamesAreUniqueAndSizesPositive) {
         EXPECT_TRUE(names.insert(row.name).second) << row.name;
         EXPECT_GT(row.pixelsX, 0) << row.name;
         EXPECT_GT(row.pixelsY, 0) << row.name;
-        EXPECT_GT(row.pixelWidth, 0) << row.name;
-        EXPECT_GT(row.pixelHeight, 0) << row.name;
+        EXPECT_GT(row.pixelWidthUm, 0) << row.name;
+        EXPECT_GT(row.pixelHeightUm, 0) << row.name;
     }
     EXPECT_EQ(kSensors.size(), 98u);
 }
@@ -101,12 +101,19 @@ TEST(SensorLists, KeepTheOffsetOfThree) {
     EXPECT_EQ(main[72], "APS-C Canon 18 Mp");
 }
 
-TEST(SensorLists, OnlyFourNamesAreMarkedNonSquare) {
-    int marked = 0;
-    for (const auto& row : kSensors) marked += isNonSquareSensorName(row.name) ? 1 : 0;
-    EXPECT_EQ(marked, 4);
-    EXPECT_FALSE(isNonSquareSensorName("KAI0340"));
-    EXPECT_TRUE(isNonSquareSensorName("ICX259"));
+TEST(SensorLists, FactsMarkTheirFewRows) {
+    int nonSquare = 0, large = 0, regions = 0;
+    for (const auto& row : kSensors) {
+        nonSquare += row.facts.nonSquarePixels ? 1 : 0;
+        large += row.facts.largerThanFullFrame ? 1 : 0;
+        regions += row.facts.regionsOfInterest ? 1 : 0;
+    }
+    EXPECT_EQ(nonSquare, 4);
+    EXPECT_EQ(large, 4);
+    EXPECT_EQ(regions, 1);
+    EXPECT_TRUE(findSensor("ICX259")->facts.nonSquarePixels);
+    EXPECT_TRUE(findSensor("KAF16803")->facts.largerThanFullFrame);
+    EXPECT_TRUE(findSensor("MT9M001")->facts.regionsOfInterest);
 }
 
 }  // namespace

@@ -29,7 +29,7 @@ TEST(Optics, DefaultConfigurationShowsTheKnownResults) {
         {"width", display(sensorWidthMm(s), 2), "6.91"},
         {"height", display(sensorHeightMm(s), 2), "4.61"},
         {"diagonal", display(sensorDiagonalMm(s), 2), "8.31"},
-        {"sampling", display(sampling(s.pixelWidth, 2628), 2), "0.71"},
+        {"sampling", display(sampling(s.pixelWidthUm, 2628), 2), "0.71"},
         {"horizontal field", display(horizontalFieldArcmin(s, 2628), 2), "9.04"},
         {"vertical field", display(verticalFieldArcmin(s, 2628), 2), "6.03"},
         {"UV resolving power", display(resolvingPower(1, 212), 2), "0.42"},
@@ -40,7 +40,7 @@ TEST(Optics, DefaultConfigurationShowsTheKnownResults) {
 
 TEST(Optics, SamplingUsesPixelWidthOnlyForNonSquarePixels) {
     const auto s = sensor(752, 582, 8.6, 8.3);
-    EXPECT_DOUBLE_EQ(sampling(s.pixelWidth, 1000), 206.265 * 8.6 / 1000);
+    EXPECT_DOUBLE_EQ(sampling(s.pixelWidthUm, 1000), 206.265 * 8.6 / 1000);
     EXPECT_DOUBLE_EQ(sensorHeightMm(s), 582 * 8.3 / 1000);
     EXPECT_DOUBLE_EQ(verticalFieldArcmin(s, 1000), 582 * 3.438 * 8.3 / 1000);
     EXPECT_DOUBLE_EQ(horizontalFieldArcmin(s, 1000), 752 * 3.438 * 8.6 / 1000);

@@ -11,7 +11,7 @@ using quarvel::core::fixed;
 
 namespace {
 
-ApparentDiameter diameterOn(int day, int month, int year, int object) {
+ApparentDiameter diameterOn(int day, int month, int year, Body object) {
     ApparentDiameter result;
     computeApparentDiameter({static_cast<std::uint16_t>(day), static_cast<std::uint16_t>(month),
                              static_cast<std::uint16_t>(year)},
@@ -41,25 +41,26 @@ TEST(Helpers, NormalizeAndFractionalPartTruncateTowardZero) {
 
 struct ShownCase {
     const char* name;
-    int day, month, year, object;
+    int day, month, year;
+    Body object;
     const char* arcsec;
 };
 
 // The diameters shown in arc-seconds, fixed(10, 1), as the almanacs give them.
 TEST(ApparentDiameter, ShowsTheKnownValues) {
     const ShownCase cases[] = {
-        {"Sun at perihelion 2020", 4, 1, 2020, kSun, "1952.0"},
-        {"Sun at aphelion 2019", 5, 7, 2019, kSun, "1887.6"},
-        {"Moon 2018", 2, 1, 2018, kMoon, "2010.8"},
-        {"Mars opposition 2003", 28, 8, 2003, kMars, "25.1"},
-        {"Jupiter opposition 2022", 26, 9, 2022, kJupiter, "49.8"},
-        {"Saturn 2004", 1, 1, 2004, kSaturn, "20.6"},
-        {"Sun 2026-12-06", 6, 12, 2026, kSun, "1947.6"},
-        {"Moon 2026-12-06", 6, 12, 2026, kMoon, "1802.7"},
-        {"Mars 2026-12-06", 6, 12, 2026, kMars, "8.3"},
-        {"Jupiter 2026-12-06", 6, 12, 2026, kJupiter, "39.7"},
-        {"Saturn 2026-12-06", 6, 12, 2026, kSaturn, "18.4"},
-        {"Pleiades", 6, 12, 2026, kPleiades, "3600.0"},
+        {"Sun at perihelion 2020", 4, 1, 2020, Body::Sun, "1952.0"},
+        {"Sun at aphelion 2019", 5, 7, 2019, Body::Sun, "1887.6"},
+        {"Moon 2018", 2, 1, 2018, Body::Moon, "2010.8"},
+        {"Mars opposition 2003", 28, 8, 2003, Body::Mars, "25.1"},
+        {"Jupiter opposition 2022", 26, 9, 2022, Body::Jupiter, "49.8"},
+        {"Saturn 2004", 1, 1, 2004, Body::Saturn, "20.6"},
+        {"Sun 2026-12-06", 6, 12, 2026, Body::Sun, "1947.6"},
+        {"Moon 2026-12-06", 6, 12, 2026, Body::Moon, "1802.7"},
+        {"Mars 2026-12-06", 6, 12, 2026, Body::Mars, "8.3"},
+        {"Jupiter 2026-12-06", 6, 12, 2026, Body::Jupiter, "39.7"},
+        {"Saturn 2026-12-06", 6, 12, 2026, Body::Saturn, "18.4"},
+        {"Pleiades", 6, 12, 2026, Body::Pleiades, "3600.0"},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(fixed(diameterOn(c.day, c.month, c.year, c.object).arcsec, 10, 1), c.arcsec) << c.name;
@@ -67,40 +68,33 @@ TEST(ApparentDiameter, ShowsTheKnownValues) {
 }
 
 TEST(ApparentDiameter, ArcMinutesAndRings) {
-    EXPECT_EQ(fixed(diameterOn(2, 1, 2018, kMoon).arcmin, 10, 1), "33.5");
-    EXPECT_EQ(fixed(diameterOn(1, 1, 2004, kSaturn).arcsec * kRingsOverGlobe, 10, 1), "46.4");
-    EXPECT_EQ(fixed(diameterOn(6, 12, 2026, kSaturn).arcsec * kRingsOverGlobe, 10, 1), "41.7");
-    EXPECT_EQ(fixed(diameterOn(6, 12, 2026, kPleiades).arcmin, 10, 1), "60.0");
+    EXPECT_EQ(fixed(diameterOn(2, 1, 2018, Body::Moon).arcmin, 10, 1), "33.5");
+    EXPECT_EQ(fixed(diameterOn(1, 1, 2004, Body::Saturn).arcsec * kRingsOverGlobe, 10, 1), "46.4");
+    EXPECT_EQ(fixed(diameterOn(6, 12, 2026, Body::Saturn).arcsec * kRingsOverGlobe, 10, 1), "41.7");
+    EXPECT_EQ(fixed(diameterOn(6, 12, 2026, Body::Pleiades).arcmin, 10, 1), "60.0");
 }
 
-TEST(ApparentDiameter, PlanetsAndManualValueKeepEarlierResults) {
+TEST(ApparentDiameter, PlanetsKeepTheArcminutesOfEarlierResults) {
     ApparentDiameter result;
-    computeApparentDiameter({6, 12, 2026}, kSun, result);
+    computeApparentDiameter({6, 12, 2026}, Body::Sun, result);
     const double sunArcmin = result.arcmin;
-    computeApparentDiameter({28, 8, 2003}, kMars, result);
+    computeApparentDiameter({28, 8, 2003}, Body::Mars, result);
     EXPECT_EQ(result.arcmin, sunArcmin);  // not rewritten for a planet
-    const ApparentDiameter mars = result;
-    computeApparentDiameter({1, 1, 2020}, kManualValue, result);
-    EXPECT_EQ(result.arcsec, mars.arcsec);
-    EXPECT_EQ(result.distance, mars.distance);
-    computeApparentDiameter({1, 1, 2020}, 7, result);
-    computeApparentDiameter({1, 1, 2020}, -1, result);
-    EXPECT_EQ(result.arcsec, mars.arcsec);
 }
 
 struct RangeCase {
     const char* name;
-    int object;
+    Body object;
     double low, high;
 };
 
 // Over 2000 to 2030, every third day: the extremes stay within the almanac ranges.
 TEST(ApparentDiameter, StaysWithinKnownRangesOver2000To2030) {
     const RangeCase cases[] = {
-        {"Moon", kMoon, 1763, 2011.5},
-        {"Mars", kMars, 3.45, 25.15},
-        {"Jupiter", kJupiter, 30.45, 49.85},
-        {"Saturn", kSaturn, 14.95, 20.65},
+        {"Moon", Body::Moon, 1763, 2011.5},
+        {"Mars", Body::Mars, 3.45, 25.15},
+        {"Jupiter", Body::Jupiter, 30.45, 49.85},
+        {"Saturn", Body::Saturn, 14.95, 20.65},
     };
     for (const auto& c : cases) {
         double low = 1e9, high = 0;
@@ -143,24 +137,24 @@ TEST(VsopTables, HoldTheCountsAndTellingRows) {
         return kSeriesTerms[static_cast<std::size_t>(series)][kTermStart[body][series] + index];
     };
     constexpr int L0 = 0, L5 = 5, B2 = 8, R0 = 12;
-    EXPECT_EQ(term(kEarth, L0, 0).a, 175347040.0f);
-    EXPECT_EQ(term(kEarth, L0, 1).a, 3341656.0f);
-    EXPECT_EQ(term(kEarth, L0, 1).b, 4.6692567f);
-    EXPECT_EQ(term(kEarth, L0, 1).c, 6283.0757f);
-    EXPECT_EQ(term(kEarth, R0, 0).a, 100013992.0f);
-    EXPECT_EQ(term(kEarth, R0, 1).a, 1670700.0f);
-    EXPECT_EQ(term(kEarth, R0, 1).b, 3.0984635f);
-    EXPECT_EQ(term(kMarsBody, L0, 0).a, 620347712.0f);
-    EXPECT_EQ(term(kJupiterBody, L0, 0).a, 59954692.0f);
-    EXPECT_EQ(term(kSaturnBody, L0, 0).a, 87401352.0f);
-    EXPECT_EQ(term(kMarsBody, R0, 0).a, 153033488.0f);
-    EXPECT_EQ(term(kJupiterBody, R0, 0).a, 520887424.0f);
-    EXPECT_EQ(term(kSaturnBody, R0, 0).a, 955758144.0f);
-    EXPECT_EQ(term(kEarth, L5, 0).a, 1.0f);
-    EXPECT_EQ(term(kEarth, L5, 0).b, 3.14f);
-    EXPECT_EQ(term(kMarsBody, L5, 1).b, 4.04f);
-    EXPECT_EQ(term(kMarsBody, L5, 1).c, 6681.2202f);
-    EXPECT_EQ(term(kEarth, B2, 0).a, 0.0f);  // an empty series' placeholder
+    EXPECT_EQ(term(kEarthSeries, L0, 0).a, 175347040.0f);
+    EXPECT_EQ(term(kEarthSeries, L0, 1).a, 3341656.0f);
+    EXPECT_EQ(term(kEarthSeries, L0, 1).b, 4.6692567f);
+    EXPECT_EQ(term(kEarthSeries, L0, 1).c, 6283.0757f);
+    EXPECT_EQ(term(kEarthSeries, R0, 0).a, 100013992.0f);
+    EXPECT_EQ(term(kEarthSeries, R0, 1).a, 1670700.0f);
+    EXPECT_EQ(term(kEarthSeries, R0, 1).b, 3.0984635f);
+    EXPECT_EQ(term(kMarsSeries, L0, 0).a, 620347712.0f);
+    EXPECT_EQ(term(kJupiterSeries, L0, 0).a, 59954692.0f);
+    EXPECT_EQ(term(kSaturnSeries, L0, 0).a, 87401352.0f);
+    EXPECT_EQ(term(kMarsSeries, R0, 0).a, 153033488.0f);
+    EXPECT_EQ(term(kJupiterSeries, R0, 0).a, 520887424.0f);
+    EXPECT_EQ(term(kSaturnSeries, R0, 0).a, 955758144.0f);
+    EXPECT_EQ(term(kEarthSeries, L5, 0).a, 1.0f);
+    EXPECT_EQ(term(kEarthSeries, L5, 0).b, 3.14f);
+    EXPECT_EQ(term(kMarsSeries, L5, 1).b, 4.04f);
+    EXPECT_EQ(term(kMarsSeries, L5, 1).c, 6681.2202f);
+    EXPECT_EQ(term(kEarthSeries, B2, 0).a, 0.0f);  // an empty series' placeholder
 }
 
 }  // namespace

@@ -40,9 +40,9 @@ std::vector<Reference> readReferences() {
     return rows;
 }
 
-struct Body {
+struct Known {
     const char* name;
-    int object;
+    Body object;
     double sizeAtUnitDistance;
     double toleranceArcsec;
 };
@@ -50,12 +50,12 @@ struct Body {
 TEST(ReferenceEphemeris, DiametersAgreeOver1600To2800) {
     const auto rows = readReferences();
     ASSERT_GE(rows.size(), 200u);
-    const Body bodies[] = {
-        {"Sun", kSun, kSunArcsecAtOneAu, 0.05},
-        {"Moon", kMoon, kMoonArcsecAtOneKm, 2.0},
-        {"Mars", kMars, kMarsArcsecAtOneAu, 0.01},
-        {"Jupiter", kJupiter, kJupiterArcsecAtOneAu, 0.01},
-        {"Saturn", kSaturn, kSaturnArcsecAtOneAu, 0.01},
+    const Known bodies[] = {
+        {"Sun", Body::Sun, kSunArcsecAtOneAu, 0.05},
+        {"Moon", Body::Moon, kMoonArcsecAtOneKm, 2.0},
+        {"Mars", Body::Mars, kMarsArcsecAtOneAu, 0.01},
+        {"Jupiter", Body::Jupiter, kJupiterArcsecAtOneAu, 0.01},
+        {"Saturn", Body::Saturn, kSaturnArcsecAtOneAu, 0.01},
     };
     for (std::size_t b = 0; b < std::size(bodies); ++b) {
         double worst = 0;

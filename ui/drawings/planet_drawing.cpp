@@ -62,14 +62,14 @@ PlanetDrawing drawPlanet(const PlanetInputs& in) {
     PlanetDrawing d;
     const auto& s = in.sensor;
     d.width = kBoxWidth;
-    d.height = core::roundHalfEven(core::divide(s.pixelsY * s.pixelHeight, s.pixelsX * s.pixelWidth) * kBoxWidth);
+    d.height = core::roundHalfEven(core::divide(s.pixelsY * s.pixelHeightUm, s.pixelsX * s.pixelWidthUm) * kBoxWidth);
     const double k = core::divide(d.height, s.pixelsY);
     const int cx = half(d.width);
     const int cy = half(d.height);
     d.nameTop = -15;
     d.sensorTop = d.height + 5;
     d.telescopeTop = d.height + 25;
-    if (in.object == ephem::kPleiades) {
+    if (in.body == ephem::Body::Pleiades) {
         for (const auto& star : kPleiades) {
             const int x = cx + withinReach(core::roundHalfEven(core::divide(star[0], in.sampling) * k));
             const int y = cy - withinReach(core::roundHalfEven(core::divide(star[1], in.sampling) * k));
@@ -78,13 +78,13 @@ PlanetDrawing drawPlanet(const PlanetInputs& in) {
         return d;
     }
     const int r = core::roundHalfEven(core::divide(core::divide(in.diameterArcsec, in.sampling) / 2 * d.height, s.pixelsY));
-    int b = r;
-    if (in.object == ephem::kJupiter) b = core::roundHalfEven(r * 0.935);
-    if (in.object == ephem::kSaturn) b = core::roundHalfEven(r * 0.892);
+    const double polar = in.body ? ephem::factsOf(*in.body).polarOverEquatorial : 1;
+    const double rings = in.body ? ephem::factsOf(*in.body).ringsOverGlobe : 0;
+    const int b = polar == 1 ? r : core::roundHalfEven(r * polar);
     const Box disc = centred(cx, cy, r, b);
     d.shapes.push_back({disc, kRed, kPurple});
-    if (in.object == ephem::kSaturn) {
-        const int ringR = core::roundHalfEven(r * ephem::kRingsOverGlobe);
+    if (rings > 0) {
+        const int ringR = core::roundHalfEven(r * rings);
         const int a = ringHalfHeight(ringR, ringPhase(in.year, in.month));
         d.shapes.push_back({centred(cx, cy, ringR, a), kMaroon, kMaroon});
         d.shapes.push_back({disc, kRed, kMaroon});

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "core/optics.h"
+#include "ephem/ephemeris.h"
 #include "ui/drawings/geometry.h"
 
 namespace quarvel::ui::drawings {
@@ -13,7 +14,7 @@ struct PlanetInputs {
     core::SensorValues sensor;
     double sampling = 0;          // arc-seconds per pixel
     double diameterArcsec = 0;    // the object's apparent diameter
-    int object = 0;               // row of the planet group: 0 Sun .. 6 manual value
+    std::optional<ephem::Body> body;  // none: a diameter typed by hand, drawn as a disc
     int year = 2000;              // of the ephemeris date, for Saturn's rings
     int month = 1;
 };

@@ -66,12 +66,33 @@ protected:
     T& add(Args&&... args);
 
 private:
+    friend class Part;
     std::string m_name;
     std::string m_caption;
     Guard& m_guard;
     std::vector<Control*> m_controls;
     std::vector<std::unique_ptr<Control>> m_owned;
     ModalResult m_modalResult = ModalResult::None;
+};
+
+// A part of a window, a page of the main window: it adds its controls to the
+// window, which shows them, and owns their behaviour.
+class Part {
+public:
+    Part(const Part&) = delete;
+    Part& operator=(const Part&) = delete;
+
+protected:
+    explicit Part(Form& window) : m_window(window) {}
+    ~Part() = default;
+    template <typename T, typename... Args>
+    T& add(Args&&... args) {
+        return m_window.add<T>(std::forward<Args>(args)...);
+    }
+    Guard& guard() const { return m_window.guard(); }
+
+private:
+    Form& m_window;
 };
 
 template <typename T, typename... Args>

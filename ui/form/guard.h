@@ -35,15 +35,30 @@ public:
     // A new user action, also while another one waits on a modal dialog.
     void runUserAction(const std::function<void()>& handler);
     ErrorReporter& reporter() const { return *m_reporter; }
-    void setReporter(ErrorReporter& reporter) { m_reporter = &reporter; }
 
 private:
+    friend class ReporterSwap;
     void execute(const std::function<void()>& handler);
     void report(const std::string& message);
 
     ErrorReporter* m_reporter;
     // The messages shown by each user action under way, innermost last.
     std::vector<std::vector<std::string>> m_actions;
+};
+
+// The guard reports to another reporter for as long as this lives.
+class ReporterSwap {
+public:
+    ReporterSwap(Guard& guard, ErrorReporter& reporter) : m_guard(guard), m_previous(guard.m_reporter) {
+        m_guard.m_reporter = &reporter;
+    }
+    ~ReporterSwap() { m_guard.m_reporter = m_previous; }
+    ReporterSwap(const ReporterSwap&) = delete;
+    ReporterSwap& operator=(const ReporterSwap&) = delete;
+
+private:
+    Guard& m_guard;
+    ErrorReporter* m_previous;
 };
 
 }  // namespace quarvel::ui::form

@@ -65,7 +65,7 @@ QImage decodeJpeg(const std::uint8_t* data, std::size_t size) {
 
 QImage aboutPicture() { return decodeJpeg(kAboutPicture, kAboutPicture_size); }
 
-QWidget* buildAProposPage(Binder& b, MainForm& f) {
+QWidget* buildAProposPage(Binder& b, AboutPage& f) {
     auto* page = new QWidget;
     page->setObjectName("tsAPropos");
     auto* outer = new QVBoxLayout(page);

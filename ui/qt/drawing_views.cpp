@@ -86,7 +86,7 @@ private:
 
 }  // namespace
 
-QWidget* buildDessinCapteurPage(Binder& b, MainForm& f) {
+QWidget* buildDessinCapteurPage(Binder& b, SensorDrawingPage& f) {
     auto* p = new QWidget;
     p->setObjectName("tsDessinCapteur");
     QFrame* frame = panel(p, drawings::kSkyBlue);
@@ -118,7 +118,7 @@ QWidget* buildDessinCapteurPage(Binder& b, MainForm& f) {
     return p;
 }
 
-QWidget* buildDessinPlanetePage(Binder& b, MainForm& f) {
+QWidget* buildDessinPlanetePage(Binder& b, PlanetDrawingPage& f) {
     auto* p = new QWidget;
     p->setObjectName("tsDessinPlanete");
     fieldRow(b, p, f.eChampPlaH, 180, f.eChampPlaV, 278);
@@ -135,7 +135,7 @@ QWidget* buildDessinPlanetePage(Binder& b, MainForm& f) {
     return p;
 }
 
-QWidget* buildChampPhotoPage(Binder& b, MainForm& f) {
+QWidget* buildChampPhotoPage(Binder& b, PhotoPage& f) {
     auto* p = new QWidget;
     p->setObjectName("tsChampPhoto");
     auto* box = new QFrame(p);

@@ -1,8 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/qt/main_window.h"
 
+#include "ui/names.h"
 #include "ui/qt/glyphs.h"
 #include "ui/qt/translation.h"
+
+#include <array>
 
 #include <QCloseEvent>
 #include <QHBoxLayout>
@@ -31,10 +34,20 @@ public:
     }
 };
 
+// Each page's view, built over its page, in the order of the tabs.
 using Builder = QWidget* (*)(Binder&, MainForm&);
-constexpr Builder kPageBuilders[] = {buildParametragePage,  buildDessinCapteurPage, buildCalculsPage,
-                                     buildImageriePage,     buildDessinPlanetePage, buildChampPhotoPage,
-                                     buildAidePage,         buildAProposPage};
+const auto kPageBuilders = [] {
+    std::array<Builder, kPageCount> builders{};
+    builders[indexOf(Page::Parametrage)] = [](Binder& b, MainForm& f) { return buildParametragePage(b, f.parametrage); };
+    builders[indexOf(Page::DessinCapteur)] = [](Binder& b, MainForm& f) { return buildDessinCapteurPage(b, f.sensorDrawing); };
+    builders[indexOf(Page::Calculs)] = [](Binder& b, MainForm& f) { return buildCalculsPage(b, f.calculs); };
+    builders[indexOf(Page::Imagerie)] = [](Binder& b, MainForm& f) { return buildImageriePage(b, f.imagerie); };
+    builders[indexOf(Page::DessinPlanete)] = [](Binder& b, MainForm& f) { return buildDessinPlanetePage(b, f.planetDrawing); };
+    builders[indexOf(Page::ChampPhoto)] = [](Binder& b, MainForm& f) { return buildChampPhotoPage(b, f.photo); };
+    builders[indexOf(Page::Aide)] = [](Binder& b, MainForm& f) { return buildAidePage(b, f.help); };
+    builders[indexOf(Page::APropos)] = [](Binder& b, MainForm& f) { return buildAProposPage(b, f.about); };
+    return builders;
+}();
 
 }  // namespace
 

@@ -28,13 +28,13 @@ private:
 };
 
 // The pages, built into the notebook's tabs.
-QWidget* buildParametragePage(Binder& binder, MainForm& form);
-QWidget* buildDessinCapteurPage(Binder& binder, MainForm& form);
-QWidget* buildCalculsPage(Binder& binder, MainForm& form);
-QWidget* buildImageriePage(Binder& binder, MainForm& form);
-QWidget* buildDessinPlanetePage(Binder& binder, MainForm& form);
-QWidget* buildChampPhotoPage(Binder& binder, MainForm& form);
-QWidget* buildAidePage(Binder& binder, MainForm& form);
-QWidget* buildAProposPage(Binder& binder, MainForm& form);
+QWidget* buildParametragePage(Binder& binder, ParametragePage& form);
+QWidget* buildDessinCapteurPage(Binder& binder, SensorDrawingPage& form);
+QWidget* buildCalculsPage(Binder& binder, CalculsPage& form);
+QWidget* buildImageriePage(Binder& binder, ImageriePage& form);
+QWidget* buildDessinPlanetePage(Binder& binder, PlanetDrawingPage& form);
+QWidget* buildChampPhotoPage(Binder& binder, PhotoPage& form);
+QWidget* buildAidePage(Binder& binder, HelpPage& form);
+QWidget* buildAProposPage(Binder& binder, AboutPage& form);
 
 }  // namespace quarvel::ui::qt

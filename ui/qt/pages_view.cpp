@@ -44,7 +44,7 @@ void formRow(QFormLayout* layout, const QString& text, QLineEdit* field, const Q
 }  // namespace
 
 
-QWidget* buildCalculsPage(Binder& b, MainForm& f) {
+QWidget* buildCalculsPage(Binder& b, CalculsPage& f) {
     QWidget* p = page("tsCalculs");
     auto* layout = new QVBoxLayout(p);
     auto* objects = new QGroupBox(" Objets ", p);
@@ -100,7 +100,7 @@ QLabel* redLabel(QLabel* label) {
     return label;
 }
 
-QGroupBox* planetaryPanel(Binder& b, MainForm& f, QWidget* parent) {
+QGroupBox* planetaryPanel(Binder& b, ImageriePage& f, QWidget* parent) {
     auto* panel = new QGroupBox(parent);
     panel->setObjectName("pImaPla");
     b.follow(f.pImaPla, panel);
@@ -150,7 +150,7 @@ QGroupBox* planetaryPanel(Binder& b, MainForm& f, QWidget* parent) {
 
 // The wanted sampling: two bands naming the halves of the scale, the slider,
 // and its six scale labels from 0.5" to 3.0".
-QWidget* samplingScale(Binder& b, MainForm& f, QWidget* parent) {
+QWidget* samplingScale(Binder& b, ImageriePage& f, QWidget* parent) {
     auto* scale = new QWidget(parent);
     auto* layout = new QVBoxLayout(scale);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -187,7 +187,7 @@ QWidget* samplingScale(Binder& b, MainForm& f, QWidget* parent) {
     return scale;
 }
 
-QGroupBox* deepSkyPanel(Binder& b, MainForm& f, QWidget* parent) {
+QGroupBox* deepSkyPanel(Binder& b, ImageriePage& f, QWidget* parent) {
     auto* panel = new QGroupBox(parent);
     panel->setObjectName("pImaCP");
     b.follow(f.pImaCP, panel);
@@ -205,7 +205,7 @@ QGroupBox* deepSkyPanel(Binder& b, MainForm& f, QWidget* parent) {
 
 }  // namespace
 
-QWidget* buildImageriePage(Binder& b, MainForm& f) {
+QWidget* buildImageriePage(Binder& b, ImageriePage& f) {
     QWidget* p = page("tsImagerie");
     auto* layout = new QVBoxLayout(p);
     auto* top = new QHBoxLayout;
@@ -223,7 +223,7 @@ QWidget* buildImageriePage(Binder& b, MainForm& f) {
 
 
 
-QWidget* buildAidePage(Binder& b, MainForm& f) {
+QWidget* buildAidePage(Binder& b, HelpPage& f) {
     QWidget* p = page("tsAide");
     auto* layout = new QVBoxLayout(p);
     layout->addWidget(b.memo(f.memoAide, p));

@@ -38,7 +38,7 @@ QGroupBox* group(const QString& title, QWidget* parent, const char* name) {
     return box;
 }
 
-QGroupBox* instrumentGroup(Binder& b, MainForm& f, QWidget* page) {
+QGroupBox* instrumentGroup(Binder& b, ParametragePage& f, QWidget* page) {
     auto* box = group(" Instrument ", page, "gbInstrument");
     auto* layout = new QVBoxLayout(box);
     auto* fields = new QGridLayout;
@@ -79,7 +79,7 @@ QGroupBox* pairGroup(Binder& b, const QString& title, const char* name, QWidget*
     return box;
 }
 
-QGroupBox* sensorGroup(Binder& b, MainForm& f, QWidget* page) {
+QGroupBox* sensorGroup(Binder& b, ParametragePage& f, QWidget* page) {
     auto* box = group(" Capteur ", page, "gbCapteur");
     auto* layout = new QVBoxLayout(box);
     auto* choice = new QHBoxLayout;
@@ -125,7 +125,7 @@ QGroupBox* sensorGroup(Binder& b, MainForm& f, QWidget* page) {
 
 }  // namespace
 
-QWidget* buildParametragePage(Binder& binder, MainForm& form) {
+QWidget* buildParametragePage(Binder& binder, ParametragePage& form) {
     auto* page = new QWidget;
     page->setObjectName("tsParametrage");
     auto* layout = new QHBoxLayout(page);

@@ -6,6 +6,7 @@
 #include <fstream>
 
 #include "config/tests/ini_test_support.h"
+#include "catalogues/catalogue.h"
 #include "core/errors.h"
 #include "core/tests/message_of.h"
 #include "ui/drawings/photo_overlay.h"
@@ -36,12 +37,13 @@ TEST(SensorComparison, TheFourRowsOfTheTable) {
         {"Saisie manuelle", {4000, 4000, 10, 10}, {64, 50, 464, 450}, "40 x 40 mm", false},
     };
     for (const auto& c : cases) {
-        const auto d = drawSensorComparison(c.sensor, c.name);
+        const auto* row = quarvel::catalogues::Catalogue().findSensor(c.name);
+        const auto d = drawSensorComparison(c.sensor, row && row->facts->largerThanFullFrame);
         EXPECT_EQ(d.sensor, c.box) << c.name;
         EXPECT_EQ(d.sizeText, c.text) << c.name;
         EXPECT_EQ(d.frameOverSensor, c.frameOver) << c.name;
     }
-    EXPECT_THROW(drawSensorComparison({2147483647, 1, 1e9, 1}, "x"), QuarvelError);
+    EXPECT_THROW(drawSensorComparison({2147483647, 1, 1e9, 1}, false), QuarvelError);
 }
 
 TEST(PlanetDrawing, JupiterAndSaturnOfTheWorkedExample) {
@@ -49,7 +51,7 @@ TEST(PlanetDrawing, JupiterAndSaturnOfTheWorkedExample) {
     in.sensor = {1392, 1040, 6.45, 6.45};
     in.sampling = 206.265 * 6.45 / 2000;
     in.diameterArcsec = 40;
-    in.object = 3;
+    in.body = quarvel::ephem::Body::Jupiter;
     auto d = drawPlanet(in);
     EXPECT_EQ(d.height, 269);
     ASSERT_EQ(d.shapes.size(), 1u);
@@ -58,7 +60,7 @@ TEST(PlanetDrawing, JupiterAndSaturnOfTheWorkedExample) {
     EXPECT_EQ(d.sensorTop, 274);
     EXPECT_EQ(d.telescopeTop, 294);
 
-    in.object = 4;
+    in.body = quarvel::ephem::Body::Saturn;
     in.diameterArcsec = 18;
     in.year = 2014;
     in.month = 2;
@@ -71,11 +73,11 @@ TEST(PlanetDrawing, JupiterAndSaturnOfTheWorkedExample) {
 
     // A disc of a thousand million pixels fills the box; its corners stay in
     // range (found by the monkey: the width overflowed).
-    in.object = 3;
+    in.body = quarvel::ephem::Body::Jupiter;
     in.sampling = 4e-9;
     d = drawPlanet(in);
     EXPECT_EQ(d.shapes[0].box.width(), 2 << 20);
-    in.object = 5;  // the Pleiades, far out
+    in.body = quarvel::ephem::Body::Pleiades;  // the Pleiades, far out
     in.sampling = 1e-5;
     d = drawPlanet(in);
     EXPECT_LE(d.shapes[0].box.right, (1 << 20) + 182);
@@ -99,7 +101,7 @@ TEST(PlanetDrawing, RegionsOfInterestShapeTheBox) {
     PlanetInputs in;
     in.sampling = 1;
     in.diameterArcsec = 10;
-    in.object = 2;
+    in.body = quarvel::ephem::Body::Mars;
     in.sensor = {400, 400, 5.2, 5.2};
     EXPECT_EQ(drawPlanet(in).height, 360);
     in.sensor = {320, 240, 5.2, 5.2};
@@ -113,7 +115,7 @@ TEST(PlanetDrawing, ThePleiadesAreTenStarsAtFixedOffsets) {
     in.sensor = {1000, 1000, 10, 10};  // a 360 x 360 box, 0.36 drawing pixel per sensor pixel
     in.sampling = 20;
     in.diameterArcsec = 1e6;  // ignored
-    in.object = 5;
+    in.body = quarvel::ephem::Body::Pleiades;
     const auto d = drawPlanet(in);
     ASSERT_EQ(d.shapes.size(), 10u);
     // Star 1: x = 180 + Round(1972.5 / 20 x 0.36) = 216, y = 180 - Round(136.95 / 20 x 0.36) = 178.

@@ -21,9 +21,9 @@ TEST_F(EquipmentTest, ShippedRowsFollowTheBuiltInOnes) {
     MainForm& f = start();
     EXPECT_TRUE(reporter.messages.empty());
     // The built-in rows keep their places: every offset and saved name works as before.
-    EXPECT_EQ(f.cbCapteurs.items()[14], "ICX285");
-    EXPECT_EQ(f.cbCapteurs.items()[101], "IMX178");
-    EXPECT_EQ(f.cbCapteursPict.items()[98], "IMX178");
+    EXPECT_EQ(f.parametrage.cbCapteurs.items()[14], "ICX285");
+    EXPECT_EQ(f.parametrage.cbCapteurs.items()[101], "IMX178");
+    EXPECT_EQ(f.sensorDrawing.cbCapteursPict.items()[98], "IMX178");
     const auto& cameras = program->camerasForm.list.items();
     EXPECT_EQ(cameras.size(), 161u + 28u);
     EXPECT_EQ(cameras[161], "Atik 383");
@@ -33,9 +33,9 @@ TEST_F(EquipmentTest, ShippedRowsFollowTheBuiltInOnes) {
         d.userPicks(d.list, rowOf(d.list, "ZWO ASI2600MC Pro"));
         d.userClicks(d.bbOK);
     });
-    f.userClicks(f.bbCameras);
-    EXPECT_EQ(f.cbCapteurs.text(), "IMX571");
-    EXPECT_EQ(texts({&f.eNbPixelsX, &f.eNbPixelsY, &f.eTaillePixelsX, &f.eNomCamera}),
+    f.userClicks(f.parametrage.bbCameras);
+    EXPECT_EQ(f.parametrage.cbCapteurs.text(), "IMX571");
+    EXPECT_EQ(texts({&f.parametrage.eNbPixelsX, &f.parametrage.eNbPixelsY, &f.parametrage.eTaillePixelsX, &f.parametrage.eNomCamera}),
               (Strings{"6248", "4176", "3.76", "ZWO ASI2600MC Pro"}));
 
     // A digital camera gets a sensor row in the built-in style, or the
@@ -44,15 +44,15 @@ TEST_F(EquipmentTest, ShippedRowsFollowTheBuiltInOnes) {
         d.userPicks(d.list, rowOf(d.list, "Nikon Z7"));
         d.userClicks(d.bbOK);
     });
-    f.userClicks(f.bbAPN);
-    EXPECT_EQ(f.cbCapteurs.text(), "Full frame Nikon 45.4 Mp");
+    f.userClicks(f.parametrage.bbAPN);
+    EXPECT_EQ(f.parametrage.cbCapteurs.text(), "Full frame Nikon 45.4 Mp");
     EXPECT_EQ(program->equipment.catalogue.mapDslr("Canon EOS 60Da")->sensorName, "APS-C Canon 18 Mp");
 
     // Saved by name, back by name after a restart.
     f.userClicks(f.bbSauveConfig);
     MainForm& again = start();
-    EXPECT_EQ(again.cbCapteurs.text(), "Full frame Nikon 45.4 Mp");
-    EXPECT_EQ(texts({&again.eNbPixelsX, &again.eTaillePixelsX, &again.eNomCamera}),
+    EXPECT_EQ(again.parametrage.cbCapteurs.text(), "Full frame Nikon 45.4 Mp");
+    EXPECT_EQ(texts({&again.parametrage.eNbPixelsX, &again.parametrage.eTaillePixelsX, &again.parametrage.eNomCamera}),
               (Strings{"8256", "4.35", "Nikon Z7"}));
 }
 
@@ -67,7 +67,7 @@ TEST_F(EquipmentTest, ADamagedFileCostsOnlyItsBadRowsAndIsSaidOnce) {
     EXPECT_EQ(reporter.messages,
               (Strings{"Équipement ignoré : " + equipmentFolder + "/sensors.csv, ligne(s) 3, 5",
                        "Équipement ignoré : " + equipmentFolder + "/telescopes.csv, colonne \"maker\" absente"}));
-    EXPECT_EQ(f.cbCapteurs.items().back(), "IMX999");
+    EXPECT_EQ(f.parametrage.cbCapteurs.items().back(), "IMX999");
     EXPECT_EQ(program->equipment.catalogue.findSensor("ICX285")->values.pixelsX, 1392);  // not added twice
 }
 
@@ -90,7 +90,7 @@ TEST_F(ProgramTest, TheUsersOwnEquipmentFromItsFile) {
                        "Équipement ignoré : " + userFile + ", ligne 15, [Capteur Cassé] : valeurs LargeurPixels, "
                                                            "HauteurPixels, TaillePixelX, TaillePixelY absentes ou incorrectes",
                        "Équipement ignoré : " + userFile + ", ligne 17, [Caméra Orpheline] : capteur \"Rien\" inconnu"}));
-    const auto& sensors = f.cbCapteurs.items();
+    const auto& sensors = f.parametrage.cbCapteurs.items();
     EXPECT_EQ(sensors.end()[-2], "★ Mon IMX");
     EXPECT_EQ(sensors.back(), "★ APS-C Canon 24.0 Mp");  // the digital camera's sensor
     EXPECT_EQ(program->camerasForm.list.items().back(), "★ Ma caméra");
@@ -101,40 +101,40 @@ TEST_F(ProgramTest, TheUsersOwnEquipmentFromItsFile) {
         d.userPicks(d.list, d.list.count() - 1);
         d.userClicks(d.bbOK);
     });
-    f.userClicks(f.bbCameras);
+    f.userClicks(f.parametrage.bbCameras);
     whenOpened<TelescopesForm>([](TelescopesForm& d) {
         d.userPicks(d.lbTelescopes, d.lbTelescopes.count() - 1);
         d.userClicks(d.bbOK);
     });
-    f.userClicks(f.bbTelescopes);
+    f.userClicks(f.parametrage.bbTelescopes);
     const auto shown = [&](MainForm& m) {
-        return texts({&m.eDiam, &m.eFocale, &m.eNomCamera, &m.eNbPixelsX, &m.eNbPixelsY, &m.eTaillePixelsX, &m.eEchant});
+        return texts({&m.parametrage.eDiam, &m.parametrage.eFocale, &m.parametrage.eNomCamera, &m.parametrage.eNbPixelsX, &m.parametrage.eNbPixelsY, &m.parametrage.eTaillePixelsX, &m.parametrage.eEchant});
     };
     const Strings chosen{"200", "1000", "Ma caméra", "3000", "2000", "3.76", "0.78"};
     EXPECT_EQ(shown(f), chosen);
-    EXPECT_EQ(f.cbCapteurs.text(), "★ Mon IMX");
+    EXPECT_EQ(f.parametrage.cbCapteurs.text(), "★ Mon IMX");
     f.userClicks(f.bbSauveConfig);
     EXPECT_NE(iniBytes().find("Capteur=Mon IMX\r\n"), std::string::npos);
 
     MainForm& again = start();
     EXPECT_EQ(shown(again), chosen);
-    EXPECT_EQ(again.cbCapteurs.text(), "★ Mon IMX");
-    EXPECT_EQ(again.instrument.telescopeName, "Mon 200");
+    EXPECT_EQ(again.parametrage.cbCapteurs.text(), "★ Mon IMX");
+    EXPECT_EQ(again.session().instrument.telescopeName, "Mon 200");
 
     // Gone from the file: the saved numbers come back all the same.
     std::filesystem::remove(userFile);
     MainForm& without = start();
     EXPECT_EQ(shown(without), chosen);
-    EXPECT_EQ(without.cbCapteurs.text(), "Saisie manuelle");
-    EXPECT_TRUE(without.eNbPixelsX.enabled());  // as hand entry
+    EXPECT_EQ(without.parametrage.cbCapteurs.text(), "Saisie manuelle");
+    EXPECT_TRUE(without.parametrage.eNbPixelsX.enabled());  // as hand entry
 }
 
 // "Ajouter…" and "Supprimer" in the dialogs write the file at once and the
 // lists follow; built-in rows cannot be removed.
 TEST_F(ProgramTest, AddingAndRemovingTheUsersOwnEquipment) {
     MainForm& f = start();
-    f.userPicks(f.cbCapteurs, 0);
-    for (auto [field, text] : {std::pair{&f.eNbPixelsX, "1000"}, {&f.eNbPixelsY, "800"}, {&f.eTaillePixelsX, "5"}}) {
+    f.userPicks(f.parametrage.cbCapteurs, 0);
+    for (auto [field, text] : {std::pair{&f.parametrage.eNbPixelsX, "1000"}, {&f.parametrage.eNbPixelsY, "800"}, {&f.parametrage.eTaillePixelsX, "5"}}) {
         f.userTypes(*field, text);
     }
     const auto named = [this](const char* name) {
@@ -150,15 +150,15 @@ TEST_F(ProgramTest, AddingAndRemovingTheUsersOwnEquipment) {
         d.userClicks(d.bbOK);
     });
     named("Ma caméra");
-    f.userClicks(f.bbCameras);
-    EXPECT_EQ(f.eNomCamera.text(), "Ma caméra");
-    EXPECT_EQ(f.cbCapteurs.text(), "★ Ma caméra");
+    f.userClicks(f.parametrage.bbCameras);
+    EXPECT_EQ(f.parametrage.eNomCamera.text(), "Ma caméra");
+    EXPECT_EQ(f.parametrage.cbCapteurs.text(), "★ Ma caméra");
     whenOpened<TelescopesForm>([](TelescopesForm& d) {
         d.userClicks(d.bbAjouterTel);
         d.userClicks(d.bbCancel);
     });
     named("Mon 212");
-    f.userClicks(f.bbTelescopes);
+    f.userClicks(f.parametrage.bbTelescopes);
     const std::string userFile = dir.file("Quarvel-equipements.ini");
     EXPECT_EQ(quarvel::config::testing::readBytes(userFile),
               "[Capteur Ma cam\xE9ra]\r\nLargeurPixels=1000\r\nHauteurPixels=800\r\nTaillePixelX=5\r\nTaillePixelY=5\r\n"
@@ -177,9 +177,9 @@ TEST_F(ProgramTest, AddingAndRemovingTheUsersOwnEquipment) {
         EXPECT_EQ(d.labConfirmation.caption(), "Supprimer la caméra « Ma caméra » de vos équipements ?");
         d.userClicks(d.bbOui);
     });
-    f.userClicks(f.bbCameras);
+    f.userClicks(f.parametrage.bbCameras);
     EXPECT_EQ(quarvel::config::testing::readBytes(userFile), "[T\xE9lescope Mon 212]\r\nDiam\xE8tre=212\r\nFocale=2628\r\n");
-    EXPECT_EQ(f.cbCapteurs.items().back(), "Full frame Nikon 36.3 Mp");
+    EXPECT_EQ(f.parametrage.cbCapteurs.items().back(), "Full frame Nikon 36.3 Mp");
     EXPECT_TRUE(host.scripts.empty());
 }
 

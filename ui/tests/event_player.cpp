@@ -147,7 +147,7 @@ std::size_t playEvents(const std::uint8_t* data, std::size_t size, const std::st
                     Environment{configPath, [] { return form::CalendarDate{2026, 12, 6}; },
                                 [](const std::string&) {}, [] {}, {}, {}});
     for (const auto& message : program.mainForm.start()) reporter.report(message);
-    program.mainForm.userClicks(program.mainForm.bbRun);
+    program.mainForm.userClicks(program.mainForm.about.bbRun);
     std::size_t events = 0;
     while (in.more()) {
         playOne(program.mainForm, in);

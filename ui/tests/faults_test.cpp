@@ -66,12 +66,12 @@ TEST_F(ProgramTest, DamagedFilesLoadWhatTheyCanAndDefaultTheRest) {
         writeIni(c.bytes);
         reporter.messages.clear();
         MainForm& f = start();
-        EXPECT_EQ(f.eDiam.text(), c.diameter) << c.name;
-        EXPECT_EQ(f.eFocale.text(), c.focal) << c.name;
+        EXPECT_EQ(f.parametrage.eDiam.text(), c.diameter) << c.name;
+        EXPECT_EQ(f.parametrage.eFocale.text(), c.focal) << c.name;
         if (c.camera) {
-            EXPECT_EQ(f.eNomCamera.text(), c.camera) << c.name;
+            EXPECT_EQ(f.parametrage.eNomCamera.text(), c.camera) << c.name;
         } else {
-            EXPECT_EQ(f.eNomCamera.text(), std::string(2047, 'A')) << c.name;
+            EXPECT_EQ(f.parametrage.eNomCamera.text(), std::string(2047, 'A')) << c.name;
         }
         for (const auto& m : reporter.messages) EXPECT_TRUE(quarvel::core::isFixedMessage(m)) << c.name << ": " << m;
     }
@@ -92,7 +92,7 @@ TEST_F(ProgramTest, AHugeFileIsNotLoadedAndASaveReplacesIt) {
         const auto elapsed = std::chrono::steady_clock::now() - begin;
         getrusage(RUSAGE_SELF, &after);
         const bool ok = elapsed < std::chrono::seconds(1) && after.ru_maxrss - before.ru_maxrss < 100 * 1024 &&
-                        f.eDiam.text() == "212" &&
+                        f.parametrage.eDiam.text() == "212" &&
                         reporter.messages == Strings{"Impossible d'ouvrir le fichier \"" + iniPath +
                                                      "\". Fichier de plus de 1 Mo : valeurs par défaut utilisées"};
         _exit(ok ? 0 : 1);

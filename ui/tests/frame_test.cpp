@@ -41,17 +41,17 @@ TEST_F(ProgramTest, TabSwitchesEnableTheBottomButtons) {
 
 TEST_F(ProgramTest, ThePlanetPageNamesObjectSensorAndTelescope) {
     MainForm& f = start();
-    f.userPicks(f.cbCapteurs, 14);
-    f.rgPlanetes.select(3);
+    f.userPicks(f.parametrage.cbCapteurs, 14);
+    f.imagerie.rgPlanetes.select(3);
     f.userSwitches(f.TabbedNotebook1, 4);
-    EXPECT_EQ(f.labDessinPlaNom.caption(), "Jupiter");
-    EXPECT_EQ(f.labDessinPlaCapteur.caption(), "ICX285");
-    EXPECT_EQ(f.labDessinPlaTelescope.caption(), "Takahashi CN-212");
+    EXPECT_EQ(f.planetDrawing.labDessinPlaNom.caption(), "Jupiter");
+    EXPECT_EQ(f.planetDrawing.labDessinPlaCapteur.caption(), "ICX285");
+    EXPECT_EQ(f.planetDrawing.labDessinPlaTelescope.caption(), "Takahashi CN-212");
 }
 
 TEST_F(ProgramTest, QuitWithOuiSavesAndWithNonTouchesNothing) {
     MainForm& f = start();
-    f.userTypes(f.eFocale, "");
+    f.userTypes(f.parametrage.eFocale, "");
     whenOpened<QuitForm>([](QuitForm& d) {
         d.userSelects(d.rgSauveConfig, 1);
         d.userClicks(d.bbQuitOK);
@@ -88,7 +88,7 @@ TEST_F(ProgramTest, AFailedSaveLeavesTheFileAsItWasAndDoesNotQuit) {
     writeIni(before);
     MainForm& f = start();
     for (const char* diameter : {"203,2", "1e308", "o212", ""}) {
-        f.userTypes(f.eDiam, diameter);
+        f.userTypes(f.parametrage.eDiam, diameter);
         reporter.messages.clear();
         f.userClicks(f.bbSauveConfig);
         whenOpened<QuitForm>([](QuitForm& d) { d.userClicks(d.bbQuitOK); });
@@ -106,51 +106,51 @@ TEST_F(ProgramTest, AFailedSaveLeavesTheFileAsItWasAndDoesNotQuit) {
 TEST_F(ProgramTest, EffacerChampsClearsThePageShown) {
     MainForm& f = start();
     f.userSwitches(f.TabbedNotebook1, 2);
-    for (auto* e : {&f.eObjet1X, &f.eObjet1Y, &f.eObjet2X, &f.eObjet2Y}) f.userTypes(*e, "5");
+    for (auto* e : {&f.calculs.eObjet1X, &f.calculs.eObjet1Y, &f.calculs.eObjet2X, &f.calculs.eObjet2Y}) f.userTypes(*e, "5");
     f.userClicks(f.bbRAZ);
-    EXPECT_EQ(texts({&f.eObjet1X, &f.eObjet1Y, &f.eObjet2X, &f.eObjet2Y}), (Strings{"", "", "", ""}));
-    EXPECT_EQ(f.eDiam.text(), "212");
+    EXPECT_EQ(texts({&f.calculs.eObjet1X, &f.calculs.eObjet1Y, &f.calculs.eObjet2X, &f.calculs.eObjet2Y}), (Strings{"", "", "", ""}));
+    EXPECT_EQ(f.parametrage.eDiam.text(), "212");
 
     f.userSwitches(f.TabbedNotebook1, 3);
     f.userClicks(f.bbRAZ);
-    EXPECT_EQ(f.eDiam.text(), "212");
-    EXPECT_EQ(f.eFDAct.text(), "12.40");
+    EXPECT_EQ(f.parametrage.eDiam.text(), "212");
+    EXPECT_EQ(f.imagerie.eFDAct.text(), "12.40");
 
-    f.userPicks(f.cbCapteurs, 14);
-    f.userSelects(f.rgFiltre, 2);
+    f.userPicks(f.parametrage.cbCapteurs, 14);
+    f.userSelects(f.parametrage.rgFiltre, 2);
     f.userSwitches(f.TabbedNotebook1, 0);
     f.userClicks(f.bbRAZ);
-    EXPECT_EQ(texts({&f.eDiam, &f.eFocale, &f.eFD, &f.ePR, &f.ePS, &f.eNbPixelsX, &f.eNbPixelsY, &f.eTaillePixelsX,
-                     &f.eTaillePixelsY, &f.eTaillePixelsMMX, &f.eTaillePixelsMMY, &f.eTaillePixelsMMD, &f.eEchant,
-                     &f.eChampHor, &f.eChampVer}),
+    EXPECT_EQ(texts({&f.parametrage.eDiam, &f.parametrage.eFocale, &f.parametrage.eFD, &f.parametrage.ePR, &f.parametrage.ePS, &f.parametrage.eNbPixelsX, &f.parametrage.eNbPixelsY, &f.parametrage.eTaillePixelsX,
+                     &f.parametrage.eTaillePixelsY, &f.parametrage.eTaillePixelsMMX, &f.parametrage.eTaillePixelsMMY, &f.parametrage.eTaillePixelsMMD, &f.parametrage.eEchant,
+                     &f.parametrage.eChampHor, &f.parametrage.eChampVer}),
               Strings(15, ""));
-    EXPECT_EQ(f.rgFiltre.selected(), 0);
-    EXPECT_EQ(f.cbCapteurs.selected(), 0);
-    EXPECT_EQ(f.rgPixelC.selected(), 0);
-    EXPECT_FALSE(f.eNbPixelsX.enabled());  // texts only: the mode stays
-    EXPECT_EQ(f.sensorName, "ICX285");
+    EXPECT_EQ(f.parametrage.rgFiltre.selected(), 0);
+    EXPECT_EQ(f.parametrage.cbCapteurs.selected(), 0);
+    EXPECT_EQ(f.parametrage.rgPixelC.selected(), 0);
+    EXPECT_FALSE(f.parametrage.eNbPixelsX.enabled());  // texts only: the mode stays
+    EXPECT_EQ(f.session().sensorName, "ICX285");
     EXPECT_TRUE(reporter.messages.empty());
 }
 
 TEST_F(ProgramTest, TheMailLinkCarriesTheSubject) {
     MainForm& f = start();
-    f.userDoubleClicks(f.labMail);
+    f.userDoubleClicks(f.about.labMail);
     EXPECT_EQ(openedUrls, Strings{"mailto:quarvel@example.org?subject=A propos de Quarvel&body="});
 }
 
 TEST_F(ProgramTest, FocalZeroStopsQuietlyAndZeroPointZeroReportsDivision) {
     MainForm& f = start();
-    f.userPicks(f.cbCapteurs, rowOf(f.cbCapteurs, "KAF040x"));
-    f.userTypes(f.eFocale, "0");
+    f.userPicks(f.parametrage.cbCapteurs, rowOf(f.parametrage.cbCapteurs, "KAF040x"));
+    f.userTypes(f.parametrage.eFocale, "0");
     EXPECT_TRUE(reporter.messages.empty());
-    EXPECT_EQ(f.eFD.text(), "12.40");
-    f.userTypes(f.eFocale, "0.0");
+    EXPECT_EQ(f.parametrage.eFD.text(), "12.40");
+    f.userTypes(f.parametrage.eFocale, "0.0");
     EXPECT_EQ(reporter.messages, Strings{"Division par zéro en virgule flottante"});
-    EXPECT_EQ(texts({&f.eFD, &f.eTaillePixelsMMX, &f.eEchant}), (Strings{"0.00", "6.91", "0.71"}));
-    f.userTypes(f.eFocale, "2628");
-    f.userTypes(f.eDiam, "0");
+    EXPECT_EQ(texts({&f.parametrage.eFD, &f.parametrage.eTaillePixelsMMX, &f.parametrage.eEchant}), (Strings{"0.00", "6.91", "0.71"}));
+    f.userTypes(f.parametrage.eFocale, "2628");
+    f.userTypes(f.parametrage.eDiam, "0");
     EXPECT_EQ(reporter.messages.back(), "Division par zéro en virgule flottante");
-    EXPECT_EQ(f.eFD.text(), "12.40");
+    EXPECT_EQ(f.parametrage.eFD.text(), "12.40");
 }
 
 struct BadInput {
@@ -175,18 +175,18 @@ TEST_F(ProgramTest, BadTextInEveryParsedFieldGivesItsMessageAndChangesNothingEls
     for (const auto& c : cases) {
         reporter.messages.clear();
         MainForm& f = start();
-        f.userPicks(f.cbCapteurs, 0);
-        f.userTypes(f.eNbPixelsX, "1000");
-        f.userTypes(f.eNbPixelsY, "800");
-        f.userSelects(f.rgPixelC, 1);
-        f.userTypes(f.eTaillePixelsX, "5");
-        f.userTypes(f.eTaillePixelsY, "6");
+        f.userPicks(f.parametrage.cbCapteurs, 0);
+        f.userTypes(f.parametrage.eNbPixelsX, "1000");
+        f.userTypes(f.parametrage.eNbPixelsY, "800");
+        f.userSelects(f.parametrage.rgPixelC, 1);
+        f.userTypes(f.parametrage.eTaillePixelsX, "5");
+        f.userTypes(f.parametrage.eTaillePixelsY, "6");
         std::vector<std::string> before;
         for (auto* control : f.controls()) {
             if (auto* e = dynamic_cast<form::EditField*>(control)) before.push_back(e->name() + "=" + e->text());
         }
-        const auto instrument = f.instrument;
-        const auto sensor = f.sensor;
+        const auto instrument = f.session().instrument;
+        const auto sensor = f.session().sensor;
         auto& field = f.get<form::EditField>(c.field);
         f.userTypes(field, c.text);
         EXPECT_EQ(reporter.messages, Strings{c.message}) << c.field;
@@ -200,9 +200,9 @@ TEST_F(ProgramTest, BadTextInEveryParsedFieldGivesItsMessageAndChangesNothingEls
             }
             ++i;
         }
-        EXPECT_EQ(f.instrument.diameter, instrument.diameter);
-        EXPECT_EQ(f.instrument.focal, instrument.focal);
-        EXPECT_EQ(static_cast<const quarvel::core::SensorValues&>(f.sensor),
+        EXPECT_EQ(f.session().instrument.diameterMm, instrument.diameterMm);
+        EXPECT_EQ(f.session().instrument.focalMm, instrument.focalMm);
+        EXPECT_EQ(static_cast<const quarvel::core::SensorValues&>(f.session().sensor),
                   static_cast<const quarvel::core::SensorValues&>(sensor));
     }
 }

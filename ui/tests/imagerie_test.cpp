@@ -14,12 +14,12 @@ protected:
     MainForm& startWith(const std::string& diameter, const std::string& focal, const std::string& pixelWidth,
                         const std::string& pixelsY = "1000") {
         MainForm& f = start();
-        f.userTypes(f.eDiam, diameter);
-        f.userTypes(f.eFocale, focal);
-        f.userPicks(f.cbCapteurs, 0);
-        f.userTypes(f.eNbPixelsX, "1500");
-        f.userTypes(f.eNbPixelsY, pixelsY);
-        f.userTypes(f.eTaillePixelsX, pixelWidth);
+        f.userTypes(f.parametrage.eDiam, diameter);
+        f.userTypes(f.parametrage.eFocale, focal);
+        f.userPicks(f.parametrage.cbCapteurs, 0);
+        f.userTypes(f.parametrage.eNbPixelsX, "1500");
+        f.userTypes(f.parametrage.eNbPixelsY, pixelsY);
+        f.userTypes(f.parametrage.eTaillePixelsX, pixelWidth);
         return f;
     }
 
@@ -28,141 +28,141 @@ protected:
             d.MonthCalendar1.setDate(date);
             d.userClicks(d.bbDateOK);
         });
-        program->mainForm.userClicks(program->mainForm.bbDate);
+        program->mainForm.userClicks(program->mainForm.imagerie.bbDate);
     }
 };
 
 TEST_F(ImagingTest, StartsOnJupiterForToday) {
     MainForm& f = start();
-    EXPECT_EQ(f.rgPlanetes.selected(), 3);
-    EXPECT_EQ(f.eDate.text(), "06/12/2026");
-    EXPECT_EQ(f.eDiamApp.text(), "39.7");
-    EXPECT_EQ(f.labDiamAppSec.caption(), "\"");
-    EXPECT_FALSE(f.eDiamAnnSat.visible());
-    EXPECT_TRUE(f.eTolBouge.visible());
-    EXPECT_FALSE(f.eDiamApp.enabled());
-    EXPECT_EQ(f.eDiamCapt.text(), "56.2");  // 39.7" at 206.265 x 9 / 2628 = 0.706"/px
-    EXPECT_EQ(f.labPixCapt.caption(), "512");
-    EXPECT_EQ(f.eTps.text(), "191");
+    EXPECT_EQ(f.imagerie.rgPlanetes.selected(), 3);
+    EXPECT_EQ(f.imagerie.eDate.text(), "06/12/2026");
+    EXPECT_EQ(f.imagerie.eDiamApp.text(), "39.7");
+    EXPECT_EQ(f.imagerie.labDiamAppSec.caption(), "\"");
+    EXPECT_FALSE(f.imagerie.eDiamAnnSat.visible());
+    EXPECT_TRUE(f.imagerie.eTolBouge.visible());
+    EXPECT_FALSE(f.imagerie.eDiamApp.enabled());
+    EXPECT_EQ(f.imagerie.eDiamCapt.text(), "56.2");  // 39.7" at 206.265 x 9 / 2628 = 0.706"/px
+    EXPECT_EQ(f.imagerie.labPixCapt.caption(), "512");
+    EXPECT_EQ(f.imagerie.eTps.text(), "191");
     EXPECT_TRUE(reporter.messages.empty());
 }
 
 TEST_F(ImagingTest, SaturnShowsItsRings) {
     MainForm& f = start();
     chooseDate({2004, 1, 1});
-    f.userSelects(f.rgPlanetes, 4);
-    EXPECT_EQ(f.eDiamApp.text(), "20.6");
-    EXPECT_TRUE(f.eDiamAnnSat.visible());
-    EXPECT_EQ(f.eDiamAnnSat.text(), "46.4");
-    f.userSelects(f.rgPlanetes, 2);
-    EXPECT_FALSE(f.labAnneaux.visible());
+    f.userSelects(f.imagerie.rgPlanetes, 4);
+    EXPECT_EQ(f.imagerie.eDiamApp.text(), "20.6");
+    EXPECT_TRUE(f.imagerie.eDiamAnnSat.visible());
+    EXPECT_EQ(f.imagerie.eDiamAnnSat.text(), "46.4");
+    f.userSelects(f.imagerie.rgPlanetes, 2);
+    EXPECT_FALSE(f.imagerie.labAnneaux.visible());
 }
 
 TEST_F(ImagingTest, TheSunInMinutesThenThePleiades) {
     MainForm& f = startWith("200", "206.265", "2");  // 2"/px
-    f.userSelects(f.rgPlanetes, 0);
-    EXPECT_FALSE(f.eTolBouge.visible());
-    EXPECT_TRUE(f.eDate.visible());
-    EXPECT_EQ(f.eTps.text(), "");
-    f.userClicks(f.labCompoDiamApp);
-    EXPECT_EQ(f.labDiamAppSec.caption(), "'");
-    EXPECT_EQ(f.eDiamApp.text(), "32.5");
-    f.userSelects(f.rgPlanetes, 5);
-    EXPECT_EQ(f.eDiamApp.text(), "60.0");
-    EXPECT_EQ(f.labDiamAppSec.caption(), "'");
-    EXPECT_EQ(f.eDiamCapt.text(), "1800.0");
-    EXPECT_FALSE(f.eDate.visible());
-    f.userClicks(f.labCompoDiamApp);
-    EXPECT_EQ(f.eDiamApp.text(), "3600.0");
-    EXPECT_EQ(f.labDiamAppSec.caption(), "\"");
-    f.userSelects(f.rgPlanetes, 1);
-    f.userClicks(f.labCompoDiamApp);
-    f.userSelects(f.rgPlanetes, 2);  // a planet always shows seconds
-    EXPECT_EQ(f.labDiamAppSec.caption(), "\"");
+    f.userSelects(f.imagerie.rgPlanetes, 0);
+    EXPECT_FALSE(f.imagerie.eTolBouge.visible());
+    EXPECT_TRUE(f.imagerie.eDate.visible());
+    EXPECT_EQ(f.imagerie.eTps.text(), "");
+    f.userClicks(f.imagerie.labCompoDiamApp);
+    EXPECT_EQ(f.imagerie.labDiamAppSec.caption(), "'");
+    EXPECT_EQ(f.imagerie.eDiamApp.text(), "32.5");
+    f.userSelects(f.imagerie.rgPlanetes, 5);
+    EXPECT_EQ(f.imagerie.eDiamApp.text(), "60.0");
+    EXPECT_EQ(f.imagerie.labDiamAppSec.caption(), "'");
+    EXPECT_EQ(f.imagerie.eDiamCapt.text(), "1800.0");
+    EXPECT_FALSE(f.imagerie.eDate.visible());
+    f.userClicks(f.imagerie.labCompoDiamApp);
+    EXPECT_EQ(f.imagerie.eDiamApp.text(), "3600.0");
+    EXPECT_EQ(f.imagerie.labDiamAppSec.caption(), "\"");
+    f.userSelects(f.imagerie.rgPlanetes, 1);
+    f.userClicks(f.imagerie.labCompoDiamApp);
+    f.userSelects(f.imagerie.rgPlanetes, 2);  // a planet always shows seconds
+    EXPECT_EQ(f.imagerie.labDiamAppSec.caption(), "\"");
 }
 
 TEST_F(ImagingTest, AManualValueIsTypedInSeconds) {
     MainForm& f = startWith("200", "206.265", "0.5");  // 0.5"/px
-    f.userSelects(f.rgPlanetes, 2);
-    const std::string mars = f.eDiamApp.text();
-    f.userSelects(f.rgPlanetes, 6);
-    EXPECT_EQ(f.eDiamApp.text(), mars);
-    EXPECT_TRUE(f.eDiamApp.enabled());
-    f.userTypes(f.eDiamApp, "10");
-    EXPECT_EQ(f.eDiamCapt.text(), "20.0");
-    f.userTypes(f.eDiamApp, "");
-    EXPECT_EQ(texts({&f.eDiamCapt, &f.eTps}), (Strings{"", ""}));
-    f.userTypes(f.eDiamApp, "dix");
+    f.userSelects(f.imagerie.rgPlanetes, 2);
+    const std::string mars = f.imagerie.eDiamApp.text();
+    f.userSelects(f.imagerie.rgPlanetes, 6);
+    EXPECT_EQ(f.imagerie.eDiamApp.text(), mars);
+    EXPECT_TRUE(f.imagerie.eDiamApp.enabled());
+    f.userTypes(f.imagerie.eDiamApp, "10");
+    EXPECT_EQ(f.imagerie.eDiamCapt.text(), "20.0");
+    f.userTypes(f.imagerie.eDiamApp, "");
+    EXPECT_EQ(texts({&f.imagerie.eDiamCapt, &f.imagerie.eTps}), (Strings{"", ""}));
+    f.userTypes(f.imagerie.eDiamApp, "dix");
     EXPECT_EQ(reporter.messages, Strings{"'dix' n'est pas une valeur en virgule flottante correcte"});
 }
 
 TEST_F(ImagingTest, ToleranceRulesTheExposureLimit) {
     MainForm& f = startWith("200", "206.265", "2");
-    f.userSelects(f.rgPlanetes, 6);
-    f.userTypes(f.eDiamApp, "100");  // 50 px
-    f.userSelects(f.rgPlanetes, 2);
+    f.userSelects(f.imagerie.rgPlanetes, 6);
+    f.userTypes(f.imagerie.eDiamApp, "100");  // 50 px
+    f.userSelects(f.imagerie.rgPlanetes, 2);
     chooseDate({2003, 8, 28});
-    EXPECT_EQ(f.eDiamApp.text(), "25.1");
-    f.userTypes(f.eTolBouge, "1000");
-    EXPECT_EQ(f.eTps.text(), "");
-    f.userTypes(f.eTolBouge, "abc");
+    EXPECT_EQ(f.imagerie.eDiamApp.text(), "25.1");
+    f.userTypes(f.imagerie.eTolBouge, "1000");
+    EXPECT_EQ(f.imagerie.eTps.text(), "");
+    f.userTypes(f.imagerie.eTolBouge, "abc");
     EXPECT_EQ(reporter.messages, Strings{"'abc' n'est pas une valeur en virgule flottante correcte"});
-    f.userTypes(f.eTolBouge, "1");
-    EXPECT_EQ(f.eDiamCapt.text(), "12.6");
-    EXPECT_FALSE(f.eTps.text().empty());
+    f.userTypes(f.imagerie.eTolBouge, "1");
+    EXPECT_EQ(f.imagerie.eDiamCapt.text(), "12.6");
+    EXPECT_FALSE(f.imagerie.eTps.text().empty());
 }
 
 TEST_F(ImagingTest, TheOptimalFocalRatio) {
     MainForm& f = startWith("200", "2000", "7.4");
-    EXPECT_EQ(texts({&f.eFDAct, &f.eFDOpti, &f.eCoefMulti}), (Strings{"10.00", "25.46", "2.5"}));
-    EXPECT_FALSE(f.cbSurEch.visible());
-    EXPECT_EQ(f.cbSurEch.text(), "2");
+    EXPECT_EQ(texts({&f.imagerie.eFDAct, &f.imagerie.eFDOpti, &f.imagerie.eCoefMulti}), (Strings{"10.00", "25.46", "2.5"}));
+    EXPECT_FALSE(f.imagerie.cbSurEch.visible());
+    EXPECT_EQ(f.imagerie.cbSurEch.text(), "2");
 }
 
 TEST_F(ImagingTest, DeepSkySamplingFollowsTheSlider) {
     MainForm& f = startWith("200", "1000", "5.4");
-    f.userSelects(f.rgPlaCP, 1);
-    EXPECT_TRUE(f.pImaCP.visible());
-    EXPECT_FALSE(f.pImaPla.visible());
-    EXPECT_FALSE(f.rgPlanetes.visible());
-    EXPECT_EQ(f.pImaCP.left(), 24);
-    EXPECT_EQ(f.TrackBar1.position(), 15);
-    EXPECT_EQ(texts({&f.eFocAct2, &f.eEchCP, &f.eEchConsCP, &f.eFocConsCP, &f.eFocCalcCP, &f.eCoefCP}),
+    f.userSelects(f.imagerie.rgPlaCP, 1);
+    EXPECT_TRUE(f.imagerie.pImaCP.visible());
+    EXPECT_FALSE(f.imagerie.pImaPla.visible());
+    EXPECT_FALSE(f.imagerie.rgPlanetes.visible());
+    EXPECT_EQ(f.imagerie.pImaCP.left(), 24);
+    EXPECT_EQ(f.imagerie.TrackBar1.position(), 15);
+    EXPECT_EQ(texts({&f.imagerie.eFocAct2, &f.imagerie.eEchCP, &f.imagerie.eEchConsCP, &f.imagerie.eFocConsCP, &f.imagerie.eFocCalcCP, &f.imagerie.eCoefCP}),
               (Strings{"1000", "1.11", "0.30", "3713", "557", "0.6"}));
-    f.userMoves(f.TrackBar1, 0);
-    EXPECT_EQ(texts({&f.eFocAct2, &f.eEchCP, &f.eEchConsCP, &f.eFocConsCP, &f.eFocCalcCP, &f.eCoefCP}),
+    f.userMoves(f.imagerie.TrackBar1, 0);
+    EXPECT_EQ(texts({&f.imagerie.eFocAct2, &f.imagerie.eEchCP, &f.imagerie.eEchConsCP, &f.imagerie.eFocConsCP, &f.imagerie.eFocCalcCP, &f.imagerie.eCoefCP}),
               (Strings{"1000", "1.11", "0.30", "3713", "2228", "2.2"}));
-    f.userMoves(f.TrackBar1, 25);
-    EXPECT_EQ(texts({&f.eFocCalcCP, &f.eCoefCP}), (Strings{"371", "0.4"}));
-    f.userSelects(f.rgPlaCP, 0);
-    EXPECT_TRUE(f.pImaPla.visible());
-    EXPECT_FALSE(f.pImaCP.visible());
+    f.userMoves(f.imagerie.TrackBar1, 25);
+    EXPECT_EQ(texts({&f.imagerie.eFocCalcCP, &f.imagerie.eCoefCP}), (Strings{"371", "0.4"}));
+    f.userSelects(f.imagerie.rgPlaCP, 0);
+    EXPECT_TRUE(f.imagerie.pImaPla.visible());
+    EXPECT_FALSE(f.imagerie.pImaCP.visible());
 }
 
 TEST_F(ImagingTest, DatesAreShownDayFirst) {
     MainForm& f = start();
     chooseDate({2026, 3, 5});
-    EXPECT_EQ(f.eDate.text(), "05/03/2026");
+    EXPECT_EQ(f.imagerie.eDate.text(), "05/03/2026");
     chooseDate({1600, 1, 1});
-    EXPECT_EQ(f.eDate.text(), "01/01/1600");
+    EXPECT_EQ(f.imagerie.eDate.text(), "01/01/1600");
     chooseDate({1500, 1, 1});  // the calendar goes no further back
-    EXPECT_EQ(f.eDate.text(), "01/01/1600");
+    EXPECT_EQ(f.imagerie.eDate.text(), "01/01/1600");
     chooseDate({2022, 9, 26});
-    EXPECT_EQ(f.eDiamApp.text(), "49.8");
+    EXPECT_EQ(f.imagerie.eDiamApp.text(), "49.8");
 }
 
 TEST_F(ImagingTest, ARightClickTakesTodayWithoutTheDialog) {
     MainForm& f = start();
     chooseDate({2022, 9, 26});
-    f.userRightReleases(f.bbDate);
-    EXPECT_EQ(f.eDate.text(), "06/12/2026");
-    EXPECT_EQ(f.eDiamApp.text(), "39.7");
+    f.userRightReleases(f.imagerie.bbDate);
+    EXPECT_EQ(f.imagerie.eDate.text(), "06/12/2026");
+    EXPECT_EQ(f.imagerie.eDiamApp.text(), "39.7");
     EXPECT_EQ(host.opened, Strings{"fDate"});
     whenOpened<DateForm>([](DateForm& d) {
         EXPECT_EQ(d.MonthCalendar1.date(), (form::CalendarDate{2026, 12, 6}));
         d.userClicks(d.bbDateCancel);
     });
-    f.userClicks(f.bbDate);
+    f.userClicks(f.imagerie.bbDate);
 }
 
 TEST_F(ImagingTest, TodayThenCancelKeepsTodayAndCancelKeepsTheAbandonedChoice) {
@@ -172,14 +172,14 @@ TEST_F(ImagingTest, TodayThenCancelKeepsTodayAndCancelKeepsTheAbandonedChoice) {
         d.userClicks(d.bbNow);
         d.userClicks(d.bbDateCancel);
     });
-    f.userClicks(f.bbDate);
-    EXPECT_EQ(f.eDate.text(), "06/12/2026");
+    f.userClicks(f.imagerie.bbDate);
+    EXPECT_EQ(f.imagerie.eDate.text(), "06/12/2026");
     whenOpened<DateForm>([](DateForm& d) {
         d.MonthCalendar1.setDate({2030, 1, 15});
         d.userClicks(d.bbDateCancel);
     });
-    f.userClicks(f.bbDate);
-    EXPECT_EQ(f.eDate.text(), "06/12/2026");
+    f.userClicks(f.imagerie.bbDate);
+    EXPECT_EQ(f.imagerie.eDate.text(), "06/12/2026");
     EXPECT_EQ(program->dateForm.MonthCalendar1.date(), (form::CalendarDate{2030, 1, 15}));
 }
 
@@ -191,14 +191,14 @@ protected:
         return f;
     }
     void typePoints(MainForm& f, const char* x1, const char* y1, const char* x2, const char* y2) {
-        f.userTypes(f.eObjet1X, x1);
-        f.userTypes(f.eObjet1Y, y1);
-        f.userTypes(f.eObjet2X, x2);
-        f.userTypes(f.eObjet2Y, y2);
+        f.userTypes(f.calculs.eObjet1X, x1);
+        f.userTypes(f.calculs.eObjet1Y, y1);
+        f.userTypes(f.calculs.eObjet2X, x2);
+        f.userTypes(f.calculs.eObjet2Y, y2);
     }
     Strings results() {
         MainForm& f = program->mainForm;
-        return texts({&f.eSepPx, &f.eSepSec, &f.eFocTh, &f.eFocReel});
+        return texts({&f.calculs.eSepPx, &f.calculs.eSepSec, &f.calculs.eFocTh, &f.calculs.eFocReel});
     }
 };
 
@@ -206,27 +206,27 @@ TEST_F(SeparationTest, TheWorkedExample) {
     MainForm& f = startCalculs();
     typePoints(f, "100", "200", "400", "600");
     EXPECT_EQ(results(), (Strings{"500.00", "928.19", "1000", "1000"}));
-    EXPECT_FALSE(f.eSepManuelle.enabled());
-    f.userSelects(f.rgSaisieSep, 1);  // from the keyboard: the results stay
+    EXPECT_FALSE(f.calculs.eSepManuelle.enabled());
+    f.userSelects(f.calculs.rgSaisieSep, 1);  // from the keyboard: the results stay
     EXPECT_EQ(results(), (Strings{"500.00", "928.19", "1000", "1000"}));
-    EXPECT_TRUE(f.eSepManuelle.enabled());
-    f.userTypes(f.eSepManuelle, "900");
+    EXPECT_TRUE(f.calculs.eSepManuelle.enabled());
+    f.userTypes(f.calculs.eSepManuelle, "900");
     EXPECT_EQ(results(), (Strings{"500.00", "900", "1000", "1031.30"}));
-    f.userTypes(f.eObjet2Y, "600 ");  // a coordinate edit computes again
+    f.userTypes(f.calculs.eObjet2Y, "600 ");  // a coordinate edit computes again
     EXPECT_EQ(results(), (Strings{"500.00", "928.19", "1000", "1000"}));
-    f.userSelects(f.rgSaisieSep, 0);
-    EXPECT_FALSE(f.eSepManuelle.enabled());
-    EXPECT_EQ(f.eSepManuelle.text(), "900");
+    f.userSelects(f.calculs.rgSaisieSep, 0);
+    EXPECT_FALSE(f.calculs.eSepManuelle.enabled());
+    EXPECT_EQ(f.calculs.eSepManuelle.text(), "900");
 }
 
 TEST_F(SeparationTest, AMouseClickOnOuiEmptiesTheResults) {
     MainForm& f = startCalculs();
     typePoints(f, "0", "0", "3", "4");
-    f.userMouseClicks(f.rgSaisieSep, 1);
+    f.userMouseClicks(f.calculs.rgSaisieSep, 1);
     EXPECT_EQ(results(), Strings(4, ""));
-    f.userTypes(f.eObjet1X, "-5");
+    f.userTypes(f.calculs.eObjet1X, "-5");
     EXPECT_EQ(results()[0], "8.94");
-    f.userMouseClicks(f.rgSaisieSep, 1);  // already selected
+    f.userMouseClicks(f.calculs.rgSaisieSep, 1);  // already selected
     EXPECT_EQ(results(), Strings(4, ""));
 }
 
@@ -261,8 +261,8 @@ TEST_F(SeparationTest, FailuresGiveTheirMessages) {
         reporter.messages.clear();
         MainForm& f = startCalculs();
         typePoints(f, "100", "200", "400", "600");
-        f.userSelects(f.rgSaisieSep, 1);
-        f.userTypes(f.eSepManuelle, "900");
+        f.userSelects(f.calculs.rgSaisieSep, 1);
+        f.userTypes(f.calculs.eSepManuelle, "900");
         const Strings before = results();
         f.userTypes(f.get<form::EditField>(c.field), c.text);
         EXPECT_EQ(reporter.messages, Strings{c.message}) << c.field << " " << c.text;
@@ -278,16 +278,16 @@ TEST_F(SeparationTest, CalibrationNeedsWholeMillimetres) {
     MainForm& f = startWith("200", "1000.5", "9");
     typePoints(f, "100", "200", "400", "600");
     EXPECT_EQ(results(), (Strings{"500.00", "927.73", "1000.5", "1000.5"}));
-    f.userSelects(f.rgSaisieSep, 1);
-    f.userTypes(f.eSepManuelle, "900");
+    f.userSelects(f.calculs.rgSaisieSep, 1);
+    f.userTypes(f.calculs.eSepManuelle, "900");
     EXPECT_EQ(reporter.messages, Strings{"'1000.5' n'est pas une valeur entière correcte"});
     EXPECT_EQ(results(), (Strings{"500.00", "900", "1000.5", "1000.5"}));
     typePoints(f, "0", "0", "0", "0");
-    f.userSelects(f.rgSaisieSep, 0);
-    f.userTypes(f.eFocale, "1000");
-    f.userSelects(f.rgSaisieSep, 1);
+    f.userSelects(f.calculs.rgSaisieSep, 0);
+    f.userTypes(f.parametrage.eFocale, "1000");
+    f.userSelects(f.calculs.rgSaisieSep, 1);
     reporter.messages.clear();
-    f.userTypes(f.eSepManuelle, "0");
+    f.userTypes(f.calculs.eSepManuelle, "0");
     EXPECT_EQ(reporter.messages, Strings{"Opération en virgule flottante incorrecte"});
 }
 

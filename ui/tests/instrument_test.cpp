@@ -17,17 +17,17 @@ protected:
             if (!other.empty()) d.userTypes(d.eAutreRM, other);
             d.userClicks(d.bbOK);
         });
-        program->mainForm.userClicks(program->mainForm.bbTelescopes);
+        program->mainForm.userClicks(program->mainForm.parametrage.bbTelescopes);
     }
 };
 
 TEST_F(InstrumentTest, ATelescopeWithoutFactorShowsItsOwnValues) {
     MainForm& f = start();
     chooseTelescope("Takahashi CN-212", "Aucun");
-    EXPECT_EQ(texts({&f.eDiam, &f.eFocale}), (Strings{"212", "2638"}));
-    EXPECT_FALSE(f.eFocale.italic());
-    EXPECT_EQ(f.instrument.telescopeLabel, "Takahashi CN-212");
-    EXPECT_EQ(f.eFD.text(), "12.44");
+    EXPECT_EQ(texts({&f.parametrage.eDiam, &f.parametrage.eFocale}), (Strings{"212", "2638"}));
+    EXPECT_FALSE(f.parametrage.eFocale.italic());
+    EXPECT_EQ(f.session().instrument.telescopeLabel, "Takahashi CN-212");
+    EXPECT_EQ(f.parametrage.eFD.text(), "12.44");
 }
 
 struct FactorCase {
@@ -50,9 +50,9 @@ TEST_F(InstrumentTest, FactorsMultiplyTheFocalLengthInItalic) {
     MainForm& f = start();
     for (const auto& c : cases) {
         chooseTelescope(c.telescope, c.factor, c.other);
-        EXPECT_EQ(texts({&f.eDiam, &f.eFocale}), (Strings{c.diameter, c.focal})) << c.telescope << c.factor;
-        EXPECT_TRUE(f.eFocale.italic());
-        EXPECT_EQ(f.instrument.telescopeLabel, c.label);
+        EXPECT_EQ(texts({&f.parametrage.eDiam, &f.parametrage.eFocale}), (Strings{c.diameter, c.focal})) << c.telescope << c.factor;
+        EXPECT_TRUE(f.parametrage.eFocale.italic());
+        EXPECT_EQ(f.session().instrument.telescopeLabel, c.label);
     }
     EXPECT_TRUE(reporter.messages.empty());
 }
@@ -60,16 +60,17 @@ TEST_F(InstrumentTest, FactorsMultiplyTheFocalLengthInItalic) {
 TEST_F(InstrumentTest, ARowWithoutValuesOnlyRenamesTheTelescope) {
     MainForm& f = start();
     chooseTelescope("Schmidt-Cassegrain 12\"", "Aucun");
-    EXPECT_EQ(texts({&f.eDiam, &f.eFocale}), (Strings{"212", "2628"}));
-    EXPECT_EQ(f.instrument.telescopeName, "Schmidt-Cassegrain 12\"");
+    EXPECT_EQ(texts({&f.parametrage.eDiam, &f.parametrage.eFocale}), (Strings{"212", "2628"}));
+    EXPECT_EQ(f.session().instrument.telescopeName, "Schmidt-Cassegrain 12\"");
 }
 
+// Nothing of the choice is taken: not the telescope's name without its numbers.
 TEST_F(InstrumentTest, AnUnparsableFactorIsReportedAndTheDialogCloses) {
     MainForm& f = start();
     chooseTelescope("Newton 200/1000", "Autre", "1,5");
     EXPECT_EQ(reporter.messages, Strings{"'1,5' n'est pas une valeur en virgule flottante correcte"});
-    EXPECT_EQ(f.instrument.telescopeName, "Newton 200/1000");
-    EXPECT_EQ(texts({&f.eDiam, &f.eFocale}), (Strings{"212", "2628"}));
+    EXPECT_EQ(f.session().instrument.telescopeName, "Takahashi CN-212");
+    EXPECT_EQ(texts({&f.parametrage.eDiam, &f.parametrage.eFocale}), (Strings{"212", "2628"}));
 }
 
 TEST_F(InstrumentTest, SaveAndLoadKeepTheBaseFocalLengthAndFactor) {
@@ -82,19 +83,19 @@ TEST_F(InstrumentTest, SaveAndLoadKeepTheBaseFocalLengthAndFactor) {
     EXPECT_NE(saved.find("T\xE9lescope=Newton 200/1000\r\n"), std::string::npos);
     chooseTelescope("Takahashi CN-212", "Aucun");
     f.userClicks(f.bbChargeConfig);
-    EXPECT_EQ(texts({&f.eDiam, &f.eFocale}), (Strings{"200", "500"}));
-    EXPECT_TRUE(f.eFocale.italic());
-    EXPECT_EQ(f.eFD.text(), "2.50");
+    EXPECT_EQ(texts({&f.parametrage.eDiam, &f.parametrage.eFocale}), (Strings{"200", "500"}));
+    EXPECT_TRUE(f.parametrage.eFocale.italic());
+    EXPECT_EQ(f.parametrage.eFD.text(), "2.50");
     EXPECT_EQ(program->telescopesForm.lbTelescopes.text(), "Newton 200/1000");
 }
 
 TEST_F(InstrumentTest, HalvesRoundAwayInTheDialogAndToEvenOnLoad) {
     writeIni("[parametres]\r\nFocale=1625\r\nBarlow=0.5 x\r\n");
     MainForm& f = start();
-    EXPECT_EQ(f.eFocale.text(), "812");
+    EXPECT_EQ(f.parametrage.eFocale.text(), "812");
     chooseTelescope("(Configuration personnelle)", "0.5 x");
-    EXPECT_EQ(f.eFocale.text(), "813");
-    EXPECT_EQ(f.instrument.focal, 813);
+    EXPECT_EQ(f.parametrage.eFocale.text(), "813");
+    EXPECT_EQ(f.session().instrument.focalMm, 813);
 }
 
 TEST_F(InstrumentTest, ATypedFactorComesBackAsAutre) {
@@ -104,10 +105,10 @@ TEST_F(InstrumentTest, ATypedFactorComesBackAsAutre) {
     EXPECT_NE(iniBytes().find("Barlow=1.25\r\n"), std::string::npos);
     program.reset();
     MainForm& g = start();
-    EXPECT_EQ(g.eFocale.text(), "1250");
+    EXPECT_EQ(g.parametrage.eFocale.text(), "1250");
     EXPECT_EQ(program->telescopesForm.cbRedMult.text(), "Autre");
     EXPECT_EQ(program->telescopesForm.eAutreRM.text(), "1.25");
-    EXPECT_EQ(g.instrument.focalFactorLabel, "1.25");
+    EXPECT_EQ(g.session().instrument.focalFactorLabel, "1.25");
 }
 
 TEST_F(InstrumentTest, AnUnknownTelescopeOpensTheListOnThePersonalRow) {
@@ -117,45 +118,43 @@ TEST_F(InstrumentTest, AnUnknownTelescopeOpensTheListOnThePersonalRow) {
         EXPECT_EQ(d.lbTelescopes.selected(), 0);
         d.userClicks(d.bbCancel);
     });
-    f.userClicks(f.bbTelescopes);
+    f.userClicks(f.parametrage.bbTelescopes);
     EXPECT_EQ(host.opened, Strings{"fTelescopes"});
     EXPECT_TRUE(reporter.messages.empty());
 }
 
 TEST_F(InstrumentTest, RetablirRestoresWhatTheLastClickRemembered) {
     MainForm& f = start();
-    EXPECT_FALSE(f.bRetablir.enabled());
-    f.userClicksInto(f.eDiam);
-    EXPECT_EQ(f.eDiam.text(), "");
-    EXPECT_TRUE(f.bRetablir.enabled());
-    EXPECT_EQ(program->telescopesForm.lbTelescopes.selected(), 0);
-    f.userClicks(f.bRetablir);
-    EXPECT_EQ(texts({&f.eDiam, &f.eFocale}), (Strings{"212", "2628"}));
-    EXPECT_EQ(program->telescopesForm.lbTelescopes.text(), "Takahashi CN-212");
-    EXPECT_FALSE(f.bRetablir.enabled());
+    EXPECT_FALSE(f.parametrage.bRetablir.enabled());
+    f.userClicksInto(f.parametrage.eDiam);
+    EXPECT_EQ(f.parametrage.eDiam.text(), "");
+    EXPECT_TRUE(f.parametrage.bRetablir.enabled());
+    f.userClicks(f.parametrage.bRetablir);
+    EXPECT_EQ(texts({&f.parametrage.eDiam, &f.parametrage.eFocale}), (Strings{"212", "2628"}));
+    EXPECT_FALSE(f.parametrage.bRetablir.enabled());
 
-    f.userClicksInto(f.eDiam);
-    f.userClicksInto(f.eDiam);  // remembers the empty text
-    f.userClicks(f.bRetablir);
-    EXPECT_EQ(f.eDiam.text(), "");
-    EXPECT_EQ(f.eFocale.text(), "2628");
+    f.userClicksInto(f.parametrage.eDiam);
+    f.userClicksInto(f.parametrage.eDiam);  // remembers the empty text
+    f.userClicks(f.parametrage.bRetablir);
+    EXPECT_EQ(f.parametrage.eDiam.text(), "");
+    EXPECT_EQ(f.parametrage.eFocale.text(), "2628");
 }
 
 TEST_F(InstrumentTest, AFieldChangedOnThePersonalRowRenamesTheTelescope) {
     MainForm& f = start();
-    f.userClicksInto(f.eFocale);
-    f.userTypes(f.eFocale, "1000");
-    EXPECT_EQ(f.instrument.telescopeName, "(Configuration personnelle)");
-    EXPECT_EQ(f.labDessinPlaTelescope.caption(), "(Configuration personnelle)");
-    f.userClicks(f.bRetablir);
-    EXPECT_EQ(f.instrument.telescopeName, "(Configuration personnelle)");
+    f.userClicksInto(f.parametrage.eFocale);
+    f.userTypes(f.parametrage.eFocale, "1000");
+    EXPECT_EQ(f.session().instrument.telescopeName, "(Configuration personnelle)");
+    EXPECT_EQ(f.planetDrawing.labDessinPlaTelescope.caption(), "(Configuration personnelle)");
+    f.userClicks(f.parametrage.bRetablir);
+    EXPECT_EQ(f.session().instrument.telescopeName, "(Configuration personnelle)");
 }
 
 TEST_F(InstrumentTest, SavingAHandEnteredSensorShowsSavedData) {
     MainForm& f = start();
-    f.userPicks(f.cbCapteurs, 0);
+    f.userPicks(f.parametrage.cbCapteurs, 0);
     f.userClicks(f.bbSauveConfig);
-    EXPECT_EQ(f.cbCapteurs.selected(), 1);
+    EXPECT_EQ(f.parametrage.cbCapteurs.selected(), 1);
     EXPECT_EQ(iniBytes(),
               "[parametres]\r\nT\xE9lescope=Takahashi CN-212\r\nBarlow=Aucune\r\nDiam\xE8tre=212\r\nFocale=2628\r\n"
               "Filtre=0\r\nCam\xE9ra=Inconnu\r\nCapteur=Inconnu\r\nCapteurX=\r\nCapteurY=\r\nCapteurPxX=\r\n"
@@ -164,7 +163,7 @@ TEST_F(InstrumentTest, SavingAHandEnteredSensorShowsSavedData) {
 
 TEST_F(InstrumentTest, SaveDoesNothingWithoutDiameterOrFocal) {
     MainForm& f = start();
-    f.userTypes(f.eFocale, "");
+    f.userTypes(f.parametrage.eFocale, "");
     f.userClicks(f.bbSauveConfig);
     EXPECT_TRUE(iniBytes().empty());
 }
@@ -182,27 +181,27 @@ TEST_F(InstrumentTest, ReloadingSavedDataInsideALoadEnds) {
     writeIni("[parametres]\r\nBarlow=0.5 x\r\nCapteur=ICX285\r\nCapteurX=1392\r\nCapteurY=1040\r\n"
              "CapteurPxX=6.45\r\nCapteurPxY=6.45\r\n");
     MainForm& f = start();
-    f.userPicks(f.cbCapteurs, 1);  // "Données sauvegardées"
-    EXPECT_EQ(texts({&f.eDiam, &f.eFocale}), (Strings{"212", "1314"}));
-    EXPECT_EQ(f.cbCapteurs.text(), "ICX285");
+    f.userPicks(f.parametrage.cbCapteurs, 1);  // "Données sauvegardées"
+    EXPECT_EQ(texts({&f.parametrage.eDiam, &f.parametrage.eFocale}), (Strings{"212", "1314"}));
+    EXPECT_EQ(f.parametrage.cbCapteurs.text(), "ICX285");
     EXPECT_TRUE(reporter.messages.empty());
 }
 
 TEST_F(InstrumentTest, ALoadKeepsTheSavedSensorAndCameraNames) {
     writeIni("[parametres]\r\nBarlow=0.5 x\r\nCam\xE9ra=HiSis-22\r\nCapteur=KAF0400\r\n");
     MainForm& f = start();
-    EXPECT_EQ(f.eFocale.text(), "1314");
-    EXPECT_EQ(f.eNomCamera.text(), "HiSis-22");
-    EXPECT_EQ(f.sensorName, "KAF0400");
-    EXPECT_EQ(f.eNbPixelsX.text(), "768");
+    EXPECT_EQ(f.parametrage.eFocale.text(), "1314");
+    EXPECT_EQ(f.parametrage.eNomCamera.text(), "HiSis-22");
+    EXPECT_EQ(f.session().sensorName, "KAF0400");
+    EXPECT_EQ(f.parametrage.eNbPixelsX.text(), "768");
 }
 
 TEST_F(InstrumentTest, OddValuesInTheFileTakeTheirDefaults) {
     writeIni("[parametres]\r\nDiam\xE8tre=203.5\r\nFiltre=15\r\nPixelCarr\xE9=7\r\nBarlow=n'importe quoi\r\n");
     MainForm& f = start();
-    EXPECT_EQ(texts({&f.eDiam, &f.eFocale}), (Strings{"212", "2628"}));
-    EXPECT_EQ(f.rgFiltre.selected(), 0);
-    EXPECT_EQ(f.rgPixelC.selected(), 0);
+    EXPECT_EQ(texts({&f.parametrage.eDiam, &f.parametrage.eFocale}), (Strings{"212", "2628"}));
+    EXPECT_EQ(f.parametrage.rgFiltre.selected(), 0);
+    EXPECT_EQ(f.parametrage.rgPixelC.selected(), 0);
     EXPECT_TRUE(reporter.messages.empty());
 }
 
@@ -212,10 +211,10 @@ TEST_F(InstrumentTest, UnparsableSensorTextsAreReportedAndStartUpGoesOn) {
     EXPECT_EQ(reporter.messages, (Strings{"'abc' n'est pas une valeur entière correcte",
                                           "Le capteur sauvegardé est incomplet : nombre ou taille de pixels vide ou nul"}));
     EXPECT_EQ(f.TabbedNotebook1.activePage(), 0);
-    EXPECT_EQ(f.eFD.text(), "12.40");
+    EXPECT_EQ(f.parametrage.eFD.text(), "12.40");
     // The load went on past the bad field.
-    EXPECT_EQ(texts({&f.eTaillePixelsX, &f.eTaillePixelsY}), (Strings{"9", "9"}));
-    EXPECT_FALSE(f.eTaillePixelsX.enabled());
+    EXPECT_EQ(texts({&f.parametrage.eTaillePixelsX, &f.parametrage.eTaillePixelsY}), (Strings{"9", "9"}));
+    EXPECT_FALSE(f.parametrage.eTaillePixelsX.enabled());
 }
 
 // Said once at start; the pages that need the numbers leave them empty.
@@ -227,7 +226,7 @@ TEST_F(InstrumentTest, ASavedSensorWithZeroNumbersIsReportedOnceAtStart) {
               Strings{"Le capteur sauvegardé est incomplet : nombre ou taille de pixels vide ou nul"});
     for (int page : {3, 0, 3, 4, 5, 1}) f.userSwitches(f.TabbedNotebook1, page);
     EXPECT_EQ(reporter.messages.size(), 1u) << reporter.messages.back();
-    EXPECT_EQ(f.eDiamCapt.text(), "");
+    EXPECT_EQ(f.imagerie.eDiamCapt.text(), "");
 }
 
 }  // namespace

@@ -54,7 +54,7 @@ protected:
                         [this](const std::string& url) { openedUrls.push_back(url); }, [this] { closed = true; },
                         programFolder, equipmentFolder});
         for (const auto& message : program->mainForm.start()) reporter.report(message);
-        program->mainForm.userClicks(program->mainForm.bbRun);
+        program->mainForm.userClicks(program->mainForm.about.bbRun);
         return program->mainForm;
     }
 

@@ -25,15 +25,15 @@ int main(int argc, char* argv[]) {
     Program program(reporter, host, Environment{argv[1], [] { return form::CalendarDate{2026, 12, 7}; }, {}, {}, {}, {}});
     MainForm& f = program.mainForm;
     f.start();
-    f.userClicks(f.bbRun);
+    f.userClicks(f.about.bbRun);
     if (argc > 2) {
-        f.userTypes(f.eDiam, argv[2]);
+        f.userTypes(f.parametrage.eDiam, argv[2]);
         f.userClicks(f.bbSauveConfig);
         return reporter.messages.empty() ? 0 : 1;
     }
     (void)!write(STDOUT_FILENO, "r", 1);
     for (unsigned i = 0;; ++i) {
-        f.userTypes(f.eDiam, i % 2 ? "300" : "200");
+        f.userTypes(f.parametrage.eDiam, i % 2 ? "300" : "200");
         f.userClicks(f.bbSauveConfig);
     }
 }

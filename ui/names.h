@@ -1,0 +1,45 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The names of the rows and pages that behaviour tells apart: the forms, the
+// views and the tests use these, never a bare number or a shown text.
+#pragma once
+
+#include <optional>
+
+#include "catalogues/sensors.h"
+#include "catalogues/telescopes.h"
+#include "ephem/ephemeris.h"
+
+namespace quarvel::ui {
+
+// The main window's pages, in the order of their tabs.
+enum class Page : int { Parametrage, DessinCapteur, Calculs, Imagerie, DessinPlanete, ChampPhoto, Aide, APropos };
+inline constexpr int kPageCount = 8;
+constexpr int indexOf(Page page) { return static_cast<int>(page); }
+
+// The main sensor list's command rows, before its sensors.
+enum SensorListRow : int { kManualRow = 0, kSavedRow = 1, kCameraListRow = 2, kDslrListRow = 3 };
+static_assert(kDslrListRow + 1 == catalogues::kMainCommandRows);
+// A drawing page's sensor list: "Saisie manuelle", then the sensors.
+inline constexpr int kManualTabRow = 0;
+
+// The focal factor list's rows.
+using catalogues::kNoFactorRow;
+using catalogues::kOtherFactorRow;
+
+// "Oui" then "Non": "Pixel carré" and "Sauver la configuration".
+enum YesNoRow : int { kYesRow = 0, kNoRow = 1 };
+// "Saisie séparation" has them the other way round.
+enum SeparationRow : int { kSeparationNoRow = 0, kSeparationYesRow = 1 };
+// "Type d'imagerie".
+enum ImagingRow : int { kPlanetaryRow = 0, kDeepSkyRow = 1 };
+
+// The object group: a row for each body, in their order, then a diameter
+// typed by hand.
+inline constexpr int kManualValueRow = ephem::kBodies;
+constexpr int rowOf(ephem::Body body) { return static_cast<int>(body); }
+constexpr std::optional<ephem::Body> bodyOfRow(int row) {
+    if (row < 0 || row >= ephem::kBodies) return std::nullopt;
+    return static_cast<ephem::Body>(row);
+}
+
+}  // namespace quarvel::ui

@@ -1,0 +1,114 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <functional>
+#include <string>
+
+#include "catalogues/catalogue.h"
+#include "ui/dialogs.h"
+#include "ui/session.h"
+
+namespace quarvel::ui {
+
+// "Paramètrage": the instrument and the sensor, their results, and the
+// configuration file that keeps them.
+class ParametragePage : public form::Part {
+public:
+    ParametragePage(Form& window, Session& session, const catalogues::Catalogue& catalogue, ModalHost& host,
+                    TelescopesForm& telescopes, ModelListForm& cameras, ModelListForm& dslrs, std::string configPath);
+
+    // Every result of the instrument and sensor, on all pages: set by the window.
+    std::function<void()> recompute;
+    // The telescope's label changed.
+    std::function<void()> telescopeRenamed;
+
+    // Quarvel.ini: shows what it holds; saves what the page shows, in one
+    // replacement of the file after every value was checked.
+    void load();
+    void save();
+    const std::string& configPath() const { return m_configPath; }
+    // At start, after the load: the saved sensor's row, the typed fields
+    // read once, and a sensor saved with missing numbers said once.
+    void showStartSensor();
+    void checkTypedFields();
+    void reportIncompleteSavedSensor();
+
+    // "Effacer champs".
+    void clear();
+    // The row's sensor, as a choice in the list does.
+    void applySensorChoice();
+    // A drawing page chose its sensor row: the list follows, and a sensor
+    // row's numbers replace the sensor's.
+    void followTabRow(int tabRow);
+    int sensorRow() const { return cbCapteurs.selected(); }
+
+    // The parts of the recompute shown here: each says whether the next can go on.
+    bool showInstrumentResults();
+    bool sensorFilled() const;
+    void showSensorSize();
+    void showSamplingAndField();
+
+    EditField& eDiam;
+    EditField& eFocale;
+    Button& bbTelescopes;
+    Button& bRetablir;
+    RadioGroup& rgFiltre;
+    EditField& eFD;
+    EditField& ePR;
+    EditField& ePS;
+    ListControl& cbCapteurs;
+    Button& bbCameras;
+    Button& bbAPN;
+    EditField& eNomCamera;
+    RadioGroup& rgPixelC;
+    EditField& eNbPixelsX;
+    EditField& eNbPixelsY;
+    EditField& eTaillePixelsX;
+    EditField& eTaillePixelsY;
+    EditField& eTaillePixelsMMX;
+    EditField& eTaillePixelsMMY;
+    EditField& eTaillePixelsMMD;
+    EditField& eEchant;
+    EditField& eChampHor;
+    EditField& eChampVer;
+
+private:
+    void instrumentFieldChange(EditField& field, double& target);
+    void pixelWidthChange();
+    void pixelHeightChange();
+    void pixelCountChange(EditField& field, std::int32_t& target);
+    void squarePixelClick();
+    void sensorListChange();
+    void sensorListKeyPress(char key);
+    void chooseManualEntry();
+    void enableHandEntry();
+    void chooseFromModelList(ModelListForm& dialog);
+    void chooseCatalogueSensor();
+    void showCatalogueSensor();
+    void selectSensorRowOf(const std::string& name);
+    void restoreSavedSensor();
+    void chooseTelescope();
+    void applyTelescope(const TelescopeChoice& choice);
+    void rememberInstrument(EditField& cleared);
+    void restoreInstrument();
+    bool nonSquareSensor() const;
+
+    Session& m_session;
+    const catalogues::Catalogue& m_catalogue;
+    ModalHost& m_host;
+    TelescopesForm& m_telescopes;
+    ModelListForm& m_cameras;
+    ModelListForm& m_dslrs;
+    std::string m_configPath;
+    bool m_loading = false;
+    core::SensorValues m_catalogueSensor;
+    // The instrument is the user's own: typing into it names it so.
+    bool m_personalInstrument = false;
+    struct Remembered {
+        std::string diameter;
+        std::string focal;
+        bool personal = false;
+    } m_remembered;
+};
+
+}  // namespace quarvel::ui

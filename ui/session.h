@@ -1,0 +1,31 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "core/optics.h"
+#include "ephem/ephemeris.h"
+
+namespace quarvel::ui {
+
+// The name saved for a sensor or camera the lists do not know.
+inline constexpr std::string_view kUnknown = "Inconnu";
+
+// What the pages share: the instrument with its focal factor and names, the
+// sensor and its names, the sampling they give, and the ephemeris date.
+struct Session {
+    core::InstrumentSettings instrument;
+    core::SensorSpec sensor;
+    std::string sensorName{kUnknown};
+    std::string cameraName{kUnknown};
+    double samplingArcsec = 0;  // per pixel
+    ephem::EphemerisDate date;
+
+    // A sensor with a zero number: nothing can be drawn or sized on it.
+    bool sensorIncomplete() const {
+        return sensor.pixelsX == 0 || sensor.pixelsY == 0 || sensor.pixelWidthUm == 0 || sensor.pixelHeightUm == 0;
+    }
+};
+
+}  // namespace quarvel::ui
