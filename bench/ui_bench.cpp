@@ -3,6 +3,8 @@
 // the sensor choice applied again, the recompute, and the views' updates.
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
+
 #include <QApplication>
 #include <QComboBox>
 #include <QLineEdit>
@@ -35,7 +37,9 @@ void BM_DiameterKeystrokeForm(benchmark::State& state) {
     auto& f = program.mainForm;
     f.start();
     f.userClicks(f.about.bbRun);
-    f.userPicks(f.parametrage.cbCapteurs, 14);
+    const auto& sensors = f.parametrage.cbCapteurs.items();
+    f.userPicks(f.parametrage.cbCapteurs,
+                static_cast<int>(std::find(sensors.begin(), sensors.end(), "ICX285") - sensors.begin()));
     bool longer = false;
     for (auto _ : state) {
         f.userTypes(f.parametrage.eDiam, longer ? "212" : "2123");

@@ -241,12 +241,6 @@ bool Catalogue::lookupSensor(std::string_view name, core::SensorValues& values) 
     return row != nullptr;
 }
 
-std::optional<core::SensorValues> Catalogue::tabSensor(std::string_view entry, const core::SensorValues& current) const {
-    if (entry == kManualEntry) return current;
-    if (const CatalogueSensor* row = findSensor(nameOfEntry(entry))) return row->values;
-    return std::nullopt;
-}
-
 std::vector<std::string> Catalogue::mainSensorEntries() const {
     std::vector<std::string> entries{std::string(kManualEntry), std::string(kSavedData), std::string(kCameraList),
                                      std::string(kDslrList)};

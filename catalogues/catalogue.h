@@ -86,10 +86,6 @@ public:
     // The parameter page's lookup: copies the row's numbers into `values` and
     // returns true, or leaves them untouched and returns false.
     bool lookupSensor(std::string_view name, core::SensorValues& values) const;
-    // A drawing tab's lookup of its list entry: "Saisie manuelle" yields the
-    // parameter page's current sensor, a sensor's entry its row, anything
-    // else (the empty text of a list with no choice included) nothing.
-    std::optional<core::SensorValues> tabSensor(std::string_view entry, const core::SensorValues& current) const;
 
     // The lists' entries: the main sensor list with its four command rows,
     // a drawing page's with its "Saisie manuelle", the two model lists and

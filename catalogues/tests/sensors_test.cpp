@@ -67,15 +67,6 @@ TEST(SensorLookup, NoMatchLeavesTheCatalogueSensorUntouched) {
     EXPECT_EQ(catalogueSensor, (SensorValues{1392, 1040, 6.45, 6.45}));
 }
 
-TEST(SensorLookup, TabListEntries) {
-    const Catalogue builtIn;
-    const SensorValues current{1000, 800, 5, 6};
-    EXPECT_EQ(builtIn.tabSensor("Saisie manuelle", current), current);
-    EXPECT_EQ(builtIn.tabSensor("ICX261", current), (SensorValues{512, 512, 20, 20}));
-    EXPECT_FALSE(builtIn.tabSensor("", current).has_value());
-    EXPECT_FALSE(builtIn.tabSensor("Données sauvegardées", current).has_value());
-}
-
 TEST(SensorLists, KeepTheOffsetOfThree) {
     const Catalogue builtIn;
     const auto main = builtIn.mainSensorEntries();

@@ -38,7 +38,7 @@ private:
 
 TEST_F(DrawingPagesTest, ATabListMovesTheOtherListsAndTheParameterPage) {
     MainForm& f = start();
-    f.userSwitches(f.TabbedNotebook1, 1);
+    f.userSwitches(f.TabbedNotebook1, indexOf(Page::DessinCapteur));
     f.userPicks(f.sensorDrawing.cbCapteursPict, rowOf(f.sensorDrawing.cbCapteursPict, "ICX285"));
     EXPECT_EQ(f.planetDrawing.cbCapteursPla.text(), "ICX285");
     EXPECT_EQ(f.photo.cbCapteursPhoto.text(), "ICX285");
@@ -47,7 +47,7 @@ TEST_F(DrawingPagesTest, ATabListMovesTheOtherListsAndTheParameterPage) {
     EXPECT_EQ(f.sensorDrawing.labTailleMMCapt.caption(), "9 x 6.7 mm");
     EXPECT_EQ(f.sensorDrawing.pCapteurs2.width(), 90);
 
-    f.userSwitches(f.TabbedNotebook1, 4);
+    f.userSwitches(f.TabbedNotebook1, indexOf(Page::DessinPlanete));
     f.userPicks(f.planetDrawing.cbCapteursPla, rowOf(f.planetDrawing.cbCapteursPla, "KAF4301"));
     EXPECT_EQ(f.sensorDrawing.cbCapteursPict.text(), "KAF4301");
     EXPECT_EQ(f.parametrage.cbCapteurs.text(), "KAF4301");
@@ -56,7 +56,7 @@ TEST_F(DrawingPagesTest, ATabListMovesTheOtherListsAndTheParameterPage) {
     EXPECT_FALSE(f.sensorDrawing.labTailleRefV.visible());
     EXPECT_EQ(f.planetDrawing.pbDessinPla.height(), 360);
 
-    f.userSwitches(f.TabbedNotebook1, 5);
+    f.userSwitches(f.TabbedNotebook1, indexOf(Page::ChampPhoto));
     f.userPicks(f.photo.cbCapteursPhoto, rowOf(f.photo.cbCapteursPhoto, "KAF8300"));
     EXPECT_EQ(f.planetDrawing.cbCapteursPla.text(), "KAF8300");
     EXPECT_EQ(f.parametrage.cbCapteurs.text(), "KAF8300");
@@ -68,28 +68,28 @@ TEST_F(DrawingPagesTest, ATabListMovesTheOtherListsAndTheParameterPage) {
 // Every way the sensor changes reaches the drawing pages.
 TEST_F(DrawingPagesTest, TheDrawingPagesFollowTheCurrentSensor) {
     MainForm& f = start();
-    f.userSwitches(f.TabbedNotebook1, 1);
+    f.userSwitches(f.TabbedNotebook1, indexOf(Page::DessinCapteur));
     EXPECT_EQ(f.sensorDrawing.labTailleMMCapt.caption(), "6.9 x 4.6 mm");  // the default hand-entered 768 x 512 of 9 um
-    f.userSwitches(f.TabbedNotebook1, 5);
+    f.userSwitches(f.TabbedNotebook1, indexOf(Page::ChampPhoto));
     EXPECT_EQ(f.photo.eChampPhotoV.text(), "9.04");
-    f.userSwitches(f.TabbedNotebook1, 0);
+    f.userSwitches(f.TabbedNotebook1, indexOf(Page::Parametrage));
     f.userPicks(f.parametrage.cbCapteurs, rowOf(f.parametrage.cbCapteurs, "ICX285"));
     whenOpened<ModelListForm>([&](ModelListForm& d) {
         d.userPicks(d.list, rowOf(d.list, "Atik 16"));
         d.userClicks(d.bbOK);
     });
     f.userClicks(f.parametrage.bbCameras);
-    f.userSwitches(f.TabbedNotebook1, 5);
+    f.userSwitches(f.TabbedNotebook1, indexOf(Page::ChampPhoto));
     EXPECT_EQ(f.photo.cbCapteursPhoto.text(), "ICX429");
     EXPECT_EQ(f.photo.eChampPhotoV.text(), "8.46");
 
     // The planet is drawn at the new sensor's sampling right after the pick.
-    f.userSwitches(f.TabbedNotebook1, 4);
+    f.userSwitches(f.TabbedNotebook1, indexOf(Page::DessinPlanete));
     f.userPicks(f.planetDrawing.cbCapteursPla, rowOf(f.planetDrawing.cbCapteursPla, "ICX285"));
     f.userPicks(f.planetDrawing.cbCapteursPla, rowOf(f.planetDrawing.cbCapteursPla, "ICX261"));
     const auto picked = f.planetDrawing.pbDessinPla.drawing().shapes;
-    f.userSwitches(f.TabbedNotebook1, 0);
-    f.userSwitches(f.TabbedNotebook1, 4);
+    f.userSwitches(f.TabbedNotebook1, indexOf(Page::Parametrage));
+    f.userSwitches(f.TabbedNotebook1, indexOf(Page::DessinPlanete));
     ASSERT_FALSE(picked.empty());
     EXPECT_EQ(picked.front().box.right - picked.front().box.left,
               f.planetDrawing.pbDessinPla.drawing().shapes.front().box.right - f.planetDrawing.pbDessinPla.drawing().shapes.front().box.left);
@@ -99,26 +99,26 @@ TEST_F(DrawingPagesTest, ThePhotographsAreFoundBesideTheProgram) {
     fs::remove_all("images");
     programFolder = QUARVEL_SOURCE_DIR;
     MainForm& f = start();
-    f.userSwitches(f.TabbedNotebook1, 5);
+    f.userSwitches(f.TabbedNotebook1, indexOf(Page::ChampPhoto));
     EXPECT_TRUE(reporter.messages.empty());
     EXPECT_EQ(f.photo.PhotoObjet.picture().width(), 360);
 }
 
 TEST_F(DrawingPagesTest, AHandTypedFortyMillimetreSensorIsDrawnOverTheFrame) {
     MainForm& f = start();
-    f.userPicks(f.parametrage.cbCapteurs, 0);
+    f.userPicks(f.parametrage.cbCapteurs, kManualRow);
     f.userTypes(f.parametrage.eNbPixelsX, "4000");
     f.userTypes(f.parametrage.eNbPixelsY, "4000");
     f.userTypes(f.parametrage.eTaillePixelsX, "10");
-    f.userSwitches(f.TabbedNotebook1, 1);
-    f.userPicks(f.sensorDrawing.cbCapteursPict, 0);  // "Saisie manuelle"
+    f.userSwitches(f.TabbedNotebook1, indexOf(Page::DessinCapteur));
+    f.userPicks(f.sensorDrawing.cbCapteursPict, kManualTabRow);  // "Saisie manuelle"
     EXPECT_EQ(f.sensorDrawing.labTailleMMCapt.caption(), "40 x 40 mm");
     EXPECT_EQ(f.sensorDrawing.pCapteurs2.left(), 64);
     EXPECT_EQ(f.sensorDrawing.pCapteurs2.width(), 400);
     EXPECT_FALSE(f.sensorDrawing.pCapteurs3.visible());  // not one of the four named sensors
     // Hand entry opens no dialog and keeps what was typed.
     EXPECT_TRUE(host.opened.empty());
-    EXPECT_EQ(f.parametrage.cbCapteurs.selected(), 0);
+    EXPECT_EQ(f.parametrage.cbCapteurs.selected(), kManualRow);
     EXPECT_EQ(texts({&f.parametrage.eNbPixelsX, &f.parametrage.eTaillePixelsX}), (Strings{"4000", "10"}));
     EXPECT_EQ(f.parametrage.eTaillePixelsMMX.text(), "40.00");
 }
@@ -126,7 +126,7 @@ TEST_F(DrawingPagesTest, AHandTypedFortyMillimetreSensorIsDrawnOverTheFrame) {
 TEST_F(DrawingPagesTest, RegionItemsResizeTheBoxAndMoveTheCheckMark) {
     MainForm& f = start();
     f.userPicks(f.parametrage.cbCapteurs, rowOf(f.parametrage.cbCapteurs, "MT9M001"));
-    f.userSwitches(f.TabbedNotebook1, 4);
+    f.userSwitches(f.TabbedNotebook1, indexOf(Page::DessinPlanete));
     EXPECT_TRUE(f.planetDrawing.regionMenuOpens(true));
     EXPECT_FALSE(f.planetDrawing.regionMenuOpens(false));
     const int heights[] = {288, 270, 270, 270, 360, 270};
@@ -142,7 +142,7 @@ TEST_F(DrawingPagesTest, RegionItemsResizeTheBoxAndMoveTheCheckMark) {
 
 TEST_F(DrawingPagesTest, TheObjectMenuSelectsTheRowAndRedraws) {
     MainForm& f = start();
-    f.userSwitches(f.TabbedNotebook1, 4);
+    f.userSwitches(f.TabbedNotebook1, indexOf(Page::DessinPlanete));
     EXPECT_EQ(f.planetDrawing.pmPlanetes.checkedIndex(), 3);
     f.userChooses(f.planetDrawing.pmPlanetes, 4);
     EXPECT_EQ(f.imagerie.rgPlanetes.selected(), 4);
@@ -158,7 +158,7 @@ TEST_F(DrawingPagesTest, TheObjectMenuSelectsTheRowAndRedraws) {
 TEST_F(DrawingPagesTest, ChoosingTheSamePhotographTwiceLeavesOneFrame) {
     MainForm& f = start();
     f.userPicks(f.parametrage.cbCapteurs, rowOf(f.parametrage.cbCapteurs, "ICX285"));
-    f.userSwitches(f.TabbedNotebook1, 5);
+    f.userSwitches(f.TabbedNotebook1, indexOf(Page::ChampPhoto));
     EXPECT_EQ(f.photo.labPhoto.caption(), "M 31 (5°)");
     const int once = redPixels();
     EXPECT_GT(once, 0);
@@ -176,14 +176,14 @@ TEST_F(DrawingPagesTest, AZeroFocalLengthReportsTheDivision) {
     MainForm& f = start();
     f.userPicks(f.parametrage.cbCapteurs, rowOf(f.parametrage.cbCapteurs, "ICX285"));
     f.userTypes(f.parametrage.eFocale, "0");
-    f.userSwitches(f.TabbedNotebook1, 5);
+    f.userSwitches(f.TabbedNotebook1, indexOf(Page::ChampPhoto));
     EXPECT_EQ(reporter.messages, Strings{"Division par zéro en virgule flottante"});
 }
 
 TEST_F(DrawingPagesTest, AMissingFolderKeepsTheBuiltInPictureWithoutAFrame) {
     fs::remove_all("images");
     MainForm& f = start();
-    f.userSwitches(f.TabbedNotebook1, 5);
+    f.userSwitches(f.TabbedNotebook1, indexOf(Page::ChampPhoto));
     ASSERT_EQ(reporter.messages.size(), 1u);
     EXPECT_EQ(reporter.messages[0], "Impossible d'ouvrir le fichier \"" + (fs::current_path() / "images/m31_5d_360x240.bmp").string() +
                                         "\". No such file or directory");
@@ -195,7 +195,7 @@ TEST_F(DrawingPagesTest, AMissingFolderKeepsTheBuiltInPictureWithoutAFrame) {
 TEST_F(DrawingPagesTest, ABadBitmapIsReportedAndThePreviousPictureStays) {
     MainForm& f = start();
     f.userPicks(f.parametrage.cbCapteurs, rowOf(f.parametrage.cbCapteurs, "ICX285"));
-    f.userSwitches(f.TabbedNotebook1, 5);
+    f.userSwitches(f.TabbedNotebook1, indexOf(Page::ChampPhoto));
     const int frame = redPixels();
     for (const char* bytes : {"", "BM garbage", "not a bitmap at all"}) {
         quarvel::config::testing::writeBytes("images/m13_1d_360x240.bmp", bytes);

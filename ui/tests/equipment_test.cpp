@@ -133,7 +133,7 @@ TEST_F(ProgramTest, TheUsersOwnEquipmentFromItsFile) {
 // lists follow; built-in rows cannot be removed.
 TEST_F(ProgramTest, AddingAndRemovingTheUsersOwnEquipment) {
     MainForm& f = start();
-    f.userPicks(f.parametrage.cbCapteurs, 0);
+    f.userPicks(f.parametrage.cbCapteurs, kManualRow);
     for (auto [field, text] : {std::pair{&f.parametrage.eNbPixelsX, "1000"}, {&f.parametrage.eNbPixelsY, "800"}, {&f.parametrage.eTaillePixelsX, "5"}}) {
         f.userTypes(*field, text);
     }

@@ -12,10 +12,10 @@ TEST_F(ProgramTest, StartsMaskedOnTheAboutPage) {
     program = std::make_unique<Program>(reporter, host, Environment{iniPath, {}, {}, {}, {}, {}});
     MainForm& f = program->mainForm;
     f.start();
-    EXPECT_EQ(f.TabbedNotebook1.activePage(), 7);
+    EXPECT_EQ(f.TabbedNotebook1.activePage(), indexOf(Page::APropos));
     EXPECT_TRUE(f.pMasqueOnglets.visible());
-    f.userSwitches(f.TabbedNotebook1, 0);
-    EXPECT_EQ(f.TabbedNotebook1.activePage(), 7);
+    f.userSwitches(f.TabbedNotebook1, indexOf(Page::Parametrage));
+    EXPECT_EQ(f.TabbedNotebook1.activePage(), indexOf(Page::APropos));
     for (const auto* b : {&f.bbRAZ, &f.bbChargeConfig, &f.bbSauveConfig}) EXPECT_FALSE(b->enabled());
     EXPECT_TRUE(f.bbQuit.enabled());
 }
@@ -41,9 +41,9 @@ TEST_F(ProgramTest, TabSwitchesEnableTheBottomButtons) {
 
 TEST_F(ProgramTest, ThePlanetPageNamesObjectSensorAndTelescope) {
     MainForm& f = start();
-    f.userPicks(f.parametrage.cbCapteurs, 14);
+    f.userPicks(f.parametrage.cbCapteurs, rowOf(f.parametrage.cbCapteurs, "ICX285"));
     f.imagerie.rgPlanetes.select(3);
-    f.userSwitches(f.TabbedNotebook1, 4);
+    f.userSwitches(f.TabbedNotebook1, indexOf(Page::DessinPlanete));
     EXPECT_EQ(f.planetDrawing.labDessinPlaNom.caption(), "Jupiter");
     EXPECT_EQ(f.planetDrawing.labDessinPlaCapteur.caption(), "ICX285");
     EXPECT_EQ(f.planetDrawing.labDessinPlaTelescope.caption(), "Takahashi CN-212");
@@ -94,7 +94,7 @@ TEST_F(ProgramTest, AFailedSaveLeavesTheFileAsItWasAndDoesNotQuit) {
         whenOpened<QuitForm>([](QuitForm& d) { d.userClicks(d.bbQuitOK); });
         f.userClicks(f.bbQuit);
         EXPECT_FALSE(closed) << diameter;
-        EXPECT_EQ(f.TabbedNotebook1.activePage(), 0);
+        EXPECT_EQ(f.TabbedNotebook1.activePage(), indexOf(Page::Parametrage));
         EXPECT_EQ(iniBytes(), before) << diameter;
         const std::string message = "'" + std::string(diameter) + "' n'est pas une valeur entière correcte";
         // An empty diameter: "Sauve config" does nothing, the quit dialog saves.
@@ -105,27 +105,27 @@ TEST_F(ProgramTest, AFailedSaveLeavesTheFileAsItWasAndDoesNotQuit) {
 
 TEST_F(ProgramTest, EffacerChampsClearsThePageShown) {
     MainForm& f = start();
-    f.userSwitches(f.TabbedNotebook1, 2);
+    f.userSwitches(f.TabbedNotebook1, indexOf(Page::Calculs));
     for (auto* e : {&f.calculs.eObjet1X, &f.calculs.eObjet1Y, &f.calculs.eObjet2X, &f.calculs.eObjet2Y}) f.userTypes(*e, "5");
     f.userClicks(f.bbRAZ);
     EXPECT_EQ(texts({&f.calculs.eObjet1X, &f.calculs.eObjet1Y, &f.calculs.eObjet2X, &f.calculs.eObjet2Y}), (Strings{"", "", "", ""}));
     EXPECT_EQ(f.parametrage.eDiam.text(), "212");
 
-    f.userSwitches(f.TabbedNotebook1, 3);
+    f.userSwitches(f.TabbedNotebook1, indexOf(Page::Imagerie));
     f.userClicks(f.bbRAZ);
     EXPECT_EQ(f.parametrage.eDiam.text(), "212");
     EXPECT_EQ(f.imagerie.eFDAct.text(), "12.40");
 
-    f.userPicks(f.parametrage.cbCapteurs, 14);
+    f.userPicks(f.parametrage.cbCapteurs, rowOf(f.parametrage.cbCapteurs, "ICX285"));
     f.userSelects(f.parametrage.rgFiltre, 2);
-    f.userSwitches(f.TabbedNotebook1, 0);
+    f.userSwitches(f.TabbedNotebook1, indexOf(Page::Parametrage));
     f.userClicks(f.bbRAZ);
     EXPECT_EQ(texts({&f.parametrage.eDiam, &f.parametrage.eFocale, &f.parametrage.eFD, &f.parametrage.ePR, &f.parametrage.ePS, &f.parametrage.eNbPixelsX, &f.parametrage.eNbPixelsY, &f.parametrage.eTaillePixelsX,
                      &f.parametrage.eTaillePixelsY, &f.parametrage.eTaillePixelsMMX, &f.parametrage.eTaillePixelsMMY, &f.parametrage.eTaillePixelsMMD, &f.parametrage.eEchant,
                      &f.parametrage.eChampHor, &f.parametrage.eChampVer}),
               Strings(15, ""));
     EXPECT_EQ(f.parametrage.rgFiltre.selected(), 0);
-    EXPECT_EQ(f.parametrage.cbCapteurs.selected(), 0);
+    EXPECT_EQ(f.parametrage.cbCapteurs.selected(), kManualRow);
     EXPECT_EQ(f.parametrage.rgPixelC.selected(), 0);
     EXPECT_FALSE(f.parametrage.eNbPixelsX.enabled());  // texts only: the mode stays
     EXPECT_EQ(f.session().sensorName, "ICX285");
@@ -175,7 +175,7 @@ TEST_F(ProgramTest, BadTextInEveryParsedFieldGivesItsMessageAndChangesNothingEls
     for (const auto& c : cases) {
         reporter.messages.clear();
         MainForm& f = start();
-        f.userPicks(f.parametrage.cbCapteurs, 0);
+        f.userPicks(f.parametrage.cbCapteurs, kManualRow);
         f.userTypes(f.parametrage.eNbPixelsX, "1000");
         f.userTypes(f.parametrage.eNbPixelsY, "800");
         f.userSelects(f.parametrage.rgPixelC, 1);

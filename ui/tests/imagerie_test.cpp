@@ -16,7 +16,7 @@ protected:
         MainForm& f = start();
         f.userTypes(f.parametrage.eDiam, diameter);
         f.userTypes(f.parametrage.eFocale, focal);
-        f.userPicks(f.parametrage.cbCapteurs, 0);
+        f.userPicks(f.parametrage.cbCapteurs, kManualRow);
         f.userTypes(f.parametrage.eNbPixelsX, "1500");
         f.userTypes(f.parametrage.eNbPixelsY, pixelsY);
         f.userTypes(f.parametrage.eTaillePixelsX, pixelWidth);
@@ -187,7 +187,7 @@ class SeparationTest : public ImagingTest {
 protected:
     MainForm& startCalculs() {
         MainForm& f = startWith("200", "1000", "9");  // 1.856385"/px
-        f.userSwitches(f.TabbedNotebook1, 2);
+        f.userSwitches(f.TabbedNotebook1, indexOf(Page::Calculs));
         return f;
     }
     void typePoints(MainForm& f, const char* x1, const char* y1, const char* x2, const char* y2) {

@@ -152,9 +152,9 @@ TEST_F(InstrumentTest, AFieldChangedOnThePersonalRowRenamesTheTelescope) {
 
 TEST_F(InstrumentTest, SavingAHandEnteredSensorShowsSavedData) {
     MainForm& f = start();
-    f.userPicks(f.parametrage.cbCapteurs, 0);
+    f.userPicks(f.parametrage.cbCapteurs, kManualRow);
     f.userClicks(f.bbSauveConfig);
-    EXPECT_EQ(f.parametrage.cbCapteurs.selected(), 1);
+    EXPECT_EQ(f.parametrage.cbCapteurs.selected(), kSavedRow);
     EXPECT_EQ(iniBytes(),
               "[parametres]\r\nT\xE9lescope=Takahashi CN-212\r\nBarlow=Aucune\r\nDiam\xE8tre=212\r\nFocale=2628\r\n"
               "Filtre=0\r\nCam\xE9ra=Inconnu\r\nCapteur=Inconnu\r\nCapteurX=\r\nCapteurY=\r\nCapteurPxX=\r\n"
@@ -181,7 +181,7 @@ TEST_F(InstrumentTest, ReloadingSavedDataInsideALoadEnds) {
     writeIni("[parametres]\r\nBarlow=0.5 x\r\nCapteur=ICX285\r\nCapteurX=1392\r\nCapteurY=1040\r\n"
              "CapteurPxX=6.45\r\nCapteurPxY=6.45\r\n");
     MainForm& f = start();
-    f.userPicks(f.parametrage.cbCapteurs, 1);  // "Données sauvegardées"
+    f.userPicks(f.parametrage.cbCapteurs, kSavedRow);  // "Données sauvegardées"
     EXPECT_EQ(texts({&f.parametrage.eDiam, &f.parametrage.eFocale}), (Strings{"212", "1314"}));
     EXPECT_EQ(f.parametrage.cbCapteurs.text(), "ICX285");
     EXPECT_TRUE(reporter.messages.empty());
@@ -210,7 +210,7 @@ TEST_F(InstrumentTest, UnparsableSensorTextsAreReportedAndStartUpGoesOn) {
     MainForm& f = start();
     EXPECT_EQ(reporter.messages, (Strings{"'abc' n'est pas une valeur entière correcte",
                                           "Le capteur sauvegardé est incomplet : nombre ou taille de pixels vide ou nul"}));
-    EXPECT_EQ(f.TabbedNotebook1.activePage(), 0);
+    EXPECT_EQ(f.TabbedNotebook1.activePage(), indexOf(Page::Parametrage));
     EXPECT_EQ(f.parametrage.eFD.text(), "12.40");
     // The load went on past the bad field.
     EXPECT_EQ(texts({&f.parametrage.eTaillePixelsX, &f.parametrage.eTaillePixelsY}), (Strings{"9", "9"}));

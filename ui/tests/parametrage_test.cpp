@@ -21,7 +21,7 @@ TEST_F(ProgramTest, StartsFromTheDefaultsWithoutAFile) {
               (Strings{"12.40", "0.83", "0.57", "6.91", "4.61", "8.31", "0.71", "9.04", "6.03", "9.04", "6.03"}));
     EXPECT_FALSE(f.parametrage.eNbPixelsX.enabled());
     EXPECT_FALSE(f.pMasqueOnglets.visible());
-    EXPECT_EQ(f.TabbedNotebook1.activePage(), 0);
+    EXPECT_EQ(f.TabbedNotebook1.activePage(), indexOf(Page::Parametrage));
     for (const auto* b : {&f.bbRAZ, &f.bbChargeConfig, &f.bbSauveConfig, &f.bbQuit}) EXPECT_TRUE(b->enabled());
     EXPECT_FALSE(closed);
     EXPECT_NE(f.help.memoAide.text().find("La configuration est enregistrée dans le fichier " + iniPath + "."),
@@ -36,7 +36,7 @@ TEST_F(ProgramTest, TheFilterChangesTheResolvingPower) {
 
 TEST_F(ProgramTest, ChoosingACatalogueSensorShowsItReadOnly) {
     MainForm& f = start();
-    f.userPicks(f.parametrage.cbCapteurs, 14);  // "ICX285"
+    f.userPicks(f.parametrage.cbCapteurs, rowOf(f.parametrage.cbCapteurs, "ICX285"));  // "ICX285"
     EXPECT_EQ(f.parametrage.cbCapteurs.text(), "ICX285");
     EXPECT_EQ(texts({&f.parametrage.eNbPixelsX, &f.parametrage.eNbPixelsY, &f.parametrage.eTaillePixelsX, &f.parametrage.eTaillePixelsY, &f.parametrage.eNomCamera}),
               (Strings{"1392", "1040", "6.45", "6.45", "Inconnu"}));
@@ -48,7 +48,7 @@ TEST_F(ProgramTest, ChoosingACatalogueSensorShowsItReadOnly) {
     EXPECT_EQ(f.sensorDrawing.cbCapteursPict.selected(), 11);
     EXPECT_EQ(f.parametrage.eTaillePixelsMMX.text(), "8.98");
 
-    f.userPicks(f.parametrage.cbCapteurs, 21);  // "ICX429"
+    f.userPicks(f.parametrage.cbCapteurs, rowOf(f.parametrage.cbCapteurs, "ICX429"));  // "ICX429"
     EXPECT_EQ(f.parametrage.rgPixelC.selected(), 1);
     EXPECT_EQ(texts({&f.parametrage.eTaillePixelsX, &f.parametrage.eTaillePixelsY}), (Strings{"8.6", "8.3"}));
     EXPECT_EQ(f.parametrage.eEchant.text(), "0.67");  // 206.265 x 8.6 / 2628 = 0.67499: the width alone
@@ -57,13 +57,13 @@ TEST_F(ProgramTest, ChoosingACatalogueSensorShowsItReadOnly) {
     // 0: one pick, one box.
     f.userTypes(f.parametrage.eFocale, "0.0");
     reporter.messages.clear();
-    f.userPicks(f.parametrage.cbCapteurs, 14);
+    f.userPicks(f.parametrage.cbCapteurs, rowOf(f.parametrage.cbCapteurs, "ICX285"));
     EXPECT_EQ(reporter.messages, Strings{"Division par zéro en virgule flottante"});
 }
 
 TEST_F(ProgramTest, HandEntryTurnsCommasIntoPoints) {
     MainForm& f = start();
-    f.userPicks(f.parametrage.cbCapteurs, 0);
+    f.userPicks(f.parametrage.cbCapteurs, kManualRow);
     EXPECT_EQ(texts({&f.parametrage.eNbPixelsX, &f.parametrage.eNbPixelsY, &f.parametrage.eTaillePixelsX, &f.parametrage.eTaillePixelsY, &f.parametrage.eNomCamera}),
               (Strings{"", "", "", "", "Inconnu"}));
     EXPECT_TRUE(f.parametrage.eNbPixelsX.enabled());
@@ -106,7 +106,7 @@ TEST_F(ProgramTest, ACameraFromTheListSetsItsSensor) {
     f.userTypes(f.parametrage.eDiam, "200");
     EXPECT_EQ(f.parametrage.eNomCamera.text(), "Atik 16");
     EXPECT_EQ(f.parametrage.eFD.text(), "13.14");
-    f.userPicks(f.parametrage.cbCapteurs, 14);
+    f.userPicks(f.parametrage.cbCapteurs, rowOf(f.parametrage.cbCapteurs, "ICX285"));
     EXPECT_EQ(f.parametrage.eNomCamera.text(), "Inconnu");
 }
 
@@ -123,7 +123,7 @@ TEST_F(ProgramTest, TheDialogKeepsItsChoiceAndShortcutsPreselect) {
     });
     f.userClicks(f.parametrage.bbCameras);
     f.userPresses(f.parametrage.cbCapteurs, 'p');
-    EXPECT_EQ(f.parametrage.cbCapteurs.selected(), 3);
+    EXPECT_EQ(f.parametrage.cbCapteurs.selected(), kDslrListRow);
     EXPECT_EQ(program->dslrsForm.list.text(), "Canon EOS 1D Mark II");
 }
 
@@ -143,7 +143,7 @@ TEST_F(ProgramTest, ADslrFillsTheSensorSizeEvenWithoutAnInstrument) {
 
 TEST_F(ProgramTest, ACameraWhoseSensorIsNotInTheCatalogueAsksForItsNumbers) {
     MainForm& f = start();
-    f.userPicks(f.parametrage.cbCapteurs, 14);  // "ICX285": a previous catalogue result
+    f.userPicks(f.parametrage.cbCapteurs, rowOf(f.parametrage.cbCapteurs, "ICX285"));  // "ICX285": a previous catalogue result
     whenOpened<ModelListForm>([](ModelListForm& d) {
         d.userPicks(d.list, rowOf(d.list, "Basler 2500-14"));
         d.userClicks(d.bbOK);
@@ -152,7 +152,7 @@ TEST_F(ProgramTest, ACameraWhoseSensorIsNotInTheCatalogueAsksForItsNumbers) {
     EXPECT_EQ(program->camerasForm.list.text(), "Basler 2500-14");
     EXPECT_EQ(f.parametrage.eNomCamera.text(), "Basler 2500-14");
     EXPECT_EQ(f.session().sensorName, "Inconnu");
-    EXPECT_EQ(f.parametrage.cbCapteurs.selected(), 0);
+    EXPECT_EQ(f.parametrage.cbCapteurs.selected(), kManualRow);
     EXPECT_EQ(texts({&f.parametrage.eNbPixelsX, &f.parametrage.eNbPixelsY, &f.parametrage.eTaillePixelsX, &f.parametrage.eTaillePixelsY, &f.parametrage.eTaillePixelsMMX}),
               (Strings{"", "", "", "", ""}));
     EXPECT_TRUE(f.parametrage.eNbPixelsX.enabled());
@@ -170,7 +170,7 @@ TEST_F(ProgramTest, CancelInTheListReloadsTheSavedConfiguration) {
     writeIni("[parametres]\r\nCapteur=ICX285\r\nCam\xE9ra=Atik 16HR\r\nCapteurX=1392\r\nCapteurY=1040\r\n"
              "CapteurPxX=6.45\r\nCapteurPxY=6.45\r\n");
     MainForm& f = start();
-    f.userPicks(f.parametrage.cbCapteurs, 21);
+    f.userPicks(f.parametrage.cbCapteurs, rowOf(f.parametrage.cbCapteurs, "ICX429"));
     whenOpened<ModelListForm>([](ModelListForm& d) {
         d.userPicks(d.list, 19);
         d.userClicks(d.bbCancel);

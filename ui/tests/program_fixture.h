@@ -8,6 +8,7 @@
 #include <functional>
 
 #include "config/tests/ini_test_support.h"
+#include "ui/names.h"
 #include "ui/program.h"
 
 namespace quarvel::ui::testing {

@@ -27,6 +27,7 @@
 
 #include <functional>
 
+#include "ui/names.h"
 #include "ui/startup.h"
 
 // Drives the real widgets on the offscreen platform. A modal window that
@@ -162,9 +163,9 @@ private slots:
         type("eFocale", "1000");
         QCOMPARE(sensorTexts(), saved);
         QCOMPARE(child<QLineEdit>("eEchant")->text(), QString("1.03"));
-        child<QTabWidget>("TabbedNotebook1")->setCurrentIndex(1);
+        child<QTabWidget>("TabbedNotebook1")->setCurrentIndex(quarvel::ui::indexOf(quarvel::ui::Page::DessinCapteur));
         QCOMPARE(child<QLabel>("labTailleMMCapt")->text(), QString("5 x 4.8 mm"));
-        child<QTabWidget>("TabbedNotebook1")->setCurrentIndex(0);
+        child<QTabWidget>("TabbedNotebook1")->setCurrentIndex(quarvel::ui::indexOf(quarvel::ui::Page::Parametrage));
         QTest::mouseClick(child<QPushButton>("bbSauveConfig"), Qt::LeftButton);
         restart();
         QTest::mouseClick(child<QPushButton>("bbRun"), Qt::LeftButton);
@@ -263,7 +264,7 @@ private slots:
 
     void aMouseClickOnOuiEmptiesTheSeparationResults() {
         QTest::mouseClick(child<QPushButton>("bbRun"), Qt::LeftButton);
-        child<QTabWidget>("TabbedNotebook1")->setCurrentIndex(2);
+        child<QTabWidget>("TabbedNotebook1")->setCurrentIndex(quarvel::ui::indexOf(quarvel::ui::Page::Calculs));
         const char* fields[] = {"eObjet1X", "eObjet1Y", "eObjet2X", "eObjet2Y"};
         const char* values[] = {"0", "0", "3", "4"};
         for (int i = 0; i < 4; ++i) QTest::keyClicks(child<QLineEdit>(fields[i]), values[i]);
@@ -290,7 +291,7 @@ private slots:
     // On a fresh X session nothing has been copied: the paste hands no data.
     void pastingNothingOrALongTextIntoTheHelpKeepsItWhole() {
         QTest::mouseClick(child<QPushButton>("bbRun"), Qt::LeftButton);
-        child<QTabWidget>("TabbedNotebook1")->setCurrentIndex(6);
+        child<QTabWidget>("TabbedNotebook1")->setCurrentIndex(quarvel::ui::indexOf(quarvel::ui::Page::Aide));
         auto* help = child<QPlainTextEdit>("memoAide");
         const QString before = help->toPlainText();
         QApplication::clipboard()->clear();
@@ -304,7 +305,7 @@ private slots:
         QVERIFY2(timer.elapsed() < 1000, qPrintable(QString::number(timer.elapsed())));
         QVERIFY(help->toPlainText().size() < before.size() + 2100);
         auto* diameter = child<QLineEdit>("eDiam");
-        child<QTabWidget>("TabbedNotebook1")->setCurrentIndex(0);
+        child<QTabWidget>("TabbedNotebook1")->setCurrentIndex(quarvel::ui::indexOf(quarvel::ui::Page::Parametrage));
         diameter->selectAll();
         withModal([&] { QTest::keyClick(diameter, Qt::Key_V, Qt::ControlModifier); },
                   [](QWidget* modal) {
@@ -461,7 +462,7 @@ private slots:
                       box->accept();
                   });
         QCOMPARE(child<QLineEdit>("eEchant")->text(), QString());  // numbers keep "." in both
-        notebook->setCurrentIndex(6);
+        notebook->setCurrentIndex(quarvel::ui::indexOf(quarvel::ui::Page::Aide));
         const QString help = child<QPlainTextEdit>("memoAide")->toPlainText();
         QVERIFY(help.startsWith(english ? "Quarvel computes" : "Quarvel calcule"));
         QVERIFY(help.contains(english ? "The configuration is saved in the file " + m_dir.path()
@@ -492,7 +493,7 @@ private slots:
                       QTest::keyClick(modal->findChild<QListWidget*>("lbAPN"), Qt::Key_Escape);
                   });
         QVERIFY(!QApplication::activeModalWidget());
-        child<QTabWidget>("TabbedNotebook1")->setCurrentIndex(3);
+        child<QTabWidget>("TabbedNotebook1")->setCurrentIndex(quarvel::ui::indexOf(quarvel::ui::Page::Imagerie));
         const QString date = child<QLineEdit>("eDate")->text();
         withModal([&] { QTest::mouseClick(child<QPushButton>("bbDate"), Qt::LeftButton); },
                   [](QWidget* modal) { QTest::keyClick(modal, Qt::Key_Escape); });
