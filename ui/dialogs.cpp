@@ -62,7 +62,8 @@ std::optional<ModelChoice> ModelListForm::choose(ModalHost& host) {
 
 void ModelListForm::ok() {
     const int row = core::checkListIndex(list.selected(), list.count());
-    ModelChoice choice{std::string(catalogues::nameOfEntry(list.items()[static_cast<std::size_t>(row)]))};
+    ModelChoice choice;
+    choice.model = catalogues::nameOfEntry(list.items()[static_cast<std::size_t>(row)]);
     const auto& catalogue = m_equipment.catalogue();
     const auto mapped = m_kind == Kind::Cameras ? catalogue.mapCamera(choice.model) : catalogue.mapDslr(choice.model);
     if (mapped) {
@@ -161,7 +162,7 @@ std::optional<TelescopeChoice> TelescopesForm::choose(ModalHost& host, const std
 void TelescopesForm::ok() {
     const int row = core::checkListIndex(lbTelescopes.selected(), lbTelescopes.count());
     const auto& telescope = m_equipment.catalogue().telescopes()[static_cast<std::size_t>(row)];
-    TelescopeChoice choice{telescope.name, telescope.optics, cbRedMult.selected()};
+    TelescopeChoice choice{telescope.name, telescope.optics, cbRedMult.selected(), 1, {}};
     eAutreRM.setVisible(choice.factorRow == kOtherFactorRow);
     if (choice.factorRow == kOtherFactorRow) {
         choice.factor = core::parseReal(eAutreRM.text());

@@ -83,7 +83,7 @@ std::vector<std::string> loadUserEquipment(const std::string& path, catalogues::
              const auto x = k.whole("LargeurPixels"), y = k.whole("HauteurPixels");
              const auto w = k.real("TaillePixelX"), h = k.real("TaillePixelY");
              if (!x || !y || !w || !h) return missingKeys("LargeurPixels, HauteurPixels, TaillePixelX, TaillePixelY");
-             return added(catalogue.addSensor({name, {*x, *y, *w, *h}, Origin::User}));
+             return added(catalogue.addSensor({name, {*x, *y, *w, *h}, Origin::User, std::nullopt}));
          }},
         {kDslrSection,
          [&](const std::string& name, const SectionKeys& k) -> std::optional<std::string> {
@@ -221,7 +221,7 @@ std::optional<std::string> EquipmentEditor::addModel(Kind kind, const Session& s
                                      {"TaillePixelX", core::shortest(values.pixelWidthUm)},
                                      {"TaillePixelY", core::shortest(values.pixelHeightUm)}}},
                                    {std::string(kCameraSection) + *name, {{"Capteur", *name}}}});
-        m_catalogue.addSensor({*name, values, Origin::User});
+        m_catalogue.addSensor({*name, values, Origin::User, std::nullopt});
         m_catalogue.addCamera({*name, *name, Origin::User});
     } else {
         writeUserSections(m_path, {{std::string(kDslrSection) + *name,

@@ -10,7 +10,39 @@ namespace quarvel::ui::form {
 Control::Control(std::string name) : m_name(std::move(name)) {}
 
 void Control::changed() {
-    for (const auto& watcher : m_watchers) watcher();
+    // By index: a watcher may end its own or another's watch.
+    for (std::size_t i = 0; i < m_watchers.size(); ++i) {
+        const auto watcher = m_watchers[i].second;
+        watcher();
+    }
+}
+
+Watch Control::watch(std::function<void()> watcher) {
+    m_watchers.emplace_back(++m_lastWatch, std::move(watcher));
+    return Watch(m_self, m_lastWatch);
+}
+
+void Control::unwatch(int id) {
+    std::erase_if(m_watchers, [id](const auto& watcher) { return watcher.first == id; });
+}
+
+Watch::Watch(Watch&& other) noexcept : m_control(std::move(other.m_control)), m_id(other.m_id) {
+    other.m_control.reset();
+}
+
+Watch& Watch::operator=(Watch&& other) noexcept {
+    if (this != &other) {
+        release();
+        m_control = std::move(other.m_control);
+        m_id = other.m_id;
+        other.m_control.reset();
+    }
+    return *this;
+}
+
+void Watch::release() {
+    if (const auto control = m_control.lock()) (*control)->unwatch(m_id);
+    m_control.reset();
 }
 
 void Control::runHandler(const std::function<void()>& handler) {

@@ -2,12 +2,31 @@
 #pragma once
 
 #include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
 namespace quarvel::ui::form {
 
 class Guard;
+class Control;
+
+// A view's watch of a control. The watch ends when this goes, or at
+// release(); a control that goes first leaves nothing to end.
+class Watch {
+public:
+    Watch() = default;
+    Watch(Watch&& other) noexcept;
+    Watch& operator=(Watch&& other) noexcept;
+    ~Watch() { release(); }
+    void release();
+
+private:
+    friend class Control;
+    Watch(std::weak_ptr<Control*> control, int id) : m_control(std::move(control)), m_id(id) {}
+    std::weak_ptr<Control*> m_control;
+    int m_id = 0;
+};
 
 // What every control holds for its view. A view watches one control: the
 // control calls the watcher after each change of its state.
@@ -28,8 +47,9 @@ public:
     const std::string& hint() const { return m_hint; }
     void setHint(std::string hint) { m_hint = std::move(hint); }
 
-    // Views watch a control: each watcher runs after every change of its state.
-    void watch(std::function<void()> watcher) { m_watchers.push_back(std::move(watcher)); }
+    // Views watch a control: each watcher runs after every change of its
+    // state, until the watch returned goes.
+    [[nodiscard]] Watch watch(std::function<void()> watcher);
     // Handling that code triggers (a written text, a selected row) runs under
     // this guard: its failure is reported and the writer goes on.
     void setGuard(Guard* guard) { m_guard = guard; }
@@ -44,7 +64,12 @@ private:
     std::string m_hint;
     bool m_enabled = true;
     bool m_visible = true;
-    std::vector<std::function<void()>> m_watchers;
+    friend class Watch;
+    void unwatch(int id);
+    std::vector<std::pair<int, std::function<void()>>> m_watchers;
+    int m_lastWatch = 0;
+    // What a watch holds of its control, so that it knows whether it still is.
+    std::shared_ptr<Control*> m_self = std::make_shared<Control*>(this);
     Guard* m_guard = nullptr;
 };
 

@@ -115,8 +115,22 @@ QLabel* caption(const QString& text, QWidget* buddy, QWidget* parent) {
     return label;
 }
 
+Binder::~Binder() {
+    for (const auto& watch : m_watches) watch->release();
+}
+
+void Binder::keep(form::Watch watch, QObject* widget) {
+    auto kept = std::make_shared<form::Watch>(std::move(watch));
+    m_watches.push_back(kept);
+    QObject::connect(widget, &QObject::destroyed, [kept] { kept->release(); });
+}
+
+void Binder::watch(form::Control& control, QWidget* widget, std::function<void()> show) {
+    keep(control.watch(std::move(show)), widget);
+}
+
 void Binder::follow(form::Control& control, QWidget* widget) {
-    control.watch([&control, widget] { showState(control, widget); });
+    keep(control.watch([&control, widget] { showState(control, widget); }), widget);
     showState(control, widget);
 }
 
@@ -145,7 +159,7 @@ QLineEdit* Binder::edit(form::EditField& field, QWidget* parent, int width) {
         // copied like any text.
         if (field.readOnly()) edit->setEnabled(field.visible());
     };
-    field.watch(show);
+    keep(field.watch(show), edit);
     show();
     // No number or name needs more; a pasted page would only be slow to lay out.
     edit->setMaxLength(kMaxFieldLength);
@@ -167,10 +181,10 @@ QPushButton* Binder::button(form::Button& button, QWidget* parent) {
     auto* widget = new QPushButton(tt(button.caption()), parent);
     widget->setObjectName(qs(button.name()));
     widget->setAutoDefault(false);
-    button.watch([&button, widget] {
+    keep(button.watch([&button, widget] {
         widget->setText(tt(button.caption()));
         showState(button, widget);
-    });
+    }), widget);
     showState(button, widget);
     QObject::connect(widget, &QPushButton::clicked, widget, [this, &button] { m_form.userClicks(button); });
     new EventHook(widget, [this, &button](QEvent* event) {
@@ -217,7 +231,7 @@ QGroupBox* Binder::radioGroup(form::RadioGroup& group, QWidget* parent, const st
         box->setTitle(tt(group.caption()));
         showState(group, box);
     };
-    group.watch(show);
+    keep(group.watch(show), box);
     show();
     QObject::connect(buttons, &QButtonGroup::idClicked, box, [this, &group](int id) { m_form.userSelects(group, id); });
     return box;
@@ -247,7 +261,7 @@ QComboBox* Binder::combo(form::ListControl& list, QWidget* parent, int visibleRo
         combo->setCurrentIndex(list.selected());
         showState(list, combo);
     };
-    list.watch(show);
+    keep(list.watch(show), combo);
     show();
     QObject::connect(combo, &QComboBox::activated, combo, [this, &list](int row) { m_form.userPicks(list, row); });
     new EventHook(combo, [this, &list](QEvent* event) {
@@ -278,7 +292,7 @@ QListWidget* Binder::listBox(form::ListControl& list, QWidget* parent) {
         if (list.selected() >= 0) box->scrollToItem(box->item(list.selected()), QAbstractItemView::EnsureVisible);
         showState(list, box);
     };
-    list.watch(show);
+    keep(list.watch(show), box);
     show();
     QObject::connect(box, &QListWidget::currentRowChanged, box, [this, &list](int row) {
         if (row != list.selected()) m_form.userPicks(list, row);
@@ -289,10 +303,10 @@ QListWidget* Binder::listBox(form::ListControl& list, QWidget* parent) {
 QLabel* Binder::label(form::Label& label, QWidget* parent) {
     auto* widget = new QLabel(tt(label.caption()), parent);
     widget->setObjectName(qs(label.name()));
-    label.watch([&label, widget] {
+    keep(label.watch([&label, widget] {
         widget->setText(tt(label.caption()));
         showState(label, widget);
-    });
+    }), widget);
     showState(label, widget);
     new EventHook(widget, [this, &label](QEvent* event) {
         if (event->type() == QEvent::MouseButtonDblClick) m_form.userDoubleClicks(label);
@@ -317,7 +331,7 @@ QSlider* Binder::trackBar(form::TrackBar& bar, QWidget* parent) {
         slider->setValue(bar.position());
         showState(bar, slider);
     };
-    bar.watch(show);
+    keep(bar.watch(show), slider);
     show();
     QObject::connect(slider, &QSlider::valueChanged, slider, [this, &bar](int value) { m_form.userMoves(bar, value); });
     return slider;
@@ -341,7 +355,7 @@ QCalendarWidget* Binder::calendar(form::Calendar& calendar, QWidget* parent) {
         widget->setSelectedDate(toQ(calendar.date()));
         showState(calendar, widget);
     };
-    calendar.watch(show);
+    keep(calendar.watch(show), widget);
     show();
     QObject::connect(widget, &QCalendarWidget::selectionChanged, widget, [this, &calendar, widget] {
         const QDate d = widget->selectedDate();
@@ -386,7 +400,7 @@ void Binder::place(form::Label& label, QWidget* widget) {
         }
         widget->setVisible(label.visible());
     };
-    label.watch(show);
+    keep(label.watch(show), widget);
     show();
 }
 
@@ -402,8 +416,8 @@ void Binder::notebook(form::Notebook& notebook, QTabWidget* tabs, form::Label& m
         maskWidget->setVisible(mask.visible());
         maskWidget->raise();
     };
-    notebook.watch(show);
-    mask.watch(show);
+    keep(notebook.watch(show), tabs);
+    keep(mask.watch(show), tabs);
     show();
     // A click on a tab, also the one shown, and the arrow keys are the user's switches.
     QObject::connect(tabs, &QTabWidget::tabBarClicked, tabs, [this, &notebook](int page) {

@@ -4,12 +4,15 @@
 #include <QString>
 
 #include <functional>
+#include <memory>
+#include <vector>
 #include <string>
 
 #include "ui/form/form.h"
 
 class QCalendarWidget;
 class QComboBox;
+class QObject;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
@@ -34,6 +37,10 @@ inline constexpr int kMaxFieldLength = 1000;
 class Binder {
 public:
     explicit Binder(form::Form& form) : m_form(form) {}
+    // The views stop watching their controls with the binder.
+    ~Binder();
+    Binder(const Binder&) = delete;
+    Binder& operator=(const Binder&) = delete;
 
     QLineEdit* edit(form::EditField& field, QWidget* parent, int width = 0);
     QPushButton* button(form::Button& button, QWidget* parent);
@@ -51,11 +58,17 @@ public:
     void popupMenu(form::PopupMenu& menu, QWidget* owner, std::function<bool()> opens = {});
     // A label, panel or picture placed where its model says.
     void place(form::Label& label, QWidget* widget);
+    // Runs `show` after each change of the model, while the widget lives.
+    void watch(form::Control& control, QWidget* widget, std::function<void()> show);
     // Follows a model's visibility and enabled state.
     void follow(form::Control& control, QWidget* widget);
 
 private:
+    // The watch ends with the widget or with the binder, whichever goes first.
+    void keep(form::Watch watch, QObject* widget);
+
     form::Form& m_form;
+    std::vector<std::shared_ptr<form::Watch>> m_watches;
 };
 
 // A widget given its control name.

@@ -112,7 +112,7 @@ QWidget* buildDessinCapteurPage(Binder& b, SensorDrawingPage& f) {
     auto* size = new QLabel(p);
     size->move(328, 500);
     b.place(f.labTailleMMCapt, size);
-    f.labTailleMMCapt.watch([size] { size->adjustSize(); });
+    b.watch(f.labTailleMMCapt, size, [size] { size->adjustSize(); });
     size->adjustSize();
     sensorList(b, f.cbCapteursPict, p, 136, 496, 169);
     return p;
@@ -124,7 +124,7 @@ QWidget* buildDessinPlanetePage(Binder& b, PlanetDrawingPage& f) {
     fieldRow(b, p, f.eChampPlaH, 180, f.eChampPlaV, 278);
     auto* drawing = new PlanetView(f.pbDessinPla, p);
     b.place(f.pbDessinPla, drawing);
-    f.pbDessinPla.watch([drawing] { drawing->update(); });
+    b.watch(f.pbDessinPla, drawing, [drawing] { drawing->update(); });
     b.popupMenu(f.pmDessinPla, drawing, [&f] { return f.regionMenuOpens(true); });
     for (form::Label* label : {&f.labDessinPlaNom, &f.labDessinPlaCapteur, &f.labDessinPlaTelescope}) {
         auto* text = boldCentred(new QLabel(tt(label->caption()), p), label->left(), label->top(), 361);
@@ -156,7 +156,7 @@ QWidget* buildChampPhotoPage(Binder& b, PhotoPage& f) {
         const QImage image(bitmap.row(0), bitmap.width(), bitmap.height(), bitmap.width() * 3, QImage::Format_RGB888);
         picture->setPixmap(QPixmap::fromImage(image.copy(0, 0, 360, 240)));
     };
-    f.PhotoObjet.watch(showPicture);
+    b.watch(f.PhotoObjet, picture, showPicture);
     showPicture();
     b.place(f.labPhotoCapteur, boldCentred(new QLabel(p), 62, 340, 361));
     b.place(f.labPhotoTelescope, boldCentred(new QLabel(p), 62, 360, 361));

@@ -19,6 +19,24 @@ using Strings = std::vector<std::string>;
 
 namespace {
 
+// A view that goes stops watching; a control that goes first leaves its
+// watches nothing to end.
+TEST(Watches, EndWithTheirHandleWhicheverGoesFirst) {
+    int shown = 0;
+    form::Watch kept;
+    {
+        form::EditField field("eTest");
+        {
+            const form::Watch gone = field.watch([&shown] { ++shown; });
+            kept = field.watch([&shown] { shown += 10; });
+            field.setText("1");
+        }
+        field.setText("2");
+    }
+    kept.release();
+    EXPECT_EQ(shown, 21);
+}
+
 TEST_F(ProgramTest, AFullDiskReportsTheFileAndKeepsTheOldOne) {
     writeIni("[parametres]\r\nFocale=1000\r\nCapteur=" + std::string(300, 'x') + "\r\n");
     const std::string before = iniBytes();
