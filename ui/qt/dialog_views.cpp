@@ -69,8 +69,7 @@ void buildModelList(ModelListForm& form, DialogView* view, int width, int listLe
 void buildDate(DateForm& form, DialogView* view) {
     auto* layout = new QVBoxLayout(view);
     QCalendarWidget* calendar = view->binder().calendar(form.MonthCalendar1, view);
-    calendar->setLocale(englishInterface() ? QLocale(QLocale::English, QLocale::UnitedKingdom)
-                                           : QLocale(QLocale::French, QLocale::France));
+    calendar->setLocale(interfaceLocale());
     calendar->setVerticalHeaderFormat(QCalendarWidget::NoVerticalHeader);
     layout->addWidget(calendar);
     // The calendar keeps Enter for itself and says so with `activated`.

@@ -19,14 +19,12 @@
 
 namespace quarvel::ui::qt {
 
-extern const std::uint8_t kEnglishTranslation[];
-extern const std::size_t kEnglishTranslation_size;
-
 namespace {
 
 constexpr const char* kContext = "Quarvel";
 
 QTranslator* g_translator = nullptr;  // owned by the application
+QLocale g_locale(QLocale::French, QLocale::France);
 
 struct Pattern {
     QString text;
@@ -60,14 +58,22 @@ const std::vector<Pattern>& patterns() {
 }  // namespace
 
 void installTranslation() {
-    if (g_translator || QLocale::system().language() != QLocale::English) return;
-    auto* translator = new QTranslator(QCoreApplication::instance());
-    if (!translator->load(kEnglishTranslation, static_cast<int>(kEnglishTranslation_size))) {
-        delete translator;
+    if (g_translator) return;
+    const QLocale system = QLocale::system();
+    const QString name = system.name();  // "en_US"
+    for (const auto& translation : kTranslations) {
+        const QString language = QString::fromLatin1(translation.language);
+        if (name != language && name.section('_', 0, 0) != language) continue;
+        auto* translator = new QTranslator(QCoreApplication::instance());
+        if (!translator->load(translation.data, static_cast<int>(translation.size))) {
+            delete translator;
+            return;
+        }
+        QCoreApplication::installTranslator(translator);
+        g_translator = translator;
+        g_locale = system;
         return;
     }
-    QCoreApplication::installTranslator(translator);
-    g_translator = translator;
 }
 
 QString tt(const QString& text) {
@@ -87,7 +93,7 @@ QString tt(const QString& text) {
 
 QString tt(const std::string& text) { return tt(QString::fromStdString(text)); }
 
-bool englishInterface() { return g_translator != nullptr; }
+QLocale interfaceLocale() { return g_locale; }
 
 void forEachShownText(QWidget* root, const std::function<QString(const QString&)>& visit) {
     QList<QWidget*> widgets = root->findChildren<QWidget*>();

@@ -1,20 +1,35 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QLocale>
 #include <QString>
 
+#include <cstddef>
+#include <cstdint>
 #include <functional>
 #include <string>
+#include <vector>
 
 class QWidget;
 
 namespace quarvel::ui::qt {
 
-// English on an English desktop (LANG=en_*), French otherwise: the program's
-// own texts are French, and they are the keys of the English translation.
+// A compiled translation built into the program, by its language ("en",
+// "pt_BR"); one for each translations/quarvel_<language>.ts.
+struct EmbeddedTranslation {
+    const char* language;
+    const std::uint8_t* data;
+    std::size_t size;
+};
+extern const std::vector<EmbeddedTranslation> kTranslations;
+
+// The desktop's language where the program has its translation (LANG=en_*
+// gives English), French otherwise: the program's own texts are French, and
+// they are the keys of every translation.
 void installTranslation();
 
-bool englishInterface();
+// The locale of the interface's language, for what Qt writes itself.
+QLocale interfaceLocale();
 
 // A text as the interface shows it: translated when a translation is
 // installed, by its text or by the pattern it was composed from; names and
