@@ -36,8 +36,9 @@ TEST(SensorComparison, TheFourRowsOfTheTable) {
         {"KAF4301", {2048, 2048, 24, 24}, {18, 4, 510, 496}, "49.2 x 49.2 mm", true},
         {"Saisie manuelle", {4000, 4000, 10, 10}, {64, 50, 464, 450}, "40 x 40 mm", false},
     };
+    const quarvel::catalogues::Catalogue catalogue;
     for (const auto& c : cases) {
-        const auto* row = quarvel::catalogues::Catalogue().findSensor(c.name);
+        const auto* row = catalogue.findSensor(c.name);
         const auto d = drawSensorComparison(c.sensor, row && row->facts->largerThanFullFrame);
         EXPECT_EQ(d.sensor, c.box) << c.name;
         EXPECT_EQ(d.sizeText, c.text) << c.name;
