@@ -35,10 +35,7 @@ CalculsPage::CalculsPage(Form& window, const Session& session, const EditField& 
       eFocReel(add<EditField>("eFocReel")),
       m_session(session),
       m_focal(focal) {
-    for (EditField* result : {&eSepPx, &eSepSec, &eFocTh, &eFocReel}) {
-        result->setReadOnly(true);
-        result->setEnabled(false);
-    }
+    showsResults({&eSepPx, &eSepSec, &eFocTh, &eFocReel});
     rgSaisieSep.select(kSeparationNoRow);
     eSepManuelle.setEnabled(false);
     for (EditField* coordinate : {&eObjet1X, &eObjet1Y, &eObjet2X, &eObjet2Y}) {

@@ -41,13 +41,6 @@ std::vector<form::MenuItem> photoItems() {
     return items;
 }
 
-void showResults(std::initializer_list<EditField*> results) {
-    for (EditField* result : results) {
-        result->setReadOnly(true);
-        result->setEnabled(false);
-    }
-}
-
 }  // namespace
 
 SensorDrawingPage::SensorDrawingPage(form::Form& window, const catalogues::Catalogue& catalogue)
@@ -95,7 +88,7 @@ PlanetDrawingPage::PlanetDrawingPage(form::Form& window, const catalogues::Catal
       m_catalogue(catalogue),
       m_session(session),
       m_imagerie(imagerie) {
-    showResults({&eChampPlaH, &eChampPlaV});
+    showsResults({&eChampPlaH, &eChampPlaV});
     pbDessinPla.setBounds(kPlanetBoxLeft, kPlanetBoxTop, 360, 240);
     pmDessinPla.onChoose = [this](int index) {
         m_session.sensor.pixelsX = drawings::kRegions[index].pixelsX;
@@ -164,7 +157,7 @@ PhotoPage::PhotoPage(form::Form& window, const catalogues::Catalogue& catalogue,
       labPhotoTelescope(add<Label>("labPhotoTelescope")),
       m_session(session),
       m_programFolder(std::move(programFolder)) {
-    showResults({&eChampPhotoV, &eChampPhotoH});
+    showsResults({&eChampPhotoV, &eChampPhotoH});
     labPhoto.setCaption("M 31 (5°)");
     PhotoObjet.setPicture(std::function<drawings::Bitmap()>(drawings::startPicture));
     pmPhotos.onChoose = [this](int index) {

@@ -20,6 +20,11 @@ namespace {
 constexpr std::string_view kSecondsSign = "\"";
 constexpr std::string_view kMinutesSign = "'";
 
+ephem::EphemerisDate ephemerisDateOf(form::CalendarDate date) {
+    return {static_cast<std::uint16_t>(date.day), static_cast<std::uint16_t>(date.month),
+            static_cast<std::uint16_t>(date.year)};
+}
+
 bool shownInMinutes(std::optional<ephem::Body> body) {
     return body == ephem::Body::Sun || body == ephem::Body::Moon || body == ephem::Body::Pleiades;
 }
@@ -74,11 +79,8 @@ ImageriePage::ImageriePage(Form& window, Session& session, ModalHost& host, Date
       m_host(host),
       m_date(date),
       m_pixelsDown(pixelsDown) {
-    for (EditField* result : {&eFDAct, &eFDOpti, &eCoefMulti, &eFocAct2, &eEchCP, &eEchConsCP, &eFocConsCP,
-                              &eFocCalcCP, &eCoefCP, &eDate, &eDiamAnnSat, &eDiamCapt, &eTps}) {
-        result->setReadOnly(true);
-        result->setEnabled(false);
-    }
+    showsResults({&eFDAct, &eFDOpti, &eCoefMulti, &eFocAct2, &eEchCP, &eEchConsCP, &eFocConsCP,
+                              &eFocCalcCP, &eCoefCP, &eDate, &eDiamAnnSat, &eDiamCapt, &eTps});
     rgPlaCP.select(kPlanetaryRow);
     cbSurEch.setText("2");
     cbSurEch.setVisible(false);
@@ -129,8 +131,7 @@ void ImageriePage::start(form::CalendarDate today) {
     pImaCP.setVisible(false);
     m_unit = ephem::DiameterUnit::Seconds;
     m_date.MonthCalendar1.setDate(today);
-    m_session.date = {static_cast<std::uint16_t>(today.day), static_cast<std::uint16_t>(today.month),
-                      static_cast<std::uint16_t>(today.year)};
+    m_session.date = ephemerisDateOf(today);
     eDate.setText(dateText(today));
     rgPlanetes.select(rowOf(ephem::Body::Jupiter));
 }
@@ -220,8 +221,7 @@ void ImageriePage::imagingModeClick() {
 }
 
 void ImageriePage::showDate(form::CalendarDate date) {
-    m_session.date = {static_cast<std::uint16_t>(date.day), static_cast<std::uint16_t>(date.month),
-                      static_cast<std::uint16_t>(date.year)};
+    m_session.date = ephemerisDateOf(date);
     eDate.setText(dateText(date));
     refreshApparentDiameter();
     recompute();

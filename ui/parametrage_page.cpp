@@ -80,11 +80,8 @@ ParametragePage::ParametragePage(Form& window, Session& session, const catalogue
       m_cameras(cameras),
       m_dslrs(dslrs),
       m_configPath(std::move(configPath)) {
-    for (EditField* result : {&eFD, &ePR, &ePS, &eTaillePixelsMMX, &eTaillePixelsMMY, &eTaillePixelsMMD, &eEchant,
-                              &eChampHor, &eChampVer}) {
-        result->setReadOnly(true);
-        result->setEnabled(false);
-    }
+    showsResults({&eFD, &ePR, &ePS, &eTaillePixelsMMX, &eTaillePixelsMMY, &eTaillePixelsMMD, &eEchant,
+                              &eChampHor, &eChampVer});
     for (EditField* input : {&eNomCamera, &eNbPixelsX, &eNbPixelsY, &eTaillePixelsX, &eTaillePixelsY}) {
         input->setEnabled(false);
     }

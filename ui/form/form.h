@@ -2,6 +2,7 @@
 #pragma once
 
 #include <functional>
+#include <initializer_list>
 #include <memory>
 #include <string>
 #include <vector>
@@ -90,6 +91,13 @@ protected:
         return m_window.add<T>(std::forward<Args>(args)...);
     }
     Guard& guard() const { return m_window.guard(); }
+    // Fields that show results: read-only, and disabled as the model keeps them.
+    static void showsResults(std::initializer_list<EditField*> fields) {
+        for (EditField* field : fields) {
+            field->setReadOnly(true);
+            field->setEnabled(false);
+        }
+    }
 
 private:
     Form& m_window;
