@@ -10,15 +10,15 @@ namespace quarvel::ui::form {
 Control::Control(std::string name) : m_name(std::move(name)) {}
 
 void Control::changed() {
-    // By index: a watcher may end its own or another's watch.
+    // By index, each held while it runs: a watcher may start or end watches.
     for (std::size_t i = 0; i < m_watchers.size(); ++i) {
-        const auto watcher = m_watchers[i].second;
-        watcher();
+        const std::shared_ptr<const std::function<void()>> watcher = m_watchers[i].second;
+        (*watcher)();
     }
 }
 
 Watch Control::watch(std::function<void()> watcher) {
-    m_watchers.emplace_back(++m_lastWatch, std::move(watcher));
+    m_watchers.emplace_back(++m_lastWatch, std::make_shared<const std::function<void()>>(std::move(watcher)));
     return Watch(m_self, m_lastWatch);
 }
 

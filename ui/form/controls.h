@@ -66,7 +66,7 @@ private:
     bool m_visible = true;
     friend class Watch;
     void unwatch(int id);
-    std::vector<std::pair<int, std::function<void()>>> m_watchers;
+    std::vector<std::pair<int, std::shared_ptr<const std::function<void()>>>> m_watchers;
     int m_lastWatch = 0;
     // What a watch holds of its control, so that it knows whether it still is.
     std::shared_ptr<Control*> m_self = std::make_shared<Control*>(this);
