@@ -152,7 +152,7 @@ std::string Catalogue::dslrSensor(std::string_view maker, const core::SensorValu
                        core::fixed(megapixels, 10, 1) + " Mp";
     // Another body of that name and size with other pixels: told apart by its pitch.
     if (findSensor(name)) name += " " + core::shortest(values.pixelWidthUm) + " µm";
-    addSensor({name, values, origin});
+    addSensor({name, values, origin, std::nullopt});
     return name;
 }
 
@@ -190,7 +190,7 @@ std::vector<std::string> Catalogue::addShippedFiles(const std::string& folder) {
                          !positive(values.pixelHeightUm)) {
                          return false;
                      }
-                     addSensor({f[0], values, Origin::Shipped});
+                     addSensor({f[0], values, Origin::Shipped, std::nullopt});
                      return true;
                  }));
     keep(readCsv(folder + "/cameras.csv", {"maker", "model", "sensor"}, [&](const std::vector<std::string>& f) {

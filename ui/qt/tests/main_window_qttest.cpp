@@ -205,7 +205,7 @@ private slots:
         auto* notebook = child<QTabWidget>("TabbedNotebook1");
         notebook->tabBar()->setFocus();
         QTest::keyClick(notebook->tabBar(), Qt::Key_Left);
-        QCOMPARE(notebook->currentIndex(), 7);
+        QCOMPARE(notebook->currentIndex(), quarvel::ui::kPageCount - 1);
         QTest::keyClick(notebook->tabBar(), Qt::Key_Down);
         QCOMPARE(notebook->currentIndex(), 0);
         QTest::keyClick(notebook->tabBar(), Qt::Key_Right);
