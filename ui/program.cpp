@@ -31,11 +31,11 @@ Program::Program(form::ErrorReporter& reporter, form::ModalHost& host, Environme
       confirmForm(guard),
       equipmentEditor(equipment.catalogue, equipmentPathFor(environment.configPath), nameForm, confirmForm, host),
       quitForm(guard),
-      camerasForm(ModelListForm::Kind::Cameras, guard, equipmentEditor, session),
-      dslrsForm(ModelListForm::Kind::Dslrs, guard, equipmentEditor, session),
+      camerasForm(ModelListForm::Kind::Cameras, guard, equipmentEditor, m_session),
+      dslrsForm(ModelListForm::Kind::Dslrs, guard, equipmentEditor, m_session),
       dateForm(guard, environment.today),
-      telescopesForm(guard, equipmentEditor, session),
+      telescopesForm(guard, equipmentEditor, m_session),
       mainForm(guard, host, Dialogs{quitForm, camerasForm, dslrsForm, dateForm, telescopesForm},
-               std::move(environment), session, equipmentEditor, equipment.problems) {}
+               std::move(environment), m_session, equipmentEditor, equipment.problems) {}
 
 }  // namespace quarvel::ui

@@ -22,7 +22,11 @@ public:
 
     Guard guard;
     Equipment equipment;
-    Session session;
+
+private:
+    Session m_session;  // the windows' own, read through mainForm.session()
+
+public:
     NameForm nameForm;
     ConfirmForm confirmForm;
     EquipmentEditor equipmentEditor;
