@@ -152,7 +152,7 @@ TelescopesForm::TelescopesForm(Guard& guard, EquipmentEditor& equipment, const S
 std::optional<TelescopeChoice> TelescopesForm::choose(ModalHost& host, const std::string& current) {
     // A name that no row carries, from an edited configuration file, opens
     // the list on the personal configuration.
-    lbTelescopes.select(m_equipment.catalogue().findTelescopeRow(current).value_or(0));
+    lbTelescopes.select(m_equipment.catalogue().findTelescopeRow(current).value_or(kPersonalTelescopeRow));
     updateRemoveButton();
     m_choice.reset();
     host.showModal(*this);
@@ -162,7 +162,7 @@ std::optional<TelescopeChoice> TelescopesForm::choose(ModalHost& host, const std
 void TelescopesForm::ok() {
     const int row = core::checkListIndex(lbTelescopes.selected(), lbTelescopes.count());
     const auto& telescope = m_equipment.catalogue().telescopes()[static_cast<std::size_t>(row)];
-    TelescopeChoice choice{telescope.name, telescope.optics, cbRedMult.selected(), 1, {}};
+    TelescopeChoice choice{row, telescope.name, telescope.optics, cbRedMult.selected(), 1, {}};
     eAutreRM.setVisible(choice.factorRow == kOtherFactorRow);
     if (choice.factorRow == kOtherFactorRow) {
         choice.factor = core::parseReal(eAutreRM.text());

@@ -95,6 +95,7 @@ private:
 
 // A telescope and a focal factor, as the user chose them.
 struct TelescopeChoice {
+    int row = 0;  // of the telescope list
     std::string name;
     std::optional<catalogues::TelescopeOptics> optics;  // none: the instrument's numbers stay
     int factorRow = -1;                                 // -1: the factor stays

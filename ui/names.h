@@ -22,6 +22,11 @@ static_assert(kDslrListRow + 1 == catalogues::kMainCommandRows);
 // A drawing page's sensor list: "Saisie manuelle", then the sensors.
 inline constexpr int kManualTabRow = 0;
 
+// The telescope list's first row: the user's own instrument.
+inline constexpr int kPersonalTelescopeRow = 0;
+// The filter group's first row: no filter.
+inline constexpr int kNoFilterRow = 0;
+
 // The focal factor list's rows.
 using catalogues::kNoFactorRow;
 using catalogues::kOtherFactorRow;

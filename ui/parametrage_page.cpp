@@ -86,7 +86,7 @@ ParametragePage::ParametragePage(Form& window, Session& session, const catalogue
         input->setEnabled(false);
     }
     eNomCamera.setText(std::string(kUnknown));
-    rgFiltre.select(0);
+    rgFiltre.select(kNoFilterRow);
     rgPixelC.select(kYesRow);
     cbCapteurs.select(kManualRow);
     bbTelescopes.setHint("Choisir un télescope et un réducteur ou multiplicateur de focale");
@@ -368,7 +368,7 @@ void ParametragePage::applyTelescope(const TelescopeChoice& choice) {
         instrument.baseFocalMm = choice.optics->focalMm;
     }
     instrument.telescopeName = choice.name;
-    m_personalInstrument = choice.name == catalogues::kPersonalConfiguration;
+    m_personalInstrument = choice.row == kPersonalTelescopeRow;
     if (choice.factorRow >= 0) {
         instrument.focalFactor = choice.factor;
         instrument.focalFactorLabel = choice.factorLabel;
@@ -422,7 +422,7 @@ void ParametragePage::load() {
     eDiam.setText(std::to_string(saved.diameterMm));
     eFocale.setText(std::to_string(saved.focalMm));
     // A row the group does not have is taken as missing.
-    rgFiltre.select(saved.filter >= 0 && saved.filter < kFilterCount ? saved.filter : 0);
+    rgFiltre.select(saved.filter >= 0 && saved.filter < kFilterCount ? saved.filter : kNoFilterRow);
     m_session.cameraName = saved.camera;
     eNomCamera.setText(m_session.cameraName);
     m_session.sensorName = saved.sensor;
@@ -434,7 +434,9 @@ void ParametragePage::load() {
     instrument.focalMm = focal;
 
     selectSensorRowOf(m_session.sensorName);
-    if (const auto row = m_catalogue.findTelescopeRow(instrument.telescopeName)) m_personalInstrument = *row == 0;
+    if (const auto row = m_catalogue.findTelescopeRow(instrument.telescopeName)) {
+        m_personalInstrument = *row == kPersonalTelescopeRow;
+    }
     eNomCamera.setText(m_session.cameraName);
     eNbPixelsX.setText(saved.sensorX);
     eNbPixelsY.setText(saved.sensorY);
@@ -479,7 +481,7 @@ void ParametragePage::save() {
 void ParametragePage::clear() {
     eDiam.setText("");
     eFocale.setText("");
-    rgFiltre.select(0);
+    rgFiltre.select(kNoFilterRow);
     for (EditField* field : {&eFD, &ePR, &ePS}) field->setText("");
     cbCapteurs.select(kManualRow);
     rgPixelC.select(kYesRow);
