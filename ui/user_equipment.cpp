@@ -205,7 +205,8 @@ std::optional<std::string> EquipmentEditor::addModel(Kind kind, const Session& s
         core::throwBadEquipment(quoted(*name) + " : nom déjà dans les listes");
     }
     const core::SensorValues values = session.sensor;
-    const bool complete = values.pixelsX > 0 && values.pixelsY > 0 && values.pixelWidthUm > 0 && values.pixelHeightUm > 0;
+    const bool complete =
+        values.pixelsX > 0 && values.pixelsY > 0 && values.pixelWidthUm > 0 && values.pixelHeightUm > 0;
     const bool catalogueSensor = session.sensorName != kUnknown && m_catalogue.findSensor(session.sensorName);
     if (!complete && !(cameras && catalogueSensor)) core::throwBadEquipment(quoted(*name) + " : capteur incomplet");
     if (cameras && catalogueSensor) {

@@ -6,6 +6,7 @@
 #include "ui/qt/translation.h"
 
 #include <array>
+#include <functional>
 
 #include <QCloseEvent>
 #include <QHBoxLayout>
@@ -35,17 +36,23 @@ public:
 };
 
 // Each page's view, built over its page, in the order of the tabs.
-using Builder = QWidget* (*)(Binder&, MainForm&);
+using Builder = std::function<QWidget*(Binder&, MainForm&)>;
+
+template <typename PageForm>
+Builder over(QWidget* (*build)(Binder&, PageForm&), PageForm MainForm::*page) {
+    return [build, page](Binder& binder, MainForm& form) { return build(binder, form.*page); };
+}
+
 const auto kPageBuilders = [] {
-    std::array<Builder, kPageCount> builders{};
-    builders[indexOf(Page::Parametrage)] = [](Binder& b, MainForm& f) { return buildParametragePage(b, f.parametrage); };
-    builders[indexOf(Page::DessinCapteur)] = [](Binder& b, MainForm& f) { return buildDessinCapteurPage(b, f.sensorDrawing); };
-    builders[indexOf(Page::Calculs)] = [](Binder& b, MainForm& f) { return buildCalculsPage(b, f.calculs); };
-    builders[indexOf(Page::Imagerie)] = [](Binder& b, MainForm& f) { return buildImageriePage(b, f.imagerie); };
-    builders[indexOf(Page::DessinPlanete)] = [](Binder& b, MainForm& f) { return buildDessinPlanetePage(b, f.planetDrawing); };
-    builders[indexOf(Page::ChampPhoto)] = [](Binder& b, MainForm& f) { return buildChampPhotoPage(b, f.photo); };
-    builders[indexOf(Page::Aide)] = [](Binder& b, MainForm& f) { return buildAidePage(b, f.help); };
-    builders[indexOf(Page::APropos)] = [](Binder& b, MainForm& f) { return buildAProposPage(b, f.about); };
+    std::array<Builder, kPageCount> builders;
+    builders[indexOf(Page::Parametrage)] = over(buildParametragePage, &MainForm::parametrage);
+    builders[indexOf(Page::DessinCapteur)] = over(buildDessinCapteurPage, &MainForm::sensorDrawing);
+    builders[indexOf(Page::Calculs)] = over(buildCalculsPage, &MainForm::calculs);
+    builders[indexOf(Page::Imagerie)] = over(buildImageriePage, &MainForm::imagerie);
+    builders[indexOf(Page::DessinPlanete)] = over(buildDessinPlanetePage, &MainForm::planetDrawing);
+    builders[indexOf(Page::ChampPhoto)] = over(buildChampPhotoPage, &MainForm::photo);
+    builders[indexOf(Page::Aide)] = over(buildAidePage, &MainForm::help);
+    builders[indexOf(Page::APropos)] = over(buildAProposPage, &MainForm::about);
     return builders;
 }();
 

@@ -43,7 +43,8 @@ TEST_F(DrawingPagesTest, ATabListMovesTheOtherListsAndTheParameterPage) {
     EXPECT_EQ(f.planetDrawing.cbCapteursPla.text(), "ICX285");
     EXPECT_EQ(f.photo.cbCapteursPhoto.text(), "ICX285");
     EXPECT_EQ(f.parametrage.cbCapteurs.text(), "ICX285");
-    EXPECT_EQ(texts({&f.parametrage.eNbPixelsX, &f.parametrage.eTaillePixelsX, &f.parametrage.eNomCamera}), (Strings{"1392", "6.45", "Inconnu"}));
+    EXPECT_EQ(texts({&f.parametrage.eNbPixelsX, &f.parametrage.eTaillePixelsX, &f.parametrage.eNomCamera}),
+              (Strings{"1392", "6.45", "Inconnu"}));
     EXPECT_EQ(f.sensorDrawing.labTailleMMCapt.caption(), "9 x 6.7 mm");
     EXPECT_EQ(f.sensorDrawing.pCapteurs2.width(), 90);
 
@@ -92,7 +93,8 @@ TEST_F(DrawingPagesTest, TheDrawingPagesFollowTheCurrentSensor) {
     f.userSwitches(f.TabbedNotebook1, indexOf(Page::DessinPlanete));
     ASSERT_FALSE(picked.empty());
     EXPECT_EQ(picked.front().box.right - picked.front().box.left,
-              f.planetDrawing.pbDessinPla.drawing().shapes.front().box.right - f.planetDrawing.pbDessinPla.drawing().shapes.front().box.left);
+              f.planetDrawing.pbDessinPla.drawing().shapes.front().box.right -
+                  f.planetDrawing.pbDessinPla.drawing().shapes.front().box.left);
 }
 
 TEST_F(DrawingPagesTest, ThePhotographsAreFoundBesideTheProgram) {
@@ -185,7 +187,8 @@ TEST_F(DrawingPagesTest, AMissingFolderKeepsTheBuiltInPictureWithoutAFrame) {
     MainForm& f = start();
     f.userSwitches(f.TabbedNotebook1, indexOf(Page::ChampPhoto));
     ASSERT_EQ(reporter.messages.size(), 1u);
-    EXPECT_EQ(reporter.messages[0], "Impossible d'ouvrir le fichier \"" + (fs::current_path() / "images/m31_5d_360x240.bmp").string() +
+    EXPECT_EQ(reporter.messages[0], "Impossible d'ouvrir le fichier \"" +
+                                        (fs::current_path() / "images/m31_5d_360x240.bmp").string() +
                                         "\". No such file or directory");
     EXPECT_EQ(f.photo.PhotoObjet.picture().width(), 363);
     EXPECT_EQ(redPixels(), 0);

@@ -188,9 +188,12 @@ TEST(Bitmaps, AMissingFileGivesItsFullPathAndReason) {
 // (ra0, dec0), north up, east left, 360 pixels across `fieldArcmin`.
 std::pair<double, double> pixelOf(double ra, double dec, double ra0, double dec0, double fieldArcmin) {
     const double d = M_PI / 180;
-    const double cosc = std::sin(dec0 * d) * std::sin(dec * d) + std::cos(dec0 * d) * std::cos(dec * d) * std::cos((ra - ra0) * d);
+    const double cosc =
+        std::sin(dec0 * d) * std::sin(dec * d) + std::cos(dec0 * d) * std::cos(dec * d) * std::cos((ra - ra0) * d);
     const double xi = std::cos(dec * d) * std::sin((ra - ra0) * d) / cosc / d;
-    const double eta = (std::cos(dec0 * d) * std::sin(dec * d) - std::sin(dec0 * d) * std::cos(dec * d) * std::cos((ra - ra0) * d)) / cosc / d;
+    const double eta =
+        (std::cos(dec0 * d) * std::sin(dec * d) - std::sin(dec0 * d) * std::cos(dec * d) * std::cos((ra - ra0) * d)) /
+        cosc / d;
     const double scale = fieldArcmin / 60 / 360;
     return {180 - xi / scale - 0.5, 120 - eta / scale - 0.5};
 }

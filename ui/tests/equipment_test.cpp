@@ -35,7 +35,8 @@ TEST_F(EquipmentTest, ShippedRowsFollowTheBuiltInOnes) {
     });
     f.userClicks(f.parametrage.bbCameras);
     EXPECT_EQ(f.parametrage.cbCapteurs.text(), "IMX571");
-    EXPECT_EQ(texts({&f.parametrage.eNbPixelsX, &f.parametrage.eNbPixelsY, &f.parametrage.eTaillePixelsX, &f.parametrage.eNomCamera}),
+    EXPECT_EQ(texts({&f.parametrage.eNbPixelsX, &f.parametrage.eNbPixelsY, &f.parametrage.eTaillePixelsX,
+                     &f.parametrage.eNomCamera}),
               (Strings{"6248", "4176", "3.76", "ZWO ASI2600MC Pro"}));
 
     // A digital camera gets a sensor row in the built-in style, or the
@@ -85,11 +86,12 @@ TEST_F(ProgramTest, TheUsersOwnEquipmentFromItsFile) {
         "[Cam\xE9ra Orpheline]\r\nCapteur=Rien\r\n"
         "[Divers]\r\n");
     MainForm& f = start();
-    EXPECT_EQ(reporter.messages,
-              (Strings{"Équipement ignoré : " + userFile + ", ligne 19, [Divers] : section inconnue",
-                       "Équipement ignoré : " + userFile + ", ligne 15, [Capteur Cassé] : valeurs LargeurPixels, "
-                                                           "HauteurPixels, TaillePixelX, TaillePixelY absentes ou incorrectes",
-                       "Équipement ignoré : " + userFile + ", ligne 17, [Caméra Orpheline] : capteur \"Rien\" inconnu"}));
+    EXPECT_EQ(reporter.messages, (Strings{"Équipement ignoré : " + userFile + ", ligne 19, [Divers] : section inconnue",
+                                          "Équipement ignoré : " + userFile +
+                                              ", ligne 15, [Capteur Cassé] : valeurs LargeurPixels, "
+                                              "HauteurPixels, TaillePixelX, TaillePixelY absentes ou incorrectes",
+                                          "Équipement ignoré : " + userFile +
+                                              ", ligne 17, [Caméra Orpheline] : capteur \"Rien\" inconnu"}));
     const auto& sensors = f.parametrage.cbCapteurs.items();
     EXPECT_EQ(sensors.end()[-2], "★ Mon IMX");
     EXPECT_EQ(sensors.back(), "★ APS-C Canon 24.0 Mp");  // the digital camera's sensor
@@ -108,7 +110,9 @@ TEST_F(ProgramTest, TheUsersOwnEquipmentFromItsFile) {
     });
     f.userClicks(f.parametrage.bbTelescopes);
     const auto shown = [&](MainForm& m) {
-        return texts({&m.parametrage.eDiam, &m.parametrage.eFocale, &m.parametrage.eNomCamera, &m.parametrage.eNbPixelsX, &m.parametrage.eNbPixelsY, &m.parametrage.eTaillePixelsX, &m.parametrage.eEchant});
+        return texts({&m.parametrage.eDiam, &m.parametrage.eFocale, &m.parametrage.eNomCamera,
+                      &m.parametrage.eNbPixelsX, &m.parametrage.eNbPixelsY, &m.parametrage.eTaillePixelsX,
+                      &m.parametrage.eEchant});
     };
     const Strings chosen{"200", "1000", "Ma caméra", "3000", "2000", "3.76", "0.78"};
     EXPECT_EQ(shown(f), chosen);
@@ -134,7 +138,9 @@ TEST_F(ProgramTest, TheUsersOwnEquipmentFromItsFile) {
 TEST_F(ProgramTest, AddingAndRemovingTheUsersOwnEquipment) {
     MainForm& f = start();
     f.userPicks(f.parametrage.cbCapteurs, kManualRow);
-    for (auto [field, text] : {std::pair{&f.parametrage.eNbPixelsX, "1000"}, {&f.parametrage.eNbPixelsY, "800"}, {&f.parametrage.eTaillePixelsX, "5"}}) {
+    for (auto [field, text] : {std::pair{&f.parametrage.eNbPixelsX, "1000"},
+                               {&f.parametrage.eNbPixelsY, "800"},
+                               {&f.parametrage.eTaillePixelsX, "5"}}) {
         f.userTypes(*field, text);
     }
     const auto named = [this](const char* name) {
@@ -160,10 +166,11 @@ TEST_F(ProgramTest, AddingAndRemovingTheUsersOwnEquipment) {
     named("Mon 212");
     f.userClicks(f.parametrage.bbTelescopes);
     const std::string userFile = dir.file("Quarvel-equipements.ini");
-    EXPECT_EQ(quarvel::config::testing::readBytes(userFile),
-              "[Capteur Ma cam\xE9ra]\r\nLargeurPixels=1000\r\nHauteurPixels=800\r\nTaillePixelX=5\r\nTaillePixelY=5\r\n"
-              "[Cam\xE9ra Ma cam\xE9ra]\r\nCapteur=Ma cam\xE9ra\r\n"
-              "[T\xE9lescope Mon 212]\r\nDiam\xE8tre=212\r\nFocale=2628\r\n");
+    EXPECT_EQ(
+        quarvel::config::testing::readBytes(userFile),
+        "[Capteur Ma cam\xE9ra]\r\nLargeurPixels=1000\r\nHauteurPixels=800\r\nTaillePixelX=5\r\nTaillePixelY=5\r\n"
+        "[Cam\xE9ra Ma cam\xE9ra]\r\nCapteur=Ma cam\xE9ra\r\n"
+        "[T\xE9lescope Mon 212]\r\nDiam\xE8tre=212\r\nFocale=2628\r\n");
 
     whenOpened<ModelListForm>([](ModelListForm& d) {
         d.userPicks(d.list, 0);
@@ -178,7 +185,8 @@ TEST_F(ProgramTest, AddingAndRemovingTheUsersOwnEquipment) {
         d.userClicks(d.bbOui);
     });
     f.userClicks(f.parametrage.bbCameras);
-    EXPECT_EQ(quarvel::config::testing::readBytes(userFile), "[T\xE9lescope Mon 212]\r\nDiam\xE8tre=212\r\nFocale=2628\r\n");
+    EXPECT_EQ(quarvel::config::testing::readBytes(userFile),
+              "[T\xE9lescope Mon 212]\r\nDiam\xE8tre=212\r\nFocale=2628\r\n");
     EXPECT_EQ(f.parametrage.cbCapteurs.items().back(), "Full frame Nikon 36.3 Mp");
     EXPECT_TRUE(host.scripts.empty());
 }

@@ -58,7 +58,9 @@ void playOne(form::Form& f, Stream& in) {
     const auto labels = controlsOf<form::Label>(f);
     const auto bars = controlsOf<form::TrackBar>(f);
     const auto books = controlsOf<form::Notebook>(f);
-    const auto pick = [&in](const auto& v) { return v.empty() ? nullptr : v[static_cast<std::size_t>(in.below(static_cast<int>(v.size())))]; };
+    const auto pick = [&in](const auto& v) {
+        return v.empty() ? nullptr : v[static_cast<std::size_t>(in.below(static_cast<int>(v.size())))];
+    };
     switch (in.below(11)) {
     case 0:
     case 1:
@@ -124,7 +126,8 @@ public:
             buttons.erase(std::remove_if(buttons.begin(), buttons.end(),
                                          [](form::Button* b) { return b->modalResult() == form::ModalResult::None; }),
                           buttons.end());
-            if (!buttons.empty()) dialog.userClicks(*buttons[static_cast<std::size_t>(m_in.below(static_cast<int>(buttons.size())))]);
+            if (!buttons.empty())
+                dialog.userClicks(*buttons[static_cast<std::size_t>(m_in.below(static_cast<int>(buttons.size())))]);
         }
         dialog.onClose = nullptr;
         --m_depth;

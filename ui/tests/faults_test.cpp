@@ -70,12 +70,13 @@ struct DamagedFile {
 
 TEST_F(ProgramTest, DamagedFilesLoadWhatTheyCanAndDefaultTheRest) {
     const DamagedFile cases[] = {
-        {"line feeds alone", "[parametres]\nDiam\xE8tre=200\nFocale=1000\nCam\xE9ra=Atik 16\n", "200", "1000", "Atik 16"},
+        {"line feeds alone", "[parametres]\nDiam\xE8tre=200\nFocale=1000\nCam\xE9ra=Atik 16\n", "200", "1000",
+         "Atik 16"},
         {"carriage returns alone", "[parametres]\rDiam\xE8tre=200\rFocale=1000\r", "200", "1000", "HiSis-22"},
         {"UTF-8 with a byte-order mark", "\xEF\xBB\xBF[parametres]\r\nDiam\xC3\xA8tre=150\r\nCam\xC3\xA9ra=Caméra\r\n",
          "150", "2628", "Caméra"},
-        {"duplicate keys", "[parametres]\r\nDiam\xE8tre=100\r\nDiam\xE8tre=300\r\n[parametres]\r\nFocale=500\r\n", "100",
-         "2628", "HiSis-22"},
+        {"duplicate keys", "[parametres]\r\nDiam\xE8tre=100\r\nDiam\xE8tre=300\r\n[parametres]\r\nFocale=500\r\n",
+         "100", "2628", "HiSis-22"},
         {"a 100 KB value", "[parametres]\r\nCam\xE9ra=" + std::string(100000, 'A') + "\r\nDiam\xE8tre=90\r\n", "90",
          "2628", nullptr},
         {"binary garbage", std::string("\0\xFF\x01[param\0etres]\r\n=\x80\x81\x9D\xFE", 17), "212", "2628", "HiSis-22"},

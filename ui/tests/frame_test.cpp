@@ -106,9 +106,11 @@ TEST_F(ProgramTest, AFailedSaveLeavesTheFileAsItWasAndDoesNotQuit) {
 TEST_F(ProgramTest, EffacerChampsClearsThePageShown) {
     MainForm& f = start();
     f.userSwitches(f.TabbedNotebook1, indexOf(Page::Calculs));
-    for (auto* e : {&f.calculs.eObjet1X, &f.calculs.eObjet1Y, &f.calculs.eObjet2X, &f.calculs.eObjet2Y}) f.userTypes(*e, "5");
+    for (auto* e : {&f.calculs.eObjet1X, &f.calculs.eObjet1Y, &f.calculs.eObjet2X, &f.calculs.eObjet2Y})
+        f.userTypes(*e, "5");
     f.userClicks(f.bbRAZ);
-    EXPECT_EQ(texts({&f.calculs.eObjet1X, &f.calculs.eObjet1Y, &f.calculs.eObjet2X, &f.calculs.eObjet2Y}), (Strings{"", "", "", ""}));
+    EXPECT_EQ(texts({&f.calculs.eObjet1X, &f.calculs.eObjet1Y, &f.calculs.eObjet2X, &f.calculs.eObjet2Y}),
+              (Strings{"", "", "", ""}));
     EXPECT_EQ(f.parametrage.eDiam.text(), "212");
 
     f.userSwitches(f.TabbedNotebook1, indexOf(Page::Imagerie));
@@ -120,8 +122,10 @@ TEST_F(ProgramTest, EffacerChampsClearsThePageShown) {
     f.userSelects(f.parametrage.rgFiltre, 2);
     f.userSwitches(f.TabbedNotebook1, indexOf(Page::Parametrage));
     f.userClicks(f.bbRAZ);
-    EXPECT_EQ(texts({&f.parametrage.eDiam, &f.parametrage.eFocale, &f.parametrage.eFD, &f.parametrage.ePR, &f.parametrage.ePS, &f.parametrage.eNbPixelsX, &f.parametrage.eNbPixelsY, &f.parametrage.eTaillePixelsX,
-                     &f.parametrage.eTaillePixelsY, &f.parametrage.eTaillePixelsMMX, &f.parametrage.eTaillePixelsMMY, &f.parametrage.eTaillePixelsMMD, &f.parametrage.eEchant,
+    EXPECT_EQ(texts({&f.parametrage.eDiam, &f.parametrage.eFocale, &f.parametrage.eFD, &f.parametrage.ePR,
+                     &f.parametrage.ePS, &f.parametrage.eNbPixelsX, &f.parametrage.eNbPixelsY,
+                     &f.parametrage.eTaillePixelsX, &f.parametrage.eTaillePixelsY, &f.parametrage.eTaillePixelsMMX,
+                     &f.parametrage.eTaillePixelsMMY, &f.parametrage.eTaillePixelsMMD, &f.parametrage.eEchant,
                      &f.parametrage.eChampHor, &f.parametrage.eChampVer}),
               Strings(15, ""));
     EXPECT_EQ(f.parametrage.rgFiltre.selected(), 0);
@@ -146,7 +150,8 @@ TEST_F(ProgramTest, FocalZeroStopsQuietlyAndZeroPointZeroReportsDivision) {
     EXPECT_EQ(f.parametrage.eFD.text(), "12.40");
     f.userTypes(f.parametrage.eFocale, "0.0");
     EXPECT_EQ(reporter.messages, Strings{"Division par zéro en virgule flottante"});
-    EXPECT_EQ(texts({&f.parametrage.eFD, &f.parametrage.eTaillePixelsMMX, &f.parametrage.eEchant}), (Strings{"0.00", "6.91", "0.71"}));
+    EXPECT_EQ(texts({&f.parametrage.eFD, &f.parametrage.eTaillePixelsMMX, &f.parametrage.eEchant}),
+              (Strings{"0.00", "6.91", "0.71"}));
     f.userTypes(f.parametrage.eFocale, "2628");
     f.userTypes(f.parametrage.eDiam, "0");
     EXPECT_EQ(reporter.messages.back(), "Division par zéro en virgule flottante");

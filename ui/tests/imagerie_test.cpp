@@ -114,7 +114,8 @@ TEST_F(ImagingTest, ToleranceRulesTheExposureLimit) {
 
 TEST_F(ImagingTest, TheOptimalFocalRatio) {
     MainForm& f = startWith("200", "2000", "7.4");
-    EXPECT_EQ(texts({&f.imagerie.eFDAct, &f.imagerie.eFDOpti, &f.imagerie.eCoefMulti}), (Strings{"10.00", "25.46", "2.5"}));
+    EXPECT_EQ(texts({&f.imagerie.eFDAct, &f.imagerie.eFDOpti, &f.imagerie.eCoefMulti}),
+              (Strings{"10.00", "25.46", "2.5"}));
     EXPECT_FALSE(f.imagerie.cbSurEch.visible());
     EXPECT_EQ(f.imagerie.cbSurEch.text(), "2");
 }
@@ -127,10 +128,12 @@ TEST_F(ImagingTest, DeepSkySamplingFollowsTheSlider) {
     EXPECT_FALSE(f.imagerie.rgPlanetes.visible());
     EXPECT_EQ(f.imagerie.pImaCP.left(), 24);
     EXPECT_EQ(f.imagerie.TrackBar1.position(), 15);
-    EXPECT_EQ(texts({&f.imagerie.eFocAct2, &f.imagerie.eEchCP, &f.imagerie.eEchConsCP, &f.imagerie.eFocConsCP, &f.imagerie.eFocCalcCP, &f.imagerie.eCoefCP}),
+    EXPECT_EQ(texts({&f.imagerie.eFocAct2, &f.imagerie.eEchCP, &f.imagerie.eEchConsCP, &f.imagerie.eFocConsCP,
+                     &f.imagerie.eFocCalcCP, &f.imagerie.eCoefCP}),
               (Strings{"1000", "1.11", "0.30", "3713", "557", "0.6"}));
     f.userMoves(f.imagerie.TrackBar1, 0);
-    EXPECT_EQ(texts({&f.imagerie.eFocAct2, &f.imagerie.eEchCP, &f.imagerie.eEchConsCP, &f.imagerie.eFocConsCP, &f.imagerie.eFocCalcCP, &f.imagerie.eCoefCP}),
+    EXPECT_EQ(texts({&f.imagerie.eFocAct2, &f.imagerie.eEchCP, &f.imagerie.eEchConsCP, &f.imagerie.eFocConsCP,
+                     &f.imagerie.eFocCalcCP, &f.imagerie.eCoefCP}),
               (Strings{"1000", "1.11", "0.30", "3713", "2228", "2.2"}));
     f.userMoves(f.imagerie.TrackBar1, 25);
     EXPECT_EQ(texts({&f.imagerie.eFocCalcCP, &f.imagerie.eCoefCP}), (Strings{"371", "0.4"}));

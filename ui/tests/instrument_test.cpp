@@ -50,7 +50,8 @@ TEST_F(InstrumentTest, FactorsMultiplyTheFocalLengthInItalic) {
     MainForm& f = start();
     for (const auto& c : cases) {
         chooseTelescope(c.telescope, c.factor, c.other);
-        EXPECT_EQ(texts({&f.parametrage.eDiam, &f.parametrage.eFocale}), (Strings{c.diameter, c.focal})) << c.telescope << c.factor;
+        EXPECT_EQ(texts({&f.parametrage.eDiam, &f.parametrage.eFocale}), (Strings{c.diameter, c.focal}))
+            << c.telescope << c.factor;
         EXPECT_TRUE(f.parametrage.eFocale.italic());
         EXPECT_EQ(f.session().instrument.telescopeLabel, c.label);
     }
@@ -208,8 +209,9 @@ TEST_F(InstrumentTest, OddValuesInTheFileTakeTheirDefaults) {
 TEST_F(InstrumentTest, UnparsableSensorTextsAreReportedAndStartUpGoesOn) {
     writeIni("[parametres]\r\nCapteurX=\r\nCapteurY=abc\r\nCapteurPxX=9\r\nCapteurPxY=9\r\n");
     MainForm& f = start();
-    EXPECT_EQ(reporter.messages, (Strings{"'abc' n'est pas une valeur entière correcte",
-                                          "Le capteur sauvegardé est incomplet : nombre ou taille de pixels vide ou nul"}));
+    EXPECT_EQ(reporter.messages,
+              (Strings{"'abc' n'est pas une valeur entière correcte",
+                       "Le capteur sauvegardé est incomplet : nombre ou taille de pixels vide ou nul"}));
     EXPECT_EQ(f.TabbedNotebook1.activePage(), indexOf(Page::Parametrage));
     EXPECT_EQ(f.parametrage.eFD.text(), "12.40");
     // The load went on past the bad field.

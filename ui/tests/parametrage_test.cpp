@@ -10,14 +10,16 @@ namespace {
 TEST_F(ProgramTest, StartsFromTheDefaultsWithoutAFile) {
     MainForm& f = start();
     EXPECT_TRUE(reporter.messages.empty());
-    EXPECT_EQ(texts({&f.parametrage.eDiam, &f.parametrage.eFocale, &f.parametrage.eNomCamera, &f.parametrage.eNbPixelsX, &f.parametrage.eNbPixelsY, &f.parametrage.eTaillePixelsX,
-                     &f.parametrage.eTaillePixelsY}),
+    EXPECT_EQ(texts({&f.parametrage.eDiam, &f.parametrage.eFocale, &f.parametrage.eNomCamera, &f.parametrage.eNbPixelsX,
+                     &f.parametrage.eNbPixelsY, &f.parametrage.eTaillePixelsX, &f.parametrage.eTaillePixelsY}),
               (Strings{"212", "2628", "HiSis-22", "768", "512", "9", "9"}));
     EXPECT_EQ(f.parametrage.rgFiltre.selected(), 0);
     EXPECT_EQ(f.parametrage.rgPixelC.selected(), 0);
     EXPECT_EQ(f.parametrage.cbCapteurs.text(), "Saisie manuelle");
-    EXPECT_EQ(texts({&f.parametrage.eFD, &f.parametrage.ePR, &f.parametrage.ePS, &f.parametrage.eTaillePixelsMMX, &f.parametrage.eTaillePixelsMMY, &f.parametrage.eTaillePixelsMMD,
-                     &f.parametrage.eEchant, &f.parametrage.eChampHor, &f.parametrage.eChampVer, &f.planetDrawing.eChampPlaH, &f.planetDrawing.eChampPlaV}),
+    EXPECT_EQ(texts({&f.parametrage.eFD, &f.parametrage.ePR, &f.parametrage.ePS, &f.parametrage.eTaillePixelsMMX,
+                     &f.parametrage.eTaillePixelsMMY, &f.parametrage.eTaillePixelsMMD, &f.parametrage.eEchant,
+                     &f.parametrage.eChampHor, &f.parametrage.eChampVer, &f.planetDrawing.eChampPlaH,
+                     &f.planetDrawing.eChampPlaV}),
               (Strings{"12.40", "0.83", "0.57", "6.91", "4.61", "8.31", "0.71", "9.04", "6.03", "9.04", "6.03"}));
     EXPECT_FALSE(f.parametrage.eNbPixelsX.enabled());
     EXPECT_FALSE(f.pMasqueOnglets.visible());
@@ -38,10 +40,12 @@ TEST_F(ProgramTest, ChoosingACatalogueSensorShowsItReadOnly) {
     MainForm& f = start();
     f.userPicks(f.parametrage.cbCapteurs, rowOf(f.parametrage.cbCapteurs, "ICX285"));  // "ICX285"
     EXPECT_EQ(f.parametrage.cbCapteurs.text(), "ICX285");
-    EXPECT_EQ(texts({&f.parametrage.eNbPixelsX, &f.parametrage.eNbPixelsY, &f.parametrage.eTaillePixelsX, &f.parametrage.eTaillePixelsY, &f.parametrage.eNomCamera}),
+    EXPECT_EQ(texts({&f.parametrage.eNbPixelsX, &f.parametrage.eNbPixelsY, &f.parametrage.eTaillePixelsX,
+                     &f.parametrage.eTaillePixelsY, &f.parametrage.eNomCamera}),
               (Strings{"1392", "1040", "6.45", "6.45", "Inconnu"}));
     EXPECT_EQ(f.parametrage.rgPixelC.selected(), 0);
-    for (const auto* e : {&f.parametrage.eNbPixelsX, &f.parametrage.eNbPixelsY, &f.parametrage.eTaillePixelsX, &f.parametrage.eTaillePixelsY}) {
+    for (const auto* e : {&f.parametrage.eNbPixelsX, &f.parametrage.eNbPixelsY, &f.parametrage.eTaillePixelsX,
+                          &f.parametrage.eTaillePixelsY}) {
         EXPECT_FALSE(e->enabled());
     }
     EXPECT_EQ(f.session().sensorName, "ICX285");
@@ -64,7 +68,8 @@ TEST_F(ProgramTest, ChoosingACatalogueSensorShowsItReadOnly) {
 TEST_F(ProgramTest, HandEntryTurnsCommasIntoPoints) {
     MainForm& f = start();
     f.userPicks(f.parametrage.cbCapteurs, kManualRow);
-    EXPECT_EQ(texts({&f.parametrage.eNbPixelsX, &f.parametrage.eNbPixelsY, &f.parametrage.eTaillePixelsX, &f.parametrage.eTaillePixelsY, &f.parametrage.eNomCamera}),
+    EXPECT_EQ(texts({&f.parametrage.eNbPixelsX, &f.parametrage.eNbPixelsY, &f.parametrage.eTaillePixelsX,
+                     &f.parametrage.eTaillePixelsY, &f.parametrage.eNomCamera}),
               (Strings{"", "", "", "", "Inconnu"}));
     EXPECT_TRUE(f.parametrage.eNbPixelsX.enabled());
     EXPECT_TRUE(f.parametrage.eTaillePixelsX.enabled());
@@ -83,7 +88,8 @@ TEST_F(ProgramTest, HandEntryTurnsCommasIntoPoints) {
     // Editing the instrument keeps the hand-entered sensor and recomputes.
     f.userTypes(f.parametrage.eDiam, "200");
     f.userTypes(f.parametrage.eFocale, "1000");
-    EXPECT_EQ(texts({&f.parametrage.eNbPixelsX, &f.parametrage.eNbPixelsY, &f.parametrage.eTaillePixelsX, &f.parametrage.eTaillePixelsY, &f.parametrage.eEchant}),
+    EXPECT_EQ(texts({&f.parametrage.eNbPixelsX, &f.parametrage.eNbPixelsY, &f.parametrage.eTaillePixelsX,
+                     &f.parametrage.eTaillePixelsY, &f.parametrage.eEchant}),
               (Strings{"1000", "800", "8.6", "8.3", "1.77"}));
 }
 
@@ -98,7 +104,8 @@ TEST_F(ProgramTest, ACameraFromTheListSetsItsSensor) {
     EXPECT_EQ(f.session().sensorName, "ICX429");
     EXPECT_EQ(f.parametrage.cbCapteurs.selected(), 21);
     EXPECT_EQ(f.parametrage.eNomCamera.text(), "Atik 16");
-    EXPECT_EQ(texts({&f.parametrage.eNbPixelsX, &f.parametrage.eNbPixelsY, &f.parametrage.eTaillePixelsX, &f.parametrage.eTaillePixelsY}),
+    EXPECT_EQ(texts({&f.parametrage.eNbPixelsX, &f.parametrage.eNbPixelsY, &f.parametrage.eTaillePixelsX,
+                     &f.parametrage.eTaillePixelsY}),
               (Strings{"752", "582", "8.6", "8.3"}));
     EXPECT_EQ(f.parametrage.rgPixelC.selected(), 1);
 
@@ -136,14 +143,16 @@ TEST_F(ProgramTest, ADslrFillsTheSensorSizeEvenWithoutAnInstrument) {
     });
     f.userClicks(f.parametrage.bbAPN);
     EXPECT_EQ(f.session().sensorName, "APS-C Canon 6.3 Mp");
-    EXPECT_EQ(texts({&f.parametrage.eNbPixelsX, &f.parametrage.eTaillePixelsX, &f.parametrage.eTaillePixelsMMX, &f.parametrage.eTaillePixelsMMY}),
+    EXPECT_EQ(texts({&f.parametrage.eNbPixelsX, &f.parametrage.eTaillePixelsX, &f.parametrage.eTaillePixelsMMX,
+                     &f.parametrage.eTaillePixelsMMY}),
               (Strings{"3072", "7.4", "22.73", "15.16"}));
     EXPECT_EQ(f.parametrage.rgPixelC.selected(), 0);
 }
 
 TEST_F(ProgramTest, ACameraWhoseSensorIsNotInTheCatalogueAsksForItsNumbers) {
     MainForm& f = start();
-    f.userPicks(f.parametrage.cbCapteurs, rowOf(f.parametrage.cbCapteurs, "ICX285"));  // "ICX285": a previous catalogue result
+    f.userPicks(f.parametrage.cbCapteurs,
+                rowOf(f.parametrage.cbCapteurs, "ICX285"));  // "ICX285": a previous catalogue result
     whenOpened<ModelListForm>([](ModelListForm& d) {
         d.userPicks(d.list, rowOf(d.list, "Basler 2500-14"));
         d.userClicks(d.bbOK);
@@ -153,7 +162,8 @@ TEST_F(ProgramTest, ACameraWhoseSensorIsNotInTheCatalogueAsksForItsNumbers) {
     EXPECT_EQ(f.parametrage.eNomCamera.text(), "Basler 2500-14");
     EXPECT_EQ(f.session().sensorName, "Inconnu");
     EXPECT_EQ(f.parametrage.cbCapteurs.selected(), kManualRow);
-    EXPECT_EQ(texts({&f.parametrage.eNbPixelsX, &f.parametrage.eNbPixelsY, &f.parametrage.eTaillePixelsX, &f.parametrage.eTaillePixelsY, &f.parametrage.eTaillePixelsMMX}),
+    EXPECT_EQ(texts({&f.parametrage.eNbPixelsX, &f.parametrage.eNbPixelsY, &f.parametrage.eTaillePixelsX,
+                     &f.parametrage.eTaillePixelsY, &f.parametrage.eTaillePixelsMMX}),
               (Strings{"", "", "", "", ""}));
     EXPECT_TRUE(f.parametrage.eNbPixelsX.enabled());
 }
@@ -189,7 +199,8 @@ TEST_F(ProgramTest, NoChoiceInTheListsBringsTheSavedHandEnteredSensorBack) {
              "CapteurPxX=5\r\nCapteurPxY=6\r\nPixelCarr\xE9=1\r\n");
     MainForm& f = start();
     const auto shown = [&] {
-        return texts({&f.parametrage.eNbPixelsX, &f.parametrage.eNbPixelsY, &f.parametrage.eTaillePixelsX, &f.parametrage.eTaillePixelsY, &f.parametrage.eNomCamera, &f.parametrage.eEchant});
+        return texts({&f.parametrage.eNbPixelsX, &f.parametrage.eNbPixelsY, &f.parametrage.eTaillePixelsX,
+                      &f.parametrage.eTaillePixelsY, &f.parametrage.eNomCamera, &f.parametrage.eEchant});
     };
     const Strings saved{"1000", "800", "5", "6", "Ma caméra", "0.39"};
     EXPECT_EQ(shown(), saved);

@@ -22,7 +22,15 @@ int main(int argc, char* argv[]) {
     if (argc < 2) return 2;
     form::RecordingReporter reporter;
     NoDialogs host;
-    Program program(reporter, host, Environment{argv[1], [] { return form::CalendarDate{2026, 12, 7}; }, {}, {}, {}, {}});
+    Program program(reporter, host,
+                    Environment{argv[1],
+                                [] {
+                                    return form::CalendarDate{2026, 12, 7};
+                                },
+                                {},
+                                {},
+                                {},
+                                {}});
     MainForm& f = program.mainForm;
     f.start();
     f.userClicks(f.about.bbRun);

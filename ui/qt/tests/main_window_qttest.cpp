@@ -415,7 +415,8 @@ private slots:
         auto* notebook = child<QTabWidget>("TabbedNotebook1");
         for (int page = 0; page < notebook->count(); ++page) notebook->setCurrentIndex(page);
         for (QPushButton* button : m_window->findChildren<QPushButton*>()) {
-            if (button->objectName().startsWith("bb")) QVERIFY2(!button->toolTip().isEmpty(), qPrintable(button->objectName()));
+            if (button->objectName().startsWith("bb"))
+                QVERIFY2(!button->toolTip().isEmpty(), qPrintable(button->objectName()));
         }
     }
 
@@ -434,7 +435,8 @@ private slots:
                 notebook->setCurrentIndex(page);
                 QApplication::processEvents();
                 const QRect tab = notebook->tabBar()->tabRect(page);
-                QVERIFY2(notebook->tabBar()->rect().contains(tab), qPrintable(QString("%1 pt, tab %2").arg(points).arg(page)));
+                QVERIFY2(notebook->tabBar()->rect().contains(tab),
+                         qPrintable(QString("%1 pt, tab %2").arg(points).arg(page)));
                 checkFits(notebook->currentWidget(), QString("%1 pt, page %2").arg(points).arg(page));
             }
             checkFits(m_window, QString("%1 pt, window").arg(points));
@@ -448,10 +450,13 @@ private slots:
         const bool english = QLocale::system().language() == QLocale::English;
         auto* notebook = child<QTabWidget>("TabbedNotebook1");
         QCOMPARE(notebook->tabText(0), english ? QString("Settings") : QString("Paramètrage"));
-        QCOMPARE(child<QPushButton>("bbRun")->text(), english ? QString("Start the program") : QString("Lancer le programme"));
+        QCOMPARE(child<QPushButton>("bbRun")->text(),
+                 english ? QString("Start the program") : QString("Lancer le programme"));
         QTest::mouseClick(child<QPushButton>("bbRun"), Qt::LeftButton);
-        QCOMPARE(child<QPushButton>("bbSauveConfig")->text(), english ? QString("Save config") : QString("Sauve config"));
-        QCOMPARE(child<QComboBox>("cbCapteurs")->itemText(0), english ? QString("Manual entry") : QString("Saisie manuelle"));
+        QCOMPARE(child<QPushButton>("bbSauveConfig")->text(),
+                 english ? QString("Save config") : QString("Sauve config"));
+        QCOMPARE(child<QComboBox>("cbCapteurs")->itemText(0),
+                 english ? QString("Manual entry") : QString("Saisie manuelle"));
         QCOMPARE(child<QComboBox>("cbCapteurs")->itemText(14), QString("ICX285"));  // names stay
         child<QComboBox>("cbCapteurs")->activated(0);
         withModal([&] { QTest::keyClicks(child<QLineEdit>("eNbPixelsX"), "x"); },
