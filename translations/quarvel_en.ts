@@ -1,4 +1,5 @@
-<?xml version='1.0' encoding='utf-8'?>
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
 <TS version="2.1" language="en_GB" sourcelanguage="fr_FR">
 <context>
     <name>Quarvel</name>
@@ -39,16 +40,16 @@
         <translation> Pixel size (in µ) </translation>
     </message>
     <message>
-        <source>" / pixel</source>
-        <translation>" / pixel</translation>
+        <source>&quot; / pixel</source>
+        <translation>&quot; / pixel</translation>
     </message>
     <message>
-        <source>"/pixel</source>
-        <translation>"/pixel</translation>
+        <source>&quot;/pixel</source>
+        <translation>&quot;/pixel</translation>
     </message>
     <message>
-        <source>%1, colonne "%2" absente</source>
-        <translation>%1, column "%2" missing</translation>
+        <source>%1, colonne &quot;%2&quot; absente</source>
+        <translation>%1, column &quot;%2&quot; missing</translation>
     </message>
     <message>
         <source>%1, fichier illisible</source>
@@ -63,12 +64,12 @@
         <translation>%1, line(s) %2</translation>
     </message>
     <message>
-        <source>'%1' n'est pas une valeur en virgule flottante correcte</source>
-        <translation>'%1' is not a valid floating point value</translation>
+        <source>&apos;%1&apos; n&apos;est pas une valeur en virgule flottante correcte</source>
+        <translation>&apos;%1&apos; is not a valid floating point value</translation>
     </message>
     <message>
-        <source>'%1' n'est pas une valeur entière correcte</source>
-        <translation>'%1' is not a valid integer value</translation>
+        <source>&apos;%1&apos; n&apos;est pas une valeur entière correcte</source>
+        <translation>&apos;%1&apos; is not a valid integer value</translation>
     </message>
     <message>
         <source>(Aucun)</source>
@@ -79,7 +80,7 @@
         <translation>(Personal configuration)</translation>
     </message>
     <message>
-        <source>(Double-cliquer sur l'adresse email pour envoyer un message)</source>
+        <source>(Double-cliquer sur l&apos;adresse email pour envoyer un message)</source>
         <translation>(Double-click the address to send a message)</translation>
     </message>
     <message>
@@ -168,7 +169,7 @@
     </message>
     <message>
         <source>Accéder aux onglets du programme</source>
-        <translation>Open the program's tabs</translation>
+        <translation>Open the program&apos;s tabs</translation>
     </message>
     <message>
         <source>Aide</source>
@@ -203,7 +204,7 @@
         <translation>None</translation>
     </message>
     <message>
-        <source>Aujourd'hui</source>
+        <source>Aujourd&apos;hui</source>
         <translation>Today</translation>
     </message>
     <message>
@@ -244,7 +245,7 @@
     </message>
     <message>
         <source>Changer la date ; un clic droit prend la date du jour</source>
-        <translation>Change the date; a right click takes today's date</translation>
+        <translation>Change the date; a right click takes today&apos;s date</translation>
     </message>
     <message>
         <source>Charge config</source>
@@ -271,7 +272,7 @@
         <translation>Right click to choose another photograph</translation>
     </message>
     <message>
-        <source>Cliquer pour passer des secondes aux minutes d'arc (Soleil et Lune)</source>
+        <source>Cliquer pour passer des secondes aux minutes d&apos;arc (Soleil et Lune)</source>
         <translation>Click to switch between arc-seconds and arc-minutes (Sun and Moon)</translation>
     </message>
     <message>
@@ -296,7 +297,7 @@
     </message>
     <message>
         <source>Diam. app. des anneaux</source>
-        <translation>Rings' app. diam.</translation>
+        <translation>Rings&apos; app. diam.</translation>
     </message>
     <message>
         <source>Diamètre</source>
@@ -323,7 +324,7 @@
         <translation>Double-click to send a mail</translation>
     </message>
     <message>
-        <source>Débordement d'entier</source>
+        <source>Débordement d&apos;entier</source>
         <translation>Integer overflow</translation>
     </message>
     <message>
@@ -351,7 +352,7 @@
         <translation>Clear the fields of the page shown</translation>
     </message>
     <message>
-        <source>Erreur de vérification d'étendue</source>
+        <source>Erreur de vérification d&apos;étendue</source>
         <translation>Range check error</translation>
     </message>
     <message>
@@ -435,11 +436,11 @@
         <translation>Camera:</translation>
     </message>
     <message>
-        <source>Impossible d'ouvrir le fichier "%1". %2</source>
-        <translation>Cannot open file "%1". %2</translation>
+        <source>Impossible d&apos;ouvrir le fichier &quot;%1&quot;. %2</source>
+        <translation>Cannot open file &quot;%1&quot;. %2</translation>
     </message>
     <message>
-        <source>Impossible d'écrire dans %1</source>
+        <source>Impossible d&apos;écrire dans %1</source>
         <translation>Cannot write to %1</translation>
     </message>
     <message>
@@ -479,7 +480,7 @@
         <translation>Camera list</translation>
     </message>
     <message>
-        <source>Liste d'appareils photos numériques</source>
+        <source>Liste d&apos;appareils photos numériques</source>
         <translation>List of digital cameras</translation>
     </message>
     <message>
@@ -499,8 +500,8 @@
         <translation>M13 (1°)</translation>
     </message>
     <message>
-        <source>M27 (15')</source>
-        <translation>M27 (15')</translation>
+        <source>M27 (15&apos;)</source>
+        <translation>M27 (15&apos;)</translation>
     </message>
     <message>
         <source>M31 (5°)</source>
@@ -511,8 +512,8 @@
         <translation>M42 (2°)</translation>
     </message>
     <message>
-        <source>M45 (2°30')</source>
-        <translation>M45 (2°30')</translation>
+        <source>M45 (2°30&apos;)</source>
+        <translation>M45 (2°30&apos;)</translation>
     </message>
     <message>
         <source>Mars</source>
@@ -523,8 +524,8 @@
         <translation>Out of memory</translation>
     </message>
     <message>
-        <source>NGC7331 (30')</source>
-        <translation>NGC7331 (30')</translation>
+        <source>NGC7331 (30&apos;)</source>
+        <translation>NGC7331 (30&apos;)</translation>
     </message>
     <message>
         <source>Nom :</source>
@@ -611,37 +612,37 @@
         <translation>Quarvel</translation>
     </message>
     <message>
-        <source>Quarvel calcule, pour un instrument et un capteur donnés, les grandeurs utiles à l'imagerie astronomique.
+        <source>Quarvel calcule, pour un instrument et un capteur donnés, les grandeurs utiles à l&apos;imagerie astronomique.
 
-La rangée d'onglets, en haut, mène aux différentes pages du programme. La rangée de boutons, en bas, sert à effacer les champs de la page affichée ("Effacer champs", sur les pages Paramètrage, Calculs et Imagerie), à relire la configuration sauvegardée ("Charge config"), à la sauvegarder ("Sauve config") et à quitter le programme ("Quitter"). La configuration se charge et se sauvegarde depuis l'onglet Paramètrage.
+La rangée d&apos;onglets, en haut, mène aux différentes pages du programme. La rangée de boutons, en bas, sert à effacer les champs de la page affichée (&quot;Effacer champs&quot;, sur les pages Paramètrage, Calculs et Imagerie), à relire la configuration sauvegardée (&quot;Charge config&quot;), à la sauvegarder (&quot;Sauve config&quot;) et à quitter le programme (&quot;Quitter&quot;). La configuration se charge et se sauvegarde depuis l&apos;onglet Paramètrage.
 
 Onglet Paramètrage :
 ---------------------
-Saisir le diamètre et la focale de l'instrument en millimètres, ou choisir un télescope dans la liste du bouton "Télescopes", avec un éventuel réducteur ou multiplicateur de focale (Barlow). Une focale affichée en italique indique qu'un réducteur ou un multiplicateur est utilisé. Cliquer dans le champ du diamètre ou de la focale commence une configuration personnelle ; "Rétablir" revient aux valeurs précédentes. Le filtre choisi modifie le pouvoir résolvant.
-La liste des capteurs propose les principaux capteurs, la saisie manuelle des caractéristiques ("Saisie manuelle"), les données sauvegardées, la liste des caméras et la liste des appareils photos numériques. Les touches S, C et P de la liste mènent à la saisie manuelle, aux caméras et aux appareils photos. En saisie manuelle, indiquer le nombre de pixels et leur taille en microns ; "Pixel carré" recopie la largeur dans la hauteur.
-Vos propres équipements : dans la liste des télescopes, "Ajouter…" enregistre le diamètre et la focale actuels sous un nom ; dans les listes des caméras et des appareils photos, "Ajouter…" enregistre le capteur actuel. Ils suivent les autres dans les listes, marqués ★, et "Supprimer" les retire après confirmation. Ils sont gardés dans le fichier Quarvel-equipements.ini, à côté du fichier de configuration, que l'on peut aussi modifier à la main programme fermé : une section par équipement, [Capteur nom] avec LargeurPixels, HauteurPixels, TaillePixelX et TaillePixelY (en microns), [Caméra nom] avec Capteur, [APN nom] avec LargeurPixels, HauteurPixels et TaillePixel, [Télescope nom] avec Diamètre et Focale (en mm), nombres avec un point décimal.
-Le programme affiche le rapport f/D, les pouvoirs résolvant et séparateur, la taille du capteur, l'échantillonnage et le champ couvert.
+Saisir le diamètre et la focale de l&apos;instrument en millimètres, ou choisir un télescope dans la liste du bouton &quot;Télescopes&quot;, avec un éventuel réducteur ou multiplicateur de focale (Barlow). Une focale affichée en italique indique qu&apos;un réducteur ou un multiplicateur est utilisé. Cliquer dans le champ du diamètre ou de la focale commence une configuration personnelle ; &quot;Rétablir&quot; revient aux valeurs précédentes. Le filtre choisi modifie le pouvoir résolvant.
+La liste des capteurs propose les principaux capteurs, la saisie manuelle des caractéristiques (&quot;Saisie manuelle&quot;), les données sauvegardées, la liste des caméras et la liste des appareils photos numériques. Les touches S, C et P de la liste mènent à la saisie manuelle, aux caméras et aux appareils photos. En saisie manuelle, indiquer le nombre de pixels et leur taille en microns ; &quot;Pixel carré&quot; recopie la largeur dans la hauteur.
+Vos propres équipements : dans la liste des télescopes, &quot;Ajouter…&quot; enregistre le diamètre et la focale actuels sous un nom ; dans les listes des caméras et des appareils photos, &quot;Ajouter…&quot; enregistre le capteur actuel. Ils suivent les autres dans les listes, marqués ★, et &quot;Supprimer&quot; les retire après confirmation. Ils sont gardés dans le fichier Quarvel-equipements.ini, à côté du fichier de configuration, que l&apos;on peut aussi modifier à la main programme fermé : une section par équipement, [Capteur nom] avec LargeurPixels, HauteurPixels, TaillePixelX et TaillePixelY (en microns), [Caméra nom] avec Capteur, [APN nom] avec LargeurPixels, HauteurPixels et TaillePixel, [Télescope nom] avec Diamètre et Focale (en mm), nombres avec un point décimal.
+Le programme affiche le rapport f/D, les pouvoirs résolvant et séparateur, la taille du capteur, l&apos;échantillonnage et le champ couvert.
 
 Onglet Dessin capteur :
 -----------------------
-Compare la taille du capteur choisi à celle d'un film 24 x 36 mm.
+Compare la taille du capteur choisi à celle d&apos;un film 24 x 36 mm.
 
 Onglet Calculs :
 ----------------
-Saisir les coordonnées X et Y de deux objets relevées sur une image : le programme donne leur séparation en pixels et en secondes d'arc. Avec "Saisie séparation" à "Oui", saisir la séparation connue des deux objets : le programme donne la focale réelle correspondant à l'image.
+Saisir les coordonnées X et Y de deux objets relevées sur une image : le programme donne leur séparation en pixels et en secondes d&apos;arc. Avec &quot;Saisie séparation&quot; à &quot;Oui&quot;, saisir la séparation connue des deux objets : le programme donne la focale réelle correspondant à l&apos;image.
 
 Onglet Imagerie :
 -----------------
-En imagerie planétaire, choisir l'objet : le programme donne son diamètre apparent à la date indiquée, sa taille sur le capteur, le rapport f/D optimal et, pour les planètes, le temps de pose limite avant que la rotation de la planète ne floute l'image. Un clic sur "Diamètre apparent" passe le diamètre du Soleil et de la Lune des secondes d'arc aux minutes d'arc et inversement. Le bouton "Changer date" ouvre un calendrier ; un clic droit sur ce bouton prend la date du jour.
-En imagerie du ciel profond, le programme donne l'échantillonnage actuel, l'échantillonnage le plus fin utile et la focale à appliquer pour l'échantillonnage choisi avec le curseur.
+En imagerie planétaire, choisir l&apos;objet : le programme donne son diamètre apparent à la date indiquée, sa taille sur le capteur, le rapport f/D optimal et, pour les planètes, le temps de pose limite avant que la rotation de la planète ne floute l&apos;image. Un clic sur &quot;Diamètre apparent&quot; passe le diamètre du Soleil et de la Lune des secondes d&apos;arc aux minutes d&apos;arc et inversement. Le bouton &quot;Changer date&quot; ouvre un calendrier ; un clic droit sur ce bouton prend la date du jour.
+En imagerie du ciel profond, le programme donne l&apos;échantillonnage actuel, l&apos;échantillonnage le plus fin utile et la focale à appliquer pour l&apos;échantillonnage choisi avec le curseur.
 
 Onglet Dessin planète :
 -----------------------
-Dessine l'objet choisi à l'échelle du capteur. Un clic droit sur le nom de l'objet permet d'en choisir un autre ; pour le capteur MT9M001, un clic droit sur le dessin choisit une zone d'intérêt.
+Dessine l&apos;objet choisi à l&apos;échelle du capteur. Un clic droit sur le nom de l&apos;objet permet d&apos;en choisir un autre ; pour le capteur MT9M001, un clic droit sur le dessin choisit une zone d&apos;intérêt.
 
 Onglet Photo :
 --------------
-Montre le champ du capteur sur des photographies d'objets du ciel profond. Un clic droit sur le nom de l'objet permet de choisir une autre photographie.
+Montre le champ du capteur sur des photographies d&apos;objets du ciel profond. Un clic droit sur le nom de l&apos;objet permet de choisir une autre photographie.
 Photographies tirées des textures du ciel profond de Stellarium : M 13 (Starhopper), M 27 (Stéphane Dumont), M 31 et M 45 (HG731GZ, Herm Perez), M 42 (HG731GZ, Stéphane Dumont), NGC 7331 (Peter Vasey, Plover Hill Observatory). Le détail des crédits et des licences est dans le fichier images/CREDITS.
 
 Onglet Aide :
@@ -650,20 +651,20 @@ Cette page.
 
 Onglet A propos :
 -----------------
-Version du programme et adresse de contact. Le bouton "Lancer le programme" donne accès aux autres onglets.
+Version du programme et adresse de contact. Le bouton &quot;Lancer le programme&quot; donne accès aux autres onglets.
 
 
 La configuration est enregistrée dans le fichier %1.
 </source>
         <translation>Quarvel computes, for a given instrument and sensor, the figures that matter for astronomical imaging.
 
-The row of tabs at the top leads to the program's pages. The row of buttons at the bottom clears the fields of the page shown ("Clear fields", on the Settings, Calculations and Imaging pages), reloads the saved configuration ("Load config"), saves it ("Save config") and quits the program ("Quit"). The configuration is loaded and saved from the Settings tab.
+The row of tabs at the top leads to the program&apos;s pages. The row of buttons at the bottom clears the fields of the page shown (&quot;Clear fields&quot;, on the Settings, Calculations and Imaging pages), reloads the saved configuration (&quot;Load config&quot;), saves it (&quot;Save config&quot;) and quits the program (&quot;Quit&quot;). The configuration is loaded and saved from the Settings tab.
 
 Settings tab:
 -------------
-Type the instrument's aperture and focal length in millimetres, or choose a telescope from the "Telescopes" button's list, with a focal reducer or a Barlow lens if any. A focal length shown in italics means that a reducer or a Barlow lens is in use. Clicking into the aperture or focal length field starts a personal configuration; "Restore" goes back to the previous values. The chosen filter changes the resolving power.
-The sensor list offers the main sensors, manual entry of the sensor's figures ("Manual entry"), the saved data, the list of cameras and the list of digital cameras. The keys S, C and P in the list lead to manual entry, to the cameras and to the digital cameras. In manual entry, give the pixel counts and the pixel size in microns; "Square pixels" copies the width into the height.
-Your own equipment: in the telescope list, "Add…" saves the current aperture and focal length under a name; in the camera and digital camera lists, "Add…" saves the current sensor. They follow the others in the lists, marked ★, and "Remove" removes them after a confirmation. They are kept in the file Quarvel-equipements.ini, beside the configuration file, which can also be edited by hand while the program is closed: one section per item, [Capteur name] with LargeurPixels, HauteurPixels, TaillePixelX and TaillePixelY (in microns), [Caméra name] with Capteur, [APN name] with LargeurPixels, HauteurPixels and TaillePixel, [Télescope name] with Diamètre and Focale (in mm), numbers with a decimal point.
+Type the instrument&apos;s aperture and focal length in millimetres, or choose a telescope from the &quot;Telescopes&quot; button&apos;s list, with a focal reducer or a Barlow lens if any. A focal length shown in italics means that a reducer or a Barlow lens is in use. Clicking into the aperture or focal length field starts a personal configuration; &quot;Restore&quot; goes back to the previous values. The chosen filter changes the resolving power.
+The sensor list offers the main sensors, manual entry of the sensor&apos;s figures (&quot;Manual entry&quot;), the saved data, the list of cameras and the list of digital cameras. The keys S, C and P in the list lead to manual entry, to the cameras and to the digital cameras. In manual entry, give the pixel counts and the pixel size in microns; &quot;Square pixels&quot; copies the width into the height.
+Your own equipment: in the telescope list, &quot;Add…&quot; saves the current aperture and focal length under a name; in the camera and digital camera lists, &quot;Add…&quot; saves the current sensor. They follow the others in the lists, marked ★, and &quot;Remove&quot; removes them after a confirmation. They are kept in the file Quarvel-equipements.ini, beside the configuration file, which can also be edited by hand while the program is closed: one section per item, [Capteur name] with LargeurPixels, HauteurPixels, TaillePixelX and TaillePixelY (in microns), [Caméra name] with Capteur, [APN name] with LargeurPixels, HauteurPixels and TaillePixel, [Télescope name] with Diamètre and Focale (in mm), numbers with a decimal point.
 The program shows the focal ratio, the resolving and separating power, the sensor size, the sampling and the field of view.
 
 Sensor drawing tab:
@@ -672,21 +673,21 @@ Compares the size of the chosen sensor with a 24 x 36 mm film frame.
 
 Calculations tab:
 -----------------
-Type the X and Y coordinates of two objects measured on an image: the program gives their separation in pixels and in arc-seconds. With "Separation entry" at "Yes", type the known separation of the two objects: the program gives the real focal length of the image.
+Type the X and Y coordinates of two objects measured on an image: the program gives their separation in pixels and in arc-seconds. With &quot;Separation entry&quot; at &quot;Yes&quot;, type the known separation of the two objects: the program gives the real focal length of the image.
 
 Imaging tab:
 ------------
-In planetary imaging, choose the object: the program gives its apparent diameter on the date shown, its size on the sensor, the optimal focal ratio and, for the planets, the longest exposure before the planet's rotation blurs the image. A click on "Apparent diameter" switches the Sun's and the Moon's diameter between arc-seconds and arc-minutes. The "Change date" button opens a calendar; a right click on that button takes today's date.
+In planetary imaging, choose the object: the program gives its apparent diameter on the date shown, its size on the sensor, the optimal focal ratio and, for the planets, the longest exposure before the planet&apos;s rotation blurs the image. A click on &quot;Apparent diameter&quot; switches the Sun&apos;s and the Moon&apos;s diameter between arc-seconds and arc-minutes. The &quot;Change date&quot; button opens a calendar; a right click on that button takes today&apos;s date.
 In deep-sky imaging, the program gives the current sampling, the finest useful sampling and the focal length that gives the sampling chosen with the slider.
 
 Planet drawing tab:
 -------------------
-Draws the chosen object to the sensor's scale. A right click on the object's name chooses another one; for the MT9M001 sensor, a right click on the drawing chooses a region of interest.
+Draws the chosen object to the sensor&apos;s scale. A right click on the object&apos;s name chooses another one; for the MT9M001 sensor, a right click on the drawing chooses a region of interest.
 
 Photo tab:
 ----------
-Shows the sensor's field over photographs of deep-sky objects. A right click on the object's name chooses another photograph.
-Photographs taken from Stellarium's deep-sky textures: M 13 (Starhopper), M 27 (Stéphane Dumont), M 31 and M 45 (HG731GZ, Herm Perez), M 42 (HG731GZ, Stéphane Dumont), NGC 7331 (Peter Vasey, Plover Hill Observatory). The credits and licences in full are in the file images/CREDITS.
+Shows the sensor&apos;s field over photographs of deep-sky objects. A right click on the object&apos;s name chooses another photograph.
+Photographs taken from Stellarium&apos;s deep-sky textures: M 13 (Starhopper), M 27 (Stéphane Dumont), M 31 and M 45 (HG731GZ, Herm Perez), M 42 (HG731GZ, Stéphane Dumont), NGC 7331 (Peter Vasey, Plover Hill Observatory). The credits and licences in full are in the file images/CREDITS.
 
 Help tab:
 ---------
@@ -694,7 +695,7 @@ This page.
 
 About tab:
 ----------
-The program's version and contact address. The "Start the program" button opens the other tabs.
+The program&apos;s version and contact address. The &quot;Start the program&quot; button opens the other tabs.
 
 
 The configuration is saved in the file %1.
@@ -703,7 +704,7 @@ The configuration is saved in the file %1.
     <message>
         <source>Quarvel est un logiciel libre : vous pouvez le copier et le distribuer librement. Il est fourni tel quel, sans aucune garantie.
 
-Vos remarques et suggestions sont les bienvenues à l'adresse ci-dessous.</source>
+Vos remarques et suggestions sont les bienvenues à l&apos;adresse ci-dessous.</source>
         <translation>Quarvel is free software: you may copy and distribute it freely. It comes as it is, without any warranty.
 
 Your remarks and suggestions are welcome at the address below.</translation>
@@ -749,7 +750,7 @@ Your remarks and suggestions are welcome at the address below.</translation>
         <translation>Separation entry</translation>
     </message>
     <message>
-        <source>Saisir les coordonnées X et Y relevées sur l'image</source>
+        <source>Saisir les coordonnées X et Y relevées sur l&apos;image</source>
         <translation>Type the X and Y coordinates measured on the image</translation>
     </message>
     <message>
@@ -761,11 +762,11 @@ Your remarks and suggestions are welcome at the address below.</translation>
         <translation>Save config</translation>
     </message>
     <message>
-        <source>Sauvegarder l'instrument et le capteur</source>
+        <source>Sauvegarder l&apos;instrument et le capteur</source>
         <translation>Save the instrument and the sensor</translation>
     </message>
     <message>
-        <source>Secondes d'arc</source>
+        <source>Secondes d&apos;arc</source>
         <translation>Arc-seconds</translation>
     </message>
     <message>
@@ -821,7 +822,7 @@ Your remarks and suggestions are welcome at the address below.</translation>
         <translation>Normal turbulence</translation>
     </message>
     <message>
-        <source>Type d'imagerie</source>
+        <source>Type d&apos;imagerie</source>
         <translation>Kind of imaging</translation>
     </message>
     <message>
@@ -841,7 +842,7 @@ Your remarks and suggestions are welcome at the address below.</translation>
         <translation>Manual value</translation>
     </message>
     <message>
-        <source>Valeur à diviser par le nombre de filtres utilisés pour l'imagerie RVB ou LRVB</source>
+        <source>Valeur à diviser par le nombre de filtres utilisés pour l&apos;imagerie RVB ou LRVB</source>
         <translation>Value to divide by the number of filters used for RGB or LRGB imaging</translation>
     </message>
     <message>
@@ -865,8 +866,8 @@ Your remarks and suggestions are welcome at the address below.</translation>
         <translation>Y</translation>
     </message>
     <message>
-        <source>capteur "%1" inconnu</source>
-        <translation>unknown sensor "%1"</translation>
+        <source>capteur &quot;%1&quot; inconnu</source>
+        <translation>unknown sensor &quot;%1&quot;</translation>
     </message>
     <message>
         <source>exception inconnue</source>
@@ -881,7 +882,7 @@ Your remarks and suggestions are welcome at the address below.</translation>
         <translation>Optimal f/d</translation>
     </message>
     <message>
-        <source>l'appareil photo « %1 »</source>
+        <source>l&apos;appareil photo « %1 »</source>
         <translation>the digital camera “%1”</translation>
     </message>
     <message>
