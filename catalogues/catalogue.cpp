@@ -86,7 +86,7 @@ std::string readCsv(const std::string& path, const std::vector<std::string>& col
 
 // "Full frame", "APS-H", "APS-C" or "4/3", from the sensor's width.
 std::string_view formatOf(const core::SensorValues& values) {
-    const double widthMm = values.pixelsX * values.pixelWidthUm / 1000;
+    const double widthMm = core::sensorWidthMm(values);
     if (widthMm >= 30) return "Full frame";
     if (widthMm >= 26) return "APS-H";
     if (widthMm >= 20) return "APS-C";
@@ -135,7 +135,7 @@ bool Catalogue::addSensor(CatalogueSensor sensor) {
     if (!sensor.facts) {
         const core::SensorValues& v = sensor.values;
         sensor.facts = SensorFacts{v.pixelWidthUm != v.pixelHeightUm,
-                                   v.pixelsX * v.pixelWidthUm > 36000 || v.pixelsY * v.pixelHeightUm > 24000, false};
+                                   core::sensorWidthMm(v) > 36 || core::sensorHeightMm(v) > 24, false};
     }
     return m_sensors.add(std::move(sensor));
 }

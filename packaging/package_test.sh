@@ -61,10 +61,7 @@ start_save_quit() {
   before=$(stat -c %y "$ini" 2>/dev/null || echo none)
   xdotool mousemove --window "$window" 367 600 click 1   # "Sauve config"
   for i in $(seq 200); do [ "$(stat -c %y "$ini" 2>/dev/null || echo none)" != "$before" ] && break; sleep 0.1; done
-  "$closer" "$window"
-  for i in $(seq 200); do kill -0 "$apid" 2>/dev/null || break; sleep 0.1; done
-  wait "$apid" || fail "the program ended with an error"
-  apid=""
+  close_window
 }
 
 start_save_quit

@@ -1,6 +1,7 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Shared by the tests that run the program in a real X window: sourced, with
-# `fail` defined and `logs` naming a folder for the logs.
+# `fail` defined, `logs` naming a folder for the logs and `closer` the program
+# that presses a window's close box.
 
 # Starts Xvfb on a display nobody uses and waits until it accepts clients
 # (Xvfb itself writes the display's number once it is ready, however long a
@@ -31,4 +32,16 @@ launch_window() {
   sleep 1
   xdotool mousemove --window "$window" 281 559 click 1
   sleep 1
+}
+
+# Closes the window with its close box and waits for the program, started in
+# the background as apid, to end; fails when it does not, or ends with an error.
+close_window() {
+  "$closer" "$window"
+  for i in $(seq 200); do kill -0 "$apid" 2>/dev/null || break; sleep 0.1; done
+  kill -0 "$apid" 2>/dev/null && fail "the program did not end"
+  status=0
+  wait "$apid" || status=$?
+  apid=""
+  [ "$status" -eq 0 ] || fail "the program ended with status $status"
 }

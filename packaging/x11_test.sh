@@ -35,13 +35,7 @@ import -window "$window" "$logs/shot.png"
 spread=$(convert "$logs/shot.png" -format "%[fx:standard_deviation]" info:)
 awk -v s="$spread" 'BEGIN { exit !(s > 0.02) }' || fail "blank window (spread $spread)"
 
-"$closer" "$window"
-for i in $(seq 50); do kill -0 "$apid" 2>/dev/null || break; sleep 0.1; done
-kill -0 "$apid" 2>/dev/null && fail "the program did not end"
-status=0
-wait "$apid" || status=$?
-apid=""
-[ "$status" -eq 0 ] || fail "the program ended with status $status"
+close_window
 after=$(cd "$work" && find . | sort)
 [ "$before" = "$after" ] || fail "files written: $(printf '%s\n' "$after" | grep -vxF "$before" | tr '\n' ' ')"
 echo "real window: ok"

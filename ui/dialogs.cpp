@@ -25,12 +25,18 @@ std::optional<bool> QuitForm::ask(ModalHost& host) {
     return rgSauveConfig.selected() == kYesRow;
 }
 
+namespace {
+
+std::vector<std::string> modelEntries(ModelListForm::Kind kind, const catalogues::Catalogue& catalogue) {
+    return kind == ModelListForm::Kind::Cameras ? catalogue.cameraEntries() : catalogue.dslrEntries();
+}
+
+}  // namespace
+
 ModelListForm::ModelListForm(Kind kind, Guard& guard, EquipmentEditor& equipment, const Session& session)
     : Form(kind == Kind::Cameras ? "fCameras" : "fAPN",
            kind == Kind::Cameras ? "Liste de caméras" : "Liste d'appareils photos numériques", guard),
-      list(add<ListControl>(kind == Kind::Cameras ? "lbCameras" : "lbAPN",
-                            kind == Kind::Cameras ? equipment.catalogue().cameraEntries()
-                                                  : equipment.catalogue().dslrEntries())),
+      list(add<ListControl>(kind == Kind::Cameras ? "lbCameras" : "lbAPN", modelEntries(kind, equipment.catalogue()))),
       bbOK(add<Button>(kind == Kind::Cameras ? "bbOKCam" : "bbOKAPN", "OK", ModalResult::Ok)),
       bbCancel(add<Button>(kind == Kind::Cameras ? "bbCancelCam" : "bbCancelAPN", "Annuler", ModalResult::Cancel)),
       bbAjouter(add<Button>(kind == Kind::Cameras ? "bbAjouterCam" : "bbAjouterAPN", "Ajouter…")),
@@ -88,8 +94,7 @@ void ModelListForm::removeModel() {
 }
 
 void ModelListForm::refresh() {
-    list.setItems(m_kind == Kind::Cameras ? m_equipment.catalogue().cameraEntries()
-                                          : m_equipment.catalogue().dslrEntries());
+    list.setItems(modelEntries(m_kind, m_equipment.catalogue()));
     updateRemoveButton();
 }
 
