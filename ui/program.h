@@ -19,6 +19,10 @@ struct Equipment {
 class Program {
 public:
     Program(form::ErrorReporter& reporter, form::ModalHost& host, Environment environment);
+    // The dialogs, in the order they were created.
+    std::vector<form::Form*> dialogs() {
+        return {&nameForm, &confirmForm, &quitForm, &camerasForm, &dslrsForm, &dateForm, &telescopesForm};
+    }
 
     Guard guard;
     Equipment equipment;

@@ -90,13 +90,8 @@ int main(int argc, char* argv[]) {
     NoDialogs noDialogs;
     quarvel::ui::Program program(reporter, noDialogs, {"/nonexistent/Quarvel.ini", {}, {}, {}, {}, {}});
     std::set<QString> texts;
-    for (const quarvel::ui::form::Form* form :
-         std::initializer_list<const quarvel::ui::form::Form*>{&program.mainForm, &program.quitForm, &program.camerasForm,
-                                                              &program.dslrsForm, &program.dateForm,
-                                                              &program.telescopesForm, &program.nameForm,
-                                                              &program.confirmForm}) {
-        collectForm(*form, program.equipment.catalogue, texts);
-    }
+    collectForm(program.mainForm, program.equipment.catalogue, texts);
+    for (const quarvel::ui::form::Form* form : program.dialogs()) collectForm(*form, program.equipment.catalogue, texts);
     quarvel::ui::qt::MainWindow window(program.mainForm);
     for (std::size_t page = 0; page < program.mainForm.TabbedNotebook1.pages().size(); ++page) {
         window.ensurePage(static_cast<int>(page));
@@ -104,12 +99,7 @@ int main(int argc, char* argv[]) {
     collectWidgets(&window, texts);
     quarvel::ui::qt::QtModalHost host;
     quarvel::ui::qt::buildDialogs(program, host, &window);
-    for (quarvel::ui::form::Form* form :
-         std::initializer_list<quarvel::ui::form::Form*>{&program.quitForm, &program.camerasForm, &program.dslrsForm,
-                                                        &program.dateForm, &program.telescopesForm, &program.nameForm,
-                                                        &program.confirmForm}) {
-        collectWidgets(host.view(*form), texts);
-    }
+    for (quarvel::ui::form::Form* form : program.dialogs()) collectWidgets(host.view(*form), texts);
     for (const auto& pattern : quarvel::ui::composedTextPatterns()) texts.insert(QString::fromStdString(pattern));
     for (const char* text : {"Fichier de plus de 1 Mo : valeurs par défaut utilisées", "exception inconnue"}) {
         texts.insert(QString::fromUtf8(text));
