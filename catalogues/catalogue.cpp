@@ -56,7 +56,7 @@ std::string readCsv(const std::string& path, const std::vector<std::string>& col
     std::vector<std::size_t> at;
     for (const auto& column : columns) {
         const auto found = std::find(header.begin(), header.end(), column);
-        if (found == header.end()) return path + ", colonne \"" + column + "\" absente";
+        if (found == header.end()) return core::compose(kMissingColumnText, {path, column});
         at.push_back(static_cast<std::size_t>(found - header.begin()));
     }
     std::vector<int> skipped;
@@ -81,7 +81,7 @@ std::string readCsv(const std::string& path, const std::vector<std::string>& col
     if (skipped.empty()) return {};
     std::string lines;
     for (int n : skipped) lines += (lines.empty() ? "" : ", ") + std::to_string(n);
-    return path + ", ligne(s) " + lines;
+    return core::compose(kSkippedLinesText, {path, lines});
 }
 
 // "Full frame", "APS-H", "APS-C" or "4/3", from the sensor's width.

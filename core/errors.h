@@ -2,6 +2,7 @@
 #pragma once
 
 #include <exception>
+#include <initializer_list>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -57,6 +58,11 @@ std::string errorMessage(ErrorCode code, std::string_view first = {}, std::strin
 [[noreturn]] void throwBadBitmap();
 [[noreturn]] void throwIncompleteSensor();
 [[noreturn]] void throwBadEquipment(std::string_view what);
+
+// A composed text: each "%1" to "%9" of the pattern replaced by its value,
+// in one pass, so that a value holding "%1" stays as it is. The patterns are
+// the keys of the texts' translations.
+std::string compose(std::string_view pattern, std::initializer_list<std::string_view> values);
 
 // The text of the error box: a "." is appended when the message's last
 // character has a higher code than "." (letters, digits, accented letters),

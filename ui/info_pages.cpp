@@ -1,14 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/info_pages.h"
 
+#include "core/errors.h"
 #include "ui/help_text.h"
+#include "ui/messages.h"
 
 namespace quarvel::ui {
 
 HelpPage::HelpPage(form::Form& window, const std::string& configPath)
     : Part(window), memoAide(add<form::Memo>("memoAide")) {
-    memoAide.setText(std::string(kHelpText) + "\n\nLa configuration est enregistrée dans le fichier " + configPath +
-                     ".\n");
+    memoAide.setText(std::string(kHelpText) + core::compose(messages::kConfigurationSentence, {configPath}));
 }
 
 AboutPage::AboutPage(form::Form& window, std::function<void(const std::string&)> openUrl)

@@ -10,6 +10,7 @@
 #include "core/errors.h"
 #include "core/number_format.h"
 #include "core/parse.h"
+#include "ui/messages.h"
 
 namespace quarvel::ui {
 
@@ -53,7 +54,7 @@ struct SectionKind {
     std::function<std::optional<std::string>(const std::string& name, const SectionKeys& keys)> add;
 };
 
-std::string missingKeys(std::string_view keys) { return "valeurs " + std::string(keys) + " absentes ou incorrectes"; }
+std::string missingKeys(std::string_view keys) { return core::compose(messages::kMissingValues, {keys}); }
 
 }  // namespace
 
@@ -69,12 +70,12 @@ std::vector<std::string> loadUserEquipment(const std::string& path, catalogues::
     const config::IniDocument file(path);
     std::vector<std::string> problems;
     if (file.status() == config::ReadStatus::TooLarge || file.status() == config::ReadStatus::Failed) {
-        problems.push_back(core::errorMessage(core::ErrorCode::BadEquipment, path + ", fichier illisible"));
+        problems.push_back(core::errorMessage(core::ErrorCode::BadEquipment, core::compose(messages::kUnreadableFile, {path})));
         return problems;
     }
     const auto added = [](bool isNew) -> std::optional<std::string> {
         if (isNew) return std::nullopt;
-        return std::string("nom déjà dans les listes");
+        return std::string(messages::kNameTakenReason);
     };
     // Sensors first, so that cameras may name them; each kind in file order.
     const SectionKind kinds[] = {
@@ -98,7 +99,7 @@ std::vector<std::string> loadUserEquipment(const std::string& path, catalogues::
         {kCameraSection,
          [&](const std::string& name, const SectionKeys& k) -> std::optional<std::string> {
              const std::string sensor = k.text("Capteur");
-             if (!catalogue.findSensor(sensor)) return "capteur \"" + sensor + "\" inconnu";
+             if (!catalogue.findSensor(sensor)) return core::compose(messages::kUnknownSensor, {sensor});
              return added(catalogue.addCamera({name, sensor, Origin::User}));
          }},
         {kTelescopeSection,
@@ -110,21 +111,21 @@ std::vector<std::string> loadUserEquipment(const std::string& path, catalogues::
     };
     const auto sections = file.sections();
     const auto report = [&](const Section& section, const std::string& reason) {
-        problems.push_back(core::errorMessage(core::ErrorCode::BadEquipment,
-                                              path + ", ligne " + std::to_string(section.line) + ", [" +
-                                                  section.name + "] : " + reason));
+        problems.push_back(core::errorMessage(
+            core::ErrorCode::BadEquipment,
+            core::compose(messages::kSectionProblem, {path, std::to_string(section.line), section.name, reason})));
     };
     for (const auto& section : sections) {
         const bool known = std::any_of(std::begin(kinds), std::end(kinds),
                                        [&](const SectionKind& kind) { return section.name.starts_with(kind.prefix); });
-        if (!known) report(section, "section inconnue");
+        if (!known) report(section, std::string(messages::kUnknownSection));
     }
     for (const auto& kind : kinds) {
         for (const auto& section : sections) {
             if (!section.name.starts_with(kind.prefix)) continue;
             const std::string name = section.name.substr(kind.prefix.size());
             if (!acceptableEquipmentName(name)) {
-                report(section, "nom incorrect");
+                report(section, std::string(messages::kBadNameReason));
             } else if (const auto reason = kind.add(name, SectionKeys(section))) {
                 report(section, *reason);
             }
@@ -153,8 +154,6 @@ namespace {
 using catalogues::Kind;
 using catalogues::Origin;
 
-std::string quoted(const std::string& name) { return "« " + name + " »"; }
-
 }  // namespace
 
 EquipmentEditor::EquipmentEditor(catalogues::Catalogue& catalogue, std::string path, NameForm& name,
@@ -167,16 +166,16 @@ void EquipmentEditor::changed() {
 
 std::optional<std::string> EquipmentEditor::askName() {
     auto name = m_name.ask(m_host);
-    if (name && !acceptableEquipmentName(*name)) core::throwBadEquipment(quoted(*name) + " : nom incorrect");
+    if (name && !acceptableEquipmentName(*name)) core::throwBadEquipment(core::compose(messages::kBadName, {*name}));
     return name;
 }
 
 std::optional<std::string> EquipmentEditor::addTelescope(const catalogues::TelescopeOptics& optics) {
     const auto name = askName();
     if (!name) return std::nullopt;
-    if (m_catalogue.findTelescopeRow(*name)) core::throwBadEquipment(quoted(*name) + " : nom déjà dans les listes");
+    if (m_catalogue.findTelescopeRow(*name)) core::throwBadEquipment(core::compose(messages::kNameTaken, {*name}));
     if (!(optics.diameterMm > 0) || !(optics.focalMm > 0)) {
-        core::throwBadEquipment(quoted(*name) + " : diamètre ou focale manquant");
+        core::throwBadEquipment(core::compose(messages::kMissingOptics, {*name}));
     }
     writeUserSections(m_path, {{std::string(kTelescopeSection) + *name,
                                 {{"Diamètre", core::shortest(optics.diameterMm)},
@@ -188,7 +187,8 @@ std::optional<std::string> EquipmentEditor::addTelescope(const catalogues::Teles
 
 bool EquipmentEditor::removeTelescope(const std::string& name) {
     if (!m_catalogue.isUserRow(Kind::Telescope, name) ||
-        !m_confirm.ask(m_host, "Supprimer le télescope " + quoted(name) + " de vos équipements ?")) {
+        !m_confirm.ask(m_host, core::compose(messages::kRemoveQuestion,
+                                             {core::compose(messages::kTheTelescope, {name})}))) {
         return false;
     }
     removeUserSections(m_path, {std::string(kTelescopeSection) + name});
@@ -202,20 +202,20 @@ std::optional<std::string> EquipmentEditor::addModel(Kind kind, const Session& s
     if (!name) return std::nullopt;
     const bool cameras = kind == Kind::Camera;
     if (cameras ? m_catalogue.mapCamera(*name).has_value() : m_catalogue.mapDslr(*name).has_value()) {
-        core::throwBadEquipment(quoted(*name) + " : nom déjà dans les listes");
+        core::throwBadEquipment(core::compose(messages::kNameTaken, {*name}));
     }
     const core::SensorValues values = session.sensor;
     const bool complete =
         values.pixelsX > 0 && values.pixelsY > 0 && values.pixelWidthUm > 0 && values.pixelHeightUm > 0;
     const bool catalogueSensor = session.sensorName != kUnknown && m_catalogue.findSensor(session.sensorName);
-    if (!complete && !(cameras && catalogueSensor)) core::throwBadEquipment(quoted(*name) + " : capteur incomplet");
+    if (!complete && !(cameras && catalogueSensor)) core::throwBadEquipment(core::compose(messages::kIncompleteSensor, {*name}));
     if (cameras && catalogueSensor) {
         // A camera of a sensor the lists hold names that sensor.
         writeUserSections(m_path, {{std::string(kCameraSection) + *name, {{"Capteur", session.sensorName}}}});
         m_catalogue.addCamera({*name, session.sensorName, Origin::User});
     } else if (cameras) {
         // A hand-entered sensor is kept under the camera's name too.
-        if (m_catalogue.findSensor(*name)) core::throwBadEquipment(quoted(*name) + " : nom déjà dans les listes");
+        if (m_catalogue.findSensor(*name)) core::throwBadEquipment(core::compose(messages::kNameTaken, {*name}));
         writeUserSections(m_path, {{std::string(kSensorSection) + *name,
                                     {{"LargeurPixels", std::to_string(values.pixelsX)},
                                      {"HauteurPixels", std::to_string(values.pixelsY)},
@@ -240,8 +240,8 @@ std::optional<std::string> EquipmentEditor::addModel(Kind kind, const Session& s
 bool EquipmentEditor::removeModel(Kind kind, const std::string& name) {
     if (!m_catalogue.isUserRow(kind, name)) return false;
     const bool cameras = kind == Kind::Camera;
-    const std::string what = (cameras ? "la caméra " : "l'appareil photo ") + quoted(name);
-    if (!m_confirm.ask(m_host, "Supprimer " + what + " de vos équipements ?")) return false;
+    const std::string what = core::compose(cameras ? messages::kTheCamera : messages::kTheDslr, {name});
+    if (!m_confirm.ask(m_host, core::compose(messages::kRemoveQuestion, {what}))) return false;
     std::vector<std::string> sections{std::string(cameras ? kCameraSection : kDslrSection) + name};
     // The sensor kept under a camera's name goes with it.
     const bool ownSensor = cameras && m_catalogue.isUserRow(Kind::Sensor, name);

@@ -41,6 +41,14 @@ TEST(ErrorMessages, QuoteLongTextsByTheirEnds) {
               "'" + half + "…" + half + "' n'est pas une valeur en virgule flottante correcte");
 }
 
+// Values go in once: a name holding "%1" or "%" stays as it is.
+TEST(ComposedTexts, PutEachValueInOnce) {
+    EXPECT_EQ(compose("%1, ligne %2, [%3] : %4", {"a.ini", "7", "Capteur %1", "nom incorrect"}),
+              "a.ini, ligne 7, [Capteur %1] : nom incorrect");
+    EXPECT_EQ(compose("« %1 » : 100 %", {"%2"}), "« %2 » : 100 %");
+    EXPECT_EQ(compose("%1 et %2", {"seul"}), "seul et %2");
+}
+
 TEST(ErrorBoxText, AppendsAPointAfterLettersAndDigitsOnly) {
     EXPECT_EQ(errorBoxText("Débordement d'entier"), "Débordement d'entier.");
     EXPECT_EQ(errorBoxText("Indice de liste hors limites (-1)"), "Indice de liste hors limites (-1)");

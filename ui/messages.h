@@ -1,0 +1,37 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The texts the windows compose, with "%1" to "%4" where their values go
+// (core::compose puts them in). The patterns are also the keys of the texts'
+// translations: a view translates a composed text by its pattern.
+#pragma once
+
+#include <string_view>
+
+namespace quarvel::ui::messages {
+
+// The user's equipment file.
+inline constexpr std::string_view kUnreadableFile = "%1, fichier illisible";
+inline constexpr std::string_view kSectionProblem = "%1, ligne %2, [%3] : %4";
+inline constexpr std::string_view kUnknownSection = "section inconnue";
+inline constexpr std::string_view kBadNameReason = "nom incorrect";
+inline constexpr std::string_view kNameTakenReason = "nom déjà dans les listes";
+inline constexpr std::string_view kUnknownSensor = "capteur \"%1\" inconnu";
+inline constexpr std::string_view kMissingValues = "valeurs %1 absentes ou incorrectes";
+// Adding and removing the user's own equipment.
+inline constexpr std::string_view kBadName = "« %1 » : nom incorrect";
+inline constexpr std::string_view kNameTaken = "« %1 » : nom déjà dans les listes";
+inline constexpr std::string_view kMissingOptics = "« %1 » : diamètre ou focale manquant";
+inline constexpr std::string_view kIncompleteSensor = "« %1 » : capteur incomplet";
+inline constexpr std::string_view kRemoveQuestion = "Supprimer %1 de vos équipements ?";
+inline constexpr std::string_view kTheCamera = "la caméra « %1 »";
+inline constexpr std::string_view kTheDslr = "l'appareil photo « %1 »";
+inline constexpr std::string_view kTheTelescope = "le télescope « %1 »";
+// The end of the help text.
+inline constexpr std::string_view kConfigurationSentence = "\n\nLa configuration est enregistrée dans le fichier %1.\n";
+
+// The patterns above that a view translates as such.
+inline constexpr std::string_view kPatterns[] = {
+    kUnreadableFile, kSectionProblem, kUnknownSensor, kMissingValues, kBadName, kNameTaken,
+    kMissingOptics,  kIncompleteSensor, kRemoveQuestion, kTheCamera,   kTheDslr, kTheTelescope,
+};
+
+}  // namespace quarvel::ui::messages
