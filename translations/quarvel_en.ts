@@ -933,5 +933,17 @@ Your remarks and suggestions are welcome at the address below.</translation>
         <source>Équipement ignoré : %1</source>
         <translation>Equipment skipped: %1</translation>
     </message>
+    <message>
+        <source>nom déjà dans les listes</source>
+        <translation>name already in the lists</translation>
+    </message>
+    <message>
+        <source>nom incorrect</source>
+        <translation>invalid name</translation>
+    </message>
+    <message>
+        <source>section inconnue</source>
+        <translation>unknown section</translation>
+    </message>
 </context>
 </TS>

@@ -28,10 +28,12 @@ inline constexpr std::string_view kTheTelescope = "le télescope « %1 »";
 // The end of the help text.
 inline constexpr std::string_view kConfigurationSentence = "\n\nLa configuration est enregistrée dans le fichier %1.\n";
 
-// The patterns above that a view translates as such.
+// The texts above that a view translates as such; the help text's end is
+// translated with the help text.
 inline constexpr std::string_view kPatterns[] = {
-    kUnreadableFile, kSectionProblem, kUnknownSensor, kMissingValues, kBadName, kNameTaken,
-    kMissingOptics,  kIncompleteSensor, kRemoveQuestion, kTheCamera,   kTheDslr, kTheTelescope,
+    kUnreadableFile, kSectionProblem, kUnknownSection,   kBadNameReason,  kNameTakenReason,
+    kUnknownSensor,  kMissingValues,  kBadName,          kNameTaken,      kMissingOptics,
+    kIncompleteSensor, kRemoveQuestion, kTheCamera,      kTheDslr,        kTheTelescope,
 };
 
 }  // namespace quarvel::ui::messages

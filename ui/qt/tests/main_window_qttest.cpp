@@ -27,7 +27,10 @@
 
 #include <functional>
 
+#include "core/errors.h"
+#include "ui/messages.h"
 #include "ui/names.h"
+#include "ui/qt/translation.h"
 #include "ui/startup.h"
 
 // Drives the real widgets on the offscreen platform. A modal window that
@@ -472,6 +475,13 @@ private slots:
         QVERIFY(help.startsWith(english ? "Quarvel computes" : "Quarvel calcule"));
         QVERIFY(help.contains(english ? "The configuration is saved in the file " + m_dir.path()
                                       : "La configuration est enregistrée dans le fichier " + m_dir.path()));
+        // A composed message, down to the reason it ends with.
+        namespace messages = quarvel::ui::messages;
+        const std::string skipped = quarvel::core::errorMessage(
+            quarvel::core::ErrorCode::BadEquipment,
+            quarvel::core::compose(messages::kSectionProblem, {"a.ini", "3", "Divers", messages::kUnknownSection}));
+        QCOMPARE(quarvel::ui::qt::tt(skipped), english ? QString("Equipment skipped: a.ini, line 3, [Divers]: unknown section")
+                                                       : QString::fromStdString(skipped));
     }
 
     // Enter is OK and Escape is Annuler in the other dialogs too.
