@@ -26,7 +26,8 @@ inline constexpr std::string_view kTheCamera = "la caméra « %1 »";
 inline constexpr std::string_view kTheDslr = "l'appareil photo « %1 »";
 inline constexpr std::string_view kTheTelescope = "le télescope « %1 »";
 // The end of the help text.
-inline constexpr std::string_view kConfigurationSentence = "\n\nLa configuration est enregistrée dans le fichier %1.\n";
+inline constexpr std::string_view kConfigurationSentence =
+    "\n\nLa configuration est enregistrée dans le fichier %1.\n";
 
 // The texts above that a view translates as such; the help text's end is
 // translated with the help text.

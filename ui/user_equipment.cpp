@@ -70,7 +70,8 @@ std::vector<std::string> loadUserEquipment(const std::string& path, catalogues::
     const config::IniDocument file(path);
     std::vector<std::string> problems;
     if (file.status() == config::ReadStatus::TooLarge || file.status() == config::ReadStatus::Failed) {
-        problems.push_back(core::errorMessage(core::ErrorCode::BadEquipment, core::compose(messages::kUnreadableFile, {path})));
+        problems.push_back(
+            core::errorMessage(core::ErrorCode::BadEquipment, core::compose(messages::kUnreadableFile, {path})));
         return problems;
     }
     const auto added = [](bool isNew) -> std::optional<std::string> {
@@ -208,7 +209,9 @@ std::optional<std::string> EquipmentEditor::addModel(Kind kind, const Session& s
     const bool complete =
         values.pixelsX > 0 && values.pixelsY > 0 && values.pixelWidthUm > 0 && values.pixelHeightUm > 0;
     const bool catalogueSensor = session.sensorName != kUnknown && m_catalogue.findSensor(session.sensorName);
-    if (!complete && !(cameras && catalogueSensor)) core::throwBadEquipment(core::compose(messages::kIncompleteSensor, {*name}));
+    if (!complete && !(cameras && catalogueSensor)) {
+        core::throwBadEquipment(core::compose(messages::kIncompleteSensor, {*name}));
+    }
     if (cameras && catalogueSensor) {
         // A camera of a sensor the lists hold names that sensor.
         writeUserSections(m_path, {{std::string(kCameraSection) + *name, {{"Capteur", session.sensorName}}}});

@@ -480,8 +480,9 @@ private slots:
         const std::string skipped = quarvel::core::errorMessage(
             quarvel::core::ErrorCode::BadEquipment,
             quarvel::core::compose(messages::kSectionProblem, {"a.ini", "3", "Divers", messages::kUnknownSection}));
-        QCOMPARE(quarvel::ui::qt::tt(skipped), english ? QString("Equipment skipped: a.ini, line 3, [Divers]: unknown section")
-                                                       : QString::fromStdString(skipped));
+        QCOMPARE(quarvel::ui::qt::tt(skipped),
+                 english ? QString("Equipment skipped: a.ini, line 3, [Divers]: unknown section")
+                         : QString::fromStdString(skipped));
     }
 
     // Enter is OK and Escape is Annuler in the other dialogs too.
