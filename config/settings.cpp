@@ -3,7 +3,10 @@
 
 #include <unistd.h>
 
+#include <cmath>
+
 #include "config/file_io.h"
+#include "core/parse.h"
 
 namespace quarvel::config {
 
@@ -17,13 +20,24 @@ void readWhole(const IniDocument& file, std::string_view key, std::int32_t& targ
     if (const auto value = file.readInteger(kSection, key)) target = *value;
 }
 
+// A whole number as before (decimal or 0x), or a real such as 203.2.
+void readReal(const IniDocument& file, std::string_view key, double& target) {
+    const auto text = file.readString(kSection, key);
+    if (!text) return;
+    if (const auto whole = parseIniInteger(*text)) {
+        target = *whole;
+    } else if (const auto real = core::tryParseReal(*text); real && std::isfinite(*real)) {
+        target = *real;
+    }
+}
+
 }  // namespace
 
 Settings readSettings(const IniDocument& file) {
     Settings s;
     readText(file, kKeyTelescope, s.telescope);
     readText(file, kKeyBarlow, s.barlow);
-    readWhole(file, kKeyDiameter, s.diameterMm);
+    readReal(file, kKeyDiameter, s.diameterMm);
     readWhole(file, kKeyFocal, s.focalMm);
     readWhole(file, kKeyFilter, s.filter);
     readText(file, kKeyCamera, s.camera);

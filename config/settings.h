@@ -38,7 +38,7 @@ inline constexpr std::array<std::string_view, 12> kKeys{
 struct Settings {
     std::string telescope = "Takahashi CN-212";
     std::string barlow = "Aucune";
-    std::int32_t diameterMm = 212;
+    double diameterMm = 212;  // a real aperture, 203.2; whole ones are saved as before
     std::int32_t focalMm = 2628;  // saved as a real, read back as a whole number
     std::int32_t filter = 0;
     std::string camera = "HiSis-22";

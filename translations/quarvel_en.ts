@@ -945,5 +945,29 @@ Your remarks and suggestions are welcome at the address below.</translation>
         <source>section inconnue</source>
         <translation>unknown section</translation>
     </message>
+    <message>
+        <source>Diamètre (mm) :</source>
+        <translation>Diameter (mm):</translation>
+    </message>
+    <message>
+        <source>Hauteur des pixels (µ) :</source>
+        <translation>Pixel height (µm):</translation>
+    </message>
+    <message>
+        <source>Inconnu</source>
+        <translation>Unknown</translation>
+    </message>
+    <message>
+        <source>Largeur des pixels (µ) :</source>
+        <translation>Pixel width (µm):</translation>
+    </message>
+    <message>
+        <source>Nombre de pixels en hauteur :</source>
+        <translation>Pixels down:</translation>
+    </message>
+    <message>
+        <source>Nombre de pixels en largeur :</source>
+        <translation>Pixels across:</translation>
+    </message>
 </context>
 </TS>

@@ -38,6 +38,7 @@ CalculsPage::CalculsPage(Form& window, const Session& session, const EditField& 
     showsResults({&eSepPx, &eSepSec, &eFocTh, &eFocReel});
     rgSaisieSep.select(kSeparationNoRow);
     eSepManuelle.setEnabled(false);
+    eSepManuelle.acceptDecimalComma();
     for (EditField* coordinate : {&eObjet1X, &eObjet1Y, &eObjet2X, &eObjet2Y}) {
         coordinate->setHint("Saisir les coordonnées X et Y relevées sur l'image");
         coordinate->onChange = [this] {

@@ -3,6 +3,7 @@
 
 #include "catalogues/telescopes.h"
 #include "core/checked.h"
+#include "core/number_format.h"
 #include "core/parse.h"
 #include "ui/names.h"
 #include "ui/user_equipment.h"
@@ -142,6 +143,7 @@ TelescopesForm::TelescopesForm(Guard& guard, EquipmentEditor& equipment, const S
     bbSupprimerTel.setHint("Supprimer un télescope personnel (marqué ★)");
     cbRedMult.select(kNoFactorRow);
     eAutreRM.setVisible(false);
+    eAutreRM.acceptDecimalComma();
     cbRedMult.onChange = [this] { eAutreRM.setVisible(cbRedMult.selected() == kOtherFactorRow); };
     bbOK.onClick = [this] { ok(); };
     bbAjouterTel.onClick = [this] { addTelescope(); };
@@ -225,18 +227,75 @@ NameForm::NameForm(Guard& guard)
     : Form("fNomEquipement", "Nouvel équipement", guard),
       labNomEquipement(add<form::Label>("labNomEquipement")),
       eNomEquipement(add<EditField>("eNomEquipement")),
+      eDiamEquipement(add<EditField>("eDiamEquipement")),
+      eFocaleEquipement(add<EditField>("eFocaleEquipement")),
+      eNbPixelsXEquipement(add<EditField>("eNbPixelsXEquipement")),
+      eNbPixelsYEquipement(add<EditField>("eNbPixelsYEquipement")),
+      eTaillePixelsXEquipement(add<EditField>("eTaillePixelsXEquipement")),
+      eTaillePixelsYEquipement(add<EditField>("eTaillePixelsYEquipement")),
       bbNomOK(add<Button>("bbNomOK", "OK", ModalResult::Ok)),
       bbNomCancel(add<Button>("bbNomCancel", "Annuler", ModalResult::Cancel)) {
     labNomEquipement.setCaption("Nom :");
+    for (EditField* real : {&eDiamEquipement, &eFocaleEquipement, &eTaillePixelsXEquipement,
+                            &eTaillePixelsYEquipement}) {
+        real->acceptDecimalComma();
+    }
+    // A digital camera's pixels are square: one size, shown twice.
+    eTaillePixelsXEquipement.onChange = [this] {
+        if (m_kind == catalogues::Kind::Dslr) eTaillePixelsYEquipement.setText(eTaillePixelsXEquipement.text());
+    };
+    bbNomOK.onClick = [this] {
+        setModalResult(ModalResult::None);
+        NewEquipment answer = read();
+        if (m_check) m_check(answer);
+        m_answer = std::move(answer);
+        setModalResult(ModalResult::Ok);
+    };
 }
 
-std::optional<std::string> NameForm::ask(ModalHost& host) {
-    eNomEquipement.setText("");
-    if (host.showModal(*this) != ModalResult::Ok) return std::nullopt;
+std::optional<NewEquipment> NameForm::ask(ModalHost& host, catalogues::Kind kind, const NewEquipment& shown,
+                                          const std::function<void(const NewEquipment&)>& check) {
+    m_kind = kind;
+    m_check = check;
+    m_answer.reset();
+    const bool telescope = kind == catalogues::Kind::Telescope;
+    for (EditField* field : {&eDiamEquipement, &eFocaleEquipement}) field->setVisible(telescope);
+    for (EditField* field : {&eNbPixelsXEquipement, &eNbPixelsYEquipement, &eTaillePixelsXEquipement,
+                             &eTaillePixelsYEquipement}) {
+        field->setVisible(!telescope);
+    }
+    eTaillePixelsYEquipement.setEnabled(kind != catalogues::Kind::Dslr);
+    const auto real = [](double value) { return value > 0 ? core::shortest(value) : std::string(); };
+    const auto whole = [](std::int32_t value) { return value > 0 ? std::to_string(value) : std::string(); };
+    eNomEquipement.setText(shown.name);
+    eDiamEquipement.setText(real(shown.optics.diameterMm));
+    eFocaleEquipement.setText(real(shown.optics.focalMm));
+    eNbPixelsXEquipement.setText(whole(shown.sensor.pixelsX));
+    eNbPixelsYEquipement.setText(whole(shown.sensor.pixelsY));
+    eTaillePixelsXEquipement.setText(real(shown.sensor.pixelWidthUm));
+    eTaillePixelsYEquipement.setText(real(shown.sensor.pixelHeightUm));
+    const bool added = host.showModal(*this) == ModalResult::Ok;
+    m_check = nullptr;
+    if (!added) return std::nullopt;
+    return std::exchange(m_answer, std::nullopt);
+}
+
+// The fields that the kind shows, read as the main window reads its own.
+NewEquipment NameForm::read() const {
+    NewEquipment answer;
     std::string name = eNomEquipement.text();
     while (!name.empty() && (name.front() == ' ' || name.front() == '\t')) name.erase(name.begin());
     while (!name.empty() && (name.back() == ' ' || name.back() == '\t')) name.pop_back();
-    return std::string(catalogues::nameOfEntry(name));
+    answer.name = std::string(catalogues::nameOfEntry(name));
+    if (m_kind == catalogues::Kind::Telescope) {
+        answer.optics = {core::parseReal(eDiamEquipement.text()), core::parseReal(eFocaleEquipement.text())};
+    } else {
+        answer.sensor.pixelsX = core::parseInteger(eNbPixelsXEquipement.text());
+        answer.sensor.pixelsY = core::parseInteger(eNbPixelsYEquipement.text());
+        answer.sensor.pixelWidthUm = core::parseReal(eTaillePixelsXEquipement.text());
+        answer.sensor.pixelHeightUm = core::parseReal(eTaillePixelsYEquipement.text());
+    }
+    return answer;
 }
 
 ConfirmForm::ConfirmForm(Guard& guard)

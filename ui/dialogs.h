@@ -133,18 +133,42 @@ private:
     std::optional<TelescopeChoice> m_choice;
 };
 
-// "Nouvel équipement": the name of a telescope, camera or digital camera the
-// user adds.
+// What "Ajouter…" adds: a telescope's optics, or a camera's or digital
+// camera's sensor, under a name.
+struct NewEquipment {
+    std::string name;
+    catalogues::TelescopeOptics optics{0, 0};
+    core::SensorValues sensor;
+};
+
+// "Nouvel équipement": the name and the numbers of a telescope, camera or
+// digital camera the user adds, shown before they are added and editable.
 class NameForm : public Form {
 public:
     explicit NameForm(Guard& guard);
-    // The name typed, without spaces around it; nothing when cancelled.
-    std::optional<std::string> ask(ModalHost& host);
+    // What the user leaves in the fields, the name without spaces around it;
+    // nothing when cancelled. OK keeps the dialog open until `check` and the
+    // numbers' reading pass, each failure said with its message.
+    std::optional<NewEquipment> ask(ModalHost& host, catalogues::Kind kind, const NewEquipment& shown,
+                                    const std::function<void(const NewEquipment&)>& check);
 
     form::Label& labNomEquipement;
     EditField& eNomEquipement;
+    EditField& eDiamEquipement;
+    EditField& eFocaleEquipement;
+    EditField& eNbPixelsXEquipement;
+    EditField& eNbPixelsYEquipement;
+    EditField& eTaillePixelsXEquipement;
+    EditField& eTaillePixelsYEquipement;
     Button& bbNomOK;
     Button& bbNomCancel;
+
+private:
+    NewEquipment read() const;
+
+    catalogues::Kind m_kind = catalogues::Kind::Telescope;
+    std::function<void(const NewEquipment&)> m_check;
+    std::optional<NewEquipment> m_answer;
 };
 
 // "Supprimer": the user confirms a removal.

@@ -98,6 +98,7 @@ ImageriePage::ImageriePage(Form& window, Session& session, ModalHost& host, Date
     eDiamApp.setText("15");
     eDiamApp.setEnabled(false);
     eTolBouge.setText("1");
+    for (EditField* real : {&eDiamApp, &eTolBouge}) real->acceptDecimalComma();
     for (Control* ring : std::initializer_list<Control*>{&labAnneaux, &eDiamAnnSat, &labDiamAppSec2}) {
         ring->setVisible(false);
     }

@@ -27,11 +27,6 @@ std::vector<std::string> filterCaptions() {
     return captions;
 }
 
-std::string commasToPoints(std::string text) {
-    std::replace(text.begin(), text.end(), ',', '.');
-    return text;
-}
-
 // Clears a flag however the scope ends.
 class Flag {
 public:
@@ -105,25 +100,16 @@ ParametragePage::ParametragePage(Form& window, Session& session, const catalogue
         recompute();
     };
     rgPixelC.onClick = [this] { squarePixelClick(); };
-    eTaillePixelsX.inputFilter = commasToPoints;
-    eTaillePixelsY.inputFilter = commasToPoints;
+    for (EditField* real : {&eDiam, &eFocale, &eTaillePixelsX, &eTaillePixelsY}) real->acceptDecimalComma();
     eTaillePixelsX.onChange = [this] { pixelWidthChange(); };
     eTaillePixelsY.onChange = [this] { pixelHeightChange(); };
     eNbPixelsX.onChange = [this] { pixelCountChange(eNbPixelsX, m_session.sensor.pixelsX); };
     eNbPixelsY.onChange = [this] { pixelCountChange(eNbPixelsY, m_session.sensor.pixelsY); };
     eNomCamera.onChange = [this] { m_session.cameraName = eNomCamera.text(); };
     cbCapteurs.onChange = [this] { sensorListChange(); };
-    cbCapteurs.onKeyPress = [this](char key) { sensorListKeyPress(key); };
-    bbCameras.onClick = [this] {
-        cbCapteurs.select(kCameraListRow);
-        applySensorChoice();
-        recompute();
-    };
-    bbAPN.onClick = [this] {
-        cbCapteurs.select(kDslrListRow);
-        applySensorChoice();
-        recompute();
-    };
+    cbCapteurs.onKeyPress = [this](char key) { return sensorListKeyPress(key); };
+    bbCameras.onClick = [this] { openModelList(kCameraListRow, cbCapteurs.selected()); };
+    bbAPN.onClick = [this] { openModelList(kDslrListRow, cbCapteurs.selected()); };
 }
 
 void ParametragePage::instrumentFieldChange(EditField& field, double& target) {
@@ -175,31 +161,69 @@ void ParametragePage::squarePixelClick() {
 
 void ParametragePage::sensorListChange() {
     if (cbCapteurs.selected() < 0) cbCapteurs.select(kManualRow);
+    const int row = cbCapteurs.selected();
+    if (row == kCameraListRow || row == kDslrListRow) {
+        openModelList(row, cbCapteurs.rowBeforePick());
+        return;
+    }
     eNomCamera.setText(std::string(kUnknown));
     m_session.cameraName = std::string(kUnknown);
     applySensorChoice();
     recompute();
 }
 
-void ParametragePage::sensorListKeyPress(char key) {
+// S, C and P, whatever the interface's language: hand entry, the camera list
+// and the digital camera list, each opening on its first row.
+bool ParametragePage::sensorListKeyPress(char key) {
     switch (key) {
     case 'S':
     case 's':
         cbCapteurs.select(kManualRow);
-        break;
+        sensorListChange();
+        return true;
     case 'C':
     case 'c':
-        cbCapteurs.select(kCameraListRow);
         m_cameras.startAtFirstRow();
-        break;
+        openModelList(kCameraListRow, cbCapteurs.selected());
+        return true;
     case 'P':
     case 'p':
-        cbCapteurs.select(kDslrListRow);
         m_dslrs.startAtFirstRow();
-        break;
+        openModelList(kDslrListRow, cbCapteurs.selected());
+        return true;
     default:
-        break;
+        return false;
     }
+}
+
+void ParametragePage::openModelList(int listRow, int rowBefore) {
+    const ShownSensor before = shownSensor(rowBefore);
+    cbCapteurs.select(listRow);
+    chooseFromModelList(listRow == kCameraListRow ? m_cameras : m_dslrs, before);
+    recompute();
+}
+
+std::vector<form::Control*> ParametragePage::sensorControls() const {
+    return {&eNomCamera, &rgPixelC, &eNbPixelsX, &eNbPixelsY, &eTaillePixelsX, &eTaillePixelsY,
+            &eTaillePixelsMMX, &eTaillePixelsMMY, &eTaillePixelsMMD};
+}
+
+ParametragePage::ShownSensor ParametragePage::shownSensor(int row) const {
+    ShownSensor shown{row < 0 ? kManualRow : row, m_session.sensorName, m_session.cameraName, eNomCamera.text(),
+                      rgPixelC.selected(), {}};
+    for (const form::Control* control : sensorControls()) shown.enabled.push_back(control->enabled());
+    return shown;
+}
+
+// Nothing is read or recomputed: the sensor fields' texts never changed.
+void ParametragePage::showSensor(const ShownSensor& shown) {
+    cbCapteurs.select(shown.row);
+    rgPixelC.select(shown.squarePixels);
+    eNomCamera.setText(shown.cameraText);
+    m_session.sensorName = shown.sensorName;
+    m_session.cameraName = shown.cameraName;
+    const auto controls = sensorControls();
+    for (std::size_t i = 0; i < controls.size(); ++i) controls[i]->setEnabled(shown.enabled[i]);
 }
 
 void ParametragePage::applySensorChoice() {
@@ -214,9 +238,9 @@ void ParametragePage::applySensorChoice() {
         rgPixelC.setEnabled(false);
         load();
     } else if (row == kCameraListRow) {
-        chooseFromModelList(m_cameras);
+        chooseFromModelList(m_cameras, shownSensor(kManualRow));
     } else if (row == kDslrListRow) {
-        chooseFromModelList(m_dslrs);
+        chooseFromModelList(m_dslrs, shownSensor(kManualRow));
     } else if (row > kDslrListRow) {
         chooseCatalogueSensor();
     }
@@ -243,15 +267,12 @@ void ParametragePage::enableHandEntry() {
     eTaillePixelsY.setEnabled(rgPixelC.selected() == kNoRow);
 }
 
-void ParametragePage::chooseFromModelList(ModelListForm& dialog) {
-    for (EditField* field : {&eNomCamera, &eNbPixelsX, &eNbPixelsY, &eTaillePixelsX, &eTaillePixelsY,
-                             &eTaillePixelsMMX, &eTaillePixelsMMY, &eTaillePixelsMMD}) {
-        field->setEnabled(false);
-    }
-    rgPixelC.setEnabled(false);
+void ParametragePage::chooseFromModelList(ModelListForm& dialog, const ShownSensor& before) {
+    for (form::Control* control : sensorControls()) control->setEnabled(false);
     const auto choice = dialog.choose(m_host);
     if (!choice) {
-        restoreSavedSensor();
+        // Annuler, Escape, the close box or OK with no row: as it was.
+        showSensor(before);
         return;
     }
     if (choice->sensorName) m_session.sensorName = *choice->sensorName;
@@ -350,13 +371,6 @@ void ParametragePage::followTabRow(int tabRow) {
     applySensorChoice();
 }
 
-// Annuler, the close box, or OK with nothing chosen: exactly the saved sensor
-// comes back, its numbers, square pixels and camera.
-void ParametragePage::restoreSavedSensor() {
-    cbCapteurs.select(kSavedRow);
-    load();
-}
-
 void ParametragePage::chooseTelescope() {
     if (const auto choice = m_telescopes.choose(m_host, m_session.instrument.telescopeName)) applyTelescope(*choice);
 }
@@ -419,7 +433,7 @@ void ParametragePage::load() {
     instrument.telescopeName = saved.telescope;
     instrument.telescopeLabel = saved.telescope;
     instrument.focalFactorLabel = saved.barlow;
-    eDiam.setText(std::to_string(saved.diameterMm));
+    eDiam.setText(core::shortest(saved.diameterMm));
     eFocale.setText(std::to_string(saved.focalMm));
     // A row the group does not have is taken as missing.
     rgFiltre.select(saved.filter >= 0 && saved.filter < kFilterCount ? saved.filter : kNoFilterRow);
@@ -433,7 +447,6 @@ void ParametragePage::load() {
     eFocale.setText(std::to_string(focal));
     instrument.focalMm = focal;
 
-    selectSensorRowOf(m_session.sensorName);
     if (const auto row = m_catalogue.findTelescopeRow(instrument.telescopeName)) {
         m_personalInstrument = *row == kPersonalTelescopeRow;
     }
@@ -450,13 +463,27 @@ void ParametragePage::load() {
     // A sensor no list holds (entered by hand, or the user's own since
     // removed) is editable again, as when it was saved.
     if (!m_catalogue.findSensor(m_session.sensorName)) enableHandEntry();
+    selectSavedSensorRow();
+}
+
+// The list says what the fields are: the sensor's row; "Saisie manuelle"
+// over editable fields; "Données sauvegardées" for the default sensor, which
+// no list offers.
+void ParametragePage::selectSavedSensorRow() {
+    selectSensorRowOf(m_session.sensorName);
+    if (cbCapteurs.selected() >= catalogues::kMainCommandRows &&
+        catalogues::nameOfEntry(cbCapteurs.text()) == m_session.sensorName) {
+        return;
+    }
+    cbCapteurs.select(eNbPixelsX.enabled() ? kManualRow : kSavedRow);
 }
 
 void ParametragePage::save() {
     // Every value is checked and formatted before the file is touched, then
     // the file is replaced once: a bad diameter leaves it as it was, and a
     // crash leaves the old file or the new one.
-    const std::string diameter = std::to_string(core::parseInteger(eDiam.text()));
+    // The diameter as typed, 203.2; a whole one is written as it always was.
+    const std::string diameter = core::shortest(core::parseReal(eDiam.text()));
     if (cbCapteurs.selected() < catalogues::kMainCommandRows) cbCapteurs.select(kSavedRow);
     const core::InstrumentSettings& instrument = m_session.instrument;
     const std::pair<std::string_view, std::string> values[] = {
@@ -492,7 +519,7 @@ void ParametragePage::clear() {
 }
 
 void ParametragePage::showStartSensor() {
-    selectSensorRowOf(m_session.sensorName);
+    selectSavedSensorRow();
     eNomCamera.setText(m_session.cameraName);
 }
 

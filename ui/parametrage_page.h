@@ -6,6 +6,7 @@
 
 #include "catalogues/catalogue.h"
 #include "ui/dialogs.h"
+#include "ui/names.h"
 #include "ui/session.h"
 
 namespace quarvel::ui {
@@ -78,15 +79,31 @@ private:
     void pixelHeightChange();
     void pixelCountChange(EditField& field, std::int32_t& target);
     void squarePixelClick();
+    // What the sensor part of the page shows: a list dialog left without a
+    // choice puts it all back.
+    struct ShownSensor {
+        int row = kManualRow;
+        std::string sensorName;
+        std::string cameraName;
+        std::string cameraText;
+        int squarePixels = kYesRow;
+        std::vector<bool> enabled;
+    };
+    ShownSensor shownSensor(int row) const;
+    void showSensor(const ShownSensor& shown);
+    std::vector<form::Control*> sensorControls() const;
+
     void sensorListChange();
-    void sensorListKeyPress(char key);
+    bool sensorListKeyPress(char key);
     void chooseManualEntry();
     void enableHandEntry();
-    void chooseFromModelList(ModelListForm& dialog);
+    // The camera or digital camera list, from the sensor row shown before.
+    void openModelList(int listRow, int rowBefore);
+    void chooseFromModelList(ModelListForm& dialog, const ShownSensor& before);
     void chooseCatalogueSensor();
     void showCatalogueSensor();
     void selectSensorRowOf(const std::string& name);
-    void restoreSavedSensor();
+    void selectSavedSensorRow();
     void chooseTelescope();
     void applyTelescope(const TelescopeChoice& choice);
     void rememberInstrument(EditField& cleared);

@@ -5,6 +5,7 @@
 #include "core/errors.h"
 #include "ui/help_text.h"
 #include "ui/messages.h"
+#include "ui/session.h"
 
 namespace quarvel::ui {
 
@@ -15,6 +16,8 @@ std::vector<std::string> composedTextPatterns() {
     }
     for (std::string_view pattern : messages::kPatterns) patterns.emplace_back(pattern);
     patterns.push_back(std::string(kHelpText) + std::string(messages::kConfigurationSentence));
+    // The camera field's word for no camera, shown in the interface's language.
+    patterns.emplace_back(kUnknown);
     return patterns;
 }
 

@@ -165,23 +165,43 @@ void EquipmentEditor::changed() {
     for (const auto& listener : m_listeners) listener();
 }
 
-std::optional<std::string> EquipmentEditor::askName() {
-    auto name = m_name.ask(m_host);
-    if (name && !acceptableEquipmentName(*name)) core::throwBadEquipment(core::compose(messages::kBadName, {*name}));
-    return name;
+std::optional<NewEquipment> EquipmentEditor::ask(Kind kind, const NewEquipment& shown) {
+    return m_name.ask(m_host, kind, shown, [this, kind](const NewEquipment& added) { check(kind, added); });
 }
 
-std::optional<std::string> EquipmentEditor::addTelescope(const catalogues::TelescopeOptics& optics) {
-    const auto name = askName();
-    if (!name) return std::nullopt;
-    if (m_catalogue.findTelescopeRow(*name)) core::throwBadEquipment(core::compose(messages::kNameTaken, {*name}));
-    if (!(optics.diameterMm > 0) || !(optics.focalMm > 0)) {
-        core::throwBadEquipment(core::compose(messages::kMissingOptics, {*name}));
+// What cannot be added is said while the dialog stays open, to be mended there.
+void EquipmentEditor::check(Kind kind, const NewEquipment& added) const {
+    const std::string& name = added.name;
+    if (!acceptableEquipmentName(name)) core::throwBadEquipment(core::compose(messages::kBadName, {name}));
+    const bool taken = kind == Kind::Telescope ? m_catalogue.findTelescopeRow(name).has_value()
+                       : kind == Kind::Camera  ? m_catalogue.mapCamera(name).has_value()
+                                               : m_catalogue.mapDslr(name).has_value();
+    if (taken) core::throwBadEquipment(core::compose(messages::kNameTaken, {name}));
+    if (kind == Kind::Telescope) {
+        if (!(added.optics.diameterMm > 0) || !(added.optics.focalMm > 0)) {
+            core::throwBadEquipment(core::compose(messages::kMissingOptics, {name}));
+        }
+        return;
     }
-    writeUserSections(m_path, {{std::string(kTelescopeSection) + *name,
-                                {{"Diamètre", core::shortest(optics.diameterMm)},
-                                 {"Focale", core::shortest(optics.focalMm)}}}});
-    m_catalogue.addTelescope({*name, optics, Origin::User});
+    const core::SensorValues& values = added.sensor;
+    if (!(values.pixelsX > 0 && values.pixelsY > 0 && values.pixelWidthUm > 0 && values.pixelHeightUm > 0)) {
+        core::throwBadEquipment(core::compose(messages::kIncompleteSensor, {name}));
+    }
+    // A camera of its own numbers keeps them as a sensor under its name, a
+    // name no sensor may have already.
+    if (kind == Kind::Camera && m_catalogue.findSensor(name)) {
+        core::throwBadEquipment(core::compose(messages::kNameTaken, {name}));
+    }
+}
+
+std::optional<std::string> EquipmentEditor::addTelescope(const catalogues::TelescopeOptics& shown) {
+    const auto added = ask(Kind::Telescope, {{}, shown, {}});
+    if (!added) return std::nullopt;
+    const std::string& name = added->name;
+    writeUserSections(m_path, {{std::string(kTelescopeSection) + name,
+                                {{"Diamètre", core::shortest(added->optics.diameterMm)},
+                                 {"Focale", core::shortest(added->optics.focalMm)}}}});
+    m_catalogue.addTelescope({name, added->optics, Origin::User});
     changed();
     return name;
 }
@@ -199,42 +219,33 @@ bool EquipmentEditor::removeTelescope(const std::string& name) {
 }
 
 std::optional<std::string> EquipmentEditor::addModel(Kind kind, const Session& session) {
-    const auto name = askName();
-    if (!name) return std::nullopt;
-    const bool cameras = kind == Kind::Camera;
-    if (cameras ? m_catalogue.mapCamera(*name).has_value() : m_catalogue.mapDslr(*name).has_value()) {
-        core::throwBadEquipment(core::compose(messages::kNameTaken, {*name}));
-    }
-    const core::SensorValues values = session.sensor;
-    const bool complete =
-        values.pixelsX > 0 && values.pixelsY > 0 && values.pixelWidthUm > 0 && values.pixelHeightUm > 0;
-    const bool catalogueSensor = session.sensorName != kUnknown && m_catalogue.findSensor(session.sensorName);
-    if (!complete && !(cameras && catalogueSensor)) {
-        core::throwBadEquipment(core::compose(messages::kIncompleteSensor, {*name}));
-    }
-    if (cameras && catalogueSensor) {
-        // A camera of a sensor the lists hold names that sensor.
-        writeUserSections(m_path, {{std::string(kCameraSection) + *name, {{"Capteur", session.sensorName}}}});
-        m_catalogue.addCamera({*name, session.sensorName, Origin::User});
-    } else if (cameras) {
-        // A hand-entered sensor is kept under the camera's name too.
-        if (m_catalogue.findSensor(*name)) core::throwBadEquipment(core::compose(messages::kNameTaken, {*name}));
-        writeUserSections(m_path, {{std::string(kSensorSection) + *name,
+    const auto added = ask(kind, {{}, {0, 0}, session.sensor});
+    if (!added) return std::nullopt;
+    const std::string& name = added->name;
+    const core::SensorValues& values = added->sensor;
+    const auto* sensor = session.sensorName != kUnknown ? m_catalogue.findSensor(session.sensorName) : nullptr;
+    if (kind == Kind::Camera && sensor && sensor->values == values) {
+        // The numbers of a sensor the lists hold: the camera names that sensor.
+        writeUserSections(m_path, {{std::string(kCameraSection) + name, {{"Capteur", session.sensorName}}}});
+        m_catalogue.addCamera({name, session.sensorName, Origin::User});
+    } else if (kind == Kind::Camera) {
+        // Numbers of its own are kept as a sensor under the camera's name.
+        writeUserSections(m_path, {{std::string(kSensorSection) + name,
                                     {{"LargeurPixels", std::to_string(values.pixelsX)},
                                      {"HauteurPixels", std::to_string(values.pixelsY)},
                                      {"TaillePixelX", core::shortest(values.pixelWidthUm)},
                                      {"TaillePixelY", core::shortest(values.pixelHeightUm)}}},
-                                   {std::string(kCameraSection) + *name, {{"Capteur", *name}}}});
-        m_catalogue.addSensor({*name, values, Origin::User, std::nullopt});
-        m_catalogue.addCamera({*name, *name, Origin::User});
+                                   {std::string(kCameraSection) + name, {{"Capteur", name}}}});
+        m_catalogue.addSensor({name, values, Origin::User, std::nullopt});
+        m_catalogue.addCamera({name, name, Origin::User});
     } else {
-        writeUserSections(m_path, {{std::string(kDslrSection) + *name,
+        writeUserSections(m_path, {{std::string(kDslrSection) + name,
                                     {{"LargeurPixels", std::to_string(values.pixelsX)},
                                      {"HauteurPixels", std::to_string(values.pixelsY)},
                                      {"TaillePixel", core::shortest(values.pixelWidthUm)}}}});
         const core::SensorValues square{values.pixelsX, values.pixelsY, values.pixelWidthUm, values.pixelWidthUm};
-        const std::string maker = name->substr(0, name->find(' '));
-        m_catalogue.addDslr({*name, m_catalogue.dslrSensor(maker, square, Origin::User), Origin::User});
+        const std::string maker = name.substr(0, name.find(' '));
+        m_catalogue.addDslr({name, m_catalogue.dslrSensor(maker, square, Origin::User), Origin::User});
     }
     changed();
     return name;

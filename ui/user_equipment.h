@@ -53,9 +53,10 @@ public:
                     form::ModalHost& host);
     const catalogues::Catalogue& catalogue() const { return m_catalogue; }
 
-    // Each returns the name added, or nothing when the user cancelled; a name
-    // or numbers that cannot be kept fail with the reason.
-    std::optional<std::string> addTelescope(const catalogues::TelescopeOptics& optics);
+    // Each shows what it will add, prefilled and editable, and returns the
+    // name added, or nothing when the user cancelled; a name or numbers that
+    // cannot be kept are said, and the dialog stays open to mend them.
+    std::optional<std::string> addTelescope(const catalogues::TelescopeOptics& shown);
     // The session's sensor as a camera or digital camera.
     std::optional<std::string> addModel(catalogues::Kind kind, const Session& session);
     // Only the user's own rows; says whether the row went.
@@ -66,7 +67,8 @@ public:
     void onChange(std::function<void()> listener) { m_listeners.push_back(std::move(listener)); }
 
 private:
-    std::optional<std::string> askName();
+    std::optional<NewEquipment> ask(catalogues::Kind kind, const NewEquipment& shown);
+    void check(catalogues::Kind kind, const NewEquipment& added) const;
     void changed();
 
     catalogues::Catalogue& m_catalogue;

@@ -57,12 +57,22 @@ TEST(Settings, TheTwelveKeysRoundTripWithAccentedText) {
 TEST(Settings, WholeNumberKeysThatAreNotWholeTakeTheirDefaults) {
     TemporaryDirectory dir;
     IniFile ini(dir.file("Quarvel.ini"));
-    writeBytes(ini.path(), "[parametres]\r\nDiam\xE8tre=203.5\r\nFocale=1624.5\r\nFiltre=0x2\r\nPixelCarr\xC9=oui\r\n");
+    writeBytes(ini.path(), "[parametres]\r\nDiam\xE8tre=2O3\r\nFocale=1624.5\r\nFiltre=0x2\r\nPixelCarr\xC9=oui\r\n");
     const Settings s = readSettings(IniDocument(ini.path()));
     EXPECT_EQ(s.diameterMm, 212);
     EXPECT_EQ(s.focalMm, 2628);
     EXPECT_EQ(s.filter, 2);
     EXPECT_EQ(s.squarePixels, 0);
+}
+
+// A Celestron C8 is 203.2 mm; files written before keep their whole numbers.
+TEST(Settings, TheDiameterIsARealAndWholeOnesReadAsBefore) {
+    TemporaryDirectory dir;
+    const std::string path = dir.file("Quarvel.ini");
+    for (const auto& [text, expected] : {std::pair{"203.2", 203.2}, {"0x10", 16.0}, {" 212 ", 212.0}}) {
+        writeBytes(path, "[parametres]\r\nDiam\xE8tre=" + std::string(text) + "\r\n");
+        EXPECT_EQ(readSettings(IniDocument(path)).diameterMm, expected) << text;
+    }
 }
 
 TEST(Settings, TheFileLivesBesideTheExecutable) {

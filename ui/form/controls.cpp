@@ -54,6 +54,13 @@ void Control::runHandler(const std::function<void()>& handler) {
     }
 }
 
+void EditField::acceptDecimalComma() {
+    inputFilter = [](std::string text) {
+        std::replace(text.begin(), text.end(), ',', '.');
+        return text;
+    };
+}
+
 void Control::setEnabled(bool enabled) {
     if (m_enabled == enabled) return;
     m_enabled = enabled;

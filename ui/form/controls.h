@@ -90,6 +90,9 @@ public:
     std::function<void()> onClick;
     // Applied to what the user types before it reaches the field.
     std::function<std::string(std::string)> inputFilter;
+    // A field of real numbers: a typed or pasted French decimal comma is
+    // taken as the "." every number is parsed and shown with.
+    void acceptDecimalComma();
 
 private:
     std::string m_text;
@@ -173,13 +176,18 @@ public:
     void setItems(std::vector<std::string> items);
     // Counts the changes of the entries, for the views.
     int itemsVersion() const { return m_itemsVersion; }
+    // The row chosen before the user's last pick.
+    int rowBeforePick() const { return m_rowBeforePick; }
 
     std::function<void()> onChange;
-    std::function<void(char key)> onKeyPress;
+    // Says whether the key was a shortcut, taken here rather than typed.
+    std::function<bool(char key)> onKeyPress;
 
 private:
+    friend class Form;
     std::vector<std::string> m_items;
     int m_selected = -1;
+    int m_rowBeforePick = -1;
     std::string m_text;
     int m_itemsVersion = 0;
 };

@@ -31,7 +31,10 @@ void Form::userClicks(Button& button) {
     // failing handler still closes the dialog; the handler may change it.
     if (button.modalResult() != ModalResult::None) setModalResult(button.modalResult());
     if (button.onClick) m_guard.runUserAction(button.onClick);
-    if (button.modalResult() != ModalResult::None && onClose) onClose(m_modalResult);
+    // A handler that found something to mend leaves no result: the dialog stays open.
+    if (button.modalResult() != ModalResult::None && m_modalResult != ModalResult::None && onClose) {
+        onClose(m_modalResult);
+    }
 }
 
 void Form::userRightReleases(Button& button) {
@@ -64,14 +67,17 @@ void Form::userMouseClicks(RadioGroup& group, int row) {
 void Form::userPicks(ListControl& list, int row) {
     if (!list.enabled()) return;
     m_guard.runUserAction([&] {
+        list.m_rowBeforePick = list.selected();
         list.select(row);
         if (list.onChange) list.onChange();
     });
 }
 
-void Form::userPresses(ListControl& list, char key) {
-    if (!list.enabled() || !list.onKeyPress) return;
-    m_guard.runUserAction([&] { list.onKeyPress(key); });
+bool Form::userPresses(ListControl& list, char key) {
+    if (!list.enabled() || !list.onKeyPress) return false;
+    bool shortcut = false;
+    m_guard.runUserAction([&] { shortcut = list.onKeyPress(key); });
+    return shortcut;
 }
 
 void Form::userMoves(TrackBar& bar, int position) {

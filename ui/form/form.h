@@ -52,7 +52,8 @@ public:
     // A mouse click on one row of a radio group: press, selection, release.
     void userMouseClicks(RadioGroup& group, int row);
     void userPicks(ListControl& list, int row);
-    void userPresses(ListControl& list, char key);
+    // Whether the list took the key as a shortcut.
+    bool userPresses(ListControl& list, char key);
     void userMoves(TrackBar& bar, int position);
     void userSwitches(Notebook& notebook, int page);
     void userChooses(PopupMenu& menu, int index);

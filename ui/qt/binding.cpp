@@ -134,7 +134,9 @@ void Binder::follow(form::Control& control, QWidget* widget) {
     showState(control, widget);
 }
 
-QLineEdit* Binder::edit(form::EditField& field, QWidget* parent, int width) {
+QLineEdit* Binder::edit(form::EditField& field, QWidget* parent, int width, Display display) {
+    if (!display.shown) display.shown = [](const std::string& text) { return qs(text); };
+    if (!display.typed) display.typed = [](const QString& text) { return ss(text); };
     auto* edit = new QLineEdit(parent);
     edit->setObjectName(qs(field.name()));
     // A disabled input keeps the text colour: its mode shows in its ground.
@@ -143,11 +145,11 @@ QLineEdit* Binder::edit(form::EditField& field, QWidget* parent, int width) {
     edit->setPalette(palette);
     // Widths are the design's at a 9-point font (12 pixels) and grow with a larger one.
     if (width > 0) edit->setFixedWidth(std::max(width, width * QFontInfo(edit->font()).pixelSize() / 12));
-    const auto show = [&field, edit] {
-        if (edit->text() != qs(field.text())) {
+    const auto show = [&field, edit, shown = display.shown] {
+        if (edit->text() != shown(field.text())) {
             const QSignalBlocker block(edit);
             const int cursor = edit->cursorPosition();
-            edit->setText(qs(field.text()));
+            edit->setText(shown(field.text()));
             edit->setCursorPosition(std::min(cursor, static_cast<int>(edit->text().size())));
         }
         QFont font = edit->font();
@@ -163,8 +165,9 @@ QLineEdit* Binder::edit(form::EditField& field, QWidget* parent, int width) {
     show();
     // No number or name needs more; a pasted page would only be slow to lay out.
     edit->setMaxLength(kMaxFieldLength);
-    QObject::connect(edit, &QLineEdit::textEdited, edit,
-                     [this, &field](const QString& text) { m_form.userTypes(field, ss(text)); });
+    QObject::connect(edit, &QLineEdit::textEdited, edit, [this, &field, typed = display.typed](const QString& text) {
+        m_form.userTypes(field, typed(text));
+    });
     new EventHook(edit, [this, &field](QEvent* event) {
         // Only the left button clicks into the field; the right one opens
         // the field's own menu.
@@ -264,12 +267,13 @@ QComboBox* Binder::combo(form::ListControl& list, QWidget* parent, int visibleRo
     keep(list.watch(show), combo);
     show();
     QObject::connect(combo, &QComboBox::activated, combo, [this, &list](int row) { m_form.userPicks(list, row); });
+    // A shortcut key is the list's alone: the combo's own type-ahead never
+    // follows it to another row.
     new EventHook(combo, [this, &list](QEvent* event) {
-        if (event->type() == QEvent::KeyPress) {
-            const QString text = static_cast<QKeyEvent*>(event)->text();
-            if (text.size() == 1 && text[0].unicode() < 128) m_form.userPresses(list, static_cast<char>(text[0].unicode()));
-        }
-        return false;
+        if (event->type() != QEvent::KeyPress) return false;
+        const QString text = static_cast<QKeyEvent*>(event)->text();
+        return text.size() == 1 && text[0].unicode() < 128 &&
+               m_form.userPresses(list, static_cast<char>(text[0].unicode()));
     });
     return combo;
 }

@@ -42,7 +42,13 @@ public:
     Binder(const Binder&) = delete;
     Binder& operator=(const Binder&) = delete;
 
-    QLineEdit* edit(form::EditField& field, QWidget* parent, int width = 0);
+    // How a field's text is shown and how what the user types reaches it:
+    // as they are, for every field but those that show a word of the program.
+    struct Display {
+        std::function<QString(const std::string&)> shown;
+        std::function<std::string(const QString&)> typed;
+    };
+    QLineEdit* edit(form::EditField& field, QWidget* parent, int width = 0, Display display = {});
     QPushButton* button(form::Button& button, QWidget* parent);
     QGroupBox* radioGroup(form::RadioGroup& group, QWidget* parent, const std::vector<std::string>& buttonNames = {});
     QComboBox* combo(form::ListControl& list, QWidget* parent, int visibleRows = 10);

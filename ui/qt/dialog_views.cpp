@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QCalendarWidget>
 #include <QComboBox>
+#include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QKeyEvent>
@@ -109,15 +110,34 @@ void buildTelescopes(TelescopesForm& form, DialogView* view) {
     QObject::connect(rows, &QListWidget::itemDoubleClicked, view, [&form] { form.userClicks(form.bbOK); });
 }
 
+// The name, then the numbers of the kind added, each with its caption.
 void buildName(NameForm& form, DialogView* view) {
     auto* layout = new QVBoxLayout(view);
-    auto* row = new QHBoxLayout;
+    auto* grid = new QGridLayout;
     QLineEdit* name = view->binder().edit(form.eNomEquipement, view, 260);
     QLabel* label = view->binder().label(form.labNomEquipement, view);
     label->setBuddy(name);
-    row->addWidget(label);
-    row->addWidget(name);
-    layout->addLayout(row);
+    grid->addWidget(label, 0, 0);
+    grid->addWidget(name, 0, 1, 1, 2);
+    const std::pair<form::EditField*, const char*> numbers[] = {
+        {&form.eDiamEquipement, "Diamètre (mm) :"},
+        {&form.eFocaleEquipement, "Focale (mm) :"},
+        {&form.eNbPixelsXEquipement, "Nombre de pixels en largeur :"},
+        {&form.eNbPixelsYEquipement, "Nombre de pixels en hauteur :"},
+        {&form.eTaillePixelsXEquipement, "Largeur des pixels (µ) :"},
+        {&form.eTaillePixelsYEquipement, "Hauteur des pixels (µ) :"},
+    };
+    int row = 1;
+    for (const auto& [field, text] : numbers) {
+        QLineEdit* edit = view->binder().edit(*field, view, 90);
+        QLabel* fieldCaption = caption(text, edit, view);
+        view->binder().follow(*field, fieldCaption);
+        grid->addWidget(fieldCaption, row, 0);
+        grid->addWidget(edit, row, 1);
+        ++row;
+    }
+    grid->setColumnStretch(2, 1);
+    layout->addLayout(grid);
     layout->addLayout(okCancelRow(view->binder(), form.bbNomOK, form.bbNomCancel, view));
 }
 

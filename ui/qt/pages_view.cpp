@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The pages beside "Paramètrage": drawings, separation, imaging, help.
+#include <QDate>
 #include <QComboBox>
 #include <QFormLayout>
 #include <QGridLayout>
@@ -13,6 +14,7 @@
 #include <QVBoxLayout>
 
 #include "ui/qt/main_window.h"
+#include "ui/qt/translation.h"
 
 namespace quarvel::ui::qt {
 
@@ -118,7 +120,15 @@ QGroupBox* planetaryPanel(Binder& b, ImageriePage& f, QWidget* parent) {
     diameterCaption->setCursor(Qt::PointingHandCursor);
     diameterCaption->setToolTip("Cliquer pour passer des secondes aux minutes d'arc (Soleil et Lune)");
     line(diameterCaption, b.edit(f.eDiamApp, panel, kFieldWidth), b.label(f.labDiamAppSec, panel));
-    line(redLabel(b.label(f.labDateDiam, panel)), b.edit(f.eDate, panel, 84), b.button(f.bbDate, panel));
+    // The date in the interface's own date format, with the year in full.
+    const Binder::Display localDate{[](const std::string& text) {
+        const QDate date = QDate::fromString(qs(text), "dd/MM/yyyy");
+        if (!date.isValid()) return qs(text);
+        QString format = interfaceLocale().dateFormat(QLocale::ShortFormat);
+        if (!format.contains("yyyy")) format.replace("yy", "yyyy");
+        return interfaceLocale().toString(date, format);
+    }, {}};
+    line(redLabel(b.label(f.labDateDiam, panel)), b.edit(f.eDate, panel, 84, localDate), b.button(f.bbDate, panel));
     line(b.label(f.labAnneaux, panel), b.edit(f.eDiamAnnSat, panel, kFieldWidth), b.label(f.labDiamAppSec2, panel));
     auto* pixels = new QHBoxLayout;
     pixels->addWidget(named(new QLabel("Pixels /", panel), "labDiamCaptPx"));

@@ -12,6 +12,7 @@
 
 #include "ui/qt/glyphs.h"
 #include "ui/qt/main_window.h"
+#include "ui/qt/translation.h"
 
 namespace quarvel::ui::qt {
 
@@ -96,7 +97,12 @@ QGroupBox* sensorGroup(Binder& b, ParametragePage& f, QWidget* page) {
     choice->addWidget(dslrs);
     layout->addLayout(choice);
     auto* camera = new QHBoxLayout;
-    QLineEdit* cameraName = b.edit(f.eNomCamera, box);
+    // "Inconnu", the program's word for no camera, in the interface's
+    // language; the file keeps the word itself.
+    const Binder::Display unknownInLanguage{
+        [](const std::string& text) { return text == kUnknown ? tt(text) : qs(text); },
+        [](const QString& text) { return text == tt(std::string(kUnknown)) ? std::string(kUnknown) : ss(text); }};
+    QLineEdit* cameraName = b.edit(f.eNomCamera, box, 0, unknownInLanguage);
     camera->addWidget(caption("Imageur :", cameraName, box));
     camera->addWidget(cameraName, 1);
     layout->addLayout(camera);

@@ -5,6 +5,7 @@
 #include <QCoreApplication>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLibraryInfo>
 #include <QLocale>
 #include <QRegularExpression>
 #include <QTabWidget>
@@ -55,25 +56,47 @@ const std::vector<Pattern>& patterns() {
     return compiled;
 }
 
-}  // namespace
+// Qt's own texts (a field's context menu, the standard buttons) in the
+// interface's language, from Qt's translations where Debian installs them:
+// one language in the whole window.
+void installQtTranslation(const QLocale& locale) {
+    static bool installed = false;
+    if (installed) return;
+    installed = true;
+    auto* translator = new QTranslator(QCoreApplication::instance());
+    if (translator->load(locale, "qtbase", "_", QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+        QCoreApplication::installTranslator(translator);
+    } else {
+        delete translator;
+    }
+}
 
-void installTranslation() {
-    if (g_translator) return;
-    const QLocale system = QLocale::system();
+// The program's translation for the desktop's language, if it has one.
+QTranslator* programTranslation(const QLocale& system) {
     const QString name = system.name();  // "en_US"
     for (const auto& translation : kTranslations) {
         const QString language = QString::fromLatin1(translation.language);
         if (name != language && name.section('_', 0, 0) != language) continue;
         auto* translator = new QTranslator(QCoreApplication::instance());
-        if (!translator->load(translation.data, static_cast<int>(translation.size))) {
-            delete translator;
-            return;
-        }
-        QCoreApplication::installTranslator(translator);
-        g_translator = translator;
-        g_locale = system;
-        return;
+        if (translator->load(translation.data, static_cast<int>(translation.size))) return translator;
+        delete translator;
+        return nullptr;
     }
+    return nullptr;
+}
+
+}  // namespace
+
+void installTranslation() {
+    if (!g_translator) {
+        const QLocale system = QLocale::system();
+        if (QTranslator* translator = programTranslation(system)) {
+            QCoreApplication::installTranslator(translator);
+            g_translator = translator;
+            g_locale = system;
+        }
+    }
+    installQtTranslation(g_locale);
 }
 
 QString tt(const QString& text) {

@@ -191,4 +191,59 @@ TEST_F(ProgramTest, AddingAndRemovingTheUsersOwnEquipment) {
     EXPECT_TRUE(host.scripts.empty());
 }
 
+// The add dialog shows the numbers it will add; a bad one is said, nothing
+// is added, and the dialog stays open with what was typed.
+TEST_F(ProgramTest, TheAddDialogShowsItsNumbersAndRefusesBadOnes) {
+    MainForm& f = start();
+    f.userTypes(f.parametrage.eDiam, "203.2");
+    const std::pair<const char*, const char*> bad[] = {
+        {"eDiamEquipement", "'2O3' n'est pas une valeur en virgule flottante correcte"},
+        {"eFocaleEquipement", "'2O3' n'est pas une valeur en virgule flottante correcte"},
+        {"eNomEquipement", "Équipement ignoré : « 2O3] » : nom incorrect"},
+    };
+    whenOpened<TelescopesForm>([&](TelescopesForm& d) {
+        d.userClicks(d.bbAjouterTel);
+        d.userClicks(d.bbCancel);
+    });
+    whenOpened<NameForm>([&](NameForm& d) {
+        EXPECT_EQ(d.eDiamEquipement.text(), "203.2");
+        EXPECT_EQ(d.eFocaleEquipement.text(), "2628");
+        EXPECT_FALSE(d.eNbPixelsXEquipement.visible());
+        d.userTypes(d.eNomEquipement, "Mon 250");
+        for (const auto& [name, message] : bad) {
+            auto& field = d.get<EditField>(name);
+            const std::string kept = field.text();
+            d.userTypes(field, field.name() == "eNomEquipement" ? "2O3]" : "2O3");
+            reporter.messages.clear();
+            d.userClicks(d.bbNomOK);
+            EXPECT_EQ(reporter.messages, Strings{message});
+            EXPECT_EQ(d.modalResult(), ModalResult::None);  // still open
+            d.userTypes(field, kept);
+        }
+        d.userClicks(d.bbNomOK);
+    });
+    f.userClicks(f.parametrage.bbTelescopes);
+    EXPECT_EQ(quarvel::config::testing::readBytes(dir.file("Quarvel-equipements.ini")),
+              "[T\xE9lescope Mon 250]\r\nDiam\xE8tre=203.2\r\nFocale=2628\r\n");
+    EXPECT_EQ(f.parametrage.eDiam.text(), "203.2");
+    // A camera: the current sensor's numbers, pixel counts whole.
+    whenOpened<ModelListForm>([](ModelListForm& d) {
+        d.userClicks(d.bbAjouter);
+        d.userClicks(d.bbCancel);
+    });
+    whenOpened<NameForm>([&](NameForm& d) {
+        EXPECT_EQ(d.eNbPixelsXEquipement.text(), "768");
+        EXPECT_EQ(d.eTaillePixelsYEquipement.text(), "9");
+        EXPECT_FALSE(d.eDiamEquipement.visible());
+        d.userTypes(d.eNomEquipement, "Ma caméra");
+        d.userTypes(d.eNbPixelsYEquipement, "51.2");
+        reporter.messages.clear();
+        d.userClicks(d.bbNomOK);
+        EXPECT_EQ(reporter.messages, Strings{"'51.2' n'est pas une valeur entière correcte"});
+        d.userClicks(d.bbNomCancel);
+    });
+    f.userClicks(f.parametrage.bbCameras);
+    EXPECT_EQ(program->camerasForm.list.items().back(), "Vesta Pro");
+}
+
 }  // namespace

@@ -87,7 +87,7 @@ TEST_F(ProgramTest, AFailedSaveLeavesTheFileAsItWasAndDoesNotQuit) {
     const std::string before = "[parametres]\r\nDiam\xE8tre=200\r\n";
     writeIni(before);
     MainForm& f = start();
-    for (const char* diameter : {"203,2", "1e308", "o212", ""}) {
+    for (const char* diameter : {"2O3", "1e999", "o212", ""}) {
         f.userTypes(f.parametrage.eDiam, diameter);
         reporter.messages.clear();
         f.userClicks(f.bbSauveConfig);
@@ -96,7 +96,7 @@ TEST_F(ProgramTest, AFailedSaveLeavesTheFileAsItWasAndDoesNotQuit) {
         EXPECT_FALSE(closed) << diameter;
         EXPECT_EQ(f.TabbedNotebook1.activePage(), indexOf(Page::Parametrage));
         EXPECT_EQ(iniBytes(), before) << diameter;
-        const std::string message = "'" + std::string(diameter) + "' n'est pas une valeur entière correcte";
+        const std::string message = "'" + std::string(diameter) + "' n'est pas une valeur en virgule flottante correcte";
         // An empty diameter: "Sauve config" does nothing, the quit dialog saves.
         const Strings expected = *diameter ? Strings{message, message} : Strings{message};
         EXPECT_EQ(reporter.messages, expected) << diameter;

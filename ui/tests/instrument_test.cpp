@@ -68,8 +68,8 @@ TEST_F(InstrumentTest, ARowWithoutValuesOnlyRenamesTheTelescope) {
 // Nothing of the choice is taken: not the telescope's name without its numbers.
 TEST_F(InstrumentTest, AnUnparsableFactorIsReportedAndTheDialogCloses) {
     MainForm& f = start();
-    chooseTelescope("Newton 200/1000", "Autre", "1,5");
-    EXPECT_EQ(reporter.messages, Strings{"'1,5' n'est pas une valeur en virgule flottante correcte"});
+    chooseTelescope("Newton 200/1000", "Autre", "1;5");
+    EXPECT_EQ(reporter.messages, Strings{"'1;5' n'est pas une valeur en virgule flottante correcte"});
     EXPECT_EQ(f.session().instrument.telescopeName, "Takahashi CN-212");
     EXPECT_EQ(texts({&f.parametrage.eDiam, &f.parametrage.eFocale}), (Strings{"212", "2628"}));
 }
@@ -198,7 +198,7 @@ TEST_F(InstrumentTest, ALoadKeepsTheSavedSensorAndCameraNames) {
 }
 
 TEST_F(InstrumentTest, OddValuesInTheFileTakeTheirDefaults) {
-    writeIni("[parametres]\r\nDiam\xE8tre=203.5\r\nFiltre=15\r\nPixelCarr\xE9=7\r\nBarlow=n'importe quoi\r\n");
+    writeIni("[parametres]\r\nDiam\xE8tre=2O3.5\r\nFiltre=15\r\nPixelCarr\xE9=7\r\nBarlow=n'importe quoi\r\n");
     MainForm& f = start();
     EXPECT_EQ(texts({&f.parametrage.eDiam, &f.parametrage.eFocale}), (Strings{"212", "2628"}));
     EXPECT_EQ(f.parametrage.rgFiltre.selected(), 0);

@@ -15,7 +15,9 @@ TEST_F(ProgramTest, StartsFromTheDefaultsWithoutAFile) {
               (Strings{"212", "2628", "HiSis-22", "768", "512", "9", "9"}));
     EXPECT_EQ(f.parametrage.rgFiltre.selected(), 0);
     EXPECT_EQ(f.parametrage.rgPixelC.selected(), 0);
-    EXPECT_EQ(f.parametrage.cbCapteurs.text(), "Saisie manuelle");
+    // The default sensor, which no list offers, is the saved data's: its
+    // fields read-only, as the row says.
+    EXPECT_EQ(f.parametrage.cbCapteurs.text(), "Données sauvegardées");
     EXPECT_EQ(texts({&f.parametrage.eFD, &f.parametrage.ePR, &f.parametrage.ePS, &f.parametrage.eTaillePixelsMMX,
                      &f.parametrage.eTaillePixelsMMY, &f.parametrage.eTaillePixelsMMD, &f.parametrage.eEchant,
                      &f.parametrage.eChampHor, &f.parametrage.eChampVer, &f.planetDrawing.eChampPlaH,
@@ -63,6 +65,20 @@ TEST_F(ProgramTest, ChoosingACatalogueSensorShowsItReadOnly) {
     reporter.messages.clear();
     f.userPicks(f.parametrage.cbCapteurs, rowOf(f.parametrage.cbCapteurs, "ICX285"));
     EXPECT_EQ(reporter.messages, Strings{"Division par zéro en virgule flottante"});
+}
+
+// A French decimal comma is the "." of every field of real numbers.
+TEST_F(ProgramTest, EveryRealFieldTakesADecimalComma) {
+    MainForm& f = start();
+    f.userSelects(f.calculs.rgSaisieSep, kSeparationYesRow);
+    f.userSelects(f.imagerie.rgPlanetes, kManualValueRow);
+    for (EditField* field : {&f.parametrage.eDiam, &f.parametrage.eFocale, &f.calculs.eSepManuelle,
+                             &f.imagerie.eDiamApp, &f.imagerie.eTolBouge, &program->telescopesForm.eAutreRM,
+                             &program->nameForm.eDiamEquipement, &program->nameForm.eTaillePixelsXEquipement}) {
+        f.userTypes(*field, "1234,5");
+        EXPECT_EQ(field->text(), "1234.5") << field->name();
+    }
+    EXPECT_TRUE(reporter.messages.empty());
 }
 
 TEST_F(ProgramTest, HandEntryTurnsCommasIntoPoints) {
@@ -129,9 +145,16 @@ TEST_F(ProgramTest, TheDialogKeepsItsChoiceAndShortcutsPreselect) {
         d.userClicks(d.bbOK);
     });
     f.userClicks(f.parametrage.bbCameras);
-    f.userPresses(f.parametrage.cbCapteurs, 'p');
-    EXPECT_EQ(f.parametrage.cbCapteurs.selected(), kDslrListRow);
-    EXPECT_EQ(program->dslrsForm.list.text(), "Canon EOS 1D Mark II");
+    const int sensorRow = f.parametrage.cbCapteurs.selected();
+    for (const char key : {'p', 'P'}) {
+        whenOpened<ModelListForm>([](ModelListForm& d) {
+            EXPECT_EQ(d.list.text(), "Canon EOS 1D Mark II");
+            d.userClicks(d.bbCancel);
+        });
+        EXPECT_TRUE(f.userPresses(f.parametrage.cbCapteurs, key));
+        EXPECT_EQ(f.parametrage.cbCapteurs.selected(), sensorRow);
+    }
+    EXPECT_FALSE(f.userPresses(f.parametrage.cbCapteurs, 'i'));  // left to the list's own typing
 }
 
 TEST_F(ProgramTest, ADslrFillsTheSensorSizeEvenWithoutAnInstrument) {
@@ -176,7 +199,7 @@ TEST_F(ProgramTest, OkWithNoModelChosenReportsTheIndexAndCloses) {
     EXPECT_EQ(f.parametrage.eNomCamera.text(), "HiSis-22");
 }
 
-TEST_F(ProgramTest, CancelInTheListReloadsTheSavedConfiguration) {
+TEST_F(ProgramTest, CancelInTheListKeepsTheSensorShown) {
     writeIni("[parametres]\r\nCapteur=ICX285\r\nCam\xE9ra=Atik 16HR\r\nCapteurX=1392\r\nCapteurY=1040\r\n"
              "CapteurPxX=6.45\r\nCapteurPxY=6.45\r\n");
     MainForm& f = start();
@@ -186,9 +209,10 @@ TEST_F(ProgramTest, CancelInTheListReloadsTheSavedConfiguration) {
         d.userClicks(d.bbCancel);
     });
     f.userClicks(f.parametrage.bbCameras);
-    EXPECT_EQ(f.parametrage.cbCapteurs.text(), "ICX285");
-    EXPECT_EQ(f.parametrage.eNomCamera.text(), "Atik 16HR");
-    EXPECT_EQ(f.parametrage.eTaillePixelsX.text(), "6.45");
+    EXPECT_EQ(f.parametrage.cbCapteurs.text(), "ICX429");
+    EXPECT_EQ(f.parametrage.eNomCamera.text(), "Inconnu");
+    EXPECT_EQ(f.parametrage.rgPixelC.selected(), kNoRow);
+    EXPECT_EQ(f.parametrage.eTaillePixelsX.text(), "8.6");
     EXPECT_TRUE(reporter.messages.empty());
 }
 

@@ -15,6 +15,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
@@ -99,6 +100,7 @@ private slots:
     void cleanup() {
         m_program = {};
         QFile::remove(m_dir.path() + "/Quarvel.ini");
+        QFile::remove(m_dir.path() + "/Quarvel-equipements.ini");
     }
 
     void type(const char* field, const QString& text) {
@@ -175,6 +177,124 @@ private slots:
         QCOMPARE(child<QLineEdit>("eDiam")->text(), QString("200"));
         QCOMPARE(child<QLineEdit>("eFocale")->text(), QString("1000"));
         QCOMPARE(sensorTexts(), saved);
+    }
+
+    // An evening's work on a French desktop: a real aperture typed with a
+    // decimal comma, a sensor typed by hand, the list dialogs left without a
+    // choice in every way and by their shortcut keys, a telescope and a camera
+    // added with the numbers shown, then quit with saving and start again.
+    void typedWorkSurvivesListsAddsAndARestart() {
+        using quarvel::ui::qt::tt;
+        QTest::mouseClick(child<QPushButton>("bbRun"), Qt::LeftButton);
+        auto* sensors = child<QComboBox>("cbCapteurs");
+        // No file yet: the default sensor, which no list offers, is the saved data's.
+        QCOMPARE(sensors->currentText(), tt(std::string("Données sauvegardées")));
+        QVERIFY(!child<QLineEdit>("eNbPixelsX")->isEnabled());
+        type("eDiam", "203,2");
+        type("eFocale", "2032");
+        QCOMPARE(child<QLineEdit>("eFD")->text(), QString("10.00"));
+        sensors->setFocus();
+        QTest::keyClick(sensors, 's');
+        QCOMPARE(sensors->currentIndex(), 0);
+        type("eNbPixelsX", "1936");
+        type("eNbPixelsY", "1096");
+        type("eTaillePixelsX", "2,9");
+        const QStringList typed{"1936", "1096", "2.9", "2.9", "Inconnu"};
+        const auto asTyped = [&] {
+            QCOMPARE(sensorTexts(), typed);
+            QCOMPARE(sensors->currentIndex(), 0);
+            QVERIFY(child<QLineEdit>("eNbPixelsX")->isEnabled());
+            QVERIFY(!child<QLineEdit>("eTaillePixelsY")->isEnabled());
+            QVERIFY(child<QRadioButton>("rbPixelCOui")->isChecked());
+            QCOMPARE(child<QLineEdit>("eDiam")->text(), QString("203.2"));
+            QCOMPARE(child<QLineEdit>("eEchant")->text(), QString("0.29"));
+        };
+        asTyped();
+        const std::function<void()> openings[] = {
+            [&] { sensors->activated(quarvel::ui::kCameraListRow); },
+            [&] { QTest::mouseClick(child<QPushButton>("bbAPN"), Qt::LeftButton); },
+            [&] { QTest::keyClick(sensors, 'c'); },
+            [&] { QTest::keyClick(sensors, 'P'); },
+        };
+        const std::function<void(QWidget*)> leavings[] = {
+            [](QWidget* d) { QTest::keyClick(d->findChild<QListWidget*>(), Qt::Key_Escape); },
+            [](QWidget* d) { QTest::mouseClick(d->findChild<QPushButton*>("bbCancelAPN"), Qt::LeftButton); },
+            [](QWidget* d) {
+                QCOMPARE(d->findChild<QListWidget*>()->currentRow(), 0);  // the shortcut's first row
+                d->close();                                              // the close box
+            },
+            [](QWidget* d) {
+                QCOMPARE(d->objectName(), QString("fAPN"));
+                QTest::keyClick(d->findChild<QListWidget*>(), Qt::Key_Escape);
+            },
+        };
+        for (int i = 0; i < 4; ++i) {
+            withModal(openings[i], leavings[i]);
+            asTyped();
+        }
+        // "Ajouter…" shows what it adds, and adding changes nothing here.
+        withModal([&] { QTest::mouseClick(child<QPushButton>("bbTelescopes"), Qt::LeftButton); }, [&](QWidget* d) {
+            withModal([&] { QTest::mouseClick(d->findChild<QPushButton*>("bbAjouterTel"), Qt::LeftButton); },
+                      [](QWidget* add) {
+                          QCOMPARE(add->findChild<QLineEdit*>("eDiamEquipement")->text(), QString("203.2"));
+                          QCOMPARE(add->findChild<QLineEdit*>("eFocaleEquipement")->text(), QString("2032"));
+                          QVERIFY(!add->findChild<QLineEdit*>("eNbPixelsXEquipement")->isVisible());
+                          QTest::keyClicks(add->findChild<QLineEdit*>("eNomEquipement"), "Mon 250");
+                          for (const auto& [name, text] : {std::pair{"eDiamEquipement", "250"}, {"eFocaleEquipement", "1200"}}) {
+                              add->findChild<QLineEdit*>(name)->selectAll();
+                              QTest::keyClicks(add->findChild<QLineEdit*>(name), text);
+                          }
+                          QTest::keyClick(add->findChild<QLineEdit*>("eNomEquipement"), Qt::Key_Return);
+                      });
+            QCOMPARE(d->findChild<QListWidget*>()->currentItem()->text(), QString("★ Mon 250"));
+            QTest::keyClick(d->findChild<QListWidget*>(), Qt::Key_Escape);
+        });
+        asTyped();
+        withModal([&] { QTest::mouseClick(child<QPushButton>("bbCameras"), Qt::LeftButton); }, [&](QWidget* d) {
+            withModal([&] { QTest::mouseClick(d->findChild<QPushButton*>("bbAjouterCam"), Qt::LeftButton); },
+                      [&](QWidget* add) {
+                          QStringList shown;
+                          for (const char* name : {"eNbPixelsXEquipement", "eNbPixelsYEquipement",
+                                                   "eTaillePixelsXEquipement", "eTaillePixelsYEquipement"}) {
+                              shown << add->findChild<QLineEdit*>(name)->text();
+                          }
+                          QCOMPARE(shown, typed.mid(0, 4));
+                          QTest::keyClicks(add->findChild<QLineEdit*>("eNomEquipement"), "Ma 462");
+                          auto* across = add->findChild<QLineEdit*>("eNbPixelsXEquipement");
+                          across->selectAll();
+                          QTest::keyClicks(across, "x");
+                          // A bad number is said, and the dialog stays open to mend it.
+                          withModal([&] { QTest::mouseClick(add->findChild<QPushButton*>("bbNomOK"), Qt::LeftButton); },
+                                    [](QWidget* box) {
+                                        QCOMPARE(qobject_cast<QMessageBox*>(box)->text(),
+                                                 tt(std::string("'x' n'est pas une valeur entière correcte.")));
+                                        qobject_cast<QMessageBox*>(box)->accept();
+                                    });
+                          QVERIFY(add->isVisible());
+                          across->selectAll();
+                          QTest::keyClicks(across, "1936");
+                          QTest::mouseClick(add->findChild<QPushButton*>("bbNomOK"), Qt::LeftButton);
+                      });
+            QCOMPARE(d->findChild<QListWidget*>()->currentItem()->text(), QString("★ Ma 462"));
+            QTest::keyClick(d->findChild<QListWidget*>(), Qt::Key_Escape);
+        });
+        asTyped();
+        withModal([&] { QTest::mouseClick(child<QPushButton>("bbQuit"), Qt::LeftButton); },
+                  [](QWidget* d) { QTest::mouseClick(d->findChild<QPushButton*>("bbQuitOK"), Qt::LeftButton); });
+        QVERIFY(!m_window->isVisible());
+        QFile saved(m_dir.path() + "/Quarvel.ini");
+        QVERIFY(saved.open(QIODevice::ReadOnly));
+        QVERIFY(saved.readAll().contains("Diam\xE8tre=203.2\r\n"));
+        restart();
+        QTest::mouseClick(child<QPushButton>("bbRun"), Qt::LeftButton);
+        sensors = child<QComboBox>("cbCapteurs");
+        asTyped();
+        QCOMPARE(child<QLineEdit>("eFocale")->text(), QString("2032"));
+        QFile equipment(m_dir.path() + "/Quarvel-equipements.ini");
+        QVERIFY(equipment.open(QIODevice::ReadOnly));
+        const QByteArray rows = equipment.readAll();
+        QVERIFY(rows.contains("[T\xE9lescope Mon 250]\r\nDiam\xE8tre=250\r\nFocale=1200\r\n"));
+        QVERIFY(rows.contains("LargeurPixels=1936\r\nHauteurPixels=1096\r\nTaillePixelX=2.9\r\n"));
     }
 
     void startsMaskedOnTheAboutPage() {
@@ -376,8 +496,8 @@ private slots:
                       QTest::keyClick(list, Qt::Key_Down);
                       QTest::keyClick(list, Qt::Key_Escape);
                   });
-        // Annuler brings the saved camera back (here the default one).
-        QCOMPARE(child<QLineEdit>("eNomCamera")->text(), QString("HiSis-22"));
+        // Escape leaves the camera as it was.
+        QCOMPARE(child<QLineEdit>("eNomCamera")->text(), QString("Flea 2-14"));
         withModal([&] { QTest::mouseClick(child<QPushButton>("bbQuit"), Qt::LeftButton); },
                   [](QWidget* modal) {
                       QCOMPARE(modal->windowTitle(), QString("Quitter"));
@@ -461,6 +581,22 @@ private slots:
         QCOMPARE(child<QComboBox>("cbCapteurs")->itemText(0),
                  english ? QString("Manual entry") : QString("Saisie manuelle"));
         QCOMPARE(child<QComboBox>("cbCapteurs")->itemText(14), QString("ICX285"));  // names stay
+        // S, C and P whatever the language: hand entry and the two lists on their first row.
+        auto* sensors = child<QComboBox>("cbCapteurs");
+        sensors->setFocus();
+        withModal([&] { QTest::keyClick(sensors, 'c'); }, [](QWidget* d) {
+            QCOMPARE(d->objectName(), QString("fCameras"));
+            QCOMPARE(d->findChild<QListWidget*>()->currentRow(), 0);
+            QTest::keyClick(d->findChild<QListWidget*>(), Qt::Key_Escape);
+        });
+        QTest::keyClick(sensors, 's');
+        QCOMPARE(sensors->currentIndex(), quarvel::ui::kManualRow);
+        QVERIFY(child<QLineEdit>("eNbPixelsX")->isEnabled());
+        // "Inconnu", a word of the program's, in the desktop's language; the file keeps it.
+        QCOMPARE(child<QLineEdit>("eNomCamera")->text(), english ? QString("Unknown") : QString("Inconnu"));
+        // Qt's own texts speak the desktop's language too.
+        std::unique_ptr<QMenu> menu(child<QLineEdit>("eDiam")->createStandardContextMenu());
+        QVERIFY(menu->actions().first()->text().startsWith(english ? "&Undo" : "&Annuler"));
         child<QComboBox>("cbCapteurs")->activated(0);
         withModal([&] { QTest::keyClicks(child<QLineEdit>("eNbPixelsX"), "x"); },
                   [english](QWidget* modal) {
@@ -470,6 +606,13 @@ private slots:
                       box->accept();
                   });
         QCOMPARE(child<QLineEdit>("eEchant")->text(), QString());  // numbers keep "." in both
+        // The date in the desktop's format, the year in full.
+        notebook->setCurrentIndex(quarvel::ui::indexOf(quarvel::ui::Page::Imagerie));
+        withModal([&] { QTest::mouseClick(child<QPushButton>("bbDate"), Qt::LeftButton); }, [](QWidget* modal) {
+            modal->findChild<QCalendarWidget*>("MonthCalendar1")->setSelectedDate(QDate(2026, 3, 5));
+            QTest::keyClick(modal->findChild<QPushButton*>("bbDateOK"), Qt::Key_Return);
+        });
+        QCOMPARE(child<QLineEdit>("eDate")->text(), english ? QString("3/5/2026") : QString("05/03/2026"));
         notebook->setCurrentIndex(quarvel::ui::indexOf(quarvel::ui::Page::Aide));
         const QString help = child<QPlainTextEdit>("memoAide")->toPlainText();
         QVERIFY(help.startsWith(english ? "Quarvel computes" : "Quarvel calcule"));
