@@ -3,7 +3,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <fstream>
 #include <functional>
 #include <sstream>
 
@@ -45,10 +44,9 @@ bool positive(double value) { return std::isfinite(value) && value > 0; }
 
 // Reads a CSV file whose first line names its columns; `row` takes the
 // named fields of each data line and says whether it could use them.
-std::string readCsv(const std::string& path, const std::vector<std::string>& columns,
+std::string readCsv(const std::string& path, const std::string& text, const std::vector<std::string>& columns,
                     const std::function<bool(const std::vector<std::string>&)>& row) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) return {};
+    std::istringstream in(text);
     std::string line;
     std::getline(in, line);
     if (!line.empty() && line.back() == '\r') line.pop_back();
@@ -79,8 +77,13 @@ std::string readCsv(const std::string& path, const std::vector<std::string>& col
         if (!used) skipped.push_back(number);
     }
     if (skipped.empty()) return {};
+    // A damaged file says its first lines, not thousands.
+    constexpr std::size_t kShown = 10;
     std::string lines;
-    for (int n : skipped) lines += (lines.empty() ? "" : ", ") + std::to_string(n);
+    for (std::size_t i = 0; i < std::min(kShown, skipped.size()); ++i) {
+        lines += (lines.empty() ? "" : ", ") + std::to_string(skipped[i]);
+    }
+    if (skipped.size() > kShown) lines += ", …";
     return core::compose(kSkippedLinesText, {path, lines});
 }
 
@@ -176,12 +179,17 @@ bool Catalogue::isUserRow(Kind kind, std::string_view name) const {
     return false;
 }
 
-std::vector<std::string> Catalogue::addShippedFiles(const std::string& folder) {
+std::vector<std::string> Catalogue::addShippedFiles(const std::string& folder, const ReadFile& read) {
     const auto number = [](const std::string& text) { return core::parseReal(text); };
     const auto whole = [](const std::string& text) { return core::parseInteger(text); };
     std::vector<std::string> problems;
     const auto keep = [&problems](std::string problem) {
         if (!problem.empty()) problems.push_back(std::move(problem));
+    };
+    const auto readCsv = [&read](const std::string& path, const std::vector<std::string>& columns,
+                                 const std::function<bool(const std::vector<std::string>&)>& row) {
+        const auto text = read(path);
+        return text ? quarvel::catalogues::readCsv(path, *text, columns, row) : std::string();
     };
     keep(readCsv(folder + "/sensors.csv", {"name", "pixels_x", "pixels_y", "pixel_um_x", "pixel_um_y"},
                  [&](const std::vector<std::string>& f) {

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -57,10 +58,14 @@ class Catalogue {
 public:
     Catalogue();
 
+    // The text of a file, or nothing when it could not be read whole; the
+    // reader says why itself.
+    using ReadFile = std::function<std::optional<std::string>(const std::string& path)>;
     // Adds the shipped files of a folder: sensors.csv, cameras.csv, dslr.csv
-    // and telescopes.csv. A file that is missing adds nothing; a row that
-    // cannot be read is skipped. Returns one line per file with skipped rows.
-    std::vector<std::string> addShippedFiles(const std::string& folder);
+    // and telescopes.csv, each read by `read`. A file that could not be read
+    // adds nothing; a row that cannot be used is skipped. Returns one line per
+    // file with skipped rows.
+    std::vector<std::string> addShippedFiles(const std::string& folder, const ReadFile& read);
 
     bool addSensor(CatalogueSensor sensor);
     bool addCamera(CatalogueModel camera);

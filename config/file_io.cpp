@@ -3,11 +3,13 @@
 
 #include <dirent.h>
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
 #include <cstdio>
+#include <cstring>
 
 #include "core/errors.h"
 
@@ -114,9 +116,13 @@ FileRead readBounded(const std::string& path, std::size_t maxBytes) {
         return result;
     }
     struct stat st {};
-    if (fstat(fd.get(), &st) != 0 || !S_ISREG(st.st_mode)) {
-        result.error = S_ISDIR(st.st_mode) ? EISDIR : (errno ? errno : EINVAL);
+    if (fstat(fd.get(), &st) != 0) {
+        result.error = errno;
         result.status = ReadStatus::Failed;
+        return result;
+    }
+    if (!S_ISREG(st.st_mode)) {
+        result.status = ReadStatus::NotRegular;
         return result;
     }
     if (static_cast<std::uint64_t>(st.st_size) > maxBytes) {
@@ -145,6 +151,28 @@ FileRead readBounded(const std::string& path, std::size_t maxBytes) {
     }
     result.status = ReadStatus::Read;
     return result;
+}
+
+std::string readFailure(const FileRead& file) {
+    if (file.status == ReadStatus::NotRegular) return std::string(core::kNotARegularFile);
+    return std::strerror(file.error);
+}
+
+FolderLock::FolderLock(const std::string& path) {
+    // The folder the program names the file in: every instance locks the same.
+    const std::string folder = folderOf(path);
+    makeFolders(folder);
+    m_fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    // Without the lock (a folder we may not open) the save goes on: it fails
+    // with its own message where it cannot write.
+    if (m_fd >= 0) {
+        while (flock(m_fd, LOCK_EX) != 0 && errno == EINTR) {
+        }
+    }
+}
+
+FolderLock::~FolderLock() {
+    if (m_fd >= 0) ::close(m_fd);  // the lock goes with the descriptor
 }
 
 std::string followLinks(const std::string& path) {

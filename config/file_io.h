@@ -7,7 +7,9 @@
 
 namespace quarvel::config {
 
-enum class ReadStatus { Read, Missing, TooLarge, Failed };
+// A file is read whole or not at all: too large, no regular file (a folder,
+// a pipe, a device), or failed with its errno.
+enum class ReadStatus { Read, Missing, TooLarge, NotRegular, Failed };
 
 struct FileRead {
     ReadStatus status = ReadStatus::Missing;
@@ -15,13 +17,31 @@ struct FileRead {
     int error = 0;      // errno of a failed read
 };
 
+// Why a file was not read, for a message: the system's reason, or that it is
+// no regular file.
+std::string readFailure(const FileRead& file);
+
+// Holds the folder of a file locked against the saves of other instances of
+// the program, from before the file is read until it is replaced.
+class FolderLock {
+public:
+    explicit FolderLock(const std::string& path);
+    ~FolderLock();
+    FolderLock(const FolderLock&) = delete;
+    FolderLock& operator=(const FolderLock&) = delete;
+
+private:
+    int m_fd = -1;
+};
+
 // The folder a path names a file in: "." for a bare name, "/" at the root.
 std::string folderOf(std::string_view path);
 // The file `name` in the same folder as `path` ("name" alone for a bare path).
 std::string besidePath(std::string_view path, std::string_view name);
 
-// Reads a whole regular file of at most `maxBytes`. A larger one is not read
-// at all; a folder, a device or any read error is a failure with its errno.
+// Reads a whole regular file of at most `maxBytes`, opened without waiting
+// (a pipe never blocks it). A larger one is not read at all; a folder, a pipe
+// or a device is no regular file; any read error is a failure with its errno.
 FileRead readBounded(const std::string& path, std::size_t maxBytes);
 
 // The file a path names once its symbolic links are followed; the path itself
@@ -33,8 +53,9 @@ std::string followLinks(const std::string& path);
 // is flushed, so a crash or a full disk leaves the old file or the new one,
 // never a mix. A symbolic link stays a link (its target is replaced), the file
 // keeps its owner and permissions, and a read-only file is not replaced.
-// Temporaries that an earlier crash left behind are removed first, and a
-// missing folder is made. Fails with
+// Temporaries that an earlier crash left behind are removed first (the
+// caller holds the folder's lock, so no other save owns one), and a missing
+// folder is made. Fails with
 // "Impossible d'écrire dans <path>".
 void replaceFile(const std::string& path, std::string_view bytes);
 

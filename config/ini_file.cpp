@@ -136,6 +136,7 @@ std::string fileValue(std::string_view value, bool utf8) {
 IniDocument::IniDocument(std::string path) : m_path(std::move(path)) {
     FileRead file = readBounded(m_path, kMaxFileBytes);
     m_status = file.status;
+    m_error = file.error;
     if (m_status != ReadStatus::Read) return;
     // A file saved as UTF-8 by an editor says so with its byte-order mark,
     // and stays UTF-8 when written.
@@ -210,10 +211,17 @@ void IniDocument::removeSection(std::string_view section) {
 void IniDocument::save() const {
     // A file that is there but cannot be read must not be replaced by one
     // holding only what this program sets.
-    if (m_status == ReadStatus::Failed) core::throwCannotWrite(m_path);
+    if (m_status != ReadStatus::Read && m_status != ReadStatus::Missing) core::throwNotReadWhole(m_path);
     std::string bytes;
     for (const auto& line : m_lines) bytes += line.text + line.ending;
     replaceFile(m_path, bytes);
+}
+
+void updateFile(const std::string& path, const std::function<void(IniDocument&)>& change) {
+    const FolderLock lock(path);
+    IniDocument file(path);
+    change(file);
+    file.save();
 }
 
 std::optional<std::int32_t> parseIniInteger(std::string_view value) {

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -26,6 +27,8 @@ public:
     explicit IniDocument(std::string path);
     const std::string& path() const { return m_path; }
     ReadStatus status() const { return m_status; }
+    // Why the file was not read, for a message.
+    std::string failure() const { return readFailure({m_status, {}, m_error}); }
 
     // The value after the first "=", trimmed of blanks and of one matching
     // pair of quotes; nothing when the section or the key is missing.
@@ -56,8 +59,9 @@ public:
     void removeSection(std::string_view section);
 
     // Writes the whole document in one replacement of the file. A file that
-    // is there but could not be read is not replaced; one too large to read
-    // is replaced by what was set. Fails with "Impossible d'écrire dans <path>".
+    // is there but was not read whole (too large, no regular file, a read
+    // error) is never replaced: that fails with its own message, the file's
+    // bytes kept. Fails with "Impossible d'écrire dans <path>".
     void save() const;
 
     struct Line {
@@ -68,9 +72,15 @@ public:
 private:
     std::string m_path;
     ReadStatus m_status;
+    int m_error = 0;
     bool m_utf8 = false;
     std::vector<Line> m_lines;
 };
+
+// Reads the file, lets `change` edit it and saves it, with its folder locked
+// all the while: another instance's save between the read and the write
+// would be lost.
+void updateFile(const std::string& path, const std::function<void(IniDocument&)>& change);
 
 // One key at a time, each call reading the file and each write replacing it.
 class IniFile {
@@ -87,9 +97,7 @@ public:
         return IniDocument(m_path).readInteger(section, key);
     }
     void writeString(std::string_view section, std::string_view key, std::string_view value) const {
-        IniDocument document(m_path);
-        document.setString(section, key, value);
-        document.save();
+        updateFile(m_path, [&](IniDocument& document) { document.setString(section, key, value); });
     }
 
 private:

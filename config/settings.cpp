@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "config/settings.h"
 
+#include <pwd.h>
 #include <unistd.h>
 
 #include <cmath>
@@ -58,14 +59,20 @@ std::string configPathFor(std::string_view executablePath, const char* xdgConfig
     const bool writable = access(folder.c_str(), W_OK) == 0;
     const bool systemFolder = folder.ends_with("/bin") || folder == "/bin";
     const bool portable = writable && (access(beside.c_str(), F_OK) == 0 || !systemFolder);
+    if (portable) return beside;
     std::string base;
     if (xdgConfigHome && xdgConfigHome[0] == '/') {
         base = xdgConfigHome;  // a relative value is to be ignored
     } else if (home && home[0] == '/') {
         base = std::string(home) + "/.config";
+    } else if (const passwd* account = getpwuid(geteuid()); account && account->pw_dir && account->pw_dir[0] == '/') {
+        // No HOME (env -i, a service): the account's own home folder.
+        base = std::string(account->pw_dir) + "/.config";
     }
-    if (portable || base.empty()) return beside;
-    return base + "/quarvel/" + std::string(kFileName);
+    if (!base.empty()) return base + "/quarvel/" + std::string(kFileName);
+    // A system folder of programs never gets a configuration made in it.
+    if (!systemFolder) return beside;
+    return "/tmp/quarvel-" + std::to_string(geteuid()) + "/" + std::string(kFileName);
 }
 
 }  // namespace quarvel::config

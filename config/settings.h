@@ -59,8 +59,8 @@ std::string configPathBeside(std::string_view executablePath);
 // Quarvel.ini already there in a folder that may be written, or a writable
 // folder that is no "bin" folder of a system install. Otherwise in the user's
 // configuration folder, $XDG_CONFIG_HOME/quarvel, by default
-// $HOME/.config/quarvel, made when first saved. The environment values may be
-// null.
+// $HOME/.config/quarvel, made when first saved; without HOME, the account's
+// home folder. The environment values may be null.
 std::string configPathFor(std::string_view executablePath, const char* xdgConfigHome, const char* home);
 
 }  // namespace quarvel::config

@@ -16,7 +16,7 @@ struct Template {
 };
 
 // The fixed messages, split around their values.
-constexpr std::array<Template, 14> kTemplates{{
+constexpr std::array<Template, 15> kTemplates{{
     {ErrorCode::NotAReal, "'", "", "' n'est pas une valeur en virgule flottante correcte", 1},
     {ErrorCode::NotAnInteger, "'", "", "' n'est pas une valeur entière correcte", 1},
     {ErrorCode::DivisionByZero, "Division par zéro en virgule flottante", "", "", 0},
@@ -30,6 +30,8 @@ constexpr std::array<Template, 14> kTemplates{{
     {ErrorCode::BadEquipment, "Équipement ignoré : ", "", "", 1},
     {ErrorCode::IncompleteSensor, "Le capteur sauvegardé est incomplet : nombre ou taille de pixels vide ou nul", "",
      "", 0},
+    {ErrorCode::NotReadWhole, "",  "",
+     " n'a pas pu être lu en entier et reste tel quel : déplacez-le pour en enregistrer un nouveau", 1},
     {ErrorCode::OutOfMemory, "Mémoire insuffisante", "", "", 0},
     {ErrorCode::Unexpected, "Erreur inattendue : ", "", "", 1},
 }};
@@ -100,6 +102,7 @@ void throwCannotOpen(std::string_view path, std::string_view reason) {
 void throwBadBitmap() { raise(ErrorCode::BadBitmap); }
 void throwIncompleteSensor() { raise(ErrorCode::IncompleteSensor); }
 void throwBadEquipment(std::string_view what) { raise(ErrorCode::BadEquipment, what); }
+void throwNotReadWhole(std::string_view path) { raise(ErrorCode::NotReadWhole, path); }
 
 std::vector<std::string> messagePatterns() {
     std::vector<std::string> patterns;
@@ -114,7 +117,10 @@ std::vector<std::string> messagePatterns() {
     return patterns;
 }
 
-std::string compose(std::string_view pattern, std::initializer_list<std::string_view> values) {
+namespace {
+
+template <typename Values>
+std::string composeWith(std::string_view pattern, const Values& values) {
     std::string text;
     for (std::size_t i = 0; i < pattern.size(); ++i) {
         const char next = i + 1 < pattern.size() ? pattern[i + 1] : '\0';
@@ -127,6 +133,16 @@ std::string compose(std::string_view pattern, std::initializer_list<std::string_
         }
     }
     return text;
+}
+
+}  // namespace
+
+std::string compose(std::string_view pattern, std::initializer_list<std::string_view> values) {
+    return composeWith(pattern, values);
+}
+
+std::string compose(std::string_view pattern, const std::vector<std::string>& values) {
+    return composeWith(pattern, values);
 }
 
 std::string errorBoxText(std::string_view message) {

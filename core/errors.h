@@ -24,6 +24,7 @@ enum class ErrorCode {
     BadBitmap,         // "Image bitmap incorrecte"
     BadEquipment,      // "Équipement ignoré : %s"
     IncompleteSensor,  // "Le capteur sauvegardé est incomplet : nombre ou taille de pixels vide ou nul"
+    NotReadWhole,      // "%s n'a pas pu être lu en entier et reste tel quel : déplacez-le pour en enregistrer un nouveau"
     // Last resorts of the event guard, for failures no calculation raises.
     OutOfMemory,  // "Mémoire insuffisante"
     Unexpected,   // "Erreur inattendue : %s"
@@ -58,11 +59,16 @@ std::string errorMessage(ErrorCode code, std::string_view first = {}, std::strin
 [[noreturn]] void throwBadBitmap();
 [[noreturn]] void throwIncompleteSensor();
 [[noreturn]] void throwBadEquipment(std::string_view what);
+[[noreturn]] void throwNotReadWhole(std::string_view path);
+
+// The reason given for a file that is no regular file (a folder, a pipe, a device).
+inline constexpr std::string_view kNotARegularFile = "n'est pas un fichier ordinaire";
 
 // A composed text: each "%1" to "%9" of the pattern replaced by its value,
 // in one pass, so that a value holding "%1" stays as it is. The patterns are
 // the keys of the texts' translations.
 std::string compose(std::string_view pattern, std::initializer_list<std::string_view> values);
+std::string compose(std::string_view pattern, const std::vector<std::string>& values);
 
 // The text of the error box: a "." is appended when the message's last
 // character has a higher code than "." (letters, digits, accented letters),

@@ -26,6 +26,7 @@ start_x_server
 # The program in a folder of its own, so that any file it writes shows.
 cp "$program" "$work/quarvel"
 cp -r "$src/images" "$work/images"
+cp -r "$src/data/equipment" "$work/equipment"
 before=$(cd "$work" && find . | sort)
 (cd "$work" && exec ./quarvel > "$logs/quarvel.log" 2>&1) &
 apid=$!

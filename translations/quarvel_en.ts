@@ -969,5 +969,21 @@ Your remarks and suggestions are welcome at the address below.</translation>
         <source>Nombre de pixels en largeur :</source>
         <translation>Pixels across:</translation>
     </message>
+    <message>
+        <source>%1 n&apos;a pas pu être lu en entier et reste tel quel : déplacez-le pour en enregistrer un nouveau</source>
+        <translation>%1 could not be read whole and is left as it is: move it elsewhere to save a new one</translation>
+    </message>
+    <message>
+        <source>Fichier de plus de %1 Mo</source>
+        <translation>File larger than %1 MB</translation>
+    </message>
+    <message>
+        <source>n&apos;est pas un fichier ordinaire</source>
+        <translation>is not a regular file</translation>
+    </message>
+    <message>
+        <source>… et %1 autres sections ignorées</source>
+        <translation>… and %1 more sections skipped</translation>
+    </message>
 </context>
 </TS>

@@ -89,6 +89,7 @@ PlanetDrawingPage::PlanetDrawingPage(form::Form& window, const catalogues::Catal
       m_session(session),
       m_imagerie(imagerie) {
     showsResults({&eChampPlaH, &eChampPlaV});
+    for (Label* name : {&labDessinPlaCapteur, &labDessinPlaTelescope}) name->setShowsData(true);
     pbDessinPla.setBounds(kPlanetBoxLeft, kPlanetBoxTop, 360, 240);
     pmDessinPla.onChoose = [this](int index) {
         m_session.sensor.pixelsX = drawings::kRegions[index].pixelsX;
@@ -145,7 +146,7 @@ void PlanetDrawingPage::showField(const std::string& horizontal, const std::stri
 void PlanetDrawingPage::showTelescope() { labDessinPlaTelescope.setCaption(m_session.instrument.telescopeLabel); }
 
 PhotoPage::PhotoPage(form::Form& window, const catalogues::Catalogue& catalogue, Session& session,
-                     std::string programFolder)
+                     std::vector<std::string> dataFolders)
     : Part(window),
       cbCapteursPhoto(add<ListControl>("cbCapteursPhoto", catalogue.tabSensorEntries())),
       eChampPhotoV(add<EditField>("eChampPhotoV")),
@@ -156,8 +157,9 @@ PhotoPage::PhotoPage(form::Form& window, const catalogues::Catalogue& catalogue,
       labPhotoCapteur(add<Label>("labPhotoCapteur")),
       labPhotoTelescope(add<Label>("labPhotoTelescope")),
       m_session(session),
-      m_programFolder(std::move(programFolder)) {
+      m_dataFolders(std::move(dataFolders)) {
     showsResults({&eChampPhotoV, &eChampPhotoH});
+    for (Label* name : {&labPhotoCapteur, &labPhotoTelescope}) name->setShowsData(true);
     labPhoto.setCaption("M 31 (5°)");
     PhotoObjet.setPicture(std::function<drawings::Bitmap()>(drawings::startPicture));
     pmPhotos.onChoose = [this](int index) {
@@ -174,8 +176,8 @@ void PhotoPage::loadPhotograph(const std::string& file) {
     // found nowhere is reported where it was looked for first.
     std::string path = file;
     std::error_code error;
-    if (!m_programFolder.empty() && !std::filesystem::exists(file, error)) {
-        if (std::string found = findData(m_programFolder, file); !found.empty()) path = std::move(found);
+    if (!std::filesystem::exists(file, error)) {
+        if (std::string found = findData(m_dataFolders, file); !found.empty()) path = std::move(found);
     }
     PhotoObjet.setPicture(drawings::loadBitmap(path));
 }
@@ -293,10 +295,13 @@ void SensorTabs::follow() {
     }
 }
 
-std::string findData(const std::string& programFolder, const std::string& relative) {
+std::vector<std::string> dataFoldersOf(const std::string& programFolder) {
+    return {programFolder, programFolder + "/../share/quarvel", "/usr/share/quarvel"};
+}
+
+std::string findData(const std::vector<std::string>& folders, const std::string& relative) {
     std::error_code error;
-    for (const std::string& folder :
-         {programFolder, programFolder + "/../share/quarvel", std::string("/usr/share/quarvel")}) {
+    for (const std::string& folder : folders) {
         if (std::filesystem::exists(folder + "/" + relative, error)) return folder + "/" + relative;
     }
     return {};

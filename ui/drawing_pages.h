@@ -72,7 +72,8 @@ private:
 // "Champ photo": the sensor's field over a photograph.
 class PhotoPage : public form::Part {
 public:
-    PhotoPage(form::Form& window, const catalogues::Catalogue& catalogue, Session& session, std::string programFolder);
+    PhotoPage(form::Form& window, const catalogues::Catalogue& catalogue, Session& session,
+              std::vector<std::string> dataFolders);
     void show();
     void reloadPhotograph();
     void drawFrame();
@@ -91,7 +92,7 @@ private:
     void loadPhotograph(const std::string& file);
 
     Session& m_session;
-    std::string m_programFolder;
+    std::vector<std::string> m_dataFolders;
     double m_photoFieldArcmin = 300;  // the built-in M 31 picture's field
 };
 
@@ -130,9 +131,11 @@ private:
     Tab m_tabs[3];
 };
 
-// The program's data `relative` to where it is looked for: beside the
-// program, in its install's share/quarvel, then in the system's. Empty when
-// none holds it.
-std::string findData(const std::string& programFolder, const std::string& relative);
+// Where the program's data is looked for: beside the program, in its
+// install's share/quarvel, then in the system's.
+std::vector<std::string> dataFoldersOf(const std::string& programFolder);
+// The program's data `relative` to the first of the folders that holds it;
+// empty when none does.
+std::string findData(const std::vector<std::string>& folders, const std::string& relative);
 
 }  // namespace quarvel::ui

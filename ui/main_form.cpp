@@ -48,7 +48,7 @@ MainForm::MainForm(Guard& guard, ModalHost& host, Dialogs dialogs, Environment e
                   environment.configPath),
       sensorDrawing(*this, equipment.catalogue()),
       planetDrawing(*this, equipment.catalogue(), session, imagerie),
-      photo(*this, equipment.catalogue(), session, environment.programFolder),
+      photo(*this, equipment.catalogue(), session, environment.dataFolders),
       calculs(*this, session, parametrage.eFocale),
       imagerie(*this, session, host, dialogs.date, parametrage.eNbPixelsY),
       help(*this, environment.configPath),

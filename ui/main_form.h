@@ -34,9 +34,10 @@ struct Environment {
     std::function<form::CalendarDate()> today;
     std::function<void(const std::string&)> openUrl;  // the desktop's open action
     std::function<void()> closeProgram;               // the main window closes, the program ends
-    // Where "images/..." is looked for after the working directory: the
-    // program's own folder, so that it may be started from anywhere.
-    std::string programFolder;
+    // Where "images/..." is looked for after the working directory, in
+    // order: the program's own folder and its install's data folders, so that
+    // it may be started from anywhere.
+    std::vector<std::string> dataFolders;
     // The shipped equipment files; none when empty.
     std::string equipmentFolder;
 };

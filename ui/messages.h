@@ -16,6 +16,10 @@ inline constexpr std::string_view kBadNameReason = "nom incorrect";
 inline constexpr std::string_view kNameTakenReason = "nom déjà dans les listes";
 inline constexpr std::string_view kUnknownSensor = "capteur \"%1\" inconnu";
 inline constexpr std::string_view kMissingValues = "valeurs %1 absentes ou incorrectes";
+inline constexpr std::string_view kMoreProblems = "… et %1 autres sections ignorées";
+// A file not read for its size, in megabytes.
+inline constexpr std::string_view kFileTooLarge = "Fichier de plus de %1 Mo";
+inline constexpr std::string_view kDefaultsUsed = "Fichier de plus de 1 Mo : valeurs par défaut utilisées";
 // Adding and removing the user's own equipment.
 inline constexpr std::string_view kBadName = "« %1 » : nom incorrect";
 inline constexpr std::string_view kNameTaken = "« %1 » : nom déjà dans les listes";
@@ -32,8 +36,8 @@ inline constexpr std::string_view kConfigurationSentence =
 // The texts above that a view translates as such; the help text's end is
 // translated with the help text.
 inline constexpr std::string_view kPatterns[] = {
-    kUnreadableFile, kSectionProblem, kUnknownSection,   kBadNameReason,  kNameTakenReason,
-    kUnknownSensor,  kMissingValues,  kBadName,          kNameTaken,      kMissingOptics,
+    kUnreadableFile, kFileTooLarge, kDefaultsUsed, kSectionProblem, kUnknownSection,   kBadNameReason,  kNameTakenReason,
+    kUnknownSensor,  kMissingValues,  kMoreProblems,     kBadName,          kNameTaken,      kMissingOptics,
     kIncompleteSensor, kRemoveQuestion, kTheCamera,      kTheDslr,        kTheTelescope,
 };
 

@@ -13,6 +13,7 @@
 #include "core/imaging.h"
 #include "core/number_format.h"
 #include "core/parse.h"
+#include "ui/messages.h"
 #include "ui/names.h"
 
 namespace quarvel::ui {
@@ -423,10 +424,13 @@ void ParametragePage::load() {
     if (cbCapteurs.selected() < 0) cbCapteurs.select(kManualRow);
     const config::IniDocument file(m_configPath);
     if (file.status() == config::ReadStatus::TooLarge) {
-        // No configuration is that large: the defaults stand, and the next
-        // save writes a normal file in its place.
+        // No configuration is that large: the defaults stand, and saves are
+        // refused until the file is moved aside.
         guard().reporter().report(core::errorMessage(core::ErrorCode::CannotOpen, m_configPath,
-                                                     "Fichier de plus de 1 Mo : valeurs par défaut utilisées"));
+                                                     messages::kDefaultsUsed));
+    } else if (file.status() == config::ReadStatus::Failed || file.status() == config::ReadStatus::NotRegular) {
+        // Said now rather than at the first save, which is refused.
+        guard().reporter().report(core::errorMessage(core::ErrorCode::CannotOpen, m_configPath, file.failure()));
     }
     const config::Settings saved = config::readSettings(file);
     core::InstrumentSettings& instrument = m_session.instrument;
@@ -500,9 +504,9 @@ void ParametragePage::save() {
         {config::kKeyPixelY, eTaillePixelsY.text()},
         {config::kKeySquarePixels, std::to_string(rgPixelC.selected())},
     };
-    config::IniDocument file(m_configPath);
-    for (const auto& [key, value] : values) file.setString(config::kSection, key, value);
-    file.save();
+    config::updateFile(m_configPath, [&values](config::IniDocument& file) {
+        for (const auto& [key, value] : values) file.setString(config::kSection, key, value);
+    });
 }
 
 void ParametragePage::clear() {

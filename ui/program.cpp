@@ -1,19 +1,42 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/program.h"
 
+#include <sys/stat.h>
+
+#include <cerrno>
+#include <cstring>
+
+#include "config/file_io.h"
 #include "core/errors.h"
+#include "ui/messages.h"
 #include "ui/user_equipment.h"
 
 namespace quarvel::ui {
 
 namespace {
 
+// The shipped tables hold a few hundred rows: a file far larger is damaged.
+constexpr std::size_t kMaxShippedFileBytes = 4 << 20;
+
 // The built-in rows, then the shipped files' rows, then the user's; what
-// could not be read is said once at start.
+// could not be read is said once at start, and the program runs on the rest.
 Equipment loadEquipment(const Environment& environment) {
     Equipment equipment;
-    if (!environment.equipmentFolder.empty()) {
-        for (const auto& problem : equipment.catalogue.addShippedFiles(environment.equipmentFolder)) {
+    const std::string& folder = environment.equipmentFolder;
+    struct stat st {};
+    if (!folder.empty() && stat(folder.c_str(), &st) != 0) {
+        equipment.problems.push_back(core::errorMessage(core::ErrorCode::CannotOpen, folder, std::strerror(errno)));
+    } else if (!folder.empty()) {
+        const auto read = [&equipment](const std::string& path) -> std::optional<std::string> {
+            config::FileRead file = config::readBounded(path, kMaxShippedFileBytes);
+            if (file.status == config::ReadStatus::Read) return std::move(file.bytes);
+            const std::string reason = file.status == config::ReadStatus::TooLarge
+                                           ? core::compose(messages::kFileTooLarge, {"4"})
+                                           : config::readFailure(file);
+            equipment.problems.push_back(core::errorMessage(core::ErrorCode::CannotOpen, path, reason));
+            return std::nullopt;
+        };
+        for (const auto& problem : equipment.catalogue.addShippedFiles(folder, read)) {
             equipment.problems.push_back(core::errorMessage(core::ErrorCode::BadEquipment, problem));
         }
     }

@@ -16,8 +16,10 @@ std::vector<std::string> composedTextPatterns() {
     }
     for (std::string_view pattern : messages::kPatterns) patterns.emplace_back(pattern);
     patterns.push_back(std::string(kHelpText) + std::string(messages::kConfigurationSentence));
-    // The camera field's word for no camera, shown in the interface's language.
+    // The camera field's word for no camera, shown in the interface's language,
+    // and the reason given for a file that is no regular file.
     patterns.emplace_back(kUnknown);
+    patterns.emplace_back(core::kNotARegularFile);
     return patterns;
 }
 

@@ -3,6 +3,7 @@
 
 #include <memory>
 #include <string>
+#include <vector>
 
 namespace quarvel::ui {
 
@@ -20,8 +21,10 @@ struct StartedProgram {
 };
 
 // Runs the start-up steps and returns without entering the event loop. The
-// configuration file is the one beside the executable unless a path is given.
+// configuration file is the one beside the executable unless a path is given;
+// the data (photographs, shipped equipment) is looked for in the program's
+// folders unless the folders are given, as tests give theirs.
 StartedProgram startQuarvel();
-StartedProgram startQuarvel(const std::string& configPath);
+StartedProgram startQuarvel(const std::string& configPath, std::vector<std::string> dataFolders = {});
 
 }  // namespace quarvel::ui

@@ -65,11 +65,37 @@ bool acceptableEquipmentName(std::string_view name) {
     return name.find_first_not_of(" \t") != std::string_view::npos && !name.starts_with(" ") && !name.ends_with(" ");
 }
 
+namespace {
+
+// One message for the whole file, however many sections it skips: the first
+// few, in the file's order, one a line, and how many more.
+std::string skippedSectionsMessage(const std::string& path, const std::vector<Section>& sections,
+                                   std::vector<std::pair<int, std::string>> skipped) {
+    constexpr std::size_t kShown = 10;
+    std::stable_sort(skipped.begin(), skipped.end(),
+                     [](const auto& a, const auto& b) { return a.first < b.first; });
+    std::string lines;
+    for (std::size_t i = 0; i < std::min(kShown, skipped.size()); ++i) {
+        const auto& [line, reason] = skipped[i];
+        // Sections are in line order: the one at that line, by bisection.
+        const auto section = std::lower_bound(sections.begin(), sections.end(), line,
+                                              [](const Section& s, int at) { return s.line < at; });
+        if (!lines.empty()) lines += '\n';
+        lines += core::compose(messages::kSectionProblem, {path, std::to_string(line), section->name, reason});
+    }
+    if (skipped.size() > kShown) {
+        lines += '\n' + core::compose(messages::kMoreProblems, {std::to_string(skipped.size() - kShown)});
+    }
+    return core::errorMessage(core::ErrorCode::BadEquipment, lines);
+}
+
+}  // namespace
+
 std::vector<std::string> loadUserEquipment(const std::string& path, catalogues::Catalogue& catalogue) {
     using catalogues::Origin;
     const config::IniDocument file(path);
     std::vector<std::string> problems;
-    if (file.status() == config::ReadStatus::TooLarge || file.status() == config::ReadStatus::Failed) {
+    if (file.status() != config::ReadStatus::Read && file.status() != config::ReadStatus::Missing) {
         problems.push_back(
             core::errorMessage(core::ErrorCode::BadEquipment, core::compose(messages::kUnreadableFile, {path})));
         return problems;
@@ -111,10 +137,9 @@ std::vector<std::string> loadUserEquipment(const std::string& path, catalogues::
          }},
     };
     const auto sections = file.sections();
+    std::vector<std::pair<int, std::string>> skipped;  // by line
     const auto report = [&](const Section& section, const std::string& reason) {
-        problems.push_back(core::errorMessage(
-            core::ErrorCode::BadEquipment,
-            core::compose(messages::kSectionProblem, {path, std::to_string(section.line), section.name, reason})));
+        skipped.emplace_back(section.line, reason);
     };
     for (const auto& section : sections) {
         const bool known = std::any_of(std::begin(kinds), std::end(kinds),
@@ -132,22 +157,25 @@ std::vector<std::string> loadUserEquipment(const std::string& path, catalogues::
             }
         }
     }
+    if (!skipped.empty()) problems.push_back(skippedSectionsMessage(path, sections, std::move(skipped)));
     return problems;
 }
 
+// Each change reads the file again under the folder's lock: rows another
+// instance added meanwhile are kept.
 void writeUserSections(const std::string& path, const std::vector<UserSection>& sections) {
-    config::IniDocument file(path);
-    for (const auto& section : sections) {
-        file.removeSection(section.name);
-        for (const auto& [key, value] : section.keys) file.setString(section.name, key, value);
-    }
-    file.save();
+    config::updateFile(path, [&sections](config::IniDocument& file) {
+        for (const auto& section : sections) {
+            file.removeSection(section.name);
+            for (const auto& [key, value] : section.keys) file.setString(section.name, key, value);
+        }
+    });
 }
 
 void removeUserSections(const std::string& path, const std::vector<std::string>& names) {
-    config::IniDocument file(path);
-    for (const auto& name : names) file.removeSection(name);
-    file.save();
+    config::updateFile(path, [&names](config::IniDocument& file) {
+        for (const auto& name : names) file.removeSection(name);
+    });
 }
 
 namespace {

@@ -10,6 +10,7 @@
 
 #include "config/tests/ini_test_support.h"
 #include "core/errors.h"
+#include "core/tests/message_of.h"
 
 using namespace quarvel::config;
 using namespace quarvel::config::testing;
@@ -250,16 +251,20 @@ TEST(ReplaceFile, RootSavingAnotherUsersFileLeavesItTheirs) {
     EXPECT_EQ(st.st_mode & 0777, 0600u);
 }
 
-TEST(IniDocument, AFileOverOneMegabyteIsNotReadAndASaveReplacesIt) {
+// A file not read whole is never written over: its bytes stay, and the save
+// says so.
+TEST(IniDocument, AFileOverOneMegabyteIsNotReadNorWrittenOver) {
     TemporaryDirectory dir;
     const std::string path = dir.file("Quarvel.ini");
-    writeBytes(path, "[parametres]\r\nFocale=1000\r\n" + std::string(2 << 20, '\n'));
+    const std::string bytes = "[parametres]\r\nFocale=1000\r\n" + std::string(2 << 20, '\n');
+    writeBytes(path, bytes);
     IniDocument document(path);
     EXPECT_EQ(document.status(), ReadStatus::TooLarge);
     EXPECT_FALSE(document.readString("parametres", "Focale"));
     document.setString("parametres", "Focale", "2628");
-    document.save();
-    EXPECT_EQ(readBytes(path), "[parametres]\r\nFocale=2628\r\n");
+    EXPECT_EQ(quarvel::core::testing::messageOf([&] { document.save(); }),
+              path + " n'a pas pu être lu en entier et reste tel quel : déplacez-le pour en enregistrer un nouveau");
+    EXPECT_EQ(readBytes(path), bytes);
 }
 
 }  // namespace quarvel_file_tests

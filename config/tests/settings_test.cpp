@@ -5,6 +5,9 @@
 
 #include "config/tests/ini_test_support.h"
 
+#include <pwd.h>
+#include <unistd.h>
+
 #include <filesystem>
 
 using namespace quarvel::config;
@@ -124,7 +127,9 @@ TEST(ConfigLocation, BesideAPortableProgramElseInTheUsersConfigurationFolder) {
         {"no XDG_CONFIG_HOME", dir.file("usr/bin/quarvel"), nullptr, home.c_str(), home + "/.config/quarvel/Quarvel.ini"},
         {"relative XDG_CONFIG_HOME", dir.file("usr/bin/quarvel"), "rel", home.c_str(), home + "/.config/quarvel/Quarvel.ini"},
         {"a file beside wins", dir.file("old/bin/quarvel"), xdg.c_str(), home.c_str(), dir.file("old/bin/Quarvel.ini")},
-        {"nowhere else", dir.file("usr/bin/quarvel"), nullptr, nullptr, dir.file("usr/bin/Quarvel.ini")},
+        // Root started with no environment: never a configuration in a bin folder.
+        {"no HOME", dir.file("usr/bin/quarvel"), nullptr, nullptr,
+         std::string(getpwuid(geteuid())->pw_dir) + "/.config/quarvel/Quarvel.ini"},
     };
     for (const auto& c : cases) EXPECT_EQ(configPathFor(c.program, c.xdg, c.home), c.expected) << c.name;
     // A folder nobody may write is a system install too.

@@ -116,7 +116,7 @@ Bitmap loadBitmap(const std::string& path) {
             char cwd[PATH_MAX];
             if (getcwd(cwd, sizeof cwd)) absolute = std::string(cwd) + "/" + absolute;
         }
-        core::throwCannotOpen(absolute, std::strerror(file.error));
+        core::throwCannotOpen(absolute, config::readFailure(file));
     }
     return decodeBitmap(file.bytes);
 }

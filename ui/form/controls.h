@@ -112,6 +112,10 @@ public:
     void setLeft(int left) { setBounds(left, m_top, m_width, m_height); }
     // Whether a place was ever given.
     bool placed() const { return m_placed; }
+    // A caption that is data (a sensor's or telescope's name): shown as it
+    // is, never translated.
+    bool showsData() const { return m_showsData; }
+    void setShowsData(bool data) { m_showsData = data; }
 
     std::function<void()> onClick;
     std::function<void()> onDoubleClick;
@@ -122,6 +126,7 @@ private:
     int m_width = 0;
     int m_height = 0;
     bool m_placed = false;
+    bool m_showsData = false;
 };
 
 enum class ModalResult { None, Ok, Cancel, Close };

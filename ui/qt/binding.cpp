@@ -111,8 +111,16 @@ void showState(const form::Control& control, QWidget* widget) {
 
 QLabel* caption(const QString& text, QWidget* buddy, QWidget* parent) {
     auto* label = new QLabel(text, parent);
+    label->setTextFormat(Qt::PlainText);
     label->setBuddy(buddy);
     return label;
+}
+
+void plain(QLabel* widget, const form::Label& label) {
+    // A caption may hold a name, a path or typed text: never markup, which
+    // could make Qt read any file an <img> names.
+    widget->setTextFormat(Qt::PlainText);
+    if (label.showsData()) widget->setProperty(kDataProperty, true);
 }
 
 Binder::~Binder() {
@@ -304,11 +312,21 @@ QListWidget* Binder::listBox(form::ListControl& list, QWidget* parent) {
     return box;
 }
 
+namespace {
+
+// What a label shows: a name as it is, any other caption translated.
+QString shownCaption(const form::Label& label) {
+    return label.showsData() ? qs(label.caption()) : tt(label.caption());
+}
+
+}  // namespace
+
 QLabel* Binder::label(form::Label& label, QWidget* parent) {
-    auto* widget = new QLabel(tt(label.caption()), parent);
+    auto* widget = new QLabel(shownCaption(label), parent);
     widget->setObjectName(qs(label.name()));
+    plain(widget, label);
     keep(label.watch([&label, widget] {
-        widget->setText(tt(label.caption()));
+        widget->setText(shownCaption(label));
         showState(label, widget);
     }), widget);
     showState(label, widget);
@@ -392,6 +410,7 @@ void Binder::popupMenu(form::PopupMenu& menu, QWidget* owner, std::function<bool
 
 void Binder::place(form::Label& label, QWidget* widget) {
     widget->setObjectName(qs(label.name()));
+    if (auto* text = qobject_cast<QLabel*>(widget)) plain(text, label);
     const auto show = [&label, widget] {
         if (label.placed()) {
             // A text given no height takes its own; a panel has exactly its size.
@@ -400,7 +419,7 @@ void Binder::place(form::Label& label, QWidget* widget) {
                                 text ? widget->sizeHint().height() : label.height());
         }
         if (auto* text = qobject_cast<QLabel*>(widget); text && !label.caption().empty()) {
-            text->setText(tt(label.caption()));
+            text->setText(shownCaption(label));
         }
         widget->setVisible(label.visible());
     };

@@ -77,6 +77,10 @@ private:
     std::vector<std::shared_ptr<form::Watch>> m_watches;
 };
 
+// Labels of the windows show plain text; one that shows data carries
+// kDataProperty, so that translating the window leaves it alone.
+void plain(QLabel* widget, const form::Label& label);
+
 // A widget given its control name.
 template <typename W>
 W* named(W* widget, const char* name) {

@@ -203,8 +203,17 @@ form::ModalResult QtModalHost::showModal(form::Form& dialog) {
     return dialog.modalResult() == form::ModalResult::None ? form::ModalResult::Close : dialog.modalResult();
 }
 
+// A message may quote a name, a path or typed text: plain text only, so that
+// no markup in them is rendered (an <img> would make Qt read any file). A
+// message of several lines is translated line by line.
 void QtErrorReporter::report(const std::string& message) {
-    QMessageBox::critical(QApplication::activeWindow(), "Quarvel", core::errorBoxText(tt(message).toStdString()).c_str());
+    QStringList lines = QString::fromStdString(message).split('\n');
+    for (QString& line : lines) line = tt(line);
+    QMessageBox box(QMessageBox::Critical, "Quarvel",
+                    QString::fromStdString(core::errorBoxText(lines.join('\n').toStdString())), QMessageBox::Ok,
+                    QApplication::activeWindow());
+    box.setTextFormat(Qt::PlainText);
+    box.exec();
 }
 
 void buildDialogs(Program& program, QtModalHost& host, QWidget* parent) {

@@ -11,6 +11,7 @@
 #include <cstdlib>
 
 #include "config/settings.h"
+#include "ui/drawing_pages.h"
 #include "ui/program.h"
 #include "ui/qt/about_view.h"
 #include "ui/qt/dialog_views.h"
@@ -21,16 +22,15 @@ namespace quarvel::ui {
 
 class Application {
 public:
-    explicit Application(const std::string& configPath)
+    Application(const std::string& configPath, const std::vector<std::string>& dataFolders)
         : m_program(m_reporter, m_host,
                     Environment{configPath,
                                 [] {
                                     const QDate today = QDate::currentDate();
                                     return form::CalendarDate{today.year(), today.month(), today.day()};
                                 },
-                                qt::openMailUrl, [this] { m_window->close(); },
-                                QCoreApplication::applicationDirPath().toStdString(),
-                                findData(QCoreApplication::applicationDirPath().toStdString(), "equipment")}) {
+                                qt::openMailUrl, [this] { m_window->close(); }, dataFolders,
+                                equipmentFolder(dataFolders)}) {
         // A file-size limit or a full disk makes a save fail with its
         // message, instead of killing the program half-way through.
         std::signal(SIGXFSZ, SIG_IGN);
@@ -54,6 +54,13 @@ public:
     }
 
 private:
+    // The shipped equipment: where it is found, else where it should have
+    // been, so that its absence is said.
+    static std::string equipmentFolder(const std::vector<std::string>& dataFolders) {
+        const std::string found = findData(dataFolders, "equipment");
+        return found.empty() && !dataFolders.empty() ? dataFolders.front() + "/equipment" : found;
+    }
+
     void centre() {
         if (const QScreen* screen = QGuiApplication::primaryScreen()) {
             QRect frame = m_window->frameGeometry();
@@ -78,9 +85,10 @@ StartedProgram startQuarvel() {
                                               std::getenv("XDG_CONFIG_HOME"), std::getenv("HOME")));
 }
 
-StartedProgram startQuarvel(const std::string& configPath) {
+StartedProgram startQuarvel(const std::string& configPath, std::vector<std::string> dataFolders) {
+    if (dataFolders.empty()) dataFolders = dataFoldersOf(QCoreApplication::applicationDirPath().toStdString());
     StartedProgram started;
-    started.application = std::make_unique<Application>(configPath);
+    started.application = std::make_unique<Application>(configPath, dataFolders);
     return started;
 }
 

@@ -16,6 +16,7 @@
 #include <functional>
 #include <vector>
 
+#include "core/errors.h"
 #include "ui/shown_texts.h"
 
 namespace quarvel::ui::qt {
@@ -99,19 +100,43 @@ void installTranslation() {
     installQtTranslation(g_locale);
 }
 
+namespace {
+
+QString translatedByPattern(const QString& text);
+
+// A value put in a composed text: translated only where it is itself a text
+// of the program's (a composed text, a reason of the message table); a name,
+// a path or anything typed stays exactly as it is.
+QString translatedValue(const QString& value) {
+    const QString translated = translatedByPattern(value);
+    return translated.isNull() ? value : translated;
+}
+
+// The text translated by the pattern it was composed from, its values put in
+// one pass (a value holding "%2" stays as it is); null when no pattern fits.
+QString translatedByPattern(const QString& text) {
+    for (const auto& pattern : patterns()) {
+        const auto match = pattern.expression.match(text);
+        if (!match.hasMatch()) continue;
+        const QString translation = QCoreApplication::translate(kContext, pattern.text.toUtf8().constData());
+        std::vector<std::string> values;
+        for (int i = 1; i <= match.lastCapturedIndex(); ++i) {
+            values.push_back(translatedValue(match.captured(i)).toStdString());
+        }
+        return QString::fromStdString(core::compose(translation.toStdString(), values));
+    }
+    return {};
+}
+
+}  // namespace
+
 QString tt(const QString& text) {
     if (!g_translator || text.isEmpty()) return text;
     const QByteArray key = text.toUtf8();
     const QString exact = QCoreApplication::translate(kContext, key.constData());
     if (exact != text) return exact;
-    for (const auto& pattern : patterns()) {
-        const auto match = pattern.expression.match(text);
-        if (!match.hasMatch()) continue;
-        QString out = QCoreApplication::translate(kContext, pattern.text.toUtf8().constData());
-        for (int i = 1; i <= match.lastCapturedIndex(); ++i) out = out.arg(tt(match.captured(i)));
-        return out;
-    }
-    return text;
+    const QString composed = translatedByPattern(text);
+    return composed.isNull() ? text : composed;
 }
 
 QString tt(const std::string& text) { return tt(QString::fromStdString(text)); }
@@ -125,6 +150,7 @@ void forEachShownText(QWidget* root, const std::function<QString(const QString&)
         bool inCalendar = false;
         for (QWidget* up = w; up; up = up->parentWidget()) inCalendar = inCalendar || up->inherits("QCalendarWidget");
         if (inCalendar) continue;  // the calendar speaks its locale's language itself
+        if (w->property(kDataProperty).toBool()) continue;
         if (auto* label = qobject_cast<QLabel*>(w); label && !label->text().isEmpty()) label->setText(visit(label->text()));
         if (auto* button = qobject_cast<QAbstractButton*>(w)) button->setText(visit(button->text()));
         if (auto* group = qobject_cast<QGroupBox*>(w)) group->setTitle(visit(group->title()));

@@ -37,6 +37,10 @@ QLocale interfaceLocale();
 QString tt(const std::string& text);
 QString tt(const QString& text);
 
+// The property of a widget that shows data (a name, a path): its text is
+// never translated.
+inline constexpr const char* kDataProperty = "quarvelData";
+
 // Each text a view wrote itself below `root` (labels, buttons, group titles,
 // tab captions, tooltips, the window's title), replaced by what `visit`
 // makes of it; the calendar's own texts are left to its locale.

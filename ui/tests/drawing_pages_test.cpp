@@ -99,7 +99,7 @@ TEST_F(DrawingPagesTest, TheDrawingPagesFollowTheCurrentSensor) {
 
 TEST_F(DrawingPagesTest, ThePhotographsAreFoundBesideTheProgram) {
     fs::remove_all("images");
-    programFolder = QUARVEL_SOURCE_DIR;
+    dataFolders = {QUARVEL_SOURCE_DIR};
     MainForm& f = start();
     f.userSwitches(f.TabbedNotebook1, indexOf(Page::ChampPhoto));
     EXPECT_TRUE(reporter.messages.empty());
@@ -221,7 +221,7 @@ TEST_F(DrawingPagesTest, ABadBitmapIsReportedAndThePreviousPictureStays) {
     f.userChooses(f.photo.pmPhotos, 0);
     EXPECT_EQ(reporter.messages, Strings{"Impossible d'ouvrir le fichier \"" +
                                          (fs::current_path() / "images/m13_1d_360x240.bmp").string() +
-                                         "\". Is a directory"});
+                                         "\". n'est pas un fichier ordinaire"});
     EXPECT_EQ(redPixels(), frame);
 }
 

@@ -2,6 +2,8 @@
 // The shipped equipment files: their rows follow the built-in ones in every
 // list, a chosen row comes back after a restart, and a damaged file costs
 // only its bad rows.
+#include <cerrno>
+#include <cstring>
 #include <filesystem>
 
 #include "ui/tests/program_fixture.h"
@@ -64,9 +66,13 @@ TEST_F(EquipmentTest, ADamagedFileCostsOnlyItsBadRowsAndIsSaidOnce) {
                                          "name,pixels_x,pixels_y,pixel_um_x,pixel_um_y\n"
                                          "IMX999,100,100,2.9,2.9\nIMX000,abc,1,1,1\nICX285,1,1,1,1\nIMX001,-5,1,1,1\n");
     quarvel::config::testing::writeBytes(equipmentFolder + "/telescopes.csv", "nom,foo\nx,y\n");
+    std::filesystem::create_directory(equipmentFolder + "/dslr.csv");
     MainForm& f = start();
+    // A missing file and one that is no file are said with their names too.
     EXPECT_EQ(reporter.messages,
-              (Strings{"Équipement ignoré : " + equipmentFolder + "/sensors.csv, ligne(s) 3, 5",
+              (Strings{"Impossible d'ouvrir le fichier \"" + equipmentFolder + "/cameras.csv\". " + std::strerror(ENOENT),
+                       "Impossible d'ouvrir le fichier \"" + equipmentFolder + "/dslr.csv\". n'est pas un fichier ordinaire",
+                       "Équipement ignoré : " + equipmentFolder + "/sensors.csv, ligne(s) 3, 5",
                        "Équipement ignoré : " + equipmentFolder + "/telescopes.csv, colonne \"maker\" absente"}));
     EXPECT_EQ(f.parametrage.cbCapteurs.items().back(), "IMX999");
     EXPECT_EQ(program->equipment.catalogue.findSensor("ICX285")->values.pixelsX, 1392);  // not added twice
@@ -86,12 +92,12 @@ TEST_F(ProgramTest, TheUsersOwnEquipmentFromItsFile) {
         "[Cam\xE9ra Orpheline]\r\nCapteur=Rien\r\n"
         "[Divers]\r\n");
     MainForm& f = start();
-    EXPECT_EQ(reporter.messages, (Strings{"Équipement ignoré : " + userFile + ", ligne 19, [Divers] : section inconnue",
-                                          "Équipement ignoré : " + userFile +
-                                              ", ligne 15, [Capteur Cassé] : valeurs LargeurPixels, "
-                                              "HauteurPixels, TaillePixelX, TaillePixelY absentes ou incorrectes",
-                                          "Équipement ignoré : " + userFile +
-                                              ", ligne 17, [Caméra Orpheline] : capteur \"Rien\" inconnu"}));
+    // One message for the file, its problems in the file's order.
+    EXPECT_EQ(reporter.messages, Strings{"Équipement ignoré : " + userFile +
+                                         ", ligne 15, [Capteur Cassé] : valeurs LargeurPixels, "
+                                         "HauteurPixels, TaillePixelX, TaillePixelY absentes ou incorrectes\n" +
+                                         userFile + ", ligne 17, [Caméra Orpheline] : capteur \"Rien\" inconnu\n" +
+                                         userFile + ", ligne 19, [Divers] : section inconnue"});
     const auto& sensors = f.parametrage.cbCapteurs.items();
     EXPECT_EQ(sensors.end()[-2], "★ Mon IMX");
     EXPECT_EQ(sensors.back(), "★ APS-C Canon 24.0 Mp");  // the digital camera's sensor

@@ -222,7 +222,7 @@ TEST_F(InstrumentTest, UnparsableSensorTextsAreReportedAndStartUpGoesOn) {
 // Said once at start; the pages that need the numbers leave them empty.
 TEST_F(InstrumentTest, ASavedSensorWithZeroNumbersIsReportedOnceAtStart) {
     writeIni("[parametres]\r\nCapteur=Inconnu\r\nCapteurX=0\r\nCapteurY=0\r\nCapteurPxX=0\r\nCapteurPxY=0\r\n");
-    programFolder = QUARVEL_SOURCE_DIR;  // the photo page's pictures
+    dataFolders = {QUARVEL_SOURCE_DIR};  // the photo page's pictures
     MainForm& f = start();
     EXPECT_EQ(reporter.messages,
               Strings{"Le capteur sauvegardé est incomplet : nombre ou taille de pixels vide ou nul"});

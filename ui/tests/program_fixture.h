@@ -44,7 +44,7 @@ protected:
     ScriptedHost host;
     std::vector<std::string> openedUrls;
     bool closed = false;
-    std::string programFolder;
+    std::vector<std::string> dataFolders;
     std::string equipmentFolder;
     std::unique_ptr<Program> program;
 
@@ -53,7 +53,7 @@ protected:
             reporter, host,
             Environment{iniPath, [] { return form::CalendarDate{2026, 12, 6}; },
                         [this](const std::string& url) { openedUrls.push_back(url); }, [this] { closed = true; },
-                        programFolder, equipmentFolder});
+                        dataFolders, equipmentFolder});
         for (const auto& message : program->mainForm.start()) reporter.report(message);
         program->mainForm.userClicks(program->mainForm.about.bbRun);
         return program->mainForm;

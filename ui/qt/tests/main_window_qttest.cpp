@@ -41,6 +41,7 @@ class MainWindowTest : public QObject {
     Q_OBJECT
 
     QTemporaryDir m_dir;
+    std::string m_dataFolder = QUARVEL_BUILD_DIR;
     quarvel::ui::StartedProgram m_program;
     QWidget* m_window = nullptr;
 
@@ -86,9 +87,11 @@ private slots:
     void init() { restart(); }
 
     // Quits the running program, if any, and starts it again on the same file.
-    void restart() {
+    void restart() { restartIn(m_dir.path()); }
+
+    void restartIn(const QString& folder) {
         m_program = {};
-        m_program = quarvel::ui::startQuarvel((m_dir.path() + "/Quarvel.ini").toStdString());
+        m_program = quarvel::ui::startQuarvel((folder + "/Quarvel.ini").toStdString(), {m_dataFolder});
         m_window = nullptr;
         for (QWidget* w : QApplication::topLevelWidgets()) {
             if (w->objectName() == "fUtil") m_window = w;
@@ -101,6 +104,16 @@ private slots:
         m_program = {};
         QFile::remove(m_dir.path() + "/Quarvel.ini");
         QFile::remove(m_dir.path() + "/Quarvel-equipements.ini");
+        m_dataFolder = QUARVEL_BUILD_DIR;
+    }
+
+    // The rows of a shipped file of the data the tests give the program.
+    int dataRows(const char* file) {
+        QFile csv(QString::fromStdString(m_dataFolder) + "/" + file);
+        if (!csv.open(QIODevice::ReadOnly)) qFatal("no %s", file);
+        int rows = -1;  // the header
+        for (const QByteArray& line : csv.readAll().split('\n')) rows += line.trimmed().isEmpty() ? 0 : 1;
+        return rows;
     }
 
     void type(const char* field, const QString& text) {
@@ -297,6 +310,89 @@ private slots:
         QVERIFY(rows.contains("LargeurPixels=1936\r\nHauteurPixels=1096\r\nTaillePixelX=2.9\r\n"));
     }
 
+    // Names from the user's file, a shipped file and the add dialog, and a
+    // path, are shown exactly as written, in either language: never as markup
+    // (an <img> would make Qt read the file it names), never translated, and a
+    // "%4" in them stays.
+    void namesAreShownAsTheyAreWritten() {
+        using quarvel::ui::qt::tt;
+        const QString folder = m_dir.path() + "/a%2b";
+        QDir().mkpath(folder);
+        auto write = [](const QString& path, const QByteArray& bytes) {
+            QFile file(path);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write(bytes);
+        };
+        write(folder + "/Quarvel.ini", "[parametres]\r\nT\xE9lescope=Lune\r\n");
+        write(folder + "/Quarvel-equipements.ini",
+              "[T\xE9lescope <img src=\"/dev/zero\">]\r\nDiam\xE8tre=200\r\nFocale=1000\r\n"
+              "[T\xE9lescope Lune]\r\nDiam\xE8tre=100\r\nFocale=900\r\n[T\xE9lescope Dob 100%4]\r\n");
+        QTemporaryDir data;
+        QDir().mkpath(data.path() + "/equipment");
+        for (const char* csv : {"sensors.csv", "cameras.csv", "dslr.csv", "telescopes.csv"}) {
+            QFile::copy(QString(QUARVEL_BUILD_DIR "/equipment/") + csv, data.path() + "/equipment/" + csv);
+        }
+        QFile shipped(data.path() + "/equipment/telescopes.csv");
+        QVERIFY(shipped.open(QIODevice::Append));
+        shipped.write("Maker,<i>Scope</i>,100,500,refractor,https://example.org\n");
+        shipped.close();
+        m_dataFolder = data.path().toStdString();
+        QElapsedTimer started;
+        started.start();
+        const QString path = folder + "/Quarvel-equipements.ini";
+        withModal([&] { restartIn(folder); }, [&](QWidget* modal) {
+            auto* box = qobject_cast<QMessageBox*>(modal);
+            QCOMPARE(box->textFormat(), Qt::PlainText);
+            QCOMPARE(box->text(), tt(std::string("Équipement ignoré : %1")).arg(
+                                      tt(std::string("%1, ligne %2, [%3] : %4"))
+                                          .arg(path, "7", QString::fromUtf8("Télescope Dob 100%4"),
+                                               tt(std::string("valeurs %1 absentes ou incorrectes")).arg("Diamètre, Focale"))) +
+                                      ".");
+            box->accept();
+        });
+        QVERIFY(started.elapsed() < 2000);
+        QTest::mouseClick(child<QPushButton>("bbRun"), Qt::LeftButton);
+        auto* notebook = child<QTabWidget>("TabbedNotebook1");
+        notebook->setCurrentIndex(quarvel::ui::indexOf(quarvel::ui::Page::DessinPlanete));
+        auto* telescope = child<QLabel>("labDessinPlaTelescope");
+        QCOMPARE(telescope->text(), QString("Lune"));  // a name, not the Moon
+        notebook->setCurrentIndex(quarvel::ui::indexOf(quarvel::ui::Page::Parametrage));
+        for (const QString& name : {QString("★ <img src=\"/dev/zero\">"), QString("Maker <i>Scope</i>")}) {
+            withModal([&] { QTest::mouseClick(child<QPushButton>("bbTelescopes"), Qt::LeftButton); },
+                      [&](QWidget* d) {
+                          auto* list = d->findChild<QListWidget*>("lbTelescopes");
+                          list->setCurrentItem(list->findItems(name, Qt::MatchExactly).value(0));
+                          QTest::keyClick(list, Qt::Key_Return);
+                      });
+            notebook->setCurrentIndex(quarvel::ui::indexOf(quarvel::ui::Page::DessinPlanete));
+            QCOMPARE(telescope->textFormat(), Qt::PlainText);
+            QCOMPARE(telescope->text(), QString(name).remove("★ "));
+            notebook->setCurrentIndex(quarvel::ui::indexOf(quarvel::ui::Page::Parametrage));
+        }
+        // The same name added twice: the second is refused, the name quoted as typed.
+        for (int time = 0; time < 2; ++time) {
+            withModal([&] { QTest::mouseClick(child<QPushButton>("bbTelescopes"), Qt::LeftButton); }, [&](QWidget* d) {
+                withModal([&] { QTest::mouseClick(d->findChild<QPushButton*>("bbAjouterTel"), Qt::LeftButton); },
+                          [&](QWidget* add) {
+                              QTest::keyClicks(add->findChild<QLineEdit*>("eNomEquipement"), "<b>x</b>");
+                              if (time == 0) {
+                                  QTest::mouseClick(add->findChild<QPushButton*>("bbNomOK"), Qt::LeftButton);
+                                  return;
+                              }
+                              withModal([&] { QTest::mouseClick(add->findChild<QPushButton*>("bbNomOK"), Qt::LeftButton); },
+                                        [](QWidget* box) {
+                                            auto* message = qobject_cast<QMessageBox*>(box);
+                                            QCOMPARE(message->textFormat(), Qt::PlainText);
+                                            QVERIFY(message->text().contains("<b>x</b>"));
+                                            message->accept();
+                                        });
+                              QTest::keyClick(add, Qt::Key_Escape);
+                          });
+                QTest::keyClick(d->findChild<QListWidget*>(), Qt::Key_Escape);
+            });
+        }
+    }
+
     void startsMaskedOnTheAboutPage() {
         QCOMPARE(m_window->windowTitle(), QString("Quarvel"));
         QCOMPARE(m_window->width(), 590);
@@ -371,12 +467,12 @@ private slots:
     void aModalDialogOpensAndCloses() {
         QTest::mouseClick(child<QPushButton>("bbRun"), Qt::LeftButton);
         withModal([&] { QTest::mouseClick(child<QPushButton>("bbCameras"), Qt::LeftButton); },
-                  [](QWidget* modal) {
+                  [this](QWidget* modal) {
                       QCOMPARE(modal->objectName(), QString("fCameras"));
                       QCOMPARE(modal->windowTitle(), QString("Liste de caméras"));
                       QCOMPARE(modal->size(), QSize(444, 528));
                       auto* list = modal->findChild<QListWidget*>("lbCameras");
-                      QCOMPARE(list->count(), 161);
+                      QCOMPARE(list->count(), 161 + dataRows("equipment/cameras.csv"));  // built-in, then shipped
                       list->setCurrentRow(19);
                       QTest::mouseClick(modal->findChild<QPushButton*>("bbOKCam"), Qt::LeftButton);
                   });

@@ -153,7 +153,7 @@ private:
         // Each run starts from no configuration, so that a replay meets the
         // same program.
         QFile::remove(m_dir.path() + "/Quarvel.ini");
-        m_program = quarvel::ui::startQuarvel((m_dir.path() + "/Quarvel.ini").toStdString());
+        m_program = quarvel::ui::startQuarvel((m_dir.path() + "/Quarvel.ini").toStdString(), {QUARVEL_BUILD_DIR});
         m_freshRun = true;
         m_budget = m_done + std::uniform_int_distribution<long>(500, 5000)(m_random);
     }
