@@ -94,4 +94,18 @@ TEST(FocalFactors, SavedLabelsFindTheirRow) {
     EXPECT_DOUBLE_EQ(kFocalFactors[3].factor, 0.73);
 }
 
+// A user row removed from the middle: the rows after it are still found at
+// their new places, the removed one nowhere, and its name is free again.
+TEST(TelescopeCatalogue, LookupsFollowARemoval) {
+    Catalogue catalogue;
+    for (const char* name : {"A", "B", "C"}) catalogue.addTelescope({name, TelescopeOptics{100, 500}, Origin::User});
+    const int rowOfC = *catalogue.findTelescopeRow("C");
+    EXPECT_TRUE(catalogue.removeUserRow(Kind::Telescope, "B"));
+    EXPECT_FALSE(catalogue.findTelescopeRow("B").has_value());
+    EXPECT_EQ(catalogue.findTelescopeRow("C"), rowOfC - 1);
+    EXPECT_EQ(catalogue.telescopes()[static_cast<std::size_t>(rowOfC - 1)].name, "C");
+    EXPECT_TRUE(catalogue.addTelescope({"B", TelescopeOptics{100, 500}, Origin::User}));
+    EXPECT_FALSE(catalogue.removeUserRow(Kind::Telescope, "Takahashi CN-212"));  // a built-in row stays
+}
+
 }  // namespace

@@ -179,6 +179,22 @@ TEST_F(ProgramTest, HostileFilesAreSaidAndNeverWrittenOver) {
     }
 }
 
+// 100,000 unknown sections: one message for the file, its first ten and how
+// many more, and the window quickly.
+TEST_F(ProgramTest, ManyBadSectionsAreOneMessageQuickly) {
+    std::string bytes;
+    for (int i = 0; i < 100000; ++i) bytes += "[Divers]\r\n";
+    const std::string path = dir.file("Quarvel-equipements.ini");
+    quarvel::config::testing::writeBytes(path, bytes);
+    EXPECT_TRUE(startsQuickly([this] { start(); }));
+    start();
+    std::string expected = "Équipement ignoré : ";
+    for (int line = 1; line <= 10; ++line) {
+        expected += path + ", ligne " + std::to_string(line) + ", [Divers] : section inconnue\n";
+    }
+    EXPECT_EQ(reporter.messages, Strings{expected + "… et 99990 autres sections ignorées"});
+}
+
 TEST_F(ProgramTest, RandomBytesAsTheFileNeverCrash) {
     std::mt19937 random(7);
     for (int run = 0; run < 200; ++run) {

@@ -49,6 +49,38 @@ void killWhileSaving(const std::string& path, int microseconds) {
     waitpid(child, nullptr, 0);
 }
 
+// Two instances on one configuration folder, each saving and adding at once:
+// no save fails for the other's, and no row either adds is lost.
+TEST(SaveKill, TwoInstancesSaveAndAddTogether) {
+    TemporaryDirectory dir;
+    const std::string path = dir.file("Quarvel.ini");
+    constexpr int kRounds = 40;
+    pid_t children[2];
+    const char* tags[] = {"A", "B"};
+    for (int i = 0; i < 2; ++i) {
+        children[i] = fork();
+        if (children[i] == 0) {
+            execl(SAVE_LOOP, SAVE_LOOP, path.c_str(), "--rounds", std::to_string(kRounds).c_str(), tags[i],
+                  static_cast<char*>(nullptr));
+            _exit(127);
+        }
+    }
+    for (const pid_t child : children) {
+        int status = 0;
+        waitpid(child, &status, 0);
+        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "messages shown: " << WEXITSTATUS(status);
+    }
+    const std::string equipment = readBytes(dir.file("Quarvel-equipements.ini"));
+    for (const char* tag : tags) {
+        for (int i = 0; i < kRounds; ++i) {
+            EXPECT_NE(equipment.find("[T\xE9lescope " + std::string(tag) + std::to_string(i) + "]"), std::string::npos)
+                << tag << i;
+        }
+    }
+    EXPECT_TRUE(readBytes(path).starts_with("[parametres]\r\n"));
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 2);
+}
+
 std::size_t filesIn(const std::string& folder) {
     return static_cast<std::size_t>(std::distance(std::filesystem::directory_iterator(folder), {}));
 }
