@@ -10,6 +10,7 @@
 #include <chrono>
 #include <filesystem>
 #include <functional>
+#include <iostream>
 #include <csignal>
 #include <random>
 
@@ -111,6 +112,8 @@ bool startsQuickly(const std::function<void()>& start) {
         start();
         const auto elapsed = std::chrono::steady_clock::now() - begin;
         getrusage(RUSAGE_SELF, &after);
+        std::cout << "start-up: " << std::chrono::duration_cast<std::chrono::milliseconds>(elapsed).count()
+                  << " ms, peak memory +" << (after.ru_maxrss - before.ru_maxrss) / 1024 << " MB" << std::endl;
         _exit(elapsed < std::chrono::seconds(2) && after.ru_maxrss - before.ru_maxrss < 100 * 1024 ? 0 : 1);
     }
     int status = 0;
@@ -122,40 +125,57 @@ struct HostileFile {
     const char* name;
     std::function<void(const std::string& path)> make;
     std::string startMessage;  // after the path
+    std::string shippedMessage;
 };
 
 // Files that are too large, endless or no files at all where the program
-// keeps its configuration and the user's equipment: said at start, quickly
-// and in little memory, and never written over by a save or an add.
+// keeps its configuration, the user's equipment and its shipped tables: said
+// at start, quickly and in little memory, and never written over by a save
+// or an add.
 TEST_F(ProgramTest, HostileFilesAreSaidAndNeverWrittenOver) {
     using quarvel::config::testing::writeBytes;
     const std::string equipmentPath = dir.file("Quarvel-equipements.ini");
     const HostileFile cases[] = {
         {"50 MB of blank lines", [](const std::string& p) { writeBytes(p, std::string(50 << 20, '\n')); },
-         "Fichier de plus de 1 Mo : valeurs par défaut utilisées"},
+         "Fichier de plus de 1 Mo : valeurs par défaut utilisées", "Fichier de plus de 4 Mo"},
         {"2 GB, sparse", [](const std::string& p) { writeBytes(p, ""); (void)!truncate(p.c_str(), 2LL << 30); },
-         "Fichier de plus de 1 Mo : valeurs par défaut utilisées"},
-        {"a pipe", [](const std::string& p) { mkfifo(p.c_str(), 0600); }, "n'est pas un fichier ordinaire"},
-        {"a link to /dev/zero", [](const std::string& p) { (void)!symlink("/dev/zero", p.c_str()); },
+         "Fichier de plus de 1 Mo : valeurs par défaut utilisées", "Fichier de plus de 4 Mo"},
+        {"a pipe", [](const std::string& p) { mkfifo(p.c_str(), 0600); }, "n'est pas un fichier ordinaire",
          "n'est pas un fichier ordinaire"},
+        {"a link to /dev/zero", [](const std::string& p) { (void)!symlink("/dev/zero", p.c_str()); },
+         "n'est pas un fichier ordinaire", "n'est pas un fichier ordinaire"},
     };
+    equipmentFolder = dir.file("equipment");
+    std::filesystem::create_directory(equipmentFolder);
+    for (const char* table : {"cameras.csv", "dslr.csv", "telescopes.csv"}) {
+        std::filesystem::copy_file(QUARVEL_SOURCE_DIR "/data/equipment/" + std::string(table),
+                                   equipmentFolder + "/" + table);
+    }
+    const std::string shipped = equipmentFolder + "/sensors.csv";
     const auto bytesOf = [](const std::string& p) {
         struct stat st {};
         return lstat(p.c_str(), &st) == 0 ? std::to_string(st.st_mode) + ":" + std::to_string(st.st_size) : "none";
     };
     for (const auto& c : cases) {
-        for (const std::string& path : {iniPath, equipmentPath}) {
-            std::filesystem::remove(iniPath);
-            std::filesystem::remove(equipmentPath);
+        for (const std::string& path : {iniPath, equipmentPath, shipped}) {
+            for (const std::string& p : {iniPath, equipmentPath, shipped}) std::filesystem::remove(p);
             c.make(path);
+            if (path != shipped) std::filesystem::copy_file(QUARVEL_SOURCE_DIR "/data/equipment/sensors.csv", shipped);
             const std::string before = bytesOf(path);
             reporter.messages.clear();
             EXPECT_TRUE(startsQuickly([this] { start(); })) << c.name << " " << path;
             MainForm& f = start();
-            const std::string said = path == iniPath
-                                         ? "Impossible d'ouvrir le fichier \"" + path + "\". " + c.startMessage
-                                         : "Équipement ignoré : " + path + ", fichier illisible";
+            const std::string said =
+                path == equipmentPath
+                    ? "Équipement ignoré : " + path + ", fichier illisible"
+                    : "Impossible d'ouvrir le fichier \"" + path + "\". " +
+                          (path == iniPath ? c.startMessage : c.shippedMessage);
             EXPECT_EQ(reporter.messages, Strings{said}) << c.name;
+            if (path == shipped) {
+                EXPECT_FALSE(program->equipment.catalogue.findSensor("IMX571")) << c.name;
+                EXPECT_EQ(f.parametrage.eFD.text(), "12.40");
+                continue;  // the program runs on its built-in sensors
+            }
             reporter.messages.clear();
             if (path == iniPath) {
                 f.userClicks(f.bbSauveConfig);
