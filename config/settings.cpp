@@ -48,6 +48,7 @@ Settings readSettings(const IniDocument& file) {
     readText(file, kKeyPixelX, s.pixelX);
     readText(file, kKeyPixelY, s.pixelY);
     readWhole(file, kKeySquarePixels, s.squarePixels);
+    readWhole(file, kKeyNightMode, s.nightMode);
     return s;
 }
 

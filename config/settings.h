@@ -27,6 +27,10 @@ inline constexpr std::string_view kKeyPixelX = "CapteurPxX";
 inline constexpr std::string_view kKeyPixelY = "CapteurPxY";
 inline constexpr std::string_view kKeySquarePixels = "PixelCarré";
 
+// Written only when the user switches it, so that files saved before keep
+// their bytes: 1 for the night mode, 0 or missing for the day.
+inline constexpr std::string_view kKeyNightMode = "ModeNuit";
+
 inline constexpr std::array<std::string_view, 12> kKeys{
     kKeyTelescope, kKeyBarlow,  kKeyDiameter, kKeyFocal, kKeyFilter, kKeyCamera,
     kKeySensor,    kKeySensorX, kKeySensorY,  kKeyPixelX, kKeyPixelY, kKeySquarePixels,
@@ -48,6 +52,7 @@ struct Settings {
     std::string pixelX = "9";
     std::string pixelY = "9";
     std::int32_t squarePixels = 0;  // 0 "Oui", 1 "Non"
+    std::int32_t nightMode = 0;
 };
 
 Settings readSettings(const IniDocument& file);

@@ -59,7 +59,7 @@ start_save_quit() {
   apid=$!
   launch_window
   before=$(stat -c %y "$ini" 2>/dev/null || echo none)
-  xdotool mousemove --window "$window" 367 600 click 1   # "Sauve config"
+  xdotool windowfocus --sync "$window" key --window "$window" ctrl+s   # "Sauve config"
   for i in $(seq 200); do [ "$(stat -c %y "$ini" 2>/dev/null || echo none)" != "$before" ] && break; sleep 0.1; done
   close_window
 }

@@ -1,7 +1,8 @@
 #!/bin/sh
 # SPDX-License-Identifier: GPL-3.0-or-later
 # The real program in a real X window: waits for "Quarvel", clicks "Lancer le
-# programme", checks that the window is not blank, closes it with the close
+# programme", checks its class and icon against the desktop entry, checks
+# that the window is not blank, closes it with the close
 # box and checks that the program ended cleanly without writing any file.
 # Usage: x11_test.sh PROGRAM SOURCE_DIR X11_CLOSE
 set -eu
@@ -32,6 +33,11 @@ before=$(cd "$work" && find . | sort)
 apid=$!
 
 launch_window
+# A dock matches the window to its launcher by its class, and shows its icon.
+class=$(sed -n 's/^StartupWMClass=//p' "$src/packaging/quarvel.desktop.in")
+[ -n "$class" ] || fail "no StartupWMClass in the desktop entry"
+xprop -id "$window" WM_CLASS | grep -q "\"$class\"\$" || fail "WM_CLASS $(xprop -id "$window" WM_CLASS), not $class"
+xprop -id "$window" _NET_WM_ICON | head -n 1 | grep -q "Icon (" || fail "no _NET_WM_ICON"
 import -window "$window" "$logs/shot.png"
 spread=$(convert "$logs/shot.png" -format "%[fx:standard_deviation]" info:)
 awk -v s="$spread" 'BEGIN { exit !(s > 0.02) }' || fail "blank window (spread $spread)"

@@ -714,10 +714,6 @@ Your remarks and suggestions are welcome at the address below.</translation>
         <translation>Quit</translation>
     </message>
     <message>
-        <source>Quitter le programme</source>
-        <translation>Quit the program</translation>
-    </message>
-    <message>
         <source>Rapport f/D</source>
         <translation>Focal ratio</translation>
     </message>
@@ -760,10 +756,6 @@ Your remarks and suggestions are welcome at the address below.</translation>
     <message>
         <source>Sauve config</source>
         <translation>Save config</translation>
-    </message>
-    <message>
-        <source>Sauvegarder l&apos;instrument et le capteur</source>
-        <translation>Save the instrument and the sensor</translation>
     </message>
     <message>
         <source>Secondes d&apos;arc</source>
@@ -984,6 +976,26 @@ Your remarks and suggestions are welcome at the address below.</translation>
     <message>
         <source>… et %1 autres sections ignorées</source>
         <translation>… and %1 more sections skipped</translation>
+    </message>
+    <message>
+        <source>Configuration enregistrée dans %1</source>
+        <translation>Configuration saved in %1</translation>
+    </message>
+    <message>
+        <source>Mode nuit</source>
+        <translation>Night mode</translation>
+    </message>
+    <message>
+        <source>Quitter le programme (Ctrl+Q)</source>
+        <translation>Quit the program (Ctrl+Q)</translation>
+    </message>
+    <message>
+        <source>Rouge sur fond noir, pour garder la vision de nuit (Ctrl+N)</source>
+        <translation>Red on black, to keep your night vision (Ctrl+N)</translation>
+    </message>
+    <message>
+        <source>Sauvegarder l&apos;instrument et le capteur (Ctrl+S)</source>
+        <translation>Save the instrument and the sensor (Ctrl+S)</translation>
     </message>
 </context>
 </TS>

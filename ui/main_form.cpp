@@ -3,7 +3,10 @@
 
 #include <algorithm>
 
+#include "config/settings.h"
+#include "core/errors.h"
 #include "core/optics.h"
+#include "ui/messages.h"
 #include "ui/names.h"
 #include "ui/user_equipment.h"
 
@@ -44,6 +47,8 @@ MainForm::MainForm(Guard& guard, ModalHost& host, Dialogs dialogs, Environment e
       bbChargeConfig(add<Button>("bbChargeConfig", "Charge config")),
       bbSauveConfig(add<Button>("bbSauveConfig", "Sauve config")),
       bbQuit(add<Button>("bbQuit", "Quitter")),
+      labStatut(add<form::Label>("labStatut")),
+      bModeNuit(add<Button>("bModeNuit", "Mode nuit")),
       parametrage(*this, session, equipment.catalogue(), host, dialogs.telescopes, dialogs.cameras, dialogs.dslrs,
                   environment.configPath),
       sensorDrawing(*this, equipment.catalogue()),
@@ -63,8 +68,9 @@ MainForm::MainForm(Guard& guard, ModalHost& host, Dialogs dialogs, Environment e
     const std::pair<Button*, const char*> hints[] = {
         {&bbRAZ, "Effacer les champs de la page affichée"},
         {&bbChargeConfig, "Relire la configuration sauvegardée"},
-        {&bbSauveConfig, "Sauvegarder l'instrument et le capteur"},
-        {&bbQuit, "Quitter le programme"},
+        {&bbSauveConfig, "Sauvegarder l'instrument et le capteur (Ctrl+S)"},
+        {&bbQuit, "Quitter le programme (Ctrl+Q)"},
+        {&bModeNuit, "Rouge sur fond noir, pour garder la vision de nuit (Ctrl+N)"},
     };
     for (const auto& [button, hint] : hints) button->setHint(hint);
     parametrage.recompute = [this] { recompute(); };
@@ -84,9 +90,9 @@ MainForm::MainForm(Guard& guard, ModalHost& host, Dialogs dialogs, Environment e
         recompute();
         imagerie.recompute();
     };
-    bbSauveConfig.onClick = [this] {
-        if (!parametrage.eDiam.empty() && !parametrage.eFocale.empty()) parametrage.save();
-    };
+    bbSauveConfig.onClick = [this] { saveConfiguration(); };
+    bModeNuit.setCheckable(true);
+    bModeNuit.onClick = [this] { switchNightMode(); };
 }
 
 std::vector<std::string> MainForm::start() {
@@ -102,6 +108,7 @@ std::vector<std::string> MainForm::start() {
     // Each step that can fail is reported on its own, and start-up goes on.
     for (const auto& problem : m_equipmentProblems) startup.report(problem);
     guard().run([this] { parametrage.load(); });
+    bModeNuit.setChecked(config::readSettings(config::IniDocument(parametrage.configPath())).nightMode == 1);
     guard().run([this] { parametrage.showStartSensor(); });
     parametrage.checkTypedFields();
     guard().run([this] { parametrage.reportIncompleteSavedSensor(); });
@@ -124,6 +131,21 @@ void MainForm::recompute() {
     parametrage.showSamplingAndField();
     planetDrawing.showField(parametrage.eChampHor.text(), parametrage.eChampVer.text());
     imagerie.showDeepSkyAdvice();
+}
+
+// A save that went well says so in the status line; one that failed has
+// said why in its box.
+void MainForm::saveConfiguration() {
+    if (parametrage.eDiam.empty() || parametrage.eFocale.empty()) return;
+    parametrage.save();
+    labStatut.setCaption("");
+    labStatut.setCaption(core::compose(messages::kSavedIn, {parametrage.configPath()}));
+}
+
+void MainForm::switchNightMode() {
+    config::updateFile(parametrage.configPath(), [this](config::IniDocument& file) {
+        file.setString(config::kSection, config::kKeyNightMode, bModeNuit.checked() ? "1" : "0");
+    });
 }
 
 void MainForm::run() {

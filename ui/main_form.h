@@ -60,6 +60,10 @@ public:
     Button& bbChargeConfig;
     Button& bbSauveConfig;
     Button& bbQuit;
+    // A line under the buttons that says what went well, for a moment.
+    form::Label& labStatut;
+    // Dark red on black, for the eyes at the telescope; kept in Quarvel.ini.
+    Button& bModeNuit;
 
     ParametragePage parametrage;
     SensorDrawingPage sensorDrawing;
@@ -72,6 +76,8 @@ public:
 
 private:
     void recompute();
+    void saveConfiguration();
+    void switchNightMode();
     void run();
     void tabSwitch();
     void quit();

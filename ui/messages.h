@@ -29,6 +29,8 @@ inline constexpr std::string_view kRemoveQuestion = "Supprimer %1 de vos équipe
 inline constexpr std::string_view kTheCamera = "la caméra « %1 »";
 inline constexpr std::string_view kTheDslr = "l'appareil photo « %1 »";
 inline constexpr std::string_view kTheTelescope = "le télescope « %1 »";
+// The status line after a save.
+inline constexpr std::string_view kSavedIn = "Configuration enregistrée dans %1";
 // The end of the help text.
 inline constexpr std::string_view kConfigurationSentence =
     "\n\nLa configuration est enregistrée dans le fichier %1.\n";
@@ -38,7 +40,7 @@ inline constexpr std::string_view kConfigurationSentence =
 inline constexpr std::string_view kPatterns[] = {
     kUnreadableFile, kFileTooLarge, kDefaultsUsed, kSectionProblem, kUnknownSection,   kBadNameReason,  kNameTakenReason,
     kUnknownSensor,  kMissingValues,  kMoreProblems,     kBadName,          kNameTaken,      kMissingOptics,
-    kIncompleteSensor, kRemoveQuestion, kTheCamera,      kTheDslr,        kTheTelescope,
+    kIncompleteSensor, kRemoveQuestion, kTheCamera,      kTheDslr,        kTheTelescope,   kSavedIn,
 };
 
 }  // namespace quarvel::ui::messages

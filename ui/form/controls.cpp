@@ -108,6 +108,12 @@ void Label::setBounds(int left, int top, int width, int height) {
     changed();
 }
 
+void Button::setChecked(bool checked) {
+    if (m_checked == checked) return;
+    m_checked = checked;
+    changed();
+}
+
 Button::Button(std::string name, std::string caption, ModalResult result)
     : Control(std::move(name)), m_result(result) {
     setCaption(std::move(caption));

@@ -135,12 +135,19 @@ class Button : public Control {
 public:
     Button(std::string name, std::string caption, ModalResult result = ModalResult::None);
     ModalResult modalResult() const { return m_result; }
+    // A button that stays pressed: each click turns it over, before onClick.
+    bool checkable() const { return m_checkable; }
+    void setCheckable(bool checkable) { m_checkable = checkable; }
+    bool checked() const { return m_checked; }
+    void setChecked(bool checked);
 
     std::function<void()> onClick;
     std::function<void()> onRightRelease;
 
 private:
     ModalResult m_result;
+    bool m_checkable = false;
+    bool m_checked = false;
 };
 
 // A radio group. Selecting a row from code runs the click handling when the

@@ -30,6 +30,7 @@ void Form::userClicks(Button& button) {
     // The dialog's result is set before the button's handler runs, so that a
     // failing handler still closes the dialog; the handler may change it.
     if (button.modalResult() != ModalResult::None) setModalResult(button.modalResult());
+    if (button.checkable()) button.setChecked(!button.checked());
     if (button.onClick) m_guard.runUserAction(button.onClick);
     // A handler that found something to mend leaves no result: the dialog stays open.
     if (button.modalResult() != ModalResult::None && m_modalResult != ModalResult::None && onClose) {

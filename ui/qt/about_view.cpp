@@ -14,8 +14,10 @@
 #include <cstdio>
 #include <jpeglib.h>
 
+#include "ui/command_line.h"
 #include "ui/qt/about_view.h"
 #include "ui/qt/main_window.h"
+#include "ui/qt/night.h"
 
 namespace quarvel::ui::qt {
 
@@ -24,7 +26,6 @@ extern const std::size_t kAboutPicture_size;
 
 namespace {
 
-constexpr const char* kVersion = "1.0.0";
 constexpr const char* kReleaseDate = "07/12/2026";
 
 struct JpegError {
@@ -77,11 +78,11 @@ QWidget* buildAProposPage(Binder& b, AboutPage& f) {
 
     auto* picture = new QLabel(panel);
     picture->setObjectName("imgAPropos");
-    picture->setPixmap(QPixmap::fromImage(aboutPicture()));
+    setShownPicture(picture, aboutPicture());
     grid->addWidget(picture, 0, 0, 4, 1, Qt::AlignTop | Qt::AlignLeft);
     const std::pair<const char*, QString> labels[] = {
         {"labNom", "Quarvel"},
-        {"labVersion", QString("Version %1").arg(kVersion)},
+        {"labVersion", QString("Version %1").arg(QString::fromLatin1(kVersion.data(), kVersion.size()))},
         {"labDateVersion", kReleaseDate},
         {"labAuteur", "Le projet Quarvel"},
     };

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/qt/binding.h"
 
+#include "ui/qt/night.h"
 #include "ui/qt/translation.h"
 
 #include <QAbstractButton>
@@ -19,6 +20,7 @@
 #include <QMenu>
 #include <QMimeData>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QPlainTextEdit>
 #include <QProxyStyle>
 #include <QPushButton>
@@ -50,12 +52,12 @@ private:
 // Combo boxes drop down as a list of their own height (10 rows for the
 // sensors) on every style: some styles' menu-like pop-ups ignore it and fill
 // the screen.
-class ListPopupStyle : public QProxyStyle {
+class ListPopupStyle : public NightStyle {
 public:
     int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
                   QStyleHintReturn* returnData) const override {
         if (hint == SH_ComboBox_Popup) return 0;
-        return QProxyStyle::styleHint(hint, option, widget, returnData);
+        return NightStyle::styleHint(hint, option, widget, returnData);
     }
 };
 
@@ -81,6 +83,22 @@ protected:
         const bool inserts = !event->text().isEmpty() && event->text().at(0).isPrint();
         if (inserts && textCursor().block().length() > kMaxParagraph && !textCursor().hasSelection()) return;
         QPlainTextEdit::keyPressEvent(event);
+    }
+};
+
+// A line edit whose text cursor, by night, is a red line: Qt inverts the
+// pixels under its own, which on black is white.
+class LineEdit : public QLineEdit {
+public:
+    using QLineEdit::QLineEdit;
+
+protected:
+    void paintEvent(QPaintEvent* event) override {
+        QLineEdit::paintEvent(event);
+        if (!nightMode() || !hasFocus() || isReadOnly()) return;
+        QPainter painter(this);
+        const QRect cursor = cursorRect();
+        painter.fillRect(QRect(cursor.center().x(), cursor.top(), 1, cursor.height()), palette().color(QPalette::Text));
     }
 };
 
@@ -145,12 +163,10 @@ void Binder::follow(form::Control& control, QWidget* widget) {
 QLineEdit* Binder::edit(form::EditField& field, QWidget* parent, int width, Display display) {
     if (!display.shown) display.shown = [](const std::string& text) { return qs(text); };
     if (!display.typed) display.typed = [](const QString& text) { return ss(text); };
-    auto* edit = new QLineEdit(parent);
+    auto* edit = new LineEdit(parent);
     edit->setObjectName(qs(field.name()));
-    // A disabled input keeps the text colour: its mode shows in its ground.
-    QPalette palette = edit->palette();
-    palette.setColor(QPalette::Disabled, QPalette::Text, palette.color(QPalette::Active, QPalette::Text));
-    edit->setPalette(palette);
+    // A disabled input keeps the text colour, by the program's palettes of
+    // day and night: its mode shows in its ground.
     // Widths are the design's at a 9-point font (12 pixels) and grow with a larger one.
     if (width > 0) edit->setFixedWidth(std::max(width, width * QFontInfo(edit->font()).pixelSize() / 12));
     const auto show = [&field, edit, shown = display.shown] {
@@ -192,11 +208,14 @@ QPushButton* Binder::button(form::Button& button, QWidget* parent) {
     auto* widget = new QPushButton(tt(button.caption()), parent);
     widget->setObjectName(qs(button.name()));
     widget->setAutoDefault(false);
-    keep(button.watch([&button, widget] {
+    widget->setCheckable(button.checkable());
+    const auto show = [&button, widget] {
         widget->setText(tt(button.caption()));
+        widget->setChecked(button.checked());
         showState(button, widget);
-    }), widget);
-    showState(button, widget);
+    };
+    keep(button.watch(show), widget);
+    show();
     QObject::connect(widget, &QPushButton::clicked, widget, [this, &button] { m_form.userClicks(button); });
     new EventHook(widget, [this, &button](QEvent* event) {
         if (event->type() == QEvent::MouseButtonRelease &&

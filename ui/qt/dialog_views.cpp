@@ -18,6 +18,7 @@
 #include <QVBoxLayout>
 
 #include "core/errors.h"
+#include "ui/qt/night.h"
 #include "ui/qt/translation.h"
 
 namespace quarvel::ui::qt {
@@ -186,6 +187,7 @@ DialogView* QtModalHost::view(form::Form& dialog) {
         entry.view = new DialogView(dialog, entry.parent);
         entry.build(entry.view);
         translateWidgets(entry.view);
+        applyNightMode(entry.view);
     }
     return entry.view;
 }
@@ -213,6 +215,7 @@ void QtErrorReporter::report(const std::string& message) {
                     QString::fromStdString(core::errorBoxText(lines.join('\n').toStdString())), QMessageBox::Ok,
                     QApplication::activeWindow());
     box.setTextFormat(Qt::PlainText);
+    if (nightMode()) box.setIconPixmap(QPixmap::fromImage(shownImage(box.iconPixmap().toImage())));
     box.exec();
 }
 

@@ -9,13 +9,14 @@
 #include <QPixmap>
 
 #include "ui/qt/main_window.h"
+#include "ui/qt/night.h"
 #include "ui/qt/translation.h"
 
 namespace quarvel::ui::qt {
 
 namespace {
 
-QColor colour(drawings::Colour c) { return QColor(c.red, c.green, c.blue); }
+QColor colour(drawings::Colour c) { return shownColour(QColor(c.red, c.green, c.blue)); }
 
 // A panel of one colour with one-pixel bevels, lowered outside.
 QFrame* panel(QWidget* parent, drawings::Colour fill) {
@@ -23,9 +24,7 @@ QFrame* panel(QWidget* parent, drawings::Colour fill) {
     frame->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     frame->setLineWidth(1);
     frame->setAutoFillBackground(true);
-    QPalette palette = frame->palette();
-    palette.setColor(QPalette::Window, colour(fill));
-    frame->setPalette(palette);
+    setShownPanelColour(frame, QColor(fill.red, fill.green, fill.blue));
     return frame;
 }
 
@@ -154,7 +153,7 @@ QWidget* buildChampPhotoPage(Binder& b, PhotoPage& f) {
         const auto& bitmap = f.PhotoObjet.picture();
         if (bitmap.empty()) return;
         const QImage image(bitmap.row(0), bitmap.width(), bitmap.height(), bitmap.width() * 3, QImage::Format_RGB888);
-        picture->setPixmap(QPixmap::fromImage(image.copy(0, 0, 360, 240)));
+        setShownPicture(picture, image.copy(0, 0, 360, 240));
     };
     b.watch(f.PhotoObjet, picture, showPicture);
     showPicture();

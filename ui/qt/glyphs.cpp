@@ -5,6 +5,10 @@
 #include <QPainterPath>
 #include <QPixmap>
 
+#include <cstddef>
+#include <cstdint>
+#include <utility>
+
 namespace quarvel::ui::qt {
 
 QIcon glyph(Glyph kind) {
@@ -66,6 +70,17 @@ QIcon glyph(Glyph kind) {
         p.setBrush(QColor(230, 60, 40));
         p.drawRect(QRectF(12.5, 7, 2, 1.5));
         break;
+    case Glyph::Night: {
+        // A crescent moon: a disc less a disc.
+        QPainterPath moon;
+        moon.addEllipse(QRectF(2, 2, 12, 12));
+        QPainterPath bite;
+        bite.addEllipse(QRectF(6, 0, 11, 11));
+        p.setPen(Qt::NoPen);
+        p.setBrush(QColor(200, 40, 30));
+        p.drawPath(moon.subtracted(bite));
+        break;
+    }
     case Glyph::Quit:
         // A cross.
         p.setPen(QPen(QColor(180, 40, 40), 2.2, Qt::SolidLine, Qt::RoundCap));
@@ -75,6 +90,26 @@ QIcon glyph(Glyph kind) {
     }
     p.end();
     return QIcon(pixmap);
+}
+
+#define QUARVEL_ICON(size)                    \
+    extern const std::uint8_t kIcon##size[];  \
+    extern const std::size_t kIcon##size##_size;
+QUARVEL_ICON(48)
+QUARVEL_ICON(64)
+QUARVEL_ICON(128)
+QUARVEL_ICON(256)
+#undef QUARVEL_ICON
+
+QIcon programIcon() {
+    const std::pair<const std::uint8_t*, std::size_t> sizes[] = {
+        {kIcon48, kIcon48_size}, {kIcon64, kIcon64_size}, {kIcon128, kIcon128_size}, {kIcon256, kIcon256_size}};
+    QIcon icon;
+    for (const auto& [data, size] : sizes) {
+        QPixmap pixmap;
+        if (pixmap.loadFromData(data, static_cast<uint>(size), "PNG")) icon.addPixmap(pixmap);
+    }
+    return icon;
 }
 
 }  // namespace quarvel::ui::qt

@@ -3,12 +3,16 @@
 
 #include "ui/names.h"
 #include "ui/qt/glyphs.h"
+#include "ui/qt/night.h"
 #include "ui/qt/translation.h"
 
 #include <array>
 #include <functional>
 
 #include <QCloseEvent>
+#include <QLabel>
+#include <QShortcut>
+#include <QTimer>
 #include <QHBoxLayout>
 #include <QProxyStyle>
 #include <QPushButton>
@@ -21,17 +25,19 @@ namespace quarvel::ui::qt {
 
 namespace {
 
+// How long the status line says a save went well.
+constexpr int kStatusMilliseconds = 5000;
 // The window shows the notebook's 549 pixels and a margin.
 constexpr int kWindowWidth = 590;
 constexpr int kWindowHeight = 620;
 constexpr int kNotebookWidth = 549;
 
 // Tabs with less room around their captions than the style's default.
-class TightTabs : public QProxyStyle {
+class TightTabs : public NightStyle {
 public:
     int pixelMetric(PixelMetric metric, const QStyleOption* option, const QWidget* widget) const override {
         if (metric == PM_TabBarTabHSpace) return 3;
-        return QProxyStyle::pixelMetric(metric, option, widget);
+        return NightStyle::pixelMetric(metric, option, widget);
     }
 };
 
@@ -95,11 +101,53 @@ MainWindow::MainWindow(MainForm& form) : m_form(form), m_binder(form), m_built(s
         button->setIcon(glyph(kind));
         buttons->addWidget(button);
     }
+    // The status line, and the night mode beside it.
+    auto* status = new QHBoxLayout;
+    QLabel* said = m_binder.label(form.labStatut, this);
+    said->setMinimumWidth(0);
+    said->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    status->addWidget(said, 1);
+    QPushButton* night = m_binder.button(form.bModeNuit, this);
+    night->setIcon(glyph(Glyph::Night));
+    status->addWidget(night);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(8, 8, 8, 8);
     layout->addWidget(tabs, 1, Qt::AlignLeft);
     layout->addLayout(buttons);
+    layout->addLayout(status);
+    m_statusRow = status;
+    // What a save says goes after a few seconds.
+    auto* fade = new QTimer(this);
+    fade->setSingleShot(true);
+    connect(fade, &QTimer::timeout, said, [said] { said->clear(); });
+    m_binder.watch(form.labStatut, said, [fade] { fade->start(kStatusMilliseconds); });
+    m_binder.watch(form.bModeNuit, night, [&form] { setNightMode(form.bModeNuit.checked()); });
+    addShortcuts();
     fitContents();
+}
+
+// The keys a desktop user tries first; each is what the user could do with
+// the mouse, under the same rules (nothing behind the tab mask).
+void MainWindow::addShortcuts() {
+    const auto on = [this](const QKeySequence& keys, std::function<void()> action) {
+        auto* shortcut = new QShortcut(keys, this);
+        connect(shortcut, &QShortcut::activated, this, std::move(action));
+    };
+    on(QKeySequence(Qt::CTRL | Qt::Key_S), [this] { m_form.userClicks(m_form.bbSauveConfig); });
+    on(QKeySequence(Qt::CTRL | Qt::Key_Q), [this] { m_form.userClicks(m_form.bbQuit); });
+    on(QKeySequence(Qt::CTRL | Qt::Key_N), [this] { m_form.userClicks(m_form.bModeNuit); });
+    on(QKeySequence(Qt::Key_F1), [this] { m_form.userSwitches(m_form.TabbedNotebook1, indexOf(Page::Aide)); });
+    const auto step = [this](int by) {
+        const int count = static_cast<int>(m_form.TabbedNotebook1.pages().size());
+        m_form.userSwitches(m_form.TabbedNotebook1, (m_form.TabbedNotebook1.activePage() + by + count) % count);
+    };
+    for (const auto& keys : {QKeySequence(Qt::CTRL | Qt::Key_PageDown), QKeySequence(Qt::CTRL | Qt::Key_Tab)}) {
+        on(keys, [step] { step(1); });
+    }
+    for (const auto& keys : {QKeySequence(Qt::CTRL | Qt::Key_PageUp), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Tab),
+                             QKeySequence(Qt::CTRL | Qt::Key_Backtab)}) {
+        on(keys, [step] { step(-1); });
+    }
 }
 
 // The window's size is its design's at the default font, and grows to what
@@ -111,7 +159,9 @@ void MainWindow::fitContents() {
     if (tabsWidth > kNotebookWidth) m_tabs->setFixedWidth(tabsWidth);
     layout()->activate();
     const QSize need = layout()->minimumSize();
-    setFixedSize(std::max(kWindowWidth, need.width()), std::max(kWindowHeight, need.height()));
+    // The status line comes under the design's window, which keeps its size.
+    const int statusHeight = m_statusRow ? m_statusRow->sizeHint().height() + layout()->spacing() : 0;
+    setFixedSize(std::max(kWindowWidth, need.width()), std::max(kWindowHeight + statusHeight, need.height()));
 }
 
 void MainWindow::ensurePage(int index) {

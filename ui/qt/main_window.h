@@ -6,6 +6,7 @@
 #include "ui/main_form.h"
 #include "ui/qt/binding.h"
 
+class QLayout;
 class QTabWidget;
 
 namespace quarvel::ui::qt {
@@ -20,10 +21,12 @@ public:
 
 private:
     void fitContents();
+    void addShortcuts();
     void closeEvent(QCloseEvent* event) override;
     MainForm& m_form;
     Binder m_binder;
     QTabWidget* m_tabs = nullptr;
+    QLayout* m_statusRow = nullptr;
     std::vector<bool> m_built;
 };
 

@@ -16,6 +16,8 @@
 #include "ui/qt/about_view.h"
 #include "ui/qt/dialog_views.h"
 #include "ui/qt/main_window.h"
+#include "ui/qt/glyphs.h"
+#include "ui/qt/night.h"
 #include "ui/qt/translation.h"
 
 namespace quarvel::ui {
@@ -35,6 +37,11 @@ public:
         // message, instead of killing the program half-way through.
         std::signal(SIGXFSZ, SIG_IGN);
         QApplication::setApplicationName("Quarvel");
+        // Docks match the window to its launcher: the desktop entry's name
+        // on Wayland, its StartupWMClass on X.
+        QGuiApplication::setDesktopFileName("org.example.Quarvel");
+        QApplication::setWindowIcon(qt::programIcon());
+        qt::useNightStyle();
         // No display name: X window managers would get "Quitter — Quarvel"
         // for the dialog captioned "Quitter".
         QLocale::setDefault(QLocale(QLocale::French, QLocale::France));
@@ -43,6 +50,7 @@ public:
         const std::vector<std::string> failures = m_program.mainForm.start();
         m_window = std::make_unique<qt::MainWindow>(m_program.mainForm);
         qt::buildDialogs(m_program, m_host, m_window.get());
+        qt::setNightMode(m_program.mainForm.bModeNuit.checked());
         centre();
         m_window->show();
         // Failures met while starting are shown once the window is up.

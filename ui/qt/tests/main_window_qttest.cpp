@@ -393,6 +393,124 @@ private slots:
         }
     }
 
+    // The keys a desktop user tries first do what the buttons and tabs do,
+    // under the same rules: nothing behind the tab mask.
+    void keyboardShortcutsDoWhatTheButtonsDo() {
+        using quarvel::ui::Page;
+        using quarvel::ui::indexOf;
+        m_window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(m_window));
+        auto* notebook = child<QTabWidget>("TabbedNotebook1");
+        const QString ini = m_dir.path() + "/Quarvel.ini";
+        for (const QKeySequence& keys : {QKeySequence(Qt::Key_F1), QKeySequence(Qt::CTRL | Qt::Key_PageDown),
+                                         QKeySequence(Qt::CTRL | Qt::Key_S)}) {
+            QTest::keySequence(m_window, keys);
+        }
+        QCOMPARE(notebook->currentIndex(), indexOf(Page::APropos));
+        QVERIFY(!QFile::exists(ini));
+        QTest::mouseClick(child<QPushButton>("bbRun"), Qt::LeftButton);
+        QTest::keySequence(m_window, QKeySequence(Qt::Key_F1));
+        QCOMPARE(notebook->currentIndex(), indexOf(Page::Aide));
+        const std::pair<QKeySequence, Page> steps[] = {
+            {QKeySequence(Qt::CTRL | Qt::Key_PageDown), Page::APropos},
+            {QKeySequence(Qt::CTRL | Qt::Key_Tab), Page::Parametrage},
+            {QKeySequence(Qt::CTRL | Qt::Key_PageUp), Page::APropos},
+            {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Tab), Page::Aide},
+            {QKeySequence(Qt::CTRL | Qt::Key_PageDown), Page::APropos},
+            {QKeySequence(Qt::CTRL | Qt::Key_PageDown), Page::Parametrage},
+        };
+        for (const auto& [keys, page] : steps) {
+            QTest::keySequence(m_window, keys);
+            QCOMPARE(notebook->currentIndex(), indexOf(page));
+        }
+        // A save says so in the status line, for a moment; the buttons' tooltips give the keys.
+        QTest::keySequence(m_window, QKeySequence(Qt::CTRL | Qt::Key_S));
+        QVERIFY(QFile::exists(ini));
+        QCOMPARE(child<QLabel>("labStatut")->text(),
+                 quarvel::ui::qt::tt(std::string("Configuration enregistrée dans %1")).arg(ini));
+        QVERIFY(child<QPushButton>("bbSauveConfig")->toolTip().contains("Ctrl+S"));
+        QVERIFY(child<QPushButton>("bbQuit")->toolTip().contains("Ctrl+Q"));
+        withModal([&] { QTest::keySequence(m_window, QKeySequence(Qt::CTRL | Qt::Key_Q)); },
+                  [](QWidget* modal) {
+                      QCOMPARE(modal->objectName(), QString("fQuit"));
+                      QTest::keyClick(modal, Qt::Key_Escape);
+                  });
+        QVERIFY(m_window->isVisible());
+    }
+
+    // Night mode: every page, every dialog and a message box in red alone (no
+    // pixel's green or blue over a tenth of its red), the results legible,
+    // and the mode kept across a restart.
+    void nightModeIsRedOnBlackEverywhere() {
+        const auto redOnly = [](QWidget* widget) {
+            const QImage image = widget->grab().toImage().convertToFormat(QImage::Format_RGB32);
+            for (int y = 0; y < image.height(); ++y) {
+                for (int x = 0; x < image.width(); ++x) {
+                    const QColor c = image.pixelColor(x, y);
+                    if (c.green() * 10 > c.red() || c.blue() * 10 > c.red()) {
+                        QFAIL(qPrintable(QString("%1 at %2,%3: %4,%5,%6").arg(widget->objectName()).arg(x).arg(y)
+                                             .arg(c.red()).arg(c.green()).arg(c.blue())));
+                    }
+                }
+            }
+        };
+        QTest::mouseClick(child<QPushButton>("bbRun"), Qt::LeftButton);
+        QTest::mouseClick(child<QPushButton>("bModeNuit"), Qt::LeftButton);
+        auto* notebook = child<QTabWidget>("TabbedNotebook1");
+        for (int page = 0; page < notebook->count(); ++page) {
+            notebook->setCurrentIndex(page);
+            QApplication::processEvents();
+            redOnly(m_window);
+        }
+        auto* ratio = child<QLineEdit>("eFD");
+        const auto luminance = [](QColor c) { return 0.2126 * std::pow(c.redF(), 2.2) + 0.7152 * std::pow(c.greenF(), 2.2); };
+        const double text = luminance(ratio->palette().color(QPalette::Text));
+        const double ground = luminance(ratio->palette().color(QPalette::Base));
+        QVERIFY((std::max(text, ground) + 0.05) / (std::min(text, ground) + 0.05) >= 4.5);
+        const auto inDialog = [&](const char* opener, const std::function<void(QWidget*)>& more = {}) {
+            withModal([&] { QTest::mouseClick(child<QPushButton>(opener), Qt::LeftButton); }, [&](QWidget* d) {
+                redOnly(d);
+                if (more) more(d);
+                QTest::keyClick(d, Qt::Key_Escape);
+            });
+        };
+        notebook->setCurrentIndex(quarvel::ui::indexOf(quarvel::ui::Page::Parametrage));
+        inDialog("bbTelescopes", [&](QWidget* d) {
+            withModal([&] { QTest::mouseClick(d->findChild<QPushButton*>("bbAjouterTel"), Qt::LeftButton); },
+                      [&](QWidget* add) {
+                          redOnly(add);
+                          QTest::keyClicks(add->findChild<QLineEdit*>("eNomEquipement"), "Mon 200");
+                          QTest::mouseClick(add->findChild<QPushButton*>("bbNomOK"), Qt::LeftButton);
+                      });
+            withModal([&] { QTest::mouseClick(d->findChild<QPushButton*>("bbSupprimerTel"), Qt::LeftButton); },
+                      [&](QWidget* confirm) {
+                          redOnly(confirm);
+                          QTest::keyClick(confirm, Qt::Key_Escape);
+                      });
+        });
+        inDialog("bbCameras");
+        inDialog("bbAPN");
+        inDialog("bbQuit");
+        notebook->setCurrentIndex(quarvel::ui::indexOf(quarvel::ui::Page::Imagerie));
+        inDialog("bbDate");
+        notebook->setCurrentIndex(quarvel::ui::indexOf(quarvel::ui::Page::Parametrage));
+        child<QComboBox>("cbCapteurs")->activated(quarvel::ui::kManualRow);
+        withModal([&] { QTest::keyClicks(child<QLineEdit>("eNbPixelsX"), "x"); }, [&](QWidget* box) {
+            redOnly(box);
+            qobject_cast<QMessageBox*>(box)->accept();
+        });
+        restart();
+        QVERIFY(child<QPushButton>("bModeNuit")->isChecked());
+        redOnly(m_window);
+        QTest::mouseClick(child<QPushButton>("bbRun"), Qt::LeftButton);
+        QTest::mouseClick(child<QPushButton>("bModeNuit"), Qt::LeftButton);
+        QFile saved(m_dir.path() + "/Quarvel.ini");
+        QVERIFY(saved.open(QIODevice::ReadOnly));
+        QCOMPARE(saved.readAll(), QByteArray("[parametres]\r\nModeNuit=0\r\n"));
+        QApplication::processEvents();
+        QVERIFY(child<QPushButton>("bbQuit")->palette().color(QPalette::Button).lightness() > 128);  // day again
+    }
+
     void startsMaskedOnTheAboutPage() {
         QCOMPARE(m_window->windowTitle(), QString("Quarvel"));
         QCOMPARE(m_window->width(), 590);
