@@ -5,51 +5,89 @@
 #include <unistd.h>
 
 #include <cmath>
+#include <variant>
 
 #include "config/file_io.h"
+#include "core/number_format.h"
 #include "core/parse.h"
 
 namespace quarvel::config {
 
 namespace {
 
-void readText(const IniDocument& file, std::string_view key, std::string& target) {
-    if (auto value = file.readString(kSection, key)) target = std::move(*value);
-}
+// How a key's text becomes its value: as it is, a whole number (decimal or
+// 0x), a whole number kept as a real, or a real. A text that is none of
+// these counts as missing: the value keeps its default.
+enum class Form { Text, Whole, WholeReal, Real };
 
-void readWhole(const IniDocument& file, std::string_view key, std::int32_t& target) {
-    if (const auto value = file.readInteger(kSection, key)) target = *value;
-}
+struct Field {
+    std::string_view key;
+    std::variant<std::string Settings::*, std::int32_t Settings::*, double Settings::*> member;
+    Form form;
+};
 
-// A whole number as before (decimal or 0x), or a real such as 203.2.
-void readReal(const IniDocument& file, std::string_view key, double& target) {
-    const auto text = file.readString(kSection, key);
-    if (!text) return;
-    if (const auto whole = parseIniInteger(*text)) {
-        target = *whole;
-    } else if (const auto real = core::tryParseReal(*text); real && std::isfinite(*real)) {
-        target = *real;
+// The settings' one table: both directions read it.
+const Field kFields[] = {
+    {kKeyTelescope, &Settings::telescope, Form::Text},
+    {kKeyBarlow, &Settings::barlow, Form::Text},
+    // A real aperture, 203.2; a whole one reads and writes as it always did.
+    {kKeyDiameter, &Settings::diameterMm, Form::Real},
+    // Saved as a real, but only a whole number is read back (1624.5 loads
+    // the default), as files have always been read.
+    {kKeyFocal, &Settings::focalMm, Form::WholeReal},
+    {kKeyFilter, &Settings::filter, Form::Whole},
+    {kKeyCamera, &Settings::camera, Form::Text},
+    {kKeySensor, &Settings::sensor, Form::Text},
+    {kKeySensorX, &Settings::sensorX, Form::Text},
+    {kKeySensorY, &Settings::sensorY, Form::Text},
+    {kKeyPixelX, &Settings::pixelX, Form::Text},
+    {kKeyPixelY, &Settings::pixelY, Form::Text},
+    {kKeySquarePixels, &Settings::squarePixels, Form::Whole},
+};
+
+void read(const Field& field, const std::string& text, Settings& s) {
+    const auto whole = parseIniInteger(text);
+    if (auto* member = std::get_if<std::string Settings::*>(&field.member)) {
+        s.**member = text;
+    } else if (auto* number = std::get_if<std::int32_t Settings::*>(&field.member)) {
+        if (whole) s.**number = *whole;
+    } else if (auto* real = std::get_if<double Settings::*>(&field.member)) {
+        if (whole) {
+            s.**real = *whole;
+        } else if (const auto value = core::tryParseReal(text);
+                   field.form == Form::Real && value && std::isfinite(*value)) {
+            s.**real = *value;
+        }
     }
+}
+
+std::string written(const Field& field, const Settings& s) {
+    if (auto* member = std::get_if<std::string Settings::*>(&field.member)) return s.**member;
+    if (auto* number = std::get_if<std::int32_t Settings::*>(&field.member)) return std::to_string(s.**number);
+    return core::shortest(s.*std::get<double Settings::*>(field.member));
 }
 
 }  // namespace
 
 Settings readSettings(const IniDocument& file) {
     Settings s;
-    readText(file, kKeyTelescope, s.telescope);
-    readText(file, kKeyBarlow, s.barlow);
-    readReal(file, kKeyDiameter, s.diameterMm);
-    readWhole(file, kKeyFocal, s.focalMm);
-    readWhole(file, kKeyFilter, s.filter);
-    readText(file, kKeyCamera, s.camera);
-    readText(file, kKeySensor, s.sensor);
-    readText(file, kKeySensorX, s.sensorX);
-    readText(file, kKeySensorY, s.sensorY);
-    readText(file, kKeyPixelX, s.pixelX);
-    readText(file, kKeyPixelY, s.pixelY);
-    readWhole(file, kKeySquarePixels, s.squarePixels);
-    readWhole(file, kKeyNightMode, s.nightMode);
+    for (const Field& field : kFields) {
+        if (const auto text = file.readString(kSection, field.key)) read(field, *text, s);
+    }
+    if (const auto night = file.readInteger(kSection, kKeyNightMode)) s.nightMode = *night;
     return s;
+}
+
+void writeSettings(IniDocument& file, const Settings& settings) {
+    for (const Field& field : kFields) file.setString(kSection, field.key, written(field, settings));
+}
+
+void writeNightMode(IniDocument& file, bool night) { file.setString(kSection, kKeyNightMode, night ? "1" : "0"); }
+
+std::vector<std::string_view> settingsKeys() {
+    std::vector<std::string_view> keys;
+    for (const Field& field : kFields) keys.push_back(field.key);
+    return keys;
 }
 
 std::string configPathBeside(std::string_view executablePath) { return besidePath(executablePath, kFileName); }

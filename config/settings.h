@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "config/ini_file.h"
 
@@ -13,7 +14,7 @@ namespace quarvel::config {
 inline constexpr std::string_view kFileName = "Quarvel.ini";
 inline constexpr std::string_view kSection = "parametres";
 
-// The twelve keys, in the order a new file gets them.
+// The keys, in the order a new file gets them.
 inline constexpr std::string_view kKeyTelescope = "Télescope";
 inline constexpr std::string_view kKeyBarlow = "Barlow";
 inline constexpr std::string_view kKeyDiameter = "Diamètre";
@@ -26,15 +27,9 @@ inline constexpr std::string_view kKeySensorY = "CapteurY";
 inline constexpr std::string_view kKeyPixelX = "CapteurPxX";
 inline constexpr std::string_view kKeyPixelY = "CapteurPxY";
 inline constexpr std::string_view kKeySquarePixels = "PixelCarré";
-
 // Written only when the user switches it, so that files saved before keep
 // their bytes: 1 for the night mode, 0 or missing for the day.
 inline constexpr std::string_view kKeyNightMode = "ModeNuit";
-
-inline constexpr std::array<std::string_view, 12> kKeys{
-    kKeyTelescope, kKeyBarlow,  kKeyDiameter, kKeyFocal, kKeyFilter, kKeyCamera,
-    kKeySensor,    kKeySensorX, kKeySensorY,  kKeyPixelX, kKeyPixelY, kKeySquarePixels,
-};
 
 // What a load finds in the file, each missing key at its default: a 212 mm
 // aperture at 2628 mm, no factor, no filter, the "HiSis-22" camera and the
@@ -43,7 +38,7 @@ struct Settings {
     std::string telescope = "Takahashi CN-212";
     std::string barlow = "Aucune";
     double diameterMm = 212;  // a real aperture, 203.2; whole ones are saved as before
-    std::int32_t focalMm = 2628;  // saved as a real, read back as a whole number
+    double focalMm = 2628;  // the telescope's own; saved as a real, read back only when whole
     std::int32_t filter = 0;
     std::string camera = "HiSis-22";
     std::string sensor = "KAF0400";
@@ -56,6 +51,12 @@ struct Settings {
 };
 
 Settings readSettings(const IniDocument& file);
+// Writes every key but the night mode's, in place or in the order above.
+void writeSettings(IniDocument& file, const Settings& settings);
+// The night mode's key, alone.
+void writeNightMode(IniDocument& file, bool night);
+// The keys writeSettings writes, in order.
+std::vector<std::string_view> settingsKeys();
 
 // The configuration file beside the executable at that path.
 std::string configPathBeside(std::string_view executablePath);

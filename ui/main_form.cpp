@@ -143,9 +143,8 @@ void MainForm::saveConfiguration() {
 }
 
 void MainForm::switchNightMode() {
-    config::updateFile(parametrage.configPath(), [this](config::IniDocument& file) {
-        file.setString(config::kSection, config::kKeyNightMode, bModeNuit.checked() ? "1" : "0");
-    });
+    config::updateFile(parametrage.configPath(),
+                       [this](config::IniDocument& file) { config::writeNightMode(file, bModeNuit.checked()); });
 }
 
 void MainForm::run() {

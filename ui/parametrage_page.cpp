@@ -438,7 +438,7 @@ void ParametragePage::load() {
     instrument.telescopeLabel = saved.telescope;
     instrument.focalFactorLabel = saved.barlow;
     eDiam.setText(core::shortest(saved.diameterMm));
-    eFocale.setText(std::to_string(saved.focalMm));
+    eFocale.setText(core::shortest(saved.focalMm));
     // A row the group does not have is taken as missing.
     rgFiltre.select(saved.filter >= 0 && saved.filter < kFilterCount ? saved.filter : kNoFilterRow);
     m_session.cameraName = saved.camera;
@@ -487,26 +487,23 @@ void ParametragePage::save() {
     // the file is replaced once: a bad diameter leaves it as it was, and a
     // crash leaves the old file or the new one.
     // The diameter as typed, 203.2; a whole one is written as it always was.
-    const std::string diameter = core::shortest(core::parseReal(eDiam.text()));
+    const double diameter = core::parseReal(eDiam.text());
     if (cbCapteurs.selected() < catalogues::kMainCommandRows) cbCapteurs.select(kSavedRow);
     const core::InstrumentSettings& instrument = m_session.instrument;
-    const std::pair<std::string_view, std::string> values[] = {
-        {config::kKeyTelescope, instrument.telescopeName},
-        {config::kKeyBarlow, instrument.focalFactorLabel},
-        {config::kKeyDiameter, diameter},
-        {config::kKeyFocal, core::shortest(instrument.baseFocalMm)},
-        {config::kKeyFilter, std::to_string(instrument.filterIndex)},
-        {config::kKeyCamera, m_session.cameraName},
-        {config::kKeySensor, m_session.sensorName},
-        {config::kKeySensorX, eNbPixelsX.text()},
-        {config::kKeySensorY, eNbPixelsY.text()},
-        {config::kKeyPixelX, eTaillePixelsX.text()},
-        {config::kKeyPixelY, eTaillePixelsY.text()},
-        {config::kKeySquarePixels, std::to_string(rgPixelC.selected())},
-    };
-    config::updateFile(m_configPath, [&values](config::IniDocument& file) {
-        for (const auto& [key, value] : values) file.setString(config::kSection, key, value);
-    });
+    config::Settings settings;
+    settings.telescope = instrument.telescopeName;
+    settings.barlow = instrument.focalFactorLabel;
+    settings.diameterMm = diameter;
+    settings.focalMm = instrument.baseFocalMm;
+    settings.filter = instrument.filterIndex;
+    settings.camera = m_session.cameraName;
+    settings.sensor = m_session.sensorName;
+    settings.sensorX = eNbPixelsX.text();
+    settings.sensorY = eNbPixelsY.text();
+    settings.pixelX = eTaillePixelsX.text();
+    settings.pixelY = eTaillePixelsY.text();
+    settings.squarePixels = rgPixelC.selected();
+    config::updateFile(m_configPath, [&settings](config::IniDocument& file) { config::writeSettings(file, settings); });
 }
 
 void ParametragePage::clear() {

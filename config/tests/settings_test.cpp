@@ -32,14 +32,28 @@ TEST(Settings, AMissingFileGivesTheDefaults) {
     EXPECT_EQ(s.squarePixels, 0);
 }
 
-TEST(Settings, TheTwelveKeysRoundTripWithAccentedText) {
+// Every key written by writeSettings is read back by readSettings, in a new
+// file in the keys' order and with its accents in Windows-1252.
+TEST(Settings, EveryKeyRoundTripsWithAccentedText) {
     TemporaryDirectory dir;
     IniFile ini(dir.file("Quarvel.ini"));
-    const std::string values[] = {"Ritchey-Chrétien 8\"", "0.5 x", "203", "1624", "3", "Caméra spéciale",
-                                  "Inconnu", "1000", "800", "5.5", "6", "1"};
-    for (std::size_t i = 0; i < kKeys.size(); ++i) ini.writeString(kSection, kKeys[i], values[i]);
+    Settings written;
+    written.telescope = "Ritchey-Chrétien 8\"";
+    written.barlow = "0.5 x";
+    written.diameterMm = 203;
+    written.focalMm = 1624;
+    written.filter = 3;
+    written.camera = "Caméra spéciale";
+    written.sensor = "Inconnu";
+    written.sensorX = "1000";
+    written.sensorY = "800";
+    written.pixelX = "5.5";
+    written.pixelY = "6";
+    written.squarePixels = 1;
+    updateFile(ini.path(), [&](IniDocument& file) { writeSettings(file, written); });
+    EXPECT_EQ(settingsKeys().size(), 12u);  // the night mode is written on its own
     const Settings s = readSettings(IniDocument(ini.path()));
-    EXPECT_EQ(s.telescope, values[0]);
+    EXPECT_EQ(s.telescope, written.telescope);
     EXPECT_EQ(s.barlow, "0.5 x");
     EXPECT_EQ(s.diameterMm, 203);
     EXPECT_EQ(s.focalMm, 1624);
@@ -51,6 +65,7 @@ TEST(Settings, TheTwelveKeysRoundTripWithAccentedText) {
     EXPECT_EQ(s.pixelX, "5.5");
     EXPECT_EQ(s.pixelY, "6");
     EXPECT_EQ(s.squarePixels, 1);
+    EXPECT_EQ(s.nightMode, 0);  // not written unless switched
     EXPECT_EQ(readBytes(ini.path()),
               "[parametres]\r\nT\xE9lescope=Ritchey-Chr\xE9tien 8\"\r\nBarlow=0.5 x\r\nDiam\xE8tre=203\r\n"
               "Focale=1624\r\nFiltre=3\r\nCam\xE9ra=Cam\xE9ra sp\xE9" "ciale\r\nCapteur=Inconnu\r\n"
