@@ -37,16 +37,20 @@ setup:
 $(BUILD)/CMakeCache.txt:
 	cmake -S . -B $(BUILD) $(CMAKE_FLAGS)
 
-build: setup $(BUILD)/CMakeCache.txt
+# Builds what is there; only the set-up step installs packages.
+build: $(BUILD)/CMakeCache.txt
 	cmake --build $(BUILD) -j $(JOBS)
 
-run: build
+run: setup
+	$(MAKE) build
 	cd $(BUILD) && ./quarvel
 
-test: build
+test: setup
+	$(MAKE) build
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
 
-bench: build
+bench: setup
+	$(MAKE) build
 	cmake --build $(BUILD) --target bench -j $(JOBS)
 
 # The whole test suite under AddressSanitizer and UndefinedBehaviorSanitizer.

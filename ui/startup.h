@@ -9,7 +9,7 @@ namespace quarvel::ui {
 
 class Application;
 
-// The program as start-up leaves it, just before the event loop: the six
+// The program as start-up leaves it, just before the event loop: the
 // windows made, the configuration loaded, the main window shown. The caller
 // keeps it alive while the event loop runs.
 struct StartedProgram {

@@ -55,7 +55,7 @@ public:
     void report(const std::string& message) override;
 };
 
-// The five dialogs of the program, made once.
+// The program's dialogs, each made once, when first shown.
 void buildDialogs(Program& program, QtModalHost& host, QWidget* parent);
 
 }  // namespace quarvel::ui::qt

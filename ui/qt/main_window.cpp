@@ -69,7 +69,7 @@ MainWindow::MainWindow(MainForm& form) : m_form(form), m_binder(form), m_built(s
     setWindowTitle(tt(form.caption()));
     auto* tabs = m_tabs = new QTabWidget(this);
     tabs->setFixedWidth(kNotebookWidth);
-    // Eight captions in 549 pixels: tight tabs, no scroll arrows.
+    // Every caption in 549 pixels: tight tabs, no scroll arrows.
     tabs->tabBar()->setUsesScrollButtons(false);
     tabs->tabBar()->setExpanding(false);
     auto* tight = new TightTabs;

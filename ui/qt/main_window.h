@@ -11,7 +11,8 @@ class QTabWidget;
 
 namespace quarvel::ui::qt {
 
-// The main window "Quarvel": the eight-page notebook and the bottom buttons.
+// The main window "Quarvel": the notebook of pages, the bottom buttons and
+// the status line.
 class MainWindow : public QWidget {
 public:
     explicit MainWindow(MainForm& form);
