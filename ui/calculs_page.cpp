@@ -21,7 +21,7 @@ std::string separationText(double value) {
 
 }  // namespace
 
-CalculsPage::CalculsPage(Form& window, const Session& session, const EditField& focal)
+CalculsPage::CalculsPage(Form& window, const Session& session)
     : Part(window),
       eObjet1X(add<EditField>("eObjet1X")),
       eObjet1Y(add<EditField>("eObjet1Y")),
@@ -33,8 +33,7 @@ CalculsPage::CalculsPage(Form& window, const Session& session, const EditField& 
       eSepSec(add<EditField>("eSepSec")),
       eFocTh(add<EditField>("eFocTh")),
       eFocReel(add<EditField>("eFocReel")),
-      m_session(session),
-      m_focal(focal) {
+      m_session(session) {
     showsResults({&eSepPx, &eSepSec, &eFocTh, &eFocReel});
     rgSaisieSep.select(kSeparationNoRow);
     eSepManuelle.setEnabled(false);
@@ -78,8 +77,8 @@ void CalculsPage::computeSeparation() {
     const double pixels = measuredSeparation();
     eSepPx.setText(separationText(pixels));
     eSepSec.setText(separationText(pixels * m_session.samplingArcsec));
-    eFocTh.setText(m_focal.text());
-    eFocReel.setText(m_focal.text());
+    eFocTh.setText(m_session.focalText);
+    eFocReel.setText(m_session.focalText);
 }
 
 void CalculsPage::calibrateFocalLength() {
@@ -87,8 +86,8 @@ void CalculsPage::calibrateFocalLength() {
     const double arcsec = core::parseReal(eSepManuelle.text());
     eSepPx.setText(separationText(pixels));
     eSepSec.setText(eSepManuelle.text());
-    eFocTh.setText(m_focal.text());
-    const std::int32_t focal = core::parseInteger(m_focal.text());
+    eFocTh.setText(m_session.focalText);
+    const std::int32_t focal = core::parseInteger(m_session.focalText);
     eFocReel.setText(separationText(core::divide(focal * pixels * m_session.samplingArcsec, arcsec)));
 }
 

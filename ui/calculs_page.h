@@ -11,7 +11,7 @@ namespace quarvel::ui {
 class CalculsPage : public form::Part {
 public:
     // `focal`: the focal length as typed on the parameter page.
-    CalculsPage(Form& window, const Session& session, const EditField& focal);
+    CalculsPage(Form& window, const Session& session);
     // "Effacer champs".
     void clear();
 
@@ -34,7 +34,6 @@ private:
     void clearResults();
 
     const Session& m_session;
-    const EditField& m_focal;
 };
 
 }  // namespace quarvel::ui

@@ -11,9 +11,7 @@
 #include "ui/drawings/photo_overlay.h"
 #include "ui/drawings/planet_drawing.h"
 #include "ui/drawings/sensor_drawing.h"
-#include "ui/imagerie_page.h"
 #include "ui/names.h"
-#include "ui/parametrage_page.h"
 
 namespace quarvel::ui {
 
@@ -74,7 +72,7 @@ void SensorDrawingPage::draw(const core::SensorValues& values, const std::string
 }
 
 PlanetDrawingPage::PlanetDrawingPage(form::Form& window, const catalogues::Catalogue& catalogue, Session& session,
-                                     ImageriePage& imagerie)
+                                     std::function<void(int row)> chooseObject)
     : Part(window),
       cbCapteursPla(add<ListControl>("cbCapteursPla", catalogue.tabSensorEntries())),
       eChampPlaH(add<EditField>("eChampPlaH")),
@@ -87,7 +85,7 @@ PlanetDrawingPage::PlanetDrawingPage(form::Form& window, const catalogues::Catal
       labDessinPlaTelescope(add<Label>("labDessinPlaTelescope")),
       m_catalogue(catalogue),
       m_session(session),
-      m_imagerie(imagerie) {
+      m_chooseObject(std::move(chooseObject)) {
     showsResults({&eChampPlaH, &eChampPlaV});
     for (Label* name : {&labDessinPlaCapteur, &labDessinPlaTelescope}) name->setShowsData(true);
     pbDessinPla.setBounds(kPlanetBoxLeft, kPlanetBoxTop, 360, 240);
@@ -99,8 +97,8 @@ PlanetDrawingPage::PlanetDrawingPage(form::Form& window, const catalogues::Catal
     };
     pmPlanetes.onChoose = [this](int index) {
         pmPlanetes.check(index);
-        m_imagerie.selectObject(index);
-        labDessinPlaNom.setCaption(m_imagerie.objectName());
+        m_chooseObject(index);
+        labDessinPlaNom.setCaption(m_session.objectName);
         draw();
     };
 }
@@ -119,8 +117,8 @@ void PlanetDrawingPage::draw() {
     drawings::PlanetInputs in;
     in.sensor = m_session.sensor;
     in.sampling = m_session.samplingArcsec;
-    in.diameterArcsec = m_imagerie.apparentDiameterArcsec();
-    in.body = bodyOfRow(m_imagerie.objectRow());
+    in.diameterArcsec = m_session.apparentDiameterArcsec;
+    in.body = bodyOfRow(m_session.objectRow);
     in.year = m_session.date.year;
     in.month = m_session.date.month;
     const auto drawing = drawings::drawPlanet(in);
@@ -133,14 +131,14 @@ void PlanetDrawingPage::draw() {
 
 void PlanetDrawingPage::show() {
     draw();
-    labDessinPlaNom.setCaption(m_imagerie.objectName());
+    labDessinPlaNom.setCaption(m_session.objectName);
     labDessinPlaCapteur.setCaption(m_session.sensorName);
     showTelescope();
 }
 
-void PlanetDrawingPage::showField(const std::string& horizontal, const std::string& vertical) {
-    eChampPlaH.setText(horizontal);
-    eChampPlaV.setText(vertical);
+void PlanetDrawingPage::showField(const setup::Results& results) {
+    eChampPlaH.setText(core::display(results.fieldHorizontalArcmin.get(), 2));
+    eChampPlaV.setText(core::display(results.fieldVerticalArcmin.get(), 2));
 }
 
 void PlanetDrawingPage::showTelescope() { labDessinPlaTelescope.setCaption(m_session.instrument.telescopeLabel); }
@@ -195,104 +193,6 @@ void PhotoPage::drawFrame() {
     PhotoObjet.setPicture(std::move(picture));
     labPhotoCapteur.setCaption(m_session.sensorName);
     labPhotoTelescope.setCaption(m_session.instrument.telescopeLabel);
-}
-
-SensorTabs::SensorTabs(const catalogues::Catalogue& catalogue, Session& session, ParametragePage& parametrage,
-                       SensorDrawingPage& sensorPage, PlanetDrawingPage& planetPage, PhotoPage& photoPage)
-    : m_catalogue(catalogue),
-      m_session(session),
-      m_parametrage(parametrage),
-      m_sensorPage(sensorPage),
-      m_planetPage(planetPage),
-      m_photoPage(photoPage),
-      m_tabs{{sensorPage.cbCapteursPict, sensorPage.sensor},
-             {planetPage.cbCapteursPla, planetPage.sensor},
-             {photoPage.cbCapteursPhoto, photoPage.sensor}} {
-    for (const Tab& tab : m_tabs) tab.list.onChange = [this, &list = tab.list] { change(list); };
-}
-
-void SensorTabs::refreshLists() {
-    for (const Tab& tab : m_tabs) tab.list.setItems(m_catalogue.tabSensorEntries());
-}
-
-// "Saisie manuelle" is the parameter page's current sensor, a sensor's row
-// that sensor; no row, nothing.
-void SensorTabs::lookup(const Tab& tab) {
-    if (tab.list.selected() == kManualTabRow) {
-        tab.sensor = m_session.sensor;
-    } else if (const auto* row = m_catalogue.findSensor(catalogues::nameOfEntry(tab.list.text()))) {
-        tab.sensor = row->values;
-    }
-}
-
-void SensorTabs::showStart() {
-    showSensorPage();
-    lookup(m_tabs[1]);
-    m_sensorPage.draw(m_planetPage.sensor, m_planetPage.cbCapteursPla.text());
-    lookup(m_tabs[2]);
-}
-
-// The same reaction for the three lists, in the order each page takes its steps.
-void SensorTabs::change(ListControl& list) {
-    if (list.selected() < 0) list.select(kManualTabRow);
-    const int row = list.selected();
-    if (&list == &m_tabs[0].list) {
-        lookup(m_tabs[0]);
-        m_sensorPage.draw(m_sensorPage.sensor, list.text());
-    } else if (&list == &m_tabs[1].list) {
-        lookup(m_tabs[1]);
-        m_sensorPage.draw(m_planetPage.sensor, list.text());
-        static_cast<core::SensorValues&>(m_session.sensor) = m_planetPage.sensor;
-    } else {
-        lookup(m_tabs[2]);
-        static_cast<core::SensorValues&>(m_session.sensor) = m_photoPage.sensor;
-        m_photoPage.reloadPhotograph();
-        m_photoPage.drawFrame();
-    }
-    followRow(list, row);
-    // Drawn after the recompute, at the new sensor's sampling.
-    if (&list == &m_tabs[1].list) {
-        m_planetPage.draw();
-        m_planetPage.labDessinPlaCapteur.setCaption(m_session.sensorName);
-    }
-    if (&list == &m_tabs[2].list) {
-        m_photoPage.labPhotoCapteur.setCaption(m_session.sensorName);
-        m_photoPage.labPhotoTelescope.setCaption(m_session.instrument.telescopeLabel);
-    }
-}
-
-// The other lists and the parameter page follow a list's row.
-void SensorTabs::followRow(const ListControl& changed, int row) {
-    for (const Tab& tab : m_tabs) {
-        if (&tab.list == &changed) continue;
-        tab.list.select(row);
-        lookup(tab);
-        if (&tab.list != &m_tabs[2].list) m_sensorPage.draw(tab.sensor, tab.list.text());
-    }
-    m_parametrage.followTabRow(row);
-    recompute();
-}
-
-void SensorTabs::showSensorPage() {
-    follow();
-    m_sensorPage.draw(m_sensorPage.sensor, m_sensorPage.cbCapteursPict.text());
-}
-
-void SensorTabs::showPhotoPage() {
-    m_photoPage.reloadPhotograph();
-    lookup(m_tabs[2]);
-    m_photoPage.drawFrame();
-}
-
-// The drawing pages follow the parameter page's sensor: a catalogue row is
-// the same sensor there, any command row their "Saisie manuelle", which
-// copies the current numbers.
-void SensorTabs::follow() {
-    const int row = std::max(kManualTabRow, catalogues::tabRowForMainRow(m_parametrage.sensorRow()));
-    for (const Tab& tab : m_tabs) {
-        tab.list.select(row);
-        lookup(tab);
-    }
 }
 
 std::vector<std::string> dataFoldersOf(const std::string& programFolder) {

@@ -17,8 +17,6 @@ using form::EditField;
 using form::Label;
 using form::ListControl;
 
-class ImageriePage;
-class ParametragePage;
 
 // "Dessin capteur": the sensor against the 24 x 36 mm frame.
 class SensorDrawingPage : public form::Part {
@@ -44,10 +42,11 @@ private:
 class PlanetDrawingPage : public form::Part {
 public:
     PlanetDrawingPage(form::Form& window, const catalogues::Catalogue& catalogue, Session& session,
-                      ImageriePage& imagerie);
+                      std::function<void(int row)> chooseObject);
     void show();
     void draw();
-    void showField(const std::string& horizontal, const std::string& vertical);
+    // The field of view, as the parameter page shows it.
+    void showField(const setup::Results& results);
     void showTelescope();
     // Whether a press on the drawing opens the region menu.
     bool regionMenuOpens(bool rightButton) const;
@@ -66,7 +65,8 @@ public:
 private:
     const catalogues::Catalogue& m_catalogue;
     Session& m_session;
-    ImageriePage& m_imagerie;
+    // The menu's object goes to the Imagerie page, whose choice it is.
+    std::function<void(int row)> m_chooseObject;
 };
 
 // "Champ photo": the sensor's field over a photograph.
@@ -94,41 +94,6 @@ private:
     Session& m_session;
     std::vector<std::string> m_dataFolders;
     double m_photoFieldArcmin = 300;  // the built-in M 31 picture's field
-};
-
-// The drawing pages' sensor lists: a row chosen on one page is chosen on the
-// others and on the parameter page.
-class SensorTabs {
-public:
-    SensorTabs(const catalogues::Catalogue& catalogue, Session& session, ParametragePage& parametrage,
-               SensorDrawingPage& sensorPage, PlanetDrawingPage& planetPage, PhotoPage& photoPage);
-    std::function<void()> recompute;
-
-    // The lists follow the parameter page's sensor.
-    void follow();
-    // The lists show the catalogue as it now is.
-    void refreshLists();
-    // At start: the sensor page, then the planet and photo lists.
-    void showStart();
-    void showSensorPage();
-    void showPhotoPage();
-
-private:
-    struct Tab {
-        ListControl& list;
-        core::SensorValues& sensor;
-    };
-    void change(ListControl& list);
-    void lookup(const Tab& tab);
-    void followRow(const ListControl& changed, int row);
-
-    const catalogues::Catalogue& m_catalogue;
-    Session& m_session;
-    ParametragePage& m_parametrage;
-    SensorDrawingPage& m_sensorPage;
-    PlanetDrawingPage& m_planetPage;
-    PhotoPage& m_photoPage;
-    Tab m_tabs[3];
 };
 
 // Where the program's data is looked for: beside the program, in its

@@ -37,8 +37,7 @@ std::string dateText(form::CalendarDate date) {
     return text;
 }
 
-ImageriePage::ImageriePage(Form& window, Session& session, ModalHost& host, DateForm& date,
-                           const EditField& pixelsDown)
+ImageriePage::ImageriePage(Form& window, Session& session, ModalHost& host, DateForm& date)
     : Part(window),
       rgPlaCP(add<RadioGroup>("rgPlaCP", "Type d'imagerie", std::vector<std::string>{"Planétaire", "Ciel profond"})),
       rgPlanetes(add<RadioGroup>("rgPlanetes", " Planète ",
@@ -77,8 +76,7 @@ ImageriePage::ImageriePage(Form& window, Session& session, ModalHost& host, Date
       TrackBar1(add<form::TrackBar>("TrackBar1", 0, 25, 15)),
       m_session(session),
       m_host(host),
-      m_date(date),
-      m_pixelsDown(pixelsDown) {
+      m_date(date) {
     showsResults({&eFDAct, &eFDOpti, &eCoefMulti, &eFocAct2, &eEchCP, &eEchConsCP, &eFocConsCP,
                               &eFocCalcCP, &eCoefCP, &eDate, &eDiamAnnSat, &eDiamCapt, &eTps});
     rgPlaCP.select(kPlanetaryRow);
@@ -115,16 +113,34 @@ ImageriePage::ImageriePage(Form& window, Session& session, ModalHost& host, Date
     };
     eTolBouge.onChange = [this] { recompute(); };
     rgPlaCP.onClick = [this] { imagingModeClick(); };
-    TrackBar1.onChange = [this] { showWantedFocal(); };
+    TrackBar1.onChange = [this] { showWantedFocal(setup::compute(m_session.setup(), options())); };
     bbDate.onClick = [this] {
         if (const auto date = m_date.choose(m_host)) showDate(*date);
     };
     bbDate.onRightRelease = [this] { showDate(m_date.today()); };
 }
 
-std::string ImageriePage::objectName() const {
+void ImageriePage::shareObject() {
     const int row = rgPlanetes.selected();
-    return row >= 0 ? rgPlanetes.items()[static_cast<std::size_t>(row)] : std::string();
+    m_session.objectRow = row;
+    m_session.objectName = row >= 0 ? rgPlanetes.items()[static_cast<std::size_t>(row)] : std::string();
+    m_session.apparentDiameterArcsec = m_apparentDiameter.arcsec;
+}
+
+setup::Options ImageriePage::options() const {
+    setup::Options o;
+    o.overSampling = core::tryParseReal(cbSurEch.text()).value_or(0);
+    o.wantedSamplingPosition = TrackBar1.position();
+    const int row = rgPlanetes.selected();
+    const auto body = bodyOfRow(row);
+    o.apparentDiameterArcsec = m_apparentDiameter.arcsec;
+    if (row == kManualValueRow) o.apparentDiameterArcsec = core::tryParseReal(eDiamApp.text()).value_or(0);
+    if (body) {
+        o.ringsOverGlobe = ephem::factsOf(*body).ringsOverGlobe;
+        o.rotationPeriodMinutes = ephem::factsOf(*body).rotationPeriodMinutes;
+    }
+    o.tolerancePx = core::tryParseReal(eTolBouge.text()).value_or(0);
+    return o;
 }
 
 void ImageriePage::start(form::CalendarDate today) {
@@ -161,6 +177,7 @@ void ImageriePage::refreshApparentDiameter() {
     const bool minutes = m_unit == ephem::DiameterUnit::Minutes;
     eDiamApp.setText(core::fixed(minutes ? m_apparentDiameter.arcmin : m_apparentDiameter.arcsec, 10, 1));
     eDiamAnnSat.setText(core::fixed(m_apparentDiameter.arcsec * ephem::kRingsOverGlobe, 10, 1));
+    shareObject();
 }
 
 void ImageriePage::unitClick() {
@@ -185,19 +202,19 @@ void ImageriePage::showPlanetaryRows(bool planet, bool dated) {
 void ImageriePage::recompute() {
     const int row = rgPlanetes.selected();
     const auto body = bodyOfRow(row);
-    m_session.samplingArcsec = core::sampling(m_session.sensor.pixelWidthUm, m_session.instrument.focalMm);
-    if (body && ephem::factsOf(*body).ringsOverGlobe > 0) {
-        eDiamAnnSat.setText(core::fixed(m_apparentDiameter.arcsec * ephem::factsOf(*body).ringsOverGlobe, 5, 1));
-    }
+    shareObject();
+    const setup::Results results = setup::compute(m_session.setup(), options());
+    m_session.samplingArcsec = results.samplingArcsec.get();
+    if (body && ephem::factsOf(*body).ringsOverGlobe > 0) eDiamAnnSat.setText(core::fixed(results.ringsArcsec.get(), 5, 1));
     if (!body && row != kManualValueRow) return;
     // A planet turns: the exposure is limited by the blur it allows.
-    const double rotation = body ? ephem::factsOf(*body).rotationPeriodMinutes : 0;
-    const bool planet = rotation > 0;
+    const bool planet = body && ephem::factsOf(*body).rotationPeriodMinutes > 0;
     showPlanetaryRows(planet, body && ephem::factsOf(*body).dated);
     if (body == ephem::Body::Sun || body == ephem::Body::Moon) eTps.setText("");
-    double tolerance = 0;
-    if (planet) tolerance = core::parseReal(eTolBouge.text());
+    // The typed numbers are checked where they are read, each with its message.
+    if (planet) core::parseReal(eTolBouge.text());
     if (row == kManualValueRow) m_apparentDiameter.arcsec = core::parseReal(eDiamApp.text());
+    shareObject();
     if (m_session.sensorIncomplete()) {
         // No pixel size (reported at start for a saved sensor): nothing to
         // show on the sensor, and nothing to say again at every visit.
@@ -205,12 +222,10 @@ void ImageriePage::recompute() {
         eTps.setText("");
         return;
     }
-    const double onSensor = core::divide(m_apparentDiameter.arcsec, m_session.samplingArcsec);
-    eDiamCapt.setText(core::fixed(onSensor, 5, 1));
-    labPixCapt.setCaption(m_pixelsDown.text());
+    eDiamCapt.setText(core::fixed(results.onSensorPx.get(), 5, 1));
+    labPixCapt.setCaption(std::to_string(m_session.sensor.pixelsY));
     if (!planet) return;
-    const auto limit = core::exposureLimitSeconds(tolerance, onSensor, rotation);
-    eTps.setText(limit ? core::fixed(*limit, 5, 0) : std::string());
+    eTps.setText(results.exposureLimitS ? core::fixed(results.exposureLimitS->get(), 5, 0) : std::string());
 }
 
 void ImageriePage::imagingModeClick() {
@@ -228,31 +243,24 @@ void ImageriePage::showDate(form::CalendarDate date) {
     recompute();
 }
 
-void ImageriePage::showPlanetaryAdvice() {
-    const double p = m_session.sensor.pixelWidthUm;
-    const auto& instrument = m_session.instrument;
-    m_overSampling = core::parseReal(cbSurEch.text());
-    eFDAct.setText(core::fixed(core::focalRatio(instrument.focalMm, instrument.diameterMm), 10, 2));
-    eFDOpti.setText(core::fixed(core::optimalFocalRatio(p, m_overSampling), 10, 2));
-    eCoefMulti.setText(
-        core::fixed(core::focalMultiplier(p, m_overSampling, instrument.focalMm, instrument.diameterMm), 10, 1));
+void ImageriePage::showPlanetaryAdvice(const setup::Results& results) {
+    core::parseReal(cbSurEch.text());  // said here, where the oversampling is read
+    eFDAct.setText(core::fixed(results.focalRatio.get(), 10, 2));
+    eFDOpti.setText(core::fixed(results.optimalFocalRatio.get(), 10, 2));
+    eCoefMulti.setText(core::fixed(results.focalMultiplier.get(), 10, 1));
 }
 
-void ImageriePage::showDeepSkyAdvice() {
-    const double p = m_session.sensor.pixelWidthUm;
-    const auto& instrument = m_session.instrument;
-    eFocAct2.setText(core::fixed(instrument.focalMm, 10, 0));
-    eEchCP.setText(core::fixed(core::sampling(p, instrument.focalMm), 10, 2));
-    eEchConsCP.setText(core::fixed(core::finestSampling(instrument.diameterMm), 10, 2));
-    eFocConsCP.setText(core::fixed(core::focalForFinestSampling(p, instrument.diameterMm), 10, 0));
-    showWantedFocal();
+void ImageriePage::showDeepSkyAdvice(const setup::Results& results) {
+    eFocAct2.setText(core::fixed(m_session.instrument.focalMm, 10, 0));
+    eEchCP.setText(core::fixed(results.samplingArcsec.get(), 10, 2));
+    eEchConsCP.setText(core::fixed(results.finestSamplingArcsec.get(), 10, 2));
+    eFocConsCP.setText(core::fixed(results.focalForFinestMm.get(), 10, 0));
+    showWantedFocal(results);
 }
 
-void ImageriePage::showWantedFocal() {
-    const double p = m_session.sensor.pixelWidthUm;
-    const double wanted = core::wantedSampling(TrackBar1.position());
-    eFocCalcCP.setText(core::fixed(core::focalForSampling(p, wanted), 10, 0));
-    eCoefCP.setText(core::fixed(core::focalCoefficient(p, wanted, m_session.instrument.focalMm), 10, 1));
+void ImageriePage::showWantedFocal(const setup::Results& results) {
+    eFocCalcCP.setText(core::fixed(results.focalForWantedMm.get(), 10, 0));
+    eCoefCP.setText(core::fixed(results.focalCoefficient.get(), 10, 1));
 }
 
 }  // namespace quarvel::ui

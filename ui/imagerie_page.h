@@ -14,22 +14,21 @@ namespace quarvel::ui {
 // limit, the deep-sky panel, and the ephemeris date.
 class ImageriePage : public form::Part {
 public:
-    ImageriePage(Form& window, Session& session, ModalHost& host, DateForm& date, const EditField& pixelsDown);
+    ImageriePage(Form& window, Session& session, ModalHost& host, DateForm& date);
 
-    // The object group's row and its name; the diameter the drawing uses.
-    int objectRow() const { return rgPlanetes.selected(); }
-    std::string objectName() const;
-    double apparentDiameterArcsec() const { return m_apparentDiameter.arcsec; }
     // An object chosen elsewhere, as the planet drawing's menu does.
     void selectObject(int row) { rgPlanetes.select(row); }
+    // What the page adds to a setup's computation; the typed tolerance and
+    // manual diameter where they read as numbers.
+    setup::Options options() const;
 
     // The page as it starts: the date and Jupiter.
     void start(form::CalendarDate today);
     void recompute();
     void showDate(form::CalendarDate date);
     // The parts of the window's recompute shown here.
-    void showPlanetaryAdvice();
-    void showDeepSkyAdvice();
+    void showPlanetaryAdvice(const setup::Results& results);
+    void showDeepSkyAdvice(const setup::Results& results);
 
     RadioGroup& rgPlaCP;
     RadioGroup& rgPlanetes;
@@ -71,15 +70,15 @@ private:
     void unitClick();
     void imagingModeClick();
     void showPlanetaryRows(bool planet, bool dated);
-    void showWantedFocal();
+    void showWantedFocal(const setup::Results& results);
+    // The object's row, name and apparent diameter, for the other pages.
+    void shareObject();
 
     Session& m_session;
     ModalHost& m_host;
     DateForm& m_date;
-    const EditField& m_pixelsDown;
     ephem::ApparentDiameter m_apparentDiameter;
     ephem::DiameterUnit m_unit = ephem::DiameterUnit::Seconds;
-    double m_overSampling = 0;
 };
 
 // A date as the page shows it: DD/MM/YYYY.

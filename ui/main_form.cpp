@@ -52,10 +52,10 @@ MainForm::MainForm(Guard& guard, ModalHost& host, Dialogs dialogs, Environment e
       parametrage(*this, session, equipment.catalogue(), host, dialogs.telescopes, dialogs.cameras, dialogs.dslrs,
                   environment.configPath),
       sensorDrawing(*this, equipment.catalogue()),
-      planetDrawing(*this, equipment.catalogue(), session, imagerie),
+      planetDrawing(*this, equipment.catalogue(), session, [this](int row) { imagerie.selectObject(row); }),
       photo(*this, equipment.catalogue(), session, environment.dataFolders),
-      calculs(*this, session, parametrage.eFocale),
-      imagerie(*this, session, host, dialogs.date, parametrage.eNbPixelsY),
+      calculs(*this, session),
+      imagerie(*this, session, host, dialogs.date),
       help(*this, environment.configPath),
       about(*this, environment.openUrl),
       m_host(host),
@@ -123,14 +123,18 @@ std::vector<std::string> MainForm::start() {
 // Every result of the instrument and the sensor, on every page.
 void MainForm::recompute() {
     m_tabs.follow();
-    if (!parametrage.showInstrumentResults()) return;
+    if (!parametrage.instrumentFilled()) return;
+    // Computed once, shown by each page in its order: a failure ends the
+    // showing where its value comes, as the calculation itself would.
+    const setup::Results results = setup::compute(m_session.setup(), imagerie.options());
+    parametrage.showInstrumentResults(results);
     if (!parametrage.sensorFilled()) return;
-    parametrage.showSensorSize();
-    m_session.samplingArcsec = core::sampling(m_session.sensor.pixelWidthUm, m_session.instrument.focalMm);
-    imagerie.showPlanetaryAdvice();
-    parametrage.showSamplingAndField();
-    planetDrawing.showField(parametrage.eChampHor.text(), parametrage.eChampVer.text());
-    imagerie.showDeepSkyAdvice();
+    parametrage.showSensorSize(results);
+    m_session.samplingArcsec = results.samplingArcsec.get();
+    imagerie.showPlanetaryAdvice(results);
+    parametrage.showSamplingAndField(results);
+    planetDrawing.showField(results);
+    imagerie.showDeepSkyAdvice(results);
 }
 
 // A save that went well says so in the status line; one that failed has

@@ -12,6 +12,7 @@
 #include "ui/form/form.h"
 #include "ui/imagerie_page.h"
 #include "ui/info_pages.h"
+#include "ui/sensor_tabs.h"
 #include "ui/parametrage_page.h"
 #include "ui/session.h"
 

@@ -91,7 +91,10 @@ ParametragePage::ParametragePage(Form& window, Session& session, const catalogue
     bRetablir.setEnabled(false);
 
     eDiam.onChange = [this] { instrumentFieldChange(eDiam, m_session.instrument.diameterMm); };
-    eFocale.onChange = [this] { instrumentFieldChange(eFocale, m_session.instrument.focalMm); };
+    eFocale.onChange = [this] {
+        m_session.focalText = eFocale.text();
+        instrumentFieldChange(eFocale, m_session.instrument.focalMm);
+    };
     eDiam.onClick = [this] { rememberInstrument(eDiam); };
     eFocale.onClick = [this] { rememberInstrument(eFocale); };
     bRetablir.onClick = [this] { restoreInstrument(); };
@@ -293,7 +296,7 @@ void ParametragePage::chooseFromModelList(ModelListForm& dialog, const ShownSens
     const bool nonSquare = dialog.kind() == ModelListForm::Kind::Cameras && nonSquareSensor();
     rgPixelC.select(nonSquare ? kNoRow : kYesRow);
     showCatalogueSensor();
-    showSensorSize();
+    showSensorSize(setup::compute(m_session.setup(), {}));
 }
 
 bool ParametragePage::nonSquareSensor() const {
@@ -307,7 +310,7 @@ void ParametragePage::chooseCatalogueSensor() {
     m_session.sensorName = catalogues::nameOfEntry(cbCapteurs.text());
     rgPixelC.select(nonSquareSensor() ? kNoRow : kYesRow);
     showCatalogueSensor();
-    showSensorSize();
+    showSensorSize(setup::compute(m_session.setup(), {}));
 }
 
 void ParametragePage::showCatalogueSensor() {
@@ -324,32 +327,31 @@ void ParametragePage::showCatalogueSensor() {
     }
 }
 
-void ParametragePage::showSensorSize() {
-    const core::SensorSpec& sensor = m_session.sensor;
-    eTaillePixelsMMX.setText(core::display(core::sensorWidthMm(sensor), 2));
-    eTaillePixelsMMY.setText(core::display(core::sensorHeightMm(sensor), 2));
-    eTaillePixelsMMD.setText(core::display(core::sensorDiagonalMm(sensor), 2));
+void ParametragePage::showSensorSize(const setup::Results& results) {
+    eTaillePixelsMMX.setText(core::display(results.sensorWidthMm.get(), 2));
+    eTaillePixelsMMY.setText(core::display(results.sensorHeightMm.get(), 2));
+    eTaillePixelsMMD.setText(core::display(results.sensorDiagonalMm.get(), 2));
     for (EditField* field : {&eTaillePixelsMMX, &eTaillePixelsMMY, &eTaillePixelsMMD}) field->setEnabled(false);
 }
 
-bool ParametragePage::showInstrumentResults() {
-    if (eDiam.empty() || eFocale.empty() || eFocale.text() == "0") return false;
-    const core::InstrumentSettings& instrument = m_session.instrument;
-    eFD.setText(core::display(core::focalRatio(instrument.focalMm, instrument.diameterMm), 2));
-    ePR.setText(core::display(core::resolvingPower(instrument.filterIndex, instrument.diameterMm), 2));
-    ePS.setText(core::display(core::separatingPower(instrument.diameterMm), 2));
-    return true;
+bool ParametragePage::instrumentFilled() const {
+    return !eDiam.empty() && !eFocale.empty() && eFocale.text() != "0";
+}
+
+void ParametragePage::showInstrumentResults(const setup::Results& results) {
+    eFD.setText(core::display(results.focalRatio.get(), 2));
+    ePR.setText(core::display(results.resolvingArcsec.get(), 2));
+    ePS.setText(core::display(results.separatingArcsec.get(), 2));
 }
 
 bool ParametragePage::sensorFilled() const {
     return !eNbPixelsX.empty() && !eNbPixelsY.empty() && !eTaillePixelsX.empty() && !eTaillePixelsY.empty();
 }
 
-void ParametragePage::showSamplingAndField() {
-    const double focal = m_session.instrument.focalMm;
-    eEchant.setText(core::display(m_session.samplingArcsec, 2));
-    eChampHor.setText(core::display(core::horizontalFieldArcmin(m_session.sensor, focal), 2));
-    eChampVer.setText(core::display(core::verticalFieldArcmin(m_session.sensor, focal), 2));
+void ParametragePage::showSamplingAndField(const setup::Results& results) {
+    eEchant.setText(core::display(results.samplingArcsec.get(), 2));
+    eChampHor.setText(core::display(results.fieldHorizontalArcmin.get(), 2));
+    eChampVer.setText(core::display(results.fieldVerticalArcmin.get(), 2));
 }
 
 void ParametragePage::selectSensorRowOf(const std::string& name) {

@@ -43,11 +43,13 @@ public:
     void followTabRow(int tabRow);
     int sensorRow() const { return cbCapteurs.selected(); }
 
-    // The parts of the recompute shown here: each says whether the next can go on.
-    bool showInstrumentResults();
+    // The parts of the recompute shown here. Whether the instrument and the
+    // sensor are typed in enough for results to be shown.
+    bool instrumentFilled() const;
     bool sensorFilled() const;
-    void showSensorSize();
-    void showSamplingAndField();
+    void showInstrumentResults(const setup::Results& results);
+    void showSensorSize(const setup::Results& results);
+    void showSamplingAndField(const setup::Results& results);
 
     EditField& eDiam;
     EditField& eFocale;

@@ -6,6 +6,7 @@
 
 #include "core/optics.h"
 #include "ephem/ephemeris.h"
+#include "setup/setup.h"
 
 namespace quarvel::ui {
 
@@ -20,7 +21,17 @@ struct Session {
     std::string sensorName{kUnknown};
     std::string cameraName{kUnknown};
     double samplingArcsec = 0;  // per pixel
+    // The focal length as typed: the separation page shows it and needs it
+    // in whole millimetres.
+    std::string focalText;
     ephem::EphemerisDate date;
+    // The object of the Imagerie page: its row, its name and its apparent
+    // diameter on the date, for the planet drawing.
+    int objectRow = -1;
+    std::string objectName;
+    double apparentDiameterArcsec = 0;
+
+    setup::Setup setup() const { return {instrument, sensor}; }
 
     // A sensor with a zero number: nothing can be drawn or sized on it.
     bool sensorIncomplete() const {
