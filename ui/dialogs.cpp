@@ -52,7 +52,7 @@ ModelListForm::ModelListForm(Kind kind, Guard& guard, EquipmentEditor& equipment
     bbAjouter.onClick = [this] { addModel(); };
     bbSupprimer.onClick = [this] { removeModel(); };
     list.onChange = [this] { updateRemoveButton(); };
-    equipment.onChange([this] { refresh(); });
+    m_subscription = equipment.onChange([this] { refresh(); });
     updateRemoveButton();
 }
 
@@ -149,7 +149,7 @@ TelescopesForm::TelescopesForm(Guard& guard, EquipmentEditor& equipment, const S
     bbAjouterTel.onClick = [this] { addTelescope(); };
     bbSupprimerTel.onClick = [this] { removeTelescope(); };
     lbTelescopes.onChange = [this] { updateRemoveButton(); };
-    equipment.onChange([this] {
+    m_subscription = equipment.onChange([this] {
         lbTelescopes.setItems(m_equipment.catalogue().telescopeEntries());
         updateRemoveButton();
     });

@@ -10,6 +10,7 @@
 #include "catalogues/catalogue.h"
 #include "ui/form/form.h"
 #include "ui/session.h"
+#include "ui/subscription.h"
 
 namespace quarvel::ui {
 
@@ -72,6 +73,7 @@ private:
     EquipmentEditor& m_equipment;
     const Session& m_session;
     std::optional<ModelChoice> m_choice;
+    Subscription m_subscription;
 };
 
 // "Nouvelle date".
@@ -131,6 +133,7 @@ private:
     EquipmentEditor& m_equipment;
     const Session& m_session;
     std::optional<TelescopeChoice> m_choice;
+    Subscription m_subscription;
 };
 
 // What "Ajouter…" adds: a telescope's optics, or a camera's or digital

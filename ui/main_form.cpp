@@ -77,7 +77,7 @@ MainForm::MainForm(Guard& guard, ModalHost& host, Dialogs dialogs, Environment e
     parametrage.telescopeRenamed = [this] { planetDrawing.showTelescope(); };
     m_tabs.recompute = [this] { recompute(); };
     about.run = [this] { run(); };
-    equipment.onChange([this, &equipment] {
+    m_equipmentChanges = equipment.onChange([this, &equipment] {
         parametrage.cbCapteurs.setItems(equipment.catalogue().mainSensorEntries());
         m_tabs.refreshLists();
     });

@@ -13,6 +13,7 @@
 #include "ui/imagerie_page.h"
 #include "ui/info_pages.h"
 #include "ui/sensor_tabs.h"
+#include "ui/subscription.h"
 #include "ui/parametrage_page.h"
 #include "ui/session.h"
 
@@ -91,6 +92,7 @@ private:
     Session& m_session;
     SensorTabs m_tabs;
     std::vector<std::string> m_equipmentProblems;  // shown once at start
+    Subscription m_equipmentChanges;
 };
 
 }  // namespace quarvel::ui

@@ -189,8 +189,15 @@ EquipmentEditor::EquipmentEditor(catalogues::Catalogue& catalogue, std::string p
                                  ConfirmForm& confirm, form::ModalHost& host)
     : m_catalogue(catalogue), m_path(std::move(path)), m_name(name), m_confirm(confirm), m_host(host) {}
 
+Subscription EquipmentEditor::onChange(std::function<void()> listener) {
+    m_listeners->emplace(++m_lastListener, std::move(listener));
+    return Subscription(m_listeners, m_lastListener);
+}
+
 void EquipmentEditor::changed() {
-    for (const auto& listener : m_listeners) listener();
+    // A copy: a listener may come or go while the others run.
+    const Listeners listeners = *m_listeners;
+    for (const auto& [id, listener] : listeners) listener();
 }
 
 std::optional<NewEquipment> EquipmentEditor::ask(Kind kind, const NewEquipment& shown) {

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <map>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -8,6 +10,7 @@
 
 #include "catalogues/catalogue.h"
 #include "ui/dialogs.h"
+#include "ui/subscription.h"
 #include "ui/session.h"
 
 namespace quarvel::ui {
@@ -63,8 +66,9 @@ public:
     bool removeTelescope(const std::string& name);
     bool removeModel(catalogues::Kind kind, const std::string& name);
 
-    // Runs after every change of the catalogue.
-    void onChange(std::function<void()> listener) { m_listeners.push_back(std::move(listener)); }
+    // Runs `listener` after every change of the catalogue, until the
+    // subscription returned goes.
+    [[nodiscard]] Subscription onChange(std::function<void()> listener);
 
 private:
     std::optional<NewEquipment> ask(catalogues::Kind kind, const NewEquipment& shown);
@@ -76,7 +80,9 @@ private:
     NameForm& m_name;
     ConfirmForm& m_confirm;
     form::ModalHost& m_host;
-    std::vector<std::function<void()>> m_listeners;
+    using Listeners = std::map<int, std::function<void()>>;
+    std::shared_ptr<Listeners> m_listeners = std::make_shared<Listeners>();
+    int m_lastListener = 0;
 };
 
 }  // namespace quarvel::ui

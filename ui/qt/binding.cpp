@@ -189,15 +189,15 @@ QLineEdit* Binder::edit(form::EditField& field, QWidget* parent, int width, Disp
     show();
     // No number or name needs more; a pasted page would only be slow to lay out.
     edit->setMaxLength(kMaxFieldLength);
-    QObject::connect(edit, &QLineEdit::textEdited, edit, [this, &field, typed = display.typed](const QString& text) {
-        m_form.userTypes(field, typed(text));
+    QObject::connect(edit, &QLineEdit::textEdited, edit, [&form = m_form, &field, typed = display.typed](const QString& text) {
+        form.userTypes(field, typed(text));
     });
-    new EventHook(edit, [this, &field](QEvent* event) {
+    new EventHook(edit, [&form = m_form, &field](QEvent* event) {
         // Only the left button clicks into the field; the right one opens
         // the field's own menu.
         if (event->type() == QEvent::MouseButtonPress &&
             static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
-            m_form.userClicksInto(field);
+            form.userClicksInto(field);
         }
         return false;
     });
@@ -216,11 +216,11 @@ QPushButton* Binder::button(form::Button& button, QWidget* parent) {
     };
     keep(button.watch(show), widget);
     show();
-    QObject::connect(widget, &QPushButton::clicked, widget, [this, &button] { m_form.userClicks(button); });
-    new EventHook(widget, [this, &button](QEvent* event) {
+    QObject::connect(widget, &QPushButton::clicked, widget, [&form = m_form, &button] { form.userClicks(button); });
+    new EventHook(widget, [&form = m_form, &button](QEvent* event) {
         if (event->type() == QEvent::MouseButtonRelease &&
             static_cast<QMouseEvent*>(event)->button() == Qt::RightButton) {
-            m_form.userRightReleases(button);
+            form.userRightReleases(button);
         }
         return false;
     });
@@ -243,10 +243,10 @@ QGroupBox* Binder::radioGroup(form::RadioGroup& group, QWidget* parent, const st
         layout->addWidget(radio, i % rows, i / rows);
         if (group.onMousePress || group.onMouseRelease) {
             // The mouse press and release reach the form around the click itself.
-            new EventHook(radio, [this, &group, i](QEvent* event) {
+            new EventHook(radio, [&form = m_form, &group, i](QEvent* event) {
                 if (event->type() == QEvent::MouseButtonRelease &&
                     static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
-                    m_form.userMouseClicks(group, i);
+                    form.userMouseClicks(group, i);
                     return true;
                 }
                 return event->type() == QEvent::MouseButtonPress;
@@ -263,7 +263,7 @@ QGroupBox* Binder::radioGroup(form::RadioGroup& group, QWidget* parent, const st
     };
     keep(group.watch(show), box);
     show();
-    QObject::connect(buttons, &QButtonGroup::idClicked, box, [this, &group](int id) { m_form.userSelects(group, id); });
+    QObject::connect(buttons, &QButtonGroup::idClicked, box, [&form = m_form, &group](int id) { form.userSelects(group, id); });
     return box;
 }
 
@@ -293,14 +293,14 @@ QComboBox* Binder::combo(form::ListControl& list, QWidget* parent, int visibleRo
     };
     keep(list.watch(show), combo);
     show();
-    QObject::connect(combo, &QComboBox::activated, combo, [this, &list](int row) { m_form.userPicks(list, row); });
+    QObject::connect(combo, &QComboBox::activated, combo, [&form = m_form, &list](int row) { form.userPicks(list, row); });
     // A shortcut key is the list's alone: the combo's own type-ahead never
     // follows it to another row.
-    new EventHook(combo, [this, &list](QEvent* event) {
+    new EventHook(combo, [&form = m_form, &list](QEvent* event) {
         if (event->type() != QEvent::KeyPress) return false;
         const QString text = static_cast<QKeyEvent*>(event)->text();
         return text.size() == 1 && text[0].unicode() < 128 &&
-               m_form.userPresses(list, static_cast<char>(text[0].unicode()));
+               form.userPresses(list, static_cast<char>(text[0].unicode()));
     });
     return combo;
 }
@@ -325,8 +325,8 @@ QListWidget* Binder::listBox(form::ListControl& list, QWidget* parent) {
     };
     keep(list.watch(show), box);
     show();
-    QObject::connect(box, &QListWidget::currentRowChanged, box, [this, &list](int row) {
-        if (row != list.selected()) m_form.userPicks(list, row);
+    QObject::connect(box, &QListWidget::currentRowChanged, box, [&form = m_form, &list](int row) {
+        if (row != list.selected()) form.userPicks(list, row);
     });
     return box;
 }
@@ -349,11 +349,11 @@ QLabel* Binder::label(form::Label& label, QWidget* parent) {
         showState(label, widget);
     }), widget);
     showState(label, widget);
-    new EventHook(widget, [this, &label](QEvent* event) {
-        if (event->type() == QEvent::MouseButtonDblClick) m_form.userDoubleClicks(label);
+    new EventHook(widget, [&form = m_form, &label](QEvent* event) {
+        if (event->type() == QEvent::MouseButtonDblClick) form.userDoubleClicks(label);
         if (event->type() == QEvent::MouseButtonRelease &&
             static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
-            m_form.userClicks(label);
+            form.userClicks(label);
         }
         return false;
     });
@@ -374,7 +374,7 @@ QSlider* Binder::trackBar(form::TrackBar& bar, QWidget* parent) {
     };
     keep(bar.watch(show), slider);
     show();
-    QObject::connect(slider, &QSlider::valueChanged, slider, [this, &bar](int value) { m_form.userMoves(bar, value); });
+    QObject::connect(slider, &QSlider::valueChanged, slider, [&form = m_form, &bar](int value) { form.userMoves(bar, value); });
     return slider;
 }
 
@@ -398,16 +398,16 @@ QCalendarWidget* Binder::calendar(form::Calendar& calendar, QWidget* parent) {
     };
     keep(calendar.watch(show), widget);
     show();
-    QObject::connect(widget, &QCalendarWidget::selectionChanged, widget, [this, &calendar, widget] {
+    QObject::connect(widget, &QCalendarWidget::selectionChanged, widget, [&form = m_form, &calendar, widget] {
         const QDate d = widget->selectedDate();
-        m_form.guard().runUserAction([&] { calendar.setDate({d.year(), d.month(), d.day()}); });
+        form.guard().runUserAction([&] { calendar.setDate({d.year(), d.month(), d.day()}); });
     });
     return widget;
 }
 
 void Binder::popupMenu(form::PopupMenu& menu, QWidget* owner, std::function<bool()> opens) {
     owner->setContextMenuPolicy(Qt::PreventContextMenu);
-    new EventHook(owner, [this, &menu, owner, opens](QEvent* event) {
+    new EventHook(owner, [&form = m_form, &menu, owner, opens](QEvent* event) {
         if (event->type() != QEvent::MouseButtonPress) return false;
         const auto* press = static_cast<QMouseEvent*>(event);
         if (press->button() != Qt::RightButton || (opens && !opens())) return false;
@@ -420,7 +420,7 @@ void Binder::popupMenu(form::PopupMenu& menu, QWidget* owner, std::function<bool
             action->setCheckable(true);
             action->setChecked(items[i].checked);
             QObject::connect(action, &QAction::triggered, owner,
-                             [this, &menu, i] { m_form.userChooses(menu, static_cast<int>(i)); });
+                             [&form, &menu, i] { form.userChooses(menu, static_cast<int>(i)); });
         }
         popup.exec(press->globalPosition().toPoint());
         return true;
@@ -462,21 +462,21 @@ void Binder::notebook(form::Notebook& notebook, QTabWidget* tabs, form::Label& m
     keep(mask.watch(show), tabs);
     show();
     // A click on a tab, also the one shown, and the arrow keys are the user's switches.
-    QObject::connect(tabs, &QTabWidget::tabBarClicked, tabs, [this, &notebook](int page) {
-        if (page >= 0) m_form.userSwitches(notebook, page);
+    QObject::connect(tabs, &QTabWidget::tabBarClicked, tabs, [&form = m_form, &notebook](int page) {
+        if (page >= 0) form.userSwitches(notebook, page);
     });
     // Keys the tab widget handles itself (Ctrl+Tab, Ctrl+PgDown...) switch
     // first and ask afterwards: a switch the form refuses, behind the mask,
     // is undone.
-    QObject::connect(tabs, &QTabWidget::currentChanged, tabs, [this, &notebook, tabs](int page) {
-        if (page != notebook.activePage()) m_form.userSwitches(notebook, page);
+    QObject::connect(tabs, &QTabWidget::currentChanged, tabs, [&form = m_form, &notebook, tabs](int page) {
+        if (page != notebook.activePage()) form.userSwitches(notebook, page);
         if (tabs->currentIndex() != notebook.activePage()) {
             const QSignalBlocker block(tabs);
             tabs->setCurrentIndex(notebook.activePage());
         }
     });
     // The arrow keys move through the pages and wrap around at either end.
-    new EventHook(tabs->tabBar(), [this, &notebook](QEvent* event) {
+    new EventHook(tabs->tabBar(), [&form = m_form, &notebook](QEvent* event) {
         if (event->type() != QEvent::KeyPress) return false;
         const int key = static_cast<QKeyEvent*>(event)->key();
         const int count = static_cast<int>(notebook.pages().size());
@@ -484,7 +484,7 @@ void Binder::notebook(form::Notebook& notebook, QTabWidget* tabs, form::Label& m
         if (key == Qt::Key_Left || key == Qt::Key_Up) step = -1;
         if (key == Qt::Key_Right || key == Qt::Key_Down) step = 1;
         if (step == 0) return false;
-        m_form.userSwitches(notebook, (notebook.activePage() + step + count) % count);
+        form.userSwitches(notebook, (notebook.activePage() + step + count) % count);
         return true;
     });
 }

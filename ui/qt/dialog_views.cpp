@@ -157,6 +157,8 @@ DialogView::DialogView(form::Form& form, QWidget* parent) : QDialog(parent), m_f
     form.onClose = [this](form::ModalResult result) { done(static_cast<int>(result)); };
 }
 
+DialogView::~DialogView() { m_form.onClose = nullptr; }
+
 void DialogView::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
     // Type-ahead in a list works as soon as its dialog opens.

@@ -18,6 +18,8 @@ namespace quarvel::ui::qt {
 class DialogView : public QDialog {
 public:
     DialogView(form::Form& form, QWidget* parent);
+    // The form no longer closes a view that is gone.
+    ~DialogView() override;
     form::Form& form() const { return m_form; }
     Binder& binder() { return m_binder; }
 

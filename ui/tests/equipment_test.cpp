@@ -197,6 +197,24 @@ TEST_F(ProgramTest, AddingAndRemovingTheUsersOwnEquipment) {
     EXPECT_TRUE(host.scripts.empty());
 }
 
+// A list that goes stops listening to the user's equipment.
+TEST_F(ProgramTest, AListenerThatGoesIsNotCalled) {
+    start();
+    int calls = 0;
+    {
+        const Subscription held = program->equipmentEditor.onChange([&calls] { ++calls; });
+        whenOpened<NameForm>([](NameForm& d) {
+            d.userTypes(d.eNomEquipement, "Mon 100");
+            d.userClicks(d.bbNomOK);
+        });
+        program->guard.runUserAction([&] { program->equipmentEditor.addTelescope({100, 500}); });
+    }
+    whenOpened<ConfirmForm>([](ConfirmForm& d) { d.userClicks(d.bbOui); });
+    program->guard.runUserAction([&] { program->equipmentEditor.removeTelescope("Mon 100"); });
+    EXPECT_EQ(calls, 1);
+    EXPECT_TRUE(host.scripts.empty());
+}
+
 // The add dialog shows the numbers it will add; a bad one is said, nothing
 // is added, and the dialog stays open with what was typed.
 TEST_F(ProgramTest, TheAddDialogShowsItsNumbersAndRefusesBadOnes) {
