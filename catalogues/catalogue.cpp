@@ -23,11 +23,9 @@ std::optional<ModelSensor> mapModel(const Catalogue::Rows<CatalogueModel>& rows,
 
 bool userRow(const auto* row) { return row && row->origin == Origin::User; }
 
-std::vector<std::string> names(const auto& rows, std::size_t from = 0) {
-    std::vector<std::string> out;
-    for (std::size_t i = from; i < rows.size(); ++i) {
-        out.push_back(rows[i].origin == Origin::User ? std::string(kUserMark) + rows[i].name : rows[i].name);
-    }
+std::vector<ListEntry> names(const auto& rows, std::size_t from = 0) {
+    std::vector<ListEntry> out;
+    for (std::size_t i = from; i < rows.size(); ++i) out.push_back({rows[i].name, rows[i].origin});
     return out;
 }
 
@@ -98,10 +96,6 @@ std::string_view formatOf(const core::SensorValues& values) {
 
 }  // namespace
 
-std::string_view nameOfEntry(std::string_view entry) {
-    if (entry.starts_with(kUserMark)) entry.remove_prefix(kUserMark.size());
-    return entry;
-}
 
 template <typename Row>
 const Row* Catalogue::Rows<Row>::find(std::string_view name) const {
@@ -249,23 +243,23 @@ bool Catalogue::lookupSensor(std::string_view name, core::SensorValues& values) 
     return row != nullptr;
 }
 
-std::vector<std::string> Catalogue::mainSensorEntries() const {
-    std::vector<std::string> entries{std::string(kManualEntry), std::string(kSavedData), std::string(kCameraList),
-                                     std::string(kDslrList)};
+std::vector<ListEntry> Catalogue::mainSensorEntries() const {
+    std::vector<ListEntry> entries{{std::string(kManualEntry)}, {std::string(kSavedData)}, {std::string(kCameraList)},
+                                   {std::string(kDslrList)}};
     const auto rest = names(m_sensors.rows, 1);
     entries.insert(entries.end(), rest.begin(), rest.end());
     return entries;
 }
 
-std::vector<std::string> Catalogue::tabSensorEntries() const {
-    std::vector<std::string> entries{std::string(kManualEntry)};
+std::vector<ListEntry> Catalogue::tabSensorEntries() const {
+    std::vector<ListEntry> entries{{std::string(kManualEntry)}};
     const auto rest = names(m_sensors.rows, 1);
     entries.insert(entries.end(), rest.begin(), rest.end());
     return entries;
 }
 
-std::vector<std::string> Catalogue::cameraEntries() const { return names(m_cameras.rows); }
-std::vector<std::string> Catalogue::dslrEntries() const { return names(m_dslrs.rows); }
-std::vector<std::string> Catalogue::telescopeEntries() const { return names(m_telescopes.rows); }
+std::vector<ListEntry> Catalogue::cameraEntries() const { return names(m_cameras.rows); }
+std::vector<ListEntry> Catalogue::dslrEntries() const { return names(m_dslrs.rows); }
+std::vector<ListEntry> Catalogue::telescopeEntries() const { return names(m_telescopes.rows); }
 
 }  // namespace quarvel::catalogues

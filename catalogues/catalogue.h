@@ -40,10 +40,16 @@ struct CatalogueTelescope {
     Origin origin = Origin::BuiltIn;
 };
 
-// The user's own rows are marked so in the lists, never in their names.
+// A list's row: the name it stands for and where it comes from. The user's
+// own rows are shown with a mark, never in their names.
 inline constexpr std::string_view kUserMark = "★ ";
-// The name a list entry stands for: the entry without the user's mark.
-std::string_view nameOfEntry(std::string_view entry);
+struct ListEntry {
+    std::string name;
+    Origin origin = Origin::BuiltIn;
+    std::string shown() const { return origin == Origin::User ? std::string(kUserMark) + name : name; }
+    bool operator==(std::string_view text) const { return name == text; }
+    bool operator==(const ListEntry&) const = default;
+};
 
 enum class Kind { Sensor, Camera, Dslr, Telescope };
 
@@ -99,11 +105,11 @@ public:
     // The lists' entries: the main sensor list with its four command rows,
     // a drawing page's with its "Saisie manuelle", the two model lists and
     // the telescope list.
-    std::vector<std::string> mainSensorEntries() const;
-    std::vector<std::string> tabSensorEntries() const;
-    std::vector<std::string> cameraEntries() const;
-    std::vector<std::string> dslrEntries() const;
-    std::vector<std::string> telescopeEntries() const;
+    std::vector<ListEntry> mainSensorEntries() const;
+    std::vector<ListEntry> tabSensorEntries() const;
+    std::vector<ListEntry> cameraEntries() const;
+    std::vector<ListEntry> dslrEntries() const;
+    std::vector<ListEntry> telescopeEntries() const;
 
     // Rows in list order, found by name at once however many the user has.
     template <typename Row>

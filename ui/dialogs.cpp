@@ -28,8 +28,8 @@ std::optional<bool> QuitForm::ask(ModalHost& host) {
 
 namespace {
 
-std::vector<std::string> modelEntries(ModelListForm::Kind kind, const catalogues::Catalogue& catalogue) {
-    return kind == ModelListForm::Kind::Cameras ? catalogue.cameraEntries() : catalogue.dslrEntries();
+std::vector<ListControl::Item> modelEntries(ModelListForm::Kind kind, const catalogues::Catalogue& catalogue) {
+    return listItems(kind == ModelListForm::Kind::Cameras ? catalogue.cameraEntries() : catalogue.dslrEntries());
 }
 
 }  // namespace
@@ -70,7 +70,7 @@ std::optional<ModelChoice> ModelListForm::choose(ModalHost& host) {
 void ModelListForm::ok() {
     const int row = core::checkListIndex(list.selected(), list.count());
     ModelChoice choice;
-    choice.model = catalogues::nameOfEntry(list.items()[static_cast<std::size_t>(row)]);
+    choice.model = list.id(row);
     const auto& catalogue = m_equipment.catalogue();
     const auto mapped = m_kind == Kind::Cameras ? catalogue.mapCamera(choice.model) : catalogue.mapDslr(choice.model);
     if (mapped) {
@@ -83,15 +83,12 @@ void ModelListForm::ok() {
 void ModelListForm::addModel() {
     const auto name = m_equipment.addModel(catalogueKind(), m_session);
     if (!name) return;
-    const auto& items = list.items();
-    for (int row = 0; row < list.count(); ++row) {
-        if (catalogues::nameOfEntry(items[static_cast<std::size_t>(row)]) == *name) list.select(row);
-    }
+    if (const auto row = list.rowOf(*name)) list.select(*row);
     updateRemoveButton();
 }
 
 void ModelListForm::removeModel() {
-    m_equipment.removeModel(catalogueKind(), std::string(catalogues::nameOfEntry(list.text())));
+    m_equipment.removeModel(catalogueKind(), std::string(list.selectedId()));
 }
 
 void ModelListForm::refresh() {
@@ -102,7 +99,7 @@ void ModelListForm::refresh() {
 // Only the user's own rows can be removed.
 void ModelListForm::updateRemoveButton() {
     bbSupprimer.setEnabled(list.selected() >= 0 &&
-                           m_equipment.catalogue().isUserRow(catalogueKind(), catalogues::nameOfEntry(list.text())));
+                           m_equipment.catalogue().isUserRow(catalogueKind(), list.selectedId()));
 }
 
 DateForm::DateForm(Guard& guard, std::function<form::CalendarDate()> today)
@@ -130,7 +127,7 @@ std::optional<form::CalendarDate> DateForm::choose(ModalHost& host) {
 
 TelescopesForm::TelescopesForm(Guard& guard, EquipmentEditor& equipment, const Session& session)
     : Form("fTelescopes", "Telescopes", guard),
-      lbTelescopes(add<ListControl>("lbTelescopes", equipment.catalogue().telescopeEntries())),
+      lbTelescopes(add<ListControl>("lbTelescopes", listItems(equipment.catalogue().telescopeEntries()))),
       cbRedMult(add<ListControl>("cbRedMult", catalogues::focalFactorComboItems())),
       eAutreRM(add<EditField>("eAutreRM")),
       bbOK(add<Button>("bbOK", "OK", ModalResult::Ok)),
@@ -150,7 +147,7 @@ TelescopesForm::TelescopesForm(Guard& guard, EquipmentEditor& equipment, const S
     bbSupprimerTel.onClick = [this] { removeTelescope(); };
     lbTelescopes.onChange = [this] { updateRemoveButton(); };
     m_subscription = equipment.onChange([this] {
-        lbTelescopes.setItems(m_equipment.catalogue().telescopeEntries());
+        lbTelescopes.setItems(listItems(m_equipment.catalogue().telescopeEntries()));
         updateRemoveButton();
     });
     updateRemoveButton();
@@ -220,7 +217,7 @@ void TelescopesForm::removeTelescope() {
 void TelescopesForm::updateRemoveButton() {
     bbSupprimerTel.setEnabled(lbTelescopes.selected() >= 0 &&
                               m_equipment.catalogue().isUserRow(catalogues::Kind::Telescope,
-                                                                catalogues::nameOfEntry(lbTelescopes.text())));
+                                                                lbTelescopes.selectedId()));
 }
 
 NameForm::NameForm(Guard& guard)
@@ -286,7 +283,7 @@ NewEquipment NameForm::read() const {
     std::string name = eNomEquipement.text();
     while (!name.empty() && (name.front() == ' ' || name.front() == '\t')) name.erase(name.begin());
     while (!name.empty() && (name.back() == ' ' || name.back() == '\t')) name.pop_back();
-    answer.name = std::string(catalogues::nameOfEntry(name));
+    answer.name = name;
     if (m_kind == catalogues::Kind::Telescope) {
         answer.optics = {core::parseReal(eDiamEquipement.text()), core::parseReal(eFocaleEquipement.text())};
     } else {

@@ -43,7 +43,7 @@ std::vector<form::MenuItem> photoItems() {
 
 SensorDrawingPage::SensorDrawingPage(form::Form& window, const catalogues::Catalogue& catalogue)
     : Part(window),
-      cbCapteursPict(add<ListControl>("cbCapteursPict", catalogue.tabSensorEntries())),
+      cbCapteursPict(add<ListControl>("cbCapteursPict", listItems(catalogue.tabSensorEntries()))),
       pCapteurs1(add<Label>("pCapteurs1")),
       pCapteurs2(add<Label>("pCapteurs2")),
       pCapteurs3(add<Label>("pCapteurs3")),
@@ -62,8 +62,8 @@ SensorDrawingPage::SensorDrawingPage(form::Form& window, const catalogues::Catal
     labTailleMMCapt.setCaption("... x ... mm");
 }
 
-void SensorDrawingPage::draw(const core::SensorValues& values, const std::string& entryText) {
-    const auto* row = m_catalogue.findSensor(catalogues::nameOfEntry(entryText));
+void SensorDrawingPage::draw(const core::SensorValues& values, std::string_view sensorName) {
+    const auto* row = m_catalogue.findSensor(sensorName);
     const auto drawing = drawings::drawSensorComparison(values, row && row->facts && row->facts->largerThanFullFrame);
     labTailleRefV.setVisible(!drawing.frameOverSensor);
     pCapteurs3.setVisible(drawing.frameOverSensor);
@@ -74,7 +74,7 @@ void SensorDrawingPage::draw(const core::SensorValues& values, const std::string
 PlanetDrawingPage::PlanetDrawingPage(form::Form& window, const catalogues::Catalogue& catalogue, Session& session,
                                      std::function<void(int row)> chooseObject)
     : Part(window),
-      cbCapteursPla(add<ListControl>("cbCapteursPla", catalogue.tabSensorEntries())),
+      cbCapteursPla(add<ListControl>("cbCapteursPla", listItems(catalogue.tabSensorEntries()))),
       eChampPlaH(add<EditField>("eChampPlaH")),
       eChampPlaV(add<EditField>("eChampPlaV")),
       pbDessinPla(add<form::PlanetBox>("pbDessinPla")),
@@ -146,7 +146,7 @@ void PlanetDrawingPage::showTelescope() { labDessinPlaTelescope.setCaption(m_ses
 PhotoPage::PhotoPage(form::Form& window, const catalogues::Catalogue& catalogue, Session& session,
                      std::vector<std::string> dataFolders)
     : Part(window),
-      cbCapteursPhoto(add<ListControl>("cbCapteursPhoto", catalogue.tabSensorEntries())),
+      cbCapteursPhoto(add<ListControl>("cbCapteursPhoto", listItems(catalogue.tabSensorEntries()))),
       eChampPhotoV(add<EditField>("eChampPhotoV")),
       eChampPhotoH(add<EditField>("eChampPhotoH")),
       labPhoto(add<Label>("labPhoto")),

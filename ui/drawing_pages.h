@@ -23,7 +23,7 @@ class SensorDrawingPage : public form::Part {
 public:
     SensorDrawingPage(form::Form& window, const catalogues::Catalogue& catalogue);
     // A sensor drawn, and its list entry, which says whether it is larger than the frame.
-    void draw(const core::SensorValues& values, const std::string& entryText);
+    void draw(const core::SensorValues& values, std::string_view sensorName);
 
     ListControl& cbCapteursPict;
     Label& pCapteurs1;

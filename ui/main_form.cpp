@@ -78,7 +78,7 @@ MainForm::MainForm(Guard& guard, ModalHost& host, Dialogs dialogs, Environment e
     m_tabs.recompute = [this] { recompute(); };
     about.run = [this] { run(); };
     m_equipmentChanges = equipment.onChange([this, &equipment] {
-        parametrage.cbCapteurs.setItems(equipment.catalogue().mainSensorEntries());
+        parametrage.cbCapteurs.setItems(listItems(equipment.catalogue().mainSensorEntries()));
         m_tabs.refreshLists();
     });
 

@@ -5,9 +5,11 @@
 
 #include <optional>
 
+#include "catalogues/catalogue.h"
 #include "catalogues/sensors.h"
 #include "catalogues/telescopes.h"
 #include "ephem/ephemeris.h"
+#include "ui/form/controls.h"
 
 namespace quarvel::ui {
 
@@ -45,6 +47,15 @@ constexpr int rowOf(ephem::Body body) { return static_cast<int>(body); }
 constexpr std::optional<ephem::Body> bodyOfRow(int row) {
     if (row < 0 || row >= ephem::kBodies) return std::nullopt;
     return static_cast<ephem::Body>(row);
+}
+
+// A catalogue's rows as a list's: the text shown (the user's mark is
+// rendering only), the name it stands for, and its origin.
+inline std::vector<form::ListControl::Item> listItems(const std::vector<catalogues::ListEntry>& entries) {
+    std::vector<form::ListControl::Item> items;
+    items.reserve(entries.size());
+    for (const auto& entry : entries) items.push_back({entry.shown(), entry.name, static_cast<int>(entry.origin)});
+    return items;
 }
 
 }  // namespace quarvel::ui

@@ -54,7 +54,7 @@ ParametragePage::ParametragePage(Form& window, Session& session, const catalogue
       eFD(add<EditField>("eFD")),
       ePR(add<EditField>("ePR")),
       ePS(add<EditField>("ePS")),
-      cbCapteurs(add<ListControl>("cbCapteurs", catalogue.mainSensorEntries())),
+      cbCapteurs(add<ListControl>("cbCapteurs", listItems(catalogue.mainSensorEntries()))),
       bbCameras(add<Button>("bbCameras", "Caméras")),
       bbAPN(add<Button>("bbAPN", "Appareils photos numériques")),
       eNomCamera(add<EditField>("eNomCamera")),
@@ -307,7 +307,7 @@ bool ParametragePage::nonSquareSensor() const {
 void ParametragePage::chooseCatalogueSensor() {
     eNomCamera.setEnabled(false);
     rgPixelC.setEnabled(false);
-    m_session.sensorName = catalogues::nameOfEntry(cbCapteurs.text());
+    m_session.sensorName = cbCapteurs.selectedId();
     rgPixelC.select(nonSquareSensor() ? kNoRow : kYesRow);
     showCatalogueSensor();
     showSensorSize(setup::compute(m_session.setup(), {}));
@@ -355,9 +355,8 @@ void ParametragePage::showSamplingAndField(const setup::Results& results) {
 }
 
 void ParametragePage::selectSensorRowOf(const std::string& name) {
-    for (int row = catalogues::kMainCommandRows; row < cbCapteurs.count(); ++row) {
-        if (catalogues::nameOfEntry(cbCapteurs.items()[static_cast<std::size_t>(row)]) == name) cbCapteurs.select(row);
-    }
+    // The command rows stand for their own texts, never for a sensor's name.
+    if (const auto row = cbCapteurs.rowOf(name); row && *row >= catalogues::kMainCommandRows) cbCapteurs.select(*row);
 }
 
 void ParametragePage::followTabRow(int tabRow) {
@@ -368,7 +367,7 @@ void ParametragePage::followTabRow(int tabRow) {
         return;
     }
     cbCapteurs.select(tabRow + catalogues::kTabListOffset);
-    m_catalogue.lookupSensor(catalogues::nameOfEntry(cbCapteurs.text()), m_catalogueSensor);
+    m_catalogue.lookupSensor(cbCapteurs.selectedId(), m_catalogueSensor);
     m_session.cameraName = std::string(kUnknown);
     eNomCamera.setText(m_session.cameraName);
     applySensorChoice();
@@ -478,7 +477,7 @@ void ParametragePage::load() {
 void ParametragePage::selectSavedSensorRow() {
     selectSensorRowOf(m_session.sensorName);
     if (cbCapteurs.selected() >= catalogues::kMainCommandRows &&
-        catalogues::nameOfEntry(cbCapteurs.text()) == m_session.sensorName) {
+        cbCapteurs.selectedId() == m_session.sensorName) {
         return;
     }
     cbCapteurs.select(eNbPixelsX.enabled() ? kManualRow : kSavedRow);

@@ -22,7 +22,7 @@ SensorTabs::SensorTabs(const catalogues::Catalogue& catalogue, Session& session,
 }
 
 void SensorTabs::refreshLists() {
-    for (const Tab& tab : m_tabs) tab.list.setItems(m_catalogue.tabSensorEntries());
+    for (const Tab& tab : m_tabs) tab.list.setItems(listItems(m_catalogue.tabSensorEntries()));
 }
 
 // "Saisie manuelle" is the parameter page's current sensor, a sensor's row
@@ -30,7 +30,7 @@ void SensorTabs::refreshLists() {
 void SensorTabs::lookup(const Tab& tab) {
     if (tab.list.selected() == kManualTabRow) {
         tab.sensor = m_session.sensor;
-    } else if (const auto* row = m_catalogue.findSensor(catalogues::nameOfEntry(tab.list.text()))) {
+    } else if (const auto* row = m_catalogue.findSensor(tab.list.selectedId())) {
         tab.sensor = row->values;
     }
 }
@@ -38,7 +38,7 @@ void SensorTabs::lookup(const Tab& tab) {
 void SensorTabs::showStart() {
     showSensorPage();
     lookup(m_tabs[1]);
-    m_sensorPage.draw(m_planetPage.sensor, m_planetPage.cbCapteursPla.text());
+    m_sensorPage.draw(m_planetPage.sensor, m_planetPage.cbCapteursPla.selectedId());
     lookup(m_tabs[2]);
 }
 
@@ -48,10 +48,10 @@ void SensorTabs::change(ListControl& list) {
     const int row = list.selected();
     if (&list == &m_tabs[0].list) {
         lookup(m_tabs[0]);
-        m_sensorPage.draw(m_sensorPage.sensor, list.text());
+        m_sensorPage.draw(m_sensorPage.sensor, list.selectedId());
     } else if (&list == &m_tabs[1].list) {
         lookup(m_tabs[1]);
-        m_sensorPage.draw(m_planetPage.sensor, list.text());
+        m_sensorPage.draw(m_planetPage.sensor, list.selectedId());
         static_cast<core::SensorValues&>(m_session.sensor) = m_planetPage.sensor;
     } else {
         lookup(m_tabs[2]);
@@ -77,7 +77,7 @@ void SensorTabs::followRow(const ListControl& changed, int row) {
         if (&tab.list == &changed) continue;
         tab.list.select(row);
         lookup(tab);
-        if (&tab.list != &m_tabs[2].list) m_sensorPage.draw(tab.sensor, tab.list.text());
+        if (&tab.list != &m_tabs[2].list) m_sensorPage.draw(tab.sensor, tab.list.selectedId());
     }
     m_parametrage.followTabRow(row);
     recompute();
@@ -85,7 +85,7 @@ void SensorTabs::followRow(const ListControl& changed, int row) {
 
 void SensorTabs::showSensorPage() {
     follow();
-    m_sensorPage.draw(m_sensorPage.sensor, m_sensorPage.cbCapteursPict.text());
+    m_sensorPage.draw(m_sensorPage.sensor, m_sensorPage.cbCapteursPict.selectedId());
 }
 
 void SensorTabs::showPhotoPage() {

@@ -135,8 +135,42 @@ void RadioGroup::select(int row) {
     runHandler(onClick);
 }
 
+namespace {
+
+std::vector<ListControl::Item> itemsOf(std::vector<std::string> texts) {
+    std::vector<ListControl::Item> items;
+    for (auto& text : texts) items.push_back({text, std::move(text), 0});
+    return items;
+}
+
+}  // namespace
+
 ListControl::ListControl(std::string name, std::vector<std::string> items)
-    : Control(std::move(name)), m_items(std::move(items)) {}
+    : ListControl(std::move(name), itemsOf(std::move(items))) {}
+
+ListControl::ListControl(std::string name, std::vector<Item> items) : Control(std::move(name)) {
+    for (auto& item : items) {
+        m_items.push_back(std::move(item.text));
+        m_ids.push_back(std::move(item.id));
+        m_origins.push_back(item.origin);
+    }
+}
+
+std::string_view ListControl::id(int row) const {
+    if (row < 0 || row >= count()) return {};
+    return m_ids[static_cast<std::size_t>(row)];
+}
+
+int ListControl::origin(int row) const {
+    if (row < 0 || row >= count()) return 0;
+    return m_origins[static_cast<std::size_t>(row)];
+}
+
+std::optional<int> ListControl::rowOf(std::string_view id) const {
+    const auto found = std::find(m_ids.begin(), m_ids.end(), id);
+    if (found == m_ids.end()) return std::nullopt;
+    return static_cast<int>(found - m_ids.begin());
+}
 
 void ListControl::select(int row) {
     if (row < -1 || row >= count()) row = -1;
@@ -154,12 +188,21 @@ void ListControl::setText(std::string text) {
     changed();
 }
 
-void ListControl::setItems(std::vector<std::string> items) {
-    m_items = std::move(items);
+void ListControl::setItems(std::vector<std::string> items) { setItems(itemsOf(std::move(items))); }
+
+void ListControl::setItems(std::vector<Item> items) {
+    const std::string chosen(selectedId());
+    m_items.clear();
+    m_ids.clear();
+    m_origins.clear();
+    for (auto& item : items) {
+        m_items.push_back(std::move(item.text));
+        m_ids.push_back(std::move(item.id));
+        m_origins.push_back(item.origin);
+    }
     ++m_itemsVersion;
-    const auto found = std::find(m_items.begin(), m_items.end(), m_text);
-    m_selected = found == m_items.end() ? -1 : static_cast<int>(found - m_items.begin());
-    if (m_selected < 0) m_text.clear();
+    m_selected = chosen.empty() ? -1 : rowOf(chosen).value_or(-1);
+    m_text = m_selected >= 0 ? m_items[static_cast<std::size_t>(m_selected)] : std::string();
     changed();
 }
 

@@ -3,7 +3,9 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace quarvel::ui::form {
@@ -175,8 +177,23 @@ private:
 // pick runs onChange.
 class ListControl : public Control {
 public:
+    // A row: the text shown, what it stands for, and where it comes from
+    // (a number the list's owner gives meaning to).
+    struct Item {
+        std::string text;
+        std::string id;
+        int origin = 0;
+    };
     ListControl(std::string name, std::vector<std::string> items);
+    ListControl(std::string name, std::vector<Item> items);
+    // The texts shown.
     const std::vector<std::string>& items() const { return m_items; }
+    // What a row stands for (its text, unless given); empty for no row.
+    std::string_view id(int row) const;
+    std::string_view selectedId() const { return id(m_selected); }
+    int origin(int row) const;
+    // The row standing for an id.
+    std::optional<int> rowOf(std::string_view id) const;
     int count() const { return static_cast<int>(m_items.size()); }
     int selected() const { return m_selected; }
     void select(int row);
@@ -184,8 +201,10 @@ public:
     const std::string& text() const { return m_text; }
     // Sets the text and chooses the entry that carries it, if any.
     void setText(std::string text);
-    // New entries; the chosen one stays chosen where it still is, by its text.
+    // New entries; the chosen one stays chosen where it still is, by what it
+    // stands for.
     void setItems(std::vector<std::string> items);
+    void setItems(std::vector<Item> items);
     // Counts the changes of the entries, for the views.
     int itemsVersion() const { return m_itemsVersion; }
     // The row chosen before the user's last pick.
@@ -198,6 +217,8 @@ public:
 private:
     friend class Form;
     std::vector<std::string> m_items;
+    std::vector<std::string> m_ids;
+    std::vector<int> m_origins;
     int m_selected = -1;
     int m_rowBeforePick = -1;
     std::string m_text;
