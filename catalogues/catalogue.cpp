@@ -42,8 +42,9 @@ bool positive(double value) { return std::isfinite(value) && value > 0; }
 
 // Reads a CSV file whose first line names its columns; `row` takes the
 // named fields of each data line and says whether it could use them.
-std::string readCsv(const std::string& path, const std::string& text, const std::vector<std::string>& columns,
-                    const std::function<bool(const std::vector<std::string>&)>& row) {
+std::optional<core::Message> readCsv(const std::string& path, const std::string& text,
+                                     const std::vector<std::string>& columns,
+                                     const std::function<bool(const std::vector<std::string>&)>& row) {
     std::istringstream in(text);
     std::string line;
     std::getline(in, line);
@@ -52,7 +53,9 @@ std::string readCsv(const std::string& path, const std::string& text, const std:
     std::vector<std::size_t> at;
     for (const auto& column : columns) {
         const auto found = std::find(header.begin(), header.end(), column);
-        if (found == header.end()) return core::compose(kMissingColumnText, {path, column});
+        if (found == header.end()) {
+            return core::Message(kMissingColumnText, {core::Message::data(path), core::Message::data(column)});
+        }
         at.push_back(static_cast<std::size_t>(found - header.begin()));
     }
     std::vector<int> skipped;
@@ -74,7 +77,7 @@ std::string readCsv(const std::string& path, const std::string& text, const std:
         }
         if (!used) skipped.push_back(number);
     }
-    if (skipped.empty()) return {};
+    if (skipped.empty()) return std::nullopt;
     // A damaged file says its first lines, not thousands.
     constexpr std::size_t kShown = 10;
     std::string lines;
@@ -82,7 +85,7 @@ std::string readCsv(const std::string& path, const std::string& text, const std:
         lines += (lines.empty() ? "" : ", ") + std::to_string(skipped[i]);
     }
     if (skipped.size() > kShown) lines += ", …";
-    return core::compose(kSkippedLinesText, {path, lines});
+    return core::Message(kSkippedLinesText, {core::Message::data(path), core::Message::data(lines)});
 }
 
 // "Full frame", "APS-H", "APS-C" or "4/3", from the sensor's width.
@@ -173,17 +176,17 @@ bool Catalogue::isUserRow(Kind kind, std::string_view name) const {
     return false;
 }
 
-std::vector<std::string> Catalogue::addShippedFiles(const std::string& folder, const ReadFile& read) {
+std::vector<core::Message> Catalogue::addShippedFiles(const std::string& folder, const ReadFile& read) {
     const auto number = [](const std::string& text) { return core::parseReal(text); };
     const auto whole = [](const std::string& text) { return core::parseInteger(text); };
-    std::vector<std::string> problems;
-    const auto keep = [&problems](std::string problem) {
-        if (!problem.empty()) problems.push_back(std::move(problem));
+    std::vector<core::Message> problems;
+    const auto keep = [&problems](std::optional<core::Message> problem) {
+        if (problem) problems.push_back(std::move(*problem));
     };
     const auto readCsv = [&read](const std::string& path, const std::vector<std::string>& columns,
                                  const std::function<bool(const std::vector<std::string>&)>& row) {
         const auto text = read(path);
-        return text ? quarvel::catalogues::readCsv(path, *text, columns, row) : std::string();
+        return text ? quarvel::catalogues::readCsv(path, *text, columns, row) : std::nullopt;
     };
     keep(readCsv(folder + "/sensors.csv", {"name", "pixels_x", "pixels_y", "pixel_um_x", "pixel_um_y"},
                  [&](const std::vector<std::string>& f) {

@@ -11,6 +11,7 @@
 #include "catalogues/cameras.h"
 #include "catalogues/sensors.h"
 #include "catalogues/telescopes.h"
+#include "core/errors.h"
 #include "core/optics.h"
 
 namespace quarvel::catalogues {
@@ -71,7 +72,7 @@ public:
     // and telescopes.csv, each read by `read`. A file that could not be read
     // adds nothing; a row that cannot be used is skipped. Returns one line per
     // file with skipped rows.
-    std::vector<std::string> addShippedFiles(const std::string& folder, const ReadFile& read);
+    std::vector<core::Message> addShippedFiles(const std::string& folder, const ReadFile& read);
 
     bool addSensor(CatalogueSensor sensor);
     bool addCamera(CatalogueModel camera);

@@ -153,9 +153,9 @@ FileRead readBounded(const std::string& path, std::size_t maxBytes) {
     return result;
 }
 
-std::string readFailure(const FileRead& file) {
-    if (file.status == ReadStatus::NotRegular) return std::string(core::kNotARegularFile);
-    return std::strerror(file.error);
+core::Message readFailure(const FileRead& file) {
+    if (file.status == ReadStatus::NotRegular) return core::Message(core::kNotARegularFile);
+    return core::Message::data(std::strerror(file.error));
 }
 
 FolderLock::FolderLock(const std::string& path) {

@@ -5,6 +5,8 @@
 #include <string>
 #include <string_view>
 
+#include "core/errors.h"
+
 namespace quarvel::config {
 
 // A file is read whole or not at all: too large, no regular file (a folder,
@@ -17,9 +19,9 @@ struct FileRead {
     int error = 0;      // errno of a failed read
 };
 
-// Why a file was not read, for a message: the system's reason, or that it is
-// no regular file.
-std::string readFailure(const FileRead& file);
+// Why a file was not read, for a message: the system's reason (data, in the
+// system's language), or that it is no regular file (the program's text).
+core::Message readFailure(const FileRead& file);
 
 // Holds the folder of a file locked against the saves of other instances of
 // the program, from before the file is read until it is replaced.

@@ -28,7 +28,7 @@ public:
     const std::string& path() const { return m_path; }
     ReadStatus status() const { return m_status; }
     // Why the file was not read, for a message.
-    std::string failure() const { return readFailure({m_status, {}, m_error}); }
+    core::Message failure() const { return readFailure({m_status, {}, m_error}); }
 
     // The value after the first "=", trimmed of blanks and of one matching
     // pair of quotes; nothing when the section or the key is missing.

@@ -68,8 +68,20 @@ const Template& templateFor(ErrorCode code) {
     return kTemplates.front();
 }
 
+// The fixed text around a message's values, "%1" and "%2" where they go.
+std::string patternOf(const Template& t) {
+    std::string pattern(t.prefix);
+    if (t.values >= 1) pattern += "%1";
+    pattern += t.middle;
+    if (t.values >= 2) pattern += "%2";
+    pattern += t.suffix;
+    return pattern;
+}
+
 [[noreturn]] void raise(ErrorCode code, std::string_view first = {}, std::string_view second = {}) {
-    throw QuarvelError(code, errorMessage(code, first, second));
+    const bool quotesInput = code == ErrorCode::NotAReal || code == ErrorCode::NotAnInteger;
+    throw QuarvelError(code, errorMessageOf(code, Message::data(quotesInput ? elided(first) : std::string(first)),
+                                            Message::data(second)));
 }
 
 }  // namespace
@@ -85,8 +97,24 @@ std::string errorMessage(ErrorCode code, std::string_view first, std::string_vie
     return message;
 }
 
-QuarvelError::QuarvelError(ErrorCode code, std::string message)
-    : m_code(code), m_message(std::move(message)) {}
+Message errorMessageOf(ErrorCode code, Message first, Message second) {
+    const Template& t = templateFor(code);
+    std::vector<Message> values;
+    if (t.values >= 1) values.push_back(std::move(first));
+    if (t.values >= 2) values.push_back(std::move(second));
+    return Message(patternOf(t), std::move(values));
+}
+
+std::string Message::text() const {
+    if (m_data) return m_pattern;
+    std::vector<std::string> texts;
+    texts.reserve(m_values.size());
+    for (const Message& value : m_values) texts.push_back(value.text());
+    return compose(m_pattern, texts);
+}
+
+QuarvelError::QuarvelError(ErrorCode code, Message message)
+    : m_code(code), m_message(std::move(message)), m_text(m_message.text()) {}
 
 void throwNotAReal(std::string_view text) { raise(ErrorCode::NotAReal, text); }
 void throwNotAnInteger(std::string_view text) { raise(ErrorCode::NotAnInteger, text); }
@@ -96,24 +124,19 @@ void throwRangeCheck() { raise(ErrorCode::RangeCheck); }
 void throwIntegerOverflow() { raise(ErrorCode::IntegerOverflow); }
 void throwListIndex(long long index) { raise(ErrorCode::ListIndex, std::to_string(index)); }
 void throwCannotWrite(std::string_view path) { raise(ErrorCode::CannotWrite, path); }
-void throwCannotOpen(std::string_view path, std::string_view reason) {
-    raise(ErrorCode::CannotOpen, path, reason);
+void throwCannotOpen(std::string_view path, Message reason) {
+    throw QuarvelError(ErrorCode::CannotOpen, errorMessageOf(ErrorCode::CannotOpen, Message::data(path), std::move(reason)));
 }
 void throwBadBitmap() { raise(ErrorCode::BadBitmap); }
 void throwIncompleteSensor() { raise(ErrorCode::IncompleteSensor); }
-void throwBadEquipment(std::string_view what) { raise(ErrorCode::BadEquipment, what); }
+void throwBadEquipment(Message what) {
+    throw QuarvelError(ErrorCode::BadEquipment, errorMessageOf(ErrorCode::BadEquipment, std::move(what)));
+}
 void throwNotReadWhole(std::string_view path) { raise(ErrorCode::NotReadWhole, path); }
 
 std::vector<std::string> messagePatterns() {
     std::vector<std::string> patterns;
-    for (const auto& t : kTemplates) {
-        std::string pattern(t.prefix);
-        if (t.values >= 1) pattern += "%1";
-        pattern += t.middle;
-        if (t.values >= 2) pattern += "%2";
-        pattern += t.suffix;
-        patterns.push_back(std::move(pattern));
-    }
+    for (const auto& t : kTemplates) patterns.push_back(patternOf(t));
     return patterns;
 }
 

@@ -30,21 +30,54 @@ enum class ErrorCode {
     Unexpected,   // "Erreur inattendue : %s"
 };
 
+// A text the program shows: a pattern with "%1" to "%9" and its values, in
+// French. A value is data (a name, a path, something typed: shown as it is,
+// never translated) or a text of the program's, itself a Message. A view
+// translates the pattern and each program text, and puts the data in as it is.
+class Message {
+public:
+    Message() = default;
+    // A text of the program's, with its values.
+    explicit Message(std::string_view pattern, std::vector<Message> values = {})
+        : m_pattern(pattern), m_values(std::move(values)) {}
+    // Data: shown exactly as it is.
+    static Message data(std::string_view text) {
+        Message m(text);
+        m.m_data = true;
+        return m;
+    }
+    const std::string& pattern() const { return m_pattern; }
+    const std::vector<Message>& values() const { return m_values; }
+    bool isData() const { return m_data; }
+    bool empty() const { return m_pattern.empty() && m_values.empty(); }
+    // The French text, the values put in.
+    std::string text() const;
+
+private:
+    std::string m_pattern;
+    std::vector<Message> m_values;
+    bool m_data = false;
+};
+
 class QuarvelError : public std::exception {
 public:
-    QuarvelError(ErrorCode code, std::string message);
+    QuarvelError(ErrorCode code, Message message);
     ErrorCode code() const noexcept { return m_code; }
-    const std::string& message() const noexcept { return m_message; }
-    const char* what() const noexcept override { return m_message.c_str(); }
+    const std::string& message() const noexcept { return m_text; }
+    const Message& shown() const noexcept { return m_message; }
+    const char* what() const noexcept override { return m_text.c_str(); }
 
 private:
     ErrorCode m_code;
-    std::string m_message;
+    Message m_message;
+    std::string m_text;
 };
 
 // A message with its values put in. A typed text longer than 60 characters
 // is quoted by its ends around "…".
 std::string errorMessage(ErrorCode code, std::string_view first = {}, std::string_view second = {});
+// The same, as the pattern and its values; the values as given.
+Message errorMessageOf(ErrorCode code, Message first = {}, Message second = {});
 
 // Builders for each failure, with the offending text or path put in.
 [[noreturn]] void throwNotAReal(std::string_view text);
@@ -55,10 +88,10 @@ std::string errorMessage(ErrorCode code, std::string_view first = {}, std::strin
 [[noreturn]] void throwIntegerOverflow();
 [[noreturn]] void throwListIndex(long long index);
 [[noreturn]] void throwCannotWrite(std::string_view path);
-[[noreturn]] void throwCannotOpen(std::string_view path, std::string_view reason);
+[[noreturn]] void throwCannotOpen(std::string_view path, Message reason);
 [[noreturn]] void throwBadBitmap();
 [[noreturn]] void throwIncompleteSensor();
-[[noreturn]] void throwBadEquipment(std::string_view what);
+[[noreturn]] void throwBadEquipment(Message what);
 [[noreturn]] void throwNotReadWhole(std::string_view path);
 
 // The reason given for a file that is no regular file (a folder, a pipe, a device).

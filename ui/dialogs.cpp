@@ -301,8 +301,8 @@ ConfirmForm::ConfirmForm(Guard& guard)
       bbOui(add<Button>("bbOui", "Oui", ModalResult::Ok)),
       bbNon(add<Button>("bbNon", "Non", ModalResult::Cancel)) {}
 
-bool ConfirmForm::ask(ModalHost& host, const std::string& question) {
-    labConfirmation.setCaption(question);
+bool ConfirmForm::ask(ModalHost& host, const core::Message& question) {
+    labConfirmation.setMessage(question);
     return host.showModal(*this) == ModalResult::Ok;
 }
 

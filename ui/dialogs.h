@@ -178,7 +178,7 @@ private:
 class ConfirmForm : public Form {
 public:
     explicit ConfirmForm(Guard& guard);
-    bool ask(ModalHost& host, const std::string& question);
+    bool ask(ModalHost& host, const core::Message& question);
 
     form::Label& labConfirmation;
     Button& bbOui;

@@ -30,16 +30,20 @@ std::vector<std::string> pageCaptions() {
 // Keeps each start-up failure once, to be shown when the window is up.
 class StartupReporter : public form::ErrorReporter {
 public:
-    void report(const std::string& message) override {
-        if (std::find(messages.begin(), messages.end(), message) == messages.end()) messages.push_back(message);
+    void report(const core::Message& message) override {
+        const std::string text = message.text();
+        if (std::find(texts.begin(), texts.end(), text) != texts.end()) return;
+        texts.push_back(text);
+        messages.push_back(message);
     }
-    std::vector<std::string> messages;
+    std::vector<std::string> texts;
+    std::vector<core::Message> messages;
 };
 
 }  // namespace
 
 MainForm::MainForm(Guard& guard, ModalHost& host, Dialogs dialogs, Environment environment, Session& session,
-                   EquipmentEditor& equipment, std::vector<std::string> equipmentProblems)
+                   EquipmentEditor& equipment, std::vector<core::Message> equipmentProblems)
     : Form("fUtil", "Quarvel", guard),
       TabbedNotebook1(add<form::Notebook>("TabbedNotebook1", pageCaptions())),
       pMasqueOnglets(add<form::Label>("pMasqueOnglets")),
@@ -95,7 +99,7 @@ MainForm::MainForm(Guard& guard, ModalHost& host, Dialogs dialogs, Environment e
     bModeNuit.onClick = [this] { switchNightMode(); };
 }
 
-std::vector<std::string> MainForm::start() {
+std::vector<core::Message> MainForm::start() {
     StartupReporter startup;
     const form::ReporterSwap swap(guard(), startup);
 
@@ -142,8 +146,7 @@ void MainForm::recompute() {
 void MainForm::saveConfiguration() {
     if (parametrage.eDiam.empty() || parametrage.eFocale.empty()) return;
     parametrage.save();
-    labStatut.setCaption("");
-    labStatut.setCaption(core::compose(messages::kSavedIn, {parametrage.configPath()}));
+    labStatut.setMessage(core::Message(messages::kSavedIn, {core::Message::data(parametrage.configPath())}));
 }
 
 void MainForm::switchNightMode() {

@@ -49,11 +49,11 @@ struct Environment {
 class MainForm : public Form {
 public:
     MainForm(Guard& guard, ModalHost& host, Dialogs dialogs, Environment environment, Session& session,
-             EquipmentEditor& equipment, std::vector<std::string> equipmentProblems = {});
+             EquipmentEditor& equipment, std::vector<core::Message> equipmentProblems = {});
 
     // Start-up, before the event loop. Returns the failures met on the way,
     // once each, to be shown when the window is up.
-    std::vector<std::string> start();
+    std::vector<core::Message> start();
     const Session& session() const { return m_session; }
 
     form::Notebook& TabbedNotebook1;
@@ -91,7 +91,7 @@ private:
     std::function<void()> m_closeProgram;
     Session& m_session;
     SensorTabs m_tabs;
-    std::vector<std::string> m_equipmentProblems;  // shown once at start
+    std::vector<core::Message> m_equipmentProblems;  // shown once at start
     Subscription m_equipmentChanges;
 };
 

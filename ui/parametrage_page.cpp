@@ -427,11 +427,12 @@ void ParametragePage::load() {
     if (file.status() == config::ReadStatus::TooLarge) {
         // No configuration is that large: the defaults stand, and saves are
         // refused until the file is moved aside.
-        guard().reporter().report(core::errorMessage(core::ErrorCode::CannotOpen, m_configPath,
-                                                     messages::kDefaultsUsed));
+        guard().reporter().report(core::errorMessageOf(core::ErrorCode::CannotOpen, core::Message::data(m_configPath),
+                                                       core::Message(messages::kDefaultsUsed)));
     } else if (file.status() == config::ReadStatus::Failed || file.status() == config::ReadStatus::NotRegular) {
         // Said now rather than at the first save, which is refused.
-        guard().reporter().report(core::errorMessage(core::ErrorCode::CannotOpen, m_configPath, file.failure()));
+        guard().reporter().report(
+            core::errorMessageOf(core::ErrorCode::CannotOpen, core::Message::data(m_configPath), file.failure()));
     }
     const config::Settings saved = config::readSettings(file);
     core::InstrumentSettings& instrument = m_session.instrument;

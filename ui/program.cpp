@@ -25,19 +25,21 @@ Equipment loadEquipment(const Environment& environment) {
     const std::string& folder = environment.equipmentFolder;
     struct stat st {};
     if (!folder.empty() && stat(folder.c_str(), &st) != 0) {
-        equipment.problems.push_back(core::errorMessage(core::ErrorCode::CannotOpen, folder, std::strerror(errno)));
+        equipment.problems.push_back(core::errorMessageOf(core::ErrorCode::CannotOpen, core::Message::data(folder),
+                                                          core::Message::data(std::strerror(errno))));
     } else if (!folder.empty()) {
         const auto read = [&equipment](const std::string& path) -> std::optional<std::string> {
             config::FileRead file = config::readBounded(path, kMaxShippedFileBytes);
             if (file.status == config::ReadStatus::Read) return std::move(file.bytes);
-            const std::string reason = file.status == config::ReadStatus::TooLarge
-                                           ? core::compose(messages::kFileTooLarge, {"4"})
-                                           : config::readFailure(file);
-            equipment.problems.push_back(core::errorMessage(core::ErrorCode::CannotOpen, path, reason));
+            const core::Message reason = file.status == config::ReadStatus::TooLarge
+                                             ? core::Message(messages::kFileTooLarge, {core::Message::data("4")})
+                                             : config::readFailure(file);
+            equipment.problems.push_back(
+                core::errorMessageOf(core::ErrorCode::CannotOpen, core::Message::data(path), reason));
             return std::nullopt;
         };
         for (const auto& problem : equipment.catalogue.addShippedFiles(folder, read)) {
-            equipment.problems.push_back(core::errorMessage(core::ErrorCode::BadEquipment, problem));
+            equipment.problems.push_back(core::errorMessageOf(core::ErrorCode::BadEquipment, problem));
         }
     }
     const auto user = loadUserEquipment(equipmentPathFor(environment.configPath), equipment.catalogue);

@@ -11,7 +11,7 @@ namespace quarvel::ui {
 // The equipment the lists offer, and what could not be read of it.
 struct Equipment {
     catalogues::Catalogue catalogue;
-    std::vector<std::string> problems;
+    std::vector<core::Message> problems;
 };
 
 // The windows, created once in this order and kept until the end, with what

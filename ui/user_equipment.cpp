@@ -51,10 +51,12 @@ private:
 // the reason a section cannot be used, or nothing.
 struct SectionKind {
     std::string_view prefix;
-    std::function<std::optional<std::string>(const std::string& name, const SectionKeys& keys)> add;
+    std::function<std::optional<core::Message>(const std::string& name, const SectionKeys& keys)> add;
 };
 
-std::string missingKeys(std::string_view keys) { return core::compose(messages::kMissingValues, {keys}); }
+core::Message missingKeys(std::string_view keys) {
+    return core::Message(messages::kMissingValues, {core::Message::data(keys)});
+}
 
 }  // namespace
 
@@ -69,52 +71,60 @@ namespace {
 
 // One message for the whole file, however many sections it skips: the first
 // few, in the file's order, one a line, and how many more.
-std::string skippedSectionsMessage(const std::string& path, const std::vector<Section>& sections,
-                                   std::vector<std::pair<int, std::string>> skipped) {
+core::Message skippedSectionsMessage(const std::string& path, const std::vector<Section>& sections,
+                                     std::vector<std::pair<int, core::Message>> skipped) {
     constexpr std::size_t kShown = 10;
     std::stable_sort(skipped.begin(), skipped.end(),
                      [](const auto& a, const auto& b) { return a.first < b.first; });
-    std::string lines;
+    std::vector<core::Message> lines;
     for (std::size_t i = 0; i < std::min(kShown, skipped.size()); ++i) {
         const auto& [line, reason] = skipped[i];
         // Sections are in line order: the one at that line, by bisection.
         const auto section = std::lower_bound(sections.begin(), sections.end(), line,
                                               [](const Section& s, int at) { return s.line < at; });
-        if (!lines.empty()) lines += '\n';
-        lines += core::compose(messages::kSectionProblem, {path, std::to_string(line), section->name, reason});
+        lines.push_back(core::Message(messages::kSectionProblem, {core::Message::data(path),
+                                                                  core::Message::data(std::to_string(line)),
+                                                                  core::Message::data(section->name), reason}));
     }
     if (skipped.size() > kShown) {
-        lines += '\n' + core::compose(messages::kMoreProblems, {std::to_string(skipped.size() - kShown)});
+        lines.push_back(core::Message(messages::kMoreProblems,
+                                      {core::Message::data(std::to_string(skipped.size() - kShown))}));
     }
-    return core::errorMessage(core::ErrorCode::BadEquipment, lines);
+    // One line a problem, joined two by two by "%1\n%2", a pattern that every
+    // language keeps as it is.
+    core::Message joined = std::move(lines.back());
+    for (auto line = lines.rbegin() + 1; line != lines.rend(); ++line) {
+        joined = core::Message("%1\n%2", {std::move(*line), std::move(joined)});
+    }
+    return core::errorMessageOf(core::ErrorCode::BadEquipment, std::move(joined));
 }
 
 }  // namespace
 
-std::vector<std::string> loadUserEquipment(const std::string& path, catalogues::Catalogue& catalogue) {
+std::vector<core::Message> loadUserEquipment(const std::string& path, catalogues::Catalogue& catalogue) {
     using catalogues::Origin;
     const config::IniDocument file(path);
-    std::vector<std::string> problems;
+    std::vector<core::Message> problems;
     if (file.status() != config::ReadStatus::Read && file.status() != config::ReadStatus::Missing) {
-        problems.push_back(
-            core::errorMessage(core::ErrorCode::BadEquipment, core::compose(messages::kUnreadableFile, {path})));
+        problems.push_back(core::errorMessageOf(
+            core::ErrorCode::BadEquipment, core::Message(messages::kUnreadableFile, {core::Message::data(path)})));
         return problems;
     }
-    const auto added = [](bool isNew) -> std::optional<std::string> {
+    const auto added = [](bool isNew) -> std::optional<core::Message> {
         if (isNew) return std::nullopt;
-        return std::string(messages::kNameTakenReason);
+        return core::Message(messages::kNameTakenReason);
     };
     // Sensors first, so that cameras may name them; each kind in file order.
     const SectionKind kinds[] = {
         {kSensorSection,
-         [&](const std::string& name, const SectionKeys& k) -> std::optional<std::string> {
+         [&](const std::string& name, const SectionKeys& k) -> std::optional<core::Message> {
              const auto x = k.whole("LargeurPixels"), y = k.whole("HauteurPixels");
              const auto w = k.real("TaillePixelX"), h = k.real("TaillePixelY");
              if (!x || !y || !w || !h) return missingKeys("LargeurPixels, HauteurPixels, TaillePixelX, TaillePixelY");
              return added(catalogue.addSensor({name, {*x, *y, *w, *h}, Origin::User, std::nullopt}));
          }},
         {kDslrSection,
-         [&](const std::string& name, const SectionKeys& k) -> std::optional<std::string> {
+         [&](const std::string& name, const SectionKeys& k) -> std::optional<core::Message> {
              const auto x = k.whole("LargeurPixels"), y = k.whole("HauteurPixels");
              const auto pitch = k.real("TaillePixel");
              if (!x || !y || !pitch) return missingKeys("LargeurPixels, HauteurPixels, TaillePixel");
@@ -124,34 +134,36 @@ std::vector<std::string> loadUserEquipment(const std::string& path, catalogues::
              return added(catalogue.addDslr({name, sensor, Origin::User}));
          }},
         {kCameraSection,
-         [&](const std::string& name, const SectionKeys& k) -> std::optional<std::string> {
+         [&](const std::string& name, const SectionKeys& k) -> std::optional<core::Message> {
              const std::string sensor = k.text("Capteur");
-             if (!catalogue.findSensor(sensor)) return core::compose(messages::kUnknownSensor, {sensor});
+             if (!catalogue.findSensor(sensor)) {
+                 return core::Message(messages::kUnknownSensor, {core::Message::data(sensor)});
+             }
              return added(catalogue.addCamera({name, sensor, Origin::User}));
          }},
         {kTelescopeSection,
-         [&](const std::string& name, const SectionKeys& k) -> std::optional<std::string> {
+         [&](const std::string& name, const SectionKeys& k) -> std::optional<core::Message> {
              const auto diameter = k.real("Diamètre"), focal = k.real("Focale");
              if (!diameter || !focal) return missingKeys("Diamètre, Focale");
              return added(catalogue.addTelescope({name, catalogues::TelescopeOptics{*diameter, *focal}, Origin::User}));
          }},
     };
     const auto sections = file.sections();
-    std::vector<std::pair<int, std::string>> skipped;  // by line
-    const auto report = [&](const Section& section, const std::string& reason) {
+    std::vector<std::pair<int, core::Message>> skipped;  // by line
+    const auto report = [&](const Section& section, const core::Message& reason) {
         skipped.emplace_back(section.line, reason);
     };
     for (const auto& section : sections) {
         const bool known = std::any_of(std::begin(kinds), std::end(kinds),
                                        [&](const SectionKind& kind) { return section.name.starts_with(kind.prefix); });
-        if (!known) report(section, std::string(messages::kUnknownSection));
+        if (!known) report(section, core::Message(messages::kUnknownSection));
     }
     for (const auto& kind : kinds) {
         for (const auto& section : sections) {
             if (!section.name.starts_with(kind.prefix)) continue;
             const std::string name = section.name.substr(kind.prefix.size());
             if (!acceptableEquipmentName(name)) {
-                report(section, std::string(messages::kBadNameReason));
+                report(section, core::Message(messages::kBadNameReason));
             } else if (const auto reason = kind.add(name, SectionKeys(section))) {
                 report(section, *reason);
             }
@@ -207,25 +219,25 @@ std::optional<NewEquipment> EquipmentEditor::ask(Kind kind, const NewEquipment& 
 // What cannot be added is said while the dialog stays open, to be mended there.
 void EquipmentEditor::check(Kind kind, const NewEquipment& added) const {
     const std::string& name = added.name;
-    if (!acceptableEquipmentName(name)) core::throwBadEquipment(core::compose(messages::kBadName, {name}));
+    if (!acceptableEquipmentName(name)) core::throwBadEquipment(core::Message(messages::kBadName, {core::Message::data(name)}));
     const bool taken = kind == Kind::Telescope ? m_catalogue.findTelescopeRow(name).has_value()
                        : kind == Kind::Camera  ? m_catalogue.mapCamera(name).has_value()
                                                : m_catalogue.mapDslr(name).has_value();
-    if (taken) core::throwBadEquipment(core::compose(messages::kNameTaken, {name}));
+    if (taken) core::throwBadEquipment(core::Message(messages::kNameTaken, {core::Message::data(name)}));
     if (kind == Kind::Telescope) {
         if (!(added.optics.diameterMm > 0) || !(added.optics.focalMm > 0)) {
-            core::throwBadEquipment(core::compose(messages::kMissingOptics, {name}));
+            core::throwBadEquipment(core::Message(messages::kMissingOptics, {core::Message::data(name)}));
         }
         return;
     }
     const core::SensorValues& values = added.sensor;
     if (!(values.pixelsX > 0 && values.pixelsY > 0 && values.pixelWidthUm > 0 && values.pixelHeightUm > 0)) {
-        core::throwBadEquipment(core::compose(messages::kIncompleteSensor, {name}));
+        core::throwBadEquipment(core::Message(messages::kIncompleteSensor, {core::Message::data(name)}));
     }
     // A camera of its own numbers keeps them as a sensor under its name, a
     // name no sensor may have already.
     if (kind == Kind::Camera && m_catalogue.findSensor(name)) {
-        core::throwBadEquipment(core::compose(messages::kNameTaken, {name}));
+        core::throwBadEquipment(core::Message(messages::kNameTaken, {core::Message::data(name)}));
     }
 }
 
@@ -243,8 +255,8 @@ std::optional<std::string> EquipmentEditor::addTelescope(const catalogues::Teles
 
 bool EquipmentEditor::removeTelescope(const std::string& name) {
     if (!m_catalogue.isUserRow(Kind::Telescope, name) ||
-        !m_confirm.ask(m_host, core::compose(messages::kRemoveQuestion,
-                                             {core::compose(messages::kTheTelescope, {name})}))) {
+        !m_confirm.ask(m_host, core::Message(messages::kRemoveQuestion,
+                                             {core::Message(messages::kTheTelescope, {core::Message::data(name)})}))) {
         return false;
     }
     removeUserSections(m_path, {std::string(kTelescopeSection) + name});
@@ -289,8 +301,8 @@ std::optional<std::string> EquipmentEditor::addModel(Kind kind, const Session& s
 bool EquipmentEditor::removeModel(Kind kind, const std::string& name) {
     if (!m_catalogue.isUserRow(kind, name)) return false;
     const bool cameras = kind == Kind::Camera;
-    const std::string what = core::compose(cameras ? messages::kTheCamera : messages::kTheDslr, {name});
-    if (!m_confirm.ask(m_host, core::compose(messages::kRemoveQuestion, {what}))) return false;
+    const core::Message what(cameras ? messages::kTheCamera : messages::kTheDslr, {core::Message::data(name)});
+    if (!m_confirm.ask(m_host, core::Message(messages::kRemoveQuestion, {what}))) return false;
     std::vector<std::string> sections{std::string(cameras ? kCameraSection : kDslrSection) + name};
     // The sensor kept under a camera's name goes with it.
     const bool ownSensor = cameras && m_catalogue.isUserRow(Kind::Sensor, name);

@@ -32,7 +32,7 @@ std::string equipmentPathFor(const std::string& configPath);
 
 // Adds the file's rows to the catalogue, after the others. Each section that
 // cannot be used is skipped and gives one message with its name and line.
-std::vector<std::string> loadUserEquipment(const std::string& path, catalogues::Catalogue& catalogue);
+std::vector<core::Message> loadUserEquipment(const std::string& path, catalogues::Catalogue& catalogue);
 
 using Keys = std::vector<std::pair<std::string_view, std::string>>;
 struct UserSection {

@@ -21,7 +21,7 @@ TEST(ErrorMessages, AreTheFixedFrenchTexts) {
     EXPECT_EQ(messageOf([] { throwIntegerOverflow(); }), "Débordement d'entier");
     EXPECT_EQ(messageOf([] { throwListIndex(-1); }), "Indice de liste hors limites (-1)");
     EXPECT_EQ(messageOf([] { throwCannotWrite("/tmp/x/Quarvel.ini"); }), "Impossible d'écrire dans /tmp/x/Quarvel.ini");
-    EXPECT_EQ(messageOf([] { throwCannotOpen("/a/b.bmp", "No such file or directory"); }),
+    EXPECT_EQ(messageOf([] { throwCannotOpen("/a/b.bmp", Message::data("No such file or directory")); }),
               "Impossible d'ouvrir le fichier \"/a/b.bmp\". No such file or directory");
     EXPECT_EQ(messageOf([] { throwBadBitmap(); }), "Image bitmap incorrecte");
 }

@@ -54,6 +54,14 @@ void Control::runHandler(const std::function<void()>& handler) {
     }
 }
 
+void Label::setMessage(core::Message message) {
+    m_message = std::move(message);
+    // Set through the caption so that its watchers run, a second save's
+    // same words included.
+    setCaption("");
+    setCaption(m_message->text());
+}
+
 void EditField::acceptDecimalComma() {
     inputFilter = [](std::string text) {
         std::replace(text.begin(), text.end(), ',', '.');

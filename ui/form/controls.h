@@ -8,6 +8,8 @@
 #include <string_view>
 #include <vector>
 
+#include "core/errors.h"
+
 namespace quarvel::ui::form {
 
 class Guard;
@@ -114,6 +116,10 @@ public:
     void setLeft(int left) { setBounds(left, m_top, m_width, m_height); }
     // Whether a place was ever given.
     bool placed() const { return m_placed; }
+    // A composed caption: its French text, and the pattern and values a view
+    // translates; each setting shows again, the same text included.
+    void setMessage(core::Message message);
+    const std::optional<core::Message>& message() const { return m_message; }
     // A caption that is data (a sensor's or telescope's name): shown as it
     // is, never translated.
     bool showsData() const { return m_showsData; }
@@ -129,6 +135,7 @@ private:
     int m_height = 0;
     bool m_placed = false;
     bool m_showsData = false;
+    std::optional<core::Message> m_message;
 };
 
 enum class ModalResult { None, Ok, Cancel, Close };

@@ -26,23 +26,24 @@ void Guard::execute(const std::function<void()>& handler) {
     try {
         handler();
     } catch (const core::QuarvelError& error) {
-        report(error.message());
+        report(error.shown());
     } catch (const std::bad_alloc&) {
         // Last resorts: the program goes on rather than ending with the
         // user's unsaved work.
-        report(core::errorMessage(core::ErrorCode::OutOfMemory));
+        report(core::errorMessageOf(core::ErrorCode::OutOfMemory));
     } catch (const std::exception& error) {
-        report(core::errorMessage(core::ErrorCode::Unexpected, error.what()));
+        report(core::errorMessageOf(core::ErrorCode::Unexpected, core::Message::data(error.what())));
     } catch (...) {
-        report(core::errorMessage(core::ErrorCode::Unexpected, "exception inconnue"));
+        report(core::errorMessageOf(core::ErrorCode::Unexpected, core::Message::data("exception inconnue")));
     }
 }
 
-void Guard::report(const std::string& message) {
+void Guard::report(const core::Message& message) {
     if (!m_actions.empty()) {
         auto& shown = m_actions.back();
-        if (std::find(shown.begin(), shown.end(), message) != shown.end()) return;
-        shown.push_back(message);
+        const std::string text = message.text();
+        if (std::find(shown.begin(), shown.end(), text) != shown.end()) return;
+        shown.push_back(text);
     }
     m_reporter->report(message);
 }

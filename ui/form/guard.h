@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "core/errors.h"
+
 namespace quarvel::ui::form {
 
 // Shows a failure's message: a modal box titled "Quarvel" in the program, a
@@ -12,14 +14,15 @@ namespace quarvel::ui::form {
 class ErrorReporter {
 public:
     virtual ~ErrorReporter() = default;
-    // The message as raised; the box adds its final "." where due.
-    virtual void report(const std::string& message) = 0;
+    // The message as raised, its pattern and values for the view to
+    // translate; the box adds its final "." where due.
+    virtual void report(const core::Message& message) = 0;
 };
 
-// Keeps the messages, for tests and for failures before the window is up.
+// Keeps the messages' French texts, for tests.
 class RecordingReporter : public ErrorReporter {
 public:
-    void report(const std::string& message) override { messages.push_back(message); }
+    void report(const core::Message& message) override { messages.push_back(message.text()); }
     std::vector<std::string> messages;
 };
 
@@ -39,7 +42,7 @@ public:
 private:
     friend class ReporterSwap;
     void execute(const std::function<void()>& handler);
-    void report(const std::string& message);
+    void report(const core::Message& message);
 
     ErrorReporter* m_reporter;
     // The messages shown by each user action under way, innermost last.

@@ -333,8 +333,10 @@ QListWidget* Binder::listBox(form::ListControl& list, QWidget* parent) {
 
 namespace {
 
-// What a label shows: a name as it is, any other caption translated.
+// What a label shows: a composed caption by its pattern and values, a name as
+// it is, any other caption translated.
 QString shownCaption(const form::Label& label) {
+    if (label.message() && label.message()->text() == label.caption()) return translate(*label.message());
     return label.showsData() ? qs(label.caption()) : tt(label.caption());
 }
 

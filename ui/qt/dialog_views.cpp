@@ -208,13 +208,10 @@ form::ModalResult QtModalHost::showModal(form::Form& dialog) {
 }
 
 // A message may quote a name, a path or typed text: plain text only, so that
-// no markup in them is rendered (an <img> would make Qt read any file). A
-// message of several lines is translated line by line.
-void QtErrorReporter::report(const std::string& message) {
-    QStringList lines = QString::fromStdString(message).split('\n');
-    for (QString& line : lines) line = tt(line);
+// no markup in them is rendered (an <img> would make Qt read any file).
+void QtErrorReporter::report(const core::Message& message) {
     QMessageBox box(QMessageBox::Critical, "Quarvel",
-                    QString::fromStdString(core::errorBoxText(lines.join('\n').toStdString())), QMessageBox::Ok,
+                    QString::fromStdString(core::errorBoxText(translate(message).toStdString())), QMessageBox::Ok,
                     QApplication::activeWindow());
     box.setTextFormat(Qt::PlainText);
     if (nightMode()) box.setIconPixmap(QPixmap::fromImage(shownImage(box.iconPixmap().toImage())));

@@ -54,7 +54,7 @@ private:
 // The error box: titled "Quarvel", with the error icon and one OK button.
 class QtErrorReporter : public form::ErrorReporter {
 public:
-    void report(const std::string& message) override;
+    void report(const core::Message& message) override;
 };
 
 // The program's dialogs, each made once, when first shown.

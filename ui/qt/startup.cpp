@@ -47,7 +47,7 @@ public:
         QLocale::setDefault(QLocale(QLocale::French, QLocale::France));
         qt::installTranslation();
         // The windows' state first, then the views that show it.
-        const std::vector<std::string> failures = m_program.mainForm.start();
+        const std::vector<core::Message> failures = m_program.mainForm.start();
         m_window = std::make_unique<qt::MainWindow>(m_program.mainForm);
         qt::buildDialogs(m_program, m_host, m_window.get());
         qt::setNightMode(m_program.mainForm.bModeNuit.checked());

@@ -141,6 +141,22 @@ QString tt(const QString& text) {
 
 QString tt(const std::string& text) { return tt(QString::fromStdString(text)); }
 
+namespace {
+
+std::string translatedText(const core::Message& message) {
+    if (message.isData()) return message.pattern();
+    std::vector<std::string> values;
+    values.reserve(message.values().size());
+    for (const auto& value : message.values()) values.push_back(translatedText(value));
+    const std::string pattern =
+        g_translator ? QCoreApplication::translate(kContext, message.pattern().c_str()).toStdString() : message.pattern();
+    return core::compose(pattern, values);
+}
+
+}  // namespace
+
+QString translate(const core::Message& message) { return QString::fromStdString(translatedText(message)); }
+
 QLocale interfaceLocale() { return g_locale; }
 
 void forEachShownText(QWidget* root, const std::function<QString(const QString&)>& visit) {

@@ -10,6 +10,8 @@
 #include <string>
 #include <vector>
 
+#include "core/errors.h"
+
 class QWidget;
 
 namespace quarvel::ui::qt {
@@ -36,6 +38,9 @@ QLocale interfaceLocale();
 // numbers stay as they are.
 QString tt(const std::string& text);
 QString tt(const QString& text);
+// A message as the interface shows it: its pattern and each text of the
+// program's among its values translated, its data put in as it is, in one pass.
+QString translate(const core::Message& message);
 
 // The property of a widget that shows data (a name, a path): its text is
 // never translated.

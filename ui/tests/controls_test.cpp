@@ -82,7 +82,8 @@ TEST(Dialog, AFailingHandlerThatClearsTheResultKeepsTheDialogOpen) {
     dialog.onClose = [&closed](ModalResult result) { closed.push_back(result); };
     ok.onClick = [&dialog] {
         dialog.setModalResult(ModalResult::None);
-        throw quarvel::core::QuarvelError(quarvel::core::ErrorCode::BadBitmap, "Image bitmap incorrecte");
+        throw quarvel::core::QuarvelError(quarvel::core::ErrorCode::BadBitmap,
+                                          quarvel::core::Message("Image bitmap incorrecte"));
     };
     dialog.userClicks(ok);
     EXPECT_TRUE(closed.empty());
