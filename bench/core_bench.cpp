@@ -5,6 +5,7 @@
 #include "core/number_format.h"
 #include "core/optics.h"
 #include "core/parse.h"
+#include "setup/setup.h"
 
 using namespace quarvel;
 
@@ -33,6 +34,23 @@ void BM_InstrumentResults(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_InstrumentResults);
+
+// Every result of one setup, as the pages render them: the default
+// configuration with Jupiter's diameter on the date.
+void BM_ComputeSetup(benchmark::State& state) {
+    setup::Setup s;
+    s.instrument.diameterMm = 212;
+    s.instrument.focalMm = 2628;
+    static_cast<core::SensorValues&>(s.sensor) = {768, 512, 9, 9};
+    setup::Options options;
+    options.apparentDiameterArcsec = 39.7;
+    options.rotationPeriodMinutes = 590;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(s);
+        benchmark::DoNotOptimize(setup::compute(s, options));
+    }
+}
+BENCHMARK(BM_ComputeSetup);
 
 void BM_Fixed(benchmark::State& state) {
     double value = 928.1925;

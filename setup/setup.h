@@ -12,8 +12,8 @@
 namespace quarvel::setup {
 
 struct Setup {
-    core::InstrumentSettings instrument;  // diameter, effective focal length, filter
-    core::SensorValues sensor;
+    core::InstrumentSettings instrument;  // diameter, effective focal length, filter, names
+    core::SensorSpec sensor;
 };
 
 // What the Imagerie page adds: the planetary oversampling, the wanted deep-sky

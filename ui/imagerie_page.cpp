@@ -113,7 +113,7 @@ ImageriePage::ImageriePage(Form& window, Session& session, ModalHost& host, Date
     };
     eTolBouge.onChange = [this] { recompute(); };
     rgPlaCP.onClick = [this] { imagingModeClick(); };
-    TrackBar1.onChange = [this] { showWantedFocal(setup::compute(m_session.setup(), options())); };
+    TrackBar1.onChange = [this] { showWantedFocal(setup::compute(m_session, options())); };
     bbDate.onClick = [this] {
         if (const auto date = m_date.choose(m_host)) showDate(*date);
     };
@@ -203,7 +203,7 @@ void ImageriePage::recompute() {
     const int row = rgPlanetes.selected();
     const auto body = bodyOfRow(row);
     shareObject();
-    const setup::Results results = setup::compute(m_session.setup(), options());
+    const setup::Results results = setup::compute(m_session, options());
     m_session.samplingArcsec = results.samplingArcsec.get();
     if (body && ephem::factsOf(*body).ringsOverGlobe > 0) eDiamAnnSat.setText(core::fixed(results.ringsArcsec.get(), 5, 1));
     if (!body && row != kManualValueRow) return;

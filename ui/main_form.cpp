@@ -130,7 +130,7 @@ void MainForm::recompute() {
     if (!parametrage.instrumentFilled()) return;
     // Computed once, shown by each page in its order: a failure ends the
     // showing where its value comes, as the calculation itself would.
-    const setup::Results results = setup::compute(m_session.setup(), imagerie.options());
+    const setup::Results results = setup::compute(m_session, imagerie.options());
     parametrage.showInstrumentResults(results);
     if (!parametrage.sensorFilled()) return;
     parametrage.showSensorSize(results);

@@ -296,7 +296,7 @@ void ParametragePage::chooseFromModelList(ModelListForm& dialog, const ShownSens
     const bool nonSquare = dialog.kind() == ModelListForm::Kind::Cameras && nonSquareSensor();
     rgPixelC.select(nonSquare ? kNoRow : kYesRow);
     showCatalogueSensor();
-    showSensorSize(setup::compute(m_session.setup(), {}));
+    showSensorSize(setup::compute(m_session, {}));
 }
 
 bool ParametragePage::nonSquareSensor() const {
@@ -310,7 +310,7 @@ void ParametragePage::chooseCatalogueSensor() {
     m_session.sensorName = cbCapteurs.selectedId();
     rgPixelC.select(nonSquareSensor() ? kNoRow : kYesRow);
     showCatalogueSensor();
-    showSensorSize(setup::compute(m_session.setup(), {}));
+    showSensorSize(setup::compute(m_session, {}));
 }
 
 void ParametragePage::showCatalogueSensor() {

@@ -15,9 +15,9 @@ inline constexpr std::string_view kUnknown = "Inconnu";
 
 // What the pages share: the instrument with its focal factor and names, the
 // sensor and its names, the sampling they give, and the ephemeris date.
-struct Session {
-    core::InstrumentSettings instrument;
-    core::SensorSpec sensor;
+// The setup itself (instrument and sensor) is the session's base: the pages
+// compute from it as it is.
+struct Session : setup::Setup {
     std::string sensorName{kUnknown};
     std::string cameraName{kUnknown};
     double samplingArcsec = 0;  // per pixel
@@ -31,7 +31,6 @@ struct Session {
     std::string objectName;
     double apparentDiameterArcsec = 0;
 
-    setup::Setup setup() const { return {instrument, sensor}; }
 
     // A sensor with a zero number: nothing can be drawn or sized on it.
     bool sensorIncomplete() const {

@@ -21,7 +21,7 @@ setup::Setup setupOf(double diameter, double focal, core::SensorValues sensor, i
     s.instrument.diameterMm = diameter;
     s.instrument.focalMm = focal;
     s.instrument.filterIndex = filter;
-    s.sensor = sensor;
+    static_cast<core::SensorValues&>(s.sensor) = sensor;
     return s;
 }
 
