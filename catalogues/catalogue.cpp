@@ -10,6 +10,7 @@
 #include "core/errors.h"
 #include "core/number_format.h"
 #include "core/parse.h"
+#include "core/search.h"
 
 namespace quarvel::catalogues {
 
@@ -261,8 +262,23 @@ std::vector<ListEntry> Catalogue::tabSensorEntries() const {
     return entries;
 }
 
-std::vector<ListEntry> Catalogue::cameraEntries() const { return names(m_cameras.rows); }
-std::vector<ListEntry> Catalogue::dslrEntries() const { return names(m_dslrs.rows); }
-std::vector<ListEntry> Catalogue::telescopeEntries() const { return names(m_telescopes.rows); }
+namespace {
+
+// The built-in rows in their order, then the shipped and the user's rows by
+// maker and model, case and accents aside, so that a new one is easy to find.
+std::vector<ListEntry> builtInThenSorted(std::vector<ListEntry> entries) {
+    const auto added = std::stable_partition(entries.begin(), entries.end(),
+                                             [](const ListEntry& e) { return e.origin == Origin::BuiltIn; });
+    std::stable_sort(added, entries.end(), [](const ListEntry& a, const ListEntry& b) {
+        return core::foldedForSearch(a.name) < core::foldedForSearch(b.name);
+    });
+    return entries;
+}
+
+}  // namespace
+
+std::vector<ListEntry> Catalogue::cameraEntries() const { return builtInThenSorted(names(m_cameras.rows)); }
+std::vector<ListEntry> Catalogue::dslrEntries() const { return builtInThenSorted(names(m_dslrs.rows)); }
+std::vector<ListEntry> Catalogue::telescopeEntries() const { return builtInThenSorted(names(m_telescopes.rows)); }
 
 }  // namespace quarvel::catalogues

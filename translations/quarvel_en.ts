@@ -997,5 +997,25 @@ Your remarks and suggestions are welcome at the address below.</translation>
         <source>Sauvegarder l&apos;instrument et le capteur (Ctrl+S)</source>
         <translation>Save the instrument and the sensor (Ctrl+S)</translation>
     </message>
+    <message>
+        <source>%1 : %2 x %3 pixels de %4 µm</source>
+        <translation>%1: %2 x %3 pixels of %4 µm</translation>
+    </message>
+    <message>
+        <source>Diamètre %1 mm, focale %2 mm, f/%3</source>
+        <translation>Aperture %1 mm, focal length %2 mm, f/%3</translation>
+    </message>
+    <message>
+        <source>Filtre :</source>
+        <translation>Filter:</translation>
+    </message>
+    <message>
+        <source>Taper des mots du nom pour ne montrer que les modèles qui les contiennent</source>
+        <translation>Type words of the name to show only the models that hold them</translation>
+    </message>
+    <message>
+        <source>Taper des mots du nom pour ne montrer que les télescopes qui les contiennent</source>
+        <translation>Type words of the name to show only the telescopes that hold them</translation>
+    </message>
 </context>
 </TS>

@@ -4,7 +4,10 @@
 #include "catalogues/telescopes.h"
 #include "core/checked.h"
 #include "core/number_format.h"
+#include "core/number_format.h"
 #include "core/parse.h"
+#include "core/search.h"
+#include "ui/messages.h"
 #include "ui/names.h"
 #include "ui/user_equipment.h"
 
@@ -28,8 +31,40 @@ std::optional<bool> QuitForm::ask(ModalHost& host) {
 
 namespace {
 
-std::vector<ListControl::Item> modelEntries(ModelListForm::Kind kind, const catalogues::Catalogue& catalogue) {
-    return listItems(kind == ModelListForm::Kind::Cameras ? catalogue.cameraEntries() : catalogue.dslrEntries());
+// The rows whose names hold every word typed in the filter.
+std::vector<ListControl::Item> filtered(std::vector<ListControl::Item> items, const std::string& query) {
+    std::erase_if(items, [&query](const ListControl::Item& item) { return !core::matchesEveryWord(item.id, query); });
+    return items;
+}
+
+// A model's row, with its sensor's numbers as its hint.
+std::vector<ListControl::Item> modelEntries(ModelListForm::Kind kind, const catalogues::Catalogue& catalogue,
+                                            const std::string& query) {
+    const bool cameras = kind == ModelListForm::Kind::Cameras;
+    auto items = filtered(listItems(cameras ? catalogue.cameraEntries() : catalogue.dslrEntries()), query);
+    for (auto& item : items) {
+        const auto mapped = cameras ? catalogue.mapCamera(item.id) : catalogue.mapDslr(item.id);
+        const auto* sensor = mapped ? catalogue.findSensor(mapped->sensorName) : nullptr;
+        if (!sensor) continue;
+        const core::SensorValues& v = sensor->values;
+        item.hint = core::compose(messages::kSensorHint, {sensor->name, std::to_string(v.pixelsX),
+                                                          std::to_string(v.pixelsY), core::shortest(v.pixelWidthUm)});
+    }
+    return items;
+}
+
+// A telescope's row, with its diameter, focal length and f/D as its hint.
+std::vector<ListControl::Item> telescopeEntries(const catalogues::Catalogue& catalogue, const std::string& query) {
+    auto items = filtered(listItems(catalogue.telescopeEntries()), query);
+    for (auto& item : items) {
+        const auto row = catalogue.findTelescopeRow(item.id);
+        const auto& optics = catalogue.telescopes()[static_cast<std::size_t>(*row)].optics;
+        if (!optics || !(optics->diameterMm > 0)) continue;
+        item.hint = core::compose(messages::kTelescopeHint,
+                                  {core::shortest(optics->diameterMm), core::shortest(optics->focalMm),
+                                   core::fixed(optics->focalMm / optics->diameterMm, 5, 1)});
+    }
+    return items;
 }
 
 }  // namespace
@@ -37,7 +72,8 @@ std::vector<ListControl::Item> modelEntries(ModelListForm::Kind kind, const cata
 ModelListForm::ModelListForm(Kind kind, Guard& guard, EquipmentEditor& equipment, const Session& session)
     : Form(kind == Kind::Cameras ? "fCameras" : "fAPN",
            kind == Kind::Cameras ? "Liste de caméras" : "Liste d'appareils photos numériques", guard),
-      list(add<ListControl>(kind == Kind::Cameras ? "lbCameras" : "lbAPN", modelEntries(kind, equipment.catalogue()))),
+      list(add<ListControl>(kind == Kind::Cameras ? "lbCameras" : "lbAPN", modelEntries(kind, equipment.catalogue(), {}))),
+      eFiltre(add<EditField>(kind == Kind::Cameras ? "eFiltreCam" : "eFiltreAPN")),
       bbOK(add<Button>(kind == Kind::Cameras ? "bbOKCam" : "bbOKAPN", "OK", ModalResult::Ok)),
       bbCancel(add<Button>(kind == Kind::Cameras ? "bbCancelCam" : "bbCancelAPN", "Annuler", ModalResult::Cancel)),
       bbAjouter(add<Button>(kind == Kind::Cameras ? "bbAjouterCam" : "bbAjouterAPN", "Ajouter…")),
@@ -48,6 +84,8 @@ ModelListForm::ModelListForm(Kind kind, Guard& guard, EquipmentEditor& equipment
     bbAjouter.setHint(kind == Kind::Cameras ? "Ajouter le capteur actuel comme caméra personnelle"
                                             : "Ajouter le capteur actuel comme appareil photo personnel");
     bbSupprimer.setHint("Supprimer un équipement personnel (marqué ★)");
+    eFiltre.setHint("Taper des mots du nom pour ne montrer que les modèles qui les contiennent");
+    eFiltre.onChange = [this] { refresh(); };
     bbOK.onClick = [this] { ok(); };
     bbAjouter.onClick = [this] { addModel(); };
     bbSupprimer.onClick = [this] { removeModel(); };
@@ -61,6 +99,7 @@ catalogues::Kind ModelListForm::catalogueKind() const {
 }
 
 std::optional<ModelChoice> ModelListForm::choose(ModalHost& host) {
+    eFiltre.setText("");
     m_choice.reset();
     updateRemoveButton();
     host.showModal(*this);
@@ -92,7 +131,7 @@ void ModelListForm::removeModel() {
 }
 
 void ModelListForm::refresh() {
-    list.setItems(modelEntries(m_kind, m_equipment.catalogue()));
+    list.setItems(modelEntries(m_kind, m_equipment.catalogue(), eFiltre.text()));
     updateRemoveButton();
 }
 
@@ -127,7 +166,8 @@ std::optional<form::CalendarDate> DateForm::choose(ModalHost& host) {
 
 TelescopesForm::TelescopesForm(Guard& guard, EquipmentEditor& equipment, const Session& session)
     : Form("fTelescopes", "Telescopes", guard),
-      lbTelescopes(add<ListControl>("lbTelescopes", listItems(equipment.catalogue().telescopeEntries()))),
+      lbTelescopes(add<ListControl>("lbTelescopes", telescopeEntries(equipment.catalogue(), {}))),
+      eFiltreTel(add<EditField>("eFiltreTel")),
       cbRedMult(add<ListControl>("cbRedMult", catalogues::focalFactorComboItems())),
       eAutreRM(add<EditField>("eAutreRM")),
       bbOK(add<Button>("bbOK", "OK", ModalResult::Ok)),
@@ -146,17 +186,21 @@ TelescopesForm::TelescopesForm(Guard& guard, EquipmentEditor& equipment, const S
     bbAjouterTel.onClick = [this] { addTelescope(); };
     bbSupprimerTel.onClick = [this] { removeTelescope(); };
     lbTelescopes.onChange = [this] { updateRemoveButton(); };
-    m_subscription = equipment.onChange([this] {
-        lbTelescopes.setItems(listItems(m_equipment.catalogue().telescopeEntries()));
+    const auto refresh = [this] {
+        lbTelescopes.setItems(telescopeEntries(m_equipment.catalogue(), eFiltreTel.text()));
         updateRemoveButton();
-    });
+    };
+    eFiltreTel.setHint("Taper des mots du nom pour ne montrer que les télescopes qui les contiennent");
+    eFiltreTel.onChange = refresh;
+    m_subscription = equipment.onChange(refresh);
     updateRemoveButton();
 }
 
 std::optional<TelescopeChoice> TelescopesForm::choose(ModalHost& host, const std::string& current) {
     // A name that no row carries, from an edited configuration file, opens
     // the list on the personal configuration.
-    lbTelescopes.select(m_equipment.catalogue().findTelescopeRow(current).value_or(kPersonalTelescopeRow));
+    eFiltreTel.setText("");
+    lbTelescopes.select(lbTelescopes.rowOf(current).value_or(kPersonalTelescopeRow));
     updateRemoveButton();
     m_choice.reset();
     host.showModal(*this);
@@ -164,7 +208,9 @@ std::optional<TelescopeChoice> TelescopesForm::choose(ModalHost& host, const std
 }
 
 void TelescopesForm::ok() {
-    const int row = core::checkListIndex(lbTelescopes.selected(), lbTelescopes.count());
+    core::checkListIndex(lbTelescopes.selected(), lbTelescopes.count());
+    // The catalogue's row of the one chosen: the list may be filtered and sorted.
+    const int row = m_equipment.catalogue().findTelescopeRow(lbTelescopes.selectedId()).value_or(kPersonalTelescopeRow);
     const auto& telescope = m_equipment.catalogue().telescopes()[static_cast<std::size_t>(row)];
     TelescopeChoice choice{row, telescope.name, telescope.optics, cbRedMult.selected(), 1, {}};
     eAutreRM.setVisible(choice.factorRow == kOtherFactorRow);
@@ -195,7 +241,7 @@ int TelescopesForm::showSaved(core::InstrumentSettings& instrument) {
         instrument.focalFactor = 1.0;
         instrument.focalFactorLabel = std::string(catalogues::kFocalFactors[0].label);
     }
-    if (const auto row = m_equipment.catalogue().findTelescopeRow(instrument.telescopeName)) lbTelescopes.select(*row);
+    if (const auto row = lbTelescopes.rowOf(instrument.telescopeName)) lbTelescopes.select(*row);
     return cbRedMult.selected();
 }
 
@@ -203,14 +249,13 @@ void TelescopesForm::addTelescope() {
     const auto& instrument = m_session.instrument;
     const auto name = m_equipment.addTelescope({instrument.diameterMm, instrument.baseFocalMm});
     if (!name) return;
-    if (const auto row = m_equipment.catalogue().findTelescopeRow(*name)) lbTelescopes.select(*row);
+    if (const auto row = lbTelescopes.rowOf(*name)) lbTelescopes.select(*row);
     updateRemoveButton();
 }
 
 void TelescopesForm::removeTelescope() {
-    const int row = lbTelescopes.selected();
-    if (row < 0) return;
-    m_equipment.removeTelescope(m_equipment.catalogue().telescopes()[static_cast<std::size_t>(row)].name);
+    if (lbTelescopes.selected() < 0) return;
+    m_equipment.removeTelescope(std::string(lbTelescopes.selectedId()));
 }
 
 // Only the user's own rows can be removed.

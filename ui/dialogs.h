@@ -56,6 +56,7 @@ public:
     void startAtFirstRow() { list.select(0); }
 
     ListControl& list;
+    EditField& eFiltre;
     Button& bbOK;
     Button& bbCancel;
     Button& bbAjouter;
@@ -117,6 +118,7 @@ public:
     int showSaved(core::InstrumentSettings& instrument);
 
     ListControl& lbTelescopes;
+    EditField& eFiltreTel;
     ListControl& cbRedMult;
     EditField& eAutreRM;
     Button& bbOK;

@@ -29,6 +29,9 @@ inline constexpr std::string_view kRemoveQuestion = "Supprimer %1 de vos équipe
 inline constexpr std::string_view kTheCamera = "la caméra « %1 »";
 inline constexpr std::string_view kTheDslr = "l'appareil photo « %1 »";
 inline constexpr std::string_view kTheTelescope = "le télescope « %1 »";
+// A list row's hint: a model's sensor, a telescope's optics.
+inline constexpr std::string_view kSensorHint = "%1 : %2 x %3 pixels de %4 µm";
+inline constexpr std::string_view kTelescopeHint = "Diamètre %1 mm, focale %2 mm, f/%3";
 // The status line after a save.
 inline constexpr std::string_view kSavedIn = "Configuration enregistrée dans %1";
 // The end of the help text.
@@ -40,7 +43,7 @@ inline constexpr std::string_view kConfigurationSentence =
 inline constexpr std::string_view kPatterns[] = {
     kUnreadableFile, kFileTooLarge, kDefaultsUsed, kSectionProblem, kUnknownSection,   kBadNameReason,  kNameTakenReason,
     kUnknownSensor,  kMissingValues,  kMoreProblems,     kBadName,          kNameTaken,      kMissingOptics,
-    kIncompleteSensor, kRemoveQuestion, kTheCamera,      kTheDslr,        kTheTelescope,   kSavedIn,
+    kIncompleteSensor, kRemoveQuestion, kTheCamera,      kTheDslr,        kTheTelescope,   kSavedIn, kSensorHint, kTelescopeHint,
 };
 
 }  // namespace quarvel::ui::messages

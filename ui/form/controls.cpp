@@ -161,6 +161,7 @@ ListControl::ListControl(std::string name, std::vector<Item> items) : Control(st
         m_items.push_back(std::move(item.text));
         m_ids.push_back(std::move(item.id));
         m_origins.push_back(item.origin);
+        m_hints.push_back(std::move(item.hint));
     }
 }
 
@@ -172,6 +173,11 @@ std::string_view ListControl::id(int row) const {
 int ListControl::origin(int row) const {
     if (row < 0 || row >= count()) return 0;
     return m_origins[static_cast<std::size_t>(row)];
+}
+
+std::string_view ListControl::hint(int row) const {
+    if (row < 0 || row >= count()) return {};
+    return m_hints[static_cast<std::size_t>(row)];
 }
 
 std::optional<int> ListControl::rowOf(std::string_view id) const {
@@ -203,10 +209,12 @@ void ListControl::setItems(std::vector<Item> items) {
     m_items.clear();
     m_ids.clear();
     m_origins.clear();
+    m_hints.clear();
     for (auto& item : items) {
         m_items.push_back(std::move(item.text));
         m_ids.push_back(std::move(item.id));
         m_origins.push_back(item.origin);
+        m_hints.push_back(std::move(item.hint));
     }
     ++m_itemsVersion;
     m_selected = chosen.empty() ? -1 : rowOf(chosen).value_or(-1);

@@ -29,6 +29,7 @@
 #include <QSlider>
 #include <QTabBar>
 #include <QTabWidget>
+#include <QTextDocument>
 #include <QTextBlock>
 
 #include <functional>
@@ -308,13 +309,22 @@ QComboBox* Binder::combo(form::ListControl& list, QWidget* parent, int visibleRo
 QListWidget* Binder::listBox(form::ListControl& list, QWidget* parent) {
     auto* box = new ListBox(parent);
     box->setObjectName(qs(list.name()));
-    for (const auto& item : list.items()) box->addItem(tt(item));
-    auto show = [&list, box, version = list.itemsVersion()]() mutable {
+    // Each row with its hint, which holds numbers and names: plain text.
+    const auto fill = [&list, box] {
+        box->clear();
+        for (int row = 0; row < list.count(); ++row) {
+            box->addItem(tt(list.items()[static_cast<std::size_t>(row)]));
+            if (const auto hint = list.hint(row); !hint.empty()) {
+                box->item(row)->setToolTip(Qt::convertFromPlainText(tt(std::string(hint)), Qt::WhiteSpaceNormal));
+            }
+        }
+    };
+    fill();
+    auto show = [&list, box, fill, version = list.itemsVersion()]() mutable {
         const QSignalBlocker block(box);
         if (version != list.itemsVersion()) {
             version = list.itemsVersion();
-            box->clear();
-            for (const auto& item : list.items()) box->addItem(tt(item));
+            fill();
         }
         box->setCurrentRow(list.selected());
         if (list.selected() < 0) box->clearSelection();

@@ -56,8 +56,13 @@ void buildQuit(QuitForm& form, DialogView* view) {
 // The list dialogs have the sizes and places of their design.
 void buildModelList(ModelListForm& form, DialogView* view, int width, int listLeft, int listHeight) {
     view->setFixedSize(width, 528);
+    // The filter above the list, which keeps the dialog's size.
+    QLineEdit* filter = view->binder().edit(form.eFiltre, view);
+    QLabel* filterCaption = caption("Filtre :", filter, view);
+    filterCaption->setGeometry(listLeft, 16, 60, 24);
+    filter->setGeometry(listLeft + 60, 16, 393 - 60, 24);
     QListWidget* list = view->binder().listBox(form.list, view);
-    list->setGeometry(listLeft, 16, 393, listHeight);
+    list->setGeometry(listLeft, 48, 393, listHeight - 32);
     QPushButton* ok = okButton(view->binder(), form.bbOK, view);
     ok->setGeometry(40, 456, 153, 25);
     QPushButton* cancel = dialogButton(view->binder(), form.bbCancel, view, QStyle::SP_DialogCancelButton);
@@ -85,6 +90,11 @@ void buildTelescopes(TelescopesForm& form, DialogView* view) {
     auto* layout = new QVBoxLayout(view);
     auto* telescopes = new QGroupBox("Telescopes", view);
     auto* list = new QVBoxLayout(telescopes);
+    auto* filterRow = new QHBoxLayout;
+    QLineEdit* filter = view->binder().edit(form.eFiltreTel, telescopes);
+    filterRow->addWidget(caption("Filtre :", filter, telescopes));
+    filterRow->addWidget(filter, 1);
+    list->addLayout(filterRow);
     QListWidget* rows = view->binder().listBox(form.lbTelescopes, telescopes);
     telescopes->setFocusProxy(rows);
     rows->setMinimumSize(300, 320);

@@ -511,6 +511,47 @@ private slots:
         QVERIFY(child<QPushButton>("bbQuit")->palette().color(QPalette::Button).lightness() > 128);  // day again
     }
 
+    // Each list dialog narrows to the rows that hold every word typed in its
+    // filter, case aside; a row shows its numbers in its tooltip, and the one
+    // picked fills the parameter page.
+    void listsNarrowToTheWordsTyped() {
+        QTest::mouseClick(child<QPushButton>("bbRun"), Qt::LeftButton);
+        const auto pick = [&](const char* opener, const char* filterName, const char* words, const QString& row) {
+            QString hint;
+            withModal([&] { QTest::mouseClick(child<QPushButton>(opener), Qt::LeftButton); }, [&](QWidget* d) {
+                auto* list = d->findChild<QListWidget*>();
+                QTest::keyClicks(d->findChild<QLineEdit*>(filterName), words);
+                QVERIFY(list->count() >= 1 && list->count() <= 3);  // "atik 383" is also "Atik 383L+"
+                for (int i = 0; i < list->count(); ++i) {
+                    for (const QString& word : QString(words).split(' ')) {
+                        QVERIFY(list->item(i)->text().contains(word, Qt::CaseInsensitive));
+                    }
+                }
+                QListWidgetItem* item = list->findItems(row, Qt::MatchExactly).value(0);
+                QVERIFY(item);
+                hint = item->toolTip();
+                QVERIFY(!hint.isEmpty());
+                list->setCurrentItem(item);
+                QTest::keyClick(list, Qt::Key_Return);
+            });
+            return hint;
+        };
+        pick("bbTelescopes", "eFiltreTel", "ASKAR 120", "Askar 120APO");
+        QCOMPARE(child<QLineEdit>("eDiam")->text(), QString("120"));
+        QCOMPARE(child<QLineEdit>("eFocale")->text(), QString("840"));
+        const QString hint = pick("bbCameras", "eFiltreCam", "atik 383", "Atik 383");
+        // The hint's numbers are those the page shows: "KAF8300 : 3326 x 2504 pixels de 5.4 µm".
+        QVERIFY(hint.contains(child<QLineEdit>("eNbPixelsX")->text() + " x " + child<QLineEdit>("eNbPixelsY")->text()));
+        QVERIFY(hint.contains(child<QLineEdit>("eTaillePixelsX")->text() + " "));
+        QCOMPARE(child<QLineEdit>("eNomCamera")->text(), QString("Atik 383"));
+        // A filter left typed is gone at the next opening.
+        withModal([&] { QTest::mouseClick(child<QPushButton>("bbCameras"), Qt::LeftButton); }, [&](QWidget* d) {
+            QCOMPARE(d->findChild<QLineEdit*>("eFiltreCam")->text(), QString());
+            QVERIFY(d->findChild<QListWidget*>()->count() > 100);
+            QTest::keyClick(d->findChild<QListWidget*>(), Qt::Key_Escape);
+        });
+    }
+
     void startsMaskedOnTheAboutPage() {
         QCOMPARE(m_window->windowTitle(), QString("Quarvel"));
         QCOMPARE(m_window->width(), 590);
