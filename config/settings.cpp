@@ -15,34 +15,32 @@ namespace quarvel::config {
 
 namespace {
 
-// How a key's text becomes its value: as it is, a whole number (decimal or
-// 0x), a whole number kept as a real, or a real. A text that is none of
-// these counts as missing: the value keeps its default.
-enum class Form { Text, Whole, WholeReal, Real };
-
+// A key's value is read as its member's type: text as it is, a whole number
+// decimal or 0x, a real. A text that does not read counts as missing: the
+// value keeps its default.
 struct Field {
     std::string_view key;
     std::variant<std::string Settings::*, std::int32_t Settings::*, double Settings::*> member;
-    Form form;
+    bool wholeOnly = false;  // a real read back only when whole
 };
 
 // The settings' one table: both directions read it.
 const Field kFields[] = {
-    {kKeyTelescope, &Settings::telescope, Form::Text},
-    {kKeyBarlow, &Settings::barlow, Form::Text},
+    {kKeyTelescope, &Settings::telescope},
+    {kKeyBarlow, &Settings::barlow},
     // A real aperture, 203.2; a whole one reads and writes as it always did.
-    {kKeyDiameter, &Settings::diameterMm, Form::Real},
+    {kKeyDiameter, &Settings::diameterMm},
     // Saved as a real, but only a whole number is read back (1624.5 loads
     // the default), as files have always been read.
-    {kKeyFocal, &Settings::focalMm, Form::WholeReal},
-    {kKeyFilter, &Settings::filter, Form::Whole},
-    {kKeyCamera, &Settings::camera, Form::Text},
-    {kKeySensor, &Settings::sensor, Form::Text},
-    {kKeySensorX, &Settings::sensorX, Form::Text},
-    {kKeySensorY, &Settings::sensorY, Form::Text},
-    {kKeyPixelX, &Settings::pixelX, Form::Text},
-    {kKeyPixelY, &Settings::pixelY, Form::Text},
-    {kKeySquarePixels, &Settings::squarePixels, Form::Whole},
+    {kKeyFocal, &Settings::focalMm, true},
+    {kKeyFilter, &Settings::filter},
+    {kKeyCamera, &Settings::camera},
+    {kKeySensor, &Settings::sensor},
+    {kKeySensorX, &Settings::sensorX},
+    {kKeySensorY, &Settings::sensorY},
+    {kKeyPixelX, &Settings::pixelX},
+    {kKeyPixelY, &Settings::pixelY},
+    {kKeySquarePixels, &Settings::squarePixels},
 };
 
 void read(const Field& field, const std::string& text, Settings& s) {
@@ -54,8 +52,7 @@ void read(const Field& field, const std::string& text, Settings& s) {
     } else if (auto* real = std::get_if<double Settings::*>(&field.member)) {
         if (whole) {
             s.**real = *whole;
-        } else if (const auto value = core::tryParseReal(text);
-                   field.form == Form::Real && value && std::isfinite(*value)) {
+        } else if (const auto value = core::tryParseReal(text); !field.wholeOnly && value && std::isfinite(*value)) {
             s.**real = *value;
         }
     }

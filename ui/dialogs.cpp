@@ -47,8 +47,10 @@ std::vector<ListControl::Item> modelEntries(ModelListForm::Kind kind, const cata
         const auto* sensor = mapped ? catalogue.findSensor(mapped->sensorName) : nullptr;
         if (!sensor) continue;
         const core::SensorValues& v = sensor->values;
-        item.hint = core::compose(messages::kSensorHint, {sensor->name, std::to_string(v.pixelsX),
-                                                          std::to_string(v.pixelsY), core::shortest(v.pixelWidthUm)});
+        item.hint = core::Message(messages::kSensorHint,
+                                  {core::Message::data(sensor->name), core::Message::data(std::to_string(v.pixelsX)),
+                                   core::Message::data(std::to_string(v.pixelsY)),
+                                   core::Message::data(core::shortest(v.pixelWidthUm))});
     }
     return items;
 }
@@ -60,9 +62,10 @@ std::vector<ListControl::Item> telescopeEntries(const catalogues::Catalogue& cat
         const auto row = catalogue.findTelescopeRow(item.id);
         const auto& optics = catalogue.telescopes()[static_cast<std::size_t>(*row)].optics;
         if (!optics || !(optics->diameterMm > 0)) continue;
-        item.hint = core::compose(messages::kTelescopeHint,
-                                  {core::shortest(optics->diameterMm), core::shortest(optics->focalMm),
-                                   core::fixed(optics->focalMm / optics->diameterMm, 5, 1)});
+        item.hint = core::Message(messages::kTelescopeHint,
+                                  {core::Message::data(core::shortest(optics->diameterMm)),
+                                   core::Message::data(core::shortest(optics->focalMm)),
+                                   core::Message::data(core::fixed(optics->focalMm / optics->diameterMm, 5, 1))});
     }
     return items;
 }

@@ -54,7 +54,7 @@ constexpr std::optional<ephem::Body> bodyOfRow(int row) {
 inline std::vector<form::ListControl::Item> listItems(const std::vector<catalogues::ListEntry>& entries) {
     std::vector<form::ListControl::Item> items;
     items.reserve(entries.size());
-    for (const auto& entry : entries) items.push_back({entry.shown(), entry.name, static_cast<int>(entry.origin)});
+    for (const auto& entry : entries) items.push_back({entry.shown(), entry.name, static_cast<int>(entry.origin), {}});
     return items;
 }
 

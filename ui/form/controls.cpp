@@ -56,10 +56,13 @@ void Control::runHandler(const std::function<void()>& handler) {
 
 void Label::setMessage(core::Message message) {
     m_message = std::move(message);
-    // Set through the caption so that its watchers run, a second save's
-    // same words included.
-    setCaption("");
-    setCaption(m_message->text());
+    std::string text = m_message->text();
+    // The same words again (a second save) are shown again too.
+    if (text == caption()) {
+        changed();
+    } else {
+        setCaption(std::move(text));
+    }
 }
 
 void EditField::acceptDecimalComma() {
@@ -147,7 +150,7 @@ namespace {
 
 std::vector<ListControl::Item> itemsOf(std::vector<std::string> texts) {
     std::vector<ListControl::Item> items;
-    for (auto& text : texts) items.push_back({text, std::move(text), 0});
+    for (auto& text : texts) items.push_back({text, std::move(text), 0, {}});
     return items;
 }
 
@@ -175,8 +178,9 @@ int ListControl::origin(int row) const {
     return m_origins[static_cast<std::size_t>(row)];
 }
 
-std::string_view ListControl::hint(int row) const {
-    if (row < 0 || row >= count()) return {};
+const core::Message& ListControl::hint(int row) const {
+    static const core::Message none;
+    if (row < 0 || row >= count()) return none;
     return m_hints[static_cast<std::size_t>(row)];
 }
 

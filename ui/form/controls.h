@@ -190,7 +190,7 @@ public:
         std::string text;
         std::string id;
         int origin = 0;
-        std::string hint;  // what a pointer over the row shows
+        core::Message hint;  // what a pointer over the row shows
     };
     ListControl(std::string name, std::vector<std::string> items);
     ListControl(std::string name, std::vector<Item> items);
@@ -200,7 +200,7 @@ public:
     std::string_view id(int row) const;
     std::string_view selectedId() const { return id(m_selected); }
     int origin(int row) const;
-    std::string_view hint(int row) const;
+    const core::Message& hint(int row) const;
     // The row standing for an id.
     std::optional<int> rowOf(std::string_view id) const;
     int count() const { return static_cast<int>(m_items.size()); }
@@ -228,7 +228,7 @@ private:
     std::vector<std::string> m_items;
     std::vector<std::string> m_ids;
     std::vector<int> m_origins;
-    std::vector<std::string> m_hints;
+    std::vector<core::Message> m_hints;
     int m_selected = -1;
     int m_rowBeforePick = -1;
     std::string m_text;

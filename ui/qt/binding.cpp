@@ -314,8 +314,8 @@ QListWidget* Binder::listBox(form::ListControl& list, QWidget* parent) {
         box->clear();
         for (int row = 0; row < list.count(); ++row) {
             box->addItem(tt(list.items()[static_cast<std::size_t>(row)]));
-            if (const auto hint = list.hint(row); !hint.empty()) {
-                box->item(row)->setToolTip(Qt::convertFromPlainText(tt(std::string(hint)), Qt::WhiteSpaceNormal));
+            if (const auto& hint = list.hint(row); !hint.empty()) {
+                box->item(row)->setToolTip(Qt::convertFromPlainText(translate(hint), Qt::WhiteSpaceNormal));
             }
         }
     };
