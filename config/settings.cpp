@@ -66,20 +66,32 @@ std::string written(const Field& field, const Settings& s) {
 
 }  // namespace
 
-Settings readSettings(const IniDocument& file) {
+Settings readSettings(const IniDocument& file, std::string_view section) {
     Settings s;
     for (const Field& field : kFields) {
-        if (const auto text = file.readString(kSection, field.key)) read(field, *text, s);
+        if (const auto text = file.readString(section, field.key)) read(field, *text, s);
     }
-    if (const auto night = file.readInteger(kSection, kKeyNightMode)) s.nightMode = *night;
+    if (const auto night = file.readInteger(section, kKeyNightMode)) s.nightMode = *night;
+    if (const auto text = file.readString(section, kKeySeeing)) {
+        if (const auto seeing = core::tryParseReal(*text); seeing && acceptableSeeing(*seeing)) s.seeingArcsec = *seeing;
+    }
+    if (const auto binning = file.readInteger(section, kKeyBinning); binning && acceptableBinning(*binning)) {
+        s.binning = *binning;
+    }
     return s;
 }
 
-void writeSettings(IniDocument& file, const Settings& settings) {
-    for (const Field& field : kFields) file.setString(kSection, field.key, written(field, settings));
+void writeSettings(IniDocument& file, const Settings& settings, std::string_view section) {
+    for (const Field& field : kFields) file.setString(section, field.key, written(field, settings));
 }
 
 void writeNightMode(IniDocument& file, bool night) { file.setString(kSection, kKeyNightMode, night ? "1" : "0"); }
+void writeSeeing(IniDocument& file, double seeingArcsec) {
+    file.setString(kSection, kKeySeeing, core::shortest(seeingArcsec));
+}
+void writeBinning(IniDocument& file, std::int32_t binning) {
+    file.setString(kSection, kKeyBinning, std::to_string(binning));
+}
 
 std::vector<std::string_view> settingsKeys() {
     std::vector<std::string_view> keys;

@@ -30,6 +30,9 @@ inline constexpr std::string_view kKeySquarePixels = "PixelCarré";
 // Written only when the user switches it, so that files saved before keep
 // their bytes: 1 for the night mode, 0 or missing for the day.
 inline constexpr std::string_view kKeyNightMode = "ModeNuit";
+// The user's sky and binning, written likewise when changed.
+inline constexpr std::string_view kKeySeeing = "FWHM";
+inline constexpr std::string_view kKeyBinning = "Binning";
 
 // What a load finds in the file, each missing key at its default: a 212 mm
 // aperture at 2628 mm, no factor, no filter, the "HiSis-22" camera and the
@@ -48,13 +51,23 @@ struct Settings {
     std::string pixelY = "9";
     std::int32_t squarePixels = 0;  // 0 "Oui", 1 "Non"
     std::int32_t nightMode = 0;
+    double seeingArcsec = 2.5;  // FWHM, above 0 and at most 30
+    std::int32_t binning = 1;   // 1 to 4
 };
 
-Settings readSettings(const IniDocument& file);
-// Writes every key but the night mode's, in place or in the order above.
-void writeSettings(IniDocument& file, const Settings& settings);
-// The night mode's key, alone.
+// The settings of a section: [parametres], or a named setup's section that
+// holds the same keys.
+Settings readSettings(const IniDocument& file, std::string_view section = kSection);
+// Writes every key of the setup, in place or in the order above; not the
+// night mode's, the seeing's or the binning's.
+void writeSettings(IniDocument& file, const Settings& settings, std::string_view section = kSection);
+// The night mode's key, alone; the seeing's; the binning's.
 void writeNightMode(IniDocument& file, bool night);
+void writeSeeing(IniDocument& file, double seeingArcsec);
+void writeBinning(IniDocument& file, std::int32_t binning);
+// The seeing and binning a setup may be judged with.
+inline bool acceptableSeeing(double arcsec) { return arcsec > 0 && arcsec <= 30; }
+inline bool acceptableBinning(std::int32_t binning) { return binning >= 1 && binning <= 4; }
 // The keys writeSettings writes, in order.
 std::vector<std::string_view> settingsKeys();
 

@@ -16,7 +16,7 @@ struct Template {
 };
 
 // The fixed messages, split around their values.
-constexpr std::array<Template, 15> kTemplates{{
+constexpr std::array<Template, 16> kTemplates{{
     {ErrorCode::NotAReal, "'", "", "' n'est pas une valeur en virgule flottante correcte", 1},
     {ErrorCode::NotAnInteger, "'", "", "' n'est pas une valeur entière correcte", 1},
     {ErrorCode::DivisionByZero, "Division par zéro en virgule flottante", "", "", 0},
@@ -32,6 +32,8 @@ constexpr std::array<Template, 15> kTemplates{{
      "", 0},
     {ErrorCode::NotReadWhole, "",  "",
      " n'a pas pu être lu en entier et reste tel quel : déplacez-le pour en enregistrer un nouveau", 1},
+    {ErrorCode::BadSeeing, "« ", "",
+     " » : la turbulence (FWHM) doit être supérieure à 0 et d'au plus 30 secondes d'arc", 1},
     {ErrorCode::OutOfMemory, "Mémoire insuffisante", "", "", 0},
     {ErrorCode::Unexpected, "Erreur inattendue : ", "", "", 1},
 }};
@@ -133,6 +135,7 @@ void throwBadEquipment(Message what) {
     throw QuarvelError(ErrorCode::BadEquipment, errorMessageOf(ErrorCode::BadEquipment, std::move(what)));
 }
 void throwNotReadWhole(std::string_view path) { raise(ErrorCode::NotReadWhole, path); }
+void throwBadSeeing(std::string_view text) { raise(ErrorCode::BadSeeing, text); }
 
 std::vector<std::string> messagePatterns() {
     std::vector<std::string> patterns;

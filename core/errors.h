@@ -25,6 +25,7 @@ enum class ErrorCode {
     BadEquipment,      // "Équipement ignoré : %s"
     IncompleteSensor,  // "Le capteur sauvegardé est incomplet : nombre ou taille de pixels vide ou nul"
     NotReadWhole,      // "%s n'a pas pu être lu en entier et reste tel quel : déplacez-le pour en enregistrer un nouveau"
+    BadSeeing,         // "« %s » : la turbulence (FWHM) doit être supérieure à 0 et d'au plus 30 secondes d'arc"
     // Last resorts of the event guard, for failures no calculation raises.
     OutOfMemory,  // "Mémoire insuffisante"
     Unexpected,   // "Erreur inattendue : %s"
@@ -93,6 +94,7 @@ Message errorMessageOf(ErrorCode code, Message first = {}, Message second = {});
 [[noreturn]] void throwIncompleteSensor();
 [[noreturn]] void throwBadEquipment(Message what);
 [[noreturn]] void throwNotReadWhole(std::string_view path);
+[[noreturn]] void throwBadSeeing(std::string_view text);
 
 // The reason given for a file that is no regular file (a folder, a pipe, a device).
 inline constexpr std::string_view kNotARegularFile = "n'est pas un fichier ordinaire";

@@ -44,7 +44,7 @@ Results compute(const Setup& setup, const Options& options) {
     r.focalForWantedMm = valueOf([&] { return core::focalForSampling(pixel, r.wantedSamplingArcsec.get()); });
     r.focalCoefficient = valueOf([&] { return core::focalCoefficient(pixel, r.wantedSamplingArcsec.get(), focal); });
     r.ringsArcsec = valueOf([&] { return options.apparentDiameterArcsec * options.ringsOverGlobe; });
-    r.onSensorPx = valueOf([&] { return core::divide(options.apparentDiameterArcsec, r.samplingArcsec.get()); });
+    r.onSensorPx = sizeOnSensorPx(r, options.apparentDiameterArcsec);
     if (options.rotationPeriodMinutes > 0) {
         try {
             const double onSensor = r.onSensorPx.get();
@@ -56,7 +56,21 @@ Results compute(const Setup& setup, const Options& options) {
             r.exposureLimitS = Value(error);
         }
     }
+    r.binnedSamplingArcsec = valueOf([&] { return r.samplingArcsec.get() * options.binning; });
+    if (options.seeingFwhmArcsec > 0 && !r.binnedSamplingArcsec.failed()) {
+        r.verdict = verdictFor(r.binnedSamplingArcsec.get(), options.seeingFwhmArcsec);
+    }
     return r;
+}
+
+Value sizeOnSensorPx(const Results& results, double apparentDiameterArcsec) {
+    return valueOf([&] { return core::divide(apparentDiameterArcsec, results.samplingArcsec.get()); });
+}
+
+SamplingVerdict verdictFor(double samplingArcsec, double seeingFwhmArcsec) {
+    if (samplingArcsec < seeingFwhmArcsec / 3) return SamplingVerdict::Over;
+    if (samplingArcsec > seeingFwhmArcsec / 2) return SamplingVerdict::Under;
+    return SamplingVerdict::Well;
 }
 
 }  // namespace quarvel::setup

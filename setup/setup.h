@@ -27,7 +27,15 @@ struct Options {
     double ringsOverGlobe = 0;          // 0: no rings
     double rotationPeriodMinutes = 0;   // 0: no exposure limit
     double tolerancePx = 1;
+    // The user's sky and camera: the seeing's full width at half maximum in
+    // arc-seconds (0: no verdict) and the binning, 1 to 4.
+    double seeingFwhmArcsec = 0;
+    int binning = 1;
 };
+
+// The binned sampling against the seeing: finer than FWHM/3 is oversampled,
+// coarser than FWHM/2 undersampled.
+enum class SamplingVerdict { Under, Well, Over };
 
 // A result, or the failure met computing it: shown in the pages' order, a
 // failure ends the showing there, with its message, as the calculation itself
@@ -63,8 +71,18 @@ struct Results {
     // longest exposure in seconds (none when the tolerance exceeds the size).
     Value ringsArcsec, onSensorPx;
     std::optional<Value> exposureLimitS;
+    // The sampling with the binning, arc-seconds per binned pixel, and what
+    // it is for the seeing; no verdict without a seeing.
+    Value binnedSamplingArcsec;
+    std::optional<SamplingVerdict> verdict;
 };
 
 Results compute(const Setup& setup, const Options& options);
+
+// An object of that apparent diameter on the sensor of those results, in pixels.
+Value sizeOnSensorPx(const Results& results, double apparentDiameterArcsec);
+
+// The verdict of a sampling for a seeing, both in arc-seconds.
+SamplingVerdict verdictFor(double samplingArcsec, double seeingFwhmArcsec);
 
 }  // namespace quarvel::setup

@@ -1017,5 +1017,57 @@ Your remarks and suggestions are welcome at the address below.</translation>
         <source>Taper des mots du nom pour ne montrer que les télescopes qui les contiennent</source>
         <translation>Type words of the name to show only the telescopes that hold them</translation>
     </message>
+    <message>
+        <source>%1&quot; par pixel en %2 ; bien échantillonné de FWHM/3 = %3&quot; à FWHM/2 = %4&quot; (FWHM %5&quot;). Capteur couleur : la matrice de Bayer échantillonne chaque couleur deux fois moins finement.</source>
+        <translation>%1&quot; per pixel at %2; well sampled from FWHM/3 = %3&quot; to FWHM/2 = %4&quot; (FWHM %5&quot;). Colour sensor: the Bayer matrix samples each colour half as finely.</translation>
+    </message>
+    <message>
+        <source>1x1</source>
+        <translation>1x1</translation>
+    </message>
+    <message>
+        <source>2x2</source>
+        <translation>2x2</translation>
+    </message>
+    <message>
+        <source>3x3</source>
+        <translation>3x3</translation>
+    </message>
+    <message>
+        <source>4x4</source>
+        <translation>4x4</translation>
+    </message>
+    <message>
+        <source>Binning</source>
+        <translation>Binning</translation>
+    </message>
+    <message>
+        <source>Echantillonnage avec binning</source>
+        <translation>Sampling with binning</translation>
+    </message>
+    <message>
+        <source>Turbulence (FWHM)</source>
+        <translation>Seeing (FWHM)</translation>
+    </message>
+    <message>
+        <source>Turbulence du site : largeur à mi-hauteur des étoiles (FWHM), en secondes d&apos;arc</source>
+        <translation>The site&apos;s seeing: the stars&apos; full width at half maximum (FWHM), in arc-seconds</translation>
+    </message>
+    <message>
+        <source>bien échantillonné</source>
+        <translation>well sampled</translation>
+    </message>
+    <message>
+        <source>sous-échantillonné</source>
+        <translation>undersampled</translation>
+    </message>
+    <message>
+        <source>sur-échantillonné</source>
+        <translation>oversampled</translation>
+    </message>
+    <message>
+        <source>« %1 » : la turbulence (FWHM) doit être supérieure à 0 et d&apos;au plus 30 secondes d&apos;arc</source>
+        <translation>“%1”: the seeing (FWHM) must be above 0 and at most 30 arc-seconds</translation>
+    </message>
 </context>
 </TS>

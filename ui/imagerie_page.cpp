@@ -3,7 +3,13 @@
 // exposure limit, the deep-sky panel, and the ephemeris date.
 #include "ui/imagerie_page.h"
 
+#include <algorithm>
 #include <cstdio>
+#include <utility>
+
+#include "config/file_io.h"
+#include "config/settings.h"
+#include "ui/messages.h"
 
 #include "core/checked.h"
 #include "core/imaging.h"
@@ -37,7 +43,7 @@ std::string dateText(form::CalendarDate date) {
     return text;
 }
 
-ImageriePage::ImageriePage(Form& window, Session& session, ModalHost& host, DateForm& date)
+ImageriePage::ImageriePage(Form& window, Session& session, ModalHost& host, DateForm& date, std::string configPath)
     : Part(window),
       rgPlaCP(add<RadioGroup>("rgPlaCP", "Type d'imagerie", std::vector<std::string>{"Planétaire", "Ciel profond"})),
       rgPlanetes(add<RadioGroup>("rgPlanetes", " Planète ",
@@ -74,11 +80,17 @@ ImageriePage::ImageriePage(Form& window, Session& session, ModalHost& host, Date
       eFocCalcCP(add<EditField>("eFocCalcCP")),
       eCoefCP(add<EditField>("eCoefCP")),
       TrackBar1(add<form::TrackBar>("TrackBar1", 0, 25, 15)),
+      eFWHM(add<EditField>("eFWHM")),
+      cbBinning(add<ListControl>("cbBinning", std::vector<std::string>{"1x1", "2x2", "3x3", "4x4"})),
+      eEchBinning(add<EditField>("eEchBinning")),
+      labVerdict(add<form::Label>("labVerdict")),
+      labRegleEch(add<form::Label>("labRegleEch")),
       m_session(session),
       m_host(host),
-      m_date(date) {
+      m_date(date),
+      m_configPath(std::move(configPath)) {
     showsResults({&eFDAct, &eFDOpti, &eCoefMulti, &eFocAct2, &eEchCP, &eEchConsCP, &eFocConsCP,
-                              &eFocCalcCP, &eCoefCP, &eDate, &eDiamAnnSat, &eDiamCapt, &eTps});
+                              &eFocCalcCP, &eCoefCP, &eDate, &eDiamAnnSat, &eDiamCapt, &eTps, &eEchBinning});
     rgPlaCP.select(kPlanetaryRow);
     cbSurEch.setText("2");
     cbSurEch.setVisible(false);
@@ -96,7 +108,10 @@ ImageriePage::ImageriePage(Form& window, Session& session, ModalHost& host, Date
     eDiamApp.setText("15");
     eDiamApp.setEnabled(false);
     eTolBouge.setText("1");
-    for (EditField* real : {&eDiamApp, &eTolBouge}) real->acceptDecimalComma();
+    for (EditField* real : {&eDiamApp, &eTolBouge, &eFWHM}) real->acceptDecimalComma();
+    eFWHM.setText("2.5");
+    cbBinning.select(0);
+    eFWHM.setHint("Turbulence du site : largeur à mi-hauteur des étoiles (FWHM), en secondes d'arc");
     for (Control* ring : std::initializer_list<Control*>{&labAnneaux, &eDiamAnnSat, &labDiamAppSec2}) {
         ring->setVisible(false);
     }
@@ -118,6 +133,28 @@ ImageriePage::ImageriePage(Form& window, Session& session, ModalHost& host, Date
         if (const auto date = m_date.choose(m_host)) showDate(*date);
     };
     bbDate.onRightRelease = [this] { showDate(m_date.today()); };
+    eFWHM.onChange = [this] { seeingChange(); };
+    cbBinning.onChange = [this] { binningChange(); };
+}
+
+// A seeing that reads is remembered and judged with at once; one that does
+// not is said, and the verdict waits for a good one.
+void ImageriePage::seeingChange() {
+    if (eFWHM.empty()) {
+        showVerdict(setup::compute(m_session, options()));
+        return;
+    }
+    const double seeing = core::parseReal(eFWHM.text());
+    if (!config::acceptableSeeing(seeing)) core::throwBadSeeing(eFWHM.text());
+    config::updateFile(m_configPath, [seeing](config::IniDocument& file) { config::writeSeeing(file, seeing); });
+    showVerdict(setup::compute(m_session, options()));
+}
+
+void ImageriePage::binningChange() {
+    const int binning = cbBinning.selected() + 1;
+    if (!config::acceptableBinning(binning)) return;
+    config::updateFile(m_configPath, [binning](config::IniDocument& file) { config::writeBinning(file, binning); });
+    showVerdict(setup::compute(m_session, options()));
 }
 
 void ImageriePage::shareObject() {
@@ -140,10 +177,22 @@ setup::Options ImageriePage::options() const {
         o.rotationPeriodMinutes = ephem::factsOf(*body).rotationPeriodMinutes;
     }
     o.tolerancePx = core::tryParseReal(eTolBouge.text()).value_or(0);
+    const double seeing = core::tryParseReal(eFWHM.text()).value_or(0);
+    o.seeingFwhmArcsec = config::acceptableSeeing(seeing) ? seeing : 0;
+    o.binning = std::max(1, cbBinning.selected() + 1);
     return o;
 }
 
-void ImageriePage::start(form::CalendarDate today) {
+void ImageriePage::start(form::CalendarDate today, double seeingArcsec, int binning) {
+    {
+        // Shown as remembered, not written again.
+        const auto onSeeing = std::exchange(eFWHM.onChange, nullptr);
+        const auto onBinning = std::exchange(cbBinning.onChange, nullptr);
+        eFWHM.setText(core::shortest(seeingArcsec));
+        cbBinning.select(binning - 1);
+        eFWHM.onChange = onSeeing;
+        cbBinning.onChange = onBinning;
+    }
     pImaPla.setVisible(true);
     pImaCP.setVisible(false);
     m_unit = ephem::DiameterUnit::Seconds;
@@ -256,11 +305,40 @@ void ImageriePage::showDeepSkyAdvice(const setup::Results& results) {
     eEchConsCP.setText(core::fixed(results.finestSamplingArcsec.get(), 10, 2));
     eFocConsCP.setText(core::fixed(results.focalForFinestMm.get(), 10, 0));
     showWantedFocal(results);
+    showVerdict(results);
+}
+
+// The binned sampling against the seeing, the verdict, and the rule in words.
+void ImageriePage::showVerdict(const setup::Results& results) {
+    const auto options = this->options();
+    if (results.binnedSamplingArcsec.failed() || !results.verdict) {
+        eEchBinning.setText("");
+        labVerdict.setMessage(core::Message());
+        labRegleEch.setMessage(core::Message());
+        return;
+    }
+    const double binned = results.binnedSamplingArcsec.get();
+    eEchBinning.setText(core::fixed(binned, 10, 2));
+    labVerdict.setMessage(core::Message(verdictText(*results.verdict)));
+    const auto number = [](double value) { return core::Message::data(core::fixed(value, 10, 2)); };
+    labRegleEch.setMessage(core::Message(
+        messages::kSamplingRule,
+        {number(binned), core::Message::data(cbBinning.text()), number(options.seeingFwhmArcsec / 3),
+         number(options.seeingFwhmArcsec / 2), core::Message::data(core::fixed(options.seeingFwhmArcsec, 10, 1))}));
 }
 
 void ImageriePage::showWantedFocal(const setup::Results& results) {
     eFocCalcCP.setText(core::fixed(results.focalForWantedMm.get(), 10, 0));
     eCoefCP.setText(core::fixed(results.focalCoefficient.get(), 10, 1));
+}
+
+std::string_view verdictText(setup::SamplingVerdict verdict) {
+    switch (verdict) {
+        case setup::SamplingVerdict::Under: return messages::kUnderSampled;
+        case setup::SamplingVerdict::Over: return messages::kOverSampled;
+        case setup::SamplingVerdict::Well: break;
+    }
+    return messages::kWellSampled;
 }
 
 }  // namespace quarvel::ui

@@ -14,7 +14,8 @@ namespace quarvel::ui {
 // limit, the deep-sky panel, and the ephemeris date.
 class ImageriePage : public form::Part {
 public:
-    ImageriePage(Form& window, Session& session, ModalHost& host, DateForm& date);
+    // `configPath`: where the seeing and the binning are remembered.
+    ImageriePage(Form& window, Session& session, ModalHost& host, DateForm& date, std::string configPath);
 
     // An object chosen elsewhere, as the planet drawing's menu does.
     void selectObject(int row) { rgPlanetes.select(row); }
@@ -22,8 +23,9 @@ public:
     // manual diameter where they read as numbers.
     setup::Options options() const;
 
-    // The page as it starts: the date and Jupiter.
-    void start(form::CalendarDate today);
+    // The page as it starts: the date, Jupiter, and the remembered seeing
+    // and binning.
+    void start(form::CalendarDate today, double seeingArcsec, int binning);
     void recompute();
     void showDate(form::CalendarDate date);
     // The parts of the window's recompute shown here.
@@ -63,8 +65,18 @@ public:
     EditField& eFocCalcCP;
     EditField& eCoefCP;
     form::TrackBar& TrackBar1;
+    // The user's sky: the seeing's FWHM and the binning, the binned sampling
+    // and what it is for that seeing, with the rule applied.
+    EditField& eFWHM;
+    ListControl& cbBinning;
+    EditField& eEchBinning;
+    form::Label& labVerdict;
+    form::Label& labRegleEch;
 
 private:
+    void seeingChange();
+    void binningChange();
+    void showVerdict(const setup::Results& results);
     void objectClick();
     void refreshApparentDiameter();
     void unitClick();
@@ -77,9 +89,13 @@ private:
     Session& m_session;
     ModalHost& m_host;
     DateForm& m_date;
+    std::string m_configPath;
     ephem::ApparentDiameter m_apparentDiameter;
     ephem::DiameterUnit m_unit = ephem::DiameterUnit::Seconds;
 };
+
+// "sous-échantillonné", "bien échantillonné" or "sur-échantillonné".
+std::string_view verdictText(setup::SamplingVerdict verdict);
 
 // A date as the page shows it: DD/MM/YYYY.
 std::string dateText(form::CalendarDate date);

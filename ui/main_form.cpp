@@ -59,7 +59,7 @@ MainForm::MainForm(Guard& guard, ModalHost& host, Dialogs dialogs, Environment e
       planetDrawing(*this, equipment.catalogue(), session, [this](int row) { imagerie.selectObject(row); }),
       photo(*this, equipment.catalogue(), session, environment.dataFolders),
       calculs(*this, session),
-      imagerie(*this, session, host, dialogs.date),
+      imagerie(*this, session, host, dialogs.date, environment.configPath),
       help(*this, environment.configPath),
       about(*this, environment.openUrl),
       m_host(host),
@@ -112,12 +112,14 @@ std::vector<core::Message> MainForm::start() {
     // Each step that can fail is reported on its own, and start-up goes on.
     for (const auto& problem : m_equipmentProblems) startup.report(problem);
     guard().run([this] { parametrage.load(); });
-    bModeNuit.setChecked(config::readSettings(config::IniDocument(parametrage.configPath())).nightMode == 1);
+    const config::Settings preferences = config::readSettings(config::IniDocument(parametrage.configPath()));
+    bModeNuit.setChecked(preferences.nightMode == 1);
     guard().run([this] { parametrage.showStartSensor(); });
     parametrage.checkTypedFields();
     guard().run([this] { parametrage.reportIncompleteSavedSensor(); });
-    guard().run([this] {
-        imagerie.start(m_today ? m_today() : form::CalendarDate{2000, 1, 1});
+    guard().run([this, &preferences] {
+        imagerie.start(m_today ? m_today() : form::CalendarDate{2000, 1, 1}, preferences.seeingArcsec,
+                       preferences.binning);
         planetDrawing.pmPlanetes.check(rowOf(ephem::Body::Jupiter));
     });
     guard().run([this] { m_tabs.showStart(); });

@@ -34,6 +34,14 @@ inline constexpr std::string_view kSensorHint = "%1 : %2 x %3 pixels de %4 µm";
 inline constexpr std::string_view kTelescopeHint = "Diamètre %1 mm, focale %2 mm, f/%3";
 // The status line after a save.
 inline constexpr std::string_view kSavedIn = "Configuration enregistrée dans %1";
+inline constexpr std::string_view kUnderSampled = "sous-échantillonné";
+inline constexpr std::string_view kWellSampled = "bien échantillonné";
+inline constexpr std::string_view kOverSampled = "sur-échantillonné";
+// The deep-sky verdict's rule: the binned sampling, the binning, FWHM/3,
+// FWHM/2 and the FWHM.
+inline constexpr std::string_view kSamplingRule =
+    "%1\" par pixel en %2 ; bien échantillonné de FWHM/3 = %3\" à FWHM/2 = %4\" (FWHM %5\"). "
+    "Capteur couleur : la matrice de Bayer échantillonne chaque couleur deux fois moins finement.";
 // The end of the help text.
 inline constexpr std::string_view kConfigurationSentence =
     "\n\nLa configuration est enregistrée dans le fichier %1.\n";
@@ -43,7 +51,7 @@ inline constexpr std::string_view kConfigurationSentence =
 inline constexpr std::string_view kPatterns[] = {
     kUnreadableFile, kFileTooLarge, kDefaultsUsed, kSectionProblem, kUnknownSection,   kBadNameReason,  kNameTakenReason,
     kUnknownSensor,  kMissingValues,  kMoreProblems,     kBadName,          kNameTaken,      kMissingOptics,
-    kIncompleteSensor, kRemoveQuestion, kTheCamera,      kTheDslr,        kTheTelescope,   kSavedIn, kSensorHint, kTelescopeHint,
+    kIncompleteSensor, kRemoveQuestion, kTheCamera,      kTheDslr,        kTheTelescope,   kSavedIn, kSensorHint, kTelescopeHint, kSamplingRule, kUnderSampled, kWellSampled, kOverSampled,
 };
 
 }  // namespace quarvel::ui::messages

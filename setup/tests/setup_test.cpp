@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <string>
 
 #include "core/number_format.h"
@@ -111,6 +112,31 @@ TEST(Compute, PlanetaryAndDeepSkyAdvice) {
         EXPECT_EQ(core::fixed(r.focalForWantedMm.get(), 10, 0), s.focal) << s.position;
         EXPECT_EQ(core::fixed(r.focalCoefficient.get(), 10, 1), s.coefficient) << s.position;
     }
+}
+
+// 5.4 um at 1000 mm samples 1.11" a pixel: the verdict moves with the seeing
+// and the binning, the bounds FWHM/3 and FWHM/2 themselves well sampled.
+TEST(Compute, SamplingVerdictForTheSky) {
+    using setup::SamplingVerdict;
+    struct Sky {
+        double fwhm;
+        int binning;
+        const char* binned;
+        std::optional<SamplingVerdict> verdict;
+    };
+    for (const auto& s : {Sky{2.5, 1, "1.11", SamplingVerdict::Well}, Sky{1.5, 2, "2.23", SamplingVerdict::Under},
+                          Sky{4.0, 1, "1.11", SamplingVerdict::Over}, Sky{6.0, 4, "4.46", SamplingVerdict::Under},
+                          Sky{0, 1, "1.11", std::nullopt}}) {
+        setup::Options options;
+        options.seeingFwhmArcsec = s.fwhm;
+        options.binning = s.binning;
+        const auto r = setup::compute(setupOf(200, 1000, {100, 100, 5.4, 5.4}), options);
+        EXPECT_EQ(core::fixed(r.binnedSamplingArcsec.get(), 10, 2), s.binned) << s.fwhm;
+        EXPECT_EQ(r.verdict, s.verdict) << s.fwhm << " " << s.binning;
+    }
+    EXPECT_EQ(setup::verdictFor(1.0, 3.0), SamplingVerdict::Well);
+    EXPECT_EQ(setup::verdictFor(1.5, 3.0), SamplingVerdict::Well);
+    EXPECT_FALSE(setup::compute(setupOf(200, 0, {100, 100, 5.4, 5.4}), {2.0, 15, 0, 0, 0, 1, 2.5, 1}).verdict);
 }
 
 }  // namespace

@@ -210,6 +210,20 @@ QGroupBox* deepSkyPanel(Binder& b, ImageriePage& f, QWidget* parent) {
     rows->addRow(caption("Echantillonnage souhaité", scale->findChild<QSlider*>(), panel), scale);
     formRow(rows, "Focale à appliquer", b.edit(f.eFocCalcCP, panel, kFieldWidth));
     formRow(rows, "Coef. multiplicateur", b.edit(f.eCoefCP, panel, kFieldWidth), "x");
+    // The user's sky: the seeing and the binning, and what they make of the sampling.
+    formRow(rows, "Turbulence (FWHM)", b.edit(f.eFWHM, panel, kFieldWidth), "\"", "labFWHMSec");
+    QComboBox* binning = b.combo(f.cbBinning, panel);
+    rows->addRow(caption("Binning", binning, panel), binning);
+    formRow(rows, "Echantillonnage avec binning", b.edit(f.eEchBinning, panel, kFieldWidth), "\" / pixel",
+            "labSecPix3");
+    QLabel* verdict = b.label(f.labVerdict, panel);
+    QFont bold = verdict->font();
+    bold.setBold(true);
+    verdict->setFont(bold);
+    rows->addRow(verdict);
+    QLabel* rule = b.label(f.labRegleEch, panel);
+    rule->setWordWrap(true);
+    rows->addRow(rule);
     return panel;
 }
 

@@ -140,6 +140,36 @@ TEST_F(ImagingTest, DeepSkySamplingFollowsTheSlider) {
     f.userSelects(f.imagerie.rgPlaCP, 0);
     EXPECT_TRUE(f.imagerie.pImaPla.visible());
     EXPECT_FALSE(f.imagerie.pImaCP.visible());
+
+    // The user's sky: 1.11" a pixel is well sampled under a 2.5" seeing,
+    // undersampled under 1.5" in 2x2; the rule is said with its numbers.
+    EXPECT_EQ(texts({&f.imagerie.eFWHM, &f.imagerie.eEchBinning}), (Strings{"2.5", "1.11"}));
+    EXPECT_EQ(f.imagerie.labVerdict.caption(), "bien échantillonné");
+    f.userTypes(f.imagerie.eFWHM, "1,5");
+    f.userPicks(f.imagerie.cbBinning, 1);
+    EXPECT_EQ(texts({&f.imagerie.eFWHM, &f.imagerie.eEchBinning}), (Strings{"1.5", "2.23"}));
+    EXPECT_EQ(f.imagerie.labVerdict.caption(), "sous-échantillonné");
+    EXPECT_TRUE(f.imagerie.labRegleEch.caption().starts_with(
+        "2.23\" par pixel en 2x2 ; bien échantillonné de FWHM/3 = 0.50\" à FWHM/2 = 0.75\" (FWHM 1.5\")."))
+        << f.imagerie.labRegleEch.caption();
+    // A seeing that does not read is said, and neither the verdict nor the file changes.
+    const std::string saved = iniBytes();
+    for (const char* bad : {"0", "-2", "31", "abc"}) {
+        reporter.messages.clear();
+        f.userTypes(f.imagerie.eFWHM, bad);
+        ASSERT_EQ(reporter.messages.size(), 1u) << bad;
+        EXPECT_EQ(f.imagerie.labVerdict.caption(), "sous-échantillonné") << bad;
+    }
+    EXPECT_EQ(reporter.messages[0], "'abc' n'est pas une valeur en virgule flottante correcte");
+    f.userTypes(f.imagerie.eFWHM, "31");
+    EXPECT_EQ(reporter.messages.back(),
+              "« 31 » : la turbulence (FWHM) doit être supérieure à 0 et d'au plus 30 secondes d'arc");
+    EXPECT_EQ(iniBytes(), saved);
+    EXPECT_NE(saved.find("FWHM=1.5"), std::string::npos);
+    // Both come back at the next start.
+    MainForm& again = start();
+    EXPECT_EQ(again.imagerie.eFWHM.text(), "1.5");
+    EXPECT_EQ(again.imagerie.cbBinning.text(), "2x2");
 }
 
 TEST_F(ImagingTest, DatesAreShownDayFirst) {
