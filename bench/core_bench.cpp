@@ -1,6 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <benchmark/benchmark.h>
 
+#include <fstream>
+#include <sstream>
+
+#include "catalogues/objects.h"
 #include "catalogues/sensors.h"
 #include "core/number_format.h"
 #include "core/optics.h"
@@ -70,5 +74,60 @@ void BM_FindLastSensor(benchmark::State& state) {
     for (auto _ : state) benchmark::DoNotOptimize(catalogues::findSensor("Full frame Nikon 36.3 Mp"));
 }
 BENCHMARK(BM_FindLastSensor);
+
+std::string shippedObjectsText() {
+    std::ifstream file(QUARVEL_SOURCE_DIR "/data/objects/objects.csv", std::ios::binary);
+    std::ostringstream text;
+    text << file.rdbuf();
+    return text.str();
+}
+
+const catalogues::ObjectCatalogue& shippedObjects() {
+    static const catalogues::ObjectCatalogue objects(catalogues::readObjects("objects.csv", shippedObjectsText()).rows);
+    return objects;
+}
+
+// What start-up spends on the deep-sky list: reading it and folding its keys.
+void BM_ReadObjects(benchmark::State& state) {
+    const std::string text = shippedObjectsText();
+    for (auto _ : state) {
+        const catalogues::ObjectCatalogue objects(catalogues::readObjects("objects.csv", text).rows);
+        benchmark::DoNotOptimize(objects.rows().data());
+    }
+}
+BENCHMARK(BM_ReadObjects)->Unit(benchmark::kMillisecond);
+
+// One search of the whole list per keystroke, as many rows as a completer shows.
+constexpr std::size_t kShownRows = 20;
+void BM_ObjectSearch(benchmark::State& state, std::string_view typed, std::size_t limit) {
+    const auto& objects = shippedObjects();
+    for (auto _ : state) benchmark::DoNotOptimize(objects.search(typed, limit));
+}
+BENCHMARK_CAPTURE(BM_ObjectSearch, a, "a", kShownRows)->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(BM_ObjectSearch, an, "an", kShownRows)->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(BM_ObjectSearch, and, "and", kShownRows)->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(BM_ObjectSearch, andr, "andr", kShownRows)->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(BM_ObjectSearch, andro, "andro", kShownRows)->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(BM_ObjectSearch, ngc_7, "ngc 7", kShownRows)->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(BM_ObjectSearch, voile, "voile", kShownRows)->Unit(benchmark::kMicrosecond);
+// The slowest case: a letter found in most rows, every match wanted.
+BENCHMARK_CAPTURE(BM_ObjectSearch, a_every_match, "a", std::size_t{100000})->Unit(benchmark::kMicrosecond);
+
+// The keystrokes of "andro" and of "ngc 7", one search each.
+void BM_ObjectSearchKeystrokes(benchmark::State& state) {
+    const auto& objects = shippedObjects();
+    for (auto _ : state) {
+        for (std::string_view typed : {"a", "an", "and", "andr", "andro", "n", "ng", "ngc", "ngc ", "ngc 7"}) {
+            benchmark::DoNotOptimize(objects.search(typed, kShownRows));
+        }
+    }
+}
+BENCHMARK(BM_ObjectSearchKeystrokes)->Unit(benchmark::kMicrosecond);
+
+void BM_FindObject(benchmark::State& state) {
+    const auto& objects = shippedObjects();
+    for (auto _ : state) benchmark::DoNotOptimize(objects.find("Galaxie d'Andromède"));
+}
+BENCHMARK(BM_FindObject)->Unit(benchmark::kMicrosecond);
 
 }  // namespace

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "catalogues/cameras.h"
+#include "catalogues/messages.h"
 #include "catalogues/sensors.h"
 #include "catalogues/telescopes.h"
 #include "core/errors.h"
@@ -53,10 +54,6 @@ struct ListEntry {
 };
 
 enum class Kind { Sensor, Camera, Dslr, Telescope };
-
-// What a damaged shipped file gives, "%1" its path.
-inline constexpr std::string_view kMissingColumnText = "%1, colonne \"%2\" absente";
-inline constexpr std::string_view kSkippedLinesText = "%1, ligne(s) %2";
 
 // The equipment the lists offer, made at start-up: the built-in rows first,
 // in their order and at their positions, then rows read from data files. A

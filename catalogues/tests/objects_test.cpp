@@ -1,0 +1,215 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "catalogues/objects.h"
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <sstream>
+
+#include "core/errors.h"
+
+using namespace quarvel::catalogues;
+using quarvel::core::QuarvelError;
+
+namespace {
+
+// The shipped list, read once: no test changes it.
+const ObjectCatalogue& shipped() {
+    static const ObjectCatalogue catalogue = [] {
+        std::ifstream file(QUARVEL_SOURCE_DIR "/data/objects/objects.csv", std::ios::binary);
+        std::ostringstream text;
+        text << file.rdbuf();
+        ObjectsRead read = readObjects("objects.csv", text.str());
+        EXPECT_TRUE(read.problems.empty());
+        return ObjectCatalogue(std::move(read.rows));
+    }();
+    return catalogue;
+}
+
+const DeepSkyObject& named(std::string_view typed) {
+    const auto row = shipped().find(typed);
+    if (!row) throw std::runtime_error("no row for " + std::string(typed));
+    return shipped().rows()[*row];
+}
+
+std::vector<std::string> firstFound(std::string_view typed, std::size_t limit) {
+    std::vector<std::string> names;
+    for (int row : shipped().search(typed, limit)) names.push_back(designation(shipped().rows()[row]));
+    return names;
+}
+
+TEST(ObjectsFile, KeepsGoodRowsAndSaysWhyEachOtherLineIsSkipped) {
+    const ObjectsRead read = readObjects(
+        "objets.csv",
+        "m,c,ngc,ic,other,name_en,name_fr,type,vmag,bmag,major,minor,pa,ra,dec,notes\r\n"
+        "M 27,,NGC 6853,,PK 060-03.1,Dumbbell Nebula;Apple Core Nebula,Nébuleuse du Diabolo,planetary nebula,7.4,7.6,"
+        "8,5.6,95,299.9016,22.721,\r\n"
+        "M 40,,,,,Winnecke 4,,star,9.65,,,,,185.5522,58.0829,\n"
+        ",,NGC 1,,,,,galaxy,12,,3,2,,1.8,27.7\n"
+        ",,NGC 2,,,,,galaxy,12,,3;4,2,,1.8,27.7,\n"
+        ",,NGC 3,,,,,galaxy,12,,3,2,,,27.7,\n"
+        ",,,,,Nameless,,galaxy,12,,3,2,,1.8,27.7,\n"
+        "\n");
+    ASSERT_EQ(read.rows.size(), 2u);
+    const DeepSkyObject& m27 = read.rows[0];
+    EXPECT_EQ(m27.ngc, "NGC 6853");
+    EXPECT_EQ(m27.namesEn, (std::vector<std::string>{"Dumbbell Nebula", "Apple Core Nebula"}));
+    EXPECT_EQ(m27.positionAngleDeg, 95);
+    EXPECT_EQ(m27.raDeg, 299.9016);
+    EXPECT_EQ(read.rows[1].magnitude, 9.65);
+    EXPECT_FALSE(read.rows[1].majorArcmin.has_value());
+    std::vector<std::string> problems;
+    for (const auto& problem : read.problems) problems.push_back(problem.text());
+    EXPECT_EQ(problems, (std::vector<std::string>{
+                            "objets.csv, ligne 4 : 15 champs au lieu de 16",
+                            "objets.csv, ligne 5 : colonne \"major\" : « 3;4 » incorrect",
+                            "objets.csv, ligne 6 : colonne \"ra\" vide",
+                            "objets.csv, ligne 7 : aucune désignation",
+                        }));
+}
+
+TEST(ObjectsFile, MissingColumnGivesNoRows) {
+    const ObjectsRead read = readObjects("objets.csv", "m,c,ngc,ic,other,name_en,name_fr,type,vmag,bmag,major,minor,pa,ra\n"
+                                                      "M 1,,,,,,,nebula,8,,8,4,90,83.6\n");
+    EXPECT_TRUE(read.rows.empty());
+    ASSERT_EQ(read.problems.size(), 1u);
+    EXPECT_EQ(read.problems[0].text(), "objets.csv, colonne \"dec\" absente");
+}
+
+TEST(ObjectsFile, ShippedListHasEveryMessierAndCaldwellNumber) {
+    int messier = 0;
+    int caldwell = 0;
+    for (const auto& row : shipped().rows()) {
+        messier += !row.m.empty();
+        caldwell += !row.c.empty();
+    }
+    EXPECT_EQ(messier, 110);
+    EXPECT_EQ(caldwell, 110);  // C 14 is two rows, NGC 869 and NGC 884
+}
+
+struct SearchCase {
+    const char* typed;
+    std::vector<std::string> first;  // the designations of the best matches, in order
+};
+
+TEST(ObjectSearch, FindsEachWayOfTypingBestFirst) {
+    const SearchCase cases[] = {
+        {"M31", {"M 31"}},
+        {"M 31", {"M 31"}},
+        {"m31", {"M 31"}},
+        {"messier 31", {"M 31"}},
+        {"M 3", {"M 3", "M 30", "M 31"}},
+        {"NGC 7000", {"C 20"}},
+        {"ngc7000", {"C 20"}},
+        {"C 14", {"C 14", "C 14"}},  // the Double Cluster's two halves
+        {"IC 434", {"IC 434"}},
+        {"ic434", {"IC 434"}},
+        {"Andromeda Galaxy", {"M 31"}},
+        {"andromede", {"M 31"}},
+        {"GALAXIE D'ANDROMÈDE", {"M 31"}},
+        {"voile", {"C 34", "C 33"}},
+        {"lagon", {"M 8", "NGC 6523"}},
+        {"tete de cheval", {"IC 434"}},
+        {"ndromed", {"M 31"}},  // inside a word
+        {"sh2 155", {"C 9"}},
+        {"31", {"M 31", "C 31"}},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(firstFound(c.typed, c.first.size()), c.first) << c.typed;
+    }
+}
+
+TEST(ObjectSearch, DesignationsComeBeforeNames) {
+    const auto found = firstFound("ngc 7", 20);
+    ASSERT_EQ(found.size(), 20u);
+    EXPECT_EQ(named(found[0]).ngc.substr(0, 5), "NGC 7");
+    EXPECT_TRUE(firstFound("nothing like it", 5).empty());
+    EXPECT_TRUE(firstFound("  ", 5).empty());
+}
+
+TEST(ObjectFind, NamesOneObjectExactlyOrNothing) {
+    const std::pair<const char*, const char*> found[] = {
+        {"M31", "M 31"},
+        {" ngc 224 ", "M 31"},
+        {"galaxie d'andromede", "M 31"},
+        {"M 31 — NGC 224 — Galaxie d'Andromède", "M 31"},
+        {"Lagoon Nebula", "M 8"},  // also NGC 6523's name: the Messier row is meant
+        {"Sh2-117", "C 20"},
+    };
+    for (const auto& [typed, expected] : found) {
+        const auto row = shipped().find(typed);
+        ASSERT_TRUE(row.has_value()) << typed;
+        EXPECT_EQ(designation(shipped().rows()[*row]), expected) << typed;
+    }
+    for (const char* typed : {"C 14", "Veil Nebula", "Androm", "M 311", "Nébuleuse inconnue", ""}) {
+        EXPECT_FALSE(shipped().find(typed).has_value()) << typed;
+    }
+}
+
+TEST(ObjectLabel, ShowsNumbersThenTheWantedLanguagesName) {
+    EXPECT_EQ(objectLabel(named("M 31"), true), "M 31 — NGC 224 — Galaxie d'Andromède");
+    EXPECT_EQ(objectLabel(named("M 31"), false), "M 31 — NGC 224 — Andromeda Galaxy");
+    EXPECT_EQ(objectLabel(named("NGC 869"), true), "C 14 — NGC 869 — Double amas");
+    EXPECT_EQ(objectLabel(named("Haley's Coronet"), true), "NGC 1532 — Haley's Coronet");  // no French name
+}
+
+TEST(Framing, MosaicFieldLosesTheOverlaps) {
+    const SkyExtent field = mosaicField({{96, 64}, 0, 2, 2, 20});
+    EXPECT_DOUBLE_EQ(field.widthArcmin, 2 * 96 - 0.2 * 96);
+    EXPECT_DOUBLE_EQ(field.heightArcmin, 2 * 64 - 0.2 * 64);
+    EXPECT_THROW(mosaicField({{96, 64}, 0, 6, 1, 0}), QuarvelError);
+    EXPECT_THROW(mosaicField({{96, 64}, 0, 1, 1, 100}), QuarvelError);
+    EXPECT_THROW(mosaicField({{0, 64}, 0, 1, 1, 0}), QuarvelError);
+}
+
+DeepSkyObject ellipse(double major, double minor, double pa) {
+    return {.m = "M 99", .majorArcmin = major, .minorArcmin = minor, .positionAngleDeg = pa};
+}
+
+TEST(Framing, RotationTurnsTheObjectAgainstTheFrame) {
+    const Framing level{{96, 64}};
+    Framing turned = level;
+    turned.rotationDeg = 90;
+    const auto across = fitObject(ellipse(90, 40, 90), level);
+    const auto upright = fitObject(ellipse(90, 40, 90), turned);
+    EXPECT_TRUE(across->fits);
+    EXPECT_DOUBLE_EQ(across->fill, 90.0 / 96);
+    EXPECT_FALSE(upright->fits);
+    EXPECT_EQ(upright->advised, (Panels{1, 2}));
+    // Without its angle the object may lie any way: framed as a disc.
+    EXPECT_FALSE(fitObject({.m = "M 99", .majorArcmin = 90, .minorArcmin = 40}, level)->fits);
+}
+
+struct LineCase {
+    const char* name;
+    DeepSkyObject object;
+    Framing framing;
+    const char* line;
+};
+
+TEST(Framing, LineSaysWhetherTheObjectFits) {
+    const LineCase cases[] = {
+        {"along its axis", {.m = "M 31", .majorArcmin = 178, .minorArcmin = 63, .positionAngleDeg = 90}, {{96, 64}},
+         "M 31 : 178' x 63' — champ 96' x 64' — ne tient pas : mosaïque 2 x 1 conseillée"},
+        {"shipped M 31, frame along it", named("M 31"), {{96, 64}, 135},
+         "M 31 : 189' x 62' — champ 96' x 64' — ne tient pas : mosaïque 2 x 1 conseillée"},
+        {"shipped M 31 across the frame's diagonal", named("M 31"), {{96, 64}},
+         "M 31 : 189' x 62' — champ 96' x 64' — ne tient pas : mosaïque 2 x 3 conseillée"},
+        {"small", named("M 27"), {{96, 64}},
+         "M 27 : 8' x 5.6' — champ 96' x 64' — tient dans le champ (remplissage 9 %)"},
+        {"in a mosaic", named("M 31"), {{96, 64}, 135, 2, 1, 0},
+         "M 31 : 189' x 62' — champ 96' x 64' — mosaïque 2 x 1 : 192' x 64' — tient dans la mosaïque (remplissage 98 %)"},
+        {"overlapping mosaic", named("M 31"), {{96, 64}, 0, 2, 2, 20},
+         "M 31 : 189' x 62' — champ 96' x 64' — mosaïque 2 x 2 : 173' x 115' — ne tient pas : mosaïque 2 x 3 conseillée"},
+        {"no angle", named("M 8"), {{96, 64}},
+         "M 8 : 90' x 40', orientation inconnue — champ 96' x 64' — ne tient pas : mosaïque 1 x 2 conseillée"},
+        {"cluster", named("M 45"), {{9.6, 6.4}},
+         "M 45 : 110' — champ 9.6' x 6.4' — ne tient pas, même en mosaïque 5 x 5"},
+        {"speck", named("M 57"), {{960, 640}},
+         "M 57 : 3.8' x 2.4' — champ 960' x 640' — tient dans le champ (remplissage < 1 %)"},
+        {"unknown size", named("M 40"), {{96, 64}}, "M 40 : taille inconnue — champ 96' x 64'"},
+    };
+    for (const auto& c : cases) EXPECT_EQ(fitLine(c.object, c.framing).text(), c.line) << c.name;
+}
+
+}  // namespace
