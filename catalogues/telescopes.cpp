@@ -2,6 +2,7 @@
 #include "catalogues/telescopes.h"
 
 #include "core/number_format.h"
+#include "core/parse.h"
 
 namespace quarvel::catalogues {
 
@@ -25,6 +26,13 @@ std::optional<int> focalFactorRowForLabel(std::string_view label) {
     for (std::size_t i = 0; i < kFocalFactors.size(); ++i) {
         if (kFocalFactors[i].label == label) return static_cast<int>(i);
     }
+    return std::nullopt;
+}
+
+std::optional<double> focalFactorOfLabel(std::string_view label) {
+    if (const auto row = focalFactorRowForLabel(label)) return kFocalFactors[static_cast<std::size_t>(*row)].factor;
+    const auto typed = core::tryParseReal(label);
+    if (typed && *typed > 0) return typed;
     return std::nullopt;
 }
 

@@ -146,5 +146,7 @@ std::string telescopeSuffix(int row, double factor);
 
 // The row (0 to 11) whose saved label equals the text exactly.
 std::optional<int> focalFactorRowForLabel(std::string_view label);
+// The factor a saved label stands for: a row's, or a typed number's ("Autre").
+std::optional<double> focalFactorOfLabel(std::string_view label);
 
 }  // namespace quarvel::catalogues

@@ -1069,5 +1069,133 @@ Your remarks and suggestions are welcome at the address below.</translation>
         <source>« %1 » : la turbulence (FWHM) doit être supérieure à 0 et d&apos;au plus 30 secondes d&apos;arc</source>
         <translation>“%1”: the seeing (FWHM) must be above 0 and at most 30 arc-seconds</translation>
     </message>
+    <message>
+        <source>(aucun)</source>
+        <translation>(none)</translation>
+    </message>
+    <message>
+        <source>0.00 x 0.00</source>
+        <translation type="obsolete">800 x 0.00 {0.00 ?}</translation>
+    </message>
+    <message>
+        <source>Comparer</source>
+        <translation>Compare</translation>
+    </message>
+    <message>
+        <source>Copier l&apos;image</source>
+        <translation>Copy the picture</translation>
+    </message>
+    <message>
+        <source>Copier le dessin de la page, deux fois plus grand qu&apos;à l&apos;écran</source>
+        <translation>Copy the page&apos;s drawing, twice as large as on the screen</translation>
+    </message>
+    <message>
+        <source>Copier les résultats</source>
+        <translation>Copy the results</translation>
+    </message>
+    <message>
+        <source>Copier les résultats de la page, pour un tableur ou un message (Ctrl+Maj+C)</source>
+        <translation>Copy the page&apos;s results, for a spreadsheet or a message (Ctrl+Shift+C)</translation>
+    </message>
+    <message>
+        <source>Enregistrer l&apos;image…</source>
+        <translation>Save the picture…</translation>
+    </message>
+    <message>
+        <source>Enregistrer le dessin de la page en PNG, deux fois plus grand qu&apos;à l&apos;écran</source>
+        <translation>Save the page&apos;s drawing as PNG, twice as large as on the screen</translation>
+    </message>
+    <message>
+        <source>Enregistrer le montage…</source>
+        <translation>Save the setup…</translation>
+    </message>
+    <message>
+        <source>Garder le télescope, le réducteur, le filtre et le capteur actuels sous un nom</source>
+        <translation>Keep the current telescope, reducer, filter and sensor under a name</translation>
+    </message>
+    <message>
+        <source>Jupiter sur le capteur</source>
+        <translation>Jupiter on the sensor</translation>
+    </message>
+    <message>
+        <source>Lune sur le capteur</source>
+        <translation>Moon on the sensor</translation>
+    </message>
+    <message>
+        <source>Montage :</source>
+        <translation>Setup:</translation>
+    </message>
+    <message>
+        <source>Montage actuel</source>
+        <translation>Current setup</translation>
+    </message>
+    <message>
+        <source>Pose limite (Jupiter)</source>
+        <translation>Exposure limit (Jupiter)</translation>
+    </message>
+    <message>
+        <source>Résultats copiés, une ligne par valeur</source>
+        <translation>Results copied, one line per value</translation>
+    </message>
+    <message>
+        <source>Supprimer le montage choisi</source>
+        <translation>Remove the setup chosen</translation>
+    </message>
+    <message>
+        <source>Taille du capteur</source>
+        <translation>Sensor size</translation>
+    </message>
+    <message>
+        <source>Télescope</source>
+        <translation>Telescope</translation>
+    </message>
+    <message>
+        <source>Vos montages : en choisir un le montre sur cette page</source>
+        <translation>Your setups: choosing one shows it on this page</translation>
+    </message>
+    <message>
+        <source>le montage « %1 »</source>
+        <translation>the setup “%1”</translation>
+    </message>
+    <message>
+        <source>pixels</source>
+        <translation>pixels</translation>
+    </message>
+    <message>
+        <source>Champ horizontal</source>
+        <translation>Horizontal field</translation>
+    </message>
+    <message>
+        <source>Champ vertical</source>
+        <translation>Vertical field</translation>
+    </message>
+    <message>
+        <source>Diagonale du capteur</source>
+        <translation>Sensor diagonal</translation>
+    </message>
+    <message>
+        <source>Focale réelle</source>
+        <translation>Real focal length</translation>
+    </message>
+    <message>
+        <source>Focale théorique</source>
+        <translation>Theoretical focal length</translation>
+    </message>
+    <message>
+        <source>Hauteur du capteur</source>
+        <translation>Sensor height</translation>
+    </message>
+    <message>
+        <source>Largeur du capteur</source>
+        <translation>Sensor width</translation>
+    </message>
+    <message>
+        <source>Séparation</source>
+        <translation>Separation</translation>
+    </message>
+    <message>
+        <source>Séparation en pixels</source>
+        <translation>Separation in pixels</translation>
+    </message>
 </context>
 </TS>

@@ -304,10 +304,10 @@ std::optional<NewEquipment> NameForm::ask(ModalHost& host, catalogues::Kind kind
     m_check = check;
     m_answer.reset();
     const bool telescope = kind == catalogues::Kind::Telescope;
-    for (EditField* field : {&eDiamEquipement, &eFocaleEquipement}) field->setVisible(telescope);
+    for (EditField* field : {&eDiamEquipement, &eFocaleEquipement}) field->setVisible(telescope && !m_nameOnly);
     for (EditField* field : {&eNbPixelsXEquipement, &eNbPixelsYEquipement, &eTaillePixelsXEquipement,
                              &eTaillePixelsYEquipement}) {
-        field->setVisible(!telescope);
+        field->setVisible(!telescope && !m_nameOnly);
     }
     eTaillePixelsYEquipement.setEnabled(kind != catalogues::Kind::Dslr);
     const auto real = [](double value) { return value > 0 ? core::shortest(value) : std::string(); };
@@ -325,6 +325,15 @@ std::optional<NewEquipment> NameForm::ask(ModalHost& host, catalogues::Kind kind
     return std::exchange(m_answer, std::nullopt);
 }
 
+std::optional<std::string> NameForm::askName(ModalHost& host, const std::function<void(const std::string&)>& check) {
+    m_nameOnly = true;
+    const auto answer = ask(host, catalogues::Kind::Telescope, {},
+                            [&check](const NewEquipment& named) { check(named.name); });
+    m_nameOnly = false;
+    if (!answer) return std::nullopt;
+    return answer->name;
+}
+
 // The fields that the kind shows, read as the main window reads its own.
 NewEquipment NameForm::read() const {
     NewEquipment answer;
@@ -332,6 +341,7 @@ NewEquipment NameForm::read() const {
     while (!name.empty() && (name.front() == ' ' || name.front() == '\t')) name.erase(name.begin());
     while (!name.empty() && (name.back() == ' ' || name.back() == '\t')) name.pop_back();
     answer.name = name;
+    if (m_nameOnly) return answer;
     if (m_kind == catalogues::Kind::Telescope) {
         answer.optics = {core::parseReal(eDiamEquipement.text()), core::parseReal(eFocaleEquipement.text())};
     } else {

@@ -156,6 +156,8 @@ public:
     // numbers' reading pass, each failure said with its message.
     std::optional<NewEquipment> ask(ModalHost& host, catalogues::Kind kind, const NewEquipment& shown,
                                     const std::function<void(const NewEquipment&)>& check);
+    // The name alone, for a setup.
+    std::optional<std::string> askName(ModalHost& host, const std::function<void(const std::string&)>& check);
 
     form::Label& labNomEquipement;
     EditField& eNomEquipement;
@@ -172,6 +174,7 @@ private:
     NewEquipment read() const;
 
     catalogues::Kind m_kind = catalogues::Kind::Telescope;
+    bool m_nameOnly = false;
     std::function<void(const NewEquipment&)> m_check;
     std::optional<NewEquipment> m_answer;
 };

@@ -142,12 +142,14 @@ ImageriePage::ImageriePage(Form& window, Session& session, ModalHost& host, Date
 void ImageriePage::seeingChange() {
     if (eFWHM.empty()) {
         showVerdict(setup::compute(m_session, options()));
+        if (skyChanged) skyChanged();
         return;
     }
     const double seeing = core::parseReal(eFWHM.text());
     if (!config::acceptableSeeing(seeing)) core::throwBadSeeing(eFWHM.text());
     config::updateFile(m_configPath, [seeing](config::IniDocument& file) { config::writeSeeing(file, seeing); });
     showVerdict(setup::compute(m_session, options()));
+    if (skyChanged) skyChanged();
 }
 
 void ImageriePage::binningChange() {
@@ -155,6 +157,7 @@ void ImageriePage::binningChange() {
     if (!config::acceptableBinning(binning)) return;
     config::updateFile(m_configPath, [binning](config::IniDocument& file) { config::writeBinning(file, binning); });
     showVerdict(setup::compute(m_session, options()));
+    if (skyChanged) skyChanged();
 }
 
 void ImageriePage::shareObject() {

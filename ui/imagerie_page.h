@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <functional>
 #include <string>
 
 #include "ephem/ephemeris.h"
@@ -19,6 +20,8 @@ public:
 
     // An object chosen elsewhere, as the planet drawing's menu does.
     void selectObject(int row) { rgPlanetes.select(row); }
+    // The seeing or the binning changed: set by the window.
+    std::function<void()> skyChanged;
     // What the page adds to a setup's computation; the typed tolerance and
     // manual diameter where they read as numbers.
     setup::Options options() const;

@@ -6,6 +6,7 @@
 #include "config/settings.h"
 #include "core/errors.h"
 #include "core/optics.h"
+#include "ui/flag.h"
 #include "ui/messages.h"
 #include "ui/names.h"
 #include "ui/user_equipment.h"
@@ -22,6 +23,7 @@ std::vector<std::string> pageCaptions() {
     captions[indexOf(Page::Imagerie)] = "Imagerie";
     captions[indexOf(Page::DessinPlanete)] = "Dessin planète";
     captions[indexOf(Page::ChampPhoto)] = "Champ photo";
+    captions[indexOf(Page::Comparer)] = "Comparer";
     captions[indexOf(Page::Aide)] = "Aide";
     captions[indexOf(Page::APropos)] = "A propos";
     return captions;
@@ -53,6 +55,9 @@ MainForm::MainForm(Guard& guard, ModalHost& host, Dialogs dialogs, Environment e
       bbQuit(add<Button>("bbQuit", "Quitter")),
       labStatut(add<form::Label>("labStatut")),
       bModeNuit(add<Button>("bModeNuit", "Mode nuit")),
+      bbCopier(add<Button>("bbCopier", "Copier les résultats")),
+      bbCopierImage(add<Button>("bbCopierImage", "Copier l'image")),
+      bbEnregistrerImage(add<Button>("bbEnregistrerImage", "Enregistrer l'image…")),
       parametrage(*this, session, equipment.catalogue(), host, dialogs.telescopes, dialogs.cameras, dialogs.dslrs,
                   environment.configPath),
       sensorDrawing(*this, equipment.catalogue()),
@@ -60,6 +65,7 @@ MainForm::MainForm(Guard& guard, ModalHost& host, Dialogs dialogs, Environment e
       photo(*this, equipment.catalogue(), session, environment.dataFolders),
       calculs(*this, session),
       imagerie(*this, session, host, dialogs.date, environment.configPath),
+      comparer(*this),
       help(*this, environment.configPath),
       about(*this, environment.openUrl),
       m_host(host),
@@ -67,6 +73,7 @@ MainForm::MainForm(Guard& guard, ModalHost& host, Dialogs dialogs, Environment e
       m_today(environment.today),
       m_closeProgram(environment.closeProgram),
       m_session(session),
+      m_equipment(equipment),
       m_tabs(equipment.catalogue(), session, parametrage, sensorDrawing, planetDrawing, photo),
       m_equipmentProblems(std::move(equipmentProblems)) {
     const std::pair<Button*, const char*> hints[] = {
@@ -75,15 +82,32 @@ MainForm::MainForm(Guard& guard, ModalHost& host, Dialogs dialogs, Environment e
         {&bbSauveConfig, "Sauvegarder l'instrument et le capteur (Ctrl+S)"},
         {&bbQuit, "Quitter le programme (Ctrl+Q)"},
         {&bModeNuit, "Rouge sur fond noir, pour garder la vision de nuit (Ctrl+N)"},
+        {&bbCopier, "Copier les résultats de la page, pour un tableur ou un message (Ctrl+Maj+C)"},
+        {&bbCopierImage, "Copier le dessin de la page, deux fois plus grand qu'à l'écran"},
+        {&bbEnregistrerImage, "Enregistrer le dessin de la page en PNG, deux fois plus grand qu'à l'écran"},
     };
     for (const auto& [button, hint] : hints) button->setHint(hint);
-    parametrage.recompute = [this] { recompute(); };
+    parametrage.recompute = [this] {
+        // Changed by hand, the page no longer shows the setup picked.
+        if (!m_showingSetup) {
+            parametrage.cbMontages.select(-1);
+            parametrage.bbSupprMontage.setEnabled(false);
+        }
+        recompute();
+    };
+    parametrage.cbMontages.onChange = [this] { showSetup(); };
+    comparer.onChoice = [this] { showComparison(); };
+    imagerie.skyChanged = [this] { showComparison(); };
+    parametrage.bbMontage.onClick = [this] { saveSetup(); };
+    parametrage.bbSupprMontage.onClick = [this] { removeSetup(); };
+    showSetupNames();
     parametrage.telescopeRenamed = [this] { planetDrawing.showTelescope(); };
     m_tabs.recompute = [this] { recompute(); };
     about.run = [this] { run(); };
     m_equipmentChanges = equipment.onChange([this, &equipment] {
         parametrage.cbCapteurs.setItems(listItems(equipment.catalogue().mainSensorEntries()));
         m_tabs.refreshLists();
+        showSetupNames();
     });
 
     TabbedNotebook1.onUserSwitch = [this] { tabSwitch(); };
@@ -95,6 +119,14 @@ MainForm::MainForm(Guard& guard, ModalHost& host, Dialogs dialogs, Environment e
         imagerie.recompute();
     };
     bbSauveConfig.onClick = [this] { saveConfiguration(); };
+    bbCopier.onClick = [this] { copyPageResults(); };
+    bbCopierImage.onClick = [this] {
+        if (exportDrawing) exportDrawing(false);
+    };
+    bbEnregistrerImage.onClick = [this] {
+        if (exportDrawing) exportDrawing(true);
+    };
+    for (Button* button : {&bbCopierImage, &bbEnregistrerImage}) button->setEnabled(false);
     bModeNuit.setCheckable(true);
     bModeNuit.onClick = [this] { switchNightMode(); };
 }
@@ -129,6 +161,7 @@ std::vector<core::Message> MainForm::start() {
 // Every result of the instrument and the sensor, on every page.
 void MainForm::recompute() {
     m_tabs.follow();
+    showComparison();
     if (!parametrage.instrumentFilled()) return;
     // Computed once, shown by each page in its order: a failure ends the
     // showing where its value comes, as the calculation itself would.
@@ -151,6 +184,86 @@ void MainForm::saveConfiguration() {
     labStatut.setMessage(core::Message(messages::kSavedIn, {core::Message::data(parametrage.configPath())}));
 }
 
+namespace {
+
+// A field's result with its caption and unit; none where it is empty.
+void addLine(std::vector<ResultLine>& lines, std::string_view caption, const form::EditField& field,
+             std::string_view unit) {
+    if (field.empty() || !field.visible()) return;
+    lines.push_back({core::Message(caption), {core::Message::data(field.text())}, core::Message(unit)});
+}
+
+}  // namespace
+
+std::vector<ResultLine> MainForm::resultLines() const {
+    std::vector<ResultLine> lines;
+    const auto add = [&lines](std::string_view caption, const form::EditField& field, std::string_view unit = "") {
+        addLine(lines, caption, field, unit);
+    };
+    switch (static_cast<Page>(TabbedNotebook1.activePage())) {
+        case Page::Parametrage: {
+            const ParametragePage& p = parametrage;
+            add("Rapport f/D", p.eFD);
+            add("Pouvoir Résolvant", p.ePR, "\"");
+            add("Pouvoir Séparateur", p.ePS, "\"");
+            add("Largeur du capteur", p.eTaillePixelsMMX, "mm");
+            add("Hauteur du capteur", p.eTaillePixelsMMY, "mm");
+            add("Diagonale du capteur", p.eTaillePixelsMMD, "mm");
+            add("Echantillonnage", p.eEchant, "\"/pixel");
+            add("Champ horizontal", p.eChampHor, "'");
+            add("Champ vertical", p.eChampVer, "'");
+            break;
+        }
+        case Page::Calculs:
+            add("Séparation en pixels", calculs.eSepPx, "pixels");
+            add("Séparation", calculs.eSepSec, "\"");
+            add("Focale théorique", calculs.eFocTh, "mm");
+            add("Focale réelle", calculs.eFocReel, "mm");
+            break;
+        case Page::Imagerie: {
+            const ImageriePage& p = imagerie;
+            if (p.rgPlaCP.selected() == kPlanetaryRow) {
+                add("Diamètre Apparent", p.eDiamApp, p.labDiamAppSec.caption());
+                add("Diam. app. des anneaux", p.eDiamAnnSat, "\"");
+                add("Diamètre sur le capteur", p.eDiamCapt, "pixels");
+                add("Temps de pose limite", p.eTps, "secondes");
+                add("f/d actuel", p.eFDAct);
+                add("f/d optimal", p.eFDOpti);
+                add("Coef. multiplicateur à appliquer", p.eCoefMulti, "x");
+            } else {
+                add("Echantillonnage actuel", p.eEchCP, "\" / pixel");
+                add("Focale actuelle", p.eFocAct2, "mm");
+                add("Echantillonnage maxi", p.eEchConsCP, "\" / pixel");
+                add("Focale maxi", p.eFocConsCP, "mm");
+                add("Focale à appliquer", p.eFocCalcCP, "mm");
+                add("Coef. multiplicateur", p.eCoefCP, "x");
+                add("Turbulence (FWHM)", p.eFWHM, "\"");
+                add("Echantillonnage avec binning", p.eEchBinning, "\" / pixel");
+                if (const auto& verdict = p.labVerdict.message(); verdict && !verdict->text().empty()) {
+                    lines.push_back({core::Message("Ciel profond"), {*verdict}, core::Message::data(p.cbBinning.text())});
+                }
+            }
+            break;
+        }
+        case Page::ChampPhoto:
+            add("Champ horizontal", photo.eChampPhotoH, "'");
+            add("Champ vertical", photo.eChampPhotoV, "'");
+            break;
+        case Page::Comparer:
+            return comparer.resultLines();
+        default:
+            break;
+    }
+    return lines;
+}
+
+void MainForm::copyPageResults() {
+    const auto lines = resultLines();
+    if (lines.empty() || !copyResults) return;
+    copyResults(lines);
+    labStatut.setMessage(core::Message(messages::kResultsCopied));
+}
+
 void MainForm::switchNightMode() {
     config::updateFile(parametrage.configPath(),
                        [this](config::IniDocument& file) { config::writeNightMode(file, bModeNuit.checked()); });
@@ -166,9 +279,11 @@ void MainForm::run() {
 void MainForm::tabSwitch() {
     const auto page = static_cast<Page>(TabbedNotebook1.activePage());
     if (page == Page::Parametrage || page == Page::Calculs || page == Page::Imagerie) bbRAZ.setEnabled(true);
-    if (page == Page::DessinPlanete || page == Page::ChampPhoto) bbRAZ.setEnabled(false);
+    if (page == Page::DessinPlanete || page == Page::ChampPhoto || page == Page::Comparer) bbRAZ.setEnabled(false);
     bbChargeConfig.setEnabled(page == Page::Parametrage);
     bbSauveConfig.setEnabled(page == Page::Parametrage);
+    const bool drawing = page == Page::DessinCapteur || page == Page::DessinPlanete || page == Page::ChampPhoto;
+    for (Button* button : {&bbCopierImage, &bbEnregistrerImage}) button->setEnabled(drawing);
     if (page == Page::DessinCapteur) m_tabs.showSensorPage();
     if (page == Page::Imagerie) imagerie.recompute();
     if (page == Page::DessinPlanete) planetDrawing.show();
@@ -181,6 +296,100 @@ void MainForm::quit() {
     if (!save) return;
     if (*save) parametrage.save();
     if (m_closeProgram) m_closeProgram();
+}
+
+void MainForm::showSetupNames() {
+    std::vector<form::ListControl::Item> items;
+    std::vector<std::string> names;
+    for (const SavedSetup& setup : m_equipment.setups()) {
+        items.push_back({setup.name, setup.name});
+        names.push_back(setup.name);
+    }
+    parametrage.cbMontages.setItems(std::move(items));
+    parametrage.bbSupprMontage.setEnabled(parametrage.cbMontages.selected() >= 0);
+    comparer.setSetupNames(names);
+    showComparison();
+}
+
+namespace {
+
+// A telescope as a column heads it: its name, and its reducer or Barlow.
+std::string telescopeShown(const core::InstrumentSettings& instrument) {
+    const auto row = catalogues::focalFactorRowForLabel(instrument.focalFactorLabel);
+    if (row == kNoFactorRow) return instrument.telescopeName;
+    return instrument.telescopeName + " + " + instrument.focalFactorLabel;
+}
+
+std::string cameraShown(const std::string& camera, const std::string& sensor) {
+    return camera == kUnknown ? sensor : camera;
+}
+
+}  // namespace
+
+void MainForm::showComparison() {
+    const auto& date = m_session.date;
+    if (date.day != m_dated.date.day || date.month != m_dated.date.month || date.year != m_dated.date.year) {
+        ephem::ApparentDiameter diameter;
+        ephem::computeApparentDiameter(date, ephem::Body::Jupiter, diameter);
+        m_dated.jupiterArcsec = diameter.arcsec;
+        ephem::computeApparentDiameter(date, ephem::Body::Moon, diameter);
+        m_dated.moonArcsec = diameter.arcsec;
+        m_dated.date = date;
+    }
+    setup::Options options = imagerie.options();
+    options.apparentDiameterArcsec = m_dated.jupiterArcsec;
+    options.ringsOverGlobe = 0;
+    options.rotationPeriodMinutes = ephem::factsOf(ephem::Body::Jupiter).rotationPeriodMinutes;
+    const auto column = [&](const setup::Setup& setup, std::string telescope, std::string camera) {
+        ComparerPage::Column shown{std::move(telescope), std::move(camera), setup::compute(setup, options), {}};
+        shown.moonPx = setup::sizeOnSensorPx(shown.results, m_dated.moonArcsec);
+        return shown;
+    };
+    std::vector<std::optional<ComparerPage::Column>> columns;
+    columns.push_back(column(m_session, telescopeShown(m_session.instrument),
+                             cameraShown(m_session.cameraName, m_session.sensorName)));
+    for (int c = 1; c < ComparerPage::kColumns; ++c) {
+        const auto name = comparer.setupNameOf(c);
+        const auto& setups = m_equipment.setups();
+        const auto found = std::find_if(setups.begin(), setups.end(),
+                                        [&name](const SavedSetup& setup) { return name && setup.name == *name; });
+        if (found == setups.end()) {
+            columns.emplace_back();
+            continue;
+        }
+        const setup::Setup saved = setupOf(found->settings);
+        columns.push_back(column(saved, telescopeShown(saved.instrument),
+                                 cameraShown(found->settings.camera, found->settings.sensor)));
+    }
+    comparer.show(columns);
+}
+
+void MainForm::showSetup() {
+    const int row = parametrage.cbMontages.selected();
+    const auto& setups = m_equipment.setups();
+    if (row < 0 || row >= static_cast<int>(setups.size())) return;
+    {
+        const Flag showing(m_showingSetup);
+        parametrage.apply(setups[static_cast<std::size_t>(row)].settings);
+        recompute();
+        imagerie.recompute();
+    }
+    parametrage.bbSupprMontage.setEnabled(true);
+}
+
+void MainForm::saveSetup() {
+    const config::Settings settings = parametrage.currentSettings();
+    const auto name = m_equipment.saveSetup(settings);
+    if (!name) return;
+    const Flag showing(m_showingSetup);
+    if (const auto row = parametrage.cbMontages.rowOf(*name)) parametrage.cbMontages.select(*row);
+    parametrage.bbSupprMontage.setEnabled(true);
+}
+
+void MainForm::removeSetup() {
+    const int row = parametrage.cbMontages.selected();
+    if (row < 0) return;
+    m_equipment.removeSetup(std::string(parametrage.cbMontages.selectedId()));
 }
 
 void MainForm::reset() {

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "ui/calculs_page.h"
+#include "ui/comparer_page.h"
 #include "ui/dialogs.h"
 #include "ui/drawing_pages.h"
 #include "ui/form/drawing_controls.h"
@@ -66,6 +67,17 @@ public:
     form::Label& labStatut;
     // Dark red on black, for the eyes at the telescope; kept in Quarvel.ini.
     Button& bModeNuit;
+    // The results of the page shown, as text; the drawing shown, as a picture.
+    Button& bbCopier;
+    Button& bbCopierImage;
+    Button& bbEnregistrerImage;
+
+    // The results of the page shown, one line each; none for a page of none.
+    std::vector<ResultLine> resultLines() const;
+    // Set by the view: puts the lines on the clipboard; copies the drawing
+    // shown, or saves it (`save`) where the user says.
+    std::function<void(const std::vector<ResultLine>&)> copyResults;
+    std::function<void(bool save)> exportDrawing;
 
     ParametragePage parametrage;
     SensorDrawingPage sensorDrawing;
@@ -73,6 +85,7 @@ public:
     PhotoPage photo;
     CalculsPage calculs;
     ImageriePage imagerie;
+    ComparerPage comparer;
     HelpPage help;
     AboutPage about;
 
@@ -80,16 +93,32 @@ private:
     void recompute();
     void saveConfiguration();
     void switchNightMode();
+    void copyPageResults();
     void run();
     void tabSwitch();
     void quit();
     void reset();
+    // The named setups: the list follows the file; a pick shows one.
+    void showSetupNames();
+    // The current setup and the saved ones chosen, with Jupiter and the Moon
+    // on the Imagerie page's date.
+    void showComparison();
+    void showSetup();
+    void saveSetup();
+    void removeSetup();
 
     ModalHost& m_host;
     QuitForm& m_quit;
     std::function<form::CalendarDate()> m_today;
     std::function<void()> m_closeProgram;
     Session& m_session;
+    EquipmentEditor& m_equipment;
+    bool m_showingSetup = false;
+    struct Dated {
+        ephem::EphemerisDate date{0, 0, 0};
+        double jupiterArcsec = 0;
+        double moonArcsec = 0;
+    } m_dated;
     SensorTabs m_tabs;
     std::vector<core::Message> m_equipmentProblems;  // shown once at start
     Subscription m_equipmentChanges;

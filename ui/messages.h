@@ -29,11 +29,13 @@ inline constexpr std::string_view kRemoveQuestion = "Supprimer %1 de vos équipe
 inline constexpr std::string_view kTheCamera = "la caméra « %1 »";
 inline constexpr std::string_view kTheDslr = "l'appareil photo « %1 »";
 inline constexpr std::string_view kTheTelescope = "le télescope « %1 »";
+inline constexpr std::string_view kTheSetup = "le montage « %1 »";
 // A list row's hint: a model's sensor, a telescope's optics.
 inline constexpr std::string_view kSensorHint = "%1 : %2 x %3 pixels de %4 µm";
 inline constexpr std::string_view kTelescopeHint = "Diamètre %1 mm, focale %2 mm, f/%3";
 // The status line after a save.
 inline constexpr std::string_view kSavedIn = "Configuration enregistrée dans %1";
+inline constexpr std::string_view kResultsCopied = "Résultats copiés, une ligne par valeur";
 inline constexpr std::string_view kUnderSampled = "sous-échantillonné";
 inline constexpr std::string_view kWellSampled = "bien échantillonné";
 inline constexpr std::string_view kOverSampled = "sur-échantillonné";
@@ -46,12 +48,18 @@ inline constexpr std::string_view kSamplingRule =
 inline constexpr std::string_view kConfigurationSentence =
     "\n\nLa configuration est enregistrée dans le fichier %1.\n";
 
+// The captions of copied results that no page shows as they are.
+inline constexpr std::string_view kResultCaptions[] = {
+    "Largeur du capteur", "Hauteur du capteur", "Diagonale du capteur", "Champ horizontal", "Champ vertical",
+    "Séparation en pixels", "Séparation", "Focale théorique", "Focale réelle",
+};
+
 // The texts above that a view translates as such; the help text's end is
 // translated with the help text.
 inline constexpr std::string_view kPatterns[] = {
     kUnreadableFile, kFileTooLarge, kDefaultsUsed, kSectionProblem, kUnknownSection,   kBadNameReason,  kNameTakenReason,
     kUnknownSensor,  kMissingValues,  kMoreProblems,     kBadName,          kNameTaken,      kMissingOptics,
-    kIncompleteSensor, kRemoveQuestion, kTheCamera,      kTheDslr,        kTheTelescope,   kSavedIn, kSensorHint, kTelescopeHint, kSamplingRule, kUnderSampled, kWellSampled, kOverSampled,
+    kIncompleteSensor, kRemoveQuestion, kTheCamera,      kTheDslr,        kTheTelescope,   kTheSetup, kSavedIn, kSensorHint, kTelescopeHint, kSamplingRule, kResultsCopied, kUnderSampled, kWellSampled, kOverSampled,
 };
 
 }  // namespace quarvel::ui::messages

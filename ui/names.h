@@ -14,8 +14,10 @@
 namespace quarvel::ui {
 
 // The main window's pages, in the order of their tabs.
-enum class Page : int { Parametrage, DessinCapteur, Calculs, Imagerie, DessinPlanete, ChampPhoto, Aide, APropos };
-inline constexpr int kPageCount = 8;
+enum class Page : int {
+    Parametrage, DessinCapteur, Calculs, Imagerie, DessinPlanete, ChampPhoto, Comparer, Aide, APropos
+};
+inline constexpr int kPageCount = 9;
 constexpr int indexOf(Page page) { return static_cast<int>(page); }
 
 // The main sensor list's command rows, before its sensors.

@@ -13,6 +13,7 @@
 #include "core/imaging.h"
 #include "core/number_format.h"
 #include "core/parse.h"
+#include "ui/flag.h"
 #include "ui/messages.h"
 #include "ui/names.h"
 
@@ -27,18 +28,6 @@ std::vector<std::string> filterCaptions() {
     for (const auto& filter : core::kFilters) captions.emplace_back(filter.caption);
     return captions;
 }
-
-// Clears a flag however the scope ends.
-class Flag {
-public:
-    explicit Flag(bool& flag) : m_flag(flag) { m_flag = true; }
-    ~Flag() { m_flag = false; }
-    Flag(const Flag&) = delete;
-    Flag& operator=(const Flag&) = delete;
-
-private:
-    bool& m_flag;
-};
 
 }  // namespace
 
@@ -69,6 +58,9 @@ ParametragePage::ParametragePage(Form& window, Session& session, const catalogue
       eEchant(add<EditField>("eEchant")),
       eChampHor(add<EditField>("eChampHor")),
       eChampVer(add<EditField>("eChampVer")),
+      cbMontages(add<ListControl>("cbMontages", std::vector<std::string>{})),
+      bbMontage(add<Button>("bbMontage", "Enregistrer le montage…")),
+      bbSupprMontage(add<Button>("bbSupprMontage", "Supprimer")),
       m_session(session),
       m_catalogue(catalogue),
       m_host(host),
@@ -88,6 +80,10 @@ ParametragePage::ParametragePage(Form& window, Session& session, const catalogue
     bbTelescopes.setHint("Choisir un télescope et un réducteur ou multiplicateur de focale");
     bbCameras.setHint("Choisir une caméra dans la liste de caméras");
     bbAPN.setHint("Choisir un appareil photo numérique dans la liste");
+    cbMontages.setHint("Vos montages : en choisir un le montre sur cette page");
+    bbMontage.setHint("Garder le télescope, le réducteur, le filtre et le capteur actuels sous un nom");
+    bbSupprMontage.setHint("Supprimer le montage choisi");
+    bbSupprMontage.setEnabled(false);
     bRetablir.setEnabled(false);
 
     eDiam.onChange = [this] { instrumentFieldChange(eDiam, m_session.instrument.diameterMm); };
@@ -422,7 +418,6 @@ void ParametragePage::load() {
     // inside this load: the outer load's result stands.
     if (m_loading) return;
     const Flag loading(m_loading);
-    if (cbCapteurs.selected() < 0) cbCapteurs.select(kManualRow);
     const config::IniDocument file(m_configPath);
     if (file.status() == config::ReadStatus::TooLarge) {
         // No configuration is that large: the defaults stand, and saves are
@@ -434,7 +429,11 @@ void ParametragePage::load() {
         guard().reporter().report(
             core::errorMessageOf(core::ErrorCode::CannotOpen, core::Message::data(m_configPath), file.failure()));
     }
-    const config::Settings saved = config::readSettings(file);
+    apply(config::readSettings(file));
+}
+
+void ParametragePage::apply(const config::Settings& saved) {
+    if (cbCapteurs.selected() < 0) cbCapteurs.select(kManualRow);
     core::InstrumentSettings& instrument = m_session.instrument;
     instrument.telescopeName = saved.telescope;
     instrument.telescopeLabel = saved.telescope;
@@ -488,9 +487,14 @@ void ParametragePage::save() {
     // Every value is checked and formatted before the file is touched, then
     // the file is replaced once: a bad diameter leaves it as it was, and a
     // crash leaves the old file or the new one.
+    const config::Settings settings = currentSettings();
+    if (cbCapteurs.selected() < catalogues::kMainCommandRows) cbCapteurs.select(kSavedRow);
+    config::updateFile(m_configPath, [&settings](config::IniDocument& file) { config::writeSettings(file, settings); });
+}
+
+config::Settings ParametragePage::currentSettings() const {
     // The diameter as typed, 203.2; a whole one is written as it always was.
     const double diameter = core::parseReal(eDiam.text());
-    if (cbCapteurs.selected() < catalogues::kMainCommandRows) cbCapteurs.select(kSavedRow);
     const core::InstrumentSettings& instrument = m_session.instrument;
     config::Settings settings;
     settings.telescope = instrument.telescopeName;
@@ -505,7 +509,7 @@ void ParametragePage::save() {
     settings.pixelX = eTaillePixelsX.text();
     settings.pixelY = eTaillePixelsY.text();
     settings.squarePixels = rgPixelC.selected();
-    config::updateFile(m_configPath, [&settings](config::IniDocument& file) { config::writeSettings(file, settings); });
+    return settings;
 }
 
 void ParametragePage::clear() {

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "catalogues/catalogue.h"
+#include "config/settings.h"
 #include "ui/dialogs.h"
 #include "ui/names.h"
 #include "ui/session.h"
@@ -27,6 +28,10 @@ public:
     // replacement of the file after every value was checked.
     void load();
     void save();
+    // What the page shows, as saved: the diameter must read. And a setup's
+    // settings shown as a load shows them.
+    config::Settings currentSettings() const;
+    void apply(const config::Settings& saved);
     const std::string& configPath() const { return m_configPath; }
     // At start, after the load: the saved sensor's row, the typed fields
     // read once, and a sensor saved with missing numbers said once.
@@ -74,6 +79,11 @@ public:
     EditField& eEchant;
     EditField& eChampHor;
     EditField& eChampVer;
+    // The user's named setups: picking one shows it; the buttons keep the
+    // current one under a name, and remove the one shown.
+    ListControl& cbMontages;
+    Button& bbMontage;
+    Button& bbSupprMontage;
 
 private:
     void instrumentFieldChange(EditField& field, double& target);

@@ -42,7 +42,8 @@ Equipment loadEquipment(const Environment& environment) {
             equipment.problems.push_back(core::errorMessageOf(core::ErrorCode::BadEquipment, problem));
         }
     }
-    const auto user = loadUserEquipment(equipmentPathFor(environment.configPath), equipment.catalogue);
+    const auto user =
+        loadUserEquipment(equipmentPathFor(environment.configPath), equipment.catalogue, &equipment.setups);
     equipment.problems.insert(equipment.problems.end(), user.begin(), user.end());
     return equipment;
 }
@@ -54,7 +55,8 @@ Program::Program(form::ErrorReporter& reporter, form::ModalHost& host, Environme
       equipment(loadEquipment(environment)),
       nameForm(guard),
       confirmForm(guard),
-      equipmentEditor(equipment.catalogue, equipmentPathFor(environment.configPath), nameForm, confirmForm, host),
+      equipmentEditor(equipment.catalogue, equipmentPathFor(environment.configPath), nameForm, confirmForm, host,
+                      std::move(equipment.setups)),
       quitForm(guard),
       camerasForm(ModelListForm::Kind::Cameras, guard, equipmentEditor, m_session),
       dslrsForm(ModelListForm::Kind::Dslrs, guard, equipmentEditor, m_session),

@@ -11,6 +11,7 @@ namespace quarvel::ui {
 // The equipment the lists offer, and what could not be read of it.
 struct Equipment {
     catalogues::Catalogue catalogue;
+    std::vector<SavedSetup> setups;  // handed to the editor
     std::vector<core::Message> problems;
 };
 

@@ -15,6 +15,7 @@ std::vector<std::string> composedTextPatterns() {
         patterns.emplace_back(pattern);
     }
     for (std::string_view pattern : messages::kPatterns) patterns.emplace_back(pattern);
+    for (std::string_view caption : messages::kResultCaptions) patterns.emplace_back(caption);
     patterns.push_back(std::string(kHelpText) + std::string(messages::kConfigurationSentence));
     // The camera field's word for no camera, shown in the interface's language,
     // and the reason given for a file that is no regular file.

@@ -101,7 +101,8 @@ core::Message skippedSectionsMessage(const std::string& path, const std::vector<
 
 }  // namespace
 
-std::vector<core::Message> loadUserEquipment(const std::string& path, catalogues::Catalogue& catalogue) {
+std::vector<core::Message> loadUserEquipment(const std::string& path, catalogues::Catalogue& catalogue,
+                                             std::vector<SavedSetup>* setups) {
     using catalogues::Origin;
     const config::IniDocument file(path);
     std::vector<core::Message> problems;
@@ -146,6 +147,16 @@ std::vector<core::Message> loadUserEquipment(const std::string& path, catalogues
              const auto diameter = k.real("Diamètre"), focal = k.real("Focale");
              if (!diameter || !focal) return missingKeys("Diamètre, Focale");
              return added(catalogue.addTelescope({name, catalogues::TelescopeOptics{*diameter, *focal}, Origin::User}));
+         }},
+        // A setup keeps its own numbers: it needs no row of the lists.
+        {kSetupSection,
+         [&](const std::string& name, const SectionKeys& k) -> std::optional<core::Message> {
+             if (!k.real("Diamètre") || !k.real("Focale") || !k.whole("CapteurX") || !k.whole("CapteurY") ||
+                 !k.real("CapteurPxX") || !k.real("CapteurPxY")) {
+                 return missingKeys("Diamètre, Focale, CapteurX, CapteurY, CapteurPxX, CapteurPxY");
+             }
+             if (setups) setups->push_back({name, config::readSettings(file, std::string(kSetupSection) + name)});
+             return std::nullopt;
          }},
     };
     const auto sections = file.sections();
@@ -198,8 +209,47 @@ using catalogues::Origin;
 }  // namespace
 
 EquipmentEditor::EquipmentEditor(catalogues::Catalogue& catalogue, std::string path, NameForm& name,
-                                 ConfirmForm& confirm, form::ModalHost& host)
-    : m_catalogue(catalogue), m_path(std::move(path)), m_name(name), m_confirm(confirm), m_host(host) {}
+                                 ConfirmForm& confirm, form::ModalHost& host, std::vector<SavedSetup> setups)
+    : m_catalogue(catalogue),
+      m_setups(std::move(setups)),
+      m_path(std::move(path)),
+      m_name(name),
+      m_confirm(confirm),
+      m_host(host) {}
+
+std::optional<std::string> EquipmentEditor::saveSetup(const config::Settings& settings) {
+    const auto name = m_name.askName(m_host, [this](const std::string& name) {
+        if (!acceptableEquipmentName(name)) {
+            core::throwBadEquipment(core::Message(messages::kBadName, {core::Message::data(name)}));
+        }
+        const bool taken = std::any_of(m_setups.begin(), m_setups.end(),
+                                       [&name](const SavedSetup& setup) { return setup.name == name; });
+        if (taken) core::throwBadEquipment(core::Message(messages::kNameTaken, {core::Message::data(name)}));
+    });
+    if (!name) return std::nullopt;
+    const std::string section = std::string(kSetupSection) + *name;
+    config::updateFile(m_path, [&](config::IniDocument& file) {
+        file.removeSection(section);
+        config::writeSettings(file, settings, section);
+    });
+    m_setups.push_back({*name, settings});
+    changed();
+    return name;
+}
+
+bool EquipmentEditor::removeSetup(const std::string& name) {
+    const auto found = std::find_if(m_setups.begin(), m_setups.end(),
+                                    [&name](const SavedSetup& setup) { return setup.name == name; });
+    if (found == m_setups.end() ||
+        !m_confirm.ask(m_host, core::Message(messages::kRemoveQuestion,
+                                             {core::Message(messages::kTheSetup, {core::Message::data(name)})}))) {
+        return false;
+    }
+    removeUserSections(m_path, {std::string(kSetupSection) + name});
+    m_setups.erase(found);
+    changed();
+    return true;
+}
 
 Subscription EquipmentEditor::onChange(std::function<void()> listener) {
     m_listeners->emplace(++m_lastListener, std::move(listener));

@@ -12,6 +12,7 @@
 #include "ui/dialogs.h"
 #include "ui/subscription.h"
 #include "ui/session.h"
+#include "ui/setups.h"
 
 namespace quarvel::ui {
 
@@ -22,6 +23,9 @@ namespace quarvel::ui {
 //   [Caméra <name>]     Capteur (a sensor of any catalogue)
 //   [APN <name>]        LargeurPixels, HauteurPixels, TaillePixel (um)
 //   [Télescope <name>]  Diamètre, Focale (mm)
+//   [Montage <name>]    the configuration's keys: Télescope, Barlow, Diamètre,
+//                       Focale, Filtre, Caméra, Capteur, CapteurX, CapteurY,
+//                       CapteurPxX, CapteurPxY, PixelCarré
 inline constexpr std::string_view kEquipmentFileName = "Quarvel-equipements.ini";
 inline constexpr std::string_view kSensorSection = "Capteur ";
 inline constexpr std::string_view kCameraSection = "Caméra ";
@@ -30,9 +34,11 @@ inline constexpr std::string_view kTelescopeSection = "Télescope ";
 
 std::string equipmentPathFor(const std::string& configPath);
 
-// Adds the file's rows to the catalogue, after the others. Each section that
-// cannot be used is skipped and gives one message with its name and line.
-std::vector<core::Message> loadUserEquipment(const std::string& path, catalogues::Catalogue& catalogue);
+// Adds the file's rows to the catalogue, after the others, and its setups, in
+// the file's order, to `setups` when given. Each section that cannot be used
+// is skipped, and the file gives one message that names each with its line.
+std::vector<core::Message> loadUserEquipment(const std::string& path, catalogues::Catalogue& catalogue,
+                                             std::vector<SavedSetup>* setups = nullptr);
 
 using Keys = std::vector<std::pair<std::string_view, std::string>>;
 struct UserSection {
@@ -53,8 +59,16 @@ bool acceptableEquipmentName(std::string_view name);
 class EquipmentEditor {
 public:
     EquipmentEditor(catalogues::Catalogue& catalogue, std::string path, NameForm& name, ConfirmForm& confirm,
-                    form::ModalHost& host);
+                    form::ModalHost& host, std::vector<SavedSetup> setups = {});
     const catalogues::Catalogue& catalogue() const { return m_catalogue; }
+    // The user's named setups, in the order they were saved.
+    const std::vector<SavedSetup>& setups() const { return m_setups; }
+
+    // Asks a name and keeps the setup under it; returns the name, or nothing
+    // when the user cancelled. A name already taken is said in the dialog.
+    std::optional<std::string> saveSetup(const config::Settings& settings);
+    // After a confirmation; says whether the setup went.
+    bool removeSetup(const std::string& name);
 
     // Each shows what it will add, prefilled and editable, and returns the
     // name added, or nothing when the user cancelled; a name or numbers that
@@ -76,6 +90,7 @@ private:
     void changed();
 
     catalogues::Catalogue& m_catalogue;
+    std::vector<SavedSetup> m_setups;
     std::string m_path;
     NameForm& m_name;
     ConfirmForm& m_confirm;

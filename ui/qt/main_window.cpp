@@ -9,7 +9,13 @@
 #include <array>
 #include <functional>
 
+#include <QClipboard>
 #include <QCloseEvent>
+#include <QDir>
+#include <QFileDialog>
+#include <QGuiApplication>
+#include <QImage>
+#include <QSaveFile>
 #include <QLabel>
 #include <QShortcut>
 #include <QTimer>
@@ -57,6 +63,7 @@ const auto kPageBuilders = [] {
     builders[indexOf(Page::Imagerie)] = over(buildImageriePage, &MainForm::imagerie);
     builders[indexOf(Page::DessinPlanete)] = over(buildDessinPlanetePage, &MainForm::planetDrawing);
     builders[indexOf(Page::ChampPhoto)] = over(buildChampPhotoPage, &MainForm::photo);
+    builders[indexOf(Page::Comparer)] = over(buildComparerPage, &MainForm::comparer);
     builders[indexOf(Page::Aide)] = over(buildAidePage, &MainForm::help);
     builders[indexOf(Page::APropos)] = over(buildAProposPage, &MainForm::about);
     return builders;
@@ -107,9 +114,24 @@ MainWindow::MainWindow(MainForm& form) : m_form(form), m_binder(form), m_built(s
     said->setMinimumWidth(0);
     said->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     status->addWidget(said, 1);
+    status->addWidget(m_binder.button(form.bbCopier, this));
+    // The drawing's two, by their icons; their words are their tooltips.
+    const std::pair<form::Button*, QStyle::StandardPixmap> pictures[] = {
+        {&form.bbCopierImage, QStyle::SP_DialogApplyButton},
+        {&form.bbEnregistrerImage, QStyle::SP_DialogSaveButton},
+    };
+    for (const auto& [model, icon] : pictures) {
+        QPushButton* button = m_binder.button(*model, this);
+        button->setAccessibleName(button->text());
+        button->setText("");
+        button->setIcon(style()->standardIcon(icon));
+        status->addWidget(button);
+    }
     QPushButton* night = m_binder.button(form.bModeNuit, this);
     night->setIcon(glyph(Glyph::Night));
     status->addWidget(night);
+    form.copyResults = [](const std::vector<ResultLine>& lines) { QGuiApplication::clipboard()->setText(resultsText(lines)); };
+    form.exportDrawing = [this](bool save) { exportDrawing(save); };
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(8, 8, 8, 8);
     layout->addWidget(tabs, 1, Qt::AlignLeft);
@@ -135,6 +157,7 @@ void MainWindow::addShortcuts() {
     };
     on(QKeySequence(Qt::CTRL | Qt::Key_S), [this] { m_form.userClicks(m_form.bbSauveConfig); });
     on(QKeySequence(Qt::CTRL | Qt::Key_Q), [this] { m_form.userClicks(m_form.bbQuit); });
+    on(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C), [this] { m_form.userClicks(m_form.bbCopier); });
     on(QKeySequence(Qt::CTRL | Qt::Key_N), [this] { m_form.userClicks(m_form.bModeNuit); });
     on(QKeySequence(Qt::Key_F1), [this] { m_form.userSwitches(m_form.TabbedNotebook1, indexOf(Page::Aide)); });
     const auto step = [this](int by) {
@@ -162,6 +185,47 @@ void MainWindow::fitContents() {
     // The status line comes under the design's window, which keeps its size.
     const int statusHeight = m_statusRow ? m_statusRow->sizeHint().height() + layout()->spacing() : 0;
     setFixedSize(std::max(kWindowWidth, need.width()), std::max(kWindowHeight + statusHeight, need.height()));
+}
+
+QString resultsText(const std::vector<ResultLine>& lines) {
+    QStringList text;
+    for (const ResultLine& line : lines) {
+        QStringList cells{translate(line.caption)};
+        for (const auto& value : line.values) cells << translate(value);
+        cells << translate(line.unit);
+        text << cells.join('\t');
+    }
+    return text.join('\n') + '\n';
+}
+
+// The page shown, drawn at twice its size on the screen for a sharp picture.
+QImage MainWindow::drawingImage() const {
+    QWidget* page = m_tabs->currentWidget();
+    QImage image(page->size() * 2, QImage::Format_RGB32);
+    image.setDevicePixelRatio(2);
+    image.fill(page->palette().color(QPalette::Window));
+    page->render(&image);
+    image.setDevicePixelRatio(1);
+    return image;
+}
+
+// Copied, or saved as PNG where the user says: written whole or not at all.
+void MainWindow::exportDrawing(bool save) {
+    const QImage image = drawingImage();
+    if (!save) {
+        QGuiApplication::clipboard()->setImage(image);
+        return;
+    }
+    const QWidget* page = m_tabs->currentWidget()->layout()->itemAt(0)->widget();
+    const QString suggested = QDir::home().filePath("quarvel-" + page->objectName().mid(2).toLower() + ".png");
+    QString path = QFileDialog::getSaveFileName(this, tt(m_form.bbEnregistrerImage.caption()), suggested,
+                                                "PNG (*.png)", nullptr, QFileDialog::DontUseNativeDialog);
+    if (path.isEmpty()) return;
+    if (!path.endsWith(".png", Qt::CaseInsensitive)) path += ".png";
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || !image.save(&file, "PNG") || !file.commit()) {
+        m_form.guard().reporter().report(core::errorMessageOf(core::ErrorCode::CannotWrite, core::Message::data(ss(path))));
+    }
 }
 
 void MainWindow::ensurePage(int index) {

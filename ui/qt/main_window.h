@@ -6,6 +6,7 @@
 #include "ui/main_form.h"
 #include "ui/qt/binding.h"
 
+class QImage;
 class QLayout;
 class QTabWidget;
 
@@ -19,8 +20,11 @@ public:
 
     // Builds a page's widgets the first time the page is shown.
     void ensurePage(int index);
+    // The page shown, at twice its size on the screen.
+    QImage drawingImage() const;
 
 private:
+    void exportDrawing(bool save);
     void fitContents();
     void addShortcuts();
     void closeEvent(QCloseEvent* event) override;
@@ -31,6 +35,10 @@ private:
     std::vector<bool> m_built;
 };
 
+// Results as a spreadsheet takes them: a line each, caption, values and unit
+// apart by tabs, in the interface's language.
+QString resultsText(const std::vector<ResultLine>& lines);
+
 // The pages, built into the notebook's tabs.
 QWidget* buildParametragePage(Binder& binder, ParametragePage& form);
 QWidget* buildDessinCapteurPage(Binder& binder, SensorDrawingPage& form);
@@ -38,6 +46,7 @@ QWidget* buildCalculsPage(Binder& binder, CalculsPage& form);
 QWidget* buildImageriePage(Binder& binder, ImageriePage& form);
 QWidget* buildDessinPlanetePage(Binder& binder, PlanetDrawingPage& form);
 QWidget* buildChampPhotoPage(Binder& binder, PhotoPage& form);
+QWidget* buildComparerPage(Binder& binder, ComparerPage& form);
 QWidget* buildAidePage(Binder& binder, HelpPage& form);
 QWidget* buildAProposPage(Binder& binder, AboutPage& form);
 

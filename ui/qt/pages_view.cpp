@@ -247,6 +247,37 @@ QWidget* buildImageriePage(Binder& b, ImageriePage& f) {
 
 
 
+QWidget* buildComparerPage(Binder& b, ComparerPage& f) {
+    QWidget* p = page("tsComparer");
+    auto* layout = new QVBoxLayout(p);
+    auto* grid = new QGridLayout;
+    grid->setHorizontalSpacing(10);
+    grid->addWidget(named(new QLabel("Montage actuel", p), "labCmpActuel"), 0, 1);
+    for (int column = 1; column < ComparerPage::kColumns; ++column) {
+        grid->addWidget(b.combo(*f.cbMontage[column], p, 12), 0, column + 1);
+    }
+    for (int row = 0; row < ComparerPage::kRowCount; ++row) {
+        QLabel* cell = nullptr;
+        for (int column = 0; column < ComparerPage::kColumns; ++column) {
+            cell = b.label(*f.cells[row][column], p);
+            cell->setWordWrap(true);
+            cell->setTextInteractionFlags(Qt::TextSelectableByMouse);
+            grid->addWidget(cell, row + 1, column + 1);
+        }
+        auto* rowCaption = new QLabel(tt(std::string(kComparedRows[row].caption)), p);
+        rowCaption->setTextFormat(Qt::PlainText);
+        rowCaption->setWordWrap(true);
+        grid->addWidget(rowCaption, row + 1, 0);
+        auto* unit = new QLabel(tt(std::string(kComparedRows[row].unit)), p);
+        unit->setTextFormat(Qt::PlainText);
+        grid->addWidget(unit, row + 1, ComparerPage::kColumns + 1);
+    }
+    for (int column = 1; column <= ComparerPage::kColumns; ++column) grid->setColumnStretch(column, 1);
+    layout->addLayout(grid);
+    layout->addStretch(1);
+    return p;
+}
+
 QWidget* buildAidePage(Binder& b, HelpPage& f) {
     QWidget* p = page("tsAide");
     auto* layout = new QVBoxLayout(p);

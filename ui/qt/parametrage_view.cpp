@@ -134,10 +134,20 @@ QGroupBox* sensorGroup(Binder& b, ParametragePage& f, QWidget* page) {
 QWidget* buildParametragePage(Binder& binder, ParametragePage& form) {
     auto* page = new QWidget;
     page->setObjectName("tsParametrage");
-    auto* layout = new QHBoxLayout(page);
+    auto* layout = new QVBoxLayout(page);
     layout->setContentsMargins(6, 6, 6, 6);
-    layout->addWidget(instrumentGroup(binder, form, page), 0);
-    layout->addWidget(sensorGroup(binder, form, page), 1);
+    auto* groups = new QHBoxLayout;
+    groups->addWidget(instrumentGroup(binder, form, page), 0);
+    groups->addWidget(sensorGroup(binder, form, page), 1);
+    layout->addLayout(groups, 1);
+    // The named setups, under both.
+    auto* setups = new QHBoxLayout;
+    QComboBox* names = binder.combo(form.cbMontages, page, 12);
+    setups->addWidget(caption("Montage :", names, page));
+    setups->addWidget(names, 1);
+    setups->addWidget(binder.button(form.bbMontage, page));
+    setups->addWidget(binder.button(form.bbSupprMontage, page));
+    layout->addLayout(setups);
     return page;
 }
 

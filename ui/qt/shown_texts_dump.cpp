@@ -42,7 +42,9 @@ void collectForm(const quarvel::ui::form::Form& form, const quarvel::catalogues:
     using namespace quarvel::ui::form;
     texts.insert(QString::fromStdString(form.caption()));
     for (const Control* control : form.controls()) {
-        texts.insert(QString::fromStdString(control->caption()));
+        // A label of data (a name, a number) shows no text of the program's.
+        const auto* label = dynamic_cast<const Label*>(control);
+        if (!label || !label->showsData()) texts.insert(QString::fromStdString(control->caption()));
         texts.insert(QString::fromStdString(control->hint()));
         if (const auto* group = dynamic_cast<const RadioGroup*>(control)) {
             for (const auto& item : group->items()) texts.insert(QString::fromStdString(item));

@@ -29,7 +29,8 @@ TEST_F(ProgramTest, TabSwitchesEnableTheBottomButtons) {
     const Step steps[] = {
         {4, false, false, false}, {1, false, false, false}, {2, true, false, false},
         {1, true, false, false},  {0, true, true, true},    {5, false, false, false},
-        {3, true, false, false},  {6, true, false, false},  {7, true, false, false},
+        {3, true, false, false},  {6, false, false, false}, {3, true, false, false},
+        {7, true, false, false},  {8, true, false, false},
     };
     for (const auto& s : steps) {
         f.userSwitches(f.TabbedNotebook1, s.page);

@@ -406,7 +406,7 @@ private slots:
                                          QKeySequence(Qt::CTRL | Qt::Key_S)}) {
             QTest::keySequence(m_window, keys);
         }
-        QCOMPARE(notebook->currentIndex(), indexOf(Page::APropos));
+        QCOMPARE(notebook->currentIndex(), quarvel::ui::indexOf(quarvel::ui::Page::APropos));
         QVERIFY(!QFile::exists(ini));
         QTest::mouseClick(child<QPushButton>("bbRun"), Qt::LeftButton);
         QTest::keySequence(m_window, QKeySequence(Qt::Key_F1));
@@ -554,12 +554,14 @@ private slots:
 
     void startsMaskedOnTheAboutPage() {
         QCOMPARE(m_window->windowTitle(), QString("Quarvel"));
-        QCOMPARE(m_window->width(), 590);
+        // The design's 590 pixels, widened just enough for the row of nine tabs.
+        QVERIFY2(m_window->width() >= 590 && m_window->width() <= 630, qPrintable(QString::number(m_window->width())));
         auto* notebook = child<QTabWidget>("TabbedNotebook1");
-        const QStringList expected{"Paramètrage", "Dessin capteur", "Calculs", "Imagerie",
-                                   "Dessin planète", "Champ photo", "Aide", "A propos"};
+        const QStringList expected{"Paramètrage", "Dessin capteur", "Calculs", "Imagerie", "Dessin planète",
+                                   "Champ photo", "Comparer", "Aide", "A propos"};
+        QCOMPARE(notebook->count(), expected.size());
         for (int i = 0; i < notebook->count(); ++i) QCOMPARE(notebook->tabText(i), expected[i]);
-        QCOMPARE(notebook->currentIndex(), 7);
+        QCOMPARE(notebook->currentIndex(), quarvel::ui::indexOf(quarvel::ui::Page::APropos));
         QVERIFY(child<QWidget>("pMasqueOnglets")->isVisible());
         QVERIFY(!child<QPushButton>("bbSauveConfig")->isEnabled());
         QVERIFY(child<QPushButton>("bbQuit")->isEnabled());
@@ -705,7 +707,7 @@ private slots:
                                       Keys{Qt::Key_PageDown, Qt::ControlModifier},
                                       Keys{Qt::Key_PageUp, Qt::ControlModifier}}) {
             QTest::keyClick(notebook, key, modifiers);
-            QCOMPARE(notebook->currentIndex(), 7);
+            QCOMPARE(notebook->currentIndex(), quarvel::ui::indexOf(quarvel::ui::Page::APropos));
         }
     }
 
@@ -818,7 +820,7 @@ private slots:
                 checkFits(notebook->currentWidget(), QString("%1 pt, page %2").arg(points).arg(page));
             }
             checkFits(m_window, QString("%1 pt, window").arg(points));
-            if (points == 9) QCOMPARE(m_window->width(), 590);
+            if (points == 9) QVERIFY(m_window->width() >= 590 && m_window->width() <= 630);
         }
         QApplication::setFont(original);
     }

@@ -168,6 +168,8 @@ private:
         for (QWidget* w : QApplication::topLevelWidgets()) {
             auto* box = qobject_cast<QMessageBox*>(w);
             if (!box || !box->isVisible()) continue;
+            // The file dialog's own question (write over a file?) is Qt's.
+            if (box->parentWidget() && box->parentWidget()->inherits("QFileDialog")) continue;
             if (box != m_lastBox) ++m_boxes;
             m_lastBox = box;
             QString text = box->text();
@@ -364,6 +366,9 @@ int main(int argc, char* argv[]) {
         if (type == QtWarningMsg && message.startsWith("This plugin does not support")) return;
         std::fprintf(stderr, "%s\n", qPrintable(message));
     });
+    // Pictures saved go where the file dialog starts: a folder of the run's.
+    QTemporaryDir home;
+    qputenv("HOME", home.path().toLocal8Bit());
     QApplication app(argc, argv);
     unsigned seed = 1;
     long events = 2000;

@@ -1,0 +1,133 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The "Comparer" page: setups side by side.
+#include "ui/comparer_page.h"
+
+#include "core/number_format.h"
+#include "ui/imagerie_page.h"
+
+namespace quarvel::ui {
+
+const std::array<ComparedRow, ComparerPage::kRowCount> kComparedRows{{
+    {"Telescope", "Télescope", ""},
+    {"Capteur", "Capteur", ""},
+    {"FD", "Rapport f/D", ""},
+    {"PR", "Pouvoir Résolvant", "\""},
+    {"PS", "Pouvoir Séparateur", "\""},
+    {"TailleCapteur", "Taille du capteur", "mm"},
+    {"Echant", "Echantillonnage", "\"/pixel"},
+    {"Champ", "Champ", "'"},
+    {"Jupiter", "Jupiter sur le capteur", "pixels"},
+    {"Lune", "Lune sur le capteur", "pixels"},
+    {"Pose", "Pose limite (Jupiter)", "secondes"},
+    {"Verdict", "Ciel profond", ""},
+}};
+
+namespace {
+
+constexpr std::string_view kNone = "(aucun)";
+
+// A value as the single-setup pages show it, or nothing where it failed.
+std::string shown(const setup::Value& value, int decimals) {
+    return value.failed() ? std::string() : core::display(value.get(), decimals);
+}
+
+std::string pair(const setup::Value& a, const setup::Value& b) {
+    if (a.failed() || b.failed()) return {};
+    return core::display(a.get(), 2) + " x " + core::display(b.get(), 2);
+}
+
+}  // namespace
+
+ComparerPage::ComparerPage(Form& window) : Part(window) {
+    for (int column = 1; column < kColumns; ++column) {
+        cbMontage[column] = &add<ListControl>("cbMontage" + std::to_string(column + 1),
+                                              std::vector<std::string>{std::string(kNone)});
+        cbMontage[column]->select(0);
+        cbMontage[column]->onChange = [this] {
+            if (onChoice) onChoice();
+        };
+    }
+    for (int row = 0; row < kRowCount; ++row) {
+        for (int column = 0; column < kColumns; ++column) {
+            form::Label& cell = add<form::Label>(std::string("labCmp") + kComparedRows[row].name +
+                                                 std::to_string(column + 1));
+            // Names and numbers: shown as they are; the verdict is a message.
+            cell.setShowsData(true);
+            cells[row][column] = &cell;
+        }
+    }
+}
+
+void ComparerPage::setSetupNames(const std::vector<std::string>& names) {
+    m_names = names;
+    std::vector<form::ListControl::Item> items{{std::string(kNone), std::string(kNone)}};
+    for (const auto& name : names) items.push_back({name, name});
+    for (int column = 1; column < kColumns; ++column) {
+        ListControl& list = *cbMontage[column];
+        const std::string chosen = list.selected() > 0 ? std::string(list.selectedId()) : std::string();
+        list.setItems(items);
+        const auto row = chosen.empty() ? std::nullopt : list.rowOf(chosen);
+        list.select(row.value_or(0));
+    }
+    // A first comparison needs no choosing: the first saved setup beside the current one.
+    if (!names.empty() && cbMontage[1]->selected() == 0 && cbMontage[2]->selected() == 0 &&
+        cbMontage[3]->selected() == 0) {
+        cbMontage[1]->select(1);
+    }
+}
+
+std::optional<std::string> ComparerPage::setupNameOf(int column) const {
+    if (column <= 0 || column >= kColumns || cbMontage[column]->selected() <= 0) return std::nullopt;
+    return std::string(cbMontage[column]->selectedId());
+}
+
+void ComparerPage::show(const std::vector<std::optional<Column>>& columns) {
+    for (int column = 0; column < kColumns; ++column) {
+        const auto& shownColumn = column < static_cast<int>(columns.size()) ? columns[column] : std::nullopt;
+        const auto set = [&](Row row, const std::string& text) {
+            if (row == kVerdict) {
+                cells[row][column]->setMessage(core::Message());  // no verdict
+            } else {
+                cells[row][column]->setCaption(text);
+            }
+        };
+        if (!shownColumn) {
+            for (int row = 0; row < kRowCount; ++row) set(static_cast<Row>(row), "");
+            continue;
+        }
+        const setup::Results& r = shownColumn->results;
+        set(kTelescope, shownColumn->telescope);
+        set(kCamera, shownColumn->camera);
+        set(kFocalRatio, shown(r.focalRatio, 2));
+        set(kResolving, shown(r.resolvingArcsec, 2));
+        set(kSeparating, shown(r.separatingArcsec, 2));
+        set(kSensorSize, pair(r.sensorWidthMm, r.sensorHeightMm));
+        set(kSampling, shown(r.samplingArcsec, 2));
+        set(kField, pair(r.fieldHorizontalArcmin, r.fieldVerticalArcmin));
+        set(kJupiter, r.onSensorPx.failed() ? std::string() : core::fixed(r.onSensorPx.get(), 5, 1));
+        set(kMoon, shownColumn->moonPx.failed() ? std::string() : core::fixed(shownColumn->moonPx.get(), 5, 1));
+        set(kExposure, r.exposureLimitS && !r.exposureLimitS->failed() ? core::fixed(r.exposureLimitS->get(), 5, 0)
+                                                                        : std::string());
+        if (r.verdict) {
+            cells[kVerdict][column]->setMessage(core::Message(verdictText(*r.verdict)));
+        } else {
+            set(kVerdict, "");
+        }
+    }
+}
+
+std::vector<ResultLine> ComparerPage::resultLines() const {
+    std::vector<ResultLine> lines;
+    for (int row = 0; row < kRowCount; ++row) {
+        ResultLine line{core::Message(kComparedRows[row].caption), {}, core::Message(kComparedRows[row].unit)};
+        for (int column = 0; column < kColumns; ++column) {
+            const form::Label& cell = *cells[row][column];
+            if (column > 0 && !setupNameOf(column)) continue;
+            line.values.push_back(cell.message() ? *cell.message() : core::Message::data(cell.caption()));
+        }
+        lines.push_back(std::move(line));
+    }
+    return lines;
+}
+
+}  // namespace quarvel::ui

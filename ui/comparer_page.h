@@ -1,0 +1,63 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <array>
+#include <string>
+#include <vector>
+
+#include "ephem/ephemeris.h"
+#include "ui/dialogs.h"
+#include "ui/results.h"
+#include "ui/setups.h"
+
+namespace quarvel::ui {
+
+// "Comparer": the current setup and up to three saved ones side by side,
+// each column computed once from its setup.
+class ComparerPage : public form::Part {
+public:
+    static constexpr int kColumns = 4;
+    // The table's rows: what each column shows, in this order.
+    enum Row : int {
+        kTelescope, kCamera, kFocalRatio, kResolving, kSeparating, kSensorSize, kSampling, kField,
+        kJupiter, kMoon, kExposure, kVerdict, kRowCount
+    };
+
+    explicit ComparerPage(Form& window);
+
+    // The saved setups each column after the first may show; a column keeps
+    // its setup while the name stays.
+    void setSetupNames(const std::vector<std::string>& names);
+    // A column's setup, when one is chosen: 0 is the current one.
+    std::optional<std::string> setupNameOf(int column) const;
+
+    // Shows the columns: the current setup first, then each chosen saved one.
+    struct Column {
+        std::string telescope;
+        std::string camera;
+        setup::Results results;
+        setup::Value moonPx;
+    };
+    void show(const std::vector<std::optional<Column>>& columns);
+
+    // The table as lines: a caption, each column's value, the unit.
+    std::vector<ResultLine> resultLines() const;
+
+    std::function<void()> onChoice;
+
+    std::array<ListControl*, kColumns> cbMontage{};  // column 0 has none: the current setup
+    std::array<std::array<form::Label*, kColumns>, kRowCount> cells{};
+
+private:
+    std::vector<std::string> m_names;
+};
+
+// A row's caption and unit, French.
+struct ComparedRow {
+    const char* name;     // of its cells: "labCmp<name><column>"
+    const char* caption;
+    const char* unit;
+};
+extern const std::array<ComparedRow, ComparerPage::kRowCount> kComparedRows;
+
+}  // namespace quarvel::ui

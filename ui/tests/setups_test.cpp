@@ -1,0 +1,124 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Named setups: kept, brought back, compared side by side, and copied.
+#include "ui/tests/program_fixture.h"
+
+using namespace quarvel::ui;
+using namespace quarvel::ui::testing;
+using Strings = std::vector<std::string>;
+
+namespace {
+
+class SetupsTest : public ProgramTest {
+protected:
+    void typeSetup(MainForm& f, const char* diameter, const char* focal, const char* pixel) {
+        f.userTypes(f.parametrage.eDiam, diameter);
+        f.userTypes(f.parametrage.eFocale, focal);
+        f.userPicks(f.parametrage.cbCapteurs, kManualRow);
+        f.userTypes(f.parametrage.eNbPixelsX, "1500");
+        f.userTypes(f.parametrage.eNbPixelsY, "1000");
+        f.userTypes(f.parametrage.eTaillePixelsX, pixel);
+    }
+    // "Enregistrer le montage…" with each name typed in turn: a name that
+    // cannot be kept is said, and the dialog stays open for the next.
+    void saveSetupAs(MainForm& f, Strings names) {
+        whenOpened<NameForm>([names](NameForm& d) {
+            EXPECT_FALSE(d.eDiamEquipement.visible());
+            EXPECT_FALSE(d.eNbPixelsXEquipement.visible());
+            for (const auto& name : names) {
+                d.userTypes(d.eNomEquipement, name);
+                d.userClicks(d.bbNomOK);
+            }
+        });
+        f.userClicks(f.parametrage.bbMontage);
+    }
+    std::string cell(MainForm& f, ComparerPage::Row row, int column) {
+        return f.comparer.cells[row][column]->caption();
+    }
+};
+
+TEST_F(SetupsTest, KeptComparedAndCopied) {
+    MainForm& f = start();
+    typeSetup(f, "200", "1000", "5.4");
+    saveSetupAs(f, {"Lunette 200"});
+    typeSetup(f, "100", "500", "3.76");
+    saveSetupAs(f, {"Lunette 200", "Petite]", "Petite"});
+    EXPECT_EQ(reporter.messages, (Strings{"Équipement ignoré : « Lunette 200 » : nom déjà dans les listes",
+                                          "Équipement ignoré : « Petite] » : nom incorrect"}));
+    reporter.messages.clear();
+
+    // Both come back at the next start, and one pick shows one.
+    MainForm& again = start();
+    ASSERT_EQ(again.parametrage.cbMontages.items(), (Strings{"Lunette 200", "Petite"}));
+    again.userPicks(again.parametrage.cbMontages, 0);
+    EXPECT_EQ(texts({&again.parametrage.eDiam, &again.parametrage.eFocale, &again.parametrage.eTaillePixelsX,
+                     &again.parametrage.eEchant}),
+              (Strings{"200", "1000", "5.4", "1.11"}));
+    EXPECT_TRUE(again.parametrage.bbSupprMontage.enabled());
+
+    // Side by side: the current setup, then "Lunette 200", then "Petite".
+    again.userSwitches(again.TabbedNotebook1, indexOf(Page::Comparer));
+    EXPECT_EQ(again.comparer.cbMontage[1]->text(), "Lunette 200");
+    again.userPicks(*again.comparer.cbMontage[2], 2);
+    for (int column : {0, 1}) {
+        EXPECT_EQ(cell(again, ComparerPage::kFocalRatio, column), again.parametrage.eFD.text());
+        EXPECT_EQ(cell(again, ComparerPage::kSampling, column), again.parametrage.eEchant.text());
+        EXPECT_EQ(cell(again, ComparerPage::kJupiter, column), again.imagerie.eDiamCapt.text());
+        EXPECT_EQ(cell(again, ComparerPage::kExposure, column), again.imagerie.eTps.text());
+    }
+    EXPECT_EQ(cell(again, ComparerPage::kField, 0),
+              again.parametrage.eChampHor.text() + " x " + again.parametrage.eChampVer.text());
+    again.userPicks(again.parametrage.cbMontages, 1);
+    EXPECT_EQ(cell(again, ComparerPage::kSampling, 2), again.parametrage.eEchant.text());
+    EXPECT_EQ(cell(again, ComparerPage::kSampling, 2), "1.55");
+    EXPECT_EQ(cell(again, ComparerPage::kTelescope, 2), cell(again, ComparerPage::kTelescope, 0));
+    EXPECT_EQ(cell(again, ComparerPage::kMoon, 3), "");
+
+    // The user's sky judges every column: 1.5" in 2x2.
+    again.userTypes(again.imagerie.eFWHM, "1.5");
+    again.userPicks(again.imagerie.cbBinning, 1);
+    EXPECT_EQ(cell(again, ComparerPage::kVerdict, 1), "sous-échantillonné");
+    again.userTypes(again.imagerie.eFWHM, "9");  // from 3" to 4.5": 2.23" and 3.10"
+    EXPECT_EQ(cell(again, ComparerPage::kVerdict, 1), "sur-échantillonné");
+    EXPECT_EQ(cell(again, ComparerPage::kVerdict, 2), "bien échantillonné");
+
+    // Copied: a line a row, the caption, a value a setup shown, the unit.
+    std::vector<ResultLine> copied;
+    again.copyResults = [&copied](const std::vector<ResultLine>& lines) { copied = lines; };
+    again.userClicks(again.bbCopier);
+    ASSERT_EQ(copied.size(), static_cast<std::size_t>(ComparerPage::kRowCount));
+    const ResultLine& sampling = copied[ComparerPage::kSampling];
+    EXPECT_EQ(sampling.caption.text(), "Echantillonnage");
+    ASSERT_EQ(sampling.values.size(), 3u);
+    EXPECT_EQ(sampling.values[2].text(), "1.55");
+    EXPECT_EQ(sampling.unit.text(), "\"/pixel");
+    EXPECT_EQ(again.labStatut.caption(), "Résultats copiés, une ligne par valeur");
+
+    // Removed after a confirmation, from the list, the columns and the file.
+    again.userSwitches(again.TabbedNotebook1, indexOf(Page::Parametrage));
+    whenOpened<ConfirmForm>([](ConfirmForm& d) {
+        EXPECT_EQ(d.labConfirmation.caption(), "Supprimer le montage « Petite » de vos équipements ?");
+        d.userClicks(d.bbOui);
+    });
+    again.userClicks(again.parametrage.bbSupprMontage);
+    EXPECT_EQ(again.parametrage.cbMontages.items(), Strings{"Lunette 200"});
+    EXPECT_EQ(again.comparer.cbMontage[2]->text(), "(aucun)");
+    const std::string file = quarvel::config::testing::readBytes(dir.file("Quarvel-equipements.ini"));
+    EXPECT_EQ(file.find("Petite"), std::string::npos);
+    EXPECT_NE(file.find("[Montage Lunette 200]"), std::string::npos);
+    EXPECT_TRUE(reporter.messages.empty());
+}
+
+// A damaged setup is said with the file's other problems, once, and the
+// good ones still come.
+TEST_F(SetupsTest, ADamagedSetupIsSaidOnce) {
+    quarvel::config::testing::writeBytes(dir.file("Quarvel-equipements.ini"),
+                                "\xEF\xBB\xBF[Montage Bon]\r\nDiamètre=200\r\nFocale=1000\r\nCapteurX=10\r\nCapteurY=10\r\n"
+                                "CapteurPxX=5\r\nCapteurPxY=5\r\n[Montage Abîmé]\r\nDiamètre=abc\r\n[Bizarre]\r\n");
+    MainForm& f = start();
+    EXPECT_EQ(f.parametrage.cbMontages.items(), Strings{"Bon"});
+    ASSERT_EQ(reporter.messages.size(), 1u);
+    EXPECT_NE(reporter.messages[0].find("[Montage Abîmé] : valeurs Diamètre, Focale, CapteurX"), std::string::npos);
+    EXPECT_NE(reporter.messages[0].find("[Bizarre] : section inconnue"), std::string::npos);
+}
+
+}  // namespace
