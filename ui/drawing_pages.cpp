@@ -3,6 +3,8 @@
 // to scale, the sensor's field over a photograph, and their sensor lists.
 #include "ui/drawing_pages.h"
 
+#include "ui/messages.h"
+
 #include <algorithm>
 #include <filesystem>
 
@@ -154,6 +156,7 @@ PhotoPage::PhotoPage(form::Form& window, const catalogues::Catalogue& catalogue,
       PhotoObjet(add<form::Picture>("PhotoObjet")),
       labPhotoCapteur(add<Label>("labPhotoCapteur")),
       labPhotoTelescope(add<Label>("labPhotoTelescope")),
+      labLegende(add<Label>("labLegende")),
       m_session(session),
       m_dataFolders(std::move(dataFolders)) {
     showsResults({&eChampPhotoV, &eChampPhotoH});
@@ -190,6 +193,25 @@ void PhotoPage::drawFrame() {
     eChampPhotoV.setText(core::fixed(frame.fieldXArcmin, 10, 2));
     drawings::Bitmap picture = PhotoObjet.picture();
     drawings::drawFrame(picture, frame.frame);
+    // The compared setups' frames over it, and the legend that names them.
+    std::vector<core::Message> legend;
+    for (std::size_t i = 0; i < m_compared.size() && i < std::size(drawings::kComparedColours); ++i) {
+        const ComparedField& field = m_compared[i];
+        try {
+            drawings::drawFrame(picture, drawings::photoFrame(field.sensor, field.focalMm, m_photoFieldArcmin).frame,
+                                drawings::kComparedColours[i]);
+        } catch (const core::QuarvelError&) {
+            continue;  // a setup with no field: no frame, and no name for it
+        }
+        legend.push_back(core::Message(messages::kLegendColours[i], {core::Message::data(field.name)}));
+    }
+    if (legend.empty()) {
+        labLegende.setMessage(core::Message());
+    } else {
+        core::Message joined(messages::kLegendCurrent);
+        for (auto& line : legend) joined = core::Message("%1 ; %2", {std::move(joined), std::move(line)});
+        labLegende.setMessage(std::move(joined));
+    }
     PhotoObjet.setPicture(std::move(picture));
     labPhotoCapteur.setCaption(m_session.sensorName);
     labPhotoTelescope.setCaption(m_session.instrument.telescopeLabel);

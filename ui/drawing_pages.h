@@ -77,6 +77,14 @@ public:
     void show();
     void reloadPhotograph();
     void drawFrame();
+    // The setups compared with the current one: their frames too, each in
+    // its colour, named in the legend.
+    struct ComparedField {
+        std::string name;
+        core::SensorValues sensor;
+        double focalMm = 0;
+    };
+    void setCompared(std::vector<ComparedField> fields) { m_compared = std::move(fields); }
 
     ListControl& cbCapteursPhoto;
     EditField& eChampPhotoV;
@@ -86,10 +94,13 @@ public:
     form::Picture& PhotoObjet;
     Label& labPhotoCapteur;
     Label& labPhotoTelescope;
+    Label& labLegende;
     core::SensorValues sensor;
 
 private:
     void loadPhotograph(const std::string& file);
+
+    std::vector<ComparedField> m_compared;
 
     Session& m_session;
     std::vector<std::string> m_dataFolders;

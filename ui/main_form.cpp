@@ -346,6 +346,7 @@ void MainForm::showComparison() {
         return shown;
     };
     std::vector<std::optional<ComparerPage::Column>> columns;
+    std::vector<PhotoPage::ComparedField> fields;
     columns.push_back(column(m_session, telescopeShown(m_session.instrument),
                              cameraShown(m_session.cameraName, m_session.sensorName)));
     for (int c = 1; c < ComparerPage::kColumns; ++c) {
@@ -360,8 +361,10 @@ void MainForm::showComparison() {
         const setup::Setup saved = setupOf(found->settings);
         columns.push_back(column(saved, telescopeShown(saved.instrument),
                                  cameraShown(found->settings.camera, found->settings.sensor)));
+        fields.push_back({found->name, saved.sensor, saved.instrument.focalMm});
     }
     comparer.show(columns);
+    photo.setCompared(std::move(fields));
 }
 
 void MainForm::showSetup() {

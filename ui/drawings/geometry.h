@@ -36,6 +36,8 @@ struct Ellipse {
 inline constexpr Colour kTeal{0, 128, 128};
 inline constexpr Colour kSkyBlue{166, 202, 240};
 inline constexpr Colour kRed{255, 0, 0};
+// The frames of the setups compared with the current one, in column order.
+inline constexpr Colour kComparedColours[] = {{0, 220, 0}, {0, 200, 255}, {255, 230, 0}};
 inline constexpr Colour kPurple{128, 0, 128};
 inline constexpr Colour kMaroon{128, 0, 0};
 inline constexpr Colour kWhite{255, 255, 255};

@@ -30,18 +30,18 @@ PhotoFrame photoFrame(const core::SensorValues& sensor, double focalMm, double p
     return p;
 }
 
-void drawFrame(Bitmap& picture, const Box& frame) {
+void drawFrame(Bitmap& picture, const Box& frame, Colour colour) {
     // The outline runs along the box's first and last rows and columns.
     const int right = frame.right - 1;
     const int bottom = frame.bottom - 1;
     if (right < frame.left || bottom < frame.top) return;
     for (int x = frame.left; x <= right; ++x) {
-        picture.setPixel(x, frame.top, kRed);
-        picture.setPixel(x, bottom, kRed);
+        picture.setPixel(x, frame.top, colour);
+        picture.setPixel(x, bottom, colour);
     }
     for (int y = frame.top; y <= bottom; ++y) {
-        picture.setPixel(frame.left, y, kRed);
-        picture.setPixel(right, y, kRed);
+        picture.setPixel(frame.left, y, colour);
+        picture.setPixel(right, y, colour);
     }
 }
 

@@ -45,7 +45,7 @@ struct PhotoFrame {
 // Fails with the division message when the focal length is zero.
 PhotoFrame photoFrame(const core::SensorValues& sensor, double focalMm, double photoFieldArcmin);
 
-// Draws the frame's one-pixel red outline into the picture, clipped to it.
-void drawFrame(Bitmap& picture, const Box& frame);
+// Draws the frame's one-pixel outline into the picture, clipped to it.
+void drawFrame(Bitmap& picture, const Box& frame, Colour colour = kRed);
 
 }  // namespace quarvel::ui::drawings

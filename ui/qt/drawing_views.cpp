@@ -159,6 +159,11 @@ QWidget* buildChampPhotoPage(Binder& b, PhotoPage& f) {
     showPicture();
     b.place(f.labPhotoCapteur, boldCentred(new QLabel(p), 62, 340, 361));
     b.place(f.labPhotoTelescope, boldCentred(new QLabel(p), 62, 360, 361));
+    // The compared setups' frames, named by colour.
+    QLabel* legend = b.label(f.labLegende, p);
+    legend->setWordWrap(true);
+    legend->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    legend->setGeometry(40, 388, 406, 80);
     sensorList(b, f.cbCapteursPhoto, p, 174, 480, 185);
     return p;
 }

@@ -2,6 +2,8 @@
 // Named setups: kept, brought back, compared side by side, and copied.
 #include "ui/tests/program_fixture.h"
 
+#include "ui/drawings/photo_overlay.h"
+
 using namespace quarvel::ui;
 using namespace quarvel::ui::testing;
 using Strings = std::vector<std::string>;
@@ -73,6 +75,15 @@ TEST_F(SetupsTest, KeptComparedAndCopied) {
     EXPECT_EQ(cell(again, ComparerPage::kTelescope, 2), cell(again, ComparerPage::kTelescope, 0));
     EXPECT_EQ(cell(again, ComparerPage::kMoon, 3), "");
 
+    // Their frames on the photograph, in the legend's colours.
+    again.userSwitches(again.TabbedNotebook1, indexOf(Page::ChampPhoto));
+    EXPECT_EQ(again.photo.labLegende.caption(), "rouge : montage actuel ; vert : Lunette 200 ; bleu : Petite");
+    const auto& picture = again.photo.PhotoObjet.picture();
+    const auto frame = drawings::photoFrame({1500, 1000, 3.76, 3.76}, 500, 300).frame;
+    EXPECT_EQ(picture.pixel(frame.left, frame.top), drawings::kComparedColours[1]);
+    const auto lunette = drawings::photoFrame({1500, 1000, 5.4, 5.4}, 1000, 300).frame;
+    EXPECT_EQ(picture.pixel(lunette.left, lunette.top), drawings::kComparedColours[0]);
+
     // The user's sky judges every column: 1.5" in 2x2.
     again.userTypes(again.imagerie.eFWHM, "1.5");
     again.userPicks(again.imagerie.cbBinning, 1);
@@ -82,6 +93,7 @@ TEST_F(SetupsTest, KeptComparedAndCopied) {
     EXPECT_EQ(cell(again, ComparerPage::kVerdict, 2), "bien échantillonné");
 
     // Copied: a line a row, the caption, a value a setup shown, the unit.
+    again.userSwitches(again.TabbedNotebook1, indexOf(Page::Comparer));
     std::vector<ResultLine> copied;
     again.copyResults = [&copied](const std::vector<ResultLine>& lines) { copied = lines; };
     again.userClicks(again.bbCopier);

@@ -12,6 +12,8 @@
 #include <QComboBox>
 #include <QDir>
 #include <QDialog>
+#include <QFileDialog>
+#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -30,6 +32,7 @@
 
 #include "core/errors.h"
 #include "ui/messages.h"
+#include "ui/comparer_page.h"
 #include "ui/names.h"
 #include "ui/qt/translation.h"
 #include "ui/startup.h"
@@ -883,6 +886,88 @@ private slots:
         QCOMPARE(quarvel::ui::qt::tt(skipped),
                  english ? QString("Equipment skipped: a.ini, line 3, [Divers]: unknown section")
                          : QString::fromStdString(skipped));
+    }
+
+    // Two setups kept, brought back after a restart, compared with the single
+    // pages' numbers, judged for the user's sky, copied and drawn to a file.
+    void setupsAreComparedCopiedAndSaved() {
+        const bool english = QLocale::system().language() == QLocale::English;
+        using quarvel::ui::Page;
+        using quarvel::ui::indexOf;
+        QTest::mouseClick(child<QPushButton>("bbRun"), Qt::LeftButton);
+        const auto keep = [&](const char* diameter, const char* focal, const char* pixel, const QString& name) {
+            type("eDiam", diameter);
+            type("eFocale", focal);
+            auto* sensors = child<QComboBox>("cbCapteurs");
+            sensors->setCurrentIndex(quarvel::ui::kManualRow);
+            sensors->activated(quarvel::ui::kManualRow);
+            type("eNbPixelsX", "1500");
+            type("eNbPixelsY", "1000");
+            type("eTaillePixelsX", pixel);
+            withModal([&] { QTest::mouseClick(child<QPushButton>("bbMontage"), Qt::LeftButton); },
+                      [&](QWidget* d) {
+                          QVERIFY(!d->findChild<QLineEdit*>("eDiamEquipement")->isVisible());
+                          QTest::keyClicks(d->findChild<QLineEdit*>("eNomEquipement"), name);
+                          QTest::mouseClick(d->findChild<QPushButton*>("bbNomOK"), Qt::LeftButton);
+                      });
+        };
+        keep("200", "1000", "5.4", "Lunette 200");
+        keep("100", "500", "3.76", "Petite <b>");
+        restart();
+        QTest::mouseClick(child<QPushButton>("bbRun"), Qt::LeftButton);
+        auto* setups = child<QComboBox>("cbMontages");
+        QCOMPARE(setups->count(), 2);
+        QCOMPARE(setups->itemText(1), QString("Petite <b>"));
+        setups->setCurrentIndex(0);
+        setups->activated(0);
+        QCOMPARE(child<QLineEdit>("eDiam")->text(), QString("200"));
+        const QString fd = child<QLineEdit>("eFD")->text(), sampling = child<QLineEdit>("eEchant")->text();
+
+        auto* notebook = child<QTabWidget>("TabbedNotebook1");
+        QCOMPARE(notebook->tabText(indexOf(Page::Comparer)), english ? QString("Compare") : QString("Comparer"));
+        notebook->setCurrentIndex(indexOf(Page::Comparer));
+        auto* third = child<QComboBox>("cbMontage3");
+        third->setCurrentIndex(2);
+        third->activated(2);
+        QCOMPARE(child<QLabel>("labCmpFD1")->text(), fd);
+        QCOMPARE(child<QLabel>("labCmpEchant2")->text(), sampling);
+        QCOMPARE(child<QLabel>("labCmpEchant3")->text(), QString("1.55"));
+        notebook->setCurrentIndex(indexOf(Page::Imagerie));
+        const QString jupiter = child<QLineEdit>("eDiamCapt")->text();
+        type("eFWHM", "1.5");
+        auto* binning = child<QComboBox>("cbBinning");
+        binning->setCurrentIndex(1);
+        binning->activated(1);
+        notebook->setCurrentIndex(indexOf(Page::Comparer));
+        QCOMPARE(child<QLabel>("labCmpJupiter1")->text(), jupiter);
+        QCOMPARE(child<QLabel>("labCmpVerdict2")->text(), english ? QString("undersampled") : QString("sous-échantillonné"));
+
+        // The table on the clipboard: a line a row, caption, the three setups, unit.
+        QGuiApplication::clipboard()->clear();
+        m_window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(m_window));
+        QTest::keySequence(m_window, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C));
+        QTRY_VERIFY(!QGuiApplication::clipboard()->text().isEmpty());
+        const QStringList lines = QGuiApplication::clipboard()->text().split('\n', Qt::SkipEmptyParts);
+        QCOMPARE(lines.size(), static_cast<int>(quarvel::ui::ComparerPage::kRowCount));
+        const QStringList row = lines[quarvel::ui::ComparerPage::kSampling].split('\t');
+        QCOMPARE(row, (QStringList{english ? "Sampling" : "Echantillonnage", sampling, sampling, "1.55", "\"/pixel"}));
+        QCOMPARE(lines[quarvel::ui::ComparerPage::kCamera].split('\t').size(), 5);
+
+        // The photograph with its frames, saved at twice its size on the screen.
+        notebook->setCurrentIndex(indexOf(Page::ChampPhoto));
+        QVERIFY(child<QLabel>("labLegende")->text().contains("Petite <b>"));
+        const QString path = m_dir.path() + "/champ";
+        withModal([&] { QTest::mouseClick(child<QPushButton>("bbEnregistrerImage"), Qt::LeftButton); },
+                  [&](QWidget* d) {
+                      auto* dialog = qobject_cast<QFileDialog*>(d);
+                      QVERIFY(dialog);
+                      dialog->selectFile(path);
+                      QTest::keyClick(dialog, Qt::Key_Return);
+                  });
+        const QImage saved(path + ".png");
+        QCOMPARE(saved.size(), notebook->currentWidget()->size() * 2);
+        QFile::remove(path + ".png");
     }
 
     // Enter is OK and Escape is Annuler in the other dialogs too.
