@@ -7,11 +7,15 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QFile>
+#include <QLabel>
+#include <QTabWidget>
 #include <QLineEdit>
 #include <QTemporaryDir>
 #include <QTest>
 
 #include "ui/form/guard.h"
+#include "ui/names.h"
 #include "ui/program.h"
 #include "ui/startup.h"
 
@@ -49,17 +53,42 @@ void BM_DiameterKeystrokeForm(benchmark::State& state) {
 }
 BENCHMARK(BM_DiameterKeystrokeForm)->Unit(benchmark::kMicrosecond);
 
-// Through the real widgets: a key press on the field, as the user makes it.
+// Through the real widgets: a key press on the field, as the user makes it;
+// with `state.range(0)` saved setups compared beside the current one, the
+// "Comparer" page built and showing them.
 void BM_DiameterKeystrokeWidget(benchmark::State& state) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     QTemporaryDir dir;
+    const int compared = static_cast<int>(state.range(0));
+    QFile setups(dir.path() + "/Quarvel-equipements.ini");
+    if (!setups.open(QIODevice::WriteOnly)) state.SkipWithError("no equipment file");
+    setups.write("\xEF\xBB\xBF");
+    for (int n = 1; n <= compared; ++n) {
+        setups.write(QString("[Montage M%1]\nTélescope=T\nBarlow=2 x\nDiamètre=%2\nFocale=%3\nFiltre=0\nCaméra=Inconnu\n"
+                             "Capteur=S\nCapteurX=3000\nCapteurY=2000\nCapteurPxX=3.76\nCapteurPxY=3.76\n")
+                         .arg(n).arg(100 * n).arg(500 * n).toUtf8());
+    }
+    setups.close();
     auto started = quarvel::ui::startQuarvel((dir.path() + "/Quarvel.ini").toStdString());
     QWidget* window = nullptr;
     for (QWidget* w : QApplication::topLevelWidgets()) {
         if (w->objectName() == "fUtil") window = w;
     }
     QTest::mouseClick(window->findChild<QWidget*>("bbRun"), Qt::LeftButton);
+    auto* notebook = window->findChild<QTabWidget*>("TabbedNotebook1");
+    if (compared > 0) {
+        notebook->setCurrentIndex(quarvel::ui::indexOf(quarvel::ui::Page::Comparer));
+        for (int column = 2; column <= compared + 1; ++column) {
+            auto* choice = window->findChild<QComboBox*>(QString("cbMontage%1").arg(column));
+            choice->setCurrentIndex(column - 1);
+            choice->activated(column - 1);
+        }
+        if (window->findChild<QLabel*>("labCmpFD4")->text().isEmpty() != (compared < 3)) {
+            state.SkipWithError("the setups are not compared");
+        }
+        // The table stays in view: every keystroke recomputes and shows it.
+    }
     window->findChild<QComboBox*>("cbCapteurs")->activated(14);
     auto* diameter = window->findChild<QLineEdit*>("eDiam");
     diameter->setFocus();
@@ -75,6 +104,6 @@ void BM_DiameterKeystrokeWidget(benchmark::State& state) {
     }
     started = {};
 }
-BENCHMARK(BM_DiameterKeystrokeWidget)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_DiameterKeystrokeWidget)->Arg(0)->Arg(3)->Unit(benchmark::kMicrosecond);
 
 }  // namespace

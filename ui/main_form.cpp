@@ -161,7 +161,9 @@ std::vector<core::Message> MainForm::start() {
 // Every result of the instrument and the sensor, on every page.
 void MainForm::recompute() {
     m_tabs.follow();
-    showComparison();
+    // The comparison is shown by two pages: computed for them alone.
+    const auto page = static_cast<Page>(TabbedNotebook1.activePage());
+    if (page == Page::Comparer || page == Page::ChampPhoto) showComparison();
     if (!parametrage.instrumentFilled()) return;
     // Computed once, shown by each page in its order: a failure ends the
     // showing where its value comes, as the calculation itself would.
@@ -287,7 +289,11 @@ void MainForm::tabSwitch() {
     if (page == Page::DessinCapteur) m_tabs.showSensorPage();
     if (page == Page::Imagerie) imagerie.recompute();
     if (page == Page::DessinPlanete) planetDrawing.show();
-    if (page == Page::ChampPhoto) m_tabs.showPhotoPage();
+    if (page == Page::Comparer) showComparison();
+    if (page == Page::ChampPhoto) {
+        showComparison();
+        m_tabs.showPhotoPage();
+    }
 }
 
 // A save that fails keeps the program open, on the page it was on.

@@ -260,7 +260,10 @@ QWidget* buildComparerPage(Binder& b, ComparerPage& f) {
         QLabel* cell = nullptr;
         for (int column = 0; column < ComparerPage::kColumns; ++column) {
             cell = b.label(*f.cells[row][column], p);
-            cell->setWordWrap(true);
+            // Names may wrap; numbers are short, and a label that cannot wrap
+            // is laid out at once.
+            cell->setWordWrap(row == ComparerPage::kTelescope || row == ComparerPage::kCamera ||
+                              row == ComparerPage::kVerdict);
             cell->setTextInteractionFlags(Qt::TextSelectableByMouse);
             grid->addWidget(cell, row + 1, column + 1);
         }
