@@ -76,13 +76,23 @@ def invert_bilinear(p, q, corners_xy):
     return u, v
 
 
-def resample(texture, corners, ra0, dec0, width_arcmin, size):
-    image = np.asarray(Image.open(f"{TEXTURES}/{texture}").convert("RGB"), dtype=float)
+def load_texture(texture):
+    """A texture's pixels as an array of rows of RGB floats, row 0 at the top."""
+    return np.asarray(Image.open(f"{TEXTURES}/{texture}").convert("RGB"), dtype=float)
+
+
+def sky_background(image):
+    """A texture's own sky: a low percentile of its pixels."""
+    return np.percentile(image.reshape(-1, 3), 20, axis=0)
+
+
+def project(image, corners, ra0, dec0, scale, size, background):
+    """The texture resampled onto a gnomonic grid about (ra0, dec0), north up,
+    east left, `scale` degrees per pixel at the centre, `size` (columns, rows)
+    pixels; `background` where the texture does not reach."""
     height_px, width_px = image.shape[:2]
-    background = np.percentile(image.reshape(-1, 3), 20, axis=0)
     corners_xy = [tangent(ra, dec, ra0, dec0) for ra, dec in corners]
     columns, rows = size
-    scale = width_arcmin / 60 / 360  # degrees per pixel, 360 pixels across the stated width
     j, i = np.mgrid[0:rows, 0:columns]
     xi = (columns / 2 - (i + 0.5)) * scale  # east to the left
     eta = (rows / 2 - (j + 0.5)) * scale  # north up
@@ -99,6 +109,12 @@ def resample(texture, corners, ra0, dec0, width_arcmin, size):
               (1 - fx) * fy * image[y0 + 1, x0] + fx * fy * image[y0 + 1, x0 + 1])
     out = np.where(inside[..., None], sample, background)
     return Image.fromarray(np.clip(out + 0.5, 0, 255).astype(np.uint8), "RGB")
+
+
+def resample(texture, corners, ra0, dec0, width_arcmin, size):
+    image = load_texture(texture)
+    scale = width_arcmin / 60 / 360  # degrees per pixel, 360 pixels across the stated width
+    return project(image, corners, ra0, dec0, scale, size, sky_background(image))
 
 
 def main():
