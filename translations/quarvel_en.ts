@@ -1197,5 +1197,21 @@ Your remarks and suggestions are welcome at the address below.</translation>
         <source>Séparation en pixels</source>
         <translation>Separation in pixels</translation>
     </message>
+    <message>
+        <source>bleu : %1</source>
+        <translation>blue: %1</translation>
+    </message>
+    <message>
+        <source>jaune : %1</source>
+        <translation>yellow: %1</translation>
+    </message>
+    <message>
+        <source>rouge : montage actuel</source>
+        <translation>red: current setup</translation>
+    </message>
+    <message>
+        <source>vert : %1</source>
+        <translation>green: %1</translation>
+    </message>
 </context>
 </TS>

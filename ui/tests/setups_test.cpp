@@ -39,6 +39,7 @@ protected:
 };
 
 TEST_F(SetupsTest, KeptComparedAndCopied) {
+    dataFolders = {QUARVEL_SOURCE_DIR};  // the photo page's pictures
     MainForm& f = start();
     typeSetup(f, "200", "1000", "5.4");
     saveSetupAs(f, {"Lunette 200"});
