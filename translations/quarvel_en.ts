@@ -1213,5 +1213,105 @@ Your remarks and suggestions are welcome at the address below.</translation>
         <source>vert : %1</source>
         <translation>green: %1</translation>
     </message>
+    <message>
+        <source>%1 : taille inconnue — %2</source>
+        <translation>%1: size unknown — %2</translation>
+    </message>
+    <message>
+        <source>%1 : … et %2 autres lignes ignorées</source>
+        <translation>%1: … and %2 more lines skipped</translation>
+    </message>
+    <message>
+        <source>%1 champs au lieu de %2</source>
+        <translation>%1 fields instead of %2</translation>
+    </message>
+    <message>
+        <source>%1&apos; x %2&apos;</source>
+        <translation>%1&apos; x %2&apos;</translation>
+    </message>
+    <message>
+        <source>%1&apos; x %2&apos;, orientation inconnue</source>
+        <translation>%1&apos; x %2&apos;, orientation unknown</translation>
+    </message>
+    <message>
+        <source>%1, ligne %2 : %3</source>
+        <translation>%1, line %2: %3</translation>
+    </message>
+    <message>
+        <source>Mosaïque</source>
+        <translation>Mosaic</translation>
+    </message>
+    <message>
+        <source>Nombre de poses en hauteur, de 1 à 5</source>
+        <translation>Frames down, 1 to 5</translation>
+    </message>
+    <message>
+        <source>Nombre de poses en largeur, de 1 à 5</source>
+        <translation>Frames across, 1 to 5</translation>
+    </message>
+    <message>
+        <source>Objet :</source>
+        <translation>Object:</translation>
+    </message>
+    <message>
+        <source>Recouvrement</source>
+        <translation>Overlap</translation>
+    </message>
+    <message>
+        <source>Recouvrement des poses voisines, en pour cent</source>
+        <translation>Overlap of neighbouring frames, in percent</translation>
+    </message>
+    <message>
+        <source>Rotation</source>
+        <translation>Rotation</translation>
+    </message>
+    <message>
+        <source>Rotation du capteur, en degrés du nord vers l&apos;est ; ou tirer le cadre à la souris</source>
+        <translation>The sensor&apos;s rotation, in degrees from north through east; or drag the frame with the mouse</translation>
+    </message>
+    <message>
+        <source>Un objet du ciel profond : M 31, NGC 7000, C 14, ou son nom</source>
+        <translation>A deep-sky object: M 31, NGC 7000, C 14, or its name</translation>
+    </message>
+    <message>
+        <source>aucune désignation</source>
+        <translation>no designation</translation>
+    </message>
+    <message>
+        <source>champ %1&apos; x %2&apos;</source>
+        <translation>field %1&apos; x %2&apos;</translation>
+    </message>
+    <message>
+        <source>champ %1&apos; x %2&apos; — mosaïque %3 x %4 : %5&apos; x %6&apos;</source>
+        <translation>field %1&apos; x %2&apos; — mosaic %3 x %4: %5&apos; x %6&apos;</translation>
+    </message>
+    <message>
+        <source>colonne &quot;%1&quot; : « %2 » incorrect</source>
+        <translation>column &quot;%1&quot;: “%2” invalid</translation>
+    </message>
+    <message>
+        <source>colonne &quot;%1&quot; vide</source>
+        <translation>column &quot;%1&quot; empty</translation>
+    </message>
+    <message>
+        <source>ne tient pas : mosaïque %1 x %2 conseillée</source>
+        <translation>does not fit: a %1 x %2 mosaic advised</translation>
+    </message>
+    <message>
+        <source>ne tient pas, même en mosaïque %1 x %2</source>
+        <translation>does not fit, even in a %1 x %2 mosaic</translation>
+    </message>
+    <message>
+        <source>tient dans la mosaïque (remplissage %1 %)</source>
+        <translation>fits in the mosaic (filling %1 %)</translation>
+    </message>
+    <message>
+        <source>tient dans le champ (remplissage %1 %)</source>
+        <translation>fits in the field (filling %1 %)</translation>
+    </message>
+    <message>
+        <source>« %1 » : objet inconnu ; taper par exemple M 31, NGC 7000, C 14 ou un nom</source>
+        <translation>“%1”: unknown object; type for example M 31, NGC 7000, C 14 or a name</translation>
+    </message>
 </context>
 </TS>

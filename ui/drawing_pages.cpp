@@ -157,13 +157,41 @@ PhotoPage::PhotoPage(form::Form& window, const catalogues::Catalogue& catalogue,
       labPhotoCapteur(add<Label>("labPhotoCapteur")),
       labPhotoTelescope(add<Label>("labPhotoTelescope")),
       labLegende(add<Label>("labLegende")),
+      eObjet(add<EditField>("eObjet")),
+      eRotation(add<EditField>("eRotation")),
+      eMosaiqueX(add<EditField>("eMosaiqueX")),
+      eMosaiqueY(add<EditField>("eMosaiqueY")),
+      eRecouvrement(add<EditField>("eRecouvrement")),
+      labCadrage(add<Label>("labCadrage")),
+      vueObjet(add<form::FramingBox>("vueObjet")),
       m_session(session),
       m_dataFolders(std::move(dataFolders)) {
     showsResults({&eChampPhotoV, &eChampPhotoH});
+    eObjet.setHint("Un objet du ciel profond : M 31, NGC 7000, C 14, ou son nom");
+    eRotation.setHint("Rotation du capteur, en degrés du nord vers l'est ; ou tirer le cadre à la souris");
+    eMosaiqueX.setHint("Nombre de poses en largeur, de 1 à 5");
+    eMosaiqueY.setHint("Nombre de poses en hauteur, de 1 à 5");
+    eRecouvrement.setHint("Recouvrement des poses voisines, en pour cent");
+    eRotation.setText("0");
+    eMosaiqueX.setText("1");
+    eMosaiqueY.setText("1");
+    eRecouvrement.setText("10");
+    for (EditField* real : {&eRotation, &eRecouvrement}) real->acceptDecimalComma();
+    vueObjet.setVisible(false);
+    eObjet.onEnter = [this] { chooseObject(); };
+    for (EditField* number : {&eRotation, &eMosaiqueX, &eMosaiqueY, &eRecouvrement}) {
+        number->onChange = [this] { drawObject(); };
+    }
     for (Label* name : {&labPhotoCapteur, &labPhotoTelescope}) name->setShowsData(true);
     labPhoto.setCaption("M 31 (5°)");
     PhotoObjet.setPicture(std::function<drawings::Bitmap()>(drawings::startPicture));
     pmPhotos.onChoose = [this](int index) {
+        // A photograph of the menu, as it always was.
+        m_object.reset();
+        vueObjet.setVisible(false);
+        PhotoObjet.setVisible(true);
+        labCadrage.setMessage(core::Message());
+        labPhoto.setShowsData(false);
         const auto& photo = drawings::kPhotographs[index];
         labPhoto.setCaption(photo.label);
         loadPhotograph(photo.file);
@@ -188,6 +216,10 @@ void PhotoPage::reloadPhotograph() {
 }
 
 void PhotoPage::drawFrame() {
+    if (m_object) {
+        drawObject();
+        return;
+    }
     const auto frame = drawings::photoFrame(sensor, m_session.instrument.focalMm, m_photoFieldArcmin);
     eChampPhotoH.setText(core::fixed(frame.fieldYArcmin, 10, 2));
     eChampPhotoV.setText(core::fixed(frame.fieldXArcmin, 10, 2));

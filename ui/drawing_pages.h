@@ -4,9 +4,12 @@
 #pragma once
 
 #include <functional>
+#include <map>
+#include <optional>
 #include <string>
 
 #include "catalogues/catalogue.h"
+#include "catalogues/objects.h"
 #include "ui/form/drawing_controls.h"
 #include "ui/form/form.h"
 #include "ui/session.h"
@@ -86,6 +89,17 @@ public:
     };
     void setCompared(std::vector<ComparedField> fields) { m_compared = std::move(fields); }
 
+    // Any deep-sky object, by name: what the completer proposes for a text
+    // typed, best first ("M 31 — NGC 224 — Galaxie d'Andromède").
+    std::vector<std::string> proposals(const std::string& typed);
+    // Whether an object is framed, rather than a photograph of the menu.
+    bool framesAnObject() const { return m_object.has_value(); }
+    // Names in French, or in English: set by the view for its language.
+    bool frenchNames = true;
+    // The drawing's canvas, as large as the photographs.
+    static constexpr int kFramingWidth = 360;
+    static constexpr int kFramingHeight = 240;
+
     ListControl& cbCapteursPhoto;
     EditField& eChampPhotoV;
     EditField& eChampPhotoH;
@@ -95,12 +109,30 @@ public:
     Label& labPhotoCapteur;
     Label& labPhotoTelescope;
     Label& labLegende;
+    // The object framed: its name typed, the frame's rotation in degrees,
+    // the mosaic's panels and their overlap in percent, the line that says
+    // whether it fits, and the drawing.
+    EditField& eObjet;
+    EditField& eRotation;
+    EditField& eMosaiqueX;
+    EditField& eMosaiqueY;
+    EditField& eRecouvrement;
+    Label& labCadrage;
+    form::FramingBox& vueObjet;
     core::SensorValues sensor;
 
 private:
     void loadPhotograph(const std::string& file);
+    // The catalogue and its pictures, read the first time they are needed.
+    const catalogues::ObjectCatalogue& objects();
+    void chooseObject();
+    void drawObject();
+    catalogues::Framing framing() const;
 
     std::vector<ComparedField> m_compared;
+    std::optional<catalogues::ObjectCatalogue> m_objects;
+    std::map<std::string, drawings::ObjectPicture> m_pictures;  // by designation
+    std::optional<int> m_object;  // its row
 
     Session& m_session;
     std::vector<std::string> m_dataFolders;

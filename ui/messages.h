@@ -38,6 +38,7 @@ inline constexpr std::string_view kSavedIn = "Configuration enregistrée dans %1
 // The photo page's legend: the current setup's frame, then each compared one's.
 inline constexpr std::string_view kLegendCurrent = "rouge : montage actuel";
 inline constexpr std::string_view kLegendColours[] = {"vert : %1", "bleu : %1", "jaune : %1"};
+inline constexpr std::string_view kUnknownObject = "« %1 » : objet inconnu ; taper par exemple M 31, NGC 7000, C 14 ou un nom";
 inline constexpr std::string_view kResultsCopied = "Résultats copiés, une ligne par valeur";
 inline constexpr std::string_view kUnderSampled = "sous-échantillonné";
 inline constexpr std::string_view kWellSampled = "bien échantillonné";
@@ -62,7 +63,7 @@ inline constexpr std::string_view kResultCaptions[] = {
 inline constexpr std::string_view kPatterns[] = {
     kUnreadableFile, kFileTooLarge, kDefaultsUsed, kSectionProblem, kUnknownSection,   kBadNameReason,  kNameTakenReason,
     kUnknownSensor,  kMissingValues,  kMoreProblems,     kBadName,          kNameTaken,      kMissingOptics,
-    kIncompleteSensor, kRemoveQuestion, kTheCamera,      kTheDslr,        kTheTelescope,   kTheSetup, kSavedIn, kSensorHint, kTelescopeHint, kSamplingRule, kResultsCopied, kLegendCurrent, kLegendColours[0], kLegendColours[1], kLegendColours[2], kUnderSampled, kWellSampled, kOverSampled,
+    kIncompleteSensor, kRemoveQuestion, kTheCamera,      kTheDslr,        kTheTelescope,   kTheSetup, kSavedIn, kSensorHint, kTelescopeHint, kSamplingRule, kUnknownObject, kResultsCopied, kLegendCurrent, kLegendColours[0], kLegendColours[1], kLegendColours[2], kUnderSampled, kWellSampled, kOverSampled,
 };
 
 }  // namespace quarvel::ui::messages

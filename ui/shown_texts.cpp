@@ -2,6 +2,7 @@
 #include "ui/shown_texts.h"
 
 #include "catalogues/catalogue.h"
+#include "catalogues/messages.h"
 #include "core/errors.h"
 #include "ui/help_text.h"
 #include "ui/messages.h"
@@ -11,9 +12,7 @@ namespace quarvel::ui {
 
 std::vector<std::string> composedTextPatterns() {
     std::vector<std::string> patterns = core::messagePatterns();
-    for (std::string_view pattern : {catalogues::kMissingColumnText, catalogues::kSkippedLinesText}) {
-        patterns.emplace_back(pattern);
-    }
+    for (std::string_view pattern : catalogues::kPatterns) patterns.emplace_back(pattern);
     for (std::string_view pattern : messages::kPatterns) patterns.emplace_back(pattern);
     for (std::string_view caption : messages::kResultCaptions) patterns.emplace_back(caption);
     patterns.push_back(std::string(kHelpText) + std::string(messages::kConfigurationSentence));

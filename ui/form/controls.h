@@ -92,6 +92,8 @@ public:
 
     std::function<void()> onChange;
     std::function<void()> onClick;
+    // Enter pressed in the field.
+    std::function<void()> onEnter;
     // Applied to what the user types before it reaches the field.
     std::function<std::string(std::string)> inputFilter;
     // A field of real numbers: a typed or pasted French decimal comma is

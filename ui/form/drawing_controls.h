@@ -2,6 +2,7 @@
 #pragma once
 
 #include "ui/drawings/bitmap.h"
+#include "ui/drawings/framing.h"
 #include "ui/drawings/planet_drawing.h"
 #include "ui/form/controls.h"
 
@@ -21,6 +22,20 @@ public:
 
 private:
     drawings::PlanetDrawing m_drawing;
+};
+
+// A paint box that holds an object framed by the sensor, for its view to paint.
+class FramingBox : public Label {
+public:
+    using Label::Label;
+    const drawings::FramingScene& scene() const { return m_scene; }
+    void setScene(drawings::FramingScene scene) {
+        m_scene = std::move(scene);
+        changed();
+    }
+
+private:
+    drawings::FramingScene m_scene;
 };
 
 // An image control: the picture its view shows.

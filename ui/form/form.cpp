@@ -20,6 +20,11 @@ void Form::userTypes(EditField& field, std::string text) {
     m_guard.runUserAction([&] { field.setText(field.inputFilter ? field.inputFilter(std::move(text)) : std::move(text)); });
 }
 
+void Form::userPressesEnter(EditField& field) {
+    if (!field.enabled() || !field.onEnter) return;
+    m_guard.runUserAction(field.onEnter);
+}
+
 void Form::userClicksInto(EditField& field) {
     if (!field.enabled() || !field.onClick) return;
     m_guard.runUserAction(field.onClick);

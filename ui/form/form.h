@@ -44,6 +44,7 @@ public:
     // User events.
     void userTypes(EditField& field, std::string text);
     void userClicksInto(EditField& field);
+    void userPressesEnter(EditField& field);
     void userClicks(Button& button);
     void userRightReleases(Button& button);
     void userClicks(Label& label);

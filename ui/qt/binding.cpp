@@ -211,7 +211,8 @@ QPushButton* Binder::button(form::Button& button, QWidget* parent) {
     widget->setAutoDefault(false);
     widget->setCheckable(button.checkable());
     const auto show = [&button, widget] {
-        widget->setText(tt(button.caption()));
+        // A button shown by its icon keeps its words for its accessible name.
+        if (!widget->property(kIconOnlyProperty).toBool()) widget->setText(tt(button.caption()));
         widget->setChecked(button.checked());
         showState(button, widget);
     };

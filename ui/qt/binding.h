@@ -37,6 +37,8 @@ inline constexpr int kMaxFieldLength = 1000;
 class Binder {
 public:
     explicit Binder(form::Form& form) : m_form(form) {}
+    // The window whose controls it binds: its user events.
+    form::Form& form() const { return m_form; }
     // The views stop watching their controls with the binder.
     ~Binder();
     Binder(const Binder&) = delete;

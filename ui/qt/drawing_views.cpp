@@ -7,7 +7,16 @@
 #include <QLineEdit>
 #include <QPainter>
 #include <QPixmap>
+#include <QAbstractItemView>
+#include <QCompleter>
+#include <QFile>
+#include <QMouseEvent>
+#include <QStringListModel>
+#include <cmath>
 
+#include "core/number_format.h"
+#include "core/parse.h"
+#include "ui/qt/about_view.h"
 #include "ui/qt/main_window.h"
 #include "ui/qt/night.h"
 #include "ui/qt/translation.h"
@@ -83,7 +92,127 @@ private:
     form::PlanetBox& m_box;
 };
 
+// Paints an object framed by the sensor: its picture (or a dark sky and its
+// outline), the mosaic's panels and its outline; a drag turns the frame.
+class FramingView : public QWidget {
+public:
+    FramingView(form::Form& form, PhotoPage& page, QWidget* parent)
+        : QWidget(parent), m_form(form), m_page(page) {
+        setCursor(Qt::OpenHandCursor);
+    }
+
+    // Paints the scene at the painter's scale: the view's own size, or twice it.
+    static void paint(QPainter& painter, const drawings::FramingScene& scene, const QImage& picture) {
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.setRenderHint(QPainter::SmoothPixmapTransform);
+        painter.fillRect(QRectF(0, 0, scene.width, scene.height), shownColour(QColor(8, 10, 24)));
+        if (!picture.isNull()) {
+            painter.drawImage(QRectF(scene.pictureLeft, scene.pictureTop, scene.pictureWidth, scene.pictureHeight),
+                              picture);
+        }
+        if (scene.outline) {
+            painter.save();
+            painter.translate(scene.centre.x, scene.centre.y);
+            painter.rotate(-scene.positionAngleDeg);  // counter-clockwise: east is left
+            painter.setPen(QPen(shownColour(QColor(255, 200, 120)), 1, Qt::DashLine));
+            painter.setBrush(Qt::NoBrush);
+            painter.drawEllipse(QPointF(0, 0), scene.halfMinorPx, scene.halfMajorPx);
+            painter.restore();
+        }
+        const auto polygon = [](const drawings::Quad& quad) {
+            QPolygonF shape;
+            for (const auto& p : quad) shape << QPointF(p.x, p.y);
+            return shape;
+        };
+        painter.setBrush(Qt::NoBrush);
+        if (scene.panels.size() > 1) {
+            painter.setPen(QPen(shownColour(QColor(255, 120, 120)), 1));
+            for (const auto& panel : scene.panels) painter.drawPolygon(polygon(panel));
+        }
+        painter.setPen(QPen(shownColour(QColor(255, 0, 0)), 2));
+        painter.drawPolygon(polygon(scene.mosaic));
+    }
+
+protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter painter(this);
+        const auto& scene = m_page.vueObjet.scene();
+        paint(painter, scene, pictureOf(scene));
+    }
+    void mousePressEvent(QMouseEvent* event) override {
+        m_dragFrom = angleAt(event->position());
+        m_rotationFrom = m_page.eRotation.text();
+        setCursor(Qt::ClosedHandCursor);
+    }
+    void mouseMoveEvent(QMouseEvent* event) override {
+        if (!(event->buttons() & Qt::LeftButton)) return;
+        const double from = core::tryParseReal(m_rotationFrom).value_or(0);
+        double turned = std::fmod(from + angleAt(event->position()) - m_dragFrom, 360.0);
+        if (turned < 0) turned += 360;
+        m_form.userTypes(m_page.eRotation, core::fixed(std::round(turned * 10) / 10, 10, 1));
+    }
+    void mouseReleaseEvent(QMouseEvent*) override { setCursor(Qt::OpenHandCursor); }
+
+private:
+    // The mouse's angle about the centre, counter-clockwise from up, as the
+    // frame turns.
+    double angleAt(QPointF at) const {
+        return std::atan2(-(at.x() - width() / 2.0), -(at.y() - height() / 2.0)) * 180 / M_PI;
+    }
+    const QImage& pictureOf(const drawings::FramingScene& scene) {
+        const std::string path = scene.picture ? scene.picture->path : std::string();
+        if (path != m_picturePath) {
+            m_picturePath = path;
+            m_picture = {};
+            QFile file(QString::fromStdString(path));
+            if (!path.empty() && file.size() < (8 << 20) && file.open(QIODevice::ReadOnly)) {
+                const QByteArray bytes = file.readAll();
+                m_picture = shownImage(decodeJpeg(reinterpret_cast<const std::uint8_t*>(bytes.constData()),
+                                                  static_cast<std::size_t>(bytes.size())));
+            }
+        }
+        return m_picture;
+    }
+
+    form::Form& m_form;
+    PhotoPage& m_page;
+    std::string m_picturePath;
+    QImage m_picture;
+    double m_dragFrom = 0;
+    std::string m_rotationFrom;
+};
+
+// "Caption [field] unit" at a place, the field as wide as given.
+int placedRow(Binder& b, QWidget* page, int left, int top,
+              std::initializer_list<std::tuple<const char*, form::EditField*, int, const char*>> parts) {
+    int x = left;
+    int height = 0;
+    for (const auto& [text, field, width, unit] : parts) {
+        QLineEdit* edit = b.edit(*field, page, width);
+        QLabel* title = caption(text, edit, page);
+        title->adjustSize();
+        title->move(x, top + 3);
+        x += title->width() + 6;
+        edit->move(x, top);
+        x += edit->width() + 4;
+        height = std::max(height, edit->sizeHint().height());
+        if (unit[0] != '\0') {
+            auto* after = new QLabel(tt(std::string(unit)), page);
+            after->adjustSize();
+            after->move(x, top + 3);
+            x += after->width() + 10;
+        } else {
+            x += 8;
+        }
+    }
+    return top + height;
+}
+
 }  // namespace
+
+void paintFraming(QPainter& painter, const drawings::FramingScene& scene, const QImage& picture) {
+    FramingView::paint(painter, scene, picture);
+}
 
 QWidget* buildDessinCapteurPage(Binder& b, SensorDrawingPage& f) {
     auto* p = new QWidget;
@@ -159,11 +288,62 @@ QWidget* buildChampPhotoPage(Binder& b, PhotoPage& f) {
     showPicture();
     b.place(f.labPhotoCapteur, boldCentred(new QLabel(p), 62, 340, 361));
     b.place(f.labPhotoTelescope, boldCentred(new QLabel(p), 62, 360, 361));
-    // The compared setups' frames, named by colour.
+    f.frenchNames = interfaceLocale().language() == QLocale::French;
+
+    // Any object by name, with proposals as the user types.
+    const int objectRowBottom = placedRow(b, p, 40, 40, {{"Objet :", &f.eObjet, 200, ""},
+                                                         {"Rotation", &f.eRotation, 50, "°"}});
+    auto* objectName = p->findChild<QLineEdit*>("eObjet");
+    auto* proposals = new QStringListModel(p);
+    auto* completer = new QCompleter(proposals, p);
+    completer->setCompletionMode(QCompleter::UnfilteredPopupCompletion);
+    completer->setMaxVisibleItems(12);
+    completer->popup()->setMinimumWidth(380);
+    completer->setWidget(objectName);
+    QObject::connect(objectName, &QLineEdit::textEdited, p, [&f, proposals, completer](const QString& text) {
+        QStringList shown;
+        for (const auto& label : f.proposals(ss(text))) shown << qs(label);
+        proposals->setStringList(shown);
+        if (!shown.isEmpty()) completer->complete();
+    });
+    QObject::connect(completer, qOverload<const QString&>(&QCompleter::activated), p,
+                     [&f, &b, objectName](const QString& text) {
+                         objectName->setText(text);
+                         b.form().userTypes(f.eObjet, ss(text));
+                         b.form().userPressesEnter(f.eObjet);
+                     });
+    QObject::connect(objectName, &QLineEdit::returnPressed, p, [&f, &b, completer] {
+        if (completer->popup()->isVisible()) return;  // the proposal chosen says it
+        b.form().userPressesEnter(f.eObjet);
+    });
+    // The photograph's or object's objectName under that row, whatever the font.
+    if (auto* title = p->findChild<QLabel*>("labPhoto"); title && title->y() < objectRowBottom + 4) {
+        title->move(title->x(), objectRowBottom + 4);
+    }
+
+    auto* framing = new FramingView(b.form(), f, p);
+    framing->setGeometry(63, 96, PhotoPage::kFramingWidth, PhotoPage::kFramingHeight);
+    framing->setObjectName(qs(f.vueObjet.name()));
+    b.watch(f.vueObjet, framing, [framing, &f] {
+        framing->setVisible(f.vueObjet.visible());
+        framing->update();
+    });
+    framing->setVisible(f.vueObjet.visible());
+    picture->setVisible(f.PhotoObjet.visible());
+    b.watch(f.PhotoObjet, picture, [picture, &f] { picture->setVisible(f.PhotoObjet.visible()); });
+
+    // The mosaic, the line that says whether the object fits, the legend.
+    const int mosaicBottom = placedRow(b, p, 40, 384, {{"Mosaïque", &f.eMosaiqueX, 36, "x"},
+                                                       {"", &f.eMosaiqueY, 36, ""},
+                                                       {"Recouvrement", &f.eRecouvrement, 40, "%"}});
+    QLabel* fit = b.label(f.labCadrage, p);
+    fit->setWordWrap(true);
+    fit->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    fit->setGeometry(30, mosaicBottom + 4, 426, 34);
     QLabel* legend = b.label(f.labLegende, p);
     legend->setWordWrap(true);
     legend->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    legend->setGeometry(40, 388, 406, 80);
+    legend->setGeometry(30, mosaicBottom + 40, 426, 476 - mosaicBottom - 40);
     sensorList(b, f.cbCapteursPhoto, p, 174, 480, 185);
     return p;
 }

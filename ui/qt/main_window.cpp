@@ -117,12 +117,13 @@ MainWindow::MainWindow(MainForm& form) : m_form(form), m_binder(form), m_built(s
     status->addWidget(m_binder.button(form.bbCopier, this));
     // The drawing's two, by their icons; their words are their tooltips.
     const std::pair<form::Button*, QStyle::StandardPixmap> pictures[] = {
-        {&form.bbCopierImage, QStyle::SP_DialogApplyButton},
+        {&form.bbCopierImage, QStyle::SP_FileIcon},
         {&form.bbEnregistrerImage, QStyle::SP_DialogSaveButton},
     };
     for (const auto& [model, icon] : pictures) {
         QPushButton* button = m_binder.button(*model, this);
         button->setAccessibleName(button->text());
+        button->setProperty(kIconOnlyProperty, true);
         button->setText("");
         button->setIcon(style()->standardIcon(icon));
         status->addWidget(button);

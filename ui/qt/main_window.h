@@ -7,6 +7,7 @@
 #include "ui/qt/binding.h"
 
 class QImage;
+class QPainter;
 class QLayout;
 class QTabWidget;
 
@@ -38,6 +39,9 @@ private:
 // Results as a spreadsheet takes them: a line each, caption, values and unit
 // apart by tabs, in the interface's language.
 QString resultsText(const std::vector<ResultLine>& lines);
+
+// An object framed by the sensor, painted at the painter's scale.
+void paintFraming(QPainter& painter, const drawings::FramingScene& scene, const QImage& picture);
 
 // The pages, built into the notebook's tabs.
 QWidget* buildParametragePage(Binder& binder, ParametragePage& form);

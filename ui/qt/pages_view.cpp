@@ -254,7 +254,11 @@ QWidget* buildComparerPage(Binder& b, ComparerPage& f) {
     grid->setHorizontalSpacing(10);
     grid->addWidget(named(new QLabel("Montage actuel", p), "labCmpActuel"), 0, 1);
     for (int column = 1; column < ComparerPage::kColumns; ++column) {
-        grid->addWidget(b.combo(*f.cbMontage[column], p, 12), 0, column + 1);
+        QComboBox* choice = b.combo(*f.cbMontage[column], p, 12);
+        // A long setup name does not widen the window: the box shows its start.
+        choice->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+        choice->setMinimumContentsLength(6);
+        grid->addWidget(choice, 0, column + 1);
     }
     for (int row = 0; row < ComparerPage::kRowCount; ++row) {
         QLabel* cell = nullptr;

@@ -45,6 +45,8 @@ QString translate(const core::Message& message);
 // The property of a widget that shows data (a name, a path): its text is
 // never translated.
 inline constexpr const char* kDataProperty = "quarvelData";
+// A button shown by its icon alone: its caption is not put back as its text.
+inline constexpr const char* kIconOnlyProperty = "quarvelIconOnly";
 
 // Each text a view wrote itself below `root` (labels, buttons, group titles,
 // tab captions, tooltips, the window's title), replaced by what `visit`

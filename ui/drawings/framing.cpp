@@ -1,0 +1,81 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "ui/drawings/framing.h"
+
+#include <algorithm>
+#include <cmath>
+#include <numbers>
+
+namespace quarvel::ui::drawings {
+
+namespace {
+
+// Turned counter-clockwise on the screen (y down) by the angle: north
+// through east, with east on the left.
+Point turned(Point p, double degrees) {
+    const double a = degrees * std::numbers::pi / 180;
+    return {p.x * std::cos(a) + p.y * std::sin(a), -p.x * std::sin(a) + p.y * std::cos(a)};
+}
+
+// A rectangle of that size in arc-minutes, centred at (dx, dy) from the
+// mosaic's centre, turned about the mosaic's centre, on the canvas.
+Quad quad(double dx, double dy, double width, double height, double rotationDeg, Point centre, double scale) {
+    const Point corners[] = {{dx - width / 2, dy - height / 2},
+                             {dx + width / 2, dy - height / 2},
+                             {dx + width / 2, dy + height / 2},
+                             {dx - width / 2, dy + height / 2}};
+    Quad out;
+    for (std::size_t i = 0; i < out.size(); ++i) {
+        const Point p = turned(corners[i], rotationDeg);
+        out[i] = {centre.x + p.x * scale, centre.y + p.y * scale};
+    }
+    return out;
+}
+
+}  // namespace
+
+FramingScene framingScene(const catalogues::DeepSkyObject& object, const catalogues::Framing& framing,
+                          const std::optional<ObjectPicture>& picture, int width, int height) {
+    FramingScene scene;
+    scene.width = width;
+    scene.height = height;
+    scene.centre = {width / 2.0, height / 2.0};
+    const catalogues::SkyExtent field = catalogues::mosaicField(framing);
+    // What must show, in arc-minutes across and down: the mosaic turned, and
+    // the object with a margin.
+    const double a = framing.rotationDeg * std::numbers::pi / 180;
+    double spanX = std::abs(field.widthArcmin * std::cos(a)) + std::abs(field.heightArcmin * std::sin(a));
+    double spanY = std::abs(field.widthArcmin * std::sin(a)) + std::abs(field.heightArcmin * std::cos(a));
+    const double major = object.majorArcmin.value_or(0);
+    spanX = std::max(spanX, major * 1.2);
+    spanY = std::max(spanY, major * 1.2);
+    scene.pxPerArcmin = std::min((width - 8) / spanX, (height - 8) / spanY);
+    const double scale = scene.pxPerArcmin;
+
+    if (picture && picture->arcminPerPx > 0) {
+        scene.picture = picture;
+        scene.pictureWidth = picture->widthPx * picture->arcminPerPx * scale;
+        scene.pictureHeight = picture->heightPx * picture->arcminPerPx * scale;
+        scene.pictureLeft = scene.centre.x - scene.pictureWidth / 2;
+        scene.pictureTop = scene.centre.y - scene.pictureHeight / 2;
+    }
+    if (major > 0) {
+        scene.outline = true;
+        scene.halfMajorPx = major / 2 * scale;
+        scene.halfMinorPx = object.minorArcmin.value_or(major) / 2 * scale;
+        scene.positionAngleDeg = object.positionAngleDeg.value_or(0);
+    }
+    const double stepX = framing.frame.widthArcmin * (1 - framing.overlapPercent / 100);
+    const double stepY = framing.frame.heightArcmin * (1 - framing.overlapPercent / 100);
+    for (int j = 0; j < framing.panelsY; ++j) {
+        for (int i = 0; i < framing.panelsX; ++i) {
+            const double dx = -field.widthArcmin / 2 + framing.frame.widthArcmin / 2 + i * stepX;
+            const double dy = -field.heightArcmin / 2 + framing.frame.heightArcmin / 2 + j * stepY;
+            scene.panels.push_back(quad(dx, dy, framing.frame.widthArcmin, framing.frame.heightArcmin,
+                                        framing.rotationDeg, scene.centre, scale));
+        }
+    }
+    scene.mosaic = quad(0, 0, field.widthArcmin, field.heightArcmin, framing.rotationDeg, scene.centre, scale);
+    return scene;
+}
+
+}  // namespace quarvel::ui::drawings

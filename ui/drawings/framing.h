@@ -1,0 +1,53 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// An object framed by the sensor: its picture or outline at true scale, and
+// the frame or mosaic panels turned on it, in a canvas's pixels, north up and
+// east left. The view only paints what this gives it.
+#pragma once
+
+#include <array>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "catalogues/objects.h"
+
+namespace quarvel::ui::drawings {
+
+struct Point {
+    double x = 0;
+    double y = 0;
+};
+using Quad = std::array<Point, 4>;  // corners in order around
+
+// A picture of the object, north up, at a known scale.
+struct ObjectPicture {
+    std::string path;  // a JPEG
+    int widthPx = 0;
+    int heightPx = 0;
+    double arcminPerPx = 0;
+};
+
+struct FramingScene {
+    int width = 0;  // the canvas
+    int height = 0;
+    double pxPerArcmin = 0;
+    // The picture's place on the canvas, scaled; none without a picture.
+    std::optional<ObjectPicture> picture;
+    double pictureLeft = 0, pictureTop = 0, pictureWidth = 0, pictureHeight = 0;
+    // The object's outline: its centre, half axes in canvas pixels (minor
+    // across, major along) and its position angle, counter-clockwise from up.
+    bool outline = false;
+    Point centre;
+    double halfMinorPx = 0, halfMajorPx = 0, positionAngleDeg = 0;
+    // Each panel of the mosaic, one for a single frame, then the mosaic's outline.
+    std::vector<Quad> panels;
+    Quad mosaic{};
+};
+
+// The scene in a canvas of that size: the scale is the largest at which the
+// object (with a margin) and the whole mosaic turned by the rotation fit in
+// the canvas, so that a field larger than the picture zooms out.
+FramingScene framingScene(const catalogues::DeepSkyObject& object, const catalogues::Framing& framing,
+                          const std::optional<ObjectPicture>& picture, int width, int height);
+
+}  // namespace quarvel::ui::drawings

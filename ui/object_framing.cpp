@@ -1,0 +1,139 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The "Champ photo" page's deep-sky objects: any object by name, its picture
+// or outline at true scale, and the sensor's frame or mosaic turned on it.
+#include <cmath>
+
+#include "config/file_io.h"
+#include "core/errors.h"
+#include "core/number_format.h"
+#include "core/optics.h"
+#include "core/parse.h"
+#include "ui/drawing_pages.h"
+#include "ui/messages.h"
+
+namespace quarvel::ui {
+
+namespace {
+
+// The catalogue holds a few thousand rows: a file far larger is damaged.
+constexpr std::size_t kMaxObjectFileBytes = 4 << 20;
+constexpr std::size_t kProposals = 12;
+
+// The first of the places a data file may be, in the data folders: where
+// the program installs it, then where it is kept in the sources.
+std::string findFirst(const std::vector<std::string>& folders, std::initializer_list<const char*> relatives) {
+    for (const char* relative : relatives) {
+        if (std::string found = findData(folders, relative); !found.empty()) return found;
+    }
+    return {};
+}
+
+std::vector<std::string> fieldsOf(const std::string& line) {
+    std::vector<std::string> fields;
+    std::size_t start = 0;
+    for (std::size_t comma; (comma = line.find(',', start)) != std::string::npos; start = comma + 1) {
+        fields.push_back(line.substr(start, comma - start));
+    }
+    fields.push_back(line.substr(start));
+    return fields;
+}
+
+}  // namespace
+
+const catalogues::ObjectCatalogue& PhotoPage::objects() {
+    if (m_objects) return *m_objects;
+    m_objects.emplace();
+    const std::string path = findFirst(m_dataFolders, {"objects/objects.csv", "data/objects/objects.csv"});
+    const config::FileRead file = config::readBounded(path, kMaxObjectFileBytes);
+    if (file.status != config::ReadStatus::Read) {
+        guard().reporter().report(core::errorMessageOf(
+            core::ErrorCode::CannotOpen, core::Message::data(path.empty() ? "objects/objects.csv" : path),
+            file.status == config::ReadStatus::TooLarge ? core::Message(messages::kFileTooLarge, {core::Message::data("4")})
+                                                        : config::readFailure(file)));
+        return *m_objects;
+    }
+    catalogues::ObjectsRead read = catalogues::readObjects(path, file.bytes);
+    for (const auto& problem : read.problems) {
+        guard().reporter().report(core::errorMessageOf(core::ErrorCode::BadEquipment, problem));
+    }
+    m_objects.emplace(std::move(read.rows));
+    // The pictures: designation, file, width, height, scale; a line that does
+    // not read leaves its object with its outline alone.
+    const std::string index = findData(m_dataFolders, "images/objects/index.csv");
+    const config::FileRead pictures = config::readBounded(index, kMaxObjectFileBytes);
+    if (pictures.status == config::ReadStatus::Read) {
+        const std::string folder = index.substr(0, index.rfind('/') + 1);
+        std::size_t start = pictures.bytes.find('\n');
+        while (start != std::string::npos && start + 1 < pictures.bytes.size()) {
+            const std::size_t end = pictures.bytes.find('\n', start + 1);
+            std::string line = pictures.bytes.substr(start + 1, end == std::string::npos ? end : end - start - 1);
+            if (!line.empty() && line.back() == '\r') line.pop_back();
+            const auto fields = fieldsOf(line);
+            if (fields.size() >= 5) {
+                const auto width = core::tryParseInteger(fields[2]), height = core::tryParseInteger(fields[3]);
+                const auto scale = core::tryParseReal(fields[4]);
+                if (width && height && scale && *width > 0 && *height > 0 && *scale > 0) {
+                    m_pictures[fields[0]] = {folder + fields[1], *width, *height, *scale};
+                }
+            }
+            start = end;
+        }
+    }
+    return *m_objects;
+}
+
+std::vector<std::string> PhotoPage::proposals(const std::string& typed) {
+    std::vector<std::string> labels;
+    const auto& catalogue = objects();
+    for (const int row : catalogue.search(typed, kProposals)) {
+        labels.push_back(catalogues::objectLabel(catalogue.rows()[static_cast<std::size_t>(row)], frenchNames));
+    }
+    return labels;
+}
+
+void PhotoPage::chooseObject() {
+    const auto row = objects().find(eObjet.text());
+    if (!row) {
+        labCadrage.setMessage(core::Message(messages::kUnknownObject, {core::Message::data(eObjet.text())}));
+        return;
+    }
+    m_object = row;
+    labPhoto.setShowsData(true);
+    labPhoto.setCaption(catalogues::objectLabel(objects().rows()[static_cast<std::size_t>(*row)], frenchNames));
+    drawObject();
+}
+
+// The typed numbers, each said where it does not read; an empty one is
+// taken at its default.
+catalogues::Framing PhotoPage::framing() const {
+    catalogues::Framing framing;
+    const double focal = m_session.instrument.focalMm;
+    framing.frame = {core::horizontalFieldArcmin(sensor, focal), core::verticalFieldArcmin(sensor, focal)};
+    if (!eRotation.empty()) framing.rotationDeg = core::parseReal(eRotation.text());
+    if (!eMosaiqueX.empty()) framing.panelsX = core::parseInteger(eMosaiqueX.text());
+    if (!eMosaiqueY.empty()) framing.panelsY = core::parseInteger(eMosaiqueY.text());
+    if (!eRecouvrement.empty()) framing.overlapPercent = core::parseReal(eRecouvrement.text());
+    if (!std::isfinite(framing.rotationDeg)) core::throwRangeCheck();
+    catalogues::mosaicField(framing);  // panels and overlap within their ranges
+    return framing;
+}
+
+void PhotoPage::drawObject() {
+    if (!m_object) return;
+    const auto& object = objects().rows()[static_cast<std::size_t>(*m_object)];
+    const catalogues::Framing shown = framing();
+    const auto picture = m_pictures.find(catalogues::designation(object));
+    vueObjet.setScene(drawings::framingScene(object, shown,
+                                             picture == m_pictures.end() ? std::nullopt
+                                                                         : std::optional(picture->second),
+                                             kFramingWidth, kFramingHeight));
+    labCadrage.setMessage(catalogues::fitLine(object, shown));
+    eChampPhotoH.setText(core::fixed(shown.frame.heightArcmin, 10, 2));
+    eChampPhotoV.setText(core::fixed(shown.frame.widthArcmin, 10, 2));
+    labPhotoCapteur.setCaption(m_session.sensorName);
+    labPhotoTelescope.setCaption(m_session.instrument.telescopeLabel);
+    PhotoObjet.setVisible(false);
+    vueObjet.setVisible(true);
+}
+
+}  // namespace quarvel::ui
