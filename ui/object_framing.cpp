@@ -91,8 +91,15 @@ std::vector<std::string> PhotoPage::proposals(const std::string& typed) {
     return labels;
 }
 
+// The object the text names; else the first the text finds ("andromede",
+// "C 14" of the two clusters), so that Enter always shows what the list
+// proposed first.
 void PhotoPage::chooseObject() {
-    const auto row = objects().find(eObjet.text());
+    auto row = objects().find(eObjet.text());
+    if (!row) {
+        const auto found = objects().search(eObjet.text(), 1);
+        if (!found.empty()) row = found.front();
+    }
     if (!row) {
         labCadrage.setMessage(core::Message(messages::kUnknownObject, {core::Message::data(eObjet.text())}));
         return;

@@ -2,7 +2,9 @@
 // The drawing pages through user events: their sensor lists, menus and pictures.
 #include <unistd.h>
 
+#include <cmath>
 #include <filesystem>
+#include <numbers>
 
 #include "ui/tests/program_fixture.h"
 
@@ -223,6 +225,94 @@ TEST_F(DrawingPagesTest, ABadBitmapIsReportedAndThePreviousPictureStays) {
                                          (fs::current_path() / "images/m13_1d_360x240.bmp").string() +
                                          "\". n'est pas un fichier ordinaire"});
     EXPECT_EQ(redPixels(), frame);
+}
+
+}  // namespace
+
+namespace {
+
+// The length of a side of a drawn quad, in canvas pixels.
+double side(const drawings::Quad& quad, std::size_t from) {
+    const auto& a = quad[from];
+    const auto& b = quad[(from + 1) % 4];
+    return std::hypot(b.x - a.x, b.y - a.y);
+}
+
+TEST_F(DrawingPagesTest, AnyObjectIsFramedTurnedAndTiled) {
+    dataFolders = {QUARVEL_SOURCE_DIR};
+    MainForm& f = start();
+    // 6248 x 4176 pixels of 3.76 um at 840 mm: a field of 96.2' x 64.3'.
+    f.userTypes(f.parametrage.eDiam, "120");
+    f.userTypes(f.parametrage.eFocale, "840");
+    f.userPicks(f.parametrage.cbCapteurs, kManualRow);
+    f.userTypes(f.parametrage.eNbPixelsX, "6248");
+    f.userTypes(f.parametrage.eNbPixelsY, "4176");
+    f.userTypes(f.parametrage.eTaillePixelsX, "3.76");
+    f.userSwitches(f.TabbedNotebook1, indexOf(Page::ChampPhoto));
+    PhotoPage& p = f.photo;
+    EXPECT_EQ(p.proposals("andromede").front(), "M 31 — NGC 224 — Galaxie d'Andromède");
+    const auto frame = [&] { return p.vueObjet.scene().mosaic; };
+
+    f.userTypes(p.eObjet, "m31");
+    f.userPressesEnter(p.eObjet);
+    EXPECT_TRUE(p.vueObjet.visible());
+    EXPECT_FALSE(p.PhotoObjet.visible());
+    EXPECT_EQ(p.labPhoto.caption(), "M 31 — NGC 224 — Galaxie d'Andromède");
+    EXPECT_EQ(p.labCadrage.caption(), "M 31 : 189' x 62' — champ 96' x 64' — ne tient pas : mosaïque 2 x 3 conseillée");
+    // The picture's scale sets the frame's: 96.2' across at the scale that
+    // shows the object's 189.1' with a margin in 240 - 8 pixels.
+    const double scale = 232 / (189.1 * 1.2);
+    EXPECT_NEAR(p.vueObjet.scene().pxPerArcmin, scale, 1e-3);
+    EXPECT_NEAR(side(frame(), 0), 6248 * 3.76 / 840 * 206.265 / 60 * scale, 0.05);
+    EXPECT_NEAR(side(frame(), 1), 4176 * 3.76 / 840 * 206.265 / 60 * scale, 0.05);
+    ASSERT_TRUE(p.vueObjet.scene().picture);
+    EXPECT_TRUE(p.vueObjet.scene().picture->path.ends_with("images/objects/m31.jpg"));
+
+    // Turned along the galaxy (its axis 45° east of north, the frame's top
+    // side turned 135° counter-clockwise), two frames across without overlap
+    // hold it; 10 % overlap leaves 183', too short.
+    f.userTypes(p.eRotation, "135");
+    EXPECT_TRUE(p.labCadrage.caption().ends_with("ne tient pas : mosaïque 3 x 1 conseillée")) << p.labCadrage.caption();
+    EXPECT_NEAR(frame()[1].y - frame()[0].y, -side(frame(), 0) * std::sin(135 * std::numbers::pi / 180), 0.01);
+    f.userTypes(p.eRecouvrement, "0");
+    EXPECT_TRUE(p.labCadrage.caption().ends_with("ne tient pas : mosaïque 2 x 1 conseillée")) << p.labCadrage.caption();
+    f.userTypes(p.eMosaiqueX, "2");
+    EXPECT_EQ(p.vueObjet.scene().panels.size(), 2u);
+    EXPECT_TRUE(p.labCadrage.caption().ends_with("mosaïque 2 x 1 : 192' x 64' — tient dans la mosaïque (remplissage 98 %)"))
+        << p.labCadrage.caption();
+
+    // What does not read is said, and the drawing stays; an unknown name is
+    // said on the page, without a box.
+    EXPECT_TRUE(reporter.messages.empty());
+    f.userTypes(p.eMosaiqueX, "9");
+    EXPECT_EQ(reporter.messages, Strings{"Erreur de vérification d'étendue"});
+    EXPECT_EQ(p.vueObjet.scene().panels.size(), 2u);
+    reporter.messages.clear();
+    f.userTypes(p.eMosaiqueX, "1");
+    f.userTypes(p.eRotation, "0");
+    f.userTypes(p.eObjet, "Zorglub");
+    f.userPressesEnter(p.eObjet);
+    EXPECT_EQ(p.labCadrage.caption(), "« Zorglub » : objet inconnu ; taper par exemple M 31, NGC 7000, C 14 ou un nom");
+    EXPECT_TRUE(reporter.messages.empty());
+
+    // A small nebula fits; the North America Nebula is Caldwell 20; "C 14"
+    // names two clusters and shows the first.
+    const std::pair<const char*, const char*> others[] = {
+        {"M 27", "M 27 : 8' x 5.6' — champ 96' x 64' — tient dans le champ (remplissage 9 %)"},
+        {"ngc7000", "C 20 : 120' x 100', orientation inconnue — champ 96' x 64' — ne tient pas : mosaïque 2 x 2 conseillée"},
+        {"C 14", "C 14 : 30' — champ 96' x 64' — tient dans le champ (remplissage 47 %)"},
+    };
+    for (const auto& [typed, line] : others) {
+        f.userTypes(p.eObjet, typed);
+        f.userPressesEnter(p.eObjet);
+        EXPECT_EQ(p.labCadrage.caption(), line);
+    }
+    // The menu's photographs are as they were.
+    f.userChooses(p.pmPhotos, 2);
+    EXPECT_FALSE(p.vueObjet.visible());
+    EXPECT_TRUE(p.PhotoObjet.visible());
+    EXPECT_EQ(p.labPhoto.caption(), "M 31 (5°)");
+    EXPECT_EQ(p.labCadrage.caption(), "");
 }
 
 }  // namespace

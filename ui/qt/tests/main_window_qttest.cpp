@@ -970,6 +970,81 @@ private slots:
         QFile::remove(path + ".png");
     }
 
+    // Objects found by what the user types, framed at true scale: the line
+    // under the picture and the red frame's size in pixels, in the desktop's
+    // language.
+    void objectsAreFoundAndFramed() {
+        const bool english = QLocale::system().language() == QLocale::English;
+        using quarvel::ui::Page;
+        using quarvel::ui::indexOf;
+        QTest::mouseClick(child<QPushButton>("bbRun"), Qt::LeftButton);
+        type("eDiam", "120");
+        type("eFocale", "840");
+        auto* sensors = child<QComboBox>("cbCapteurs");
+        sensors->setCurrentIndex(quarvel::ui::kManualRow);
+        sensors->activated(quarvel::ui::kManualRow);
+        type("eNbPixelsX", "6248");
+        type("eNbPixelsY", "4176");
+        type("eTaillePixelsX", "3.76");
+        child<QTabWidget>("TabbedNotebook1")->setCurrentIndex(indexOf(Page::ChampPhoto));
+        auto* name = child<QLineEdit>("eObjet");
+        const auto frame = [&](const QString& typed) {
+            name->setFocus();
+            name->selectAll();
+            QTest::keyClicks(name, typed);
+            // Enter goes to the proposals when they show, as the keyboard's focus does.
+            QWidget* proposals = QApplication::activePopupWidget();
+            QTest::keyClick(proposals ? proposals : name, Qt::Key_Return);
+            QApplication::processEvents();
+        };
+        const QString field = english ? "field 96' x 64'" : "champ 96' x 64'";
+        // The scale shows the frame and the object with a margin in 360 x 240
+        // less 8 pixels: 232 / 1.2 / 189.1' for M 31.
+        struct Case {
+            const char* typed;
+            QString title;
+            QString line;
+            double scale;
+        };
+        const Case cases[] = {
+            {"m31", english ? "M 31 — NGC 224 — Andromeda Galaxy" : "M 31 — NGC 224 — Galaxie d'Andromède",
+             "M 31 : 189' x 62' — " + field + (english ? " — does not fit: a 2 x 3 mosaic advised"
+                                                       : " — ne tient pas : mosaïque 2 x 3 conseillée"),
+             232 / (1.2 * 189.1)},
+            {"M 27", "", "M 27 : 8' x 5.6' — " + field + (english ? " — fits in the field (filling 9 %)"
+                                                                   : " — tient dans le champ (remplissage 9 %)"),
+             232 / 64.28},
+            {"NGC 7000", "", english ? "C 20 : 120' x 100', orientation unknown — " + field
+                                     : "C 20 : 120' x 100', orientation inconnue — " + field,
+             232 / (1.2 * 120)},
+            {"C 14", "", "C 14 : 30' — " + field, 232 / 64.28},
+        };
+        for (const auto& c : cases) {
+            frame(c.typed);
+            const QString line = child<QLabel>("labCadrage")->text();
+            QVERIFY2(line.startsWith(c.line.left(c.line.indexOf(" — "))) && line.contains(field), qPrintable(line));
+            if (c.typed[0] != 'N' && c.typed[0] != 'C') QCOMPARE(line, c.line);
+            if (!c.title.isEmpty()) QCOMPARE(child<QLabel>("labPhoto")->text(), c.title);
+            // The red frame, 96.2' x 64.3' at the drawing's scale.
+            auto* view = child<QWidget>("vueObjet");
+            QVERIFY(view->isVisible());
+            QImage drawn(view->size(), QImage::Format_RGB32);
+            view->render(&drawn);
+            int left = drawn.width(), right = -1, top = drawn.height(), bottom = -1;
+            for (int y = 0; y < drawn.height(); ++y) {
+                for (int x = 0; x < drawn.width(); ++x) {
+                    if (drawn.pixel(x, y) != qRgb(255, 0, 0)) continue;
+                    left = std::min(left, x), right = std::max(right, x);
+                    top = std::min(top, y), bottom = std::max(bottom, y);
+                }
+            }
+            const double scale = c.scale;
+            QVERIFY2(std::abs((right - left) - 96.2 * scale) <= 2.5, qPrintable(QString("%1: %2 px for %3")
+                                                                           .arg(c.typed).arg(right - left).arg(96.2 * scale)));
+            QVERIFY(std::abs((bottom - top) - 64.3 * scale) <= 2.5);
+        }
+    }
+
     // Enter is OK and Escape is Annuler in the other dialogs too.
     void theOtherDialogsAnswerEnterAndEscape() {
         QTest::mouseClick(child<QPushButton>("bbRun"), Qt::LeftButton);
