@@ -547,6 +547,18 @@ private slots:
         QVERIFY(hint.contains(child<QLineEdit>("eNbPixelsX")->text() + " x " + child<QLineEdit>("eNbPixelsY")->text()));
         QVERIFY(hint.contains(child<QLineEdit>("eTaillePixelsX")->text() + " "));
         QCOMPARE(child<QLineEdit>("eNomCamera")->text(), QString("Atik 383"));
+        // Today's planetary cameras, by their model or words of it.
+        const std::tuple<const char*, const char*, QStringList> planetary[] = {
+            {"ASI462MC", "ZWO ASI462MC", {"1920", "1080", "2.9"}},
+            {"asi 585", "ZWO ASI585MC", {"3856", "2180", "2.9"}},
+        };
+        for (const auto& [words, row, numbers] : planetary) {
+            pick("bbCameras", "eFiltreCam", words, row);
+            QCOMPARE(child<QLineEdit>("eNomCamera")->text(), QString(row));
+            QCOMPARE((QStringList{child<QLineEdit>("eNbPixelsX")->text(), child<QLineEdit>("eNbPixelsY")->text(),
+                                  child<QLineEdit>("eTaillePixelsX")->text()}),
+                     numbers);
+        }
         // A filter left typed is gone at the next opening.
         withModal([&] { QTest::mouseClick(child<QPushButton>("bbCameras"), Qt::LeftButton); }, [&](QWidget* d) {
             QCOMPARE(d->findChild<QLineEdit*>("eFiltreCam")->text(), QString());
