@@ -4,17 +4,23 @@
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
+#include <cmath>
 
 #include <QApplication>
 #include <QComboBox>
 #include <QFile>
+#include <QImage>
+#include <QPainter>
 #include <QLabel>
 #include <QTabWidget>
 #include <QLineEdit>
 #include <QTemporaryDir>
 #include <QTest>
 
+#include "ui/drawings/framing.h"
 #include "ui/form/guard.h"
+#include "ui/qt/about_view.h"
+#include "ui/qt/main_window.h"
 #include "ui/names.h"
 #include "ui/program.h"
 #include "ui/startup.h"
@@ -104,6 +110,36 @@ void BM_DiameterKeystrokeWidget(benchmark::State& state) {
     }
     started = {};
 }
+// One frame of the framing while the user drags the rotation: the largest
+// shipped picture (M 31, 480 x 480) scaled into the page's canvas, its
+// outline and a 5 x 5 mosaic turned, painted as the view paints it.
+void BM_FramingPaint(benchmark::State& state) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    QFile file(QUARVEL_SOURCE_DIR "/images/objects/m31.jpg");
+    if (!file.open(QIODevice::ReadOnly)) state.SkipWithError("no picture");
+    const QByteArray bytes = file.readAll();
+    const QImage picture = quarvel::ui::qt::decodeJpeg(reinterpret_cast<const std::uint8_t*>(bytes.constData()),
+                                                      static_cast<std::size_t>(bytes.size()));
+    quarvel::catalogues::DeepSkyObject m31;
+    m31.m = "M 31";
+    m31.majorArcmin = 189.1;
+    m31.minorArcmin = 61.7;
+    m31.positionAngleDeg = 45;
+    quarvel::catalogues::Framing framing{{96.2, 64.3}, 0, 5, 5, 10};
+    const quarvel::ui::drawings::ObjectPicture shown{"m31.jpg", 480, 480, 0.5122};
+    const int scale = static_cast<int>(state.range(0));
+    QImage canvas(360 * scale, 240 * scale, QImage::Format_RGB32);
+    for (auto _ : state) {
+        framing.rotationDeg = std::fmod(framing.rotationDeg + 1, 360);
+        const auto scene = quarvel::ui::drawings::framingScene(m31, framing, shown, 360, 240);
+        QPainter painter(&canvas);
+        painter.scale(scale, scale);
+        quarvel::ui::qt::paintFraming(painter, scene, picture);
+    }
+}
+BENCHMARK(BM_FramingPaint)->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond);
+
 BENCHMARK(BM_DiameterKeystrokeWidget)->Arg(0)->Arg(3)->Unit(benchmark::kMicrosecond);
 
 }  // namespace

@@ -226,27 +226,35 @@ void PhotoPage::drawFrame() {
     drawings::Bitmap picture = PhotoObjet.picture();
     drawings::drawFrame(picture, frame.frame);
     // The compared setups' frames over it, and the legend that names them.
-    std::vector<core::Message> legend;
+    std::vector<std::size_t> drawn;
     for (std::size_t i = 0; i < m_compared.size() && i < std::size(drawings::kComparedColours); ++i) {
         const ComparedField& field = m_compared[i];
         try {
             drawings::drawFrame(picture, drawings::photoFrame(field.sensor, field.focalMm, m_photoFieldArcmin).frame,
                                 drawings::kComparedColours[i]);
+            drawn.push_back(i);
         } catch (const core::QuarvelError&) {
-            continue;  // a setup with no field: no frame, and no name for it
+            // a setup with no field: no frame, and no name for it
         }
-        legend.push_back(core::Message(messages::kLegendColours[i], {core::Message::data(field.name)}));
     }
-    if (legend.empty()) {
-        labLegende.setMessage(core::Message());
-    } else {
-        core::Message joined(messages::kLegendCurrent);
-        for (auto& line : legend) joined = core::Message("%1 ; %2", {std::move(joined), std::move(line)});
-        labLegende.setMessage(std::move(joined));
-    }
+    showLegend(drawn);
     PhotoObjet.setPicture(std::move(picture));
     labPhotoCapteur.setCaption(m_session.sensorName);
     labPhotoTelescope.setCaption(m_session.instrument.telescopeLabel);
+}
+
+// "rouge : montage actuel ; vert : <name> ; ...", for the compared frames drawn.
+void PhotoPage::showLegend(const std::vector<std::size_t>& drawn) {
+    if (drawn.empty()) {
+        labLegende.setMessage(core::Message());
+        return;
+    }
+    core::Message joined(messages::kLegendCurrent);
+    for (const std::size_t i : drawn) {
+        joined = core::Message("%1 ; %2", {std::move(joined), core::Message(messages::kLegendColours[i],
+                                                                             {core::Message::data(m_compared[i].name)})});
+    }
+    labLegende.setMessage(std::move(joined));
 }
 
 std::vector<std::string> dataFoldersOf(const std::string& programFolder) {

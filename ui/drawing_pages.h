@@ -128,6 +128,7 @@ private:
     void chooseObject();
     void drawObject();
     catalogues::Framing framing() const;
+    void showLegend(const std::vector<std::size_t>& drawn);
 
     std::vector<ComparedField> m_compared;
     std::optional<catalogues::ObjectCatalogue> m_objects;

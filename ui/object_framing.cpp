@@ -130,10 +130,23 @@ void PhotoPage::drawObject() {
     const auto& object = objects().rows()[static_cast<std::size_t>(*m_object)];
     const catalogues::Framing shown = framing();
     const auto picture = m_pictures.find(catalogues::designation(object));
+    // The compared setups' frames, as on the photographs; one with no field has none.
+    std::vector<catalogues::SkyExtent> compared;
+    std::vector<std::size_t> drawn;
+    for (const ComparedField& field : m_compared) {
+        try {
+            compared.push_back({core::horizontalFieldArcmin(field.sensor, field.focalMm),
+                                core::verticalFieldArcmin(field.sensor, field.focalMm)});
+            drawn.push_back(compared.size() - 1);
+        } catch (const core::QuarvelError&) {
+            compared.push_back({0, 0});
+        }
+    }
+    showLegend(drawn);
     vueObjet.setScene(drawings::framingScene(object, shown,
                                              picture == m_pictures.end() ? std::nullopt
                                                                          : std::optional(picture->second),
-                                             kFramingWidth, kFramingHeight));
+                                             kFramingWidth, kFramingHeight, compared));
     labCadrage.setMessage(catalogues::fitLine(object, shown));
     eChampPhotoH.setText(core::fixed(shown.frame.heightArcmin, 10, 2));
     eChampPhotoV.setText(core::fixed(shown.frame.widthArcmin, 10, 2));

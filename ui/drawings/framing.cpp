@@ -34,7 +34,8 @@ Quad quad(double dx, double dy, double width, double height, double rotationDeg,
 }  // namespace
 
 FramingScene framingScene(const catalogues::DeepSkyObject& object, const catalogues::Framing& framing,
-                          const std::optional<ObjectPicture>& picture, int width, int height) {
+                          const std::optional<ObjectPicture>& picture, int width, int height,
+                          const std::vector<catalogues::SkyExtent>& compared) {
     FramingScene scene;
     scene.width = width;
     scene.height = height;
@@ -75,6 +76,10 @@ FramingScene framingScene(const catalogues::DeepSkyObject& object, const catalog
         }
     }
     scene.mosaic = quad(0, 0, field.widthArcmin, field.heightArcmin, framing.rotationDeg, scene.centre, scale);
+    for (const auto& other : compared) {
+        scene.compared.push_back(
+            quad(0, 0, other.widthArcmin, other.heightArcmin, framing.rotationDeg, scene.centre, scale));
+    }
     return scene;
 }
 

@@ -42,12 +42,16 @@ struct FramingScene {
     // Each panel of the mosaic, one for a single frame, then the mosaic's outline.
     std::vector<Quad> panels;
     Quad mosaic{};
+    // The frames of the setups compared with this one, centred and turned
+    // alike, in the compared colours' order.
+    std::vector<Quad> compared;
 };
 
 // The scene in a canvas of that size: the scale is the largest at which the
 // object (with a margin) and the whole mosaic turned by the rotation fit in
 // the canvas, so that a field larger than the picture zooms out.
 FramingScene framingScene(const catalogues::DeepSkyObject& object, const catalogues::Framing& framing,
-                          const std::optional<ObjectPicture>& picture, int width, int height);
+                          const std::optional<ObjectPicture>& picture, int width, int height,
+                          const std::vector<catalogues::SkyExtent>& compared = {});
 
 }  // namespace quarvel::ui::drawings

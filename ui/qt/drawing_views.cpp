@@ -129,6 +129,10 @@ public:
             painter.setPen(QPen(shownColour(QColor(255, 120, 120)), 1));
             for (const auto& panel : scene.panels) painter.drawPolygon(polygon(panel));
         }
+        for (std::size_t i = 0; i < scene.compared.size() && i < std::size(drawings::kComparedColours); ++i) {
+            painter.setPen(QPen(colour(drawings::kComparedColours[i]), 1));
+            painter.drawPolygon(polygon(scene.compared[i]));
+        }
         painter.setPen(QPen(shownColour(QColor(255, 0, 0)), 2));
         painter.drawPolygon(polygon(scene.mosaic));
     }
