@@ -46,6 +46,11 @@ FramingScene framingScene(const catalogues::DeepSkyObject& object, const catalog
     const double a = framing.rotationDeg * std::numbers::pi / 180;
     double spanX = std::abs(field.widthArcmin * std::cos(a)) + std::abs(field.heightArcmin * std::sin(a));
     double spanY = std::abs(field.widthArcmin * std::sin(a)) + std::abs(field.heightArcmin * std::cos(a));
+    // The compared setups' frames show whole too.
+    for (const auto& other : compared) {
+        spanX = std::max(spanX, std::abs(other.widthArcmin * std::cos(a)) + std::abs(other.heightArcmin * std::sin(a)));
+        spanY = std::max(spanY, std::abs(other.widthArcmin * std::sin(a)) + std::abs(other.heightArcmin * std::cos(a)));
+    }
     const double major = object.majorArcmin.value_or(0);
     spanX = std::max(spanX, major * 1.2);
     spanY = std::max(spanY, major * 1.2);

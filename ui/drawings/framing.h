@@ -48,8 +48,9 @@ struct FramingScene {
 };
 
 // The scene in a canvas of that size: the scale is the largest at which the
-// object (with a margin) and the whole mosaic turned by the rotation fit in
-// the canvas, so that a field larger than the picture zooms out.
+// object (with a margin), the whole mosaic and the compared frames, turned by
+// the rotation, fit in the canvas, so that a field larger than the picture
+// zooms out.
 FramingScene framingScene(const catalogues::DeepSkyObject& object, const catalogues::Framing& framing,
                           const std::optional<ObjectPicture>& picture, int width, int height,
                           const std::vector<catalogues::SkyExtent>& compared = {});
