@@ -59,6 +59,25 @@ void BM_DiameterKeystrokeForm(benchmark::State& state) {
 }
 BENCHMARK(BM_DiameterKeystrokeForm)->Unit(benchmark::kMicrosecond);
 
+// A keystroke in the filter of the largest list, the cameras': the list
+// narrowed again over every row.
+void BM_CameraFilterKeystroke(benchmark::State& state) {
+    QTemporaryDir dir;
+    quarvel::ui::form::RecordingReporter reporter;
+    NoDialogs host;
+    quarvel::ui::Program program(reporter, host,
+                                 {(dir.path() + "/Quarvel.ini").toStdString(), {}, {}, {}, {}, QUARVEL_SOURCE_DIR "/data/equipment"});
+    auto& cameras = program.camerasForm;
+    const char* typed[] = {"a", "as", "asi", "asi ", "asi 5", "asi 58"};
+    std::size_t next = 0;
+    for (auto _ : state) {
+        cameras.userTypes(cameras.eFiltre, typed[next]);
+        next = (next + 1) % std::size(typed);
+    }
+    state.counters["rows"] = static_cast<double>(program.equipment.catalogue.cameraEntries().size());
+}
+BENCHMARK(BM_CameraFilterKeystroke)->Unit(benchmark::kMicrosecond);
+
 // Through the real widgets: a key press on the field, as the user makes it;
 // with `state.range(0)` saved setups compared beside the current one, the
 // "Comparer" page built and showing them.
