@@ -43,6 +43,7 @@ ComparerPage::ComparerPage(Form& window) : Part(window) {
         cbMontage[column] = &add<ListControl>("cbMontage" + std::to_string(column + 1),
                                               std::vector<std::string>{std::string(kNone)});
         cbMontage[column]->select(0);
+        cbMontage[column]->setDataFromRow(1);  // after "(aucun)", the user's names
         cbMontage[column]->onChange = [this] {
             if (onChoice) onChoice();
         };

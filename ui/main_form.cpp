@@ -314,7 +314,8 @@ void MainForm::showSetupNames() {
     parametrage.cbMontages.setItems(std::move(items));
     parametrage.bbSupprMontage.setEnabled(parametrage.cbMontages.selected() >= 0);
     comparer.setSetupNames(names);
-    showComparison();
+    const auto page = static_cast<Page>(TabbedNotebook1.activePage());
+    if (page == Page::Comparer || page == Page::ChampPhoto) showComparison();
 }
 
 namespace {

@@ -84,6 +84,7 @@ ParametragePage::ParametragePage(Form& window, Session& session, const catalogue
     bbMontage.setHint("Garder le télescope, le réducteur, le filtre et le capteur actuels sous un nom");
     bbSupprMontage.setHint("Supprimer le montage choisi");
     bbSupprMontage.setEnabled(false);
+    cbMontages.setDataFromRow(0);
     bRetablir.setEnabled(false);
 
     eDiam.onChange = [this] { instrumentFieldChange(eDiam, m_session.instrument.diameterMm); };

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <functional>
+#include <limits>
 #include <memory>
 #include <optional>
 #include <string>
@@ -220,6 +221,10 @@ public:
     int itemsVersion() const { return m_itemsVersion; }
     // The row chosen before the user's last pick.
     int rowBeforePick() const { return m_rowBeforePick; }
+    // Rows from this one on are names the user gave: shown as they are,
+    // never translated.
+    int dataFromRow() const { return m_dataFromRow; }
+    void setDataFromRow(int row) { m_dataFromRow = row; }
 
     std::function<void()> onChange;
     // Says whether the key was a shortcut, taken here rather than typed.
@@ -235,6 +240,7 @@ private:
     int m_rowBeforePick = -1;
     std::string m_text;
     int m_itemsVersion = 0;
+    int m_dataFromRow = std::numeric_limits<int>::max();
 };
 
 class TrackBar : public Control {

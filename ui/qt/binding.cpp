@@ -279,7 +279,11 @@ QComboBox* Binder::combo(form::ListControl& list, QWidget* parent, int visibleRo
     // The drop-down list is as wide as its longest entry, not the box.
     const auto fill = [&list, combo] {
         combo->clear();
-        for (const auto& item : list.items()) combo->addItem(tt(item));
+        const auto& items = list.items();
+        for (int row = 0; row < static_cast<int>(items.size()); ++row) {
+            const std::string& item = items[static_cast<std::size_t>(row)];
+            combo->addItem(row >= list.dataFromRow() ? qs(item) : tt(item));
+        }
         combo->view()->setMinimumWidth(combo->view()->sizeHintForColumn(0) +
                                        combo->style()->pixelMetric(QStyle::PM_ScrollBarExtent) + 8);
     };

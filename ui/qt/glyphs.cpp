@@ -40,6 +40,17 @@ QIcon glyph(Glyph kind) {
         p.drawRect(QRectF(1.5, 4.5, 13, 9));
         p.drawRect(QRectF(1.5, 2.5, 5, 2));
         break;
+    case Glyph::CopyPicture:
+        // Two pictures, one over the other, a mountain on the front one.
+        p.setPen(QPen(QColor(90, 90, 90), 1));
+        p.setBrush(QColor(235, 235, 235));
+        p.drawRect(QRectF(4.5, 1.5, 10, 9));
+        p.setBrush(QColor(120, 170, 230));
+        p.drawRect(QRectF(1.5, 5.5, 10, 9));
+        p.setPen(Qt::NoPen);
+        p.setBrush(QColor(60, 120, 60));
+        p.drawPolygon(QPolygonF({QPointF(2, 14), QPointF(6, 9), QPointF(11, 14)}));
+        break;
     case Glyph::Save:
         // A diskette.
         p.setPen(QPen(QColor(40, 60, 110), 1));

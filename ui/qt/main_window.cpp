@@ -116,16 +116,16 @@ MainWindow::MainWindow(MainForm& form) : m_form(form), m_binder(form), m_built(s
     status->addWidget(said, 1);
     status->addWidget(m_binder.button(form.bbCopier, this));
     // The drawing's two, by their icons; their words are their tooltips.
-    const std::pair<form::Button*, QStyle::StandardPixmap> pictures[] = {
-        {&form.bbCopierImage, QStyle::SP_FileIcon},
-        {&form.bbEnregistrerImage, QStyle::SP_DialogSaveButton},
+    const std::pair<form::Button*, Glyph> pictures[] = {
+        {&form.bbCopierImage, Glyph::CopyPicture},
+        {&form.bbEnregistrerImage, Glyph::Save},
     };
     for (const auto& [model, icon] : pictures) {
         QPushButton* button = m_binder.button(*model, this);
         button->setAccessibleName(button->text());
         button->setProperty(kIconOnlyProperty, true);
         button->setText("");
-        button->setIcon(style()->standardIcon(icon));
+        button->setIcon(glyph(icon));
         status->addWidget(button);
     }
     QPushButton* night = m_binder.button(form.bModeNuit, this);

@@ -923,13 +923,14 @@ private slots:
                           QTest::mouseClick(d->findChild<QPushButton*>("bbNomOK"), Qt::LeftButton);
                       });
         };
-        keep("200", "1000", "5.4", "Lunette 200");
-        keep("100", "500", "3.76", "Petite <b>");
+        keep("200", "1000", "5.4", "Lunette <i>200</i>");
+        keep("100", "500", "3.76", "Lune");  // a name, even one of the program's words
         restart();
         QTest::mouseClick(child<QPushButton>("bbRun"), Qt::LeftButton);
         auto* setups = child<QComboBox>("cbMontages");
         QCOMPARE(setups->count(), 2);
-        QCOMPARE(setups->itemText(1), QString("Petite <b>"));
+        QCOMPARE(setups->itemText(0), QString("Lunette <i>200</i>"));
+        QCOMPARE(setups->itemText(1), QString("Lune"));
         setups->setCurrentIndex(0);
         setups->activated(0);
         QCOMPARE(child<QLineEdit>("eDiam")->text(), QString("200"));
@@ -968,7 +969,9 @@ private slots:
 
         // The photograph with its frames, saved at twice its size on the screen.
         notebook->setCurrentIndex(indexOf(Page::ChampPhoto));
-        QVERIFY(child<QLabel>("labLegende")->text().contains("Petite <b>"));
+        QVERIFY(child<QLabel>("labLegende")->text().contains("Lunette <i>200</i>"));
+        QVERIFY(child<QLabel>("labLegende")->text().endsWith(": Lune"));
+        QCOMPARE(child<QComboBox>("cbMontage3")->currentText(), QString("Lune"));
         const QString path = m_dir.path() + "/champ";
         withModal([&] { QTest::mouseClick(child<QPushButton>("bbEnregistrerImage"), Qt::LeftButton); },
                   [&](QWidget* d) {
