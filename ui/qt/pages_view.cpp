@@ -213,7 +213,10 @@ QGroupBox* deepSkyPanel(Binder& b, ImageriePage& f, QWidget* parent) {
     // The user's sky: the seeing and the binning, and what they make of the sampling.
     formRow(rows, "Turbulence (FWHM)", b.edit(f.eFWHM, panel, kFieldWidth), "\"", "labFWHMSec");
     QComboBox* binning = b.combo(f.cbBinning, panel);
-    rows->addRow(caption("Binning", binning, panel), binning);
+    auto* binningRow = new QHBoxLayout;
+    binningRow->addWidget(binning);
+    binningRow->addStretch(1);
+    rows->addRow(caption("Binning", binning, panel), binningRow);
     formRow(rows, "Echantillonnage avec binning", b.edit(f.eEchBinning, panel, kFieldWidth), "\" / pixel",
             "labSecPix3");
     QLabel* verdict = b.label(f.labVerdict, panel);
