@@ -458,6 +458,14 @@ private slots:
             }
         };
         QTest::mouseClick(child<QPushButton>("bbRun"), Qt::LeftButton);
+        // An object framed by day, its picture red once the night comes.
+        child<QTabWidget>("TabbedNotebook1")->setCurrentIndex(quarvel::ui::indexOf(quarvel::ui::Page::ChampPhoto));
+        child<QLineEdit>("eObjet")->setFocus();
+        QTest::keyClicks(child<QLineEdit>("eObjet"), "NGC 7000");
+        QWidget* proposals = QApplication::activePopupWidget();
+        QTest::keyClick(proposals ? proposals : child<QWidget>("eObjet"), Qt::Key_Return);
+        QApplication::processEvents();
+        QVERIFY2(child<QWidget>("vueObjet")->isVisible(), qPrintable(child<QLabel>("labCadrage")->text()));
         QTest::mouseClick(child<QPushButton>("bModeNuit"), Qt::LeftButton);
         auto* notebook = child<QTabWidget>("TabbedNotebook1");
         for (int page = 0; page < notebook->count(); ++page) {
