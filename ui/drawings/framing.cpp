@@ -67,7 +67,10 @@ FramingScene framingScene(const catalogues::DeepSkyObject& object, const catalog
     if (major > 0) {
         scene.outline = true;
         scene.halfMajorPx = major / 2 * scale;
-        scene.halfMinorPx = object.minorArcmin.value_or(major) / 2 * scale;
+        // Without its position angle an object is framed as a disc of its
+        // major axis, and drawn so.
+        const bool turned = object.positionAngleDeg.has_value();
+        scene.halfMinorPx = (turned ? object.minorArcmin.value_or(major) : major) / 2 * scale;
         scene.positionAngleDeg = object.positionAngleDeg.value_or(0);
     }
     const double stepX = framing.frame.widthArcmin * (1 - framing.overlapPercent / 100);

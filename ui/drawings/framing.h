@@ -35,7 +35,8 @@ struct FramingScene {
     std::optional<ObjectPicture> picture;
     double pictureLeft = 0, pictureTop = 0, pictureWidth = 0, pictureHeight = 0;
     // The object's outline: its centre, half axes in canvas pixels (minor
-    // across, major along) and its position angle, counter-clockwise from up.
+    // across, major along) and its position angle, counter-clockwise from up;
+    // a circle of its major axis when its angle is unknown.
     bool outline = false;
     Point centre;
     double halfMinorPx = 0, halfMajorPx = 0, positionAngleDeg = 0;
