@@ -41,8 +41,8 @@ std::vector<std::string> fields(const std::string& line) {
 
 bool positive(double value) { return std::isfinite(value) && value > 0; }
 
-// Reads a CSV file whose first line names its columns; `row` takes the
-// named fields of each data line and says whether it could use them.
+}  // namespace
+
 std::optional<core::Message> readCsv(const std::string& path, const std::string& text,
                                      const std::vector<std::string>& columns,
                                      const std::function<bool(const std::vector<std::string>&)>& row) {
@@ -88,6 +88,8 @@ std::optional<core::Message> readCsv(const std::string& path, const std::string&
     if (skipped.size() > kShown) lines += ", …";
     return core::Message(kSkippedLinesText, {core::Message::data(path), core::Message::data(lines)});
 }
+
+namespace {
 
 // "Full frame", "APS-H", "APS-C" or "4/3", from the sensor's width.
 std::string_view formatOf(const core::SensorValues& values) {

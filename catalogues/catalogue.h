@@ -55,6 +55,13 @@ struct ListEntry {
 
 enum class Kind { Sensor, Camera, Dslr, Telescope };
 
+// Reads the text of a CSV file whose first line names its columns: `row`
+// takes each data line's fields in the order of `columns` and says whether
+// it could use them. Says a missing column, or the lines not used.
+std::optional<core::Message> readCsv(const std::string& path, const std::string& text,
+                                     const std::vector<std::string>& columns,
+                                     const std::function<bool(const std::vector<std::string>&)>& row);
+
 // The equipment the lists offer, made at start-up: the built-in rows first,
 // in their order and at their positions, then rows read from data files. A
 // name already there is not added again.

@@ -60,9 +60,8 @@ ComparerPage::ComparerPage(Form& window) : Part(window) {
 }
 
 void ComparerPage::setSetupNames(const std::vector<std::string>& names) {
-    m_names = names;
-    std::vector<form::ListControl::Item> items{{std::string(kNone), std::string(kNone)}};
-    for (const auto& name : names) items.push_back({name, name});
+    std::vector<std::string> items{std::string(kNone)};
+    items.insert(items.end(), names.begin(), names.end());
     for (int column = 1; column < kColumns; ++column) {
         ListControl& list = *cbMontage[column];
         const std::string chosen = list.selected() > 0 ? std::string(list.selectedId()) : std::string();

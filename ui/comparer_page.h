@@ -47,9 +47,6 @@ public:
 
     std::array<ListControl*, kColumns> cbMontage{};  // column 0 has none: the current setup
     std::array<std::array<form::Label*, kColumns>, kRowCount> cells{};
-
-private:
-    std::vector<std::string> m_names;
 };
 
 // A row's caption and unit, French.

@@ -140,22 +140,23 @@ ImageriePage::ImageriePage(Form& window, Session& session, ModalHost& host, Date
 // A seeing that reads is remembered and judged with at once; one that does
 // not is said, and the verdict waits for a good one.
 void ImageriePage::seeingChange() {
-    if (eFWHM.empty()) {
-        showVerdict(setup::compute(m_session, options()));
-        if (skyChanged) skyChanged();
-        return;
+    if (!eFWHM.empty()) {
+        const double seeing = core::parseReal(eFWHM.text());
+        if (!config::acceptableSeeing(seeing)) core::throwBadSeeing(eFWHM.text());
+        config::updateFile(m_configPath, [seeing](config::IniDocument& file) { config::writeSeeing(file, seeing); });
     }
-    const double seeing = core::parseReal(eFWHM.text());
-    if (!config::acceptableSeeing(seeing)) core::throwBadSeeing(eFWHM.text());
-    config::updateFile(m_configPath, [seeing](config::IniDocument& file) { config::writeSeeing(file, seeing); });
-    showVerdict(setup::compute(m_session, options()));
-    if (skyChanged) skyChanged();
+    showSky();
 }
 
 void ImageriePage::binningChange() {
     const int binning = cbBinning.selected() + 1;
     if (!config::acceptableBinning(binning)) return;
     config::updateFile(m_configPath, [binning](config::IniDocument& file) { config::writeBinning(file, binning); });
+    showSky();
+}
+
+// The verdict for the sky as it now is, here and on the pages that compare.
+void ImageriePage::showSky() {
     showVerdict(setup::compute(m_session, options()));
     if (skyChanged) skyChanged();
 }

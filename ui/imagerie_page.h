@@ -79,6 +79,7 @@ public:
 private:
     void seeingChange();
     void binningChange();
+    void showSky();
     void showVerdict(const setup::Results& results);
     void objectClick();
     void refreshApparentDiameter();

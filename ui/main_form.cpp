@@ -161,9 +161,7 @@ std::vector<core::Message> MainForm::start() {
 // Every result of the instrument and the sensor, on every page.
 void MainForm::recompute() {
     m_tabs.follow();
-    // The comparison is shown by two pages: computed for them alone.
-    const auto page = static_cast<Page>(TabbedNotebook1.activePage());
-    if (page == Page::Comparer || page == Page::ChampPhoto) showComparison();
+    if (comparisonShown()) showComparison();
     if (!parametrage.instrumentFilled()) return;
     // Computed once, shown by each page in its order: a failure ends the
     // showing where its value comes, as the calculation itself would.
@@ -186,21 +184,12 @@ void MainForm::saveConfiguration() {
     labStatut.setMessage(core::Message(messages::kSavedIn, {core::Message::data(parametrage.configPath())}));
 }
 
-namespace {
-
-// A field's result with its caption and unit; none where it is empty.
-void addLine(std::vector<ResultLine>& lines, std::string_view caption, const form::EditField& field,
-             std::string_view unit) {
-    if (field.empty() || !field.visible()) return;
-    lines.push_back({core::Message(caption), {core::Message::data(field.text())}, core::Message(unit)});
-}
-
-}  // namespace
-
 std::vector<ResultLine> MainForm::resultLines() const {
     std::vector<ResultLine> lines;
+    // A field's result with its caption and unit; none where it is empty.
     const auto add = [&lines](std::string_view caption, const form::EditField& field, std::string_view unit = "") {
-        addLine(lines, caption, field, unit);
+        if (field.empty() || !field.visible()) return;
+        lines.push_back({core::Message(caption), {core::Message::data(field.text())}, core::Message(unit)});
     };
     switch (static_cast<Page>(TabbedNotebook1.activePage())) {
         case Page::Parametrage: {
@@ -305,17 +294,18 @@ void MainForm::quit() {
 }
 
 void MainForm::showSetupNames() {
-    std::vector<form::ListControl::Item> items;
     std::vector<std::string> names;
-    for (const SavedSetup& setup : m_equipment.setups()) {
-        items.push_back({setup.name, setup.name});
-        names.push_back(setup.name);
-    }
-    parametrage.cbMontages.setItems(std::move(items));
+    for (const SavedSetup& setup : m_equipment.setups()) names.push_back(setup.name);
+    parametrage.cbMontages.setItems(names);
     parametrage.bbSupprMontage.setEnabled(parametrage.cbMontages.selected() >= 0);
     comparer.setSetupNames(names);
+    if (comparisonShown()) showComparison();
+}
+
+// The comparison is shown by two pages: computed for them alone.
+bool MainForm::comparisonShown() const {
     const auto page = static_cast<Page>(TabbedNotebook1.activePage());
-    if (page == Page::Comparer || page == Page::ChampPhoto) showComparison();
+    return page == Page::Comparer || page == Page::ChampPhoto;
 }
 
 namespace {

@@ -103,6 +103,7 @@ private:
     // The current setup and the saved ones chosen, with Jupiter and the Moon
     // on the Imagerie page's date.
     void showComparison();
+    bool comparisonShown() const;
     void showSetup();
     void saveSetup();
     void removeSetup();

@@ -28,16 +28,6 @@ std::string findFirst(const std::vector<std::string>& folders, std::initializer_
     return {};
 }
 
-std::vector<std::string> fieldsOf(const std::string& line) {
-    std::vector<std::string> fields;
-    std::size_t start = 0;
-    for (std::size_t comma; (comma = line.find(',', start)) != std::string::npos; start = comma + 1) {
-        fields.push_back(line.substr(start, comma - start));
-    }
-    fields.push_back(line.substr(start));
-    return fields;
-}
-
 }  // namespace
 
 const catalogues::ObjectCatalogue& PhotoPage::objects() {
@@ -57,27 +47,20 @@ const catalogues::ObjectCatalogue& PhotoPage::objects() {
         guard().reporter().report(core::errorMessageOf(core::ErrorCode::BadEquipment, problem));
     }
     m_objects.emplace(std::move(read.rows));
-    // The pictures: designation, file, width, height, scale; a line that does
-    // not read leaves its object with its outline alone.
+    // The pictures: designation, file, size and scale; a line that does not
+    // read leaves its object with its outline alone.
     const std::string index = findData(m_dataFolders, "images/objects/index.csv");
     const config::FileRead pictures = config::readBounded(index, kMaxObjectFileBytes);
     if (pictures.status == config::ReadStatus::Read) {
         const std::string folder = index.substr(0, index.rfind('/') + 1);
-        std::size_t start = pictures.bytes.find('\n');
-        while (start != std::string::npos && start + 1 < pictures.bytes.size()) {
-            const std::size_t end = pictures.bytes.find('\n', start + 1);
-            std::string line = pictures.bytes.substr(start + 1, end == std::string::npos ? end : end - start - 1);
-            if (!line.empty() && line.back() == '\r') line.pop_back();
-            const auto fields = fieldsOf(line);
-            if (fields.size() >= 5) {
-                const auto width = core::tryParseInteger(fields[2]), height = core::tryParseInteger(fields[3]);
-                const auto scale = core::tryParseReal(fields[4]);
-                if (width && height && scale && *width > 0 && *height > 0 && *scale > 0) {
-                    m_pictures[fields[0]] = {folder + fields[1], *width, *height, *scale};
-                }
-            }
-            start = end;
-        }
+        catalogues::readCsv(index, pictures.bytes, {"designation", "file", "width_px", "height_px", "arcmin_per_px"},
+                            [&](const std::vector<std::string>& f) {
+                                const int width = core::parseInteger(f[2]), height = core::parseInteger(f[3]);
+                                const double scale = core::parseReal(f[4]);
+                                if (width <= 0 || height <= 0 || !(scale > 0)) return false;
+                                m_pictures[f[0]] = {folder + f[1], width, height, scale};
+                                return true;
+                            });
     }
     return *m_objects;
 }
