@@ -197,6 +197,8 @@ void ImageriePage::start(form::CalendarDate today, double seeingArcsec, int binn
         eFWHM.onChange = onSeeing;
         cbBinning.onChange = onBinning;
     }
+    // The window's first results came before the remembered sky: judged again with it.
+    showVerdict(setup::compute(m_session, options()));
     pImaPla.setVisible(true);
     pImaCP.setVisible(false);
     m_unit = ephem::DiameterUnit::Seconds;

@@ -170,6 +170,8 @@ TEST_F(ImagingTest, DeepSkySamplingFollowsTheSlider) {
     MainForm& again = start();
     EXPECT_EQ(again.imagerie.eFWHM.text(), "1.5");
     EXPECT_EQ(again.imagerie.cbBinning.text(), "2x2");
+    // and judge the start's sampling: 212 mm at 2628 mm with 9 um pixels, 1.41" binned.
+    EXPECT_EQ(again.imagerie.labVerdict.caption(), "sous-échantillonné");
 }
 
 TEST_F(ImagingTest, DatesAreShownDayFirst) {
