@@ -12,6 +12,7 @@
 #include <QComboBox>
 #include <QDir>
 #include <QDialog>
+#include <QDialogButtonBox>
 #include <QFileDialog>
 #include <QImage>
 #include <QLabel>
@@ -22,6 +23,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSet>
+#include <QSettings>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTemporaryDir>
@@ -44,6 +46,7 @@ class MainWindowTest : public QObject {
     Q_OBJECT
 
     QTemporaryDir m_dir;
+    QTemporaryDir m_home;
     std::string m_dataFolder = QUARVEL_BUILD_DIR;
     quarvel::ui::StartedProgram m_program;
     QWidget* m_window = nullptr;
@@ -83,8 +86,12 @@ class MainWindowTest : public QObject {
 
 private slots:
     void initTestCase() {
-        // The photographs are read from ./images.
+        // The photographs are read from ./images. The file dialog starts in,
+        // and keeps its state under, a home of this run's own, so that runs
+        // side by side do not share it.
         QDir::setCurrent(QUARVEL_SOURCE_DIR);
+        qputenv("HOME", m_home.path().toLocal8Bit());
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, m_home.path() + "/.config");
     }
 
     void init() { restart(); }
@@ -985,9 +992,19 @@ private slots:
                   [&](QWidget* d) {
                       auto* dialog = qobject_cast<QFileDialog*>(d);
                       QVERIFY(dialog);
-                      dialog->selectFile(path);
-                      QTest::keyClick(dialog, Qt::Key_Return);
+                      // The dialog settles on the name it suggests before the user types another.
+                      QTRY_COMPARE(dialog->selectedFiles(), QStringList{m_home.filePath("quarvel-champphoto.png")});
+                      dialog->setDirectory(m_dir.path());
+                      auto* name = dialog->findChild<QLineEdit*>("fileNameEdit");
+                      name->setFocus();
+                      QTest::keyClick(name, Qt::Key_A, Qt::ControlModifier);
+                      QTest::keyClicks(name, "champ");
+                      QTRY_COMPARE(dialog->selectedFiles(), QStringList{path});
+                      auto* save = dialog->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Save);
+                      QTRY_VERIFY(save->isEnabled());
+                      QTest::mouseClick(save, Qt::LeftButton);
                   });
+        QTRY_VERIFY(QFile::exists(path + ".png"));
         const QImage saved(path + ".png");
         QCOMPARE(saved.size(), notebook->currentWidget()->size() * 2);
         QFile::remove(path + ".png");
