@@ -175,12 +175,11 @@ QWidget* samplingScale(Binder& b, ImageriePage& f, QWidget* parent) {
         auto* band = new QLabel(text, scale);
         band->setObjectName(name);
         band->setAlignment(Qt::AlignCenter);
+        // Roles rather than colours, so that the bands follow the palette
+        // into night mode and back.
         band->setAutoFillBackground(true);
-        QPalette palette = band->palette();
-        palette.setColor(QPalette::Window, palette.color(role));
-        palette.setColor(QPalette::WindowText, palette.color(role == QPalette::Highlight ? QPalette::HighlightedText
-                                                                                          : QPalette::WindowText));
-        band->setPalette(palette);
+        band->setBackgroundRole(role);
+        band->setForegroundRole(role == QPalette::Highlight ? QPalette::HighlightedText : QPalette::WindowText);
         bands->addWidget(band, stretch);
     }
     layout->addLayout(bands);

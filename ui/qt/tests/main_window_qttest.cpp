@@ -521,7 +521,12 @@ private slots:
         QVERIFY(child<QPushButton>("bModeNuit")->isChecked());
         redOnly(m_window);
         QTest::mouseClick(child<QPushButton>("bbRun"), Qt::LeftButton);
+        notebook = child<QTabWidget>("TabbedNotebook1");
+        notebook->setCurrentIndex(quarvel::ui::indexOf(quarvel::ui::Page::Imagerie));  // built at night
         QTest::mouseClick(child<QPushButton>("bModeNuit"), Qt::LeftButton);
+        QApplication::processEvents();
+        const QImage band = child<QLabel>("pTurbuN")->grab().toImage();
+        QCOMPARE(band.pixelColor(1, 1).rgb(), QApplication::palette().color(QPalette::Mid).rgb());  // the band is day-grey again
         QFile saved(m_dir.path() + "/Quarvel.ini");
         QVERIFY(saved.open(QIODevice::ReadOnly));
         QCOMPARE(saved.readAll(), QByteArray("[parametres]\r\nModeNuit=0\r\n"));
