@@ -1313,5 +1313,9 @@ Your remarks and suggestions are welcome at the address below.</translation>
         <source>« %1 » : objet inconnu ; taper par exemple M 31, NGC 7000, C 14 ou un nom</source>
         <translation>“%1”: unknown object; type for example M 31, NGC 7000, C 14 or a name</translation>
     </message>
+    <message>
+        <source>%1 : %2 — %3 — %4</source>
+        <translation>%1: %2 — %3 — %4</translation>
+    </message>
 </context>
 </TS>

@@ -1051,18 +1051,19 @@ private slots:
             QString line;
             double scale;
         };
+        const QString colon = english ? ":" : " :";  // French spaces its colons
         const Case cases[] = {
             {"m31", english ? "M 31 — NGC 224 — Andromeda Galaxy" : "M 31 — NGC 224 — Galaxie d'Andromède",
-             "M 31 : 189' x 62' — " + field + (english ? " — does not fit: a 2 x 3 mosaic advised"
+             "M 31" + colon + " 189' x 62' — " + field + (english ? " — does not fit: a 2 x 3 mosaic advised"
                                                        : " — ne tient pas : mosaïque 2 x 3 conseillée"),
              232 / (1.2 * 189.1)},
-            {"M 27", "", "M 27 : 8' x 5.6' — " + field + (english ? " — fits in the field (filling 9 %)"
+            {"M 27", "", "M 27" + colon + " 8' x 5.6' — " + field + (english ? " — fits in the field (filling 9 %)"
                                                                    : " — tient dans le champ (remplissage 9 %)"),
              232 / 64.28},
-            {"NGC 7000", "", english ? "C 20 : 120' x 100', orientation unknown — " + field
+            {"NGC 7000", "", english ? "C 20: 120' x 100', orientation unknown — " + field
                                      : "C 20 : 120' x 100', orientation inconnue — " + field,
              232 / (1.2 * 120)},
-            {"C 14", "", "C 14 : 30' — " + field, 232 / 64.28},
+            {"C 14", "", "C 14" + colon + " 30' — " + field, 232 / 64.28},
         };
         for (const auto& c : cases) {
             frame(c.typed);
