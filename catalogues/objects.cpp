@@ -495,9 +495,9 @@ Message verdictOf(const FitResult& fit, bool mosaic) {
 }  // namespace
 
 SkyExtent mosaicField(const Framing& f) {
-    const auto panelsOk = [](int n) { return n >= 1 && n <= kMaxPanels; };
     const auto sideOk = [](double side) { return std::isfinite(side) && side > 0; };
-    if (!panelsOk(f.panelsX) || !panelsOk(f.panelsY) || !(f.overlapPercent >= 0 && f.overlapPercent < 100) ||
+    if (!kPanelsDomain.contains(f.panelsX) || !kPanelsDomain.contains(f.panelsY) ||
+        !kOverlapDomain.contains(f.overlapPercent) ||
         !sideOk(f.frame.widthArcmin) || !sideOk(f.frame.heightArcmin)) {
         core::throwRangeCheck();
     }

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "core/errors.h"
+#include "core/parse.h"
 
 namespace quarvel::catalogues {
 
@@ -129,6 +130,9 @@ struct Framing {
 };
 
 inline constexpr int kMaxPanels = 5;
+// What the mosaic's fields take: panels across or down, and the overlap in per cent.
+inline constexpr core::NumberDomain kPanelsDomain{true, 1, kMaxPanels, false, false};
+inline constexpr core::NumberDomain kOverlapDomain{false, 0, 100, false, true};
 
 struct Panels {
     int x = 1;

@@ -102,6 +102,19 @@ std::string utf8ToCp1252(std::string_view text) {
     return out;
 }
 
+std::string unsavableCharacters(std::string_view text) {
+    std::string out;
+    for (std::size_t i = 0; i < text.size();) {
+        const std::size_t start = i;
+        const char32_t cp = decodeUtf8(text, i);
+        if (byteOf(cp) != '?' || cp == U'?') continue;
+        const std::string_view character = cp == 0xFFFD && i == start + 1 ? std::string_view("\xEF\xBF\xBD")
+                                                                           : text.substr(start, i - start);
+        if (out.find(character) == std::string::npos) out += character;
+    }
+    return out;
+}
+
 unsigned char foldCp1252(unsigned char byte) {
     if (byte >= 'A' && byte <= 'Z') return static_cast<unsigned char>(byte + 0x20);
     if (byte >= 0xC0 && byte <= 0xDE && byte != 0xD7) return static_cast<unsigned char>(byte + 0x20);

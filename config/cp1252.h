@@ -13,6 +13,10 @@ std::string cp1252ToUtf8(std::string_view bytes);
 // A character Windows-1252 cannot hold, or a broken UTF-8 sequence, becomes "?".
 std::string utf8ToCp1252(std::string_view text);
 
+// The characters of a UTF-8 text that Windows-1252 cannot hold, each once,
+// in the order they come; empty when it holds them all.
+std::string unsavableCharacters(std::string_view text);
+
 // Case folding of one Windows-1252 byte, for the case-insensitive section and
 // key names.
 unsigned char foldCp1252(unsigned char byte);

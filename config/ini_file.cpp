@@ -189,7 +189,9 @@ std::vector<IniDocument::Section> IniDocument::sections() const {
     for (std::size_t i = 0; i < m_lines.size(); ++i) {
         const std::string_view text = content(m_lines, i);
         if (const auto name = sectionName(text)) {
-            out.push_back({toUtf8(*name), static_cast<int>(i + 1), {}});
+            const std::string_view header = trim(text);
+            const std::string_view whole = trim(header.substr(1, header.rfind(']') - 1));
+            out.push_back({toUtf8(whole.size() > name->size() ? whole : *name), static_cast<int>(i + 1), {}});
             continue;
         }
         const auto equals = text.find('=');
@@ -200,6 +202,8 @@ std::vector<IniDocument::Section> IniDocument::sections() const {
     }
     return out;
 }
+
+bool sameName(std::string_view a, std::string_view b) { return sameName(a, true, utf8ToCp1252(b)); }
 
 void IniDocument::removeSection(std::string_view section) {
     const auto span = findSection(m_lines, m_utf8, utf8ToCp1252(section));

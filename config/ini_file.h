@@ -44,6 +44,8 @@ public:
     // Every section in file order, with its keys and values (trimmed and
     // unquoted as readString gives them) and the lines they stand on,
     // counted from 1. Lines outside any section and without "=" are skipped.
+    // A header holding "]" ("[a]b]") is given whole, up to its last "]", so
+    // that it is never taken for a shorter name.
     struct Entry {
         std::string key;
         std::string value;
@@ -103,6 +105,10 @@ public:
 private:
     std::string m_path;
 };
+
+// Whether two names (UTF-8) are one for the file: section and key names
+// match without regard to case, in Windows-1252.
+bool sameName(std::string_view a, std::string_view b);
 
 // A whole number as the file holds it: blanks, optional sign, decimal digits
 // or "0x"/"0X" and hexadecimal digits.

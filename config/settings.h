@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "config/ini_file.h"
+#include "core/parse.h"
 
 namespace quarvel::config {
 
@@ -66,7 +67,8 @@ void writeNightMode(IniDocument& file, bool night);
 void writeSeeing(IniDocument& file, double seeingArcsec);
 void writeBinning(IniDocument& file, std::int32_t binning);
 // The seeing and binning a setup may be judged with.
-inline bool acceptableSeeing(double arcsec) { return arcsec > 0 && arcsec <= 30; }
+inline constexpr core::NumberDomain kSeeingDomain{false, 0, 30, true, false};
+inline bool acceptableSeeing(double arcsec) { return kSeeingDomain.contains(arcsec); }
 inline bool acceptableBinning(std::int32_t binning) { return binning >= 1 && binning <= 4; }
 // The keys writeSettings writes, in order.
 std::vector<std::string_view> settingsKeys();

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/errors.h"
 
+#include <algorithm>
 #include <array>
 
 namespace quarvel::core {
@@ -16,7 +17,7 @@ struct Template {
 };
 
 // The fixed messages, split around their values.
-constexpr std::array<Template, 16> kTemplates{{
+constexpr std::array<Template, 18> kTemplates{{
     {ErrorCode::NotAReal, "'", "", "' n'est pas une valeur en virgule flottante correcte", 1},
     {ErrorCode::NotAnInteger, "'", "", "' n'est pas une valeur entière correcte", 1},
     {ErrorCode::DivisionByZero, "Division par zéro en virgule flottante", "", "", 0},
@@ -34,6 +35,9 @@ constexpr std::array<Template, 16> kTemplates{{
      " n'a pas pu être lu en entier et reste tel quel : déplacez-le pour en enregistrer un nouveau", 1},
     {ErrorCode::BadSeeing, "« ", "",
      " » : la turbulence (FWHM) doit être supérieure à 0 et d'au plus 30 secondes d'arc", 1},
+    {ErrorCode::BadPanels, "« ", "", " » : le champ Mosaïque prend un nombre entier de panneaux de 1 à 5", 1},
+    {ErrorCode::BadOverlap, "« ", "",
+     " » : le champ Recouvrement prend un pourcentage d'au moins 0 et de moins de 100", 1},
     {ErrorCode::OutOfMemory, "Mémoire insuffisante", "", "", 0},
     {ErrorCode::Unexpected, "Erreur inattendue : ", "", "", 1},
 }};
@@ -47,9 +51,7 @@ bool continuationByte(char c) { return (static_cast<unsigned char>(c) & 0xC0) ==
 // The text's first and last characters around an ellipsis, never cutting a
 // UTF-8 character in two.
 std::string elided(std::string_view text) {
-    std::size_t characters = 0;
-    for (char c : text) characters += continuationByte(c) ? 0 : 1;
-    if (characters <= kMaxQuotedCharacters) return std::string(text);
+    if (characterCount(text) <= kMaxQuotedCharacters) return std::string(text);
     const std::size_t keep = (kMaxQuotedCharacters - 1) / 2;
     std::size_t head = 0;
     for (std::size_t seen = 0; head < text.size(); ++head) {
@@ -99,6 +101,12 @@ std::string errorMessage(ErrorCode code, std::string_view first, std::string_vie
     return message;
 }
 
+std::string quotedText(std::string_view text) { return elided(text); }
+
+std::size_t characterCount(std::string_view text) {
+    return static_cast<std::size_t>(std::count_if(text.begin(), text.end(), [](char c) { return !continuationByte(c); }));
+}
+
 Message errorMessageOf(ErrorCode code, Message first, Message second) {
     const Template& t = templateFor(code);
     std::vector<Message> values;
@@ -136,6 +144,8 @@ void throwBadEquipment(Message what) {
 }
 void throwNotReadWhole(std::string_view path) { raise(ErrorCode::NotReadWhole, path); }
 void throwBadSeeing(std::string_view text) { raise(ErrorCode::BadSeeing, text); }
+void throwBadPanels(std::string_view text) { raise(ErrorCode::BadPanels, text); }
+void throwBadOverlap(std::string_view text) { raise(ErrorCode::BadOverlap, text); }
 
 std::vector<std::string> messagePatterns() {
     std::vector<std::string> patterns;

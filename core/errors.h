@@ -26,6 +26,8 @@ enum class ErrorCode {
     IncompleteSensor,  // "Le capteur sauvegardé est incomplet : nombre ou taille de pixels vide ou nul"
     NotReadWhole,      // "%s n'a pas pu être lu en entier et reste tel quel : déplacez-le pour en enregistrer un nouveau"
     BadSeeing,         // "« %s » : la turbulence (FWHM) doit être supérieure à 0 et d'au plus 30 secondes d'arc"
+    BadPanels,         // "« %s » : le champ Mosaïque prend un nombre entier de panneaux de 1 à 5"
+    BadOverlap,        // "« %s » : le champ Recouvrement prend un pourcentage d'au moins 0 et de moins de 100"
     // Last resorts of the event guard, for failures no calculation raises.
     OutOfMemory,  // "Mémoire insuffisante"
     Unexpected,   // "Erreur inattendue : %s"
@@ -80,6 +82,12 @@ std::string errorMessage(ErrorCode code, std::string_view first = {}, std::strin
 // The same, as the pattern and its values; the values as given.
 Message errorMessageOf(ErrorCode code, Message first = {}, Message second = {});
 
+// A typed text as messages quote it: one longer than 60 characters by its
+// ends around "…".
+std::string quotedText(std::string_view text);
+// How many characters a UTF-8 text holds.
+std::size_t characterCount(std::string_view text);
+
 // Builders for each failure, with the offending text or path put in.
 [[noreturn]] void throwNotAReal(std::string_view text);
 [[noreturn]] void throwNotAnInteger(std::string_view text);
@@ -95,6 +103,8 @@ Message errorMessageOf(ErrorCode code, Message first = {}, Message second = {});
 [[noreturn]] void throwBadEquipment(Message what);
 [[noreturn]] void throwNotReadWhole(std::string_view path);
 [[noreturn]] void throwBadSeeing(std::string_view text);
+[[noreturn]] void throwBadPanels(std::string_view text);
+[[noreturn]] void throwBadOverlap(std::string_view text);
 
 // The reason given for a file that is no regular file (a folder, a pipe, a device).
 inline constexpr std::string_view kNotARegularFile = "n'est pas un fichier ordinaire";

@@ -1317,5 +1317,29 @@ Your remarks and suggestions are welcome at the address below.</translation>
         <source>%1 : %2 — %3 — %4</source>
         <translation>%1: %2 — %3 — %4</translation>
     </message>
+    <message>
+        <source>« %1 » : caractères que le fichier ne peut pas enregistrer : %2</source>
+        <translation>“%1”: characters the file cannot hold: %2</translation>
+    </message>
+    <message>
+        <source>« %1 » : diamètre ou focale de plus de %2 mm</source>
+        <translation>“%1”: aperture or focal length over %2 mm</translation>
+    </message>
+    <message>
+        <source>« %1 » : le champ Mosaïque prend un nombre entier de panneaux de 1 à 5</source>
+        <translation>“%1”: the Mosaic field takes a whole number of panels from 1 to 5</translation>
+    </message>
+    <message>
+        <source>« %1 » : le champ Recouvrement prend un pourcentage d&apos;au moins 0 et de moins de 100</source>
+        <translation>“%1”: the Overlap field takes a percentage of at least 0 and below 100</translation>
+    </message>
+    <message>
+        <source>« %1 » : nom trop long, %2 caractères au plus</source>
+        <translation>“%1”: name too long, %2 characters at most</translation>
+    </message>
+    <message>
+        <source>« %1 » : pixels de plus de %2 µm</source>
+        <translation>“%1”: pixels over %2 µm</translation>
+    </message>
 </context>
 </TS>

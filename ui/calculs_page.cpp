@@ -38,10 +38,15 @@ CalculsPage::CalculsPage(Form& window, const Session& session)
     rgSaisieSep.select(kSeparationNoRow);
     eSepManuelle.setEnabled(false);
     eSepManuelle.acceptDecimalComma();
+    eSepManuelle.takesNumbers(core::NumberDomain::reals());
+    // A coordinate says what is wrong with its own text; while another one
+    // does not read, the results stay as they were.
     for (EditField* coordinate : {&eObjet1X, &eObjet1Y, &eObjet2X, &eObjet2Y}) {
         coordinate->setHint("Saisir les coordonnées X et Y relevées sur l'image");
-        coordinate->onChange = [this] {
-            if (coordinatesFilled()) computeSeparation();
+        coordinate->takesNumbers(core::NumberDomain::wholeNumbers());
+        coordinate->onChange = [this, coordinate] {
+            if (!coordinate->empty()) core::parseInteger(coordinate->text());
+            if (coordinatesRead()) computeSeparation();
         };
     }
     rgSaisieSep.onClick = [this] {
@@ -60,6 +65,13 @@ CalculsPage::CalculsPage(Form& window, const Session& session)
 
 bool CalculsPage::coordinatesFilled() const {
     return !eObjet1X.empty() && !eObjet1Y.empty() && !eObjet2X.empty() && !eObjet2Y.empty();
+}
+
+bool CalculsPage::coordinatesRead() const {
+    for (const EditField* field : {&eObjet1X, &eObjet1Y, &eObjet2X, &eObjet2Y}) {
+        if (!core::tryParseInteger(field->text())) return false;
+    }
+    return true;
 }
 
 // The coordinates are read in this order: X2, X1, Y2, Y1. The differences and

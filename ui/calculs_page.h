@@ -28,6 +28,7 @@ public:
 
 private:
     bool coordinatesFilled() const;
+    bool coordinatesRead() const;
     double measuredSeparation() const;
     void computeSeparation();
     void calibrateFocalLength();

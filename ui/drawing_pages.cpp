@@ -176,12 +176,33 @@ PhotoPage::PhotoPage(form::Form& window, const catalogues::Catalogue& catalogue,
     eMosaiqueX.setText("1");
     eMosaiqueY.setText("1");
     eRecouvrement.setText("10");
+    m_typed.overlapPercent = 10;
     for (EditField* real : {&eRotation, &eRecouvrement}) real->acceptDecimalComma();
     vueObjet.setVisible(false);
     eObjet.onEnter = [this] { chooseObject(); };
-    for (EditField* number : {&eRotation, &eMosaiqueX, &eMosaiqueY, &eRecouvrement}) {
-        number->onChange = [this] { drawObject(); };
+    // Each field says what is wrong with its own text, and the frame keeps
+    // its last good value meanwhile: a wrong field never stops the others.
+    eRotation.takesNumbers(core::NumberDomain::reals());
+    eRotation.onChange = [this] {
+        m_typed.rotationDeg = eRotation.empty() ? 0 : core::parseReal(eRotation.text());
+        drawObject();
+    };
+    for (EditField* panels : {&eMosaiqueX, &eMosaiqueY}) {
+        panels->takesNumbers(catalogues::kPanelsDomain);
+        panels->onChange = [this, panels] {
+            const auto count = panels->empty() ? 1 : core::tryParseInteger(panels->text());
+            if (!count || !catalogues::kPanelsDomain.contains(*count)) core::throwBadPanels(panels->text());
+            (panels == &eMosaiqueX ? m_typed.panelsX : m_typed.panelsY) = *count;
+            drawObject();
+        };
     }
+    eRecouvrement.takesNumbers(catalogues::kOverlapDomain);
+    eRecouvrement.onChange = [this] {
+        const auto overlap = eRecouvrement.empty() ? 0 : core::tryParseReal(eRecouvrement.text());
+        if (!overlap || !catalogues::kOverlapDomain.contains(*overlap)) core::throwBadOverlap(eRecouvrement.text());
+        m_typed.overlapPercent = *overlap;
+        drawObject();
+    };
     for (Label* name : {&labPhotoCapteur, &labPhotoTelescope}) name->setShowsData(true);
     labPhoto.setCaption("M 31 (5°)");
     PhotoObjet.setPicture(std::function<drawings::Bitmap()>(drawings::startPicture));

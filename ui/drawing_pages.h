@@ -134,6 +134,8 @@ private:
     std::optional<catalogues::ObjectCatalogue> m_objects;
     std::map<std::string, drawings::ObjectPicture> m_pictures;  // by designation
     std::optional<int> m_object;  // its row
+    // The rotation, panels and overlap last typed in full; the frame is the sensor's.
+    catalogues::Framing m_typed;
 
     Session& m_session;
     std::vector<std::string> m_dataFolders;

@@ -109,6 +109,9 @@ ImageriePage::ImageriePage(Form& window, Session& session, ModalHost& host, Date
     eDiamApp.setEnabled(false);
     eTolBouge.setText("1");
     for (EditField* real : {&eDiamApp, &eTolBouge, &eFWHM}) real->acceptDecimalComma();
+    eDiamApp.takesNumbers(core::NumberDomain::positiveReals());
+    eTolBouge.takesNumbers({false, 0});
+    eFWHM.takesNumbers(config::kSeeingDomain);
     eFWHM.setText("2.5");
     cbBinning.select(0);
     eFWHM.setHint("Turbulence du site : largeur à mi-hauteur des étoiles (FWHM), en secondes d'arc");
@@ -126,7 +129,10 @@ ImageriePage::ImageriePage(Form& window, Session& session, ModalHost& host, Date
             recompute();
         }
     };
-    eTolBouge.onChange = [this] { recompute(); };
+    eTolBouge.onChange = [this] {
+        if (!eTolBouge.empty()) m_tolerancePx = core::parseReal(eTolBouge.text());
+        recompute();
+    };
     rgPlaCP.onClick = [this] { imagingModeClick(); };
     TrackBar1.onChange = [this] { showWantedFocal(setup::compute(m_session, options())); };
     bbDate.onClick = [this] {
@@ -134,18 +140,28 @@ ImageriePage::ImageriePage(Form& window, Session& session, ModalHost& host, Date
     };
     bbDate.onRightRelease = [this] { showDate(m_date.today()); };
     eFWHM.onChange = [this] { seeingChange(); };
+    eFWHM.onCommit = [this] { rememberSeeing(); };
     cbBinning.onChange = [this] { binningChange(); };
 }
 
-// A seeing that reads is remembered and judged with at once; one that does
-// not is said, and the verdict waits for a good one.
+// A seeing that reads is judged with at once; one that does not is said,
+// and the verdict waits for a good one.
 void ImageriePage::seeingChange() {
+    double seeing = 0;  // none: no verdict
     if (!eFWHM.empty()) {
-        const double seeing = core::parseReal(eFWHM.text());
+        seeing = core::parseReal(eFWHM.text());
         if (!config::acceptableSeeing(seeing)) core::throwBadSeeing(eFWHM.text());
-        config::updateFile(m_configPath, [seeing](config::IniDocument& file) { config::writeSeeing(file, seeing); });
     }
+    m_seeingArcsec = seeing;
     showSky();
+}
+
+// Remembered once typed in full, not at each key on the way.
+void ImageriePage::rememberSeeing() {
+    const double seeing = m_seeingArcsec;
+    if (!config::acceptableSeeing(seeing) || seeing == m_rememberedSeeingArcsec) return;
+    config::updateFile(m_configPath, [seeing](config::IniDocument& file) { config::writeSeeing(file, seeing); });
+    m_rememberedSeeingArcsec = seeing;
 }
 
 void ImageriePage::binningChange() {
@@ -175,14 +191,15 @@ setup::Options ImageriePage::options() const {
     const int row = rgPlanetes.selected();
     const auto body = bodyOfRow(row);
     o.apparentDiameterArcsec = m_apparentDiameter.arcsec;
-    if (row == kManualValueRow) o.apparentDiameterArcsec = core::tryParseReal(eDiamApp.text()).value_or(0);
+    if (row == kManualValueRow && !eDiamApp.held()) {
+        o.apparentDiameterArcsec = core::tryParseReal(eDiamApp.text()).value_or(0);
+    }
     if (body) {
         o.ringsOverGlobe = ephem::factsOf(*body).ringsOverGlobe;
         o.rotationPeriodMinutes = ephem::factsOf(*body).rotationPeriodMinutes;
     }
-    o.tolerancePx = core::tryParseReal(eTolBouge.text()).value_or(0);
-    const double seeing = core::tryParseReal(eFWHM.text()).value_or(0);
-    o.seeingFwhmArcsec = config::acceptableSeeing(seeing) ? seeing : 0;
+    o.tolerancePx = m_tolerancePx;
+    o.seeingFwhmArcsec = m_seeingArcsec;
     o.binning = std::max(1, cbBinning.selected() + 1);
     return o;
 }
@@ -193,6 +210,7 @@ void ImageriePage::start(form::CalendarDate today, double seeingArcsec, int binn
         const auto onSeeing = std::exchange(eFWHM.onChange, nullptr);
         const auto onBinning = std::exchange(cbBinning.onChange, nullptr);
         eFWHM.setText(core::shortest(seeingArcsec));
+        m_seeingArcsec = m_rememberedSeeingArcsec = seeingArcsec;
         cbBinning.select(binning - 1);
         eFWHM.onChange = onSeeing;
         cbBinning.onChange = onBinning;
@@ -267,8 +285,9 @@ void ImageriePage::recompute() {
     showPlanetaryRows(planet, body && ephem::factsOf(*body).dated);
     if (body == ephem::Body::Sun || body == ephem::Body::Moon) eTps.setText("");
     // The typed numbers are checked where they are read, each with its message.
-    if (planet) core::parseReal(eTolBouge.text());
-    if (row == kManualValueRow) m_apparentDiameter.arcsec = core::parseReal(eDiamApp.text());
+    // A text still being typed is no value yet.
+    if (planet && !eTolBouge.held()) core::parseReal(eTolBouge.text());
+    if (row == kManualValueRow && !eDiamApp.held()) m_apparentDiameter.arcsec = core::parseReal(eDiamApp.text());
     shareObject();
     if (m_session.sensorIncomplete()) {
         // No pixel size (reported at start for a saved sensor): nothing to

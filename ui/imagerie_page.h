@@ -78,6 +78,7 @@ public:
 
 private:
     void seeingChange();
+    void rememberSeeing();
     void binningChange();
     void showSky();
     void showVerdict(const setup::Results& results);
@@ -96,6 +97,10 @@ private:
     std::string m_configPath;
     ephem::ApparentDiameter m_apparentDiameter;
     ephem::DiameterUnit m_unit = ephem::DiameterUnit::Seconds;
+    // The typed numbers as last read well, and the seeing the file holds.
+    double m_tolerancePx = 1;
+    double m_seeingArcsec = 2.5;
+    double m_rememberedSeeingArcsec = 2.5;
 };
 
 // "sous-échantillonné", "bien échantillonné" or "sur-échantillonné".

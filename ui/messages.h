@@ -24,6 +24,10 @@ inline constexpr std::string_view kDefaultsUsed = "Fichier de plus de 1 Mo : val
 inline constexpr std::string_view kBadName = "« %1 » : nom incorrect";
 inline constexpr std::string_view kNameTaken = "« %1 » : nom déjà dans les listes";
 inline constexpr std::string_view kMissingOptics = "« %1 » : diamètre ou focale manquant";
+inline constexpr std::string_view kNameTooLong = "« %1 » : nom trop long, %2 caractères au plus";
+inline constexpr std::string_view kUnsavableName = "« %1 » : caractères que le fichier ne peut pas enregistrer : %2";
+inline constexpr std::string_view kOpticsTooLarge = "« %1 » : diamètre ou focale de plus de %2 mm";
+inline constexpr std::string_view kPixelsTooLarge = "« %1 » : pixels de plus de %2 µm";
 inline constexpr std::string_view kIncompleteSensor = "« %1 » : capteur incomplet";
 inline constexpr std::string_view kRemoveQuestion = "Supprimer %1 de vos équipements ?";
 inline constexpr std::string_view kTheCamera = "la caméra « %1 »";
@@ -63,6 +67,7 @@ inline constexpr std::string_view kResultCaptions[] = {
 inline constexpr std::string_view kPatterns[] = {
     kUnreadableFile, kFileTooLarge, kDefaultsUsed, kSectionProblem, kUnknownSection,   kBadNameReason,  kNameTakenReason,
     kUnknownSensor,  kMissingValues,  kMoreProblems,     kBadName,          kNameTaken,      kMissingOptics,
+    kNameTooLong,    kUnsavableName,  kOpticsTooLarge,   kPixelsTooLarge,
     kIncompleteSensor, kRemoveQuestion, kTheCamera,      kTheDslr,        kTheTelescope,   kTheSetup, kSavedIn, kSensorHint, kTelescopeHint, kSamplingRule, kUnknownObject, kResultsCopied, kLegendCurrent, kLegendColours[0], kLegendColours[1], kLegendColours[2], kUnderSampled, kWellSampled, kOverSampled,
 };
 

@@ -93,18 +93,12 @@ void PhotoPage::chooseObject() {
     drawObject();
 }
 
-// The typed numbers, each said where it does not read; an empty one is
-// taken at its default.
+// The typed numbers as last read well, on the current sensor's frame.
 catalogues::Framing PhotoPage::framing() const {
-    catalogues::Framing framing;
+    catalogues::Framing framing = m_typed;
     const double focal = m_session.instrument.focalMm;
     framing.frame = {core::horizontalFieldArcmin(sensor, focal), core::verticalFieldArcmin(sensor, focal)};
-    if (!eRotation.empty()) framing.rotationDeg = core::parseReal(eRotation.text());
-    if (!eMosaiqueX.empty()) framing.panelsX = core::parseInteger(eMosaiqueX.text());
-    if (!eMosaiqueY.empty()) framing.panelsY = core::parseInteger(eMosaiqueY.text());
-    if (!eRecouvrement.empty()) framing.overlapPercent = core::parseReal(eRecouvrement.text());
-    if (!std::isfinite(framing.rotationDeg)) core::throwRangeCheck();
-    catalogues::mosaicField(framing);  // panels and overlap within their ranges
+    catalogues::mosaicField(framing);  // a frame of no size is said here
     return framing;
 }
 

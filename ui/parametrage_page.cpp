@@ -101,7 +101,11 @@ ParametragePage::ParametragePage(Form& window, Session& session, const catalogue
         recompute();
     };
     rgPixelC.onClick = [this] { squarePixelClick(); };
-    for (EditField* real : {&eDiam, &eFocale, &eTaillePixelsX, &eTaillePixelsY}) real->acceptDecimalComma();
+    for (EditField* real : {&eDiam, &eFocale, &eTaillePixelsX, &eTaillePixelsY}) {
+        real->acceptDecimalComma();
+        real->takesNumbers(core::NumberDomain::positiveReals());
+    }
+    for (EditField* count : {&eNbPixelsX, &eNbPixelsY}) count->takesNumbers({true, 1});
     eTaillePixelsX.onChange = [this] { pixelWidthChange(); };
     eTaillePixelsY.onChange = [this] { pixelHeightChange(); };
     eNbPixelsX.onChange = [this] { pixelCountChange(eNbPixelsX, m_session.sensor.pixelsX); };
@@ -436,6 +440,9 @@ void ParametragePage::load() {
 void ParametragePage::apply(const config::Settings& saved) {
     if (cbCapteurs.selected() < 0) cbCapteurs.select(kManualRow);
     core::InstrumentSettings& instrument = m_session.instrument;
+    // The instrument is the one loaded, under its name, whatever was clicked
+    // into before: writing its numbers does not make it the user's own.
+    m_personalInstrument = saved.telescope == catalogues::kPersonalConfiguration;
     instrument.telescopeName = saved.telescope;
     instrument.telescopeLabel = saved.telescope;
     instrument.focalFactorLabel = saved.barlow;
@@ -453,9 +460,6 @@ void ParametragePage::apply(const config::Settings& saved) {
     eFocale.setText(std::to_string(focal));
     instrument.focalMm = focal;
 
-    if (const auto row = m_catalogue.findTelescopeRow(instrument.telescopeName)) {
-        m_personalInstrument = *row == kPersonalTelescopeRow;
-    }
     eNomCamera.setText(m_session.cameraName);
     eNbPixelsX.setText(saved.sensorX);
     eNbPixelsY.setText(saved.sensorY);

@@ -5,6 +5,7 @@
 #include <map>
 #include <optional>
 
+#include "config/cp1252.h"
 #include "config/file_io.h"
 #include "config/ini_file.h"
 #include "core/errors.h"
@@ -35,7 +36,7 @@ public:
         const auto found = m_values.find(key);
         if (found == m_values.end()) return std::nullopt;
         const auto value = core::tryParseReal(found->second);
-        if (!value || !(*value > 0) || *value > 1e9) return std::nullopt;
+        if (!value || !(*value > 0) || *value > kMaxEquipmentSize) return std::nullopt;
         return value;
     }
     std::string text(const std::string& key) const {
@@ -66,6 +67,34 @@ bool acceptableEquipmentName(std::string_view name) {
     if (name.empty() || name.find_first_of("]\r\n") != std::string_view::npos) return false;
     return name.find_first_not_of(" \t") != std::string_view::npos && !name.starts_with(" ") && !name.ends_with(" ");
 }
+
+namespace {
+
+// Whether a row of the list has a name the file could not tell from this one.
+template <typename Row>
+bool nameTaken(const std::vector<Row>& rows, const std::string& name) {
+    return std::any_of(rows.begin(), rows.end(), [&name](const Row& row) { return config::sameName(row.name, name); });
+}
+
+// A new name is kept as typed, or refused with why: never changed, never
+// taken for another in the file.
+void checkNewName(const std::string& name, bool taken) {
+    const core::Message quoted = core::Message::data(core::quotedText(name));
+    const auto refuse = [&quoted](std::string_view why, std::vector<core::Message> more = {}) {
+        more.insert(more.begin(), quoted);
+        core::throwBadEquipment(core::Message(why, std::move(more)));
+    };
+    if (!acceptableEquipmentName(name)) refuse(messages::kBadName);
+    if (core::characterCount(name) > kMaxNameCharacters) {
+        refuse(messages::kNameTooLong, {core::Message::data(std::to_string(kMaxNameCharacters))});
+    }
+    if (const std::string unsavable = config::unsavableCharacters(name); !unsavable.empty()) {
+        refuse(messages::kUnsavableName, {core::Message::data(unsavable)});
+    }
+    if (taken) refuse(messages::kNameTaken);
+}
+
+}  // namespace
 
 namespace {
 
@@ -170,13 +199,21 @@ std::vector<core::Message> loadUserEquipment(const std::string& path, catalogues
         if (!known) report(section, core::Message(messages::kUnknownSection));
     }
     for (const auto& kind : kinds) {
+        // A name the file cannot tell from an earlier one of its kind (its
+        // case aside) is the earlier one's for every change the file takes.
+        std::vector<std::string> names;
         for (const auto& section : sections) {
             if (!section.name.starts_with(kind.prefix)) continue;
             const std::string name = section.name.substr(kind.prefix.size());
             if (!acceptableEquipmentName(name)) {
                 report(section, core::Message(messages::kBadNameReason));
+            } else if (std::any_of(names.begin(), names.end(),
+                                   [&name](const std::string& seen) { return config::sameName(seen, name); })) {
+                report(section, core::Message(messages::kNameTakenReason));
             } else if (const auto reason = kind.add(name, SectionKeys(section))) {
                 report(section, *reason);
+            } else {
+                names.push_back(name);
             }
         }
     }
@@ -219,12 +256,7 @@ EquipmentEditor::EquipmentEditor(catalogues::Catalogue& catalogue, std::string p
 
 std::optional<std::string> EquipmentEditor::saveSetup(const config::Settings& settings) {
     const auto name = m_name.askName(m_host, [this](const std::string& name) {
-        if (!acceptableEquipmentName(name)) {
-            core::throwBadEquipment(core::Message(messages::kBadName, {core::Message::data(name)}));
-        }
-        const bool taken = std::any_of(m_setups.begin(), m_setups.end(),
-                                       [&name](const SavedSetup& setup) { return setup.name == name; });
-        if (taken) core::throwBadEquipment(core::Message(messages::kNameTaken, {core::Message::data(name)}));
+        checkNewName(name, nameTaken(m_setups, name));
     });
     if (!name) return std::nullopt;
     const std::string section = std::string(kSetupSection) + *name;
@@ -269,25 +301,31 @@ std::optional<NewEquipment> EquipmentEditor::ask(Kind kind, const NewEquipment& 
 // What cannot be added is said while the dialog stays open, to be mended there.
 void EquipmentEditor::check(Kind kind, const NewEquipment& added) const {
     const std::string& name = added.name;
-    if (!acceptableEquipmentName(name)) core::throwBadEquipment(core::Message(messages::kBadName, {core::Message::data(name)}));
-    const bool taken = kind == Kind::Telescope ? m_catalogue.findTelescopeRow(name).has_value()
-                       : kind == Kind::Camera  ? m_catalogue.mapCamera(name).has_value()
-                                               : m_catalogue.mapDslr(name).has_value();
-    if (taken) core::throwBadEquipment(core::Message(messages::kNameTaken, {core::Message::data(name)}));
+    // A camera of its own numbers keeps them as a sensor under its name, a
+    // name no sensor may have already.
+    const bool taken = kind == Kind::Telescope ? nameTaken(m_catalogue.telescopes(), name)
+                       : kind == Kind::Camera  ? nameTaken(m_catalogue.cameras(), name) ||
+                                                    nameTaken(m_catalogue.sensors(), name)
+                                               : nameTaken(m_catalogue.dslrs(), name);
+    checkNewName(name, taken);
+    const core::Message quoted = core::Message::data(core::quotedText(name));
+    const core::Message limit = core::Message::data(core::wholeText(kMaxEquipmentSize));
     if (kind == Kind::Telescope) {
-        if (!(added.optics.diameterMm > 0) || !(added.optics.focalMm > 0)) {
-            core::throwBadEquipment(core::Message(messages::kMissingOptics, {core::Message::data(name)}));
+        const double sizes[] = {added.optics.diameterMm, added.optics.focalMm};
+        if (std::any_of(std::begin(sizes), std::end(sizes), [](double mm) { return !(mm > 0); })) {
+            core::throwBadEquipment(core::Message(messages::kMissingOptics, {quoted}));
+        }
+        if (std::any_of(std::begin(sizes), std::end(sizes), [](double mm) { return mm > kMaxEquipmentSize; })) {
+            core::throwBadEquipment(core::Message(messages::kOpticsTooLarge, {quoted, limit}));
         }
         return;
     }
     const core::SensorValues& values = added.sensor;
     if (!(values.pixelsX > 0 && values.pixelsY > 0 && values.pixelWidthUm > 0 && values.pixelHeightUm > 0)) {
-        core::throwBadEquipment(core::Message(messages::kIncompleteSensor, {core::Message::data(name)}));
+        core::throwBadEquipment(core::Message(messages::kIncompleteSensor, {quoted}));
     }
-    // A camera of its own numbers keeps them as a sensor under its name, a
-    // name no sensor may have already.
-    if (kind == Kind::Camera && m_catalogue.findSensor(name)) {
-        core::throwBadEquipment(core::Message(messages::kNameTaken, {core::Message::data(name)}));
+    if (values.pixelWidthUm > kMaxEquipmentSize || values.pixelHeightUm > kMaxEquipmentSize) {
+        core::throwBadEquipment(core::Message(messages::kPixelsTooLarge, {quoted, limit}));
     }
 }
 

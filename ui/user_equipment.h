@@ -53,6 +53,11 @@ void removeUserSections(const std::string& path, const std::vector<std::string>&
 
 // A name the file and the lists can hold: not empty, on one line, no "]".
 bool acceptableEquipmentName(std::string_view name);
+// A name the user gives is at most this long, so that lists and pages can
+// show it; the file's own names are taken as they are.
+inline constexpr std::size_t kMaxNameCharacters = 60;
+// The largest size, in millimetres or micrometres, a row may give.
+inline constexpr double kMaxEquipmentSize = 1e9;
 
 // The user's own rows, added under a name the user gives and removed after a
 // confirmation. The file is replaced at once, then the lists that listen follow.

@@ -70,3 +70,44 @@ TEST(ParseReal, IgnoresTheProcessLocale) {
 }
 
 }  // namespace
+
+// What typing may still make of a text: the rows name the field they stand for.
+TEST(Completion, TellsAValueFromTheStartOfOneAndFromNeither) {
+    using C = Completion;
+    const NumberDomain seeing{false, 0, 30, true, false};
+    const NumberDomain panels{true, 1, 5};
+    const NumberDomain overlap{false, 0, 100, false, true};
+    const struct {
+        const char* field;
+        const char* text;
+        NumberDomain domain;
+        Completion expected;
+    } cases[] = {
+        {"seeing", "0.8", seeing, C::Complete},        {"seeing", "0", seeing, C::Incomplete},
+        {"seeing", "0.", seeing, C::Incomplete},       {"seeing", "0.0", seeing, C::Incomplete},
+        {"seeing", ".", seeing, C::Incomplete},        {"seeing", "30", seeing, C::Complete},
+        {"seeing", "3", seeing, C::Complete},          {"seeing", "99", seeing, C::Invalid},
+        {"seeing", "31", seeing, C::Invalid},          {"seeing", "-", seeing, C::Invalid},
+        {"seeing", "1e", seeing, C::Incomplete},       {"seeing", "0e", seeing, C::Invalid},
+        {"seeing", "4e1", seeing, C::Invalid},         {"seeing", "0 ", seeing, C::Invalid},
+        {"seeing", "abc", seeing, C::Invalid},         {"seeing", "30.", seeing, C::Complete},
+        {"rotation", "-", NumberDomain::reals(), C::Incomplete},
+        {"rotation", "-30", NumberDomain::reals(), C::Complete},
+        {"rotation", "+.", NumberDomain::reals(), C::Incomplete},
+        {"rotation", "1e-", NumberDomain::reals(), C::Incomplete},
+        {"rotation", "--", NumberDomain::reals(), C::Invalid},
+        {"diameter", "-", NumberDomain::positiveReals(), C::Invalid},
+        {"diameter", "0", NumberDomain::positiveReals(), C::Incomplete},
+        {"diameter", "200", NumberDomain::positiveReals(), C::Complete},
+        {"panels", "6", panels, C::Invalid},           {"panels", "0", panels, C::Invalid},
+        {"panels", "1", panels, C::Complete},          {"panels", "-", panels, C::Invalid},
+        {"panels", "1.", panels, C::Invalid},          {"panels", "+", panels, C::Incomplete},
+        {"overlap", "100", overlap, C::Invalid},       {"overlap", "99.9", overlap, C::Complete},
+        {"overlap", "1", overlap, C::Complete},        {"overlap", "10", overlap, C::Complete},
+        {"coordinate", "-", NumberDomain::wholeNumbers(), C::Incomplete},
+        {"coordinate", "2147483648", NumberDomain::wholeNumbers(), C::Invalid},
+        {"pixels", "0", NumberDomain{true, 1}, C::Invalid},
+        {"large minimum", "5", NumberDomain{false, 100}, C::Incomplete},
+    };
+    for (const auto& c : cases) EXPECT_EQ(completion(c.text, c.domain), c.expected) << c.field << " " << c.text;
+}

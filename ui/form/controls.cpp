@@ -93,8 +93,16 @@ void Control::setCaption(std::string caption) {
 void EditField::setText(std::string text) {
     if (m_text == text) return;
     m_text = std::move(text);
+    m_held = false;
     changed();
     runHandler(onChange);
+}
+
+void EditField::hold(std::string text) {
+    if (m_text == text) return;
+    m_text = std::move(text);
+    m_held = true;
+    changed();
 }
 
 void EditField::setItalic(bool italic) {

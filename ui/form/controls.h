@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "core/errors.h"
+#include "core/parse.h"
 
 namespace quarvel::ui::form {
 
@@ -95,6 +96,21 @@ public:
     std::function<void()> onClick;
     // Enter pressed in the field.
     std::function<void()> onEnter;
+    // The value typed is complete: Enter, or the user left the field, and
+    // its text was taken.
+    std::function<void()> onCommit;
+
+    // A field of numbers. What the user types is taken once it is a value of
+    // the domain; while it is only the start of one ("-", "1e", "0" on the
+    // way to "0.8") it is held as typed, its change handling not run, and
+    // the results keep their last values. Enter or leaving the field judges
+    // a held text. Anything else is taken at once, as any text is.
+    void takesNumbers(core::NumberDomain domain) { m_domain = domain; }
+    const std::optional<core::NumberDomain>& domain() const { return m_domain; }
+    bool held() const { return m_held; }
+    // For the form's user events: shows a text held, or takes it.
+    void hold(std::string text);
+    void release() { m_held = false; }
     // Applied to what the user types before it reaches the field.
     std::function<std::string(std::string)> inputFilter;
     // A field of real numbers: a typed or pasted French decimal comma is
@@ -103,6 +119,8 @@ public:
 
 private:
     std::string m_text;
+    std::optional<core::NumberDomain> m_domain;
+    bool m_held = false;
     bool m_italic = false;
     bool m_readOnly = false;
 };

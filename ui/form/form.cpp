@@ -17,12 +17,33 @@ Control* Form::find(const std::string& name) const {
 
 void Form::userTypes(EditField& field, std::string text) {
     if (!field.enabled() || field.readOnly()) return;
-    m_guard.runUserAction([&] { field.setText(field.inputFilter ? field.inputFilter(std::move(text)) : std::move(text)); });
+    if (field.inputFilter) text = field.inputFilter(std::move(text));
+    if (field.domain() && !text.empty() && core::completion(text, *field.domain()) == core::Completion::Incomplete) {
+        field.hold(std::move(text));
+        return;
+    }
+    m_guard.runUserAction([&] { field.setText(std::move(text)); });
+}
+
+void Form::judge(EditField& field) {
+    if (field.held()) {
+        field.release();
+        if (field.onChange) field.onChange();
+    }
+    if (field.onCommit) field.onCommit();
 }
 
 void Form::userPressesEnter(EditField& field) {
-    if (!field.enabled() || !field.onEnter) return;
-    m_guard.runUserAction(field.onEnter);
+    if (!field.enabled()) return;
+    m_guard.runUserAction([&] {
+        judge(field);
+        if (field.onEnter) field.onEnter();
+    });
+}
+
+void Form::userLeaves(EditField& field) {
+    if (!field.held() && !field.onCommit) return;
+    m_guard.runUserAction([&] { judge(field); });
 }
 
 void Form::userClicksInto(EditField& field) {

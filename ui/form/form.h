@@ -45,6 +45,8 @@ public:
     void userTypes(EditField& field, std::string text);
     void userClicksInto(EditField& field);
     void userPressesEnter(EditField& field);
+    // The keyboard's focus left the field.
+    void userLeaves(EditField& field);
     void userClicks(Button& button);
     void userRightReleases(Button& button);
     void userClicks(Label& label);
@@ -69,6 +71,9 @@ protected:
     T& add(Args&&... args);
 
 private:
+    // A held text is judged by the field's change handling, which fails with
+    // its message; a taken one is committed.
+    static void judge(EditField& field);
     friend class Part;
     std::string m_name;
     std::string m_caption;

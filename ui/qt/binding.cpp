@@ -5,6 +5,7 @@
 #include "ui/qt/translation.h"
 
 #include <QAbstractButton>
+#include <QApplication>
 #include <QButtonGroup>
 #include <QCalendarWidget>
 #include <QAbstractItemView>
@@ -193,12 +194,24 @@ QLineEdit* Binder::edit(form::EditField& field, QWidget* parent, int width, Disp
     QObject::connect(edit, &QLineEdit::textEdited, edit, [&form = m_form, &field, typed = display.typed](const QString& text) {
         form.userTypes(field, typed(text));
     });
+    // Enter, unless a list of proposals open over the field takes it.
+    QObject::connect(edit, &QLineEdit::returnPressed, edit, [&form = m_form, &field] {
+        if (!QApplication::activePopupWidget()) form.userPressesEnter(field);
+    });
     new EventHook(edit, [&form = m_form, &field](QEvent* event) {
         // Only the left button clicks into the field; the right one opens
         // the field's own menu.
         if (event->type() == QEvent::MouseButtonPress &&
             static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
             form.userClicksInto(field);
+        }
+        // Leaving the field completes what was typed; the field's own menu
+        // and another window taking the keyboard (an error box, a dialog,
+        // another program) do not, for a text still being typed.
+        if (event->type() == QEvent::FocusOut) {
+            const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
+            const bool away = reason == Qt::PopupFocusReason || reason == Qt::ActiveWindowFocusReason;
+            if (reason != Qt::PopupFocusReason && !(away && field.held())) form.userLeaves(field);
         }
         return false;
     });

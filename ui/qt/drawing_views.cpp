@@ -324,10 +324,6 @@ QWidget* buildChampPhotoPage(Binder& b, PhotoPage& f) {
                          b.form().userTypes(f.eObjet, ss(text));
                          b.form().userPressesEnter(f.eObjet);
                      });
-    QObject::connect(objectName, &QLineEdit::returnPressed, p, [&f, &b, completer] {
-        if (completer->popup()->isVisible()) return;  // the proposal chosen says it
-        b.form().userPressesEnter(f.eObjet);
-    });
     // The photograph's or object's objectName under that row, whatever the font.
     if (auto* title = p->findChild<QLabel*>("labPhoto"); title && title->y() < objectRowBottom + 4) {
         title->move(title->x(), objectRowBottom + 4);

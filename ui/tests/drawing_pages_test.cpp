@@ -180,6 +180,7 @@ TEST_F(DrawingPagesTest, AZeroFocalLengthReportsTheDivision) {
     MainForm& f = start();
     f.userPicks(f.parametrage.cbCapteurs, rowOf(f.parametrage.cbCapteurs, "ICX285"));
     f.userTypes(f.parametrage.eFocale, "0");
+    f.userLeaves(f.parametrage.eFocale);
     f.userSwitches(f.TabbedNotebook1, indexOf(Page::ChampPhoto));
     EXPECT_EQ(reporter.messages, Strings{"Division par zéro en virgule flottante"});
 }
@@ -281,12 +282,23 @@ TEST_F(DrawingPagesTest, AnyObjectIsFramedTurnedAndTiled) {
     EXPECT_TRUE(p.labCadrage.caption().ends_with("mosaïque 2 x 1 : 192' x 64' — tient dans la mosaïque (remplissage 98 %)"))
         << p.labCadrage.caption();
 
-    // What does not read is said, and the drawing stays; an unknown name is
+    // What does not read is said with the field's range, and the drawing
+    // stays; the other fields still take what is typed; an unknown name is
     // said on the page, without a box.
     EXPECT_TRUE(reporter.messages.empty());
     f.userTypes(p.eMosaiqueX, "9");
-    EXPECT_EQ(reporter.messages, Strings{"Erreur de vérification d'étendue"});
+    EXPECT_EQ(reporter.messages,
+              Strings{"« 9 » : le champ Mosaïque prend un nombre entier de panneaux de 1 à 5"});
     EXPECT_EQ(p.vueObjet.scene().panels.size(), 2u);
+    f.userTypes(p.eRecouvrement, "100");
+    EXPECT_EQ(reporter.messages.back(),
+              "« 100 » : le champ Recouvrement prend un pourcentage d'au moins 0 et de moins de 100");
+    f.userTypes(p.eRecouvrement, "1");
+    f.userTypes(p.eRecouvrement, "15");
+    EXPECT_EQ(reporter.messages.size(), 2u);
+    EXPECT_EQ(p.vueObjet.scene().panels.size(), 2u);
+    EXPECT_TRUE(p.labCadrage.caption().find("mosaïque 2 x 1 : 178' x 64'") != std::string::npos) << p.labCadrage.caption();
+    f.userTypes(p.eRecouvrement, "0");
     reporter.messages.clear();
     f.userTypes(p.eMosaiqueX, "1");
     f.userTypes(p.eRotation, "0");

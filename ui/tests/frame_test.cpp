@@ -146,15 +146,20 @@ TEST_F(ProgramTest, TheMailLinkCarriesTheSubject) {
 TEST_F(ProgramTest, FocalZeroStopsQuietlyAndZeroPointZeroReportsDivision) {
     MainForm& f = start();
     f.userPicks(f.parametrage.cbCapteurs, rowOf(f.parametrage.cbCapteurs, "KAF040x"));
+    // Zero is the start of 0.5 while typing: it is judged when the user leaves the field.
     f.userTypes(f.parametrage.eFocale, "0");
+    f.userLeaves(f.parametrage.eFocale);
     EXPECT_TRUE(reporter.messages.empty());
     EXPECT_EQ(f.parametrage.eFD.text(), "12.40");
     f.userTypes(f.parametrage.eFocale, "0.0");
+    EXPECT_TRUE(reporter.messages.empty());
+    f.userPressesEnter(f.parametrage.eFocale);
     EXPECT_EQ(reporter.messages, Strings{"Division par zéro en virgule flottante"});
     EXPECT_EQ(texts({&f.parametrage.eFD, &f.parametrage.eTaillePixelsMMX, &f.parametrage.eEchant}),
               (Strings{"0.00", "6.91", "0.71"}));
     f.userTypes(f.parametrage.eFocale, "2628");
     f.userTypes(f.parametrage.eDiam, "0");
+    f.userLeaves(f.parametrage.eDiam);
     EXPECT_EQ(reporter.messages.back(), "Division par zéro en virgule flottante");
     EXPECT_EQ(f.parametrage.eFD.text(), "12.40");
 }

@@ -153,10 +153,13 @@ TEST_F(ImagingTest, DeepSkySamplingFollowsTheSlider) {
         "2.23\" par pixel en 2x2 ; bien échantillonné de FWHM/3 = 0.50\" à FWHM/2 = 0.75\" (FWHM 1.5\")."))
         << f.imagerie.labRegleEch.caption();
     // A seeing that does not read is said, and neither the verdict nor the file changes.
+    // The seeing is remembered once typed in full, not at each key on the way.
+    f.userLeaves(f.imagerie.eFWHM);
     const std::string saved = iniBytes();
     for (const char* bad : {"0", "-2", "31", "abc"}) {
         reporter.messages.clear();
         f.userTypes(f.imagerie.eFWHM, bad);
+        f.userLeaves(f.imagerie.eFWHM);
         ASSERT_EQ(reporter.messages.size(), 1u) << bad;
         EXPECT_EQ(f.imagerie.labVerdict.caption(), "sous-échantillonné") << bad;
     }
@@ -300,6 +303,7 @@ TEST_F(SeparationTest, FailuresGiveTheirMessages) {
         f.userTypes(f.calculs.eSepManuelle, "900");
         const Strings before = results();
         f.userTypes(f.get<form::EditField>(c.field), c.text);
+        f.userLeaves(f.get<form::EditField>(c.field));
         EXPECT_EQ(reporter.messages, Strings{c.message}) << c.field << " " << c.text;
         if (std::string(c.field) != "eSepManuelle") {
             EXPECT_EQ(results(), before);

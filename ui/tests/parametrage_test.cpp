@@ -62,6 +62,7 @@ TEST_F(ProgramTest, ChoosingACatalogueSensorShowsItReadOnly) {
     // Each of the four sensor fields' recomputes divides by the focal length
     // 0: one pick, one box.
     f.userTypes(f.parametrage.eFocale, "0.0");
+    f.userLeaves(f.parametrage.eFocale);
     reporter.messages.clear();
     f.userPicks(f.parametrage.cbCapteurs, rowOf(f.parametrage.cbCapteurs, "ICX285"));
     EXPECT_EQ(reporter.messages, Strings{"Division par zéro en virgule flottante"});

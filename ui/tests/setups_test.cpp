@@ -44,8 +44,8 @@ TEST_F(SetupsTest, KeptComparedAndCopied) {
     typeSetup(f, "200", "1000", "5.4");
     saveSetupAs(f, {"Lunette 200"});
     typeSetup(f, "100", "500", "3.76");
-    saveSetupAs(f, {"Lunette 200", "Petite]", "Petite"});
-    EXPECT_EQ(reporter.messages, (Strings{"Équipement ignoré : « Lunette 200 » : nom déjà dans les listes",
+    saveSetupAs(f, {"lunette 200", "Petite]", "Petite"});
+    EXPECT_EQ(reporter.messages, (Strings{"Équipement ignoré : « lunette 200 » : nom déjà dans les listes",
                                           "Équipement ignoré : « Petite] » : nom incorrect"}));
     reporter.messages.clear();
 
@@ -126,12 +126,17 @@ TEST_F(SetupsTest, KeptComparedAndCopied) {
 TEST_F(SetupsTest, ADamagedSetupIsSaidOnce) {
     quarvel::config::testing::writeBytes(dir.file("Quarvel-equipements.ini"),
                                 "\xEF\xBB\xBF[Montage Bon]\r\nDiamètre=200\r\nFocale=1000\r\nCapteurX=10\r\nCapteurY=10\r\n"
-                                "CapteurPxX=5\r\nCapteurPxY=5\r\n[Montage Abîmé]\r\nDiamètre=abc\r\n[Bizarre]\r\n");
+                                "CapteurPxX=5\r\nCapteurPxY=5\r\n[Montage Abîmé]\r\nDiamètre=abc\r\n[Bizarre]\r\n"
+                                "[Montage BON]\r\nDiamètre=100\r\n[Télescope a]b]\r\nDiamètre=1\r\nFocale=2\r\n");
     MainForm& f = start();
     EXPECT_EQ(f.parametrage.cbMontages.items(), Strings{"Bon"});
     ASSERT_EQ(reporter.messages.size(), 1u);
     EXPECT_NE(reporter.messages[0].find("[Montage Abîmé] : valeurs Diamètre, Focale, CapteurX"), std::string::npos);
     EXPECT_NE(reporter.messages[0].find("[Bizarre] : section inconnue"), std::string::npos);
+    // A name the file cannot tell from another, or one holding "]", is refused whole.
+    EXPECT_NE(reporter.messages[0].find("[Montage BON] : nom déjà dans les listes"), std::string::npos);
+    EXPECT_NE(reporter.messages[0].find("[Télescope a]b] : nom incorrect"), std::string::npos);
+    EXPECT_FALSE(program->equipment.catalogue.findTelescopeRow("a"));
 }
 
 }  // namespace
