@@ -117,11 +117,17 @@ struct FocalFactorRow {
     std::string_view suffix;  // added to the telescope's name; empty for the general form
 };
 
-// Rows 0 to 11 of the reducer and Barlow list; row 12 is "Autre", a typed factor.
-inline constexpr std::array<FocalFactorRow, 12> kFocalFactors{{
+// Rows 0 to 12 of the reducer and Barlow list; row 13 is "Autre", a typed
+// factor. A saved configuration names its factor by the label, so a row added
+// here keeps every file readable. The 0.63 x reducer-corrector of
+// Schmidt-Cassegrains: "Celestron makes a focal reducer that has a
+// magnification factor of 0.63" (Celestron's support knowledgebase, article
+// 2243, http://www.celestron.com/c3/support3/index.php?_m=knowledgebase&_a=viewarticle&nav=0&kbarticleid=2243).
+inline constexpr std::array<FocalFactorRow, 13> kFocalFactors{{
     {"Aucun", 1.0, "Aucune", ""},
     {"0.33 x", 0.33, "0.33 x", " + Réducteur 0.33 x"},
     {"0.5 x", 0.5, "0.5 x", " + Réducteur 0.5 x"},
+    {"0.63 x", 0.63, "0.63 x", " + Réducteur 0.63 x"},
     {"0.73 x", 0.73, "0.73 x", " + Réducteur 0.73 x"},
     {"0.8 x", 0.8, "0.8 x", " + Réducteur 0.8 x"},
     {"1.6 x", 1.6, "1.6 x", " + Barlow 1.6 x"},
@@ -133,10 +139,10 @@ inline constexpr std::array<FocalFactorRow, 12> kFocalFactors{{
     {"5 x", 5.0, "5 x", ""},
 }};
 inline constexpr int kNoFactorRow = 0;
-inline constexpr int kOtherFactorRow = 12;
+inline constexpr int kOtherFactorRow = 13;
 inline constexpr std::string_view kOtherFactorText = "Autre";
 
-// The thirteen texts of the reducer and Barlow list.
+// The fourteen texts of the reducer and Barlow list.
 std::vector<std::string> focalFactorComboItems();
 
 // The suffix of the telescope label for a list row and its factor: none for
@@ -144,7 +150,7 @@ std::vector<std::string> focalFactorComboItems();
 // nearest whole number, halves away from zero.
 std::string telescopeSuffix(int row, double factor);
 
-// The row (0 to 11) whose saved label equals the text exactly.
+// The row (0 to 12) whose saved label equals the text exactly.
 std::optional<int> focalFactorRowForLabel(std::string_view label);
 // The factor a saved label stands for: a row's, or a typed number's ("Autre").
 std::optional<double> focalFactorOfLabel(std::string_view label);

@@ -1341,5 +1341,9 @@ Your remarks and suggestions are welcome at the address below.</translation>
         <source>« %1 » : pixels de plus de %2 µm</source>
         <translation>“%1”: pixels over %2 µm</translation>
     </message>
+    <message>
+        <source>0.63 x</source>
+        <translation>0.63 x</translation>
+    </message>
 </context>
 </TS>

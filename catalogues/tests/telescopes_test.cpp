@@ -53,12 +53,13 @@ TEST(TelescopeCatalogue, KeepsTheRowsAsListed) {
     EXPECT_FALSE(builtIn.findTelescopeRow("takahashi cn-212").has_value());
 }
 
-TEST(FocalFactors, ComboHasThirteenRows) {
+TEST(FocalFactors, ComboHasFourteenRows) {
     const auto items = focalFactorComboItems();
-    ASSERT_EQ(items.size(), 13u);
+    ASSERT_EQ(items.size(), 14u);
     EXPECT_EQ(items[0], "Aucun");
-    EXPECT_EQ(items[3], "0.73 x");
-    EXPECT_EQ(items[12], "Autre");
+    EXPECT_EQ(items[3], "0.63 x");
+    EXPECT_EQ(items[4], "0.73 x");
+    EXPECT_EQ(items[13], "Autre");
 }
 
 TEST(FocalFactors, SuffixesFollowTheRowOrTheGeneralForm) {
@@ -71,15 +72,16 @@ TEST(FocalFactors, SuffixesFollowTheRowOrTheGeneralForm) {
         {0, 1.0, ""},
         {1, 0.33, " + Réducteur 0.33 x"},
         {2, 0.5, " + Réducteur 0.5 x"},
-        {4, 0.8, " + Réducteur 0.8 x"},
-        {5, 1.6, " + Barlow 1.6 x"},
-        {6, 2.0, " + Barlow 2 x"},
-        {8, 2.7, " + Barlow 2.7 x"},
-        {9, 3.0, " + Barlow 3 x"},
-        {11, 5.0, " + Barlow 5 x"},
-        {12, 1.25, " + Barlow 1 x"},
-        {12, 0.63, " + Barlow 1 x"},
-        {12, 2.5, " + Barlow 3 x"},
+        {3, 0.63, " + Réducteur 0.63 x"},
+        {5, 0.8, " + Réducteur 0.8 x"},
+        {6, 1.6, " + Barlow 1.6 x"},
+        {7, 2.0, " + Barlow 2 x"},
+        {9, 2.7, " + Barlow 2.7 x"},
+        {10, 3.0, " + Barlow 3 x"},
+        {12, 5.0, " + Barlow 5 x"},
+        {13, 1.25, " + Barlow 1 x"},
+        {13, 0.63, " + Barlow 1 x"},
+        {13, 2.5, " + Barlow 3 x"},
     };
     for (const auto& c : cases) EXPECT_EQ(telescopeSuffix(c.row, c.factor), c.suffix) << c.row << ' ' << c.factor;
 }
@@ -87,11 +89,15 @@ TEST(FocalFactors, SuffixesFollowTheRowOrTheGeneralForm) {
 TEST(FocalFactors, SavedLabelsFindTheirRow) {
     EXPECT_EQ(focalFactorRowForLabel("Aucune"), 0);
     EXPECT_EQ(focalFactorRowForLabel("0.5 x"), 2);
-    EXPECT_EQ(focalFactorRowForLabel("5 x"), 11);
+    EXPECT_EQ(focalFactorRowForLabel("5 x"), 12);
+    // A factor typed before the row existed stays a typed one.
+    EXPECT_EQ(focalFactorRowForLabel("0.63 x"), 3);
+    EXPECT_FALSE(focalFactorRowForLabel("0.63").has_value());
+    EXPECT_DOUBLE_EQ(*focalFactorOfLabel("0.63"), 0.63);
     EXPECT_FALSE(focalFactorRowForLabel("Aucun").has_value());  // the combo's text, not the label
     EXPECT_FALSE(focalFactorRowForLabel("1.25").has_value());
     EXPECT_FALSE(focalFactorRowForLabel("0.5x").has_value());
-    EXPECT_DOUBLE_EQ(kFocalFactors[3].factor, 0.73);
+    EXPECT_DOUBLE_EQ(kFocalFactors[4].factor, 0.73);
 }
 
 // A user row removed from the middle: the rows after it are still found at

@@ -102,7 +102,7 @@ void buildTelescopes(TelescopesForm& form, DialogView* view) {
     layout->addWidget(telescopes);
     auto* factors = new QGroupBox("Réducteur / Multiplicateur de focale", view);
     auto* factorRow = new QHBoxLayout(factors);
-    QComboBox* combo = view->binder().combo(form.cbRedMult, factors, 13);
+    QComboBox* combo = view->binder().combo(form.cbRedMult, factors, 14);
     factorRow->addWidget(combo);
     QLineEdit* other = view->binder().edit(form.eAutreRM, factors, 80);
     QLabel* otherCaption = caption("Facteur :", other, factors);

@@ -30,6 +30,12 @@ TEST_F(EquipmentTest, ShippedRowsFollowTheBuiltInOnes) {
     EXPECT_GE(cameras.size(), 161u + 28u);
     EXPECT_GE(rowOf(program->camerasForm.list, "Atik 383"), 161);
     EXPECT_EQ(program->telescopesForm.lbTelescopes.items()[83], "Askar 120APO");
+    // What imagers asked for.
+    const auto& catalogue = program->equipment.catalogue;
+    EXPECT_EQ(catalogue.mapCamera("ZWO ASI678MC")->sensorName, "IMX678");
+    for (const char* telescope : {"Celestron EdgeHD 8", "Sky-Watcher Quattro 200P", "Askar FRA400"}) {
+        EXPECT_TRUE(catalogue.findTelescopeRow(telescope)) << telescope;
+    }
 
     whenOpened<ModelListForm>([](ModelListForm& d) {
         d.userPicks(d.list, rowOf(d.list, "ZWO ASI2600MC Pro"));

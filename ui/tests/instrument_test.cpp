@@ -44,6 +44,7 @@ TEST_F(InstrumentTest, FactorsMultiplyTheFocalLengthInItalic) {
         {"Newton 200/1000", "0.5 x", "", "200", "500", "Newton 200/1000 + Réducteur 0.5 x"},
         {"Lunette 66/400", "0.73 x", "", "66", "292", "Lunette 66/400 + Réducteur 0.73 x"},
         {"Takahashi CN-212", "0.33 x", "", "212", "871", "Takahashi CN-212 + Réducteur 0.33 x"},
+        {"Schmidt-Cassegrain 8\"", "0.63 x", "", "203", "1279", "Schmidt-Cassegrain 8\" + Réducteur 0.63 x"},
         {"Newton 200/1000", "2 x", "", "200", "2000", "Newton 200/1000 + Barlow 2 x"},
         {"Newton 200/1000", "Autre", "1.25", "200", "1250", "Newton 200/1000 + Barlow 1 x"},
     };
