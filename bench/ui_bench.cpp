@@ -18,6 +18,7 @@
 #include <QTest>
 
 #include "ui/drawings/framing.h"
+#include "ui/drawings/jpeg.h"
 #include "ui/form/guard.h"
 #include "ui/qt/about_view.h"
 #include "ui/qt/main_window.h"
@@ -138,8 +139,9 @@ void BM_FramingPaint(benchmark::State& state) {
     QFile file(QUARVEL_SOURCE_DIR "/images/objects/m31.jpg");
     if (!file.open(QIODevice::ReadOnly)) state.SkipWithError("no picture");
     const QByteArray bytes = file.readAll();
-    const QImage picture = quarvel::ui::qt::decodeJpeg(reinterpret_cast<const std::uint8_t*>(bytes.constData()),
-                                                      static_cast<std::size_t>(bytes.size()));
+    const QImage picture = quarvel::ui::qt::imageOf(
+        quarvel::ui::drawings::decodeJpeg(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())),
+                                          480, 480));
     quarvel::catalogues::DeepSkyObject m31;
     m31.m = "M 31";
     m31.majorArcmin = 189.1;

@@ -128,6 +128,7 @@ private:
     void chooseObject();
     void drawObject();
     catalogues::Framing framing() const;
+    std::optional<drawings::ObjectPicture> shownPicture(const std::string& designation);
     void showLegend(const std::vector<std::size_t>& drawn);
 
     std::vector<ComparedField> m_compared;

@@ -9,6 +9,7 @@
 #include "core/optics.h"
 #include "core/parse.h"
 #include "ui/drawing_pages.h"
+#include "ui/drawings/jpeg.h"
 #include "ui/messages.h"
 
 namespace quarvel::ui {
@@ -18,6 +19,15 @@ namespace {
 // The catalogue holds a few thousand rows: a file far larger is damaged.
 constexpr std::size_t kMaxObjectFileBytes = 4 << 20;
 constexpr std::size_t kProposals = 12;
+// The pictures are made 480 pixels at most across the page's canvas, and
+// JPEGs of a few tens of kilobytes.
+constexpr int kMaxPicturePx = 1024;
+constexpr std::size_t kMaxPictureBytes = 2 << 20;
+
+// A picture is a file of the pictures' own folder, named alone.
+bool pictureFileName(std::string_view name) {
+    return !name.empty() && name.front() != '.' && name.find_first_of("/\\") == std::string_view::npos;
+}
 
 // The first of the places a data file may be, in the data folders: where
 // the program installs it, then where it is kept in the sources.
@@ -55,10 +65,13 @@ const catalogues::ObjectCatalogue& PhotoPage::objects() {
         const std::string folder = index.substr(0, index.rfind('/') + 1);
         catalogues::readCsv(index, pictures.bytes, {"designation", "file", "width_px", "height_px", "arcmin_per_px"},
                             [&](const std::vector<std::string>& f) {
-                                const int width = core::parseInteger(f[2]), height = core::parseInteger(f[3]);
-                                const double scale = core::parseReal(f[4]);
-                                if (width <= 0 || height <= 0 || !(scale > 0)) return false;
-                                m_pictures[f[0]] = {folder + f[1], width, height, scale};
+                                const auto width = core::tryParseInteger(f[2]), height = core::tryParseInteger(f[3]);
+                                const auto scale = core::tryParseReal(f[4]);
+                                if (!pictureFileName(f[1]) || !width || !height || !scale || !(*scale > 0) ||
+                                    *width <= 0 || *height <= 0 || *width > kMaxPicturePx || *height > kMaxPicturePx) {
+                                    return false;
+                                }
+                                m_pictures[f[0]] = {folder + f[1], *width, *height, *scale, nullptr};
                                 return true;
                             });
     }
@@ -102,11 +115,32 @@ catalogues::Framing PhotoPage::framing() const {
     return framing;
 }
 
+// The object's picture, read and decoded the first time it is shown: a file
+// that is not a regular one, too large, no JPEG of the size its line gives,
+// or that memory cannot hold is no picture, and the outline is drawn.
+std::optional<drawings::ObjectPicture> PhotoPage::shownPicture(const std::string& designation) {
+    const auto found = m_pictures.find(designation);
+    if (found == m_pictures.end()) return std::nullopt;
+    drawings::ObjectPicture& picture = found->second;
+    if (!picture.pixels) {
+        const config::FileRead file = config::readBounded(picture.path, kMaxPictureBytes);
+        auto pixels = std::make_shared<drawings::Bitmap>(
+            file.status == config::ReadStatus::Read
+                ? drawings::decodeJpeg(file.bytes, picture.widthPx, picture.heightPx)
+                : drawings::Bitmap());
+        // Only the picture shown is kept decoded.
+        for (auto& [name, other] : m_pictures) other.pixels.reset();
+        picture.pixels = std::move(pixels);
+    }
+    if (picture.pixels->width() != picture.widthPx || picture.pixels->height() != picture.heightPx) return std::nullopt;
+    return picture;
+}
+
 void PhotoPage::drawObject() {
     if (!m_object) return;
     const auto& object = objects().rows()[static_cast<std::size_t>(*m_object)];
     const catalogues::Framing shown = framing();
-    const auto picture = m_pictures.find(catalogues::designation(object));
+    const auto picture = shownPicture(catalogues::designation(object));
     // The compared setups' frames, as on the photographs; one with no field has none.
     std::vector<catalogues::SkyExtent> compared;
     std::vector<std::size_t> drawn;
@@ -120,10 +154,7 @@ void PhotoPage::drawObject() {
         }
     }
     showLegend(drawn);
-    vueObjet.setScene(drawings::framingScene(object, shown,
-                                             picture == m_pictures.end() ? std::nullopt
-                                                                         : std::optional(picture->second),
-                                             kFramingWidth, kFramingHeight, compared));
+    vueObjet.setScene(drawings::framingScene(object, shown, picture, kFramingWidth, kFramingHeight, compared));
     labCadrage.setMessage(catalogues::fitLine(object, shown));
     eChampPhotoH.setText(core::fixed(shown.frame.heightArcmin, 10, 2));
     eChampPhotoV.setText(core::fixed(shown.frame.widthArcmin, 10, 2));

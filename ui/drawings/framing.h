@@ -5,11 +5,13 @@
 #pragma once
 
 #include <array>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
 
 #include "catalogues/objects.h"
+#include "ui/drawings/bitmap.h"
 
 namespace quarvel::ui::drawings {
 
@@ -25,6 +27,8 @@ struct ObjectPicture {
     int widthPx = 0;
     int heightPx = 0;
     double arcminPerPx = 0;
+    // Its pixels, once read and decoded; a picture never read has none.
+    std::shared_ptr<const Bitmap> pixels;
 };
 
 struct FramingScene {

@@ -10,11 +10,8 @@
 #include <QUrl>
 #include <QVBoxLayout>
 
-#include <csetjmp>
-#include <cstdio>
-#include <jpeglib.h>
-
 #include "ui/command_line.h"
+#include "ui/drawings/jpeg.h"
 #include "ui/qt/about_view.h"
 #include "ui/qt/main_window.h"
 #include "ui/qt/night.h"
@@ -28,43 +25,17 @@ namespace {
 
 constexpr const char* kReleaseDate = "07/12/2026";
 
-struct JpegError {
-    jpeg_error_mgr manager;
-    std::jmp_buf jump;
-};
-
-[[noreturn]] void jpegFailed(j_common_ptr info) {
-    std::longjmp(reinterpret_cast<JpegError*>(info->err)->jump, 1);
-}
-
 }  // namespace
 
-QImage decodeJpeg(const std::uint8_t* data, std::size_t size) {
-    jpeg_decompress_struct info{};
-    JpegError error{};
-    info.err = jpeg_std_error(&error.manager);
-    error.manager.error_exit = jpegFailed;
-    QImage image;
-    if (setjmp(error.jump) != 0) {
-        jpeg_destroy_decompress(&info);
-        return {};
-    }
-    jpeg_create_decompress(&info);
-    jpeg_mem_src(&info, data, static_cast<unsigned long>(size));
-    jpeg_read_header(&info, TRUE);
-    info.out_color_space = JCS_RGB;
-    jpeg_start_decompress(&info);
-    image = QImage(static_cast<int>(info.output_width), static_cast<int>(info.output_height), QImage::Format_RGB888);
-    while (info.output_scanline < info.output_height) {
-        JSAMPROW row = image.scanLine(static_cast<int>(info.output_scanline));
-        jpeg_read_scanlines(&info, &row, 1);
-    }
-    jpeg_finish_decompress(&info);
-    jpeg_destroy_decompress(&info);
-    return image;
+QImage imageOf(const drawings::Bitmap& pixels) {
+    if (pixels.empty()) return {};
+    return QImage(pixels.row(0), pixels.width(), pixels.height(), pixels.width() * 3, QImage::Format_RGB888).copy();
 }
 
-QImage aboutPicture() { return decodeJpeg(kAboutPicture, kAboutPicture_size); }
+QImage aboutPicture() {
+    const std::string_view bytes(reinterpret_cast<const char*>(kAboutPicture), kAboutPicture_size);
+    return imageOf(drawings::decodeJpeg(bytes, 4096, 4096));
+}
 
 QWidget* buildAProposPage(Binder& b, AboutPage& f) {
     auto* page = new QWidget;

@@ -7,10 +7,12 @@
 #include <cstdint>
 #include <string>
 
+#include "ui/drawings/bitmap.h"
+
 namespace quarvel::ui::qt {
 
-// A JPEG decoded with libjpeg; a null image when the bytes are no JPEG.
-QImage decodeJpeg(const std::uint8_t* data, std::size_t size);
+// A picture's pixels as an image of its own.
+QImage imageOf(const drawings::Bitmap& pixels);
 // The picture of the "A propos" page, built into the program.
 QImage aboutPicture();
 // Hands a mailto: text to the desktop's open action.

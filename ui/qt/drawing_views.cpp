@@ -9,7 +9,6 @@
 #include <QPixmap>
 #include <QAbstractItemView>
 #include <QCompleter>
-#include <QFile>
 #include <QMouseEvent>
 #include <QStringListModel>
 #include <cmath>
@@ -163,31 +162,20 @@ private:
     double angleAt(QPointF at) const {
         return std::atan2(-(at.x() - width() / 2.0), -(at.y() - height() / 2.0)) * 180 / M_PI;
     }
-    // The picture decoded once, and as the mode shows it: red at night.
+    // The picture as the mode shows it: red at night.
     const QImage& pictureOf(const drawings::FramingScene& scene) {
-        const std::string path = scene.picture ? scene.picture->path : std::string();
-        if (path != m_picturePath) {
-            m_picturePath = path;
-            m_decoded = {};
-            m_shown = {};
-            QFile file(QString::fromStdString(path));
-            if (!path.empty() && file.size() < (8 << 20) && file.open(QIODevice::ReadOnly)) {
-                const QByteArray bytes = file.readAll();
-                m_decoded = decodeJpeg(reinterpret_cast<const std::uint8_t*>(bytes.constData()),
-                                       static_cast<std::size_t>(bytes.size()));
-            }
-        }
-        if (m_shown.isNull() != m_decoded.isNull() || m_shownAtNight != nightMode()) {
+        const auto& pixels = scene.picture ? scene.picture->pixels : nullptr;
+        if (pixels != m_pixels || m_shownAtNight != nightMode()) {
+            m_pixels = pixels;
             m_shownAtNight = nightMode();
-            m_shown = m_decoded.isNull() ? QImage() : shownImage(m_decoded);
+            m_shown = pixels ? shownImage(imageOf(*pixels)) : QImage();
         }
         return m_shown;
     }
 
     form::Form& m_form;
     PhotoPage& m_page;
-    std::string m_picturePath;
-    QImage m_decoded;
+    std::shared_ptr<const drawings::Bitmap> m_pixels;
     QImage m_shown;
     bool m_shownAtNight = false;
     double m_dragFrom = 0;

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The drawing pages through user events: their sensor lists, menus and pictures.
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cmath>
@@ -237,6 +238,49 @@ double side(const drawings::Quad& quad, std::size_t from) {
     const auto& a = quad[from];
     const auto& b = quad[(from + 1) % 4];
     return std::hypot(b.x - a.x, b.y - a.y);
+}
+
+// A JPEG whose header claims another size, its pixels unchanged.
+std::string claimingSize(std::string jpeg, int width, int height) {
+    for (std::size_t i = 0; i + 9 < jpeg.size(); ++i) {
+        const auto marker = static_cast<unsigned char>(jpeg[i + 1]);
+        if (static_cast<unsigned char>(jpeg[i]) == 0xFF && (marker == 0xC0 || marker == 0xC2)) {
+            jpeg[i + 5] = static_cast<char>(height >> 8), jpeg[i + 6] = static_cast<char>(height & 0xFF);
+            jpeg[i + 7] = static_cast<char>(width >> 8), jpeg[i + 8] = static_cast<char>(width & 0xFF);
+            return jpeg;
+        }
+    }
+    ADD_FAILURE() << "no frame header";
+    return jpeg;
+}
+
+// Pictures that name a path out of their folder, a device, a pipe, or claim
+// a size no memory holds: each object is drawn by its outline, at once.
+TEST_F(DrawingPagesTest, AHostilePictureIsNoPicture) {
+    const std::string folder = dir.file("images/objects/");
+    fs::create_directories(folder);
+    const std::string m31 = quarvel::config::testing::readBytes(QUARVEL_SOURCE_DIR "/images/objects/m31.jpg");
+    fs::copy_file(QUARVEL_SOURCE_DIR "/images/objects/m31.jpg", folder + "m31.jpg");
+    quarvel::config::testing::writeBytes(folder + "index.csv",
+                                         "designation,file,width_px,height_px,arcmin_per_px\n"
+                                         "M 27,../../../../dev/zero,480,480,0.05\nM 13,zero.jpg,480,480,0.1\n"
+                                         "M 42,fifo.jpg,480,480,0.5\nM 31,huge.jpg,480,480,0.5\n"
+                                         "M 45,giant.jpg,480,480,0.5\nM 33,m31.jpg,480,480,0.5\n");
+    fs::create_symlink("/dev/zero", folder + "zero.jpg");
+    ASSERT_EQ(mkfifo((folder + "fifo.jpg").c_str(), 0600), 0);
+    quarvel::config::testing::writeBytes(folder + "huge.jpg", claimingSize(m31, 30000, 30000));
+    quarvel::config::testing::writeBytes(folder + "giant.jpg", claimingSize(m31, 65500, 65500));
+    dataFolders = {dir.path(), QUARVEL_SOURCE_DIR};
+    MainForm& f = start();
+    f.userSwitches(f.TabbedNotebook1, indexOf(Page::ChampPhoto));
+    for (const char* object : {"M 27", "M 13", "M 42", "M 31", "M 45", "M 33"}) {
+        f.userTypes(f.photo.eObjet, object);
+        f.userPressesEnter(f.photo.eObjet);
+        const auto& scene = f.photo.vueObjet.scene();
+        EXPECT_EQ(scene.picture.has_value(), std::string(object) == "M 33") << object;
+        EXPECT_TRUE(scene.outline) << object;
+    }
+    EXPECT_TRUE(reporter.messages.empty());
 }
 
 TEST_F(DrawingPagesTest, AnyObjectIsFramedTurnedAndTiled) {
