@@ -1198,22 +1198,6 @@ Your remarks and suggestions are welcome at the address below.</translation>
         <translation>Separation in pixels</translation>
     </message>
     <message>
-        <source>bleu : %1</source>
-        <translation>blue: %1</translation>
-    </message>
-    <message>
-        <source>jaune : %1</source>
-        <translation>yellow: %1</translation>
-    </message>
-    <message>
-        <source>rouge : montage actuel</source>
-        <translation>red: current setup</translation>
-    </message>
-    <message>
-        <source>vert : %1</source>
-        <translation>green: %1</translation>
-    </message>
-    <message>
         <source>%1 : taille inconnue — %2</source>
         <translation>%1: size unknown — %2</translation>
     </message>
@@ -1344,6 +1328,30 @@ Your remarks and suggestions are welcome at the address below.</translation>
     <message>
         <source>0.63 x</source>
         <translation>0.63 x</translation>
+    </message>
+    <message>
+        <source>Montage</source>
+        <translation>Setup</translation>
+    </message>
+    <message>
+        <source>Comparer avec :</source>
+        <translation>Compare with:</translation>
+    </message>
+    <message>
+        <source>bleu, pointillés : %1</source>
+        <translation>blue, dotted: %1</translation>
+    </message>
+    <message>
+        <source>jaune, tirets et points : %1</source>
+        <translation>yellow, dash-dot: %1</translation>
+    </message>
+    <message>
+        <source>rouge, trait plein : montage actuel</source>
+        <translation>red, solid: current setup</translation>
+    </message>
+    <message>
+        <source>vert, tirets : %1</source>
+        <translation>green, dashed: %1</translation>
     </message>
 </context>
 </TS>

@@ -4,6 +4,7 @@
 
 #include "core/number_format.h"
 #include "ui/imagerie_page.h"
+#include "ui/messages.h"
 
 namespace quarvel::ui {
 
@@ -48,6 +49,11 @@ ComparerPage::ComparerPage(Form& window) : Part(window) {
             if (onChoice) onChoice();
         };
     }
+    for (int column = 0; column < kColumns; ++column) {
+        heads[column] = &add<form::Label>("labCmpMontage" + std::to_string(column + 1));
+        heads[column]->setShowsData(column > 0);
+    }
+    heads[0]->setCaption(std::string(kCurrentSetup));
     for (int row = 0; row < kRowCount; ++row) {
         for (int column = 0; column < kColumns; ++column) {
             form::Label& cell = add<form::Label>(std::string("labCmp") + kComparedRows[row].name +
@@ -82,6 +88,7 @@ std::optional<std::string> ComparerPage::setupNameOf(int column) const {
 }
 
 void ComparerPage::show(const std::vector<std::optional<Column>>& columns) {
+    for (int column = 1; column < kColumns; ++column) heads[column]->setCaption(setupNameOf(column).value_or(""));
     for (int column = 0; column < kColumns; ++column) {
         const auto& shownColumn = column < static_cast<int>(columns.size()) ? columns[column] : std::nullopt;
         const auto set = [&](Row row, const std::string& text) {
@@ -117,7 +124,12 @@ void ComparerPage::show(const std::vector<std::optional<Column>>& columns) {
 }
 
 std::vector<ResultLine> ComparerPage::resultLines() const {
-    std::vector<ResultLine> lines;
+    // A first line naming the setups, so that a spreadsheet shows which column is which.
+    ResultLine names{core::Message(messages::kSetupCaption), {core::Message(kCurrentSetup)}, core::Message()};
+    for (int column = 1; column < kColumns; ++column) {
+        if (const auto name = setupNameOf(column)) names.values.push_back(core::Message::data(*name));
+    }
+    std::vector<ResultLine> lines{std::move(names)};
     for (int row = 0; row < kRowCount; ++row) {
         ResultLine line{core::Message(kComparedRows[row].caption), {}, core::Message(kComparedRows[row].unit)};
         for (int column = 0; column < kColumns; ++column) {

@@ -40,14 +40,20 @@ public:
     };
     void show(const std::vector<std::optional<Column>>& columns);
 
-    // The table as lines: a caption, each column's value, the unit.
+    // The table as lines: a caption, each column's value, the unit; the first
+    // line names the setups.
     std::vector<ResultLine> resultLines() const;
 
     std::function<void()> onChoice;
 
     std::array<ListControl*, kColumns> cbMontage{};  // column 0 has none: the current setup
+    // Each column's heading: "Montage actuel", then the name of the setup chosen.
+    std::array<form::Label*, kColumns> heads{};
     std::array<std::array<form::Label*, kColumns>, kRowCount> cells{};
 };
+
+// The first column's heading.
+inline constexpr std::string_view kCurrentSetup = "Montage actuel";
 
 // A row's caption and unit, French.
 struct ComparedRow {

@@ -151,8 +151,13 @@ DateForm::DateForm(Guard& guard, std::function<form::CalendarDate()> today)
       bbDateCancel(add<Button>("bbDateCancel", "Annuler", ModalResult::Cancel)),
       bbNow(add<Button>("bbNow", "Aujourd'hui")),
       m_today(std::move(today)) {
-    bbDateOK.onClick = [this] { m_choice = MonthCalendar1.date(); };
-    bbNow.onClick = [this] { m_choice = this->today(); };
+    bbDateOK.onClick = [this] {
+        if (m_apply) m_apply(MonthCalendar1.date());
+    };
+    bbNow.onClick = [this] {
+        const form::CalendarDate date = this->today();
+        if (m_apply) m_apply(date);
+    };
 }
 
 form::CalendarDate DateForm::today() {
@@ -161,10 +166,10 @@ form::CalendarDate DateForm::today() {
     return date;
 }
 
-std::optional<form::CalendarDate> DateForm::choose(ModalHost& host) {
-    m_choice.reset();
+void DateForm::choose(ModalHost& host, std::function<void(form::CalendarDate)> apply) {
+    m_apply = std::move(apply);
     host.showModal(*this);
-    return std::exchange(m_choice, std::nullopt);
+    m_apply = nullptr;
 }
 
 TelescopesForm::TelescopesForm(Guard& guard, EquipmentEditor& equipment, const Session& session)

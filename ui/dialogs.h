@@ -81,8 +81,10 @@ private:
 class DateForm : public Form {
 public:
     DateForm(Guard& guard, std::function<form::CalendarDate()> today);
-    // The date chosen with OK, or with "Aujourd'hui" before the user leaves.
-    std::optional<form::CalendarDate> choose(ModalHost& host);
+    // Shows the dialog; `apply` takes each date as it is applied: the
+    // calendar's with OK, today's at once with "Aujourd'hui", the dialog
+    // staying open.
+    void choose(ModalHost& host, std::function<void(form::CalendarDate)> apply);
     // Today's date, also shown by the calendar.
     form::CalendarDate today();
 
@@ -93,7 +95,7 @@ public:
 
 private:
     std::function<form::CalendarDate()> m_today;
-    std::optional<form::CalendarDate> m_choice;
+    std::function<void(form::CalendarDate)> m_apply;
 };
 
 // A telescope and a focal factor, as the user chose them.

@@ -252,7 +252,7 @@ void PhotoPage::drawFrame() {
         const ComparedField& field = m_compared[i];
         try {
             drawings::drawFrame(picture, drawings::photoFrame(field.sensor, field.focalMm, m_photoFieldArcmin).frame,
-                                drawings::kComparedColours[i]);
+                                drawings::kComparedColours[i], drawings::kComparedLines[i]);
             drawn.push_back(i);
         } catch (const core::QuarvelError&) {
             // a setup with no field: no frame, and no name for it

@@ -135,9 +135,7 @@ ImageriePage::ImageriePage(Form& window, Session& session, ModalHost& host, Date
     };
     rgPlaCP.onClick = [this] { imagingModeClick(); };
     TrackBar1.onChange = [this] { showWantedFocal(setup::compute(m_session, options())); };
-    bbDate.onClick = [this] {
-        if (const auto date = m_date.choose(m_host)) showDate(*date);
-    };
+    bbDate.onClick = [this] { m_date.choose(m_host, [this](form::CalendarDate date) { showDate(date); }); };
     bbDate.onRightRelease = [this] { showDate(m_date.today()); };
     eFWHM.onChange = [this] { seeingChange(); };
     eFWHM.onCommit = [this] { rememberSeeing(); };

@@ -40,8 +40,9 @@ inline constexpr std::string_view kTelescopeHint = "Diamètre %1 mm, focale %2 m
 // The status line after a save.
 inline constexpr std::string_view kSavedIn = "Configuration enregistrée dans %1";
 // The photo page's legend: the current setup's frame, then each compared one's.
-inline constexpr std::string_view kLegendCurrent = "rouge : montage actuel";
-inline constexpr std::string_view kLegendColours[] = {"vert : %1", "bleu : %1", "jaune : %1"};
+inline constexpr std::string_view kLegendCurrent = "rouge, trait plein : montage actuel";
+inline constexpr std::string_view kLegendColours[] = {"vert, tirets : %1", "bleu, pointillés : %1",
+                                                      "jaune, tirets et points : %1"};
 inline constexpr std::string_view kUnknownObject = "« %1 » : objet inconnu ; taper par exemple M 31, NGC 7000, C 14 ou un nom";
 inline constexpr std::string_view kResultsCopied = "Résultats copiés, une ligne par valeur";
 inline constexpr std::string_view kUnderSampled = "sous-échantillonné";
@@ -56,8 +57,11 @@ inline constexpr std::string_view kSamplingRule =
 inline constexpr std::string_view kConfigurationSentence =
     "\n\nLa configuration est enregistrée dans le fichier %1.\n";
 
+// The first caption of the compared setups' copy, over their names.
+inline constexpr std::string_view kSetupCaption = "Montage";
 // The captions of copied results that no page shows as they are.
 inline constexpr std::string_view kResultCaptions[] = {
+    kSetupCaption,
     "Largeur du capteur", "Hauteur du capteur", "Diagonale du capteur", "Champ horizontal", "Champ vertical",
     "Séparation en pixels", "Séparation", "Focale théorique", "Focale réelle",
 };

@@ -36,8 +36,12 @@ struct Ellipse {
 inline constexpr Colour kTeal{0, 128, 128};
 inline constexpr Colour kSkyBlue{166, 202, 240};
 inline constexpr Colour kRed{255, 0, 0};
-// The frames of the setups compared with the current one, in column order.
+// The frames of the setups compared with the current one, in column order:
+// each has its colour and its line, so that they stay apart at night, when
+// every colour is red.
 inline constexpr Colour kComparedColours[] = {{0, 220, 0}, {0, 200, 255}, {255, 230, 0}};
+enum class Line { Solid, Dashes, Dots, DashesAndDots };
+inline constexpr Line kComparedLines[] = {Line::Dashes, Line::Dots, Line::DashesAndDots};
 inline constexpr Colour kPurple{128, 0, 128};
 inline constexpr Colour kMaroon{128, 0, 0};
 inline constexpr Colour kWhite{255, 255, 255};

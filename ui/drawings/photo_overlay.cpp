@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/drawings/photo_overlay.h"
 
+#include <algorithm>
+
 #include "core/checked.h"
 #include "core/number_format.h"
 
@@ -30,16 +32,40 @@ PhotoFrame photoFrame(const core::SensorValues& sensor, double focalMm, double p
     return p;
 }
 
-void drawFrame(Bitmap& picture, const Box& frame, Colour colour) {
+namespace {
+
+// Whether the n-th pixel of a side is drawn: strokes and gaps in pixels.
+bool drawn(Line line, int n) {
+    switch (line) {
+        case Line::Solid: return true;
+        case Line::Dashes: return n % 7 < 4;
+        case Line::Dots: return n % 4 < 2;
+        case Line::DashesAndDots: {
+            const int at = n % 11;
+            return at < 5 || (at >= 7 && at < 9);
+        }
+    }
+    return true;
+}
+
+}  // namespace
+
+void drawFrame(Bitmap& picture, const Box& frame, Colour colour, Line line) {
     // The outline runs along the box's first and last rows and columns.
     const int right = frame.right - 1;
     const int bottom = frame.bottom - 1;
     if (right < frame.left || bottom < frame.top) return;
-    for (int x = frame.left; x <= right; ++x) {
+    // Only the pixels within the picture are walked: a frame far larger than
+    // it costs no more than the picture.
+    const int fromX = std::max(frame.left, 0), toX = std::min(right, picture.width() - 1);
+    const int fromY = std::max(frame.top, 0), toY = std::min(bottom, picture.height() - 1);
+    for (int x = fromX; x <= toX; ++x) {
+        if (!drawn(line, x - frame.left)) continue;
         picture.setPixel(x, frame.top, colour);
         picture.setPixel(x, bottom, colour);
     }
-    for (int y = frame.top; y <= bottom; ++y) {
+    for (int y = fromY; y <= toY; ++y) {
+        if (!drawn(line, y - frame.top)) continue;
         picture.setPixel(frame.left, y, colour);
         picture.setPixel(right, y, colour);
     }

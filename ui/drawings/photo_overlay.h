@@ -45,7 +45,8 @@ struct PhotoFrame {
 // Fails with the division message when the focal length is zero.
 PhotoFrame photoFrame(const core::SensorValues& sensor, double focalMm, double photoFieldArcmin);
 
-// Draws the frame's one-pixel outline into the picture, clipped to it.
-void drawFrame(Bitmap& picture, const Box& frame, Colour colour = kRed);
+// Draws the frame's one-pixel outline into the picture, clipped to it; a
+// broken line starts each side with a stroke, at its corner.
+void drawFrame(Bitmap& picture, const Box& frame, Colour colour = kRed, Line line = Line::Solid);
 
 }  // namespace quarvel::ui::drawings

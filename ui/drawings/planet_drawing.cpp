@@ -92,4 +92,40 @@ PlanetDrawing drawPlanet(const PlanetInputs& in) {
     return d;
 }
 
+std::vector<PixelRow> ellipsePixels(const Box& box, int height) {
+    std::vector<PixelRow> rows;
+    if (box.width() <= 0 || box.height() <= 0) return rows;
+    const double cx = (box.left + box.right) / 2.0;
+    const double cy = (box.top + box.bottom) / 2.0;
+    const double rx = box.width() / 2.0;
+    const double ry = box.height() / 2.0;
+    // A row covers the ellipse where it is widest within the row: at the
+    // row's edge nearest the centre line.
+    const auto span = [&](int y) -> std::pair<int, int> {
+        const double nearest = std::clamp(cy, static_cast<double>(y), static_cast<double>(y + 1));
+        const double d = (nearest - cy) / ry;
+        const double half = rx * std::sqrt(std::max(0.0, 1 - d * d));
+        return {static_cast<int>(std::floor(cx - half)), static_cast<int>(std::ceil(cx + half))};
+    };
+    const int first = std::max(box.top, 0);
+    const int last = std::min(box.bottom, height);
+    for (int y = first; y < last; ++y) {
+        const auto [left, right] = span(y);
+        PixelRow row{y, left, right, left + 1, right - 1};
+        // A pixel whose neighbour above or below lies outside is on the outline.
+        for (const int next : {y - 1, y + 1}) {
+            if (next < box.top || next >= box.bottom) {
+                row.innerRight = row.innerLeft;
+                continue;
+            }
+            const auto [nextLeft, nextRight] = span(next);
+            row.innerLeft = std::max(row.innerLeft, nextLeft);
+            row.innerRight = std::min(row.innerRight, nextRight);
+        }
+        row.innerRight = std::max(row.innerRight, row.innerLeft);
+        rows.push_back(row);
+    }
+    return rows;
+}
+
 }  // namespace quarvel::ui::drawings

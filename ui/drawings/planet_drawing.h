@@ -40,6 +40,22 @@ int ringHalfHeight(int halfWidth, double phase);
 // zero, and with the range-check error for a size beyond 32 bits.
 PlanetDrawing drawPlanet(const PlanetInputs& in);
 
+// One row of an ellipse's pixels: those from `left` to `right` (excluded)
+// belong to it; those from `innerLeft` to `innerRight` (excluded) are its
+// inside, the others its one-pixel outline.
+struct PixelRow {
+    int y;
+    int left;
+    int right;
+    int innerLeft;
+    int innerRight;
+};
+// The pixels of the ellipse inscribed in a box: each pixel the ellipse
+// covers a part of, so that they reach the box's sides and no further, from
+// (left, top) to (right - 1, bottom - 1), whatever the pen a painter would
+// use. Only the rows from 0 to `height` (excluded) are given.
+std::vector<PixelRow> ellipsePixels(const Box& box, int height);
+
 // Regions of interest of the MT9M001: the pixel counts each item sets.
 struct Region {
     const char* name;

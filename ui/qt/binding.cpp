@@ -26,6 +26,7 @@
 #include <QProxyStyle>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QSignalBlocker>
 #include <QSlider>
 #include <QTabBar>
@@ -34,6 +35,7 @@
 #include <QTextBlock>
 
 #include <functional>
+#include <limits>
 
 namespace quarvel::ui::qt {
 
@@ -289,19 +291,29 @@ QComboBox* Binder::combo(form::ListControl& list, QWidget* parent, int visibleRo
     auto* style = new ListPopupStyle;
     style->setParent(combo);
     combo->setStyle(style);
-    // The drop-down list is as wide as its longest entry, not the box.
+    // A list of the user's names keeps its width whatever they are: the box
+    // shows a name's start and the whole name as its tooltip.
+    const bool names = list.dataFromRow() < std::numeric_limits<int>::max();
+    if (names) {
+        combo->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+        combo->setMinimumContentsLength(12);
+    }
+    // The drop-down list is as wide as its longest entry, not the box, and
+    // never wider than the screen.
     const auto fill = [&list, combo] {
         combo->clear();
         const auto& items = list.items();
         for (int row = 0; row < static_cast<int>(items.size()); ++row) {
             const std::string& item = items[static_cast<std::size_t>(row)];
             combo->addItem(row >= list.dataFromRow() ? qs(item) : tt(item));
+            if (row >= list.dataFromRow()) combo->setItemData(row, qs(item), Qt::ToolTipRole);
         }
-        combo->view()->setMinimumWidth(combo->view()->sizeHintForColumn(0) +
-                                       combo->style()->pixelMetric(QStyle::PM_ScrollBarExtent) + 8);
+        const int screen = combo->screen() ? combo->screen()->availableGeometry().width() : 1024;
+        combo->view()->setMinimumWidth(std::min(screen, combo->view()->sizeHintForColumn(0) +
+                                                            combo->style()->pixelMetric(QStyle::PM_ScrollBarExtent) + 8));
     };
     fill();
-    auto show = [&list, combo, fill, version = list.itemsVersion()]() mutable {
+    auto show = [&list, combo, fill, names, version = list.itemsVersion()]() mutable {
         const QSignalBlocker block(combo);
         if (version != list.itemsVersion()) {
             version = list.itemsVersion();
@@ -309,6 +321,7 @@ QComboBox* Binder::combo(form::ListControl& list, QWidget* parent, int visibleRo
         }
         combo->setCurrentIndex(list.selected());
         showState(list, combo);
+        if (names) combo->setToolTip(list.selected() >= list.dataFromRow() ? combo->currentText() : tt(list.Control::hint()));
     };
     keep(list.watch(show), combo);
     show();

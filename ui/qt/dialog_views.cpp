@@ -126,6 +126,7 @@ void buildName(NameForm& form, DialogView* view) {
     auto* layout = new QVBoxLayout(view);
     auto* grid = new QGridLayout;
     QLineEdit* name = view->binder().edit(form.eNomEquipement, view, 260);
+    view->setFirstFocus(name);
     QLabel* label = view->binder().label(form.labNomEquipement, view);
     label->setBuddy(name);
     grid->addWidget(label, 0, 0);
@@ -171,8 +172,13 @@ DialogView::~DialogView() { m_form.onClose = nullptr; }
 
 void DialogView::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
-    // Type-ahead in a list works as soon as its dialog opens.
-    if (auto* list = findChild<QListWidget*>()) list->setFocus(Qt::OtherFocusReason);
+    // Typing goes where the dialog asks first, whatever had the keyboard the
+    // last time; type-ahead in a list works as soon as its dialog opens.
+    if (m_firstFocus && m_firstFocus->isVisible()) {
+        m_firstFocus->setFocus(Qt::OtherFocusReason);
+    } else if (auto* list = findChild<QListWidget*>()) {
+        list->setFocus(Qt::OtherFocusReason);
+    }
 }
 
 void DialogView::keyPressEvent(QKeyEvent* event) {

@@ -22,6 +22,9 @@ public:
     ~DialogView() override;
     form::Form& form() const { return m_form; }
     Binder& binder() { return m_binder; }
+    // The widget that has the keyboard each time the dialog opens; a list
+    // when none is given.
+    void setFirstFocus(QWidget* widget) { m_firstFocus = widget; }
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -30,6 +33,7 @@ protected:
 private:
     form::Form& m_form;
     Binder m_binder;
+    QWidget* m_firstFocus = nullptr;
 };
 
 // Shows the dialogs modally in a nested event loop, centred on the screen.

@@ -26,6 +26,16 @@ namespace {
 
 QColor colour(drawings::Colour c) { return shownColour(QColor(c.red, c.green, c.blue)); }
 
+Qt::PenStyle penStyle(drawings::Line line) {
+    switch (line) {
+        case drawings::Line::Dashes: return Qt::DashLine;
+        case drawings::Line::Dots: return Qt::DotLine;
+        case drawings::Line::DashesAndDots: return Qt::DashDotLine;
+        case drawings::Line::Solid: break;
+    }
+    return Qt::SolidLine;
+}
+
 // A panel of one colour with one-pixel bevels, lowered outside.
 QFrame* panel(QWidget* parent, drawings::Colour fill) {
     auto* frame = new QFrame(parent);
@@ -79,11 +89,14 @@ protected:
     void paintEvent(QPaintEvent*) override {
         QPainter painter(this);
         painter.fillRect(rect(), colour(drawings::kTeal));
+        // Pixel by pixel, as the drawing gives them: a painter's own ellipse
+        // strays a pixel or more out of its box for flat ones.
         for (const auto& shape : m_box.drawing().shapes) {
-            painter.setPen(colour(shape.outline));
-            painter.setBrush(colour(shape.fill));
-            const auto& b = shape.box;
-            painter.drawEllipse(QRect(b.left, b.top, std::max(b.width() - 1, 0), std::max(b.height() - 1, 0)));
+            const QColor outline = colour(shape.outline), fill = colour(shape.fill);
+            for (const auto& row : drawings::ellipsePixels(shape.box, height())) {
+                painter.fillRect(QRect(row.left, row.y, row.right - row.left, 1), outline);
+                painter.fillRect(QRect(row.innerLeft, row.y, row.innerRight - row.innerLeft, 1), fill);
+            }
         }
     }
 
@@ -129,7 +142,7 @@ public:
             for (const auto& panel : scene.panels) painter.drawPolygon(polygon(panel));
         }
         for (std::size_t i = 0; i < scene.compared.size() && i < std::size(drawings::kComparedColours); ++i) {
-            painter.setPen(QPen(colour(drawings::kComparedColours[i]), 1));
+            painter.setPen(QPen(colour(drawings::kComparedColours[i]), 1, penStyle(drawings::kComparedLines[i])));
             painter.drawPolygon(polygon(scene.compared[i]));
         }
         painter.setPen(QPen(shownColour(QColor(255, 0, 0)), 2));
@@ -236,7 +249,8 @@ QWidget* buildDessinCapteurPage(Binder& b, SensorDrawingPage& f) {
     auto* down = new QLabel(p);
     b.place(f.labTailleRefV, down);
     down->adjustSize();
-    down->move(frame->x() - down->width() - 4, 248);  // left of the frame, whatever the font
+    // At its place, or further left when a larger font's letters would reach the frame.
+    down->move(std::min(44, frame->x() - down->fontMetrics().tightBoundingRect(down->text()).right()), 248);
     auto* size = new QLabel(p);
     size->move(328, 500);
     b.place(f.labTailleMMCapt, size);

@@ -219,10 +219,14 @@ void MainWindow::exportDrawing(bool save) {
     }
     const QWidget* page = m_tabs->currentWidget()->layout()->itemAt(0)->widget();
     const QString suggested = QDir::home().filePath("quarvel-" + page->objectName().mid(2).toLower() + ".png");
-    QString path = QFileDialog::getSaveFileName(this, tt(m_form.bbEnregistrerImage.caption()), suggested,
-                                                "PNG (*.png)", nullptr, QFileDialog::DontUseNativeDialog);
-    if (path.isEmpty()) return;
-    if (!path.endsWith(".png", Qt::CaseInsensitive)) path += ".png";
+    QFileDialog dialog(this, tt(m_form.bbEnregistrerImage.caption()), suggested, "PNG (*.png)");
+    dialog.setOptions(QFileDialog::DontUseNativeDialog);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    // The suffix is the dialog's own, so that a name typed without it is the
+    // name it asks about before replacing a file.
+    dialog.setDefaultSuffix("png");
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return;
+    const QString path = dialog.selectedFiles().front();
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly) || !image.save(&file, "PNG") || !file.commit()) {
         m_form.guard().reporter().report(core::errorMessageOf(core::ErrorCode::CannotWrite, core::Message::data(ss(path))));

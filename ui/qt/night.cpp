@@ -31,6 +31,7 @@ bool g_night = false;
 // where text is blended into the ground.
 const QColor kNightText(255, 0, 0);
 const QColor kNightDim(150, 0, 0);
+const QColor kNightFrame(120, 0, 0);
 
 QPalette nightPalette() {
     QPalette p;
@@ -111,6 +112,15 @@ void NightStyle::drawPrimitive(PrimitiveElement element, const QStyleOption* opt
     if (!g_night) return QProxyStyle::drawPrimitive(element, option, painter, widget);
     filtered(painter, option->rect.adjusted(-2, -2, 2, 2),
              [&](QPainter* p) { QProxyStyle::drawPrimitive(element, option, p, widget); });
+    // A field's frame, which the styles draw a shade darker than the black
+    // ground, in dim red: the user sees where to type.
+    if (element == PE_PanelLineEdit || element == PE_FrameLineEdit) {
+        painter->save();
+        painter->setPen(kNightFrame);
+        painter->setBrush(Qt::NoBrush);
+        painter->drawRect(option->rect.adjusted(0, 0, -1, -1));
+        painter->restore();
+    }
 }
 
 void NightStyle::drawControl(ControlElement element, const QStyleOption* option, QPainter* painter,

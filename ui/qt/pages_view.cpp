@@ -252,15 +252,26 @@ QWidget* buildImageriePage(Binder& b, ImageriePage& f) {
 QWidget* buildComparerPage(Binder& b, ComparerPage& f) {
     QWidget* p = page("tsComparer");
     auto* layout = new QVBoxLayout(p);
-    auto* grid = new QGridLayout;
-    grid->setHorizontalSpacing(10);
-    grid->addWidget(named(new QLabel("Montage actuel", p), "labCmpActuel"), 0, 1);
+    // The setups to compare, one box a line, as wide as the page: a name shows
+    // whole up to the page's width, and the window keeps its own.
+    auto* choices = new QFormLayout;
     for (int column = 1; column < ComparerPage::kColumns; ++column) {
         QComboBox* choice = b.combo(*f.cbMontage[column], p, 12);
-        // A long setup name does not widen the window: the box shows its start.
-        choice->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
-        choice->setMinimumContentsLength(6);
-        grid->addWidget(choice, 0, column + 1);
+        choice->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
+        choices->addRow(caption(column == 1 ? tt(std::string("Comparer avec :")) : QString(), choice, p), choice);
+    }
+    layout->addLayout(choices);
+    auto* grid = new QGridLayout;
+    grid->setHorizontalSpacing(10);
+    QFont bold = p->font();
+    bold.setBold(true);
+    for (int column = 0; column < ComparerPage::kColumns; ++column) {
+        QLabel* head = b.label(*f.heads[column], p);
+        head->setWordWrap(true);
+        // A name of one long word is cut rather than widening the window.
+        head->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+        head->setFont(bold);
+        grid->addWidget(head, 0, column + 1, Qt::AlignTop);
     }
     for (int row = 0; row < ComparerPage::kRowCount; ++row) {
         QLabel* cell = nullptr;
@@ -268,8 +279,9 @@ QWidget* buildComparerPage(Binder& b, ComparerPage& f) {
             cell = b.label(*f.cells[row][column], p);
             // Names may wrap; numbers are short, and a label that cannot wrap
             // is laid out at once.
-            cell->setWordWrap(row == ComparerPage::kTelescope || row == ComparerPage::kCamera ||
-                              row == ComparerPage::kVerdict);
+            const bool names = row == ComparerPage::kTelescope || row == ComparerPage::kCamera;
+            cell->setWordWrap(names || row == ComparerPage::kVerdict);
+            if (names) cell->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
             cell->setTextInteractionFlags(Qt::TextSelectableByMouse);
             grid->addWidget(cell, row + 1, column + 1);
         }

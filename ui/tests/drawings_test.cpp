@@ -98,6 +98,32 @@ TEST(PlanetDrawing, RingBandsIncludingPhasesBeyondOne) {
     EXPECT_GT(ringPhase(2045, 1), 1.0);
 }
 
+// The pixels of each ellipse reach its box's sides and no further, however
+// flat: Saturn's rings at 2000 and 20000 mm behind an ICX285 in December 2026,
+// the disc of the worked example, a single pixel.
+TEST(PlanetDrawing, EllipsePixelsFillTheirBoxExactly) {
+    const Box boxes[] = {{171, 132, 189, 136}, {99, 116, 261, 152}, {172, 127, 188, 141}, {5, 5, 6, 6}};
+    for (const Box& box : boxes) {
+        const auto rows = ellipsePixels(box, 1000);
+        ASSERT_EQ(static_cast<int>(rows.size()), box.height());
+        int left = box.right, right = box.left;
+        for (const auto& row : rows) {
+            left = std::min(left, row.left);
+            right = std::max(right, row.right);
+            EXPECT_EQ(row.left - box.left, box.right - row.right) << "symmetric";
+            EXPECT_LE(row.left, row.innerLeft);
+            EXPECT_LE(row.innerRight, row.right);
+        }
+        EXPECT_EQ(left, box.left);
+        EXPECT_EQ(right, box.right);
+        EXPECT_EQ(rows.front().y, box.top);
+        EXPECT_EQ(rows.back().y, box.bottom - 1);
+        EXPECT_EQ(rows.front().innerLeft, rows.front().innerRight) << "the top row is all outline";
+    }
+    EXPECT_TRUE(ellipsePixels({10, 10, 10, 10}, 100).empty());  // r = 0: nothing drawn
+    EXPECT_EQ(ellipsePixels({0, -50, 100, 50}, 20).size(), 20u);  // only the rows the drawing has
+}
+
 TEST(PlanetDrawing, RegionsOfInterestShapeTheBox) {
     PlanetInputs in;
     in.sampling = 1;

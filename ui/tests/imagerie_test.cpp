@@ -206,8 +206,11 @@ TEST_F(ImagingTest, ARightClickTakesTodayWithoutTheDialog) {
 TEST_F(ImagingTest, TodayThenCancelKeepsTodayAndCancelKeepsTheAbandonedChoice) {
     MainForm& f = start();
     chooseDate({2022, 9, 26});
-    whenOpened<DateForm>([](DateForm& d) {
+    // Today is shown at once, the dialog still open.
+    whenOpened<DateForm>([&f](DateForm& d) {
         d.userClicks(d.bbNow);
+        EXPECT_EQ(f.imagerie.eDate.text(), "06/12/2026");
+        EXPECT_EQ(f.imagerie.eDiamApp.text(), "39.7");
         d.userClicks(d.bbDateCancel);
     });
     f.userClicks(f.imagerie.bbDate);

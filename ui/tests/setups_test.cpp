@@ -78,12 +78,15 @@ TEST_F(SetupsTest, KeptComparedAndCopied) {
 
     // Their frames on the photograph, in the legend's colours.
     again.userSwitches(again.TabbedNotebook1, indexOf(Page::ChampPhoto));
-    EXPECT_EQ(again.photo.labLegende.caption(), "rouge : montage actuel ; vert : Lunette 200 ; bleu : Petite");
+    // Each in its colour and its line, which the night's red keeps apart.
+    EXPECT_EQ(again.photo.labLegende.caption(),
+              "rouge, trait plein : montage actuel ; vert, tirets : Lunette 200 ; bleu, pointillés : Petite");
     const auto& picture = again.photo.PhotoObjet.picture();
     const auto frame = drawings::photoFrame({1500, 1000, 3.76, 3.76}, 500, 300).frame;
     EXPECT_EQ(picture.pixel(frame.left, frame.top), drawings::kComparedColours[1]);
     const auto lunette = drawings::photoFrame({1500, 1000, 5.4, 5.4}, 1000, 300).frame;
     EXPECT_EQ(picture.pixel(lunette.left, lunette.top), drawings::kComparedColours[0]);
+    EXPECT_NE(picture.pixel(lunette.left + 5, lunette.top), drawings::kComparedColours[0]);  // between two dashes
 
     // The user's sky judges every column: 1.5" in 2x2.
     again.userTypes(again.imagerie.eFWHM, "1.5");
@@ -98,8 +101,10 @@ TEST_F(SetupsTest, KeptComparedAndCopied) {
     std::vector<ResultLine> copied;
     again.copyResults = [&copied](const std::vector<ResultLine>& lines) { copied = lines; };
     again.userClicks(again.bbCopier);
-    ASSERT_EQ(copied.size(), static_cast<std::size_t>(ComparerPage::kRowCount));
-    const ResultLine& sampling = copied[ComparerPage::kSampling];
+    ASSERT_EQ(copied.size(), static_cast<std::size_t>(ComparerPage::kRowCount) + 1);
+    ASSERT_EQ(copied[0].values.size(), 3u);
+    EXPECT_EQ(copied[0].values[2].text(), "Petite");
+    const ResultLine& sampling = copied[1 + ComparerPage::kSampling];
     EXPECT_EQ(sampling.caption.text(), "Echantillonnage");
     ASSERT_EQ(sampling.values.size(), 3u);
     EXPECT_EQ(sampling.values[2].text(), "1.55");

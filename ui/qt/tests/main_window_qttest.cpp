@@ -485,6 +485,10 @@ private slots:
         const double text = luminance(ratio->palette().color(QPalette::Text));
         const double ground = luminance(ratio->palette().color(QPalette::Base));
         QVERIFY((std::max(text, ground) + 0.05) / (std::min(text, ground) + 0.05) >= 4.5);
+        // A field shows where to type: its frame is dim red on the black.
+        notebook->setCurrentIndex(quarvel::ui::indexOf(quarvel::ui::Page::Parametrage));
+        const QImage field = child<QLineEdit>("eDiam")->grab().toImage();
+        QCOMPARE(field.pixelColor(0, field.height() / 2).rgb(), QColor(120, 0, 0).rgb());
         const auto inDialog = [&](const char* opener, const std::function<void(QWidget*)>& more = {}) {
             withModal([&] { QTest::mouseClick(child<QPushButton>(opener), Qt::LeftButton); }, [&](QWidget* d) {
                 redOnly(d);
@@ -982,17 +986,25 @@ private slots:
         QTest::keySequence(m_window, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C));
         QTRY_VERIFY(!QGuiApplication::clipboard()->text().isEmpty());
         const QStringList lines = QGuiApplication::clipboard()->text().split('\n', Qt::SkipEmptyParts);
-        QCOMPARE(lines.size(), static_cast<int>(quarvel::ui::ComparerPage::kRowCount));
-        const QStringList row = lines[quarvel::ui::ComparerPage::kSampling].split('\t');
+        QCOMPARE(lines.size(), static_cast<int>(quarvel::ui::ComparerPage::kRowCount) + 1);
+        QCOMPARE(lines[0].split('\t'), (QStringList{english ? "Setup" : "Montage",
+                                                    english ? "Current setup" : "Montage actuel",
+                                                    "Lunette <i>200</i>", "Lune", ""}));
+        const QStringList row = lines[1 + quarvel::ui::ComparerPage::kSampling].split('\t');
         QCOMPARE(row, (QStringList{english ? "Sampling" : "Echantillonnage", sampling, sampling, "1.55", "\"/pixel"}));
-        QCOMPARE(lines[quarvel::ui::ComparerPage::kCamera].split('\t').size(), 5);
+        QCOMPARE(lines[1 + quarvel::ui::ComparerPage::kCamera].split('\t').size(), 5);
 
         // The photograph with its frames, saved at twice its size on the screen.
         notebook->setCurrentIndex(indexOf(Page::ChampPhoto));
         QVERIFY(child<QLabel>("labLegende")->text().contains("Lunette <i>200</i>"));
         QVERIFY(child<QLabel>("labLegende")->text().endsWith(": Lune"));
         QCOMPARE(child<QComboBox>("cbMontage3")->currentText(), QString("Lune"));
+        // A picture of that name is there: the dialog asks before replacing
+        // it, the name typed without its suffix.
         const QString path = m_dir.path() + "/champ";
+        QFile there(path + ".png");
+        QVERIFY(there.open(QIODevice::WriteOnly) && there.write("ancienne") == 8);
+        there.close();
         withModal([&] { QTest::mouseClick(child<QPushButton>("bbEnregistrerImage"), Qt::LeftButton); },
                   [&](QWidget* d) {
                       auto* dialog = qobject_cast<QFileDialog*>(d);
@@ -1004,10 +1016,14 @@ private slots:
                       name->setFocus();
                       QTest::keyClick(name, Qt::Key_A, Qt::ControlModifier);
                       QTest::keyClicks(name, "champ");
-                      QTRY_COMPARE(dialog->selectedFiles(), QStringList{path});
+                      QTRY_COMPARE(dialog->selectedFiles(), QStringList{path + ".png"});
                       auto* save = dialog->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Save);
                       QTRY_VERIFY(save->isEnabled());
-                      QTest::mouseClick(save, Qt::LeftButton);
+                      withModal([&] { QTest::mouseClick(save, Qt::LeftButton); }, [](QWidget* ask) {
+                          auto* box = qobject_cast<QMessageBox*>(ask);
+                          QVERIFY(box && box->text().contains("champ.png"));
+                          QTest::mouseClick(box->button(QMessageBox::Yes), Qt::LeftButton);
+                      });
                   });
         QTRY_VERIFY(QFile::exists(path + ".png"));
         const QImage saved(path + ".png");
