@@ -14,6 +14,7 @@
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QFileDialog>
+#include <QGroupBox>
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
@@ -56,6 +57,34 @@ class MainWindowTest : public QObject {
         T* widget = m_window->findChild<T*>(name);
         if (!widget) qFatal("no widget %s", name);
         return widget;
+    }
+
+    // Runs `action`, which must open no error box nor any other modal window:
+    // one that opens is closed and fails the test.
+    void withoutBox(const std::function<void()>& action) {
+        QString opened;
+        QTimer poll;
+        connect(&poll, &QTimer::timeout, this, [&] {
+            if (QWidget* modal = QApplication::activeModalWidget()) {
+                auto* box = qobject_cast<QMessageBox*>(modal);
+                opened = box ? box->text() : modal->objectName();
+                modal->close();
+            }
+        });
+        poll.start(20);
+        action();
+        QApplication::processEvents();
+        QVERIFY2(opened.isEmpty(), qPrintable(opened));
+    }
+
+    // The error box that `action` opens says `text`.
+    void expectBox(const std::function<void()>& action, const QString& text) {
+        withModal(action, [&](QWidget* modal) {
+            auto* box = qobject_cast<QMessageBox*>(modal);
+            QVERIFY(box);
+            QCOMPARE(box->text(), text);
+            box->accept();
+        });
     }
 
     // Runs `action`, which opens a modal window, and `onModal` on that window.
@@ -108,6 +137,9 @@ private slots:
         }
         QVERIFY(m_window);
         QVERIFY(QTest::qWaitForWindowExposed(m_window));
+        // The window has the keyboard, as a program just started has.
+        m_window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(m_window));
     }
 
     void cleanup() {
@@ -126,8 +158,14 @@ private slots:
         return rows;
     }
 
+    // Into the field, as the user goes there, then the text over what it held.
     void type(const char* field, const QString& text) {
         auto* edit = child<QLineEdit>(field);
+        if (!edit->window()->isActiveWindow()) {
+            edit->window()->activateWindow();
+            QVERIFY(QTest::qWaitForWindowActive(edit->window()));
+        }
+        edit->setFocus(Qt::TabFocusReason);
         edit->selectAll();
         QTest::keyClicks(edit, text);
     }
@@ -264,6 +302,7 @@ private slots:
                           QVERIFY(!add->findChild<QLineEdit*>("eNbPixelsXEquipement")->isVisible());
                           QTest::keyClicks(add->findChild<QLineEdit*>("eNomEquipement"), "Mon 250");
                           for (const auto& [name, text] : {std::pair{"eDiamEquipement", "250"}, {"eFocaleEquipement", "1200"}}) {
+                              QTest::mouseClick(add->findChild<QLineEdit*>(name), Qt::LeftButton);
                               add->findChild<QLineEdit*>(name)->selectAll();
                               QTest::keyClicks(add->findChild<QLineEdit*>(name), text);
                           }
@@ -282,7 +321,9 @@ private slots:
                               shown << add->findChild<QLineEdit*>(name)->text();
                           }
                           QCOMPARE(shown, typed.mid(0, 4));
-                          QTest::keyClicks(add->findChild<QLineEdit*>("eNomEquipement"), "Ma 462");
+                          // The name has the keyboard, whatever had it the last time.
+                          QTRY_COMPARE(QApplication::focusWidget(), add->findChild<QLineEdit*>("eNomEquipement"));
+                          QTest::keyClicks(QApplication::focusWidget(), "Ma 462");
                           auto* across = add->findChild<QLineEdit*>("eNbPixelsXEquipement");
                           across->selectAll();
                           QTest::keyClicks(across, "x");
@@ -302,17 +343,86 @@ private slots:
             QTest::keyClick(d->findChild<QListWidget*>(), Qt::Key_Escape);
         });
         asTyped();
+        // A setup kept, and names the file could not keep apart or hold, refused as typed.
+        const auto keepSetup = [&](const QStringList& names, const QStringList& refusals) {
+            withModal([&] { QTest::mouseClick(child<QPushButton>("bbMontage"), Qt::LeftButton); }, [&](QWidget* d) {
+                auto* name = d->findChild<QLineEdit*>("eNomEquipement");
+                for (int i = 0; i < names.size(); ++i) {
+                    name->selectAll();
+                    // As a keyboard types them, letters beyond ASCII too.
+                    for (const QChar c : names[i]) QTest::sendKeyEvent(QTest::Click, name, Qt::Key_unknown, c, {});
+                    if (i < refusals.size()) {
+                        expectBox([&] { QTest::mouseClick(d->findChild<QPushButton*>("bbNomOK"), Qt::LeftButton); },
+                                  tt(std::string("Équipement ignoré : %1")).arg(refusals[i]) + ".");
+                    } else {
+                        QTest::mouseClick(d->findChild<QPushButton*>("bbNomOK"), Qt::LeftButton);
+                    }
+                }
+                if (names.size() == refusals.size()) QTest::keyClick(d, Qt::Key_Escape);
+            });
+        };
+        keepSetup({"C8"}, {});
+        QTest::mouseClick(child<QGroupBox>("rgFiltre")->findChildren<QRadioButton*>().at(1), Qt::LeftButton);
+        keepSetup({"c8", "Sony α7"}, {tt(std::string("« %1 » : nom déjà dans les listes")).arg("c8"),
+                                      tt(std::string("« %1 » : caractères que le fichier ne peut pas enregistrer : %2"))
+                                          .arg("Sony α7", "α")});
+        // A click into the diameter, then the setup picked: it keeps its telescope's name.
+        QTest::mouseClick(child<QLineEdit>("eDiam"), Qt::LeftButton);
+        auto* setups = child<QComboBox>("cbMontages");
+        QCOMPARE(setups->count(), 1);
+        setups->activated(0);
+        asTyped();
+
+        // Typing is never taken by a box halfway through a number: a seeing
+        // with a decimal comma, remembered once left; a negative rotation; a
+        // mosaic out of its range, said with it, while the overlap takes keys.
+        auto* notebook = child<QTabWidget>("TabbedNotebook1");
+        notebook->setCurrentIndex(quarvel::ui::indexOf(quarvel::ui::Page::Imagerie));
+        QTest::mouseClick(child<QGroupBox>("rgPlaCP")->findChildren<QRadioButton*>().at(1), Qt::LeftButton);
+        QFile preferences(m_dir.path() + "/Quarvel.ini");
+        const auto remembered = [&] {
+            if (!preferences.open(QIODevice::ReadOnly)) return QByteArray();
+            const QByteArray bytes = preferences.readAll();
+            preferences.close();
+            return bytes;
+        };
+        withoutBox([&] { type("eFWHM", "0,8"); });
+        QCOMPARE(child<QLineEdit>("eFWHM")->text(), QString("0.8"));
+        QVERIFY(!remembered().contains("FWHM"));
+        withoutBox([&] { QTest::keyClick(child<QLineEdit>("eFWHM"), Qt::Key_Tab); });
+        QVERIFY(remembered().contains("FWHM=0.8\r\n"));
+        notebook->setCurrentIndex(quarvel::ui::indexOf(quarvel::ui::Page::ChampPhoto));
+        withoutBox([&] {
+            type("eObjet", "M 31");
+            QTest::keyClick(QApplication::activePopupWidget() ? QApplication::activePopupWidget()
+                                                              : child<QWidget>("eObjet"), Qt::Key_Return);
+            type("eRotation", "-30");
+        });
+        const QString fit = child<QLabel>("labCadrage")->text();
+        expectBox([&] { type("eMosaiqueX", "6"); },
+                  tt(std::string("« %1 » : le champ Mosaïque prend un nombre entier de panneaux de 1 à 5")).arg("6") + ".");
+        withoutBox([&] {
+            type("eRecouvrement", "25");
+            type("eMosaiqueX", "2");
+        });
+        QCOMPARE(child<QLineEdit>("eRecouvrement")->text(), QString("25"));
+        QVERIFY2(child<QLabel>("labCadrage")->text() != fit, qPrintable(fit));
+
         withModal([&] { QTest::mouseClick(child<QPushButton>("bbQuit"), Qt::LeftButton); },
                   [](QWidget* d) { QTest::mouseClick(d->findChild<QPushButton*>("bbQuitOK"), Qt::LeftButton); });
         QVERIFY(!m_window->isVisible());
-        QFile saved(m_dir.path() + "/Quarvel.ini");
-        QVERIFY(saved.open(QIODevice::ReadOnly));
-        QVERIFY(saved.readAll().contains("Diam\xE8tre=203.2\r\n"));
+        const QByteArray saved = remembered();
+        QVERIFY(saved.contains("Diam\xE8tre=203.2\r\n"));
+        QVERIFY(saved.contains("T\xE9lescope=Takahashi CN-212\r\n"));
         restart();
         QTest::mouseClick(child<QPushButton>("bbRun"), Qt::LeftButton);
         sensors = child<QComboBox>("cbCapteurs");
         asTyped();
         QCOMPARE(child<QLineEdit>("eFocale")->text(), QString("2032"));
+        QCOMPARE(child<QComboBox>("cbMontages")->itemText(0), QString("C8"));
+        QCOMPARE(child<QComboBox>("cbMontages")->count(), 1);
+        child<QTabWidget>("TabbedNotebook1")->setCurrentIndex(quarvel::ui::indexOf(quarvel::ui::Page::Imagerie));
+        QCOMPARE(child<QLineEdit>("eFWHM")->text(), QString("0.8"));
         QFile equipment(m_dir.path() + "/Quarvel-equipements.ini");
         QVERIFY(equipment.open(QIODevice::ReadOnly));
         const QByteArray rows = equipment.readAll();
@@ -679,6 +789,39 @@ private slots:
         QCOMPARE(child<QLineEdit>("eNomCamera")->text(), QString("Atik 16"));
         QCOMPARE(child<QComboBox>("cbCapteurs")->currentText(), QString("ICX429"));
         QVERIFY(child<QRadioButton>("rbPixelCNon")->isChecked());
+    }
+
+    // The drawings stand where their geometry says: Saturn's flat rings on
+    // 8 December 2026 behind an ICX285 at 2000 mm run from x 171 to 188, as
+    // the box of R = 9 does; the "24 mm" caption stands at its place.
+    void drawingsPaintTheirGeometryExactly() {
+        QTest::mouseClick(child<QPushButton>("bbRun"), Qt::LeftButton);
+        auto* sensors = child<QComboBox>("cbCapteurs");
+        const int icx285 = sensors->findText("ICX285");
+        sensors->setCurrentIndex(icx285);
+        sensors->activated(icx285);
+        type("eFocale", "2000");
+        auto* notebook = child<QTabWidget>("TabbedNotebook1");
+        notebook->setCurrentIndex(quarvel::ui::indexOf(quarvel::ui::Page::Imagerie));
+        withModal([&] { QTest::mouseClick(child<QPushButton>("bbDate"), Qt::LeftButton); }, [](QWidget* d) {
+            d->findChild<QCalendarWidget*>("MonthCalendar1")->setSelectedDate(QDate(2026, 12, 8));
+            QTest::mouseClick(d->findChild<QPushButton*>("bbDateOK"), Qt::LeftButton);
+        });
+        QTest::mouseClick(child<QGroupBox>("rgPlanetes")->findChildren<QRadioButton*>().at(4), Qt::LeftButton);
+        notebook->setCurrentIndex(quarvel::ui::indexOf(quarvel::ui::Page::DessinPlanete));
+        const QImage drawing = child<QWidget>("pbDessinPla")->grab().toImage();
+        int left = drawing.width(), right = -1;
+        for (int y = 0; y < drawing.height(); ++y) {
+            for (int x = 0; x < drawing.width(); ++x) {
+                if (drawing.pixelColor(x, y) != QColor(128, 0, 0)) continue;
+                left = std::min(left, x);
+                right = std::max(right, x);
+            }
+        }
+        QCOMPARE(left, 171);
+        QCOMPARE(right, 188);
+        notebook->setCurrentIndex(quarvel::ui::indexOf(quarvel::ui::Page::DessinCapteur));
+        QCOMPARE(child<QLabel>("labTailleRefV")->pos(), QPoint(44, 248));
     }
 
     void aMouseClickOnOuiEmptiesTheSeparationResults() {
