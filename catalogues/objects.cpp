@@ -471,10 +471,9 @@ Message percent(double fill) {
     return Message::data(fill * 100 < 0.5 ? std::string("< 1") : core::wholeText(fill * 100));
 }
 
-Message sizeOf(const DeepSkyObject& o) {
-    if (!o.minorArcmin || *o.minorArcmin == *o.majorArcmin) return Message(kDiameterText, {arcmin(*o.majorArcmin)});
-    return Message(o.positionAngleDeg ? kAxesText : kAxesNoAngleText,
-                   {arcmin(*o.majorArcmin), arcmin(*o.minorArcmin)});
+Message sizeOf(const ObjectShape& o) {
+    if (o.minorArcmin == o.majorArcmin) return Message(kDiameterText, {arcmin(o.majorArcmin)});
+    return Message(o.positionAngleDeg ? kAxesText : kAxesNoAngleText, {arcmin(o.majorArcmin), arcmin(o.minorArcmin)});
 }
 
 Message fieldOf(const Framing& f, const SkyExtent& mosaic) {
@@ -505,14 +504,28 @@ SkyExtent mosaicField(const Framing& f) {
             across(f.panelsY, f.frame.heightArcmin, f.overlapPercent)};
 }
 
-std::optional<SkyExtent> objectBox(const DeepSkyObject& object, double rotationDeg) {
+std::optional<ObjectShape> shapeOf(const DeepSkyObject& object) {
     if (!object.majorArcmin) return std::nullopt;
-    const double major = *object.majorArcmin;
-    if (!object.minorArcmin || !object.positionAngleDeg) return SkyExtent{major, major};
+    ObjectShape shape{*object.majorArcmin, object.minorArcmin.value_or(*object.majorArcmin), object.positionAngleDeg};
+    if (object.type == "globular cluster") {
+        shape.minorArcmin = shape.majorArcmin;
+        shape.positionAngleDeg.reset();
+    } else if (shape.minorArcmin > shape.majorArcmin) {
+        std::swap(shape.majorArcmin, shape.minorArcmin);
+        shape.positionAngleDeg.reset();
+    }
+    return shape;
+}
+
+std::optional<SkyExtent> objectBox(const DeepSkyObject& object, double rotationDeg) {
+    const auto shape = shapeOf(object);
+    if (!shape) return std::nullopt;
+    const double major = shape->majorArcmin;
+    if (!shape->positionAngleDeg) return SkyExtent{major, major};
     // The major axis's angle from the frame's vertical side.
-    const double turn = (*object.positionAngleDeg - rotationDeg) * core::kDegreesToRadians;
+    const double turn = (*shape->positionAngleDeg - rotationDeg) * core::kDegreesToRadians;
     const double a = major / 2;
-    const double b = *object.minorArcmin / 2;
+    const double b = shape->minorArcmin / 2;
     const double sin = std::sin(turn);
     const double cos = std::cos(turn);
     return SkyExtent{2 * std::hypot(a * sin, b * cos), 2 * std::hypot(a * cos, b * sin)};
@@ -535,7 +548,7 @@ Message fitLine(const DeepSkyObject& object, const Framing& framing) {
     const Message field = fieldOf(framing, mosaicField(framing));
     if (!fit) return Message(kUnknownSizeLine, {name, field});
     const bool mosaic = framing.panelsX * framing.panelsY > 1;
-    return Message(kFitLine, {name, sizeOf(object), field, verdictOf(*fit, mosaic)});
+    return Message(kFitLine, {name, sizeOf(*shapeOf(object)), field, verdictOf(*fit, mosaic)});
 }
 
 }  // namespace quarvel::catalogues

@@ -145,6 +145,19 @@ struct Panels {
 // kMaxPanels, an overlap outside 0 to below 100 or a frame side not above 0.
 SkyExtent mosaicField(const Framing& framing);
 
+// The shape an object is framed, drawn and described by: the catalogue's
+// axes and position angle, mended where the source gets them wrong. A
+// globular cluster is round, whatever a catalogue gives it (M 13 at 20' x
+// 7.9'), and axes given the wrong way round (a minor axis larger than the
+// major, as for a few planetary nebulae) are swapped, their angle then
+// unknown. Nothing when the size is unknown.
+struct ObjectShape {
+    double majorArcmin = 0;
+    double minorArcmin = 0;  // the major one where unknown
+    std::optional<double> positionAngleDeg{};
+};
+std::optional<ObjectShape> shapeOf(const DeepSkyObject& object);
+
 // The box, along the frame's sides, around the object's ellipse turned by its
 // position angle against the frame's rotation; nothing when its size is
 // unknown. Without a position angle or a minor axis the object is taken as a

@@ -612,96 +612,6 @@
         <translation>Quarvel</translation>
     </message>
     <message>
-        <source>Quarvel calcule, pour un instrument et un capteur donnés, les grandeurs utiles à l&apos;imagerie astronomique.
-
-La rangée d&apos;onglets, en haut, mène aux différentes pages du programme. La rangée de boutons, en bas, sert à effacer les champs de la page affichée (&quot;Effacer champs&quot;, sur les pages Paramètrage, Calculs et Imagerie), à relire la configuration sauvegardée (&quot;Charge config&quot;), à la sauvegarder (&quot;Sauve config&quot;) et à quitter le programme (&quot;Quitter&quot;). La configuration se charge et se sauvegarde depuis l&apos;onglet Paramètrage.
-
-Onglet Paramètrage :
----------------------
-Saisir le diamètre et la focale de l&apos;instrument en millimètres, ou choisir un télescope dans la liste du bouton &quot;Télescopes&quot;, avec un éventuel réducteur ou multiplicateur de focale (Barlow). Une focale affichée en italique indique qu&apos;un réducteur ou un multiplicateur est utilisé. Cliquer dans le champ du diamètre ou de la focale commence une configuration personnelle ; &quot;Rétablir&quot; revient aux valeurs précédentes. Le filtre choisi modifie le pouvoir résolvant.
-La liste des capteurs propose les principaux capteurs, la saisie manuelle des caractéristiques (&quot;Saisie manuelle&quot;), les données sauvegardées, la liste des caméras et la liste des appareils photos numériques. Les touches S, C et P de la liste mènent à la saisie manuelle, aux caméras et aux appareils photos. En saisie manuelle, indiquer le nombre de pixels et leur taille en microns ; &quot;Pixel carré&quot; recopie la largeur dans la hauteur.
-Vos propres équipements : dans la liste des télescopes, &quot;Ajouter…&quot; enregistre le diamètre et la focale actuels sous un nom ; dans les listes des caméras et des appareils photos, &quot;Ajouter…&quot; enregistre le capteur actuel. Ils suivent les autres dans les listes, marqués ★, et &quot;Supprimer&quot; les retire après confirmation. Ils sont gardés dans le fichier Quarvel-equipements.ini, à côté du fichier de configuration, que l&apos;on peut aussi modifier à la main programme fermé : une section par équipement, [Capteur nom] avec LargeurPixels, HauteurPixels, TaillePixelX et TaillePixelY (en microns), [Caméra nom] avec Capteur, [APN nom] avec LargeurPixels, HauteurPixels et TaillePixel, [Télescope nom] avec Diamètre et Focale (en mm), nombres avec un point décimal.
-Le programme affiche le rapport f/D, les pouvoirs résolvant et séparateur, la taille du capteur, l&apos;échantillonnage et le champ couvert.
-
-Onglet Dessin capteur :
------------------------
-Compare la taille du capteur choisi à celle d&apos;un film 24 x 36 mm.
-
-Onglet Calculs :
-----------------
-Saisir les coordonnées X et Y de deux objets relevées sur une image : le programme donne leur séparation en pixels et en secondes d&apos;arc. Avec &quot;Saisie séparation&quot; à &quot;Oui&quot;, saisir la séparation connue des deux objets : le programme donne la focale réelle correspondant à l&apos;image.
-
-Onglet Imagerie :
------------------
-En imagerie planétaire, choisir l&apos;objet : le programme donne son diamètre apparent à la date indiquée, sa taille sur le capteur, le rapport f/D optimal et, pour les planètes, le temps de pose limite avant que la rotation de la planète ne floute l&apos;image. Un clic sur &quot;Diamètre apparent&quot; passe le diamètre du Soleil et de la Lune des secondes d&apos;arc aux minutes d&apos;arc et inversement. Le bouton &quot;Changer date&quot; ouvre un calendrier ; un clic droit sur ce bouton prend la date du jour.
-En imagerie du ciel profond, le programme donne l&apos;échantillonnage actuel, l&apos;échantillonnage le plus fin utile et la focale à appliquer pour l&apos;échantillonnage choisi avec le curseur.
-
-Onglet Dessin planète :
------------------------
-Dessine l&apos;objet choisi à l&apos;échelle du capteur. Un clic droit sur le nom de l&apos;objet permet d&apos;en choisir un autre ; pour le capteur MT9M001, un clic droit sur le dessin choisit une zone d&apos;intérêt.
-
-Onglet Photo :
---------------
-Montre le champ du capteur sur des photographies d&apos;objets du ciel profond. Un clic droit sur le nom de l&apos;objet permet de choisir une autre photographie.
-Photographies tirées des textures du ciel profond de Stellarium : M 13 (Starhopper), M 27 (Stéphane Dumont), M 31 et M 45 (HG731GZ, Herm Perez), M 42 (HG731GZ, Stéphane Dumont), NGC 7331 (Peter Vasey, Plover Hill Observatory). Le détail des crédits et des licences est dans le fichier images/CREDITS.
-
-Onglet Aide :
--------------
-Cette page.
-
-Onglet A propos :
------------------
-Version du programme et adresse de contact. Le bouton &quot;Lancer le programme&quot; donne accès aux autres onglets.
-
-
-La configuration est enregistrée dans le fichier %1.
-</source>
-        <translation>Quarvel computes, for a given instrument and sensor, the figures that matter for astronomical imaging.
-
-The row of tabs at the top leads to the program&apos;s pages. The row of buttons at the bottom clears the fields of the page shown (&quot;Clear fields&quot;, on the Settings, Calculations and Imaging pages), reloads the saved configuration (&quot;Load config&quot;), saves it (&quot;Save config&quot;) and quits the program (&quot;Quit&quot;). The configuration is loaded and saved from the Settings tab.
-
-Settings tab:
--------------
-Type the instrument&apos;s aperture and focal length in millimetres, or choose a telescope from the &quot;Telescopes&quot; button&apos;s list, with a focal reducer or a Barlow lens if any. A focal length shown in italics means that a reducer or a Barlow lens is in use. Clicking into the aperture or focal length field starts a personal configuration; &quot;Restore&quot; goes back to the previous values. The chosen filter changes the resolving power.
-The sensor list offers the main sensors, manual entry of the sensor&apos;s figures (&quot;Manual entry&quot;), the saved data, the list of cameras and the list of digital cameras. The keys S, C and P in the list lead to manual entry, to the cameras and to the digital cameras. In manual entry, give the pixel counts and the pixel size in microns; &quot;Square pixels&quot; copies the width into the height.
-Your own equipment: in the telescope list, &quot;Add…&quot; saves the current aperture and focal length under a name; in the camera and digital camera lists, &quot;Add…&quot; saves the current sensor. They follow the others in the lists, marked ★, and &quot;Remove&quot; removes them after a confirmation. They are kept in the file Quarvel-equipements.ini, beside the configuration file, which can also be edited by hand while the program is closed: one section per item, [Capteur name] with LargeurPixels, HauteurPixels, TaillePixelX and TaillePixelY (in microns), [Caméra name] with Capteur, [APN name] with LargeurPixels, HauteurPixels and TaillePixel, [Télescope name] with Diamètre and Focale (in mm), numbers with a decimal point.
-The program shows the focal ratio, the resolving and separating power, the sensor size, the sampling and the field of view.
-
-Sensor drawing tab:
--------------------
-Compares the size of the chosen sensor with a 24 x 36 mm film frame.
-
-Calculations tab:
------------------
-Type the X and Y coordinates of two objects measured on an image: the program gives their separation in pixels and in arc-seconds. With &quot;Separation entry&quot; at &quot;Yes&quot;, type the known separation of the two objects: the program gives the real focal length of the image.
-
-Imaging tab:
-------------
-In planetary imaging, choose the object: the program gives its apparent diameter on the date shown, its size on the sensor, the optimal focal ratio and, for the planets, the longest exposure before the planet&apos;s rotation blurs the image. A click on &quot;Apparent diameter&quot; switches the Sun&apos;s and the Moon&apos;s diameter between arc-seconds and arc-minutes. The &quot;Change date&quot; button opens a calendar; a right click on that button takes today&apos;s date.
-In deep-sky imaging, the program gives the current sampling, the finest useful sampling and the focal length that gives the sampling chosen with the slider.
-
-Planet drawing tab:
--------------------
-Draws the chosen object to the sensor&apos;s scale. A right click on the object&apos;s name chooses another one; for the MT9M001 sensor, a right click on the drawing chooses a region of interest.
-
-Photo tab:
-----------
-Shows the sensor&apos;s field over photographs of deep-sky objects. A right click on the object&apos;s name chooses another photograph.
-Photographs taken from Stellarium&apos;s deep-sky textures: M 13 (Starhopper), M 27 (Stéphane Dumont), M 31 and M 45 (HG731GZ, Herm Perez), M 42 (HG731GZ, Stéphane Dumont), NGC 7331 (Peter Vasey, Plover Hill Observatory). The credits and licences in full are in the file images/CREDITS.
-
-Help tab:
----------
-This page.
-
-About tab:
-----------
-The program&apos;s version and contact address. The &quot;Start the program&quot; button opens the other tabs.
-
-
-The configuration is saved in the file %1.
-</translation>
-    </message>
-    <message>
         <source>Quarvel est un logiciel libre : vous pouvez le copier et le distribuer librement. Il est fourni tel quel, sans aucune garantie.
 
 Vos remarques et suggestions sont les bienvenues à l&apos;adresse ci-dessous.</source>
@@ -1352,6 +1262,118 @@ Your remarks and suggestions are welcome at the address below.</translation>
     <message>
         <source>vert, tirets : %1</source>
         <translation>green, dashed: %1</translation>
+    </message>
+    <message>
+        <source>Quarvel calcule, pour un instrument et un capteur donnés, les grandeurs utiles à l&apos;imagerie astronomique.
+
+La rangée d&apos;onglets, en haut, mène aux différentes pages du programme. La rangée de boutons, en bas, sert à effacer les champs de la page affichée (&quot;Effacer champs&quot;, sur les pages Paramètrage, Calculs et Imagerie), à relire la configuration sauvegardée (&quot;Charge config&quot;), à la sauvegarder (&quot;Sauve config&quot;) et à quitter le programme (&quot;Quitter&quot;). La configuration se charge et se sauvegarde depuis l&apos;onglet Paramètrage. Sous ces boutons, &quot;Copier les résultats&quot; met les résultats de la page affichée dans le presse-papiers, une ligne par valeur (légende, valeur, unité, séparées par des tabulations) ; sur les pages de dessin, les deux boutons suivants copient le dessin ou l&apos;enregistrent en PNG, deux fois plus grand qu&apos;à l&apos;écran. &quot;Mode nuit&quot; passe la fenêtre en rouge sur fond noir, pour garder la vision de nuit au télescope ; le choix est gardé pour la fois suivante.
+
+Les nombres s&apos;écrivent avec un point ou une virgule décimale. Tant qu&apos;un nombre n&apos;est que commencé (&quot;-&quot;, &quot;0&quot; avant &quot;0,8&quot;), les résultats gardent leurs valeurs ; il est jugé quand on appuie sur Entrée ou qu&apos;on quitte le champ, et un message dit alors ce qui ne va pas.
+
+Touches : Ctrl+S sauvegarde la configuration, Ctrl+Q quitte, Ctrl+N passe en mode nuit et en revient, Ctrl+Maj+C copie les résultats, F1 montre cette page, Ctrl+Page suivante et Ctrl+Page précédente (ou Ctrl+Tab) passent d&apos;une page à l&apos;autre, les flèches aussi quand la rangée d&apos;onglets a le clavier.
+
+Onglet Paramètrage :
+---------------------
+Saisir le diamètre et la focale de l&apos;instrument en millimètres, ou choisir un télescope dans la liste du bouton &quot;Télescopes&quot;, avec un éventuel réducteur ou multiplicateur de focale (Barlow). Une focale affichée en italique indique qu&apos;un réducteur ou un multiplicateur est utilisé. Cliquer dans le champ du diamètre ou de la focale commence une configuration personnelle ; &quot;Rétablir&quot; revient aux valeurs précédentes. Le filtre choisi modifie le pouvoir résolvant.
+La liste des capteurs propose les principaux capteurs, la saisie manuelle des caractéristiques (&quot;Saisie manuelle&quot;), les données sauvegardées, la liste des caméras et la liste des appareils photos numériques. Les touches S, C et P de la liste mènent à la saisie manuelle, aux caméras et aux appareils photos. En saisie manuelle, indiquer le nombre de pixels et leur taille en microns ; &quot;Pixel carré&quot; recopie la largeur dans la hauteur. Dans les listes de télescopes, de caméras et d&apos;appareils photos, le champ &quot;Filtre&quot; ne garde que les lignes qui contiennent tous les mots tapés.
+Vos propres équipements : dans la liste des télescopes, &quot;Ajouter…&quot; enregistre le diamètre et la focale actuels sous un nom ; dans les listes des caméras et des appareils photos, &quot;Ajouter…&quot; enregistre le capteur actuel. Ils suivent les autres dans les listes, marqués ★, et &quot;Supprimer&quot; les retire après confirmation. Un nom compte au plus 60 caractères, sans &quot;]&quot; ni caractère que le fichier ne peut pas enregistrer (lettres grecques, par exemple), et ne peut pas reprendre un nom des listes, même écrit avec d&apos;autres majuscules. Ils sont gardés dans le fichier Quarvel-equipements.ini, à côté du fichier de configuration, que l&apos;on peut aussi modifier à la main programme fermé : une section par équipement, [Capteur nom] avec LargeurPixels, HauteurPixels, TaillePixelX et TaillePixelY (en microns), [Caméra nom] avec Capteur, [APN nom] avec LargeurPixels, HauteurPixels et TaillePixel, [Télescope nom] avec Diamètre et Focale (en mm), nombres avec un point décimal.
+Montages : &quot;Enregistrer le montage…&quot; garde sous un nom le télescope, le réducteur, le filtre et le capteur actuels (une section [Montage nom] du même fichier) ; les choisir dans la liste &quot;Montage :&quot; les montre à nouveau, et &quot;Supprimer&quot; retire celui qui est montré.
+Le programme affiche le rapport f/D, les pouvoirs résolvant et séparateur, la taille du capteur, l&apos;échantillonnage et le champ couvert.
+
+Onglet Dessin capteur :
+-----------------------
+Compare la taille du capteur choisi à celle d&apos;un film 24 x 36 mm.
+
+Onglet Calculs :
+----------------
+Saisir les coordonnées X et Y de deux objets relevées sur une image : le programme donne leur séparation en pixels et en secondes d&apos;arc. Avec &quot;Saisie séparation&quot; à &quot;Oui&quot;, saisir la séparation connue des deux objets : le programme donne la focale réelle correspondant à l&apos;image.
+
+Onglet Imagerie :
+-----------------
+En imagerie planétaire, choisir l&apos;objet : le programme donne son diamètre apparent à la date indiquée, sa taille sur le capteur, le rapport f/D optimal et, pour les planètes, le temps de pose limite avant que la rotation de la planète ne floute l&apos;image. Un clic sur &quot;Diamètre apparent&quot; passe le diamètre du Soleil et de la Lune des secondes d&apos;arc aux minutes d&apos;arc et inversement. Le bouton &quot;Changer date&quot; ouvre un calendrier, où &quot;Aujourd&apos;hui&quot; prend la date du jour ; un clic droit sur ce bouton prend la date du jour sans l&apos;ouvrir.
+En imagerie du ciel profond, le programme donne l&apos;échantillonnage actuel, l&apos;échantillonnage le plus fin utile et la focale à appliquer pour l&apos;échantillonnage choisi avec le curseur. Saisir la turbulence du site (&quot;Turbulence (FWHM)&quot;, la largeur à mi-hauteur des étoiles, en secondes d&apos;arc, de plus de 0 à 30) et choisir le binning : le programme donne l&apos;échantillonnage avec binning et dit s&apos;il est sous-échantillonné, bien échantillonné (entre FWHM/3 et FWHM/2) ou sur-échantillonné. La turbulence et le binning sont gardés pour la fois suivante.
+
+Onglet Dessin planète :
+-----------------------
+Dessine l&apos;objet choisi à l&apos;échelle du capteur. Un clic droit sur le nom de l&apos;objet permet d&apos;en choisir un autre ; pour le capteur MT9M001, un clic droit sur le dessin choisit une zone d&apos;intérêt.
+
+Onglet Champ photo :
+--------------------
+Montre le champ du capteur, en rouge, sur des photographies d&apos;objets du ciel profond. Un clic droit sur le nom de l&apos;objet permet de choisir une autre photographie.
+&quot;Objet :&quot; prend n&apos;importe quel objet Messier, Caldwell, NGC ou IC du catalogue, par son numéro (M31, ngc 7000, C 14) ou son nom, accents ou non ; des propositions s&apos;affichent pendant la frappe, et Entrée montre l&apos;objet à l&apos;échelle, avec sa photographie ou son contour. &quot;Rotation&quot; tourne le cadre, en degrés du nord vers l&apos;est ; on peut aussi tirer le cadre à la souris. &quot;Mosaïque&quot; donne le nombre de poses en largeur et en hauteur (de 1 à 5) et &quot;Recouvrement&quot; la part de chaque pose partagée avec sa voisine, en pour cent (de 0 à moins de 100). La ligne sous le dessin dit si l&apos;objet tient dans le champ ou dans la mosaïque, et quelle mosaïque le ferait tenir.
+Les montages comparés (onglet Comparer) sont dessinés aussi, chacun dans sa couleur et avec son trait (tirets, pointillés, tirets et points), nommés dans la légende.
+Photographies tirées des textures du ciel profond de Stellarium : M 13 (Starhopper), M 27 (Stéphane Dumont), M 31 et M 45 (HG731GZ, Herm Perez), M 42 (HG731GZ, Stéphane Dumont), NGC 7331 (Peter Vasey, Plover Hill Observatory). Le détail des crédits et des licences est dans le fichier images/CREDITS.
+
+Onglet Comparer :
+-----------------
+Met le montage actuel à côté de trois montages enregistrés au plus, choisis dans les listes &quot;Comparer avec :&quot; : télescope, capteur, rapport f/D, pouvoirs résolvant et séparateur, taille du capteur, échantillonnage, champ, Jupiter et la Lune sur le capteur à la date de l&apos;onglet Imagerie, pose limite sur Jupiter et verdict du ciel profond pour la turbulence saisie. &quot;Copier les résultats&quot; copie le tableau, sa première ligne nommant les montages.
+
+Onglet Aide :
+-------------
+Cette page.
+
+Onglet A propos :
+-----------------
+Version du programme et adresse de contact. Le bouton &quot;Lancer le programme&quot; donne accès aux autres onglets.
+
+
+La configuration est enregistrée dans le fichier %1.
+</source>
+        <translation>Quarvel computes, for a given instrument and sensor, the figures that matter for astronomical imaging.
+
+The row of tabs at the top leads to the program&apos;s pages. The row of buttons at the bottom clears the fields of the page shown (&quot;Clear fields&quot;, on the Settings, Calculations and Imaging pages), reloads the saved configuration (&quot;Load config&quot;), saves it (&quot;Save config&quot;) and quits the program (&quot;Quit&quot;). The configuration is loaded and saved from the Settings tab. Under these buttons, &quot;Copy the results&quot; puts the results of the page shown on the clipboard, one line per value (caption, value, unit, separated by tabs); on the drawing pages, the next two buttons copy the drawing or save it as PNG, twice as large as on the screen. &quot;Night mode&quot; turns the window red on black, to keep your night vision at the telescope; the choice is kept for the next time.
+
+Numbers are written with a decimal point or comma. While a number is only begun (&quot;-&quot;, &quot;0&quot; before &quot;0.8&quot;), the results keep their values; it is judged when you press Enter or leave the field, and a message then says what is wrong.
+
+Keys: Ctrl+S saves the configuration, Ctrl+Q quits, Ctrl+N switches the night mode on and off, Ctrl+Shift+C copies the results, F1 shows this page, Ctrl+Page Down and Ctrl+Page Up (or Ctrl+Tab) go from page to page, and so do the arrow keys when the row of tabs has the keyboard.
+
+Settings tab:
+-------------
+Type the instrument&apos;s aperture and focal length in millimetres, or choose a telescope from the &quot;Telescopes&quot; button&apos;s list, with a focal reducer or a Barlow lens if any. A focal length shown in italics means that a reducer or a Barlow lens is in use. Clicking into the aperture or focal length field starts a personal configuration; &quot;Restore&quot; goes back to the previous values. The chosen filter changes the resolving power.
+The sensor list offers the main sensors, manual entry of the sensor&apos;s figures (&quot;Manual entry&quot;), the saved data, the list of cameras and the list of digital cameras. The keys S, C and P in the list lead to manual entry, to the cameras and to the digital cameras. In manual entry, give the pixel counts and the pixel size in microns; &quot;Square pixels&quot; copies the width into the height. In the telescope, camera and digital camera lists, the &quot;Filter&quot; field keeps only the rows that hold every word typed.
+Your own equipment: in the telescope list, &quot;Add…&quot; saves the current aperture and focal length under a name; in the camera and digital camera lists, &quot;Add…&quot; saves the current sensor. They follow the others in the lists, marked ★, and &quot;Remove&quot; removes them after a confirmation. A name has at most 60 characters, no &quot;]&quot; and no character the file cannot hold (Greek letters, for example), and cannot repeat a name of the lists, even with other capitals. They are kept in the file Quarvel-equipements.ini, beside the configuration file, which can also be edited by hand while the program is closed: one section per item, [Capteur name] with LargeurPixels, HauteurPixels, TaillePixelX and TaillePixelY (in microns), [Caméra name] with Capteur, [APN name] with LargeurPixels, HauteurPixels and TaillePixel, [Télescope name] with Diamètre and Focale (in mm), numbers with a decimal point.
+Setups: &quot;Save the setup…&quot; keeps the current telescope, reducer, filter and sensor under a name (a [Montage name] section of the same file); choosing one in the &quot;Setup:&quot; list shows it again, and &quot;Remove&quot; removes the one shown.
+The program shows the focal ratio, the resolving and separating power, the sensor size, the sampling and the field of view.
+
+Sensor drawing tab:
+-------------------
+Compares the size of the chosen sensor with a 24 x 36 mm film frame.
+
+Calculations tab:
+-----------------
+Type the X and Y coordinates of two objects measured on an image: the program gives their separation in pixels and in arc-seconds. With &quot;Separation entry&quot; at &quot;Yes&quot;, type the known separation of the two objects: the program gives the real focal length of the image.
+
+Imaging tab:
+------------
+In planetary imaging, choose the object: the program gives its apparent diameter on the date shown, its size on the sensor, the optimal focal ratio and, for the planets, the longest exposure before the planet&apos;s rotation blurs the image. A click on &quot;Apparent diameter&quot; switches the Sun&apos;s and the Moon&apos;s diameter between arc-seconds and arc-minutes. The &quot;Change date&quot; button opens a calendar, where &quot;Today&quot; takes today&apos;s date; a right click on that button takes today&apos;s date without opening it.
+In deep-sky imaging, the program gives the current sampling, the finest useful sampling and the focal length that gives the sampling chosen with the slider. Type your site&apos;s seeing (&quot;Seeing (FWHM)&quot;, the stars&apos; full width at half maximum, in arc-seconds, above 0 and up to 30) and choose the binning: the program gives the sampling with binning and says whether it is undersampled, well sampled (between FWHM/3 and FWHM/2) or oversampled. The seeing and the binning are kept for the next time.
+
+Planet drawing tab:
+-------------------
+Draws the chosen object to the sensor&apos;s scale. A right click on the object&apos;s name chooses another one; for the MT9M001 sensor, a right click on the drawing chooses a region of interest.
+
+Photo field tab:
+----------------
+Shows the sensor&apos;s field, in red, over photographs of deep-sky objects. A right click on the object&apos;s name chooses another photograph.
+&quot;Object:&quot; takes any Messier, Caldwell, NGC or IC object of the catalogue, by its number (M31, ngc 7000, C 14) or its name, with or without accents; proposals show as you type, and Enter shows the object to scale, with its photograph or its outline. &quot;Rotation&quot; turns the frame, in degrees from north through east; the frame can also be dragged with the mouse. &quot;Mosaic&quot; gives the number of frames across and down (1 to 5) and &quot;Overlap&quot; the share of each frame shared with its neighbour, in per cent (0 to below 100). The line under the drawing says whether the object fits in the field or in the mosaic, and which mosaic would hold it.
+The compared setups (Compare tab) are drawn too, each in its colour and with its line (dashed, dotted, dash-dot), named in the legend.
+Photographs taken from Stellarium&apos;s deep-sky textures: M 13 (Starhopper), M 27 (Stéphane Dumont), M 31 and M 45 (HG731GZ, Herm Perez), M 42 (HG731GZ, Stéphane Dumont), NGC 7331 (Peter Vasey, Plover Hill Observatory). The credits and licences in full are in the file images/CREDITS.
+
+Compare tab:
+------------
+Sets the current setup beside up to three saved ones, chosen in the &quot;Compare with:&quot; lists: telescope, sensor, focal ratio, resolving and separating power, sensor size, sampling, field, Jupiter and the Moon on the sensor on the Imaging tab&apos;s date, exposure limit on Jupiter and the deep-sky verdict for the seeing typed. &quot;Copy the results&quot; copies the table, its first line naming the setups.
+
+Help tab:
+---------
+This page.
+
+About tab:
+----------
+The program&apos;s version and contact address. The &quot;Start the program&quot; button opens the other tabs.
+
+
+The configuration is saved in the file %1.
+</translation>
     </message>
 </context>
 </TS>

@@ -208,6 +208,12 @@ TEST(Framing, LineSaysWhetherTheObjectFits) {
         {"speck", named("M 57"), {{960, 640}},
          "M 57 : 3.8' x 2.4' — champ 960' x 640' — tient dans le champ (remplissage < 1 %)"},
         {"unknown size", named("M 40"), {{96, 64}}, "M 40 : taille inconnue — champ 96' x 64'"},
+        // Shapes a source gets wrong: a globular cluster is round, axes given
+        // the wrong way round are swapped.
+        {"globular", named("M 13"), {{20, 15}},
+         "M 13 : 20' — champ 20' x 15' — ne tient pas : mosaïque 1 x 2 conseillée"},
+        {"axes swapped", named("C 59"), {{1, 1}},
+         "C 59 : 0.6' x 0.4', orientation inconnue — champ 1' x 1' — tient dans le champ (remplissage 62 %)"},
     };
     for (const auto& c : cases) EXPECT_EQ(fitLine(c.object, c.framing).text(), c.line) << c.name;
 }

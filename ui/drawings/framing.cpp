@@ -51,7 +51,8 @@ FramingScene framingScene(const catalogues::DeepSkyObject& object, const catalog
         spanX = std::max(spanX, std::abs(other.widthArcmin * std::cos(a)) + std::abs(other.heightArcmin * std::sin(a)));
         spanY = std::max(spanY, std::abs(other.widthArcmin * std::sin(a)) + std::abs(other.heightArcmin * std::cos(a)));
     }
-    const double major = object.majorArcmin.value_or(0);
+    const auto shape = catalogues::shapeOf(object);
+    const double major = shape ? shape->majorArcmin : 0;
     spanX = std::max(spanX, major * 1.2);
     spanY = std::max(spanY, major * 1.2);
     scene.pxPerArcmin = std::min((width - 8) / spanX, (height - 8) / spanY);
@@ -69,9 +70,9 @@ FramingScene framingScene(const catalogues::DeepSkyObject& object, const catalog
         scene.halfMajorPx = major / 2 * scale;
         // Without its position angle an object is framed as a disc of its
         // major axis, and drawn so.
-        const bool turned = object.positionAngleDeg.has_value();
-        scene.halfMinorPx = (turned ? object.minorArcmin.value_or(major) : major) / 2 * scale;
-        scene.positionAngleDeg = object.positionAngleDeg.value_or(0);
+        const bool turned = shape->positionAngleDeg.has_value();
+        scene.halfMinorPx = (turned ? shape->minorArcmin : major) / 2 * scale;
+        scene.positionAngleDeg = shape->positionAngleDeg.value_or(0);
     }
     const double stepX = framing.frame.widthArcmin * (1 - framing.overlapPercent / 100);
     const double stepY = framing.frame.heightArcmin * (1 - framing.overlapPercent / 100);

@@ -30,6 +30,16 @@ TEST_F(ProgramTest, StartsFromTheDefaultsWithoutAFile) {
     EXPECT_FALSE(closed);
     EXPECT_NE(f.help.memoAide.text().find("La configuration est enregistrée dans le fichier " + iniPath + "."),
               std::string::npos);
+    // The help names every page by its tab and what the window offers today.
+    const std::string& help = f.help.memoAide.text();
+    for (const std::string& page : f.TabbedNotebook1.pages()) {
+        EXPECT_NE(help.find("Onglet " + page + " :"), std::string::npos) << page;
+    }
+    for (const char* told : {"\"Objet :\"", "\"Rotation\"", "\"Mosaïque\"", "\"Recouvrement\"",
+                             "\"Enregistrer le montage…\"", "\"Turbulence (FWHM)\"", "binning", "\"Mode nuit\"",
+                             "\"Copier les résultats\"", "Ctrl+N", "F1"}) {
+        EXPECT_NE(help.find(told), std::string::npos) << told;
+    }
 }
 
 TEST_F(ProgramTest, TheFilterChangesTheResolvingPower) {
