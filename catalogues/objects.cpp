@@ -507,11 +507,12 @@ SkyExtent mosaicField(const Framing& f) {
 std::optional<ObjectShape> shapeOf(const DeepSkyObject& object) {
     if (!object.majorArcmin) return std::nullopt;
     ObjectShape shape{*object.majorArcmin, object.minorArcmin.value_or(*object.majorArcmin), object.positionAngleDeg};
+    if (shape.minorArcmin > shape.majorArcmin) {
+        std::swap(shape.majorArcmin, shape.minorArcmin);
+        shape.positionAngleDeg.reset();
+    }
     if (object.type == "globular cluster") {
         shape.minorArcmin = shape.majorArcmin;
-        shape.positionAngleDeg.reset();
-    } else if (shape.minorArcmin > shape.majorArcmin) {
-        std::swap(shape.majorArcmin, shape.minorArcmin);
         shape.positionAngleDeg.reset();
     }
     return shape;

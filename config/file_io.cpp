@@ -109,7 +109,7 @@ std::string besidePath(std::string_view path, std::string_view name) {
 
 FileRead readBounded(const std::string& path, std::size_t maxBytes) {
     FileRead result;
-    const Descriptor fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
+    const Descriptor fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY));
     if (fd.get() < 0) {
         result.error = errno;
         result.status = errno == ENOENT || errno == ENOTDIR ? ReadStatus::Missing : ReadStatus::Failed;

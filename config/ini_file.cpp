@@ -61,10 +61,11 @@ std::string_view content(const std::vector<Line>& lines, std::size_t i) {
     return text;
 }
 
+// A header's name runs to its last "]": "[a]b]" names "a]b", never "a".
 std::optional<std::string_view> sectionName(std::string_view text) {
     text = trim(text);
     if (text.empty() || text.front() != '[') return std::nullopt;
-    const auto close = text.find(']');
+    const auto close = text.rfind(']');
     if (close == std::string_view::npos) return std::nullopt;
     return trim(text.substr(1, close - 1));
 }
@@ -189,9 +190,7 @@ std::vector<IniDocument::Section> IniDocument::sections() const {
     for (std::size_t i = 0; i < m_lines.size(); ++i) {
         const std::string_view text = content(m_lines, i);
         if (const auto name = sectionName(text)) {
-            const std::string_view header = trim(text);
-            const std::string_view whole = trim(header.substr(1, header.rfind(']') - 1));
-            out.push_back({toUtf8(whole.size() > name->size() ? whole : *name), static_cast<int>(i + 1), {}});
+            out.push_back({toUtf8(*name), static_cast<int>(i + 1), {}});
             continue;
         }
         const auto equals = text.find('=');

@@ -44,7 +44,7 @@ public:
     // Every section in file order, with its keys and values (trimmed and
     // unquoted as readString gives them) and the lines they stand on,
     // counted from 1. Lines outside any section and without "=" are skipped.
-    // A header holding "]" ("[a]b]") is given whole, up to its last "]", so
+    // A header holding "]" ("[a]b]") names everything up to its last "]", so
     // that it is never taken for a shorter name.
     struct Entry {
         std::string key;

@@ -98,6 +98,12 @@ std::int32_t parseInteger(std::string_view text) {
     return *value;
 }
 
+std::optional<double> tryParseNumber(std::string_view text, const NumberDomain& domain) {
+    if (!domain.whole) return tryParseReal(text);
+    const auto whole = tryParseInteger(text);
+    return whole ? std::optional<double>(*whole) : std::nullopt;
+}
+
 bool NumberDomain::contains(double value) const {
     if (whole && value != std::trunc(value)) return false;
     if (minimumExcluded ? !(value > minimum) : !(value >= minimum)) return false;
@@ -198,11 +204,8 @@ Completion completion(std::string_view text, const NumberDomain& given) {
     }
     std::string_view s = text;
     while (!s.empty() && isBlank(s.front())) s.remove_prefix(1);
-    std::optional<double> value = tryParseReal(s);
-    if (domain.whole) {
-        const auto whole = tryParseInteger(s);
-        value = whole ? std::optional<double>(*whole) : std::nullopt;
-    }
+    if (s.empty() && !text.empty()) return Completion::Invalid;  // blanks alone begin nothing
+    const auto value = tryParseNumber(s, domain);
     if (value && domain.contains(*value)) return Completion::Complete;
     // A blank after the number ends it.
     if (!s.empty() && isBlank(s.back())) return Completion::Invalid;

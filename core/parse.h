@@ -37,6 +37,10 @@ struct NumberDomain {
     bool contains(double value) const;
 };
 
+// A number as a field of the domain reads it, a whole one or a real, its
+// range aside.
+std::optional<double> tryParseNumber(std::string_view text, const NumberDomain& domain);
+
 // What a text typed so far is for a field of that domain: a value it takes
 // (Complete), the start of one it would take, so that typing may go on
 // ("-" or "1e" on the way to a number, "0" on the way to "0.8"), or neither.

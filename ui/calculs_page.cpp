@@ -51,7 +51,7 @@ CalculsPage::CalculsPage(Form& window, const Session& session)
     }
     rgSaisieSep.onClick = [this] {
         eSepManuelle.setEnabled(rgSaisieSep.selected() == kSeparationYesRow);
-        if (coordinatesFilled()) computeSeparation();
+        if (coordinatesRead()) computeSeparation();
     };
     // A mouse click on "Oui" empties the results before and after its selection.
     rgSaisieSep.onMousePress = [this](int row) {
@@ -59,12 +59,8 @@ CalculsPage::CalculsPage(Form& window, const Session& session)
     };
     rgSaisieSep.onMouseRelease = rgSaisieSep.onMousePress;
     eSepManuelle.onChange = [this] {
-        if (coordinatesFilled()) calibrateFocalLength();
+        if (coordinatesRead()) calibrateFocalLength();
     };
-}
-
-bool CalculsPage::coordinatesFilled() const {
-    return !eObjet1X.empty() && !eObjet1Y.empty() && !eObjet2X.empty() && !eObjet2Y.empty();
 }
 
 bool CalculsPage::coordinatesRead() const {

@@ -27,7 +27,7 @@ public:
     EditField& eFocReel;
 
 private:
-    bool coordinatesFilled() const;
+    // The four coordinates read: a field that does not is said by its own handling.
     bool coordinatesRead() const;
     double measuredSeparation() const;
     void computeSeparation();

@@ -10,6 +10,7 @@
 
 #include "catalogues/sensors.h"
 #include "core/number_format.h"
+#include "core/parse.h"
 #include "ui/drawings/photo_overlay.h"
 #include "ui/drawings/planet_drawing.h"
 #include "ui/drawings/sensor_drawing.h"
@@ -145,6 +146,20 @@ void PlanetDrawingPage::showField(const setup::Results& results) {
 
 void PlanetDrawingPage::showTelescope() { labDessinPlaTelescope.setCaption(m_session.instrument.telescopeLabel); }
 
+namespace {
+
+// A field's number, `empty` when nothing is typed; one outside the field's
+// domain fails with the field's own message, which names its range.
+double numberIn(const EditField& field, const core::NumberDomain& domain, double empty,
+                void (*refuse)(std::string_view)) {
+    if (field.empty()) return empty;
+    const auto value = core::tryParseNumber(field.text(), domain);
+    if (!value || !domain.contains(*value)) refuse(field.text());
+    return *value;
+}
+
+}  // namespace
+
 PhotoPage::PhotoPage(form::Form& window, const catalogues::Catalogue& catalogue, Session& session,
                      std::vector<std::string> dataFolders)
     : Part(window),
@@ -190,17 +205,14 @@ PhotoPage::PhotoPage(form::Form& window, const catalogues::Catalogue& catalogue,
     for (EditField* panels : {&eMosaiqueX, &eMosaiqueY}) {
         panels->takesNumbers(catalogues::kPanelsDomain);
         panels->onChange = [this, panels] {
-            const auto count = panels->empty() ? 1 : core::tryParseInteger(panels->text());
-            if (!count || !catalogues::kPanelsDomain.contains(*count)) core::throwBadPanels(panels->text());
-            (panels == &eMosaiqueX ? m_typed.panelsX : m_typed.panelsY) = *count;
+            (panels == &eMosaiqueX ? m_typed.panelsX : m_typed.panelsY) =
+                static_cast<int>(numberIn(*panels, catalogues::kPanelsDomain, 1, core::throwBadPanels));
             drawObject();
         };
     }
     eRecouvrement.takesNumbers(catalogues::kOverlapDomain);
     eRecouvrement.onChange = [this] {
-        const auto overlap = eRecouvrement.empty() ? 0 : core::tryParseReal(eRecouvrement.text());
-        if (!overlap || !catalogues::kOverlapDomain.contains(*overlap)) core::throwBadOverlap(eRecouvrement.text());
-        m_typed.overlapPercent = *overlap;
+        m_typed.overlapPercent = numberIn(eRecouvrement, catalogues::kOverlapDomain, 0, core::throwBadOverlap);
         drawObject();
     };
     for (Label* name : {&labPhotoCapteur, &labPhotoTelescope}) name->setShowsData(true);

@@ -158,8 +158,10 @@ void ImageriePage::seeingChange() {
 void ImageriePage::rememberSeeing() {
     const double seeing = m_seeingArcsec;
     if (!config::acceptableSeeing(seeing) || seeing == m_rememberedSeeingArcsec) return;
-    config::updateFile(m_configPath, [seeing](config::IniDocument& file) { config::writeSeeing(file, seeing); });
+    // Tried once: a file that cannot be written says so once, not at each
+    // change of window.
     m_rememberedSeeingArcsec = seeing;
+    config::updateFile(m_configPath, [seeing](config::IniDocument& file) { config::writeSeeing(file, seeing); });
 }
 
 void ImageriePage::binningChange() {

@@ -443,6 +443,7 @@ void ParametragePage::apply(const config::Settings& saved) {
     // The instrument is the one loaded, under its name, whatever was clicked
     // into before: writing its numbers does not make it the user's own.
     m_personalInstrument = saved.telescope == catalogues::kPersonalConfiguration;
+    bRetablir.setEnabled(false);  // what a click kept is not this instrument's
     instrument.telescopeName = saved.telescope;
     instrument.telescopeLabel = saved.telescope;
     instrument.focalFactorLabel = saved.barlow;

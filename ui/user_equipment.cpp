@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/user_equipment.h"
 
+#include <algorithm>
 #include <functional>
 #include <map>
 #include <optional>
@@ -36,7 +37,7 @@ public:
         const auto found = m_values.find(key);
         if (found == m_values.end()) return std::nullopt;
         const auto value = core::tryParseReal(found->second);
-        if (!value || !(*value > 0) || *value > kMaxEquipmentSize) return std::nullopt;
+        if (!value || !readableSize(*value)) return std::nullopt;
         return value;
     }
     std::string text(const std::string& key) const {
@@ -64,34 +65,59 @@ core::Message missingKeys(std::string_view keys) {
 std::string equipmentPathFor(const std::string& configPath) { return config::besidePath(configPath, kEquipmentFileName); }
 
 bool acceptableEquipmentName(std::string_view name) {
-    if (name.empty() || name.find_first_of("]\r\n") != std::string_view::npos) return false;
-    return name.find_first_not_of(" \t") != std::string_view::npos && !name.starts_with(" ") && !name.ends_with(" ");
+    // One line of printable characters: a tab or a form feed would be cut
+    // from the header by the file's reader, and the name lost.
+    const bool control = std::any_of(name.begin(), name.end(), [](char c) {
+        const auto byte = static_cast<unsigned char>(c);
+        return byte < 0x20 || byte == 0x7F;
+    });
+    if (name.empty() || control || name.find(']') != std::string_view::npos) return false;
+    return !name.starts_with(" ") && !name.ends_with(" ");
 }
 
 namespace {
 
-// Whether a row of the list has a name the file could not tell from this one.
+const std::string& nameOf(const std::string& name) { return name; }
 template <typename Row>
-bool nameTaken(const std::vector<Row>& rows, const std::string& name) {
-    return std::any_of(rows.begin(), rows.end(), [&name](const Row& row) { return config::sameName(row.name, name); });
+const std::string& nameOf(const Row& row) {
+    return row.name;
+}
+
+// Whether one of the rows has a name the file could not tell from this one.
+template <typename Rows>
+bool nameTaken(const Rows& rows, const std::string& name) {
+    return std::any_of(rows.begin(), rows.end(), [&name](const auto& row) { return config::sameName(nameOf(row), name); });
+}
+
+// Fails with why an item named so cannot be kept: the program's text with the
+// name first, as typed (its ends around "…" when long).
+[[noreturn]] void refuse(std::string_view why, const std::string& name, std::vector<core::Message> more = {}) {
+    more.insert(more.begin(), core::Message::data(core::quotedText(name)));
+    core::throwBadEquipment(core::Message(why, std::move(more)));
 }
 
 // A new name is kept as typed, or refused with why: never changed, never
 // taken for another in the file.
 void checkNewName(const std::string& name, bool taken) {
-    const core::Message quoted = core::Message::data(core::quotedText(name));
-    const auto refuse = [&quoted](std::string_view why, std::vector<core::Message> more = {}) {
-        more.insert(more.begin(), quoted);
-        core::throwBadEquipment(core::Message(why, std::move(more)));
-    };
-    if (!acceptableEquipmentName(name)) refuse(messages::kBadName);
+    if (!acceptableEquipmentName(name)) refuse(messages::kBadName, name);
     if (core::characterCount(name) > kMaxNameCharacters) {
-        refuse(messages::kNameTooLong, {core::Message::data(std::to_string(kMaxNameCharacters))});
+        refuse(messages::kNameTooLong, name, {core::Message::data(std::to_string(kMaxNameCharacters))});
     }
     if (const std::string unsavable = config::unsavableCharacters(name); !unsavable.empty()) {
-        refuse(messages::kUnsavableName, {core::Message::data(unsavable)});
+        refuse(messages::kUnsavableName, name, {core::Message::data(unsavable)});
     }
-    if (taken) refuse(messages::kNameTaken);
+    if (taken) refuse(messages::kNameTaken, name);
+}
+
+// Whether the file holds a section of one of those kinds under that name,
+// used or not: a section skipped at start is the user's too.
+bool fileHolds(const std::string& path, std::initializer_list<std::string_view> kinds, const std::string& name) {
+    const auto sections = config::IniDocument(path).sections();
+    return std::any_of(sections.begin(), sections.end(), [&](const config::IniDocument::Section& section) {
+        return std::any_of(kinds.begin(), kinds.end(), [&](std::string_view kind) {
+            return config::sameName(section.name, std::string(kind) + name);
+        });
+    });
 }
 
 }  // namespace
@@ -200,21 +226,22 @@ std::vector<core::Message> loadUserEquipment(const std::string& path, catalogues
     }
     for (const auto& kind : kinds) {
         // A name the file cannot tell from an earlier one of its kind (its
-        // case aside) is the earlier one's for every change the file takes.
+        // case aside) is the earlier one's for every change the file takes,
+        // whether that one could be used or not.
         std::vector<std::string> names;
         for (const auto& section : sections) {
             if (!section.name.starts_with(kind.prefix)) continue;
             const std::string name = section.name.substr(kind.prefix.size());
             if (!acceptableEquipmentName(name)) {
                 report(section, core::Message(messages::kBadNameReason));
-            } else if (std::any_of(names.begin(), names.end(),
-                                   [&name](const std::string& seen) { return config::sameName(seen, name); })) {
-                report(section, core::Message(messages::kNameTakenReason));
-            } else if (const auto reason = kind.add(name, SectionKeys(section))) {
-                report(section, *reason);
-            } else {
-                names.push_back(name);
+                continue;
             }
+            if (nameTaken(names, name)) {
+                report(section, core::Message(messages::kNameTakenReason));
+                continue;
+            }
+            names.push_back(name);
+            if (const auto reason = kind.add(name, SectionKeys(section))) report(section, *reason);
         }
     }
     if (!skipped.empty()) problems.push_back(skippedSectionsMessage(path, sections, std::move(skipped)));
@@ -255,8 +282,15 @@ EquipmentEditor::EquipmentEditor(catalogues::Catalogue& catalogue, std::string p
       m_host(host) {}
 
 std::optional<std::string> EquipmentEditor::saveSetup(const config::Settings& settings) {
-    const auto name = m_name.askName(m_host, [this](const std::string& name) {
-        checkNewName(name, nameTaken(m_setups, name));
+    const auto name = m_name.askName(m_host, [this, &settings](const std::string& name) {
+        checkNewName(name, nameTaken(m_setups, name) || fileHolds(m_path, {kSetupSection}, name));
+        // What the next start would not read is not kept.
+        if (!readableSize(settings.diameterMm) || !readableSize(settings.focalMm)) refuse(messages::kMissingOptics, name);
+        const auto count = [](const std::string& text) { return core::tryParseInteger(text).value_or(0) > 0; };
+        const auto pitch = [](const std::string& text) { return readableSize(core::tryParseReal(text).value_or(0)); };
+        if (!count(settings.sensorX) || !count(settings.sensorY) || !pitch(settings.pixelX) || !pitch(settings.pixelY)) {
+            refuse(messages::kIncompleteSensor, name);
+        }
     });
     if (!name) return std::nullopt;
     const std::string section = std::string(kSetupSection) + *name;
@@ -303,29 +337,28 @@ void EquipmentEditor::check(Kind kind, const NewEquipment& added) const {
     const std::string& name = added.name;
     // A camera of its own numbers keeps them as a sensor under its name, a
     // name no sensor may have already.
-    const bool taken = kind == Kind::Telescope ? nameTaken(m_catalogue.telescopes(), name)
-                       : kind == Kind::Camera  ? nameTaken(m_catalogue.cameras(), name) ||
-                                                    nameTaken(m_catalogue.sensors(), name)
-                                               : nameTaken(m_catalogue.dslrs(), name);
+    const bool taken =
+        kind == Kind::Telescope ? nameTaken(m_catalogue.telescopes(), name) ||
+                                      fileHolds(m_path, {kTelescopeSection}, name)
+        : kind == Kind::Camera  ? nameTaken(m_catalogue.cameras(), name) || nameTaken(m_catalogue.sensors(), name) ||
+                                     fileHolds(m_path, {kCameraSection, kSensorSection}, name)
+                                : nameTaken(m_catalogue.dslrs(), name) || fileHolds(m_path, {kDslrSection}, name);
     checkNewName(name, taken);
-    const core::Message quoted = core::Message::data(core::quotedText(name));
     const core::Message limit = core::Message::data(core::wholeText(kMaxEquipmentSize));
     if (kind == Kind::Telescope) {
         const double sizes[] = {added.optics.diameterMm, added.optics.focalMm};
         if (std::any_of(std::begin(sizes), std::end(sizes), [](double mm) { return !(mm > 0); })) {
-            core::throwBadEquipment(core::Message(messages::kMissingOptics, {quoted}));
+            refuse(messages::kMissingOptics, name);
         }
-        if (std::any_of(std::begin(sizes), std::end(sizes), [](double mm) { return mm > kMaxEquipmentSize; })) {
-            core::throwBadEquipment(core::Message(messages::kOpticsTooLarge, {quoted, limit}));
-        }
+        if (!std::all_of(std::begin(sizes), std::end(sizes), readableSize)) refuse(messages::kOpticsTooLarge, name, {limit});
         return;
     }
     const core::SensorValues& values = added.sensor;
     if (!(values.pixelsX > 0 && values.pixelsY > 0 && values.pixelWidthUm > 0 && values.pixelHeightUm > 0)) {
-        core::throwBadEquipment(core::Message(messages::kIncompleteSensor, {quoted}));
+        refuse(messages::kIncompleteSensor, name);
     }
-    if (values.pixelWidthUm > kMaxEquipmentSize || values.pixelHeightUm > kMaxEquipmentSize) {
-        core::throwBadEquipment(core::Message(messages::kPixelsTooLarge, {quoted, limit}));
+    if (!readableSize(values.pixelWidthUm) || !readableSize(values.pixelHeightUm)) {
+        refuse(messages::kPixelsTooLarge, name, {limit});
     }
 }
 

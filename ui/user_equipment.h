@@ -58,6 +58,8 @@ bool acceptableEquipmentName(std::string_view name);
 inline constexpr std::size_t kMaxNameCharacters = 60;
 // The largest size, in millimetres or micrometres, a row may give.
 inline constexpr double kMaxEquipmentSize = 1e9;
+// A size the file's reader takes: above 0 and at most that.
+inline bool readableSize(double size) { return size > 0 && size <= kMaxEquipmentSize; }
 
 // The user's own rows, added under a name the user gives and removed after a
 // confirmation. The file is replaced at once, then the lists that listen follow.

@@ -91,7 +91,8 @@ void Control::setCaption(std::string caption) {
 }
 
 void EditField::setText(std::string text) {
-    if (m_text == text) return;
+    // A text held while typed is not yet taken: written again, it is.
+    if (m_text == text && !m_held) return;
     m_text = std::move(text);
     m_held = false;
     changed();

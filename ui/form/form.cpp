@@ -2,6 +2,7 @@
 #include "ui/form/form.h"
 
 #include <stdexcept>
+#include <utility>
 
 namespace quarvel::ui::form {
 
@@ -17,9 +18,11 @@ Control* Form::find(const std::string& name) const {
 
 void Form::userTypes(EditField& field, std::string text) {
     if (!field.enabled() || field.readOnly()) return;
+    settleTyping(&field);
     if (field.inputFilter) text = field.inputFilter(std::move(text));
     if (field.domain() && !text.empty() && core::completion(text, *field.domain()) == core::Completion::Incomplete) {
         field.hold(std::move(text));
+        m_typing = &field;
         return;
     }
     m_guard.runUserAction([&] { field.setText(std::move(text)); });
@@ -33,8 +36,18 @@ void Form::judge(EditField& field) {
     if (field.onCommit) field.onCommit();
 }
 
+void Form::settleTyping(const EditField* except) {
+    EditField* typing = std::exchange(m_typing, nullptr);
+    if (!typing || typing == except) {
+        m_typing = typing;
+        return;
+    }
+    if (typing->held()) m_guard.runUserAction([typing] { judge(*typing); });
+}
+
 void Form::userPressesEnter(EditField& field) {
     if (!field.enabled()) return;
+    settleTyping(&field);
     m_guard.runUserAction([&] {
         judge(field);
         if (field.onEnter) field.onEnter();
@@ -47,11 +60,13 @@ void Form::userLeaves(EditField& field) {
 }
 
 void Form::userClicksInto(EditField& field) {
+    settleTyping(&field);
     if (!field.enabled() || !field.onClick) return;
     m_guard.runUserAction(field.onClick);
 }
 
 void Form::userClicks(Button& button) {
+    settleTyping();
     if (!button.enabled() || !button.visible()) return;
     // The dialog's result is set before the button's handler runs, so that a
     // failing handler still closes the dialog; the handler may change it.
@@ -65,24 +80,29 @@ void Form::userClicks(Button& button) {
 }
 
 void Form::userRightReleases(Button& button) {
+    settleTyping();
     if (!button.enabled() || !button.onRightRelease) return;
     m_guard.runUserAction(button.onRightRelease);
 }
 
 void Form::userClicks(Label& label) {
+    settleTyping();
     if (label.onClick) m_guard.runUserAction(label.onClick);
 }
 
 void Form::userDoubleClicks(Label& label) {
+    settleTyping();
     if (label.onDoubleClick) m_guard.runUserAction(label.onDoubleClick);
 }
 
 void Form::userSelects(RadioGroup& group, int row) {
+    settleTyping();
     if (!group.enabled()) return;
     m_guard.runUserAction([&] { group.select(row); });
 }
 
 void Form::userMouseClicks(RadioGroup& group, int row) {
+    settleTyping();
     if (!group.enabled()) return;
     m_guard.runUserAction([&] {
         if (group.onMousePress) m_guard.run([&] { group.onMousePress(row); });
@@ -92,6 +112,7 @@ void Form::userMouseClicks(RadioGroup& group, int row) {
 }
 
 void Form::userPicks(ListControl& list, int row) {
+    settleTyping();
     if (!list.enabled()) return;
     m_guard.runUserAction([&] {
         list.m_rowBeforePick = list.selected();
@@ -101,6 +122,7 @@ void Form::userPicks(ListControl& list, int row) {
 }
 
 bool Form::userPresses(ListControl& list, char key) {
+    settleTyping();
     if (!list.enabled() || !list.onKeyPress) return false;
     bool shortcut = false;
     m_guard.runUserAction([&] { shortcut = list.onKeyPress(key); });
@@ -108,11 +130,13 @@ bool Form::userPresses(ListControl& list, char key) {
 }
 
 void Form::userMoves(TrackBar& bar, int position) {
+    settleTyping();
     if (!bar.enabled()) return;
     m_guard.runUserAction([&] { bar.setPosition(position); });
 }
 
 void Form::userSwitches(Notebook& notebook, int page) {
+    settleTyping();
     if (!notebook.enabled()) return;
     m_guard.runUserAction([&] {
         notebook.setActivePage(page);
@@ -121,6 +145,7 @@ void Form::userSwitches(Notebook& notebook, int page) {
 }
 
 void Form::userChooses(PopupMenu& menu, int index) {
+    settleTyping();
     if (!menu.enabled() || index < 0 || index >= static_cast<int>(menu.items().size()) || !menu.onChoose) return;
     m_guard.runUserAction([&] { menu.onChoose(index); });
 }

@@ -74,6 +74,10 @@ private:
     // A held text is judged by the field's change handling, which fails with
     // its message; a taken one is committed.
     static void judge(EditField& field);
+    // Any other user action first judges the text still being typed: a key
+    // that moves no focus (Ctrl+S) never acts on half a number.
+    void settleTyping(const EditField* except = nullptr);
+    EditField* m_typing = nullptr;
     friend class Part;
     std::string m_name;
     std::string m_caption;

@@ -226,7 +226,9 @@ void MainWindow::exportDrawing(bool save) {
     // name it asks about before replacing a file.
     dialog.setDefaultSuffix("png");
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return;
-    const QString path = dialog.selectedFiles().front();
+    QString path = dialog.selectedFiles().front();
+    // A PNG by its name too, whatever other suffix was typed.
+    if (!path.endsWith(".png", Qt::CaseInsensitive)) path += ".png";
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly) || !image.save(&file, "PNG") || !file.commit()) {
         m_form.guard().reporter().report(core::errorMessageOf(core::ErrorCode::CannotWrite, core::Message::data(ss(path))));

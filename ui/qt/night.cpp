@@ -114,7 +114,8 @@ void NightStyle::drawPrimitive(PrimitiveElement element, const QStyleOption* opt
              [&](QPainter* p) { QProxyStyle::drawPrimitive(element, option, p, widget); });
     // A field's frame, which the styles draw a shade darker than the black
     // ground, in dim red: the user sees where to type.
-    if (element == PE_PanelLineEdit || element == PE_FrameLineEdit) {
+    const auto* frame = qstyleoption_cast<const QStyleOptionFrame*>(option);
+    if ((element == PE_PanelLineEdit || element == PE_FrameLineEdit) && frame && frame->lineWidth > 0) {
         painter->save();
         painter->setPen(kNightFrame);
         painter->setBrush(Qt::NoBrush);

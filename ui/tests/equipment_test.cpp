@@ -238,6 +238,7 @@ TEST_F(ProgramTest, TheAddDialogShowsItsNumbersAndRefusesBadOnes) {
         {"eDiamEquipement", "2O3", "'2O3' n'est pas une valeur en virgule flottante correcte"},
         {"eFocaleEquipement", "2O3", "'2O3' n'est pas une valeur en virgule flottante correcte"},
         {"eNomEquipement", "2O3]", "Équipement ignoré : « 2O3] » : nom incorrect"},
+        {"eNomEquipement", "Mon\v250", "Équipement ignoré : « Mon\v250 » : nom incorrect"},
         {"eNomEquipement", "newton 200/1000", "Équipement ignoré : « newton 200/1000 » : nom déjà dans les listes"},
         {"eNomEquipement", "Sony α7 β", "Équipement ignoré : « Sony α7 β » : caractères que le fichier ne peut pas "
                                          "enregistrer : αβ"},

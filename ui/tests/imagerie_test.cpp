@@ -310,6 +310,11 @@ TEST_F(SeparationTest, FailuresGiveTheirMessages) {
         EXPECT_EQ(reporter.messages, Strings{c.message}) << c.field << " " << c.text;
         if (std::string(c.field) != "eSepManuelle") {
             EXPECT_EQ(results(), before);
+            // The other fields still take what is typed, without that field's message again.
+            reporter.messages.clear();
+            f.userTypes(f.calculs.eSepManuelle, "800");
+            f.userSelects(f.calculs.rgSaisieSep, 0);
+            EXPECT_TRUE(reporter.messages.empty()) << c.field;
         } else {
             EXPECT_EQ(results()[3], before[3]);  // eFocReel keeps its text
         }

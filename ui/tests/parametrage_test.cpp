@@ -102,6 +102,12 @@ TEST_F(ProgramTest, HandEntryTurnsCommasIntoPoints) {
     EXPECT_TRUE(f.parametrage.eTaillePixelsX.enabled());
     EXPECT_TRUE(f.parametrage.eNomCamera.enabled());
     EXPECT_FALSE(f.parametrage.eTaillePixelsY.enabled());
+    // A sign alone is the start of a number; a key that saves judges it first.
+    f.userTypes(f.parametrage.eNbPixelsX, "+");
+    EXPECT_TRUE(reporter.messages.empty());
+    f.userClicks(f.bbSauveConfig);
+    EXPECT_EQ(reporter.messages, Strings{"'+' n'est pas une valeur entière correcte"});
+    reporter.messages.clear();
     f.userTypes(f.parametrage.eTaillePixelsX, "8,6");
     EXPECT_EQ(texts({&f.parametrage.eTaillePixelsX, &f.parametrage.eTaillePixelsY}), (Strings{"8.6", "8.6"}));
     f.userTypes(f.parametrage.eNbPixelsX, "1000");

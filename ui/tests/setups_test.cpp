@@ -132,7 +132,9 @@ TEST_F(SetupsTest, ADamagedSetupIsSaidOnce) {
     quarvel::config::testing::writeBytes(dir.file("Quarvel-equipements.ini"),
                                 "\xEF\xBB\xBF[Montage Bon]\r\nDiamètre=200\r\nFocale=1000\r\nCapteurX=10\r\nCapteurY=10\r\n"
                                 "CapteurPxX=5\r\nCapteurPxY=5\r\n[Montage Abîmé]\r\nDiamètre=abc\r\n[Bizarre]\r\n"
-                                "[Montage BON]\r\nDiamètre=100\r\n[Télescope a]b]\r\nDiamètre=1\r\nFocale=2\r\n");
+                                "[Montage BON]\r\nDiamètre=100\r\n[Télescope a]b]\r\nDiamètre=1\r\nFocale=2\r\n"
+                                "[Montage ABÎMÉ]\r\nDiamètre=200\r\nFocale=1000\r\nCapteurX=10\r\nCapteurY=10\r\n"
+                                "CapteurPxX=5\r\nCapteurPxY=5\r\n");
     MainForm& f = start();
     EXPECT_EQ(f.parametrage.cbMontages.items(), Strings{"Bon"});
     ASSERT_EQ(reporter.messages.size(), 1u);
@@ -141,7 +143,16 @@ TEST_F(SetupsTest, ADamagedSetupIsSaidOnce) {
     // A name the file cannot tell from another, or one holding "]", is refused whole.
     EXPECT_NE(reporter.messages[0].find("[Montage BON] : nom déjà dans les listes"), std::string::npos);
     EXPECT_NE(reporter.messages[0].find("[Télescope a]b] : nom incorrect"), std::string::npos);
+    EXPECT_NE(reporter.messages[0].find("[Montage ABÎMÉ] : nom déjà dans les listes"), std::string::npos);
     EXPECT_FALSE(program->equipment.catalogue.findTelescopeRow("a"));
+    // A name the file holds, even in a section skipped, is the user's: never
+    // written over; nor is a setup kept that the next start would skip.
+    reporter.messages.clear();
+    f.userPicks(f.parametrage.cbCapteurs, kManualRow);
+    saveSetupAs(f, {"abîmé", "Vide"});
+    EXPECT_EQ(reporter.messages, (Strings{"Équipement ignoré : « abîmé » : nom déjà dans les listes",
+                                          "Équipement ignoré : « Vide » : capteur incomplet"}));
+    EXPECT_EQ(f.parametrage.cbMontages.items(), Strings{"Bon"});
 }
 
 }  // namespace

@@ -372,6 +372,7 @@ private slots:
         QCOMPARE(setups->count(), 1);
         setups->activated(0);
         asTyped();
+        QVERIFY(!child<QPushButton>("bRetablir")->isEnabled());  // nothing of the click is left to restore
 
         // Typing is never taken by a box halfway through a number: a seeing
         // with a decimal comma, remembered once left; a negative rotation; a
