@@ -22,7 +22,15 @@ struct Field {
     std::string_view key;
     std::variant<std::string Settings::*, std::int32_t Settings::*, double Settings::*> member;
     bool wholeOnly = false;  // a real read back only when whole
+    // A preference is read with the setup's keys but written alone, when the
+    // user changes it, so that files saved before keep their bytes.
+    bool preference = false;
+    // A number outside what it may be counts as missing.
+    bool (*acceptable)(double) = nullptr;
 };
+
+bool seeingValue(double arcsec) { return acceptableSeeing(arcsec); }
+bool binningValue(double binning) { return acceptableBinning(static_cast<std::int32_t>(binning)); }
 
 // The settings' one table: both directions read it.
 const Field kFields[] = {
@@ -41,18 +49,24 @@ const Field kFields[] = {
     {kKeyPixelX, &Settings::pixelX},
     {kKeyPixelY, &Settings::pixelY},
     {kKeySquarePixels, &Settings::squarePixels},
+    {kKeyNightMode, &Settings::nightMode, false, true},
+    {kKeySeeing, &Settings::seeingArcsec, false, true, seeingValue},
+    {kKeyBinning, &Settings::binning, false, true, binningValue},
 };
+
+bool accepted(const Field& field, double value) { return !field.acceptable || field.acceptable(value); }
 
 void read(const Field& field, const std::string& text, Settings& s) {
     const auto whole = parseIniInteger(text);
     if (auto* member = std::get_if<std::string Settings::*>(&field.member)) {
         s.**member = text;
     } else if (auto* number = std::get_if<std::int32_t Settings::*>(&field.member)) {
-        if (whole) s.**number = *whole;
+        if (whole && accepted(field, *whole)) s.**number = *whole;
     } else if (auto* real = std::get_if<double Settings::*>(&field.member)) {
         if (whole) {
-            s.**real = *whole;
-        } else if (const auto value = core::tryParseReal(text); !field.wholeOnly && value && std::isfinite(*value)) {
+            if (accepted(field, *whole)) s.**real = *whole;
+        } else if (const auto value = core::tryParseReal(text);
+                   !field.wholeOnly && value && std::isfinite(*value) && accepted(field, *value)) {
             s.**real = *value;
         }
     }
@@ -71,31 +85,26 @@ Settings readSettings(const IniDocument& file, std::string_view section) {
     for (const Field& field : kFields) {
         if (const auto text = file.readString(section, field.key)) read(field, *text, s);
     }
-    if (const auto night = file.readInteger(section, kKeyNightMode)) s.nightMode = *night;
-    if (const auto text = file.readString(section, kKeySeeing)) {
-        if (const auto seeing = core::tryParseReal(*text); seeing && acceptableSeeing(*seeing)) s.seeingArcsec = *seeing;
-    }
-    if (const auto binning = file.readInteger(section, kKeyBinning); binning && acceptableBinning(*binning)) {
-        s.binning = *binning;
-    }
     return s;
 }
 
 void writeSettings(IniDocument& file, const Settings& settings, std::string_view section) {
-    for (const Field& field : kFields) file.setString(section, field.key, written(field, settings));
+    for (const Field& field : kFields) {
+        if (!field.preference) file.setString(section, field.key, written(field, settings));
+    }
 }
 
-void writeNightMode(IniDocument& file, bool night) { file.setString(kSection, kKeyNightMode, night ? "1" : "0"); }
-void writeSeeing(IniDocument& file, double seeingArcsec) {
-    file.setString(kSection, kKeySeeing, core::shortest(seeingArcsec));
-}
-void writeBinning(IniDocument& file, std::int32_t binning) {
-    file.setString(kSection, kKeyBinning, std::to_string(binning));
+void writePreference(IniDocument& file, std::string_view key, const Settings& settings) {
+    for (const Field& field : kFields) {
+        if (field.preference && field.key == key) file.setString(kSection, key, written(field, settings));
+    }
 }
 
 std::vector<std::string_view> settingsKeys() {
     std::vector<std::string_view> keys;
-    for (const Field& field : kFields) keys.push_back(field.key);
+    for (const Field& field : kFields) {
+        if (!field.preference) keys.push_back(field.key);
+    }
     return keys;
 }
 

@@ -60,12 +60,10 @@ struct Settings {
 // holds the same keys.
 Settings readSettings(const IniDocument& file, std::string_view section = kSection);
 // Writes every key of the setup, in place or in the order above; not the
-// night mode's, the seeing's or the binning's.
+// preferences (the night mode, the seeing, the binning).
 void writeSettings(IniDocument& file, const Settings& settings, std::string_view section = kSection);
-// The night mode's key, alone; the seeing's; the binning's.
-void writeNightMode(IniDocument& file, bool night);
-void writeSeeing(IniDocument& file, double seeingArcsec);
-void writeBinning(IniDocument& file, std::int32_t binning);
+// One preference's key, alone, from the settings' value.
+void writePreference(IniDocument& file, std::string_view key, const Settings& settings);
 // The seeing and binning a setup may be judged with.
 inline constexpr core::NumberDomain kSeeingDomain{false, 0, 30, true, false};
 inline bool acceptableSeeing(double arcsec) { return kSeeingDomain.contains(arcsec); }

@@ -43,7 +43,7 @@ std::string dateText(form::CalendarDate date) {
     return text;
 }
 
-ImageriePage::ImageriePage(Form& window, Session& session, ModalHost& host, DateForm& date, std::string configPath)
+ImageriePage::ImageriePage(Form& window, Session& session, ModalHost& host, DateForm& date)
     : Part(window),
       rgPlaCP(add<RadioGroup>("rgPlaCP", "Type d'imagerie", std::vector<std::string>{"Planétaire", "Ciel profond"})),
       rgPlanetes(add<RadioGroup>("rgPlanetes", " Planète ",
@@ -87,8 +87,7 @@ ImageriePage::ImageriePage(Form& window, Session& session, ModalHost& host, Date
       labRegleEch(add<form::Label>("labRegleEch")),
       m_session(session),
       m_host(host),
-      m_date(date),
-      m_configPath(std::move(configPath)) {
+      m_date(date) {
     showsResults({&eFDAct, &eFDOpti, &eCoefMulti, &eFocAct2, &eEchCP, &eEchConsCP, &eFocConsCP,
                               &eFocCalcCP, &eCoefCP, &eDate, &eDiamAnnSat, &eDiamCapt, &eTps, &eEchBinning});
     rgPlaCP.select(kPlanetaryRow);
@@ -150,24 +149,25 @@ void ImageriePage::seeingChange() {
         seeing = core::parseReal(eFWHM.text());
         if (!config::acceptableSeeing(seeing)) core::throwBadSeeing(eFWHM.text());
     }
-    m_seeingArcsec = seeing;
+    m_session.preferences.seeingArcsec = seeing;
     showSky();
 }
 
 // Remembered once typed in full, not at each key on the way.
 void ImageriePage::rememberSeeing() {
-    const double seeing = m_seeingArcsec;
+    const double seeing = m_session.preferences.seeingArcsec;
     if (!config::acceptableSeeing(seeing) || seeing == m_rememberedSeeingArcsec) return;
     // Tried once: a file that cannot be written says so once, not at each
     // change of window.
     m_rememberedSeeingArcsec = seeing;
-    config::updateFile(m_configPath, [seeing](config::IniDocument& file) { config::writeSeeing(file, seeing); });
+    if (remember) remember(config::kKeySeeing);
 }
 
 void ImageriePage::binningChange() {
     const int binning = cbBinning.selected() + 1;
     if (!config::acceptableBinning(binning)) return;
-    config::updateFile(m_configPath, [binning](config::IniDocument& file) { config::writeBinning(file, binning); });
+    m_session.preferences.binning = binning;
+    if (remember) remember(config::kKeyBinning);
     showSky();
 }
 
@@ -199,21 +199,19 @@ setup::Options ImageriePage::options() const {
         o.rotationPeriodMinutes = ephem::factsOf(*body).rotationPeriodMinutes;
     }
     o.tolerancePx = m_tolerancePx;
-    o.seeingFwhmArcsec = m_seeingArcsec;
-    o.binning = std::max(1, cbBinning.selected() + 1);
+    o.seeingFwhmArcsec = m_session.preferences.seeingArcsec;
+    o.binning = m_session.preferences.binning;
     return o;
 }
 
-void ImageriePage::start(form::CalendarDate today, double seeingArcsec, int binning) {
+void ImageriePage::start(form::CalendarDate today) {
     {
         // Shown as remembered, not written again.
         const auto onSeeing = std::exchange(eFWHM.onChange, nullptr);
-        const auto onBinning = std::exchange(cbBinning.onChange, nullptr);
-        eFWHM.setText(core::shortest(seeingArcsec));
-        m_seeingArcsec = m_rememberedSeeingArcsec = seeingArcsec;
-        cbBinning.select(binning - 1);
+        eFWHM.setText(core::shortest(m_session.preferences.seeingArcsec));
+        m_rememberedSeeingArcsec = m_session.preferences.seeingArcsec;
+        cbBinning.select(m_session.preferences.binning - 1);
         eFWHM.onChange = onSeeing;
-        cbBinning.onChange = onBinning;
     }
     // The window's first results came before the remembered sky: judged again with it.
     showVerdict(setup::compute(m_session, options()));

@@ -15,20 +15,21 @@ namespace quarvel::ui {
 // limit, the deep-sky panel, and the ephemeris date.
 class ImageriePage : public form::Part {
 public:
-    // `configPath`: where the seeing and the binning are remembered.
-    ImageriePage(Form& window, Session& session, ModalHost& host, DateForm& date, std::string configPath);
+    ImageriePage(Form& window, Session& session, ModalHost& host, DateForm& date);
 
     // An object chosen elsewhere, as the planet drawing's menu does.
     void selectObject(int row) { rgPlanetes.select(row); }
     // The seeing or the binning changed: set by the window.
     std::function<void()> skyChanged;
+    // Keeps the session's preference of that key in Quarvel.ini: set by the window.
+    std::function<void(std::string_view key)> remember;
     // What the page adds to a setup's computation; the typed tolerance and
     // manual diameter where they read as numbers.
     setup::Options options() const;
 
-    // The page as it starts: the date, Jupiter, and the remembered seeing
-    // and binning.
-    void start(form::CalendarDate today, double seeingArcsec, int binning);
+    // The page as it starts: the date, Jupiter, and the session's seeing and
+    // binning.
+    void start(form::CalendarDate today);
     void recompute();
     void showDate(form::CalendarDate date);
     // The parts of the window's recompute shown here.
@@ -94,12 +95,10 @@ private:
     Session& m_session;
     ModalHost& m_host;
     DateForm& m_date;
-    std::string m_configPath;
     ephem::ApparentDiameter m_apparentDiameter;
     ephem::DiameterUnit m_unit = ephem::DiameterUnit::Seconds;
-    // The typed numbers as last read well, and the seeing the file holds.
+    // The tolerance as last read well, and the seeing the file holds.
     double m_tolerancePx = 1;
-    double m_seeingArcsec = 2.5;
     double m_rememberedSeeingArcsec = 2.5;
 };
 

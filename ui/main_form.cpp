@@ -64,7 +64,7 @@ MainForm::MainForm(Guard& guard, ModalHost& host, Dialogs dialogs, Environment e
       planetDrawing(*this, equipment.catalogue(), session, [this](int row) { imagerie.selectObject(row); }),
       photo(*this, equipment.catalogue(), session, environment.dataFolders),
       calculs(*this, session),
-      imagerie(*this, session, host, dialogs.date, environment.configPath),
+      imagerie(*this, session, host, dialogs.date),
       comparer(*this),
       help(*this, environment.configPath),
       about(*this, environment.openUrl),
@@ -98,6 +98,7 @@ MainForm::MainForm(Guard& guard, ModalHost& host, Dialogs dialogs, Environment e
     parametrage.cbMontages.onChange = [this] { showSetup(); };
     comparer.onChoice = [this] { showComparison(); };
     imagerie.skyChanged = [this] { showComparison(); };
+    imagerie.remember = [this](std::string_view key) { remember(key); };
     parametrage.bbMontage.onClick = [this] { saveSetup(); };
     parametrage.bbSupprMontage.onClick = [this] { removeSetup(); };
     showSetupNames();
@@ -144,14 +145,13 @@ std::vector<core::Message> MainForm::start() {
     // Each step that can fail is reported on its own, and start-up goes on.
     for (const auto& problem : m_equipmentProblems) startup.report(problem);
     guard().run([this] { parametrage.load(); });
-    const config::Settings preferences = config::readSettings(config::IniDocument(parametrage.configPath()));
-    bModeNuit.setChecked(preferences.nightMode == 1);
+    m_session.preferences = config::readSettings(config::IniDocument(parametrage.configPath()));
+    bModeNuit.setChecked(m_session.preferences.nightMode == 1);
     guard().run([this] { parametrage.showStartSensor(); });
     parametrage.checkTypedFields();
     guard().run([this] { parametrage.reportIncompleteSavedSensor(); });
-    guard().run([this, &preferences] {
-        imagerie.start(m_today ? m_today() : form::CalendarDate{2000, 1, 1}, preferences.seeingArcsec,
-                       preferences.binning);
+    guard().run([this] {
+        imagerie.start(m_today ? m_today() : form::CalendarDate{2000, 1, 1});
         planetDrawing.pmPlanetes.check(rowOf(ephem::Body::Jupiter));
     });
     guard().run([this] { m_tabs.showStart(); });
@@ -256,8 +256,13 @@ void MainForm::copyPageResults() {
 }
 
 void MainForm::switchNightMode() {
+    m_session.preferences.nightMode = bModeNuit.checked() ? 1 : 0;
+    remember(config::kKeyNightMode);
+}
+
+void MainForm::remember(std::string_view key) {
     config::updateFile(parametrage.configPath(),
-                       [this](config::IniDocument& file) { config::writeNightMode(file, bModeNuit.checked()); });
+                       [&](config::IniDocument& file) { config::writePreference(file, key, m_session.preferences); });
 }
 
 void MainForm::run() {

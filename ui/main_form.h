@@ -93,6 +93,8 @@ private:
     void recompute();
     void saveConfiguration();
     void switchNightMode();
+    // Writes one of the session's preferences to Quarvel.ini, alone.
+    void remember(std::string_view key);
     void copyPageResults();
     void run();
     void tabSwitch();

@@ -43,7 +43,7 @@ Equipment loadEquipment(const Environment& environment) {
         }
     }
     const auto user =
-        loadUserEquipment(equipmentPathFor(environment.configPath), equipment.catalogue, &equipment.setups);
+        loadUserEquipment(config::equipmentPathFor(environment.configPath), equipment.catalogue, &equipment.setups);
     equipment.problems.insert(equipment.problems.end(), user.begin(), user.end());
     return equipment;
 }
@@ -55,7 +55,7 @@ Program::Program(form::ErrorReporter& reporter, form::ModalHost& host, Environme
       equipment(loadEquipment(environment)),
       nameForm(guard),
       confirmForm(guard),
-      equipmentEditor(equipment.catalogue, equipmentPathFor(environment.configPath), nameForm, confirmForm, host,
+      equipmentEditor(equipment.catalogue, config::equipmentPathFor(environment.configPath), nameForm, confirmForm, host,
                       std::move(equipment.setups)),
       quitForm(guard),
       camerasForm(ModelListForm::Kind::Cameras, guard, equipmentEditor, m_session),

@@ -4,6 +4,7 @@
 #include <string>
 #include <string_view>
 
+#include "config/settings.h"
 #include "core/optics.h"
 #include "ephem/ephemeris.h"
 #include "setup/setup.h"
@@ -30,6 +31,10 @@ struct Session : setup::Setup {
     int objectRow = -1;
     std::string objectName;
     double apparentDiameterArcsec = 0;
+    // The user's preferences, remembered in Quarvel.ini as they change: the
+    // night mode, the seeing's FWHM in arc-seconds (0: none typed) and the
+    // binning.
+    config::Settings preferences;
 
 
     // A sensor with a zero number: nothing can be drawn or sized on it.

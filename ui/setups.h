@@ -14,8 +14,6 @@
 
 namespace quarvel::ui {
 
-inline constexpr std::string_view kSetupSection = "Montage ";
-
 struct SavedSetup {
     std::string name;
     config::Settings settings;

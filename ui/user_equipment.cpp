@@ -7,6 +7,7 @@
 #include <optional>
 
 #include "config/cp1252.h"
+#include "config/equipment_file.h"
 #include "config/file_io.h"
 #include "config/ini_file.h"
 #include "core/errors.h"
@@ -20,40 +21,11 @@ namespace {
 
 using Section = config::IniDocument::Section;
 
-// The section's keys by name, as the file gives them (first of duplicates).
-class SectionKeys {
-public:
-    explicit SectionKeys(const Section& section) {
-        for (const auto& entry : section.entries) m_values.emplace(entry.key, entry.value);
-    }
-    std::optional<std::int32_t> whole(const std::string& key) const {
-        const auto found = m_values.find(key);
-        if (found == m_values.end()) return std::nullopt;
-        const auto value = core::tryParseInteger(found->second);
-        if (!value || *value <= 0) return std::nullopt;
-        return value;
-    }
-    std::optional<double> real(const std::string& key) const {
-        const auto found = m_values.find(key);
-        if (found == m_values.end()) return std::nullopt;
-        const auto value = core::tryParseReal(found->second);
-        if (!value || !readableSize(*value)) return std::nullopt;
-        return value;
-    }
-    std::string text(const std::string& key) const {
-        const auto found = m_values.find(key);
-        return found == m_values.end() ? std::string() : found->second;
-    }
-
-private:
-    std::map<std::string, std::string> m_values;
-};
-
 // One kind of section: what it starts with and what it adds. `add` returns
 // the reason a section cannot be used, or nothing.
 struct SectionKind {
     std::string_view prefix;
-    std::function<std::optional<core::Message>(const std::string& name, const SectionKeys& keys)> add;
+    std::function<std::optional<core::Message>(const std::string& name, const Section& section)> add;
 };
 
 core::Message missingKeys(std::string_view keys) {
@@ -61,8 +33,6 @@ core::Message missingKeys(std::string_view keys) {
 }
 
 }  // namespace
-
-std::string equipmentPathFor(const std::string& configPath) { return config::besidePath(configPath, kEquipmentFileName); }
 
 bool acceptableEquipmentName(std::string_view name) {
     // One line of printable characters: a tab or a form feed would be cut
@@ -172,45 +142,40 @@ std::vector<core::Message> loadUserEquipment(const std::string& path, catalogues
     };
     // Sensors first, so that cameras may name them; each kind in file order.
     const SectionKind kinds[] = {
-        {kSensorSection,
-         [&](const std::string& name, const SectionKeys& k) -> std::optional<core::Message> {
-             const auto x = k.whole("LargeurPixels"), y = k.whole("HauteurPixels");
-             const auto w = k.real("TaillePixelX"), h = k.real("TaillePixelY");
-             if (!x || !y || !w || !h) return missingKeys("LargeurPixels, HauteurPixels, TaillePixelX, TaillePixelY");
-             return added(catalogue.addSensor({name, {*x, *y, *w, *h}, Origin::User, std::nullopt}));
+        {config::kSensorSection,
+         [&](const std::string& name, const Section& section) -> std::optional<core::Message> {
+             const auto values = config::readSensor(section);
+             if (!values) return missingKeys(config::sensorKeys());
+             return added(catalogue.addSensor({name, *values, Origin::User, std::nullopt}));
          }},
-        {kDslrSection,
-         [&](const std::string& name, const SectionKeys& k) -> std::optional<core::Message> {
-             const auto x = k.whole("LargeurPixels"), y = k.whole("HauteurPixels");
-             const auto pitch = k.real("TaillePixel");
-             if (!x || !y || !pitch) return missingKeys("LargeurPixels, HauteurPixels, TaillePixel");
+        {config::kDslrSection,
+         [&](const std::string& name, const Section& section) -> std::optional<core::Message> {
+             const auto values = config::readDslr(section);
+             if (!values) return missingKeys(config::dslrKeys());
              if (catalogue.mapDslr(name)) return added(false);
              const std::string maker = name.substr(0, name.find(' '));
-             const std::string sensor = catalogue.dslrSensor(maker, {*x, *y, *pitch, *pitch}, Origin::User);
-             return added(catalogue.addDslr({name, sensor, Origin::User}));
+             return added(catalogue.addDslr({name, catalogue.dslrSensor(maker, *values, Origin::User), Origin::User}));
          }},
-        {kCameraSection,
-         [&](const std::string& name, const SectionKeys& k) -> std::optional<core::Message> {
-             const std::string sensor = k.text("Capteur");
+        {config::kCameraSection,
+         [&](const std::string& name, const Section& section) -> std::optional<core::Message> {
+             const std::string sensor = config::readCameraSensor(section);
              if (!catalogue.findSensor(sensor)) {
                  return core::Message(messages::kUnknownSensor, {core::Message::data(sensor)});
              }
              return added(catalogue.addCamera({name, sensor, Origin::User}));
          }},
-        {kTelescopeSection,
-         [&](const std::string& name, const SectionKeys& k) -> std::optional<core::Message> {
-             const auto diameter = k.real("Diamètre"), focal = k.real("Focale");
-             if (!diameter || !focal) return missingKeys("Diamètre, Focale");
-             return added(catalogue.addTelescope({name, catalogues::TelescopeOptics{*diameter, *focal}, Origin::User}));
+        {config::kTelescopeSection,
+         [&](const std::string& name, const Section& section) -> std::optional<core::Message> {
+             const auto optics = config::readTelescope(section);
+             if (!optics) return missingKeys(config::telescopeKeys());
+             return added(catalogue.addTelescope(
+                 {name, catalogues::TelescopeOptics{optics->diameterMm, optics->focalMm}, Origin::User}));
          }},
         // A setup keeps its own numbers: it needs no row of the lists.
-        {kSetupSection,
-         [&](const std::string& name, const SectionKeys& k) -> std::optional<core::Message> {
-             if (!k.real("Diamètre") || !k.real("Focale") || !k.whole("CapteurX") || !k.whole("CapteurY") ||
-                 !k.real("CapteurPxX") || !k.real("CapteurPxY")) {
-                 return missingKeys("Diamètre, Focale, CapteurX, CapteurY, CapteurPxX, CapteurPxY");
-             }
-             if (setups) setups->push_back({name, config::readSettings(file, std::string(kSetupSection) + name)});
+        {config::kSetupSection,
+         [&](const std::string& name, const Section& section) -> std::optional<core::Message> {
+             if (!config::readableSetup(section)) return missingKeys(config::setupKeys());
+             if (setups) setups->push_back({name, config::readSettings(file, section.name)});
              return std::nullopt;
          }},
     };
@@ -241,28 +206,11 @@ std::vector<core::Message> loadUserEquipment(const std::string& path, catalogues
                 continue;
             }
             names.push_back(name);
-            if (const auto reason = kind.add(name, SectionKeys(section))) report(section, *reason);
+            if (const auto reason = kind.add(name, section)) report(section, *reason);
         }
     }
     if (!skipped.empty()) problems.push_back(skippedSectionsMessage(path, sections, std::move(skipped)));
     return problems;
-}
-
-// Each change reads the file again under the folder's lock: rows another
-// instance added meanwhile are kept.
-void writeUserSections(const std::string& path, const std::vector<UserSection>& sections) {
-    config::updateFile(path, [&sections](config::IniDocument& file) {
-        for (const auto& section : sections) {
-            file.removeSection(section.name);
-            for (const auto& [key, value] : section.keys) file.setString(section.name, key, value);
-        }
-    });
-}
-
-void removeUserSections(const std::string& path, const std::vector<std::string>& names) {
-    config::updateFile(path, [&names](config::IniDocument& file) {
-        for (const auto& name : names) file.removeSection(name);
-    });
 }
 
 namespace {
@@ -283,21 +231,18 @@ EquipmentEditor::EquipmentEditor(catalogues::Catalogue& catalogue, std::string p
 
 std::optional<std::string> EquipmentEditor::saveSetup(const config::Settings& settings) {
     const auto name = m_name.askName(m_host, [this, &settings](const std::string& name) {
-        checkNewName(name, nameTaken(m_setups, name) || fileHolds(m_path, {kSetupSection}, name));
+        checkNewName(name, nameTaken(m_setups, name) || fileHolds(m_path, {config::kSetupSection}, name));
         // What the next start would not read is not kept.
-        if (!readableSize(settings.diameterMm) || !readableSize(settings.focalMm)) refuse(messages::kMissingOptics, name);
-        const auto count = [](const std::string& text) { return core::tryParseInteger(text).value_or(0) > 0; };
-        const auto pitch = [](const std::string& text) { return readableSize(core::tryParseReal(text).value_or(0)); };
-        if (!count(settings.sensorX) || !count(settings.sensorY) || !pitch(settings.pixelX) || !pitch(settings.pixelY)) {
-            refuse(messages::kIncompleteSensor, name);
+        if (!config::readableSetup(settings)) {
+            refuse(config::readableSize(settings.diameterMm) && config::readableSize(settings.focalMm)
+                       ? messages::kIncompleteSensor
+                       : messages::kMissingOptics,
+                   name);
         }
     });
     if (!name) return std::nullopt;
-    const std::string section = std::string(kSetupSection) + *name;
-    config::updateFile(m_path, [&](config::IniDocument& file) {
-        file.removeSection(section);
-        config::writeSettings(file, settings, section);
-    });
+    // Another instance may have kept one of that name meanwhile: never replaced.
+    if (config::addSetup(m_path, *name, settings)) refuse(messages::kNameTaken, *name);
     m_setups.push_back({*name, settings});
     changed();
     return name;
@@ -311,10 +256,16 @@ bool EquipmentEditor::removeSetup(const std::string& name) {
                                              {core::Message(messages::kTheSetup, {core::Message::data(name)})}))) {
         return false;
     }
-    removeUserSections(m_path, {std::string(kSetupSection) + name});
+    config::removeSections(m_path, {std::string(config::kSetupSection) + name});
     m_setups.erase(found);
     changed();
     return true;
+}
+
+// New rows: another instance may have kept one of the name meanwhile, which
+// is never replaced.
+void EquipmentEditor::write(const std::vector<config::EquipmentSection>& sections, const std::string& name) const {
+    if (config::addSections(m_path, sections)) refuse(messages::kNameTaken, name);
 }
 
 Subscription EquipmentEditor::onChange(std::function<void()> listener) {
@@ -339,25 +290,27 @@ void EquipmentEditor::check(Kind kind, const NewEquipment& added) const {
     // name no sensor may have already.
     const bool taken =
         kind == Kind::Telescope ? nameTaken(m_catalogue.telescopes(), name) ||
-                                      fileHolds(m_path, {kTelescopeSection}, name)
+                                      fileHolds(m_path, {config::kTelescopeSection}, name)
         : kind == Kind::Camera  ? nameTaken(m_catalogue.cameras(), name) || nameTaken(m_catalogue.sensors(), name) ||
-                                     fileHolds(m_path, {kCameraSection, kSensorSection}, name)
-                                : nameTaken(m_catalogue.dslrs(), name) || fileHolds(m_path, {kDslrSection}, name);
+                                     fileHolds(m_path, {config::kCameraSection, config::kSensorSection}, name)
+                                : nameTaken(m_catalogue.dslrs(), name) || fileHolds(m_path, {config::kDslrSection}, name);
     checkNewName(name, taken);
-    const core::Message limit = core::Message::data(core::wholeText(kMaxEquipmentSize));
+    const core::Message limit = core::Message::data(core::wholeText(config::kMaxEquipmentSize));
     if (kind == Kind::Telescope) {
         const double sizes[] = {added.optics.diameterMm, added.optics.focalMm};
         if (std::any_of(std::begin(sizes), std::end(sizes), [](double mm) { return !(mm > 0); })) {
             refuse(messages::kMissingOptics, name);
         }
-        if (!std::all_of(std::begin(sizes), std::end(sizes), readableSize)) refuse(messages::kOpticsTooLarge, name, {limit});
+        if (!std::all_of(std::begin(sizes), std::end(sizes), config::readableSize)) {
+            refuse(messages::kOpticsTooLarge, name, {limit});
+        }
         return;
     }
     const core::SensorValues& values = added.sensor;
     if (!(values.pixelsX > 0 && values.pixelsY > 0 && values.pixelWidthUm > 0 && values.pixelHeightUm > 0)) {
         refuse(messages::kIncompleteSensor, name);
     }
-    if (!readableSize(values.pixelWidthUm) || !readableSize(values.pixelHeightUm)) {
+    if (!config::readableSize(values.pixelWidthUm) || !config::readableSize(values.pixelHeightUm)) {
         refuse(messages::kPixelsTooLarge, name, {limit});
     }
 }
@@ -366,9 +319,7 @@ std::optional<std::string> EquipmentEditor::addTelescope(const catalogues::Teles
     const auto added = ask(Kind::Telescope, {{}, shown, {}});
     if (!added) return std::nullopt;
     const std::string& name = added->name;
-    writeUserSections(m_path, {{std::string(kTelescopeSection) + name,
-                                {{"Diamètre", core::shortest(added->optics.diameterMm)},
-                                 {"Focale", core::shortest(added->optics.focalMm)}}}});
+    write({config::telescopeSection(name, {added->optics.diameterMm, added->optics.focalMm})}, name);
     m_catalogue.addTelescope({name, added->optics, Origin::User});
     changed();
     return name;
@@ -380,7 +331,7 @@ bool EquipmentEditor::removeTelescope(const std::string& name) {
                                              {core::Message(messages::kTheTelescope, {core::Message::data(name)})}))) {
         return false;
     }
-    removeUserSections(m_path, {std::string(kTelescopeSection) + name});
+    config::removeSections(m_path, {std::string(config::kTelescopeSection) + name});
     m_catalogue.removeUserRow(Kind::Telescope, name);
     changed();
     return true;
@@ -394,23 +345,15 @@ std::optional<std::string> EquipmentEditor::addModel(Kind kind, const Session& s
     const auto* sensor = session.sensorName != kUnknown ? m_catalogue.findSensor(session.sensorName) : nullptr;
     if (kind == Kind::Camera && sensor && sensor->values == values) {
         // The numbers of a sensor the lists hold: the camera names that sensor.
-        writeUserSections(m_path, {{std::string(kCameraSection) + name, {{"Capteur", session.sensorName}}}});
+        write({config::cameraSection(name, session.sensorName)}, name);
         m_catalogue.addCamera({name, session.sensorName, Origin::User});
     } else if (kind == Kind::Camera) {
         // Numbers of its own are kept as a sensor under the camera's name.
-        writeUserSections(m_path, {{std::string(kSensorSection) + name,
-                                    {{"LargeurPixels", std::to_string(values.pixelsX)},
-                                     {"HauteurPixels", std::to_string(values.pixelsY)},
-                                     {"TaillePixelX", core::shortest(values.pixelWidthUm)},
-                                     {"TaillePixelY", core::shortest(values.pixelHeightUm)}}},
-                                   {std::string(kCameraSection) + name, {{"Capteur", name}}}});
+        write({config::sensorSection(name, values), config::cameraSection(name, name)}, name);
         m_catalogue.addSensor({name, values, Origin::User, std::nullopt});
         m_catalogue.addCamera({name, name, Origin::User});
     } else {
-        writeUserSections(m_path, {{std::string(kDslrSection) + name,
-                                    {{"LargeurPixels", std::to_string(values.pixelsX)},
-                                     {"HauteurPixels", std::to_string(values.pixelsY)},
-                                     {"TaillePixel", core::shortest(values.pixelWidthUm)}}}});
+        write({config::dslrSection(name, values)}, name);
         const core::SensorValues square{values.pixelsX, values.pixelsY, values.pixelWidthUm, values.pixelWidthUm};
         const std::string maker = name.substr(0, name.find(' '));
         m_catalogue.addDslr({name, m_catalogue.dslrSensor(maker, square, Origin::User), Origin::User});
@@ -424,11 +367,11 @@ bool EquipmentEditor::removeModel(Kind kind, const std::string& name) {
     const bool cameras = kind == Kind::Camera;
     const core::Message what(cameras ? messages::kTheCamera : messages::kTheDslr, {core::Message::data(name)});
     if (!m_confirm.ask(m_host, core::Message(messages::kRemoveQuestion, {what}))) return false;
-    std::vector<std::string> sections{std::string(cameras ? kCameraSection : kDslrSection) + name};
+    std::vector<std::string> sections{std::string(cameras ? config::kCameraSection : config::kDslrSection) + name};
     // The sensor kept under a camera's name goes with it.
     const bool ownSensor = cameras && m_catalogue.isUserRow(Kind::Sensor, name);
-    if (ownSensor) sections.push_back(std::string(kSensorSection) + name);
-    removeUserSections(m_path, sections);
+    if (ownSensor) sections.push_back(std::string(config::kSensorSection) + name);
+    config::removeSections(m_path, sections);
     m_catalogue.removeUserRow(kind, name);
     if (ownSensor) m_catalogue.removeUserRow(Kind::Sensor, name);
     changed();

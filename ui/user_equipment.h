@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "catalogues/catalogue.h"
+#include "config/equipment_file.h"
 #include "ui/dialogs.h"
 #include "ui/subscription.h"
 #include "ui/session.h"
@@ -16,50 +17,18 @@
 
 namespace quarvel::ui {
 
-// The user's own equipment, in a file beside the configuration, in the same
-// encoding (Windows-1252, or UTF-8 after a byte-order mark), "." as decimal
-// separator, one section a row:
-//   [Capteur <name>]    LargeurPixels, HauteurPixels, TaillePixelX, TaillePixelY (um)
-//   [Caméra <name>]     Capteur (a sensor of any catalogue)
-//   [APN <name>]        LargeurPixels, HauteurPixels, TaillePixel (um)
-//   [Télescope <name>]  Diamètre, Focale (mm)
-//   [Montage <name>]    the configuration's keys: Télescope, Barlow, Diamètre,
-//                       Focale, Filtre, Caméra, Capteur, CapteurX, CapteurY,
-//                       CapteurPxX, CapteurPxY, PixelCarré
-inline constexpr std::string_view kEquipmentFileName = "Quarvel-equipements.ini";
-inline constexpr std::string_view kSensorSection = "Capteur ";
-inline constexpr std::string_view kCameraSection = "Caméra ";
-inline constexpr std::string_view kDslrSection = "APN ";
-inline constexpr std::string_view kTelescopeSection = "Télescope ";
-
-std::string equipmentPathFor(const std::string& configPath);
-
-// Adds the file's rows to the catalogue, after the others, and its setups, in
-// the file's order, to `setups` when given. Each section that cannot be used
-// is skipped, and the file gives one message that names each with its line.
+// Adds the rows of the user's equipment file to the catalogue, after the
+// others, and its setups, in the file's order, to `setups` when given. Each
+// section that cannot be used is skipped, and the file gives one message
+// that names each with its line.
 std::vector<core::Message> loadUserEquipment(const std::string& path, catalogues::Catalogue& catalogue,
                                              std::vector<SavedSetup>* setups = nullptr);
-
-using Keys = std::vector<std::pair<std::string_view, std::string>>;
-struct UserSection {
-    std::string name;  // with its kind, "Télescope Mon 200"
-    Keys keys;
-};
-// Writes sections in place of those of the same names, in one replacement of
-// the file.
-void writeUserSections(const std::string& path, const std::vector<UserSection>& sections);
-// Removes sections, in one replacement of the file.
-void removeUserSections(const std::string& path, const std::vector<std::string>& names);
 
 // A name the file and the lists can hold: not empty, on one line, no "]".
 bool acceptableEquipmentName(std::string_view name);
 // A name the user gives is at most this long, so that lists and pages can
 // show it; the file's own names are taken as they are.
 inline constexpr std::size_t kMaxNameCharacters = 60;
-// The largest size, in millimetres or micrometres, a row may give.
-inline constexpr double kMaxEquipmentSize = 1e9;
-// A size the file's reader takes: above 0 and at most that.
-inline bool readableSize(double size) { return size > 0 && size <= kMaxEquipmentSize; }
 
 // The user's own rows, added under a name the user gives and removed after a
 // confirmation. The file is replaced at once, then the lists that listen follow.
@@ -93,6 +62,7 @@ public:
 
 private:
     std::optional<NewEquipment> ask(catalogues::Kind kind, const NewEquipment& shown);
+    void write(const std::vector<config::EquipmentSection>& sections, const std::string& name) const;
     void check(catalogues::Kind kind, const NewEquipment& added) const;
     void changed();
 

@@ -72,6 +72,29 @@ TEST(Settings, EveryKeyRoundTripsWithAccentedText) {
               "CapteurX=1000\r\nCapteurY=800\r\nCapteurPxX=5.5\r\nCapteurPxY=6\r\nPixelCarr\xE9=1\r\n");
 }
 
+// The preferences are read with the other keys and written one at a time,
+// each as it was set: a seeing of 2.25" stays 2.25"; values out of their
+// range read as missing.
+TEST(Settings, PreferencesRoundTripOneAtATime) {
+    TemporaryDirectory dir;
+    const std::string path = dir.file("Quarvel.ini");
+    Settings set;
+    set.nightMode = 1;
+    set.seeingArcsec = 2.25;
+    set.binning = 3;
+    for (const auto key : {kKeySeeing, kKeyBinning, kKeyNightMode}) {
+        updateFile(path, [&](IniDocument& file) { writePreference(file, key, set); });
+    }
+    EXPECT_EQ(readBytes(path), "[parametres]\r\nFWHM=2.25\r\nBinning=3\r\nModeNuit=1\r\n");
+    const Settings s = readSettings(IniDocument(path));
+    EXPECT_EQ(s.seeingArcsec, 2.25);
+    EXPECT_EQ(s.binning, 3);
+    EXPECT_EQ(s.nightMode, 1);
+    writeBytes(path, "[parametres]\r\nFWHM=31\r\nBinning=5\r\n");
+    EXPECT_EQ(readSettings(IniDocument(path)).seeingArcsec, 2.5);
+    EXPECT_EQ(readSettings(IniDocument(path)).binning, 1);
+}
+
 TEST(Settings, WholeNumberKeysThatAreNotWholeTakeTheirDefaults) {
     TemporaryDirectory dir;
     IniFile ini(dir.file("Quarvel.ini"));
