@@ -97,6 +97,15 @@ void BM_ReadObjects(benchmark::State& state) {
 }
 BENCHMARK(BM_ReadObjects)->Unit(benchmark::kMillisecond);
 
+// The large nebulae's outlines, read with the catalogue the first time it is needed.
+void BM_ReadOutlines(benchmark::State& state) {
+    std::ifstream file(QUARVEL_SOURCE_DIR "/data/objects/outlines.csv", std::ios::binary);
+    std::ostringstream text;
+    text << file.rdbuf();
+    for (auto _ : state) benchmark::DoNotOptimize(catalogues::readOutlines(text.str()).size());
+}
+BENCHMARK(BM_ReadOutlines)->Unit(benchmark::kMillisecond);
+
 // One search of the whole list per keystroke, as many rows as a completer shows.
 constexpr std::size_t kShownRows = 20;
 void BM_ObjectSearch(benchmark::State& state, std::string_view typed, std::size_t limit) {
@@ -108,6 +117,8 @@ BENCHMARK_CAPTURE(BM_ObjectSearch, an, "an", kShownRows)->Unit(benchmark::kMicro
 BENCHMARK_CAPTURE(BM_ObjectSearch, and, "and", kShownRows)->Unit(benchmark::kMicrosecond);
 BENCHMARK_CAPTURE(BM_ObjectSearch, andr, "andr", kShownRows)->Unit(benchmark::kMicrosecond);
 BENCHMARK_CAPTURE(BM_ObjectSearch, andro, "andro", kShownRows)->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(BM_ObjectSearch, sh2_1, "sh2 1", kShownRows)->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(BM_ObjectSearch, coeur, "coeur", kShownRows)->Unit(benchmark::kMicrosecond);
 BENCHMARK_CAPTURE(BM_ObjectSearch, ngc_7, "ngc 7", kShownRows)->Unit(benchmark::kMicrosecond);
 BENCHMARK_CAPTURE(BM_ObjectSearch, voile, "voile", kShownRows)->Unit(benchmark::kMicrosecond);
 // The slowest case: a letter found in most rows, every match wanted.

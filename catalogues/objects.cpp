@@ -171,6 +171,38 @@ ObjectsRead readObjects(std::string_view source, std::string_view csv) {
     return read;
 }
 
+Outlines readOutlines(std::string_view csv) {
+    Outlines outlines;
+    const std::vector<std::string_view> lines = split(csv, '\n');
+    // The part being read, and one with a line that does not read, left out whole.
+    std::string current;
+    std::string broken;
+    std::vector<SkyPoint>* points = nullptr;
+    for (std::size_t i = 1; i < lines.size(); ++i) {
+        const auto fields = split(withoutReturn(lines[i]), ',');
+        if (fields.size() != 4) continue;
+        const std::string part = std::string(fields[0]) + '\n' + std::string(fields[1]);
+        const auto ra = core::tryParseReal(fields[2]), dec = core::tryParseReal(fields[3]);
+        if (!ra || !dec || *ra < 0 || *ra > 360 || *dec < -90 || *dec > 90) {
+            broken = part;
+            if (part == current && points) points->clear();
+            continue;
+        }
+        if (part == broken) continue;
+        if (part != current) {
+            current = part;
+            points = &outlines[std::string(fields[0])].emplace_back();
+        }
+        points->push_back({*ra, *dec});
+    }
+    // A part left empty by a line that did not read, or of fewer than three points, draws nothing.
+    for (auto& [name, parts] : outlines) {
+        std::erase_if(parts, [](const std::vector<SkyPoint>& part) { return part.size() < 3; });
+    }
+    std::erase_if(outlines, [](const auto& entry) { return entry.second.empty(); });
+    return outlines;
+}
+
 std::string designation(const DeepSkyObject& object) {
     for (const std::string* number : {&object.m, &object.c, &object.ngc, &object.ic}) {
         if (!number->empty()) return *number;
@@ -358,43 +390,69 @@ void ObjectCatalogue::searchDesignations(const std::string& key, Found& found) c
     }
 }
 
-// The whole name typed, then its beginning, then the beginnings of its words.
+// The whole name typed, then its beginning, then the beginnings of its
+// words; within each, the shorter name first, as what was typed is more of
+// it ("Heart" is the Heart Nebula before the Heart-Shaped Cluster).
 void ObjectCatalogue::searchNames(const std::string& query, Found& found) const {
     const auto words = wordsOf(query, isWordByte);
-    std::array<std::vector<int>, 3> byRank;
-    // A row's names are next to each other: it is added once to each rank.
-    const auto add = [&](int rank, int row) {
-        if (byRank[rank].empty() || byRank[rank].back() != row) byRank[rank].push_back(row);
+    // The length of the matching name and its row.
+    std::array<std::vector<std::pair<std::size_t, int>>, 3> byRank;
+    // A row's names are next to each other: it is added once to each rank,
+    // by its shortest name there.
+    const auto add = [&](int rank, const Name& name) {
+        auto& rows = byRank[rank];
+        if (!rows.empty() && rows.back().second == name.row) {
+            rows.back().first = std::min(rows.back().first, name.folded.size());
+        } else {
+            rows.emplace_back(name.folded.size(), name.row);
+        }
     };
-    // Enough rows of the last rank are those wanted, besides any that have
-    // a better rank by another name.
-    const auto enough = [&] { return byRank[2].size() >= found.wanted() + byRank[0].size() + byRank[1].size(); };
     for (const Name& name : m_names) {
         if (found.taken[name.row]) continue;
         if (name.folded == query) {
-            add(0, name.row);
+            add(0, name);
         } else if (name.folded.starts_with(query)) {
-            add(1, name.row);
-        } else if (!enough() && !words.empty() && startsWords(name.folded, name.wordStarts, words)) {
-            add(2, name.row);
+            add(1, name);
+        } else if (!words.empty() && startsWords(name.folded, name.wordStarts, words)) {
+            add(2, name);
         }
     }
-    for (const auto& rows : byRank) {
-        for (int row : rows) found.take(row);
+    for (auto& rows : byRank) {
+        std::stable_sort(rows.begin(), rows.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
+        for (const auto& [length, row] : rows) found.take(row);
     }
 }
+
+namespace {
+
+bool isDigit(char c) { return c >= '0' && c <= '9'; }
+
+// Where a word stands in a text from `from` on: anywhere for letters, but a
+// number only as a whole number ("2237" is no part of "PGC 72237").
+std::size_t findWord(std::string_view text, std::string_view word, std::size_t from) {
+    const bool number = std::any_of(word.begin(), word.end(), isDigit);
+    for (std::size_t at = text.find(word, from); at != std::string_view::npos; at = text.find(word, at + 1)) {
+        const std::size_t end = at + word.size();
+        const bool whole = (at == 0 || !isDigit(text[at - 1]) || !isDigit(word.front())) &&
+                           (end == text.size() || !isDigit(text[end]) || !isDigit(word.back()));
+        if (!number || whole) return at;
+    }
+    return std::string_view::npos;
+}
+
+}  // namespace
 
 // The rows holding the first word, in order, that hold the others too.
 void ObjectCatalogue::searchAnywhere(const std::string& query, Found& found) const {
     const auto words = wordsOf(query, notBlank);
     for (std::size_t from = 0; found.wanted() > 0;) {
-        const std::size_t at = m_haystack.find(words.front(), from);
+        const std::size_t at = findWord(m_haystack, words.front(), from);
         if (at == std::string::npos) return;
         const auto row = std::upper_bound(m_haystackEnds.begin(), m_haystackEnds.end(), at) - m_haystackEnds.begin();
         const std::size_t begin = row == 0 ? 0 : m_haystackEnds[row - 1];
         const std::string_view text = std::string_view(m_haystack).substr(begin, m_haystackEnds[row] - begin);
         if (std::all_of(words.begin() + 1, words.end(),
-                        [&](std::string_view word) { return text.find(word) != std::string_view::npos; })) {
+                        [&](std::string_view word) { return findWord(text, word, 0) != std::string_view::npos; })) {
             found.take(static_cast<int>(row));
         }
         from = m_haystackEnds[row];

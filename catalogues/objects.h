@@ -3,6 +3,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <map>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -48,6 +49,19 @@ struct ObjectsRead {
 // it. Columns are found by their header names, so others may be added. A
 // file missing a column gives no rows and says which column.
 ObjectsRead readObjects(std::string_view source, std::string_view csv);
+
+// A point of the sky, J2000, in degrees.
+struct SkyPoint {
+    double raDeg = 0;
+    double decDeg = 0;
+};
+// The outlines of the large nebulae, by the designation their object is
+// shown by: each a closed polyline of points.
+using Outlines = std::map<std::string, std::vector<std::vector<SkyPoint>>>;
+
+// Reads the text of an outlines file (designation, part, ra, dec, one point
+// a line); a line that does not read is skipped, and its part with it.
+Outlines readOutlines(std::string_view csv);
 
 // The name an object is shown by: "M 31", else "C 14", "NGC 7000", "IC 434",
 // else its first other number.

@@ -134,6 +134,7 @@ private:
     std::vector<ComparedField> m_compared;
     std::optional<catalogues::ObjectCatalogue> m_objects;
     std::map<std::string, drawings::ObjectPicture> m_pictures;  // by designation
+    catalogues::Outlines m_outlines;
     std::optional<int> m_object;  // its row
     // The rotation, panels and overlap last typed in full; the frame is the sensor's.
     catalogues::Framing m_typed;

@@ -57,6 +57,12 @@ const catalogues::ObjectCatalogue& PhotoPage::objects() {
         guard().reporter().report(core::errorMessageOf(core::ErrorCode::BadEquipment, problem));
     }
     m_objects.emplace(std::move(read.rows));
+    // The large nebulae's outlines, beside the catalogue; without them, ellipses.
+    const std::string outlines = findFirst(m_dataFolders, {"objects/outlines.csv", "data/objects/outlines.csv"});
+    if (const config::FileRead file = config::readBounded(outlines, kMaxObjectFileBytes);
+        file.status == config::ReadStatus::Read) {
+        m_outlines = catalogues::readOutlines(file.bytes);
+    }
     // The pictures: designation, file, size and scale; a line that does not
     // read leaves its object with its outline alone.
     const std::string index = findData(m_dataFolders, "images/objects/index.csv");
@@ -97,6 +103,11 @@ void PhotoPage::chooseObject() {
         if (!found.empty()) row = found.front();
     }
     if (!row) {
+        // Nothing of the last object stays to be taken for this one.
+        m_object.reset();
+        labPhoto.setCaption("");
+        vueObjet.setVisible(false);
+        PhotoObjet.setVisible(false);
         labCadrage.setMessage(core::Message(messages::kUnknownObject, {core::Message::data(eObjet.text())}));
         return;
     }
@@ -154,7 +165,9 @@ void PhotoPage::drawObject() {
         }
     }
     showLegend(drawn);
-    vueObjet.setScene(drawings::framingScene(object, shown, picture, kFramingWidth, kFramingHeight, compared));
+    const auto outline = m_outlines.find(catalogues::designation(object));
+    vueObjet.setScene(drawings::framingScene(object, shown, picture, kFramingWidth, kFramingHeight, compared,
+                                             outline == m_outlines.end() ? nullptr : &outline->second));
     labCadrage.setMessage(catalogues::fitLine(object, shown));
     eChampPhotoH.setText(core::fixed(shown.frame.heightArcmin, 10, 2));
     eChampPhotoV.setText(core::fixed(shown.frame.widthArcmin, 10, 2));

@@ -31,11 +31,29 @@ Quad quad(double dx, double dy, double width, double height, double rotationDeg,
     return out;
 }
 
+// A point of the sky in arc-minutes from the object's centre, east left and
+// north up: the gnomonic (tangent-plane) projection about the centre.
+//   Given: the centre and the point, J2000 degrees.
+//   Returns: x (negative to the east) and y (negative to the north), arc-minutes.
+//   Reference: the standard coordinates of the tangent plane, as in Green,
+//   Spherical Astronomy (1985), section 11.2.
+Point projected(const catalogues::SkyPoint& centre, const catalogues::SkyPoint& point) {
+    constexpr double kRadians = std::numbers::pi / 180;
+    constexpr double kArcminPerRadian = 180 * 60 / std::numbers::pi;
+    const double d0 = centre.decDeg * kRadians, d = point.decDeg * kRadians;
+    const double da = (point.raDeg - centre.raDeg) * kRadians;
+    const double cosc = std::sin(d0) * std::sin(d) + std::cos(d0) * std::cos(d) * std::cos(da);
+    const double xi = std::cos(d) * std::sin(da) / cosc;
+    const double eta = (std::cos(d0) * std::sin(d) - std::sin(d0) * std::cos(d) * std::cos(da)) / cosc;
+    return {-xi * kArcminPerRadian, -eta * kArcminPerRadian};
+}
+
 }  // namespace
 
 FramingScene framingScene(const catalogues::DeepSkyObject& object, const catalogues::Framing& framing,
                           const std::optional<ObjectPicture>& picture, int width, int height,
-                          const std::vector<catalogues::SkyExtent>& compared) {
+                          const std::vector<catalogues::SkyExtent>& compared,
+                          const std::vector<std::vector<catalogues::SkyPoint>>* contours) {
     FramingScene scene;
     scene.width = width;
     scene.height = height;
@@ -65,7 +83,16 @@ FramingScene framingScene(const catalogues::DeepSkyObject& object, const catalog
         scene.pictureLeft = scene.centre.x - scene.pictureWidth / 2;
         scene.pictureTop = scene.centre.y - scene.pictureHeight / 2;
     }
-    if (major > 0) {
+    if (contours && !scene.picture) {
+        const catalogues::SkyPoint centre{object.raDeg, object.decDeg};
+        for (const auto& part : *contours) {
+            auto& drawn = scene.contours.emplace_back();
+            for (const auto& point : part) {
+                const Point p = projected(centre, point);
+                drawn.push_back({scene.centre.x + p.x * scale, scene.centre.y + p.y * scale});
+            }
+        }
+    } else if (major > 0) {
         scene.outline = true;
         scene.halfMajorPx = major / 2 * scale;
         // Without its position angle an object is framed as a disc of its

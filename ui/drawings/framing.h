@@ -44,6 +44,9 @@ struct FramingScene {
     bool outline = false;
     Point centre;
     double halfMinorPx = 0, halfMajorPx = 0, positionAngleDeg = 0;
+    // The object's own contours, for a large nebula without a picture,
+    // drawn instead of the ellipse: closed polylines in canvas pixels.
+    std::vector<std::vector<Point>> contours;
     // Each panel of the mosaic, one for a single frame, then the mosaic's outline.
     std::vector<Quad> panels;
     Quad mosaic{};
@@ -56,8 +59,10 @@ struct FramingScene {
 // object (with a margin), the whole mosaic and the compared frames, turned by
 // the rotation, fit in the canvas, so that a field larger than the picture
 // zooms out.
+// `contours`: the object's outline on the sky, when it has one.
 FramingScene framingScene(const catalogues::DeepSkyObject& object, const catalogues::Framing& framing,
                           const std::optional<ObjectPicture>& picture, int width, int height,
-                          const std::vector<catalogues::SkyExtent>& compared = {});
+                          const std::vector<catalogues::SkyExtent>& compared = {},
+                          const std::vector<std::vector<catalogues::SkyPoint>>* contours = nullptr);
 
 }  // namespace quarvel::ui::drawings

@@ -122,6 +122,15 @@ public:
             painter.drawImage(QRectF(scene.pictureLeft, scene.pictureTop, scene.pictureWidth, scene.pictureHeight),
                               picture);
         }
+        if (!scene.contours.empty()) {
+            painter.setPen(QPen(shownColour(QColor(255, 200, 120)), 1, Qt::DashLine));
+            painter.setBrush(Qt::NoBrush);
+            for (const auto& contour : scene.contours) {
+                QPolygonF shape;
+                for (const auto& p : contour) shape << QPointF(p.x, p.y);
+                painter.drawPolygon(shape);
+            }
+        }
         if (scene.outline) {
             painter.save();
             painter.translate(scene.centre.x, scene.centre.y);

@@ -278,7 +278,7 @@ TEST_F(DrawingPagesTest, AHostilePictureIsNoPicture) {
         f.userPressesEnter(f.photo.eObjet);
         const auto& scene = f.photo.vueObjet.scene();
         EXPECT_EQ(scene.picture.has_value(), std::string(object) == "M 33") << object;
-        EXPECT_TRUE(scene.outline) << object;
+        EXPECT_TRUE(scene.outline || !scene.contours.empty()) << object;  // its ellipse or contours
     }
     EXPECT_TRUE(reporter.messages.empty());
 }
@@ -303,66 +303,87 @@ TEST_F(DrawingPagesTest, AnyObjectIsFramedTurnedAndTiled) {
     EXPECT_TRUE(p.vueObjet.visible());
     EXPECT_FALSE(p.PhotoObjet.visible());
     EXPECT_EQ(p.labPhoto.caption(), "M 31 — NGC 224 — Galaxie d'Andromède");
-    EXPECT_EQ(p.labCadrage.caption(), "M 31 : 189' x 62' — champ 96' x 64' — ne tient pas : mosaïque 2 x 3 conseillée");
+    EXPECT_EQ(p.labCadrage.caption(), "M 31 : 178' x 70' — champ 96' x 64' — ne tient pas : mosaïque 2 x 3 conseillée");
     // The picture's scale sets the frame's: 96.2' across at the scale that
-    // shows the object's 189.1' with a margin in 240 - 8 pixels.
-    const double scale = 232 / (189.1 * 1.2);
+    // shows the object's 177.8' with a margin in 240 - 8 pixels.
+    const double scale = 232 / (177.8 * 1.2);
     EXPECT_NEAR(p.vueObjet.scene().pxPerArcmin, scale, 1e-3);
     EXPECT_NEAR(side(frame(), 0), 6248 * 3.76 / 840 * 206.265 / 60 * scale, 0.05);
     EXPECT_NEAR(side(frame(), 1), 4176 * 3.76 / 840 * 206.265 / 60 * scale, 0.05);
     ASSERT_TRUE(p.vueObjet.scene().picture);
     EXPECT_TRUE(p.vueObjet.scene().picture->path.ends_with("images/objects/m31.jpg"));
 
-    // Turned along the galaxy (its axis 45° east of north, the frame's top
-    // side turned 135° counter-clockwise), two frames across without overlap
-    // hold it; 10 % overlap leaves 183', too short.
-    f.userTypes(p.eRotation, "135");
-    EXPECT_TRUE(p.labCadrage.caption().ends_with("ne tient pas : mosaïque 3 x 1 conseillée")) << p.labCadrage.caption();
-    EXPECT_NEAR(frame()[1].y - frame()[0].y, -side(frame(), 0) * std::sin(135 * std::numbers::pi / 180), 0.01);
+    // Turned along the galaxy (its axis 35° east of north, the frame's top
+    // side turned 125° counter-clockwise), two frames across hold its
+    // length, and two down its width.
+    f.userTypes(p.eRotation, "125");
+    EXPECT_TRUE(p.labCadrage.caption().ends_with("ne tient pas : mosaïque 2 x 2 conseillée")) << p.labCadrage.caption();
+    EXPECT_NEAR(frame()[1].y - frame()[0].y, -side(frame(), 0) * std::sin(125 * std::numbers::pi / 180), 0.01);
     f.userTypes(p.eRecouvrement, "0");
-    EXPECT_TRUE(p.labCadrage.caption().ends_with("ne tient pas : mosaïque 2 x 1 conseillée")) << p.labCadrage.caption();
     f.userTypes(p.eMosaiqueX, "2");
-    EXPECT_EQ(p.vueObjet.scene().panels.size(), 2u);
-    EXPECT_TRUE(p.labCadrage.caption().ends_with("mosaïque 2 x 1 : 192' x 64' — tient dans la mosaïque (remplissage 98 %)"))
+    f.userTypes(p.eMosaiqueY, "2");
+    EXPECT_EQ(p.vueObjet.scene().panels.size(), 4u);
+    EXPECT_TRUE(p.labCadrage.caption().ends_with("mosaïque 2 x 2 : 192' x 129' — tient dans la mosaïque (remplissage 92 %)"))
         << p.labCadrage.caption();
 
     // What does not read is said with the field's range, and the drawing
     // stays; the other fields still take what is typed; an unknown name is
-    // said on the page, without a box.
+    // said on the page, without a box, and nothing of the last object stays.
     EXPECT_TRUE(reporter.messages.empty());
     f.userTypes(p.eMosaiqueX, "9");
     EXPECT_EQ(reporter.messages,
               Strings{"« 9 » : le champ Mosaïque prend un nombre entier de panneaux de 1 à 5"});
-    EXPECT_EQ(p.vueObjet.scene().panels.size(), 2u);
+    EXPECT_EQ(p.vueObjet.scene().panels.size(), 4u);
     f.userTypes(p.eRecouvrement, "100");
     EXPECT_EQ(reporter.messages.back(),
               "« 100 » : le champ Recouvrement prend un pourcentage d'au moins 0 et de moins de 100");
     f.userTypes(p.eRecouvrement, "1");
     f.userTypes(p.eRecouvrement, "15");
     EXPECT_EQ(reporter.messages.size(), 2u);
-    EXPECT_EQ(p.vueObjet.scene().panels.size(), 2u);
-    EXPECT_TRUE(p.labCadrage.caption().find("mosaïque 2 x 1 : 178' x 64'") != std::string::npos) << p.labCadrage.caption();
-    f.userTypes(p.eRecouvrement, "0");
+    EXPECT_EQ(p.vueObjet.scene().panels.size(), 4u);
+    EXPECT_TRUE(p.labCadrage.caption().find("mosaïque 2 x 2 : 178' x 119'") != std::string::npos) << p.labCadrage.caption();
+    f.userTypes(p.eRecouvrement, "10");
     reporter.messages.clear();
     f.userTypes(p.eMosaiqueX, "1");
+    f.userTypes(p.eMosaiqueY, "1");
     f.userTypes(p.eRotation, "0");
     f.userTypes(p.eObjet, "Zorglub");
     f.userPressesEnter(p.eObjet);
     EXPECT_EQ(p.labCadrage.caption(), "« Zorglub » : objet inconnu ; taper par exemple M 31, NGC 7000, C 14 ou un nom");
+    EXPECT_EQ(p.labPhoto.caption(), "");
+    EXPECT_FALSE(p.vueObjet.visible());
     EXPECT_TRUE(reporter.messages.empty());
 
-    // A small nebula fits; the North America Nebula is Caldwell 20; "C 14"
-    // names two clusters and shows the first.
+    // The targets imagers frame most, at the size they frame: the Rosette,
+    // the Elephant's Trunk's whole nebula, the western Veil, the Heart.
     const std::pair<const char*, const char*> others[] = {
-        {"M 27", "M 27 : 8' x 5.6' — champ 96' x 64' — tient dans le champ (remplissage 9 %)"},
-        {"ngc7000", "C 20 : 120' x 100', orientation inconnue — champ 96' x 64' — ne tient pas : mosaïque 2 x 2 conseillée"},
-        {"C 14", "C 14 : 30' — champ 96' x 64' — tient dans le champ (remplissage 47 %)"},
+        {"M 27", "M 27 : 6.7' — champ 96' x 64' — tient dans le champ (remplissage 10 %)"},
+        {"ngc7000", "C 20 : 120' x 30', orientation inconnue — champ 96' x 64' — ne tient pas : mosaïque 2 x 2 conseillée"},
+        {"C 14", "C 14 : 50' — champ 96' x 64' — tient dans le champ (remplissage 78 %)"},
+        {"NGC 2237", "C 49 : 80' x 50', orientation inconnue — champ 96' x 64' — ne tient pas : mosaïque 1 x 2 conseillée"},
+        {"IC 1396", "IC 1396 : 170' x 140', orientation inconnue — champ 96' x 64' — ne tient pas : mosaïque 2 x 3 conseillée"},
+        {"NGC 6960", "C 34 : 90' x 30', orientation inconnue — champ 96' x 64' — ne tient pas : mosaïque 1 x 2 conseillée"},
+        {"Cœur", "IC 1805 : 150' — champ 96' x 64' — ne tient pas : mosaïque 2 x 3 conseillée"},
     };
     for (const auto& [typed, line] : others) {
         f.userTypes(p.eObjet, typed);
         f.userPressesEnter(p.eObjet);
         EXPECT_EQ(p.labCadrage.caption(), line);
     }
+    // A large nebula without a picture is drawn by its own contours, which
+    // span about its size at the scene's scale (the California Nebula, 160' long).
+    f.userTypes(p.eObjet, "NGC 1499");
+    f.userPressesEnter(p.eObjet);
+    const auto& california = p.vueObjet.scene();
+    EXPECT_FALSE(california.picture);
+    EXPECT_FALSE(california.outline);
+    ASSERT_FALSE(california.contours.empty());
+    double left = 1e9, right = -1e9;
+    for (const auto& contour : california.contours) {
+        for (const auto& point : contour) left = std::min(left, point.x), right = std::max(right, point.x);
+    }
+    EXPECT_GT(right - left, 0.6 * 160 * california.pxPerArcmin);
+    EXPECT_LT(right - left, 1.5 * 160 * california.pxPerArcmin);
     // The menu's photographs are as they were.
     f.userChooses(p.pmPhotos, 2);
     EXPECT_FALSE(p.vueObjet.visible());
