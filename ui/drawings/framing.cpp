@@ -73,6 +73,19 @@ FramingScene framingScene(const catalogues::DeepSkyObject& object, const catalog
     const double major = shape ? shape->majorArcmin : 0;
     spanX = std::max(spanX, major * 1.2);
     spanY = std::max(spanY, major * 1.2);
+    // Contours drawn show whole, with the same margin: arc-minutes from the centre.
+    std::vector<std::vector<Point>> onSky;
+    if (contours && !(picture && picture->arcminPerPx > 0)) {
+        const catalogues::SkyPoint centre{object.raDeg, object.decDeg};
+        for (const auto& part : *contours) {
+            auto& points = onSky.emplace_back();
+            for (const auto& point : part) {
+                points.push_back(projected(centre, point));
+                spanX = std::max(spanX, 2 * std::abs(points.back().x) * 1.1);
+                spanY = std::max(spanY, 2 * std::abs(points.back().y) * 1.1);
+            }
+        }
+    }
     scene.pxPerArcmin = std::min((width - 8) / spanX, (height - 8) / spanY);
     const double scale = scene.pxPerArcmin;
 
@@ -83,14 +96,10 @@ FramingScene framingScene(const catalogues::DeepSkyObject& object, const catalog
         scene.pictureLeft = scene.centre.x - scene.pictureWidth / 2;
         scene.pictureTop = scene.centre.y - scene.pictureHeight / 2;
     }
-    if (contours && !scene.picture) {
-        const catalogues::SkyPoint centre{object.raDeg, object.decDeg};
-        for (const auto& part : *contours) {
+    if (!onSky.empty()) {
+        for (const auto& part : onSky) {
             auto& drawn = scene.contours.emplace_back();
-            for (const auto& point : part) {
-                const Point p = projected(centre, point);
-                drawn.push_back({scene.centre.x + p.x * scale, scene.centre.y + p.y * scale});
-            }
+            for (const Point& p : part) drawn.push_back({scene.centre.x + p.x * scale, scene.centre.y + p.y * scale});
         }
     } else if (major > 0) {
         scene.outline = true;
