@@ -26,6 +26,7 @@ Results compute(const Setup& setup, const Options& options) {
     const double diameter = in.diameterMm;
     const double pixel = sensor.pixelWidthUm;
     Results r;
+    r.focalMm = Value(focal);
     r.focalRatio = valueOf([&] { return core::focalRatio(focal, diameter); });
     r.resolvingArcsec = valueOf([&] { return core::resolvingPower(in.filterIndex, diameter); });
     r.separatingArcsec = valueOf([&] { return core::separatingPower(diameter); });

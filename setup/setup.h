@@ -57,8 +57,8 @@ private:
 };
 
 struct Results {
-    // The instrument: f/D, arc-seconds.
-    Value focalRatio, resolvingArcsec, separatingArcsec;
+    // The instrument: its effective focal length, millimetres; f/D; arc-seconds.
+    Value focalMm, focalRatio, resolvingArcsec, separatingArcsec;
     // The sensor, millimetres; its sampling, arc-seconds per pixel; its field, arc-minutes.
     Value sensorWidthMm, sensorHeightMm, sensorDiagonalMm;
     Value samplingArcsec, fieldHorizontalArcmin, fieldVerticalArcmin;

@@ -6,6 +6,7 @@
 #include "core/checked.h"
 #include "core/number_format.h"
 #include "core/parse.h"
+#include "ui/messages.h"
 #include "ui/names.h"
 
 namespace quarvel::ui {
@@ -97,6 +98,18 @@ void CalculsPage::calibrateFocalLength() {
     eFocTh.setText(m_session.focalText);
     const std::int32_t focal = core::parseInteger(m_session.focalText);
     eFocReel.setText(separationText(core::divide(focal * pixels * m_session.samplingArcsec, arcsec)));
+}
+
+std::vector<ResultLine> CalculsPage::resultLines() const {
+    std::vector<ResultLine> lines;
+    for (const auto& [caption, field, unit] : {std::tuple{messages::kSeparationPixels, &eSepPx, "pixels"},
+                                               {messages::kSeparationArcsec, &eSepSec, "\""},
+                                               {messages::kTheoreticalFocal, &eFocTh, "mm"},
+                                               {messages::kRealFocal, &eFocReel, "mm"}}) {
+        if (field->empty() || !field->visible()) continue;
+        lines.push_back({core::Message(caption), {core::Message::data(field->text())}, core::Message(unit)});
+    }
+    return lines;
 }
 
 void CalculsPage::clearResults() {

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "ui/dialogs.h"
+#include "ui/results.h"
 #include "ui/session.h"
 
 namespace quarvel::ui {
@@ -14,6 +15,8 @@ public:
     CalculsPage(Form& window, const Session& session);
     // "Effacer champs".
     void clear();
+    // The results shown, as "Copier les résultats" gives them.
+    std::vector<ResultLine> resultLines() const;
 
     EditField& eObjet1X;
     EditField& eObjet1Y;

@@ -8,33 +8,20 @@
 
 namespace quarvel::ui {
 
-const std::array<ComparedRow, ComparerPage::kRowCount> kComparedRows{{
-    {"Telescope", "Télescope", ""},
-    {"Capteur", "Capteur", ""},
-    {"FD", "Rapport f/D", ""},
-    {"PR", "Pouvoir Résolvant", "\""},
-    {"PS", "Pouvoir Séparateur", "\""},
-    {"TailleCapteur", "Taille du capteur", "mm"},
-    {"Echant", "Echantillonnage", "\"/pixel"},
-    {"Champ", "Champ", "'"},
-    {"Jupiter", "Jupiter sur le capteur", "pixels"},
-    {"Lune", "Lune sur le capteur", "pixels"},
-    {"Pose", "Pose limite (Jupiter)", "secondes"},
-    {"Verdict", "Ciel profond", ""},
-}};
-
 namespace {
 
 constexpr std::string_view kNone = "(aucun)";
 
-// A value as the single-setup pages show it, or nothing where it failed.
-std::string shown(const setup::Value& value, int decimals) {
-    return value.failed() ? std::string() : core::display(value.get(), decimals);
-}
-
-std::string pair(const setup::Value& a, const setup::Value& b) {
-    if (a.failed() || b.failed()) return {};
-    return core::display(a.get(), 2) + " x " + core::display(b.get(), 2);
+// A row's text as the single-setup pages show it; nothing where it failed.
+std::string shown(const ComparedRow& row, const setup::Results& results) {
+    try {
+        const auto first = resultText(*row.value, results);
+        if (!first || !row.second) return first.value_or(std::string());
+        const auto second = resultText(*row.second, results);
+        return second ? *first + " x " + *second : std::string();
+    } catch (const core::QuarvelError&) {
+        return {};
+    }
 }
 
 }  // namespace
@@ -56,7 +43,7 @@ ComparerPage::ComparerPage(Form& window) : Part(window) {
     heads[0]->setCaption(std::string(kCurrentSetup));
     for (int row = 0; row < kRowCount; ++row) {
         for (int column = 0; column < kColumns; ++column) {
-            form::Label& cell = add<form::Label>(std::string("labCmp") + kComparedRows[row].name +
+            form::Label& cell = add<form::Label>(std::string("labCmp") + std::string(kComparedRows[row].name) +
                                                  std::to_string(column + 1));
             // Names and numbers: shown as they are; the verdict is a message.
             cell.setShowsData(true);
@@ -105,16 +92,13 @@ void ComparerPage::show(const std::vector<std::optional<Column>>& columns) {
         const setup::Results& r = shownColumn->results;
         set(kTelescope, shownColumn->telescope);
         set(kCamera, shownColumn->camera);
-        set(kFocalRatio, shown(r.focalRatio, 2));
-        set(kResolving, shown(r.resolvingArcsec, 2));
-        set(kSeparating, shown(r.separatingArcsec, 2));
-        set(kSensorSize, pair(r.sensorWidthMm, r.sensorHeightMm));
-        set(kSampling, shown(r.samplingArcsec, 2));
-        set(kField, pair(r.fieldHorizontalArcmin, r.fieldVerticalArcmin));
-        set(kJupiter, r.onSensorPx.failed() ? std::string() : core::fixed(r.onSensorPx.get(), 5, 1));
-        set(kMoon, shownColumn->moonPx.failed() ? std::string() : core::fixed(shownColumn->moonPx.get(), 5, 1));
-        set(kExposure, r.exposureLimitS && !r.exposureLimitS->failed() ? core::fixed(r.exposureLimitS->get(), 5, 0)
-                                                                        : std::string());
+        for (int row = 0; row < kRowCount; ++row) {
+            if (kComparedRows[row].value) set(static_cast<Row>(row), shown(kComparedRows[row], r));
+        }
+        // The Moon on the same sensor, written as Jupiter is.
+        setup::Results moon = r;
+        moon.onSensorPx = shownColumn->moonPx;
+        set(kMoon, shown({"", "", "", &kOnSensor}, moon));
         if (r.verdict) {
             cells[kVerdict][column]->setMessage(core::Message(verdictText(*r.verdict)));
         } else {

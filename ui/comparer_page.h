@@ -7,6 +7,7 @@
 
 #include "ephem/ephemeris.h"
 #include "ui/dialogs.h"
+#include "ui/result_table.h"
 #include "ui/results.h"
 #include "ui/setups.h"
 
@@ -55,12 +56,28 @@ public:
 // The first column's heading.
 inline constexpr std::string_view kCurrentSetup = "Montage actuel";
 
-// A row's caption and unit, French.
+// A row's caption and unit, French, and the result it shows, written as its
+// page writes it; a size or a field shows two, "across x down".
 struct ComparedRow {
-    const char* name;     // of its cells: "labCmp<name><column>"
-    const char* caption;
-    const char* unit;
+    std::string_view name;  // of its cells: "labCmp<name><column>"
+    std::string_view caption;
+    std::string_view unit;
+    const ResultRow* value = nullptr;
+    const ResultRow* second = nullptr;
 };
-extern const std::array<ComparedRow, ComparerPage::kRowCount> kComparedRows;
+inline constexpr std::array<ComparedRow, ComparerPage::kRowCount> kComparedRows{{
+    {"Telescope", "Télescope", ""},
+    {"Capteur", "Capteur", ""},
+    {"FD", kFocalRatio.caption, kFocalRatio.unit, &kFocalRatio},
+    {"PR", kResolving.caption, kResolving.unit, &kResolving},
+    {"PS", kSeparating.caption, kSeparating.unit, &kSeparating},
+    {"TailleCapteur", "Taille du capteur", kSensorWidth.unit, &kSensorWidth, &kSensorHeight},
+    {"Echant", kSampling.caption, kSampling.unit, &kSampling},
+    {"Champ", "Champ", kFieldHorizontal.unit, &kFieldHorizontal, &kFieldVertical},
+    {"Jupiter", "Jupiter sur le capteur", kOnSensor.unit, &kOnSensor},
+    {"Lune", "Lune sur le capteur", kOnSensor.unit},  // the Moon's own size, on the same sensor
+    {"Pose", "Pose limite (Jupiter)", kExposure.unit, &kExposure},
+    {"Verdict", "Ciel profond", ""},
+}};
 
 }  // namespace quarvel::ui

@@ -15,6 +15,7 @@
 #include "ui/drawings/planet_drawing.h"
 #include "ui/drawings/sensor_drawing.h"
 #include "ui/names.h"
+#include "ui/result_table.h"
 
 namespace quarvel::ui {
 
@@ -274,6 +275,16 @@ void PhotoPage::drawFrame() {
     PhotoObjet.setPicture(std::move(picture));
     labPhotoCapteur.setCaption(m_session.sensorName);
     labPhotoTelescope.setCaption(m_session.instrument.telescopeLabel);
+}
+
+// The left box holds the field across, the right one the field down.
+std::vector<ResultLine> PhotoPage::resultLines() const {
+    std::vector<ResultLine> lines;
+    for (const auto& [row, field] : {std::pair{&kFieldHorizontal, &eChampPhotoV}, {&kFieldVertical, &eChampPhotoH}}) {
+        if (field->empty()) continue;
+        lines.push_back({core::Message(row->caption), {core::Message::data(field->text())}, core::Message(row->unit)});
+    }
+    return lines;
 }
 
 // "rouge : montage actuel ; vert : <name> ; ...", for the compared frames drawn.

@@ -12,6 +12,7 @@
 #include "catalogues/objects.h"
 #include "ui/form/drawing_controls.h"
 #include "ui/form/form.h"
+#include "ui/results.h"
 #include "ui/session.h"
 
 namespace quarvel::ui {
@@ -80,6 +81,8 @@ public:
     void show();
     void reloadPhotograph();
     void drawFrame();
+    // The sensor's field across and down, as "Copier les résultats" gives them.
+    std::vector<ResultLine> resultLines() const;
     // The setups compared with the current one: their frames too, each in
     // its colour, named in the legend.
     struct ComparedField {

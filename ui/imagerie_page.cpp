@@ -16,6 +16,7 @@
 #include "core/number_format.h"
 #include "core/parse.h"
 #include "ui/names.h"
+#include "ui/result_table.h"
 
 namespace quarvel::ui {
 
@@ -24,6 +25,9 @@ using form::Control;
 namespace {
 
 constexpr std::string_view kSecondsSign = "\"";
+// Captions of copied lines that no result row holds.
+constexpr std::string_view kSeeingCaption = "Turbulence (FWHM)";
+constexpr std::string_view kDeepSkyCaption = "Ciel profond";
 constexpr std::string_view kMinutesSign = "'";
 
 ephem::EphemerisDate ephemerisDateOf(form::CalendarDate date) {
@@ -58,31 +62,31 @@ ImageriePage::ImageriePage(Form& window, Session& session, ModalHost& host, Date
       eDate(add<EditField>("eDate")),
       bbDate(add<Button>("bbDate", "Changer date")),
       labAnneaux(add<form::Label>("labAnneaux")),
-      eDiamAnnSat(add<EditField>("eDiamAnnSat")),
+      eDiamAnnSat(add<EditField>(std::string(kRings.field))),
       labDiamAppSec2(add<form::Label>("labDiamAppSec2")),
-      eDiamCapt(add<EditField>("eDiamCapt")),
+      eDiamCapt(add<EditField>(std::string(kOnSensor.field))),
       labPixCapt(add<form::Label>("labPixCapt")),
       labTolerance(add<form::Label>("labTolerance")),
       eTolBouge(add<EditField>("eTolBouge")),
       labPixelB(add<form::Label>("labPixelB")),
       labTps(add<form::Label>("labTps")),
-      eTps(add<EditField>("eTps")),
+      eTps(add<EditField>(std::string(kExposure.field))),
       labTpsSec(add<form::Label>("labTpsSec")),
       labConseilTPL(add<form::Label>("labConseilTPL")),
       cbSurEch(add<ListControl>("cbSurEch", std::vector<std::string>{"1", "1.5", "2", "2.5", "3", "3.5", "4"})),
-      eFDAct(add<EditField>("eFDAct")),
-      eFDOpti(add<EditField>("eFDOpti")),
-      eCoefMulti(add<EditField>("eCoefMulti")),
-      eFocAct2(add<EditField>("eFocAct2")),
-      eEchCP(add<EditField>("eEchCP")),
-      eEchConsCP(add<EditField>("eEchConsCP")),
-      eFocConsCP(add<EditField>("eFocConsCP")),
-      eFocCalcCP(add<EditField>("eFocCalcCP")),
-      eCoefCP(add<EditField>("eCoefCP")),
+      eFDAct(add<EditField>(std::string(kCurrentRatio.field))),
+      eFDOpti(add<EditField>(std::string(kOptimalRatio.field))),
+      eCoefMulti(add<EditField>(std::string(kRatioMultiplier.field))),
+      eFocAct2(add<EditField>(std::string(kCurrentFocal.field))),
+      eEchCP(add<EditField>(std::string(kDeepSkySampling.field))),
+      eEchConsCP(add<EditField>(std::string(kFinestSampling.field))),
+      eFocConsCP(add<EditField>(std::string(kFinestFocal.field))),
+      eFocCalcCP(add<EditField>(std::string(kWantedFocal.field))),
+      eCoefCP(add<EditField>(std::string(kWantedCoefficient.field))),
       TrackBar1(add<form::TrackBar>("TrackBar1", 0, 25, 15)),
       eFWHM(add<EditField>("eFWHM")),
       cbBinning(add<ListControl>("cbBinning", std::vector<std::string>{"1x1", "2x2", "3x3", "4x4"})),
-      eEchBinning(add<EditField>("eEchBinning")),
+      eEchBinning(add<EditField>(std::string(kBinnedSampling.field))),
       labVerdict(add<form::Label>("labVerdict")),
       labRegleEch(add<form::Label>("labRegleEch")),
       m_session(session),
@@ -90,6 +94,15 @@ ImageriePage::ImageriePage(Form& window, Session& session, ModalHost& host, Date
       m_date(date) {
     showsResults({&eFDAct, &eFDOpti, &eCoefMulti, &eFocAct2, &eEchCP, &eEchConsCP, &eFocConsCP,
                               &eFocCalcCP, &eCoefCP, &eDate, &eDiamAnnSat, &eDiamCapt, &eTps, &eEchBinning});
+    m_advice.add(kCurrentRatio, eFDAct);
+    m_advice.add(kOptimalRatio, eFDOpti);
+    m_advice.add(kRatioMultiplier, eCoefMulti);
+    m_deepSky.add(kDeepSkySampling, eEchCP);
+    m_deepSky.add(kCurrentFocal, eFocAct2);
+    m_deepSky.add(kFinestSampling, eEchConsCP);
+    m_deepSky.add(kFinestFocal, eFocConsCP);
+    m_wanted.add(kWantedFocal, eFocCalcCP);
+    m_wanted.add(kWantedCoefficient, eCoefCP);
     rgPlaCP.select(kPlanetaryRow);
     cbSurEch.setText("2");
     cbSurEch.setVisible(false);
@@ -276,7 +289,7 @@ void ImageriePage::recompute() {
     shareObject();
     const setup::Results results = setup::compute(m_session, options());
     m_session.samplingArcsec = results.samplingArcsec.get();
-    if (body && ephem::factsOf(*body).ringsOverGlobe > 0) eDiamAnnSat.setText(core::fixed(results.ringsArcsec.get(), 5, 1));
+    if (body && ephem::factsOf(*body).ringsOverGlobe > 0) eDiamAnnSat.setText(*resultText(kRings, results));
     if (!body && row != kManualValueRow) return;
     // A planet turns: the exposure is limited by the blur it allows.
     const bool planet = body && ephem::factsOf(*body).rotationPeriodMinutes > 0;
@@ -294,10 +307,10 @@ void ImageriePage::recompute() {
         eTps.setText("");
         return;
     }
-    eDiamCapt.setText(core::fixed(results.onSensorPx.get(), 5, 1));
+    eDiamCapt.setText(*resultText(kOnSensor, results));
     labPixCapt.setCaption(std::to_string(m_session.sensor.pixelsY));
     if (!planet) return;
-    eTps.setText(results.exposureLimitS ? core::fixed(results.exposureLimitS->get(), 5, 0) : std::string());
+    eTps.setText(resultText(kExposure, results).value_or(std::string()));
 }
 
 void ImageriePage::imagingModeClick() {
@@ -317,16 +330,11 @@ void ImageriePage::showDate(form::CalendarDate date) {
 
 void ImageriePage::showPlanetaryAdvice(const setup::Results& results) {
     core::parseReal(cbSurEch.text());  // said here, where the oversampling is read
-    eFDAct.setText(core::fixed(results.focalRatio.get(), 10, 2));
-    eFDOpti.setText(core::fixed(results.optimalFocalRatio.get(), 10, 2));
-    eCoefMulti.setText(core::fixed(results.focalMultiplier.get(), 10, 1));
+    m_advice.show(results);
 }
 
 void ImageriePage::showDeepSkyAdvice(const setup::Results& results) {
-    eFocAct2.setText(core::fixed(m_session.instrument.focalMm, 10, 0));
-    eEchCP.setText(core::fixed(results.samplingArcsec.get(), 10, 2));
-    eEchConsCP.setText(core::fixed(results.finestSamplingArcsec.get(), 10, 2));
-    eFocConsCP.setText(core::fixed(results.focalForFinestMm.get(), 10, 0));
+    m_deepSky.show(results);
     showWantedFocal(results);
     showVerdict(results);
 }
@@ -341,7 +349,7 @@ void ImageriePage::showVerdict(const setup::Results& results) {
         return;
     }
     const double binned = results.binnedSamplingArcsec.get();
-    eEchBinning.setText(core::fixed(binned, 10, 2));
+    eEchBinning.setText(*resultText(kBinnedSampling, results));
     labVerdict.setMessage(core::Message(verdictText(*results.verdict)));
     const auto number = [](double value) { return core::Message::data(core::fixed(value, 10, 2)); };
     labRegleEch.setMessage(core::Message(
@@ -351,8 +359,31 @@ void ImageriePage::showVerdict(const setup::Results& results) {
 }
 
 void ImageriePage::showWantedFocal(const setup::Results& results) {
-    eFocCalcCP.setText(core::fixed(results.focalForWantedMm.get(), 10, 0));
-    eCoefCP.setText(core::fixed(results.focalCoefficient.get(), 10, 1));
+    m_wanted.show(results);
+}
+
+std::vector<ResultLine> ImageriePage::resultLines() const {
+    std::vector<ResultLine> lines;
+    const auto add = [&lines](std::string_view caption, const EditField& field, core::Message unit) {
+        if (field.empty() || !field.visible()) return;
+        lines.push_back({core::Message(caption), {core::Message::data(field.text())}, std::move(unit)});
+    };
+    if (rgPlaCP.selected() == kPlanetaryRow) {
+        add(labCompoDiamApp.caption(), eDiamApp, core::Message(labDiamAppSec.caption()));
+        for (const auto& [row, field] : {std::pair{&kRings, &eDiamAnnSat}, {&kOnSensor, &eDiamCapt}, {&kExposure, &eTps}}) {
+            add(row->caption, *field, core::Message(row->unit));
+        }
+        m_advice.appendLines(lines);
+        return lines;
+    }
+    m_deepSky.appendLines(lines);
+    m_wanted.appendLines(lines);
+    add(kSeeingCaption, eFWHM, core::Message("\""));
+    add(kBinnedSampling.caption, eEchBinning, core::Message(kBinnedSampling.unit));
+    if (const auto& verdict = labVerdict.message(); verdict && !verdict->text().empty()) {
+        lines.push_back({core::Message(kDeepSkyCaption), {*verdict}, core::Message::data(cbBinning.text())});
+    }
+    return lines;
 }
 
 std::string_view verdictText(setup::SamplingVerdict verdict) {

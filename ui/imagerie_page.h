@@ -7,6 +7,7 @@
 #include "ephem/ephemeris.h"
 #include "ui/dialogs.h"
 #include "ui/form/drawing_controls.h"
+#include "ui/result_table.h"
 #include "ui/session.h"
 
 namespace quarvel::ui {
@@ -35,6 +36,8 @@ public:
     // The parts of the window's recompute shown here.
     void showPlanetaryAdvice(const setup::Results& results);
     void showDeepSkyAdvice(const setup::Results& results);
+    // The results of the mode shown, as "Copier les résultats" gives them.
+    std::vector<ResultLine> resultLines() const;
 
     RadioGroup& rgPlaCP;
     RadioGroup& rgPlanetes;
@@ -92,6 +95,9 @@ private:
     // The object's row, name and apparent diameter, for the other pages.
     void shareObject();
 
+    ShownResults m_advice;
+    ShownResults m_deepSky;
+    ShownResults m_wanted;
     Session& m_session;
     ModalHost& m_host;
     DateForm& m_date;

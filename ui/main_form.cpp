@@ -185,67 +185,14 @@ void MainForm::saveConfiguration() {
 }
 
 std::vector<ResultLine> MainForm::resultLines() const {
-    std::vector<ResultLine> lines;
-    // A field's result with its caption and unit; none where it is empty.
-    const auto add = [&lines](std::string_view caption, const form::EditField& field, std::string_view unit = "") {
-        if (field.empty() || !field.visible()) return;
-        lines.push_back({core::Message(caption), {core::Message::data(field.text())}, core::Message(unit)});
-    };
     switch (static_cast<Page>(TabbedNotebook1.activePage())) {
-        case Page::Parametrage: {
-            const ParametragePage& p = parametrage;
-            add("Rapport f/D", p.eFD);
-            add("Pouvoir Résolvant", p.ePR, "\"");
-            add("Pouvoir Séparateur", p.ePS, "\"");
-            add("Largeur du capteur", p.eTaillePixelsMMX, "mm");
-            add("Hauteur du capteur", p.eTaillePixelsMMY, "mm");
-            add("Diagonale du capteur", p.eTaillePixelsMMD, "mm");
-            add("Echantillonnage", p.eEchant, "\"/pixel");
-            add("Champ horizontal", p.eChampHor, "'");
-            add("Champ vertical", p.eChampVer, "'");
-            break;
-        }
-        case Page::Calculs:
-            add("Séparation en pixels", calculs.eSepPx, "pixels");
-            add("Séparation", calculs.eSepSec, "\"");
-            add("Focale théorique", calculs.eFocTh, "mm");
-            add("Focale réelle", calculs.eFocReel, "mm");
-            break;
-        case Page::Imagerie: {
-            const ImageriePage& p = imagerie;
-            if (p.rgPlaCP.selected() == kPlanetaryRow) {
-                add("Diamètre Apparent", p.eDiamApp, p.labDiamAppSec.caption());
-                add("Diam. app. des anneaux", p.eDiamAnnSat, "\"");
-                add("Diamètre sur le capteur", p.eDiamCapt, "pixels");
-                add("Temps de pose limite", p.eTps, "secondes");
-                add("f/d actuel", p.eFDAct);
-                add("f/d optimal", p.eFDOpti);
-                add("Coef. multiplicateur à appliquer", p.eCoefMulti, "x");
-            } else {
-                add("Echantillonnage actuel", p.eEchCP, "\" / pixel");
-                add("Focale actuelle", p.eFocAct2, "mm");
-                add("Echantillonnage maxi", p.eEchConsCP, "\" / pixel");
-                add("Focale maxi", p.eFocConsCP, "mm");
-                add("Focale à appliquer", p.eFocCalcCP, "mm");
-                add("Coef. multiplicateur", p.eCoefCP, "x");
-                add("Turbulence (FWHM)", p.eFWHM, "\"");
-                add("Echantillonnage avec binning", p.eEchBinning, "\" / pixel");
-                if (const auto& verdict = p.labVerdict.message(); verdict && !verdict->text().empty()) {
-                    lines.push_back({core::Message("Ciel profond"), {*verdict}, core::Message::data(p.cbBinning.text())});
-                }
-            }
-            break;
-        }
-        case Page::ChampPhoto:
-            add("Champ horizontal", photo.eChampPhotoH, "'");
-            add("Champ vertical", photo.eChampPhotoV, "'");
-            break;
-        case Page::Comparer:
-            return comparer.resultLines();
-        default:
-            break;
+        case Page::Parametrage: return parametrage.resultLines();
+        case Page::Calculs: return calculs.resultLines();
+        case Page::Imagerie: return imagerie.resultLines();
+        case Page::ChampPhoto: return photo.resultLines();
+        case Page::Comparer: return comparer.resultLines();
+        default: return {};
     }
-    return lines;
 }
 
 void MainForm::copyPageResults() {

@@ -59,11 +59,15 @@ inline constexpr std::string_view kConfigurationSentence =
 
 // The first caption of the compared setups' copy, over their names.
 inline constexpr std::string_view kSetupCaption = "Montage";
-// The captions of copied results that no page shows as they are.
+// The separation page's results, as copied.
+inline constexpr std::string_view kSeparationPixels = "Séparation en pixels";
+inline constexpr std::string_view kSeparationArcsec = "Séparation";
+inline constexpr std::string_view kTheoreticalFocal = "Focale théorique";
+inline constexpr std::string_view kRealFocal = "Focale réelle";
+// The captions of copied results that no page shows as they are and no
+// result row holds.
 inline constexpr std::string_view kResultCaptions[] = {
-    kSetupCaption,
-    "Largeur du capteur", "Hauteur du capteur", "Diagonale du capteur", "Champ horizontal", "Champ vertical",
-    "Séparation en pixels", "Séparation", "Focale théorique", "Focale réelle",
+    kSetupCaption, kSeparationPixels, kSeparationArcsec, kTheoreticalFocal, kRealFocal,
 };
 
 // The texts above that a view translates as such; the help text's end is

@@ -16,6 +16,7 @@
 #include "ui/flag.h"
 #include "ui/messages.h"
 #include "ui/names.h"
+#include "ui/result_table.h"
 
 namespace quarvel::ui {
 
@@ -40,9 +41,9 @@ ParametragePage::ParametragePage(Form& window, Session& session, const catalogue
       bbTelescopes(add<Button>("bbTelescopes", "Télescopes")),
       bRetablir(add<Button>("bRetablir", "Rétablir")),
       rgFiltre(add<RadioGroup>("rgFiltre", " Filtre ", filterCaptions())),
-      eFD(add<EditField>("eFD")),
-      ePR(add<EditField>("ePR")),
-      ePS(add<EditField>("ePS")),
+      eFD(add<EditField>(std::string(kFocalRatio.field))),
+      ePR(add<EditField>(std::string(kResolving.field))),
+      ePS(add<EditField>(std::string(kSeparating.field))),
       cbCapteurs(add<ListControl>("cbCapteurs", listItems(catalogue.mainSensorEntries()))),
       bbCameras(add<Button>("bbCameras", "Caméras")),
       bbAPN(add<Button>("bbAPN", "Appareils photos numériques")),
@@ -52,12 +53,12 @@ ParametragePage::ParametragePage(Form& window, Session& session, const catalogue
       eNbPixelsY(add<EditField>("eNbPixelsY")),
       eTaillePixelsX(add<EditField>("eTaillePixelsX")),
       eTaillePixelsY(add<EditField>("eTaillePixelsY")),
-      eTaillePixelsMMX(add<EditField>("eTaillePixelsMMX")),
-      eTaillePixelsMMY(add<EditField>("eTaillePixelsMMY")),
-      eTaillePixelsMMD(add<EditField>("eTaillePixelsMMD")),
-      eEchant(add<EditField>("eEchant")),
-      eChampHor(add<EditField>("eChampHor")),
-      eChampVer(add<EditField>("eChampVer")),
+      eTaillePixelsMMX(add<EditField>(std::string(kSensorWidth.field))),
+      eTaillePixelsMMY(add<EditField>(std::string(kSensorHeight.field))),
+      eTaillePixelsMMD(add<EditField>(std::string(kSensorDiagonal.field))),
+      eEchant(add<EditField>(std::string(kSampling.field))),
+      eChampHor(add<EditField>(std::string(kFieldHorizontal.field))),
+      eChampVer(add<EditField>(std::string(kFieldVertical.field))),
       cbMontages(add<ListControl>("cbMontages", std::vector<std::string>{})),
       bbMontage(add<Button>("bbMontage", "Enregistrer le montage…")),
       bbSupprMontage(add<Button>("bbSupprMontage", "Supprimer")),
@@ -70,6 +71,15 @@ ParametragePage::ParametragePage(Form& window, Session& session, const catalogue
       m_configPath(std::move(configPath)) {
     showsResults({&eFD, &ePR, &ePS, &eTaillePixelsMMX, &eTaillePixelsMMY, &eTaillePixelsMMD, &eEchant,
                               &eChampHor, &eChampVer});
+    m_instrumentResults.add(kFocalRatio, eFD);
+    m_instrumentResults.add(kResolving, ePR);
+    m_instrumentResults.add(kSeparating, ePS);
+    m_sensorSize.add(kSensorWidth, eTaillePixelsMMX);
+    m_sensorSize.add(kSensorHeight, eTaillePixelsMMY);
+    m_sensorSize.add(kSensorDiagonal, eTaillePixelsMMD);
+    m_samplingAndField.add(kSampling, eEchant);
+    m_samplingAndField.add(kFieldHorizontal, eChampHor);
+    m_samplingAndField.add(kFieldVertical, eChampVer);
     for (EditField* input : {&eNomCamera, &eNbPixelsX, &eNbPixelsY, &eTaillePixelsX, &eTaillePixelsY}) {
         input->setEnabled(false);
     }
@@ -329,9 +339,7 @@ void ParametragePage::showCatalogueSensor() {
 }
 
 void ParametragePage::showSensorSize(const setup::Results& results) {
-    eTaillePixelsMMX.setText(core::display(results.sensorWidthMm.get(), 2));
-    eTaillePixelsMMY.setText(core::display(results.sensorHeightMm.get(), 2));
-    eTaillePixelsMMD.setText(core::display(results.sensorDiagonalMm.get(), 2));
+    m_sensorSize.show(results);
     for (EditField* field : {&eTaillePixelsMMX, &eTaillePixelsMMY, &eTaillePixelsMMD}) field->setEnabled(false);
 }
 
@@ -339,20 +347,20 @@ bool ParametragePage::instrumentFilled() const {
     return !eDiam.empty() && !eFocale.empty() && eFocale.text() != "0";
 }
 
-void ParametragePage::showInstrumentResults(const setup::Results& results) {
-    eFD.setText(core::display(results.focalRatio.get(), 2));
-    ePR.setText(core::display(results.resolvingArcsec.get(), 2));
-    ePS.setText(core::display(results.separatingArcsec.get(), 2));
-}
+void ParametragePage::showInstrumentResults(const setup::Results& results) { m_instrumentResults.show(results); }
 
 bool ParametragePage::sensorFilled() const {
     return !eNbPixelsX.empty() && !eNbPixelsY.empty() && !eTaillePixelsX.empty() && !eTaillePixelsY.empty();
 }
 
-void ParametragePage::showSamplingAndField(const setup::Results& results) {
-    eEchant.setText(core::display(results.samplingArcsec.get(), 2));
-    eChampHor.setText(core::display(results.fieldHorizontalArcmin.get(), 2));
-    eChampVer.setText(core::display(results.fieldVerticalArcmin.get(), 2));
+void ParametragePage::showSamplingAndField(const setup::Results& results) { m_samplingAndField.show(results); }
+
+std::vector<ResultLine> ParametragePage::resultLines() const {
+    std::vector<ResultLine> lines;
+    for (const ShownResults* shown : {&m_instrumentResults, &m_sensorSize, &m_samplingAndField}) {
+        shown->appendLines(lines);
+    }
+    return lines;
 }
 
 void ParametragePage::selectSensorRowOf(const std::string& name) {

@@ -8,6 +8,7 @@
 #include "config/settings.h"
 #include "ui/dialogs.h"
 #include "ui/names.h"
+#include "ui/result_table.h"
 #include "ui/session.h"
 
 namespace quarvel::ui {
@@ -55,6 +56,8 @@ public:
     void showInstrumentResults(const setup::Results& results);
     void showSensorSize(const setup::Results& results);
     void showSamplingAndField(const setup::Results& results);
+    // The results shown, as "Copier les résultats" gives them.
+    std::vector<ResultLine> resultLines() const;
 
     EditField& eDiam;
     EditField& eFocale;
@@ -122,6 +125,9 @@ private:
     void restoreInstrument();
     bool nonSquareSensor() const;
 
+    ShownResults m_instrumentResults;
+    ShownResults m_sensorSize;
+    ShownResults m_samplingAndField;
     Session& m_session;
     const catalogues::Catalogue& m_catalogue;
     ModalHost& m_host;

@@ -6,6 +6,7 @@
 #include "core/errors.h"
 #include "ui/help_text.h"
 #include "ui/messages.h"
+#include "ui/result_table.h"
 #include "ui/session.h"
 
 namespace quarvel::ui {
@@ -15,6 +16,10 @@ std::vector<std::string> composedTextPatterns() {
     for (std::string_view pattern : catalogues::kPatterns) patterns.emplace_back(pattern);
     for (std::string_view pattern : messages::kPatterns) patterns.emplace_back(pattern);
     for (std::string_view caption : messages::kResultCaptions) patterns.emplace_back(caption);
+    for (const ResultRow* row : resultRows()) {
+        patterns.emplace_back(row->caption);
+        if (!row->unit.empty()) patterns.emplace_back(row->unit);
+    }
     patterns.push_back(std::string(kHelpText) + std::string(messages::kConfigurationSentence));
     // The camera field's word for no camera, shown in the interface's language,
     // and the reason given for a file that is no regular file.

@@ -87,6 +87,14 @@ TEST_F(SetupsTest, KeptComparedAndCopied) {
     const auto lunette = drawings::photoFrame({1500, 1000, 5.4, 5.4}, 1000, 300).frame;
     EXPECT_EQ(picture.pixel(lunette.left, lunette.top), drawings::kComparedColours[0]);
     EXPECT_NE(picture.pixel(lunette.left + 5, lunette.top), drawings::kComparedColours[0]);  // between two dashes
+    // Copied, the field across is the left box's, the field down the right one's.
+    std::vector<ResultLine> fields;
+    again.copyResults = [&fields](const std::vector<ResultLine>& lines) { fields = lines; };
+    again.userClicks(again.bbCopier);
+    ASSERT_EQ(fields.size(), 2u);
+    EXPECT_EQ(fields[0].caption.text(), "Champ horizontal");
+    EXPECT_EQ(fields[0].values[0].text(), again.photo.eChampPhotoV.text());
+    EXPECT_EQ(fields[1].values[0].text(), again.photo.eChampPhotoH.text());
 
     // The user's sky judges every column: 1.5" in 2x2.
     again.userTypes(again.imagerie.eFWHM, "1.5");
