@@ -137,16 +137,18 @@ ImageriePage::ImageriePage(Form& window, Session& session, ModalHost& host, Date
         if (eDiamApp.empty()) {
             eDiamCapt.setText("");
             eTps.setText("");
-        } else {
-            recompute();
+            return;
         }
+        // Typed by hand, the diameter says itself what is wrong with it.
+        if (rgPlanetes.selected() == kManualValueRow) core::parseReal(eDiamApp.text());
+        recompute();
     };
     eTolBouge.onChange = [this] {
         if (!eTolBouge.empty()) m_tolerancePx = core::parseReal(eTolBouge.text());
         recompute();
     };
     rgPlaCP.onClick = [this] { imagingModeClick(); };
-    TrackBar1.onChange = [this] { showWantedFocal(setup::compute(m_session, options())); };
+    TrackBar1.onChange = [this] { showWantedFocal(compute()); };
     bbDate.onClick = [this] { m_date.choose(m_host, [this](form::CalendarDate date) { showDate(date); }); };
     bbDate.onRightRelease = [this] { showDate(m_date.today()); };
     eFWHM.onChange = [this] { seeingChange(); };
@@ -186,7 +188,7 @@ void ImageriePage::binningChange() {
 
 // The verdict for the sky as it now is, here and on the pages that compare.
 void ImageriePage::showSky() {
-    showVerdict(setup::compute(m_session, options()));
+    showVerdict(compute());
     if (skyChanged) skyChanged();
 }
 
@@ -204,9 +206,6 @@ setup::Options ImageriePage::options() const {
     const int row = rgPlanetes.selected();
     const auto body = bodyOfRow(row);
     o.apparentDiameterArcsec = m_apparentDiameter.arcsec;
-    if (row == kManualValueRow && !eDiamApp.held()) {
-        o.apparentDiameterArcsec = core::tryParseReal(eDiamApp.text()).value_or(0);
-    }
     if (body) {
         o.ringsOverGlobe = ephem::factsOf(*body).ringsOverGlobe;
         o.rotationPeriodMinutes = ephem::factsOf(*body).rotationPeriodMinutes;
@@ -227,7 +226,7 @@ void ImageriePage::start(form::CalendarDate today) {
         eFWHM.onChange = onSeeing;
     }
     // The window's first results came before the remembered sky: judged again with it.
-    showVerdict(setup::compute(m_session, options()));
+    showVerdict(compute());
     pImaPla.setVisible(true);
     pImaCP.setVisible(false);
     m_unit = ephem::DiameterUnit::Seconds;
@@ -286,20 +285,20 @@ void ImageriePage::showPlanetaryRows(bool planet, bool dated) {
 void ImageriePage::recompute() {
     const int row = rgPlanetes.selected();
     const auto body = bodyOfRow(row);
+    // A diameter typed by hand is the object's, once it reads.
+    if (row == kManualValueRow && !eDiamApp.held()) {
+        if (const auto typed = core::tryParseReal(eDiamApp.text())) m_apparentDiameter.arcsec = *typed;
+    }
     shareObject();
-    const setup::Results results = setup::compute(m_session, options());
-    m_session.samplingArcsec = results.samplingArcsec.get();
+    const setup::Results& results = compute();
+    // The page's first step is the sampling: a setup without one stops here.
+    results.samplingArcsec.get();
     if (body && ephem::factsOf(*body).ringsOverGlobe > 0) eDiamAnnSat.setText(*resultText(kRings, results));
     if (!body && row != kManualValueRow) return;
     // A planet turns: the exposure is limited by the blur it allows.
     const bool planet = body && ephem::factsOf(*body).rotationPeriodMinutes > 0;
     showPlanetaryRows(planet, body && ephem::factsOf(*body).dated);
     if (body == ephem::Body::Sun || body == ephem::Body::Moon) eTps.setText("");
-    // The typed numbers are checked where they are read, each with its message.
-    // A text still being typed is no value yet.
-    if (planet && !eTolBouge.held()) core::parseReal(eTolBouge.text());
-    if (row == kManualValueRow && !eDiamApp.held()) m_apparentDiameter.arcsec = core::parseReal(eDiamApp.text());
-    shareObject();
     if (m_session.sensorIncomplete()) {
         // No pixel size (reported at start for a saved sensor): nothing to
         // show on the sensor, and nothing to say again at every visit.
@@ -328,10 +327,7 @@ void ImageriePage::showDate(form::CalendarDate date) {
     recompute();
 }
 
-void ImageriePage::showPlanetaryAdvice(const setup::Results& results) {
-    core::parseReal(cbSurEch.text());  // said here, where the oversampling is read
-    m_advice.show(results);
-}
+void ImageriePage::showPlanetaryAdvice(const setup::Results& results) { m_advice.show(results); }
 
 void ImageriePage::showDeepSkyAdvice(const setup::Results& results) {
     m_deepSky.show(results);

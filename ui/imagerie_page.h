@@ -24,6 +24,9 @@ public:
     std::function<void()> skyChanged;
     // Keeps the session's preference of that key in Quarvel.ini: set by the window.
     std::function<void(std::string_view key)> remember;
+    // The current setup's results with the page's options: set by the
+    // window, which computes them.
+    std::function<const setup::Results&()> compute;
     // What the page adds to a setup's computation; the typed tolerance and
     // manual diameter where they read as numbers.
     setup::Options options() const;

@@ -99,6 +99,8 @@ MainForm::MainForm(Guard& guard, ModalHost& host, Dialogs dialogs, Environment e
     comparer.onChoice = [this] { showComparison(); };
     imagerie.skyChanged = [this] { showComparison(); };
     imagerie.remember = [this](std::string_view key) { remember(key); };
+    imagerie.compute = [this]() -> const setup::Results& { return computeResults(); };
+    parametrage.compute = imagerie.compute;
     parametrage.bbMontage.onClick = [this] { saveSetup(); };
     parametrage.bbSupprMontage.onClick = [this] { removeSetup(); };
     showSetupNames();
@@ -165,15 +167,23 @@ void MainForm::recompute() {
     if (!parametrage.instrumentFilled()) return;
     // Computed once, shown by each page in its order: a failure ends the
     // showing where its value comes, as the calculation itself would.
-    const setup::Results results = setup::compute(m_session, imagerie.options());
+    const setup::Results& results = computeResults();
     parametrage.showInstrumentResults(results);
     if (!parametrage.sensorFilled()) return;
     parametrage.showSensorSize(results);
-    m_session.samplingArcsec = results.samplingArcsec.get();
+    results.samplingArcsec.get();
     imagerie.showPlanetaryAdvice(results);
     parametrage.showSamplingAndField(results);
     planetDrawing.showField(results);
     imagerie.showDeepSkyAdvice(results);
+}
+
+// The current setup's results, computed here alone with the Imagerie page's
+// options; the session keeps the last sampling that could be computed.
+const setup::Results& MainForm::computeResults() {
+    m_results = setup::compute(m_session, imagerie.options());
+    if (!m_results.samplingArcsec.failed()) m_session.samplingArcsec = m_results.samplingArcsec.get();
+    return m_results;
 }
 
 // A save that went well says so in the status line; one that failed has

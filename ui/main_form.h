@@ -91,6 +91,7 @@ public:
 
 private:
     void recompute();
+    const setup::Results& computeResults();
     void saveConfiguration();
     void switchNightMode();
     // Writes one of the session's preferences to Quarvel.ini, alone.
@@ -123,6 +124,7 @@ private:
         double moonArcsec = 0;
     } m_dated;
     SensorTabs m_tabs;
+    setup::Results m_results;  // of the current setup, as last computed
     std::vector<core::Message> m_equipmentProblems;  // shown once at start
     Subscription m_equipmentChanges;
 };

@@ -307,7 +307,7 @@ void ParametragePage::chooseFromModelList(ModelListForm& dialog, const ShownSens
     const bool nonSquare = dialog.kind() == ModelListForm::Kind::Cameras && nonSquareSensor();
     rgPixelC.select(nonSquare ? kNoRow : kYesRow);
     showCatalogueSensor();
-    showSensorSize(setup::compute(m_session, {}));
+    showSensorSize(compute());
 }
 
 bool ParametragePage::nonSquareSensor() const {
@@ -321,7 +321,7 @@ void ParametragePage::chooseCatalogueSensor() {
     m_session.sensorName = cbCapteurs.selectedId();
     rgPixelC.select(nonSquareSensor() ? kNoRow : kYesRow);
     showCatalogueSensor();
-    showSensorSize(setup::compute(m_session, {}));
+    showSensorSize(compute());
 }
 
 void ParametragePage::showCatalogueSensor() {

@@ -20,8 +20,10 @@ public:
     ParametragePage(Form& window, Session& session, const catalogues::Catalogue& catalogue, ModalHost& host,
                     TelescopesForm& telescopes, ModelListForm& cameras, ModelListForm& dslrs, std::string configPath);
 
-    // Every result of the instrument and sensor, on all pages: set by the window.
+    // Every result of the instrument and sensor, on all pages, and the
+    // results themselves: set by the window.
     std::function<void()> recompute;
+    std::function<const setup::Results&()> compute;
     // The telescope's label changed.
     std::function<void()> telescopeRenamed;
 

@@ -21,7 +21,9 @@ inline constexpr std::string_view kUnknown = "Inconnu";
 struct Session : setup::Setup {
     std::string sensorName{kUnknown};
     std::string cameraName{kUnknown};
-    double samplingArcsec = 0;  // per pixel
+    // Per pixel: the last one the window could compute, for the pages that
+    // measure with it.
+    double samplingArcsec = 0;
     // The focal length as typed: the separation page shows it and needs it
     // in whole millimetres.
     std::string focalText;
