@@ -3,7 +3,6 @@
 #include "ui/comparer_page.h"
 
 #include "core/number_format.h"
-#include "ui/imagerie_page.h"
 #include "ui/messages.h"
 
 namespace quarvel::ui {

@@ -6,9 +6,11 @@
 #include "ui/messages.h"
 
 #include <algorithm>
+#include <cmath>
 #include <filesystem>
 
 #include "catalogues/sensors.h"
+#include "core/constants.h"
 #include "core/number_format.h"
 #include "core/parse.h"
 #include "ui/drawings/photo_overlay.h"
@@ -147,7 +149,21 @@ void PlanetDrawingPage::showField(const setup::Results& results) {
 
 void PlanetDrawingPage::showTelescope() { labDessinPlaTelescope.setCaption(m_session.instrument.telescopeLabel); }
 
+void PlanetDrawingPage::showSensorName() { labDessinPlaCapteur.setCaption(m_session.sensorName); }
+
+void PhotoPage::showNames() {
+    labPhotoCapteur.setCaption(m_session.sensorName);
+    labPhotoTelescope.setCaption(m_session.instrument.telescopeLabel);
+}
+
 namespace {
+
+// The mouse's angle about the framing's centre, counter-clockwise from up, as
+// the frame turns, in degrees.
+double mouseAngleDeg(drawings::Point at) {
+    return std::atan2(-(at.x - PhotoPage::kFramingWidth / 2.0), -(at.y - PhotoPage::kFramingHeight / 2.0)) *
+           core::kRadiansToDegrees;
+}
 
 // A field's number, `empty` when nothing is typed; one outside the field's
 // domain fails with the field's own message, which names its range.
@@ -211,6 +227,15 @@ PhotoPage::PhotoPage(form::Form& window, const catalogues::Catalogue& catalogue,
             drawObject();
         };
     }
+    vueObjet.onPress = [this](drawings::Point at) {
+        m_dragFromDeg = mouseAngleDeg(at);
+        m_rotationFromDeg = m_typed.rotationDeg;
+    };
+    vueObjet.onDrag = [this](drawings::Point at) {
+        double turned = std::fmod(m_rotationFromDeg + mouseAngleDeg(at) - m_dragFromDeg, 360.0);
+        if (turned < 0) turned += 360;
+        eRotation.setText(core::fixed(std::round(turned * 10) / 10, 10, 1));
+    };
     eRecouvrement.takesNumbers(catalogues::kOverlapDomain);
     eRecouvrement.onChange = [this] {
         m_typed.overlapPercent = numberIn(eRecouvrement, catalogues::kOverlapDomain, 0, core::throwBadOverlap);
@@ -273,8 +298,7 @@ void PhotoPage::drawFrame() {
     }
     showLegend(drawn);
     PhotoObjet.setPicture(std::move(picture));
-    labPhotoCapteur.setCaption(m_session.sensorName);
-    labPhotoTelescope.setCaption(m_session.instrument.telescopeLabel);
+    showNames();
 }
 
 // The left box holds the field across, the right one the field down.

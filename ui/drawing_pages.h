@@ -52,6 +52,7 @@ public:
     // The field of view, as the parameter page shows it.
     void showField(const setup::Results& results);
     void showTelescope();
+    void showSensorName();
     // Whether a press on the drawing opens the region menu.
     bool regionMenuOpens(bool rightButton) const;
 
@@ -81,6 +82,8 @@ public:
     void show();
     void reloadPhotograph();
     void drawFrame();
+    // The sensor's and the telescope's names under the picture.
+    void showNames();
     // The sensor's field across and down, as "Copier les résultats" gives them.
     std::vector<ResultLine> resultLines() const;
     // The setups compared with the current one: their frames too, each in
@@ -141,6 +144,9 @@ private:
     std::optional<int> m_object;  // its row
     // The rotation, panels and overlap last typed in full; the frame is the sensor's.
     catalogues::Framing m_typed;
+    // A drag turns the frame from the rotation it had when the mouse was pressed.
+    double m_dragFromDeg = 0;
+    double m_rotationFromDeg = 0;
 
     Session& m_session;
     std::vector<std::string> m_dataFolders;

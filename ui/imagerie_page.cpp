@@ -382,13 +382,5 @@ std::vector<ResultLine> ImageriePage::resultLines() const {
     return lines;
 }
 
-std::string_view verdictText(setup::SamplingVerdict verdict) {
-    switch (verdict) {
-        case setup::SamplingVerdict::Under: return messages::kUnderSampled;
-        case setup::SamplingVerdict::Over: return messages::kOverSampled;
-        case setup::SamplingVerdict::Well: break;
-    }
-    return messages::kWellSampled;
-}
 
 }  // namespace quarvel::ui

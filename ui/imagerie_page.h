@@ -111,8 +111,6 @@ private:
     double m_rememberedSeeingArcsec = 2.5;
 };
 
-// "sous-échantillonné", "bien échantillonné" or "sur-échantillonné".
-std::string_view verdictText(setup::SamplingVerdict verdict);
 
 // A date as the page shows it: DD/MM/YYYY.
 std::string dateText(form::CalendarDate date);

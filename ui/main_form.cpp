@@ -58,7 +58,7 @@ MainForm::MainForm(Guard& guard, ModalHost& host, Dialogs dialogs, Environment e
       bbCopier(add<Button>("bbCopier", "Copier les résultats")),
       bbCopierImage(add<Button>("bbCopierImage", "Copier l'image")),
       bbEnregistrerImage(add<Button>("bbEnregistrerImage", "Enregistrer l'image…")),
-      parametrage(*this, session, equipment.catalogue(), host, dialogs.telescopes, dialogs.cameras, dialogs.dslrs,
+      parametrage(*this, session, equipment, host, dialogs.telescopes, dialogs.cameras, dialogs.dslrs,
                   environment.configPath),
       sensorDrawing(*this, equipment.catalogue()),
       planetDrawing(*this, equipment.catalogue(), session, [this](int row) { imagerie.selectObject(row); }),
@@ -87,22 +87,16 @@ MainForm::MainForm(Guard& guard, ModalHost& host, Dialogs dialogs, Environment e
         {&bbEnregistrerImage, "Enregistrer le dessin de la page en PNG, deux fois plus grand qu'à l'écran"},
     };
     for (const auto& [button, hint] : hints) button->setHint(hint);
-    parametrage.recompute = [this] {
-        // Changed by hand, the page no longer shows the setup picked.
-        if (!m_showingSetup) {
-            parametrage.cbMontages.select(-1);
-            parametrage.bbSupprMontage.setEnabled(false);
-        }
+    parametrage.recomputeWindow = [this] { recompute(); };
+    parametrage.setupShown = [this] {
         recompute();
+        imagerie.recompute();
     };
-    parametrage.cbMontages.onChange = [this] { showSetup(); };
     comparer.onChoice = [this] { showComparison(); };
     imagerie.skyChanged = [this] { showComparison(); };
     imagerie.remember = [this](std::string_view key) { remember(key); };
     imagerie.compute = [this]() -> const setup::Results& { return computeResults(); };
     parametrage.compute = imagerie.compute;
-    parametrage.bbMontage.onClick = [this] { saveSetup(); };
-    parametrage.bbSupprMontage.onClick = [this] { removeSetup(); };
     showSetupNames();
     parametrage.telescopeRenamed = [this] { planetDrawing.showTelescope(); };
     m_tabs.recompute = [this] { recompute(); };
@@ -258,8 +252,7 @@ void MainForm::quit() {
 void MainForm::showSetupNames() {
     std::vector<std::string> names;
     for (const SavedSetup& setup : m_equipment.setups()) names.push_back(setup.name);
-    parametrage.cbMontages.setItems(names);
-    parametrage.bbSupprMontage.setEnabled(parametrage.cbMontages.selected() >= 0);
+    parametrage.showSetupNames();
     comparer.setSetupNames(names);
     if (comparisonShown()) showComparison();
 }
@@ -324,34 +317,6 @@ void MainForm::showComparison() {
     }
     comparer.show(columns);
     photo.setCompared(std::move(fields));
-}
-
-void MainForm::showSetup() {
-    const int row = parametrage.cbMontages.selected();
-    const auto& setups = m_equipment.setups();
-    if (row < 0 || row >= static_cast<int>(setups.size())) return;
-    {
-        const Flag showing(m_showingSetup);
-        parametrage.apply(setups[static_cast<std::size_t>(row)].settings);
-        recompute();
-        imagerie.recompute();
-    }
-    parametrage.bbSupprMontage.setEnabled(true);
-}
-
-void MainForm::saveSetup() {
-    const config::Settings settings = parametrage.currentSettings();
-    const auto name = m_equipment.saveSetup(settings);
-    if (!name) return;
-    const Flag showing(m_showingSetup);
-    if (const auto row = parametrage.cbMontages.rowOf(*name)) parametrage.cbMontages.select(*row);
-    parametrage.bbSupprMontage.setEnabled(true);
-}
-
-void MainForm::removeSetup() {
-    const int row = parametrage.cbMontages.selected();
-    if (row < 0) return;
-    m_equipment.removeSetup(std::string(parametrage.cbMontages.selectedId()));
 }
 
 void MainForm::reset() {

@@ -107,9 +107,6 @@ private:
     // on the Imagerie page's date.
     void showComparison();
     bool comparisonShown() const;
-    void showSetup();
-    void saveSetup();
-    void removeSetup();
 
     ModalHost& m_host;
     QuitForm& m_quit;
@@ -117,7 +114,6 @@ private:
     std::function<void()> m_closeProgram;
     Session& m_session;
     EquipmentEditor& m_equipment;
-    bool m_showingSetup = false;
     struct Dated {
         ephem::EphemerisDate date{0, 0, 0};
         double jupiterArcsec = 0;

@@ -171,8 +171,7 @@ void PhotoPage::drawObject() {
     labCadrage.setMessage(catalogues::fitLine(object, shown));
     eChampPhotoH.setText(core::fixed(shown.frame.heightArcmin, 10, 2));
     eChampPhotoV.setText(core::fixed(shown.frame.widthArcmin, 10, 2));
-    labPhotoCapteur.setCaption(m_session.sensorName);
-    labPhotoTelescope.setCaption(m_session.instrument.telescopeLabel);
+    showNames();
     PhotoObjet.setVisible(false);
     vueObjet.setVisible(true);
 }

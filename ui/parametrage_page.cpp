@@ -17,6 +17,7 @@
 #include "ui/messages.h"
 #include "ui/names.h"
 #include "ui/result_table.h"
+#include "ui/user_equipment.h"
 
 namespace quarvel::ui {
 
@@ -32,9 +33,9 @@ std::vector<std::string> filterCaptions() {
 
 }  // namespace
 
-ParametragePage::ParametragePage(Form& window, Session& session, const catalogues::Catalogue& catalogue,
-                                 ModalHost& host, TelescopesForm& telescopes, ModelListForm& cameras,
-                                 ModelListForm& dslrs, std::string configPath)
+ParametragePage::ParametragePage(Form& window, Session& session, EquipmentEditor& equipment, ModalHost& host,
+                                 TelescopesForm& telescopes, ModelListForm& cameras, ModelListForm& dslrs,
+                                 std::string configPath)
     : Part(window),
       eDiam(add<EditField>("eDiam")),
       eFocale(add<EditField>("eFocale")),
@@ -44,7 +45,7 @@ ParametragePage::ParametragePage(Form& window, Session& session, const catalogue
       eFD(add<EditField>(std::string(kFocalRatio.field))),
       ePR(add<EditField>(std::string(kResolving.field))),
       ePS(add<EditField>(std::string(kSeparating.field))),
-      cbCapteurs(add<ListControl>("cbCapteurs", listItems(catalogue.mainSensorEntries()))),
+      cbCapteurs(add<ListControl>("cbCapteurs", listItems(equipment.catalogue().mainSensorEntries()))),
       bbCameras(add<Button>("bbCameras", "Caméras")),
       bbAPN(add<Button>("bbAPN", "Appareils photos numériques")),
       eNomCamera(add<EditField>("eNomCamera")),
@@ -63,7 +64,8 @@ ParametragePage::ParametragePage(Form& window, Session& session, const catalogue
       bbMontage(add<Button>("bbMontage", "Enregistrer le montage…")),
       bbSupprMontage(add<Button>("bbSupprMontage", "Supprimer")),
       m_session(session),
-      m_catalogue(catalogue),
+      m_equipment(equipment),
+      m_catalogue(equipment.catalogue()),
       m_host(host),
       m_telescopes(telescopes),
       m_cameras(cameras),
@@ -125,6 +127,50 @@ ParametragePage::ParametragePage(Form& window, Session& session, const catalogue
     cbCapteurs.onKeyPress = [this](char key) { return sensorListKeyPress(key); };
     bbCameras.onClick = [this] { openModelList(kCameraListRow, cbCapteurs.selected()); };
     bbAPN.onClick = [this] { openModelList(kDslrListRow, cbCapteurs.selected()); };
+    cbMontages.onChange = [this] { showSetup(); };
+    bbMontage.onClick = [this] { saveSetup(); };
+    bbSupprMontage.onClick = [this] { removeSetup(); };
+    showSetupNames();
+}
+
+void ParametragePage::recompute() {
+    if (!m_showingSetup) {
+        cbMontages.select(-1);
+        bbSupprMontage.setEnabled(false);
+    }
+    if (recomputeWindow) recomputeWindow();
+}
+
+void ParametragePage::showSetupNames() {
+    std::vector<std::string> names;
+    for (const SavedSetup& setup : m_equipment.setups()) names.push_back(setup.name);
+    cbMontages.setItems(names);
+    bbSupprMontage.setEnabled(cbMontages.selected() >= 0);
+}
+
+void ParametragePage::showSetup() {
+    const int row = cbMontages.selected();
+    const auto& setups = m_equipment.setups();
+    if (row < 0 || row >= static_cast<int>(setups.size())) return;
+    {
+        const Flag showing(m_showingSetup);
+        apply(setups[static_cast<std::size_t>(row)].settings);
+        if (setupShown) setupShown();
+    }
+    bbSupprMontage.setEnabled(true);
+}
+
+void ParametragePage::saveSetup() {
+    const auto name = m_equipment.saveSetup(currentSettings());
+    if (!name) return;
+    const Flag showing(m_showingSetup);
+    if (const auto row = cbMontages.rowOf(*name)) cbMontages.select(*row);
+    bbSupprMontage.setEnabled(true);
+}
+
+void ParametragePage::removeSetup() {
+    if (cbMontages.selected() < 0) return;
+    m_equipment.removeSetup(std::string(cbMontages.selectedId()));
 }
 
 void ParametragePage::instrumentFieldChange(EditField& field, double& target) {

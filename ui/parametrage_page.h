@@ -13,17 +13,23 @@
 
 namespace quarvel::ui {
 
+class EquipmentEditor;
+
 // "Paramètrage": the instrument and the sensor, their results, and the
 // configuration file that keeps them.
 class ParametragePage : public form::Part {
 public:
-    ParametragePage(Form& window, Session& session, const catalogues::Catalogue& catalogue, ModalHost& host,
+    ParametragePage(Form& window, Session& session, EquipmentEditor& equipment, ModalHost& host,
                     TelescopesForm& telescopes, ModelListForm& cameras, ModelListForm& dslrs, std::string configPath);
 
     // Every result of the instrument and sensor, on all pages, and the
     // results themselves: set by the window.
-    std::function<void()> recompute;
+    std::function<void()> recomputeWindow;
     std::function<const setup::Results&()> compute;
+    // A saved setup was shown: the window computes and shows it everywhere.
+    std::function<void()> setupShown;
+    // The named setups' list follows the user's equipment file.
+    void showSetupNames();
     // The telescope's label changed.
     std::function<void()> telescopeRenamed;
 
@@ -91,6 +97,12 @@ public:
     Button& bbSupprMontage;
 
 private:
+    // Every result, after a change by hand: the page no longer shows the
+    // setup picked.
+    void recompute();
+    void showSetup();
+    void saveSetup();
+    void removeSetup();
     void instrumentFieldChange(EditField& field, double& target);
     void pixelWidthChange();
     void pixelHeightChange();
@@ -131,6 +143,7 @@ private:
     ShownResults m_sensorSize;
     ShownResults m_samplingAndField;
     Session& m_session;
+    EquipmentEditor& m_equipment;
     const catalogues::Catalogue& m_catalogue;
     ModalHost& m_host;
     TelescopesForm& m_telescopes;
@@ -138,6 +151,7 @@ private:
     ModelListForm& m_dslrs;
     std::string m_configPath;
     bool m_loading = false;
+    bool m_showingSetup = false;
     core::SensorValues m_catalogueSensor;
     // The instrument is the user's own: typing into it names it so.
     bool m_personalInstrument = false;

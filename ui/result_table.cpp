@@ -2,6 +2,7 @@
 #include "ui/result_table.h"
 
 #include "core/number_format.h"
+#include "ui/messages.h"
 
 namespace quarvel::ui {
 
@@ -22,6 +23,15 @@ std::optional<std::string> resultText(const ResultRow& row, const Results& resul
     if (!value) return std::nullopt;
     const double number = value->get();
     return row.precision == 0 ? core::display(number, row.decimals) : core::fixed(number, row.precision, row.decimals);
+}
+
+std::string_view verdictText(setup::SamplingVerdict verdict) {
+    switch (verdict) {
+        case setup::SamplingVerdict::Under: return messages::kUnderSampled;
+        case setup::SamplingVerdict::Over: return messages::kOverSampled;
+        case setup::SamplingVerdict::Well: break;
+    }
+    return messages::kWellSampled;
 }
 
 void ShownResults::show(const Results& results) const {

@@ -94,6 +94,9 @@ const std::vector<const ResultRow*>& resultRows();
 // Nothing for a value the setup does not have.
 std::optional<std::string> resultText(const ResultRow& row, const setup::Results& results);
 
+// "sous-échantillonné", "bien échantillonné" or "sur-échantillonné".
+std::string_view verdictText(setup::SamplingVerdict verdict);
+
 // A page's results in the order it shows them, each with its field.
 class ShownResults {
 public:

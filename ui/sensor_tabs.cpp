@@ -63,12 +63,9 @@ void SensorTabs::change(ListControl& list) {
     // Drawn after the recompute, at the new sensor's sampling.
     if (&list == &m_tabs[1].list) {
         m_planetPage.draw();
-        m_planetPage.labDessinPlaCapteur.setCaption(m_session.sensorName);
+        m_planetPage.showSensorName();
     }
-    if (&list == &m_tabs[2].list) {
-        m_photoPage.labPhotoCapteur.setCaption(m_session.sensorName);
-        m_photoPage.labPhotoTelescope.setCaption(m_session.instrument.telescopeLabel);
-    }
+    if (&list == &m_tabs[2].list) m_photoPage.showNames();
 }
 
 // The other lists and the parameter page follow a list's row.

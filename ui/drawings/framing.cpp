@@ -1,9 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/drawings/framing.h"
 
+#include "core/constants.h"
+
 #include <algorithm>
 #include <cmath>
-#include <numbers>
 
 namespace quarvel::ui::drawings {
 
@@ -12,7 +13,7 @@ namespace {
 // Turned counter-clockwise on the screen (y down) by the angle: north
 // through east, with east on the left.
 Point turned(Point p, double degrees) {
-    const double a = degrees * std::numbers::pi / 180;
+    const double a = degrees * core::kDegreesToRadians;
     return {p.x * std::cos(a) + p.y * std::sin(a), -p.x * std::sin(a) + p.y * std::cos(a)};
 }
 
@@ -38,10 +39,9 @@ Quad quad(double dx, double dy, double width, double height, double rotationDeg,
 //   Reference: the standard coordinates of the tangent plane, as in Green,
 //   Spherical Astronomy (1985), section 11.2.
 Point projected(const catalogues::SkyPoint& centre, const catalogues::SkyPoint& point) {
-    constexpr double kRadians = std::numbers::pi / 180;
-    constexpr double kArcminPerRadian = 180 * 60 / std::numbers::pi;
-    const double d0 = centre.decDeg * kRadians, d = point.decDeg * kRadians;
-    const double da = (point.raDeg - centre.raDeg) * kRadians;
+    constexpr double kArcminPerRadian = core::kRadiansToDegrees * 60;
+    const double d0 = centre.decDeg * core::kDegreesToRadians, d = point.decDeg * core::kDegreesToRadians;
+    const double da = (point.raDeg - centre.raDeg) * core::kDegreesToRadians;
     const double cosc = std::sin(d0) * std::sin(d) + std::cos(d0) * std::cos(d) * std::cos(da);
     const double xi = std::cos(d) * std::sin(da) / cosc;
     const double eta = (std::cos(d0) * std::sin(d) - std::sin(d0) * std::cos(d) * std::cos(da)) / cosc;
@@ -61,7 +61,7 @@ FramingScene framingScene(const catalogues::DeepSkyObject& object, const catalog
     const catalogues::SkyExtent field = catalogues::mosaicField(framing);
     // What must show, in arc-minutes across and down: the mosaic turned, and
     // the object with a margin.
-    const double a = framing.rotationDeg * std::numbers::pi / 180;
+    const double a = framing.rotationDeg * core::kDegreesToRadians;
     double spanX = std::abs(field.widthArcmin * std::cos(a)) + std::abs(field.heightArcmin * std::sin(a));
     double spanY = std::abs(field.widthArcmin * std::sin(a)) + std::abs(field.heightArcmin * std::cos(a));
     // The compared setups' frames show whole too.

@@ -24,10 +24,14 @@ private:
     drawings::PlanetDrawing m_drawing;
 };
 
-// A paint box that holds an object framed by the sensor, for its view to paint.
+// A paint box that holds an object framed by the sensor, for its view to
+// paint; the mouse pressed and dragged on it, in the canvas's pixels, turns
+// the frame.
 class FramingBox : public Label {
 public:
     using Label::Label;
+    std::function<void(drawings::Point at)> onPress;
+    std::function<void(drawings::Point at)> onDrag;
     const drawings::FramingScene& scene() const { return m_scene; }
     void setScene(drawings::FramingScene scene) {
         m_scene = std::move(scene);

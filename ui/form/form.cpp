@@ -150,6 +150,15 @@ void Form::userChooses(PopupMenu& menu, int index) {
     m_guard.runUserAction([&] { menu.onChoose(index); });
 }
 
+void Form::userPresses(FramingBox& box, drawings::Point at) {
+    settleTyping();
+    if (box.onPress) m_guard.runUserAction([&] { box.onPress(at); });
+}
+
+void Form::userDrags(FramingBox& box, drawings::Point at) {
+    if (box.onDrag) m_guard.runUserAction([&] { box.onDrag(at); });
+}
+
 void Form::setModalResult(ModalResult result) { m_modalResult = result; }
 
 }  // namespace quarvel::ui::form

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "ui/form/controls.h"
+#include "ui/form/drawing_controls.h"
 #include "ui/form/guard.h"
 
 namespace quarvel::ui::form {
@@ -60,6 +61,9 @@ public:
     void userMoves(TrackBar& bar, int position);
     void userSwitches(Notebook& notebook, int page);
     void userChooses(PopupMenu& menu, int index);
+    // The mouse pressed on a framing, then dragged with its button down.
+    void userPresses(FramingBox& box, drawings::Point at);
+    void userDrags(FramingBox& box, drawings::Point at);
 
     // A dialog's result: set by a button that closes it, before its handler runs.
     ModalResult modalResult() const { return m_modalResult; }

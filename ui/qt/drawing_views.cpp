@@ -165,25 +165,16 @@ protected:
         paint(painter, scene, pictureOf(scene));
     }
     void mousePressEvent(QMouseEvent* event) override {
-        m_dragFrom = angleAt(event->position());
-        m_rotationFrom = m_page.eRotation.text();
+        m_form.userPresses(m_page.vueObjet, {event->position().x(), event->position().y()});
         setCursor(Qt::ClosedHandCursor);
     }
     void mouseMoveEvent(QMouseEvent* event) override {
         if (!(event->buttons() & Qt::LeftButton)) return;
-        const double from = core::tryParseReal(m_rotationFrom).value_or(0);
-        double turned = std::fmod(from + angleAt(event->position()) - m_dragFrom, 360.0);
-        if (turned < 0) turned += 360;
-        m_form.userTypes(m_page.eRotation, core::fixed(std::round(turned * 10) / 10, 10, 1));
+        m_form.userDrags(m_page.vueObjet, {event->position().x(), event->position().y()});
     }
     void mouseReleaseEvent(QMouseEvent*) override { setCursor(Qt::OpenHandCursor); }
 
 private:
-    // The mouse's angle about the centre, counter-clockwise from up, as the
-    // frame turns.
-    double angleAt(QPointF at) const {
-        return std::atan2(-(at.x() - width() / 2.0), -(at.y() - height() / 2.0)) * 180 / M_PI;
-    }
     // The picture as the mode shows it: red at night.
     const QImage& pictureOf(const drawings::FramingScene& scene) {
         const auto& pixels = scene.picture ? scene.picture->pixels : nullptr;
@@ -200,8 +191,6 @@ private:
     std::shared_ptr<const drawings::Bitmap> m_pixels;
     QImage m_shown;
     bool m_shownAtNight = false;
-    double m_dragFrom = 0;
-    std::string m_rotationFrom;
 };
 
 // "Caption [field] unit" at a place, the field as wide as given.

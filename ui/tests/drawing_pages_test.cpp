@@ -316,6 +316,11 @@ TEST_F(DrawingPagesTest, AnyObjectIsFramedTurnedAndTiled) {
     // Turned along the galaxy (its axis 35° east of north, the frame's top
     // side turned 125° counter-clockwise), two frames across hold its
     // length, and two down its width.
+    // A drag from the top of the frame to its left turns it a quarter turn
+    // counter-clockwise, from the rotation it had.
+    f.userPresses(p.vueObjet, {180, 20});
+    f.userDrags(p.vueObjet, {100, 120});
+    EXPECT_EQ(p.eRotation.text(), "90.0");
     f.userTypes(p.eRotation, "125");
     EXPECT_TRUE(p.labCadrage.caption().ends_with("ne tient pas : mosaïque 2 x 2 conseillée")) << p.labCadrage.caption();
     EXPECT_NEAR(frame()[1].y - frame()[0].y, -side(frame(), 0) * std::sin(125 * std::numbers::pi / 180), 0.01);
