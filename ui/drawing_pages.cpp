@@ -196,6 +196,7 @@ PhotoPage::PhotoPage(form::Form& window, const catalogues::Catalogue& catalogue,
       eRecouvrement(add<EditField>("eRecouvrement")),
       labCadrage(add<Label>("labCadrage")),
       vueObjet(add<form::FramingBox>("vueObjet")),
+      m_catalogue(catalogue),
       m_session(session),
       m_dataFolders(std::move(dataFolders)) {
     showsResults({&eChampPhotoV, &eChampPhotoH});
@@ -279,7 +280,7 @@ void PhotoPage::drawFrame() {
         drawObject();
         return;
     }
-    const auto frame = drawings::photoFrame(sensor, m_session.instrument.focalMm, m_photoFieldArcmin);
+    const auto frame = drawings::photoFrame(sensor(), m_session.instrument.focalMm, m_photoFieldArcmin);
     eChampPhotoH.setText(core::fixed(frame.fieldYArcmin, 10, 2));
     eChampPhotoV.setText(core::fixed(frame.fieldXArcmin, 10, 2));
     drawings::Bitmap picture = PhotoObjet.picture();
@@ -323,6 +324,15 @@ void PhotoPage::showLegend(const std::vector<std::size_t>& drawn) {
                                                                              {core::Message::data(m_compared[i].name)})});
     }
     labLegende.setMessage(std::move(joined));
+}
+
+core::SensorValues PhotoPage::sensor() const { return tabSensor(cbCapteursPhoto, m_catalogue, m_session); }
+
+core::SensorValues tabSensor(const ListControl& list, const catalogues::Catalogue& catalogue, const Session& session) {
+    if (list.selected() != kManualTabRow) {
+        if (const auto* row = catalogue.findSensor(list.selectedId())) return row->values;
+    }
+    return session.sensor;
 }
 
 std::vector<std::string> dataFoldersOf(const std::string& programFolder) {

@@ -36,7 +36,6 @@ public:
     Label& labTailleRefH;
     Label& labTailleRefV;
     Label& labTailleMMCapt;
-    core::SensorValues sensor;  // the sensor of its list's row
 
 private:
     const catalogues::Catalogue& m_catalogue;
@@ -65,7 +64,6 @@ public:
     form::PopupMenu& pmPlanetes;
     Label& labDessinPlaCapteur;
     Label& labDessinPlaTelescope;
-    core::SensorValues sensor;
 
 private:
     const catalogues::Catalogue& m_catalogue;
@@ -125,7 +123,6 @@ public:
     EditField& eRecouvrement;
     Label& labCadrage;
     form::FramingBox& vueObjet;
-    core::SensorValues sensor;
 
 private:
     void loadPhotograph(const std::string& file);
@@ -136,6 +133,9 @@ private:
     catalogues::Framing framing() const;
     std::optional<drawings::ObjectPicture> shownPicture(const std::string& designation);
     void showLegend(const std::vector<std::size_t>& drawn);
+
+    // The sensor of the page's list.
+    core::SensorValues sensor() const;
 
     std::vector<ComparedField> m_compared;
     std::optional<catalogues::ObjectCatalogue> m_objects;
@@ -148,10 +148,16 @@ private:
     double m_dragFromDeg = 0;
     double m_rotationFromDeg = 0;
 
+    const catalogues::Catalogue& m_catalogue;
     Session& m_session;
     std::vector<std::string> m_dataFolders;
     double m_photoFieldArcmin = 300;  // the built-in M 31 picture's field
 };
+
+// The sensor a drawing page's list shows: "Saisie manuelle" the session's
+// own, a sensor's row that sensor; a row the catalogue no longer has, the
+// session's.
+core::SensorValues tabSensor(const ListControl& list, const catalogues::Catalogue& catalogue, const Session& session);
 
 // Where the program's data is looked for: beside the program, in its
 // install's share/quarvel, then in the system's.

@@ -121,6 +121,7 @@ void PhotoPage::chooseObject() {
 catalogues::Framing PhotoPage::framing() const {
     catalogues::Framing framing = m_typed;
     const double focal = m_session.instrument.focalMm;
+    const core::SensorValues sensor = this->sensor();
     framing.frame = {core::horizontalFieldArcmin(sensor, focal), core::verticalFieldArcmin(sensor, focal)};
     catalogues::mosaicField(framing);  // a frame of no size is said here
     return framing;

@@ -28,13 +28,10 @@ public:
     void showPhotoPage();
 
 private:
-    struct Tab {
-        ListControl& list;
-        core::SensorValues& sensor;
-    };
     void change(ListControl& list);
-    void lookup(const Tab& tab);
     void followRow(const ListControl& changed, int row);
+    // The sensor a list shows.
+    core::SensorValues sensorOf(const ListControl& list) const;
 
     const catalogues::Catalogue& m_catalogue;
     Session& m_session;
@@ -42,7 +39,7 @@ private:
     SensorDrawingPage& m_sensorPage;
     PlanetDrawingPage& m_planetPage;
     PhotoPage& m_photoPage;
-    Tab m_tabs[3];
+    ListControl* m_lists[3];
 };
 
 }  // namespace quarvel::ui
