@@ -243,12 +243,6 @@ std::optional<int> Catalogue::findTelescopeRow(std::string_view name) const {
     return static_cast<int>(row - m_telescopes.rows.data());
 }
 
-bool Catalogue::lookupSensor(std::string_view name, core::SensorValues& values) const {
-    const CatalogueSensor* row = findSensor(name);
-    if (row) values = row->values;
-    return row != nullptr;
-}
-
 std::vector<ListEntry> Catalogue::mainSensorEntries() const {
     std::vector<ListEntry> entries{{std::string(kManualEntry)}, {std::string(kSavedData)}, {std::string(kCameraList)},
                                    {std::string(kDslrList)}};

@@ -103,9 +103,6 @@ public:
     std::optional<ModelSensor> mapCamera(std::string_view model) const;
     std::optional<ModelSensor> mapDslr(std::string_view model) const;
     std::optional<int> findTelescopeRow(std::string_view name) const;
-    // The parameter page's lookup: copies the row's numbers into `values` and
-    // returns true, or leaves them untouched and returns false.
-    bool lookupSensor(std::string_view name, core::SensorValues& values) const;
 
     // The lists' entries: the main sensor list with its four command rows,
     // a drawing page's with its "Saisie manuelle", the two model lists and

@@ -115,7 +115,7 @@ std::string_view valueOf(std::string_view afterEquals) {
 // A value within the limit, not cut in the middle of a UTF-8 character.
 std::string limited(std::string bytes, bool utf8) {
     if (bytes.size() > IniDocument::kMaxValueLength) {
-        std::size_t cut = IniFile::kMaxValueLength;
+        std::size_t cut = IniDocument::kMaxValueLength;
         // Not in the middle of a UTF-8 character.
         while (utf8 && cut > 0 && (static_cast<unsigned char>(bytes[cut]) & 0xC0) == 0x80) --cut;
         bytes.resize(cut);

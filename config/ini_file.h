@@ -84,28 +84,6 @@ private:
 // would be lost.
 void updateFile(const std::string& path, const std::function<void(IniDocument&)>& change);
 
-// One key at a time, each call reading the file and each write replacing it.
-class IniFile {
-public:
-    static constexpr std::size_t kMaxValueLength = IniDocument::kMaxValueLength;
-
-    explicit IniFile(std::string path) : m_path(std::move(path)) {}
-    const std::string& path() const { return m_path; }
-
-    std::optional<std::string> readString(std::string_view section, std::string_view key) const {
-        return IniDocument(m_path).readString(section, key);
-    }
-    std::optional<std::int32_t> readInteger(std::string_view section, std::string_view key) const {
-        return IniDocument(m_path).readInteger(section, key);
-    }
-    void writeString(std::string_view section, std::string_view key, std::string_view value) const {
-        updateFile(m_path, [&](IniDocument& document) { document.setString(section, key, value); });
-    }
-
-private:
-    std::string m_path;
-};
-
 // Whether two names (UTF-8) are one for the file: section and key names
 // match without regard to case, in Windows-1252.
 bool sameName(std::string_view a, std::string_view b);

@@ -18,7 +18,7 @@ std::int32_t addInt32(std::int32_t a, std::int32_t b);
 std::int32_t subtractInt32(std::int32_t a, std::int32_t b);
 std::int32_t multiplyInt32(std::int32_t a, std::int32_t b);
 
-// A list index: outside [0, size) fails with "Indice de liste hors limites (%d)".
+// A list index: outside [0, size) fails with "Indice de liste hors limites (%1)".
 int checkListIndex(long long index, long long size);
 // A value that must lie in [low, high]: outside fails with the range-check error.
 int checkRange(long long value, long long low, long long high);

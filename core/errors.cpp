@@ -10,36 +10,30 @@ namespace {
 
 struct Template {
     ErrorCode code;
-    std::string_view prefix;  // text before the first value
-    std::string_view middle;  // text between the first and second value
-    std::string_view suffix;  // text after the last value
-    int values;
+    std::string_view pattern;  // "%1" and "%2" where the values go
 };
 
-// The fixed messages, split around their values.
+// The fixed messages.
 constexpr std::array<Template, 18> kTemplates{{
-    {ErrorCode::NotAReal, "'", "", "' n'est pas une valeur en virgule flottante correcte", 1},
-    {ErrorCode::NotAnInteger, "'", "", "' n'est pas une valeur entière correcte", 1},
-    {ErrorCode::DivisionByZero, "Division par zéro en virgule flottante", "", "", 0},
-    {ErrorCode::InvalidOperation, "Opération en virgule flottante incorrecte", "", "", 0},
-    {ErrorCode::RangeCheck, "Erreur de vérification d'étendue", "", "", 0},
-    {ErrorCode::IntegerOverflow, "Débordement d'entier", "", "", 0},
-    {ErrorCode::ListIndex, "Indice de liste hors limites (", "", ")", 1},
-    {ErrorCode::CannotWrite, "Impossible d'écrire dans ", "", "", 1},
-    {ErrorCode::CannotOpen, "Impossible d'ouvrir le fichier \"", "\". ", "", 2},
-    {ErrorCode::BadBitmap, "Image bitmap incorrecte", "", "", 0},
-    {ErrorCode::BadEquipment, "Équipement ignoré : ", "", "", 1},
-    {ErrorCode::IncompleteSensor, "Le capteur sauvegardé est incomplet : nombre ou taille de pixels vide ou nul", "",
-     "", 0},
-    {ErrorCode::NotReadWhole, "",  "",
-     " n'a pas pu être lu en entier et reste tel quel : déplacez-le pour en enregistrer un nouveau", 1},
-    {ErrorCode::BadSeeing, "« ", "",
-     " » : la turbulence (FWHM) doit être supérieure à 0 et d'au plus 30 secondes d'arc", 1},
-    {ErrorCode::BadPanels, "« ", "", " » : le champ Mosaïque prend un nombre entier de panneaux de 1 à 5", 1},
-    {ErrorCode::BadOverlap, "« ", "",
-     " » : le champ Recouvrement prend un pourcentage d'au moins 0 et de moins de 100", 1},
-    {ErrorCode::OutOfMemory, "Mémoire insuffisante", "", "", 0},
-    {ErrorCode::Unexpected, "Erreur inattendue : ", "", "", 1},
+    {ErrorCode::NotAReal, "'%1' n'est pas une valeur en virgule flottante correcte"},
+    {ErrorCode::NotAnInteger, "'%1' n'est pas une valeur entière correcte"},
+    {ErrorCode::DivisionByZero, "Division par zéro en virgule flottante"},
+    {ErrorCode::InvalidOperation, "Opération en virgule flottante incorrecte"},
+    {ErrorCode::RangeCheck, "Erreur de vérification d'étendue"},
+    {ErrorCode::IntegerOverflow, "Débordement d'entier"},
+    {ErrorCode::ListIndex, "Indice de liste hors limites (%1)"},
+    {ErrorCode::CannotWrite, "Impossible d'écrire dans %1"},
+    {ErrorCode::CannotOpen, "Impossible d'ouvrir le fichier \"%1\". %2"},
+    {ErrorCode::BadBitmap, "Image bitmap incorrecte"},
+    {ErrorCode::BadEquipment, "Équipement ignoré : %1"},
+    {ErrorCode::IncompleteSensor, "Le capteur sauvegardé est incomplet : nombre ou taille de pixels vide ou nul"},
+    {ErrorCode::NotReadWhole,
+     "%1 n'a pas pu être lu en entier et reste tel quel : déplacez-le pour en enregistrer un nouveau"},
+    {ErrorCode::BadSeeing, "« %1 » : la turbulence (FWHM) doit être supérieure à 0 et d'au plus 30 secondes d'arc"},
+    {ErrorCode::BadPanels, "« %1 » : le champ Mosaïque prend un nombre entier de panneaux de 1 à 5"},
+    {ErrorCode::BadOverlap, "« %1 » : le champ Recouvrement prend un pourcentage d'au moins 0 et de moins de 100"},
+    {ErrorCode::OutOfMemory, "Mémoire insuffisante"},
+    {ErrorCode::Unexpected, "Erreur inattendue : %1"},
 }};
 
 // A typed text is quoted in a message up to this many characters: a box that
@@ -72,14 +66,21 @@ const Template& templateFor(ErrorCode code) {
     return kTemplates.front();
 }
 
-// The fixed text around a message's values, "%1" and "%2" where they go.
-std::string patternOf(const Template& t) {
-    std::string pattern(t.prefix);
-    if (t.values >= 1) pattern += "%1";
-    pattern += t.middle;
-    if (t.values >= 2) pattern += "%2";
-    pattern += t.suffix;
-    return pattern;
+// A message's fixed text around its values, and how many values it takes.
+struct Parts {
+    std::string_view prefix;  // before the first value
+    std::string_view middle;  // between the first and second
+    std::string_view suffix;  // after the last
+    int values = 0;
+};
+
+Parts partsOf(std::string_view pattern) {
+    const std::size_t first = pattern.find("%1");
+    if (first == std::string_view::npos) return {pattern, {}, {}, 0};
+    const std::string_view rest = pattern.substr(first + 2);
+    const std::size_t second = rest.find("%2");
+    if (second == std::string_view::npos) return {pattern.substr(0, first), {}, rest, 1};
+    return {pattern.substr(0, first), rest.substr(0, second), rest.substr(second + 2), 2};
 }
 
 [[noreturn]] void raise(ErrorCode code, std::string_view first = {}, std::string_view second = {}) {
@@ -90,17 +91,6 @@ std::string patternOf(const Template& t) {
 
 }  // namespace
 
-std::string errorMessage(ErrorCode code, std::string_view first, std::string_view second) {
-    const Template& t = templateFor(code);
-    std::string message(t.prefix);
-    const bool quotesInput = code == ErrorCode::NotAReal || code == ErrorCode::NotAnInteger;
-    if (t.values >= 1) message.append(quotesInput ? elided(first) : std::string(first));
-    message.append(t.middle);
-    if (t.values >= 2) message.append(second);
-    message.append(t.suffix);
-    return message;
-}
-
 std::string quotedText(std::string_view text) { return elided(text); }
 
 std::size_t characterCount(std::string_view text) {
@@ -108,11 +98,12 @@ std::size_t characterCount(std::string_view text) {
 }
 
 Message errorMessageOf(ErrorCode code, Message first, Message second) {
-    const Template& t = templateFor(code);
+    const std::string_view pattern = templateFor(code).pattern;
+    const int count = partsOf(pattern).values;
     std::vector<Message> values;
-    if (t.values >= 1) values.push_back(std::move(first));
-    if (t.values >= 2) values.push_back(std::move(second));
-    return Message(patternOf(t), std::move(values));
+    if (count >= 1) values.push_back(std::move(first));
+    if (count >= 2) values.push_back(std::move(second));
+    return Message(std::string(pattern), std::move(values));
 }
 
 std::string Message::text() const {
@@ -149,7 +140,7 @@ void throwBadOverlap(std::string_view text) { raise(ErrorCode::BadOverlap, text)
 
 std::vector<std::string> messagePatterns() {
     std::vector<std::string> patterns;
-    for (const auto& t : kTemplates) patterns.push_back(patternOf(t));
+    for (const auto& t : kTemplates) patterns.emplace_back(t.pattern);
     return patterns;
 }
 
@@ -193,16 +184,17 @@ bool isFixedMessage(std::string_view message) {
     for (const auto& t : kTemplates) {
         // The guard's last resorts stand for faults of the program itself.
         if (t.code == ErrorCode::OutOfMemory || t.code == ErrorCode::Unexpected) continue;
-        const std::size_t fixedLength = t.prefix.size() + t.middle.size() + t.suffix.size();
+        const Parts p = partsOf(t.pattern);
+        const std::size_t fixedLength = p.prefix.size() + p.middle.size() + p.suffix.size();
         if (message.size() < fixedLength) continue;
-        if (!message.starts_with(t.prefix) || !message.ends_with(t.suffix)) continue;
-        if (t.values == 0) {
+        if (!message.starts_with(p.prefix) || !message.ends_with(p.suffix)) continue;
+        if (p.values == 0) {
             if (message.size() == fixedLength) return true;
             continue;
         }
-        if (t.values == 2) {
-            const auto inner = message.substr(t.prefix.size(), message.size() - t.prefix.size() - t.suffix.size());
-            if (inner.find(t.middle) != std::string_view::npos) return true;
+        if (p.values == 2) {
+            const auto inner = message.substr(p.prefix.size(), message.size() - p.prefix.size() - p.suffix.size());
+            if (inner.find(p.middle) != std::string_view::npos) return true;
             continue;
         }
         return true;

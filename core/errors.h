@@ -10,27 +10,27 @@
 namespace quarvel::core {
 
 // The fixed failures the user can be shown. Each carries one French text; the
-// ones with a place for a value get it when the error is raised.
+// ones with a place for a value ("%1", "%2") get it when the error is raised.
 enum class ErrorCode {
-    NotAReal,          // "'%s' n'est pas une valeur en virgule flottante correcte"
-    NotAnInteger,      // "'%s' n'est pas une valeur entière correcte"
+    NotAReal,          // "'%1' n'est pas une valeur en virgule flottante correcte"
+    NotAnInteger,      // "'%1' n'est pas une valeur entière correcte"
     DivisionByZero,    // "Division par zéro en virgule flottante"
     InvalidOperation,  // "Opération en virgule flottante incorrecte"
     RangeCheck,        // "Erreur de vérification d'étendue"
     IntegerOverflow,   // "Débordement d'entier"
-    ListIndex,         // "Indice de liste hors limites (%d)"
-    CannotWrite,       // "Impossible d'écrire dans %s"
-    CannotOpen,        // "Impossible d'ouvrir le fichier "%s". %s"
+    ListIndex,         // "Indice de liste hors limites (%1)"
+    CannotWrite,       // "Impossible d'écrire dans %1"
+    CannotOpen,        // "Impossible d'ouvrir le fichier "%1". %2"
     BadBitmap,         // "Image bitmap incorrecte"
-    BadEquipment,      // "Équipement ignoré : %s"
+    BadEquipment,      // "Équipement ignoré : %1"
     IncompleteSensor,  // "Le capteur sauvegardé est incomplet : nombre ou taille de pixels vide ou nul"
-    NotReadWhole,      // "%s n'a pas pu être lu en entier et reste tel quel : déplacez-le pour en enregistrer un nouveau"
-    BadSeeing,         // "« %s » : la turbulence (FWHM) doit être supérieure à 0 et d'au plus 30 secondes d'arc"
-    BadPanels,         // "« %s » : le champ Mosaïque prend un nombre entier de panneaux de 1 à 5"
-    BadOverlap,        // "« %s » : le champ Recouvrement prend un pourcentage d'au moins 0 et de moins de 100"
+    NotReadWhole,      // "%1 n'a pas pu être lu en entier et reste tel quel : déplacez-le pour en enregistrer un nouveau"
+    BadSeeing,         // "« %1 » : la turbulence (FWHM) doit être supérieure à 0 et d'au plus 30 secondes d'arc"
+    BadPanels,         // "« %1 » : le champ Mosaïque prend un nombre entier de panneaux de 1 à 5"
+    BadOverlap,        // "« %1 » : le champ Recouvrement prend un pourcentage d'au moins 0 et de moins de 100"
     // Last resorts of the event guard, for failures no calculation raises.
     OutOfMemory,  // "Mémoire insuffisante"
-    Unexpected,   // "Erreur inattendue : %s"
+    Unexpected,   // "Erreur inattendue : %1"
 };
 
 // A text the program shows: a pattern with "%1" to "%9" and its values, in
@@ -76,10 +76,7 @@ private:
     std::string m_text;
 };
 
-// A message with its values put in. A typed text longer than 60 characters
-// is quoted by its ends around "…".
-std::string errorMessage(ErrorCode code, std::string_view first = {}, std::string_view second = {});
-// The same, as the pattern and its values; the values as given.
+// A failure's message, as the pattern and its values; the values as given.
 Message errorMessageOf(ErrorCode code, Message first = {}, Message second = {});
 
 // A typed text as messages quote it: one longer than 60 characters by its

@@ -28,14 +28,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string path = scratchFile();
     std::ofstream(path, std::ios::binary | std::ios::trunc).write(reinterpret_cast<const char*>(data),
                                                                   static_cast<std::streamsize>(size));
-    const quarvel::config::IniFile ini(path);
     const auto settings = quarvel::config::readSettings(quarvel::config::IniDocument(path));
     try {
-        ini.writeString(quarvel::config::kSection, quarvel::config::kKeyCamera, settings.telescope);
+        quarvel::config::updateFile(path, [&](quarvel::config::IniDocument& document) {
+            document.setString(quarvel::config::kSection, quarvel::config::kKeyCamera, settings.telescope);
+        });
     } catch (const quarvel::core::QuarvelError&) {
         return 0;
     }
     // The key just written must be found again, whatever surrounded it.
-    if (!ini.readString(quarvel::config::kSection, quarvel::config::kKeyCamera)) std::abort();
+    if (!quarvel::config::IniDocument(path).readString(quarvel::config::kSection, quarvel::config::kKeyCamera)) std::abort();
     return 0;
 }

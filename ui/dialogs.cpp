@@ -9,7 +9,6 @@
 #include "core/search.h"
 #include "ui/messages.h"
 #include "ui/names.h"
-#include "ui/user_equipment.h"
 
 namespace quarvel::ui {
 
@@ -367,6 +366,14 @@ ConfirmForm::ConfirmForm(Guard& guard)
 bool ConfirmForm::ask(ModalHost& host, const core::Message& question) {
     labConfirmation.setMessage(question);
     return host.showModal(*this) == ModalResult::Ok;
+}
+
+EquipmentQuestions equipmentQuestions(NameForm& name, ConfirmForm& confirm, ModalHost& host) {
+    return {[&name, &host](catalogues::Kind kind, const NewEquipment& shown, const EquipmentQuestions::Check& check) {
+                return name.ask(host, kind, shown, check);
+            },
+            [&name, &host](const std::function<void(const std::string&)>& check) { return name.askName(host, check); },
+            [&confirm, &host](const core::Message& question) { return confirm.ask(host, question); }};
 }
 
 }  // namespace quarvel::ui

@@ -11,6 +11,7 @@
 #include "ui/form/form.h"
 #include "ui/session.h"
 #include "ui/subscription.h"
+#include "ui/user_equipment.h"
 
 namespace quarvel::ui {
 
@@ -22,8 +23,6 @@ using form::Guard;
 using form::ListControl;
 using form::ModalHost;
 using form::RadioGroup;
-
-class EquipmentEditor;
 
 // "Quitter": whether to save before the program ends.
 class QuitForm : public Form {
@@ -140,14 +139,6 @@ private:
     Subscription m_subscription;
 };
 
-// What "Ajouter…" adds: a telescope's optics, or a camera's or digital
-// camera's sensor, under a name.
-struct NewEquipment {
-    std::string name;
-    catalogues::TelescopeOptics optics{0, 0};
-    core::SensorValues sensor;
-};
-
 // "Nouvel équipement": the name and the numbers of a telescope, camera or
 // digital camera the user adds, shown before they are added and editable.
 class NameForm : public Form {
@@ -191,5 +182,8 @@ public:
     Button& bbOui;
     Button& bbNon;
 };
+
+// The equipment's questions, asked with these dialogs.
+EquipmentQuestions equipmentQuestions(NameForm& name, ConfirmForm& confirm, ModalHost& host);
 
 }  // namespace quarvel::ui

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The texts the windows compose, with "%1" to "%4" where their values go
+// The texts the windows compose, with "%1" to "%9" where their values go
 // (core::compose puts them in). The patterns are also the keys of the texts'
 // translations: a view translates a composed text by its pattern.
 #pragma once

@@ -371,12 +371,13 @@ void ParametragePage::chooseCatalogueSensor() {
 }
 
 void ParametragePage::showCatalogueSensor() {
-    m_catalogue.lookupSensor(m_session.sensorName, m_catalogueSensor);
+    const auto* row = m_catalogue.findSensor(m_session.sensorName);
+    const core::SensorValues sensor = row ? row->values : core::SensorValues(m_session.sensor);
     const std::pair<EditField*, std::string> writes[] = {
-        {&eNbPixelsX, std::to_string(m_catalogueSensor.pixelsX)},
-        {&eNbPixelsY, std::to_string(m_catalogueSensor.pixelsY)},
-        {&eTaillePixelsX, core::shortest(m_catalogueSensor.pixelWidthUm)},
-        {&eTaillePixelsY, core::shortest(m_catalogueSensor.pixelHeightUm)},
+        {&eNbPixelsX, std::to_string(sensor.pixelsX)},
+        {&eNbPixelsY, std::to_string(sensor.pixelsY)},
+        {&eTaillePixelsX, core::shortest(sensor.pixelWidthUm)},
+        {&eTaillePixelsY, core::shortest(sensor.pixelHeightUm)},
     };
     for (const auto& [field, text] : writes) {
         field->setText(text);
@@ -422,7 +423,6 @@ void ParametragePage::followTabRow(int tabRow) {
         return;
     }
     cbCapteurs.select(tabRow + catalogues::kTabListOffset);
-    m_catalogue.lookupSensor(cbCapteurs.selectedId(), m_catalogueSensor);
     m_session.cameraName = std::string(kUnknown);
     eNomCamera.setText(m_session.cameraName);
     applySensorChoice();

@@ -152,7 +152,6 @@ private:
     std::string m_configPath;
     bool m_loading = false;
     bool m_showingSetup = false;
-    core::SensorValues m_catalogueSensor;
     // The instrument is the user's own: typing into it names it so.
     bool m_personalInstrument = false;
     struct Remembered {

@@ -220,17 +220,15 @@ using catalogues::Origin;
 
 }  // namespace
 
-EquipmentEditor::EquipmentEditor(catalogues::Catalogue& catalogue, std::string path, NameForm& name,
-                                 ConfirmForm& confirm, form::ModalHost& host, std::vector<SavedSetup> setups)
+EquipmentEditor::EquipmentEditor(catalogues::Catalogue& catalogue, std::string path, EquipmentQuestions questions,
+                                 std::vector<SavedSetup> setups)
     : m_catalogue(catalogue),
       m_setups(std::move(setups)),
       m_path(std::move(path)),
-      m_name(name),
-      m_confirm(confirm),
-      m_host(host) {}
+      m_questions(std::move(questions)) {}
 
 std::optional<std::string> EquipmentEditor::saveSetup(const config::Settings& settings) {
-    const auto name = m_name.askName(m_host, [this, &settings](const std::string& name) {
+    const auto name = m_questions.askName([this, &settings](const std::string& name) {
         checkNewName(name, nameTaken(m_setups, name) || fileHolds(m_path, {config::kSetupSection}, name));
         // What the next start would not read is not kept.
         if (!config::readableSetup(settings)) {
@@ -252,7 +250,7 @@ bool EquipmentEditor::removeSetup(const std::string& name) {
     const auto found = std::find_if(m_setups.begin(), m_setups.end(),
                                     [&name](const SavedSetup& setup) { return setup.name == name; });
     if (found == m_setups.end() ||
-        !m_confirm.ask(m_host, core::Message(messages::kRemoveQuestion,
+        !m_questions.confirm(core::Message(messages::kRemoveQuestion,
                                              {core::Message(messages::kTheSetup, {core::Message::data(name)})}))) {
         return false;
     }
@@ -280,7 +278,7 @@ void EquipmentEditor::changed() {
 }
 
 std::optional<NewEquipment> EquipmentEditor::ask(Kind kind, const NewEquipment& shown) {
-    return m_name.ask(m_host, kind, shown, [this, kind](const NewEquipment& added) { check(kind, added); });
+    return m_questions.askEquipment(kind, shown, [this, kind](const NewEquipment& added) { check(kind, added); });
 }
 
 // What cannot be added is said while the dialog stays open, to be mended there.
@@ -327,7 +325,7 @@ std::optional<std::string> EquipmentEditor::addTelescope(const catalogues::Teles
 
 bool EquipmentEditor::removeTelescope(const std::string& name) {
     if (!m_catalogue.isUserRow(Kind::Telescope, name) ||
-        !m_confirm.ask(m_host, core::Message(messages::kRemoveQuestion,
+        !m_questions.confirm(core::Message(messages::kRemoveQuestion,
                                              {core::Message(messages::kTheTelescope, {core::Message::data(name)})}))) {
         return false;
     }
@@ -366,7 +364,7 @@ bool EquipmentEditor::removeModel(Kind kind, const std::string& name) {
     if (!m_catalogue.isUserRow(kind, name)) return false;
     const bool cameras = kind == Kind::Camera;
     const core::Message what(cameras ? messages::kTheCamera : messages::kTheDslr, {core::Message::data(name)});
-    if (!m_confirm.ask(m_host, core::Message(messages::kRemoveQuestion, {what}))) return false;
+    if (!m_questions.confirm(core::Message(messages::kRemoveQuestion, {what}))) return false;
     std::vector<std::string> sections{std::string(cameras ? config::kCameraSection : config::kDslrSection) + name};
     // The sensor kept under a camera's name goes with it.
     const bool ownSensor = cameras && m_catalogue.isUserRow(Kind::Sensor, name);

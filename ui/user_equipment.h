@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <functional>
 #include <map>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -10,12 +12,30 @@
 
 #include "catalogues/catalogue.h"
 #include "config/equipment_file.h"
-#include "ui/dialogs.h"
 #include "ui/subscription.h"
 #include "ui/session.h"
 #include "ui/setups.h"
 
 namespace quarvel::ui {
+
+// What "Ajouter…" adds: a telescope's optics, or a camera's or digital
+// camera's sensor, under a name.
+struct NewEquipment {
+    std::string name;
+    catalogues::TelescopeOptics optics{0, 0};
+    core::SensorValues sensor;
+};
+
+// What an edit asks the user, answered by the program's dialogs: the
+// numbers and name of what is added (`check` refuses what cannot be kept,
+// and the question stays open), a setup's name, and a removal confirmed.
+struct EquipmentQuestions {
+    using Check = std::function<void(const NewEquipment&)>;
+    std::function<std::optional<NewEquipment>(catalogues::Kind, const NewEquipment& shown, const Check& check)>
+        askEquipment;
+    std::function<std::optional<std::string>(const std::function<void(const std::string&)>& check)> askName;
+    std::function<bool(const core::Message& question)> confirm;
+};
 
 // Adds the rows of the user's equipment file to the catalogue, after the
 // others, and its setups, in the file's order, to `setups` when given. Each
@@ -34,8 +54,8 @@ inline constexpr std::size_t kMaxNameCharacters = 60;
 // confirmation. The file is replaced at once, then the lists that listen follow.
 class EquipmentEditor {
 public:
-    EquipmentEditor(catalogues::Catalogue& catalogue, std::string path, NameForm& name, ConfirmForm& confirm,
-                    form::ModalHost& host, std::vector<SavedSetup> setups = {});
+    EquipmentEditor(catalogues::Catalogue& catalogue, std::string path, EquipmentQuestions questions,
+                    std::vector<SavedSetup> setups = {});
     const catalogues::Catalogue& catalogue() const { return m_catalogue; }
     // The user's named setups, in the order they were saved.
     const std::vector<SavedSetup>& setups() const { return m_setups; }
@@ -69,9 +89,7 @@ private:
     catalogues::Catalogue& m_catalogue;
     std::vector<SavedSetup> m_setups;
     std::string m_path;
-    NameForm& m_name;
-    ConfirmForm& m_confirm;
-    form::ModalHost& m_host;
+    EquipmentQuestions m_questions;
     using Listeners = std::map<int, std::function<void()>>;
     std::shared_ptr<Listeners> m_listeners = std::make_shared<Listeners>();
     int m_lastListener = 0;

@@ -57,14 +57,12 @@ TEST(SensorCatalogue, MatchesNamesExactly) {
     EXPECT_TRUE(findSensor("KAF8300").has_value());
 }
 
-TEST(SensorLookup, NoMatchLeavesTheCatalogueSensorUntouched) {
+TEST(SensorLookup, FindsTheCatalogueRowsOnly) {
     const Catalogue builtIn;
-    SensorValues catalogueSensor{};
-    EXPECT_FALSE(builtIn.lookupSensor("Inconnu", catalogueSensor));
-    EXPECT_EQ(catalogueSensor, SensorValues{});
-    EXPECT_TRUE(builtIn.lookupSensor("ICX285", catalogueSensor));
-    EXPECT_FALSE(builtIn.lookupSensor("MT9P031", catalogueSensor));
-    EXPECT_EQ(catalogueSensor, (SensorValues{1392, 1040, 6.45, 6.45}));
+    EXPECT_EQ(builtIn.findSensor("Inconnu"), nullptr);
+    EXPECT_EQ(builtIn.findSensor("MT9P031"), nullptr);
+    ASSERT_NE(builtIn.findSensor("ICX285"), nullptr);
+    EXPECT_EQ(builtIn.findSensor("ICX285")->values, (SensorValues{1392, 1040, 6.45, 6.45}));
 }
 
 TEST(SensorLists, KeepTheOffsetOfThree) {

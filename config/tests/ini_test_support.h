@@ -14,6 +14,34 @@
 #include <iterator>
 #include <string>
 
+#include "config/ini_file.h"
+
+namespace quarvel::config {
+
+// One key at a time, each call reading the file and each write replacing it.
+class IniFile {
+public:
+    static constexpr std::size_t kMaxValueLength = IniDocument::kMaxValueLength;
+
+    explicit IniFile(std::string path) : m_path(std::move(path)) {}
+    const std::string& path() const { return m_path; }
+
+    std::optional<std::string> readString(std::string_view section, std::string_view key) const {
+        return IniDocument(m_path).readString(section, key);
+    }
+    std::optional<std::int32_t> readInteger(std::string_view section, std::string_view key) const {
+        return IniDocument(m_path).readInteger(section, key);
+    }
+    void writeString(std::string_view section, std::string_view key, std::string_view value) const {
+        updateFile(m_path, [&](IniDocument& document) { document.setString(section, key, value); });
+    }
+
+private:
+    std::string m_path;
+};
+
+}  // namespace quarvel::config
+
 namespace quarvel::config::testing {
 
 // A fresh directory for one test, removed afterwards.

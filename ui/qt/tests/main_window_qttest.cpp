@@ -1060,9 +1060,11 @@ private slots:
                                       : "La configuration est enregistrée dans le fichier " + m_dir.path()));
         // A composed message, down to the reason it ends with.
         namespace messages = quarvel::ui::messages;
-        const std::string skipped = quarvel::core::errorMessage(
-            quarvel::core::ErrorCode::BadEquipment,
-            quarvel::core::compose(messages::kSectionProblem, {"a.ini", "3", "Divers", messages::kUnknownSection}));
+        const std::string skipped =
+            quarvel::core::errorMessageOf(quarvel::core::ErrorCode::BadEquipment,
+                                          quarvel::core::Message::data(quarvel::core::compose(
+                                              messages::kSectionProblem, {"a.ini", "3", "Divers", messages::kUnknownSection})))
+                .text();
         QCOMPARE(quarvel::ui::qt::tt(skipped),
                  english ? QString("Equipment skipped: a.ini, line 3, [Divers]: unknown section")
                          : QString::fromStdString(skipped));
