@@ -4,7 +4,7 @@
 #include <fstream>
 #include <sstream>
 
-#include "catalogues/objects.h"
+#include "catalogues/object_search.h"
 #include "catalogues/sensors.h"
 #include "core/number_format.h"
 #include "core/optics.h"

@@ -9,7 +9,8 @@
 #include <string>
 
 #include "catalogues/catalogue.h"
-#include "catalogues/objects.h"
+#include "catalogues/object_framing.h"
+#include "catalogues/object_search.h"
 #include "ui/form/drawing_controls.h"
 #include "ui/form/form.h"
 #include "ui/results.h"
@@ -96,8 +97,6 @@ public:
     // Any deep-sky object, by name: what the completer proposes for a text
     // typed, best first ("M 31 — NGC 224 — Galaxie d'Andromède").
     std::vector<std::string> proposals(const std::string& typed);
-    // Whether an object is framed, rather than a photograph of the menu.
-    bool framesAnObject() const { return m_object.has_value(); }
     // Names in French, or in English: set by the view for its language.
     bool frenchNames = true;
     // The drawing's canvas, as large as the photographs.

@@ -6,6 +6,8 @@
 #include <fstream>
 #include <sstream>
 
+#include "catalogues/object_framing.h"
+#include "catalogues/object_search.h"
 #include "core/errors.h"
 
 using namespace quarvel::catalogues;

@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "catalogues/objects.h"
+#include "catalogues/object_framing.h"
 #include "ui/drawings/bitmap.h"
 
 namespace quarvel::ui::drawings {
