@@ -15,19 +15,7 @@ namespace quarvel::ui {
 
 namespace {
 
-std::vector<std::string> pageCaptions() {
-    std::vector<std::string> captions(kPageCount);
-    captions[indexOf(Page::Parametrage)] = "Paramètrage";
-    captions[indexOf(Page::DessinCapteur)] = "Dessin capteur";
-    captions[indexOf(Page::Calculs)] = "Calculs";
-    captions[indexOf(Page::Imagerie)] = "Imagerie";
-    captions[indexOf(Page::DessinPlanete)] = "Dessin planète";
-    captions[indexOf(Page::ChampPhoto)] = "Champ photo";
-    captions[indexOf(Page::Comparer)] = "Comparer";
-    captions[indexOf(Page::Aide)] = "Aide";
-    captions[indexOf(Page::APropos)] = "A propos";
-    return captions;
-}
+std::vector<std::string> pageCaptions() { return {kPageCaptions.begin(), kPageCaptions.end()}; }
 
 // Keeps each start-up failure once, to be shown when the window is up.
 class StartupReporter : public form::ErrorReporter {

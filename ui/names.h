@@ -3,7 +3,9 @@
 // views and the tests use these, never a bare number or a shown text.
 #pragma once
 
+#include <array>
 #include <optional>
+#include <string_view>
 
 #include "catalogues/catalogue.h"
 #include "catalogues/sensors.h"
@@ -13,12 +15,16 @@
 
 namespace quarvel::ui {
 
-// The main window's pages, in the order of their tabs.
+// The main window's pages, in the order of their tabs, and their tabs' captions.
 enum class Page : int {
     Parametrage, DessinCapteur, Calculs, Imagerie, DessinPlanete, ChampPhoto, Comparer, Aide, APropos
 };
-inline constexpr int kPageCount = 9;
+inline constexpr std::array<std::string_view, 9> kPageCaptions{
+    "Paramètrage", "Dessin capteur", "Calculs", "Imagerie", "Dessin planète", "Champ photo", "Comparer", "Aide",
+    "A propos"};
+inline constexpr int kPageCount = static_cast<int>(kPageCaptions.size());
 constexpr int indexOf(Page page) { return static_cast<int>(page); }
+static_assert(indexOf(Page::APropos) + 1 == kPageCount, "a caption for each page");
 
 // The main sensor list's command rows, before its sensors.
 enum SensorListRow : int { kManualRow = 0, kSavedRow = 1, kCameraListRow = 2, kDslrListRow = 3 };
