@@ -5,7 +5,6 @@
 #include <unistd.h>
 
 #include <cmath>
-#include <variant>
 
 #include "config/file_io.h"
 #include "core/number_format.h"
@@ -15,44 +14,7 @@ namespace quarvel::config {
 
 namespace {
 
-// A key's value is read as its member's type: text as it is, a whole number
-// decimal or 0x, a real. A text that does not read counts as missing: the
-// value keeps its default.
-struct Field {
-    std::string_view key;
-    std::variant<std::string Settings::*, std::int32_t Settings::*, double Settings::*> member;
-    bool wholeOnly = false;  // a real read back only when whole
-    // A preference is read with the setup's keys but written alone, when the
-    // user changes it, so that files saved before keep their bytes.
-    bool preference = false;
-    // A number outside what it may be counts as missing.
-    bool (*acceptable)(double) = nullptr;
-};
-
-bool seeingValue(double arcsec) { return acceptableSeeing(arcsec); }
-bool binningValue(double binning) { return acceptableBinning(static_cast<std::int32_t>(binning)); }
-
-// The settings' one table: both directions read it.
-const Field kFields[] = {
-    {kKeyTelescope, &Settings::telescope},
-    {kKeyBarlow, &Settings::barlow},
-    // A real aperture, 203.2; a whole one reads and writes as it always did.
-    {kKeyDiameter, &Settings::diameterMm},
-    // Saved as a real, but only a whole number is read back (1624.5 loads
-    // the default), as files have always been read.
-    {kKeyFocal, &Settings::focalMm, true},
-    {kKeyFilter, &Settings::filter},
-    {kKeyCamera, &Settings::camera},
-    {kKeySensor, &Settings::sensor},
-    {kKeySensorX, &Settings::sensorX},
-    {kKeySensorY, &Settings::sensorY},
-    {kKeyPixelX, &Settings::pixelX},
-    {kKeyPixelY, &Settings::pixelY},
-    {kKeySquarePixels, &Settings::squarePixels},
-    {kKeyNightMode, &Settings::nightMode, false, true},
-    {kKeySeeing, &Settings::seeingArcsec, false, true, seeingValue},
-    {kKeyBinning, &Settings::binning, false, true, binningValue},
-};
+using Field = SettingsField;
 
 bool accepted(const Field& field, double value) { return !field.acceptable || field.acceptable(value); }
 
@@ -82,27 +44,27 @@ std::string written(const Field& field, const Settings& s) {
 
 Settings readSettings(const IniDocument& file, std::string_view section) {
     Settings s;
-    for (const Field& field : kFields) {
+    for (const Field& field : kSettingsFields) {
         if (const auto text = file.readString(section, field.key)) read(field, *text, s);
     }
     return s;
 }
 
 void writeSettings(IniDocument& file, const Settings& settings, std::string_view section) {
-    for (const Field& field : kFields) {
+    for (const Field& field : kSettingsFields) {
         if (!field.preference) file.setString(section, field.key, written(field, settings));
     }
 }
 
 void writePreference(IniDocument& file, std::string_view key, const Settings& settings) {
-    for (const Field& field : kFields) {
+    for (const Field& field : kSettingsFields) {
         if (field.preference && field.key == key) file.setString(kSection, key, written(field, settings));
     }
 }
 
 std::vector<std::string_view> settingsKeys() {
     std::vector<std::string_view> keys;
-    for (const Field& field : kFields) {
+    for (const Field& field : kSettingsFields) {
         if (!field.preference) keys.push_back(field.key);
     }
     return keys;

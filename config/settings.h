@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <variant>
 #include <vector>
 
 #include "config/ini_file.h"
@@ -68,6 +69,47 @@ void writePreference(IniDocument& file, std::string_view key, const Settings& se
 inline constexpr core::NumberDomain kSeeingDomain{false, 0, 30, true, false};
 inline bool acceptableSeeing(double arcsec) { return kSeeingDomain.contains(arcsec); }
 inline bool acceptableBinning(std::int32_t binning) { return binning >= 1 && binning <= 4; }
+
+// A key's value is read as its member's type: text as it is, a whole number
+// decimal or 0x, a real. A text that does not read counts as missing: the
+// value keeps its default.
+struct SettingsField {
+    std::string_view key;
+    std::variant<std::string Settings::*, std::int32_t Settings::*, double Settings::*> member;
+    bool wholeOnly = false;  // a real read back only when whole
+    // A preference is read with the setup's keys but written alone, when the
+    // user changes it, so that files saved before keep their bytes.
+    bool preference = false;
+    // A number outside what it may be counts as missing.
+    bool (*acceptable)(double) = nullptr;
+};
+
+namespace detail {
+inline bool seeingValue(double arcsec) { return acceptableSeeing(arcsec); }
+inline bool binningValue(double binning) { return acceptableBinning(static_cast<std::int32_t>(binning)); }
+}  // namespace detail
+
+// The settings' one table: both directions read it.
+inline constexpr SettingsField kSettingsFields[] = {
+    {kKeyTelescope, &Settings::telescope},
+    {kKeyBarlow, &Settings::barlow},
+    // A real aperture, 203.2; a whole one reads and writes as it always did.
+    {kKeyDiameter, &Settings::diameterMm},
+    // Saved as a real, but only a whole number is read back (1624.5 loads
+    // the default), as files have always been read.
+    {kKeyFocal, &Settings::focalMm, true},
+    {kKeyFilter, &Settings::filter},
+    {kKeyCamera, &Settings::camera},
+    {kKeySensor, &Settings::sensor},
+    {kKeySensorX, &Settings::sensorX},
+    {kKeySensorY, &Settings::sensorY},
+    {kKeyPixelX, &Settings::pixelX},
+    {kKeyPixelY, &Settings::pixelY},
+    {kKeySquarePixels, &Settings::squarePixels},
+    {kKeyNightMode, &Settings::nightMode, false, true},
+    {kKeySeeing, &Settings::seeingArcsec, false, true, detail::seeingValue},
+    {kKeyBinning, &Settings::binning, false, true, detail::binningValue},
+};
 // The keys writeSettings writes, in order.
 std::vector<std::string_view> settingsKeys();
 
