@@ -4,7 +4,7 @@
 #include <algorithm>
 #include <cmath>
 #include <functional>
-#include <sstream>
+#include <string_view>
 
 #include "catalogues/sensors.h"
 #include "core/errors.h"
@@ -31,12 +31,27 @@ std::vector<ListEntry> names(const auto& rows, std::size_t from = 0) {
 }
 
 // One data line split at its commas; the files quote nothing.
-std::vector<std::string> fields(const std::string& line) {
+std::vector<std::string> fields(std::string_view line) {
     std::vector<std::string> out;
-    std::stringstream in(line);
-    for (std::string field; std::getline(in, field, ',');) out.push_back(field);
-    if (!line.empty() && line.back() == ',') out.emplace_back();
+    for (std::size_t start = 0;;) {
+        const std::size_t comma = line.find(',', start);
+        out.emplace_back(line.substr(start, comma == std::string_view::npos ? std::string_view::npos : comma - start));
+        if (comma == std::string_view::npos) break;
+        start = comma + 1;
+    }
+    // An empty line has no field.
+    if (line.empty()) out.clear();
     return out;
+}
+
+// The text's next line, without its end; false past the last.
+bool nextLine(std::string_view& rest, std::string_view& line) {
+    if (rest.empty()) return false;
+    const std::size_t end = rest.find('\n');
+    line = rest.substr(0, end);
+    rest = end == std::string_view::npos ? std::string_view() : rest.substr(end + 1);
+    if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+    return true;
 }
 
 bool positive(double value) { return std::isfinite(value) && value > 0; }
@@ -46,10 +61,9 @@ bool positive(double value) { return std::isfinite(value) && value > 0; }
 std::optional<core::Message> readCsv(const std::string& path, const std::string& text,
                                      const std::vector<std::string>& columns,
                                      const std::function<bool(const std::vector<std::string>&)>& row) {
-    std::istringstream in(text);
-    std::string line;
-    std::getline(in, line);
-    if (!line.empty() && line.back() == '\r') line.pop_back();
+    std::string_view rest(text);
+    std::string_view line;
+    nextLine(rest, line);
     const auto header = fields(line);
     std::vector<std::size_t> at;
     for (const auto& column : columns) {
@@ -60,8 +74,7 @@ std::optional<core::Message> readCsv(const std::string& path, const std::string&
         at.push_back(static_cast<std::size_t>(found - header.begin()));
     }
     std::vector<int> skipped;
-    for (int number = 2; std::getline(in, line); ++number) {
-        if (!line.empty() && line.back() == '\r') line.pop_back();
+    for (int number = 2; nextLine(rest, line); ++number) {
         if (line.empty()) continue;
         const auto all = fields(line);
         std::vector<std::string> wanted;
@@ -265,9 +278,13 @@ namespace {
 std::vector<ListEntry> builtInThenSorted(std::vector<ListEntry> entries) {
     const auto added = std::stable_partition(entries.begin(), entries.end(),
                                              [](const ListEntry& e) { return e.origin == Origin::BuiltIn; });
-    std::stable_sort(added, entries.end(), [](const ListEntry& a, const ListEntry& b) {
-        return core::foldedForSearch(a.name) < core::foldedForSearch(b.name);
-    });
+    // Each name folded once, not at each comparison.
+    std::vector<std::pair<std::string, ListEntry>> keyed;
+    keyed.reserve(static_cast<std::size_t>(entries.end() - added));
+    for (auto it = added; it != entries.end(); ++it) keyed.emplace_back(core::foldedForSearch(it->name), std::move(*it));
+    std::stable_sort(keyed.begin(), keyed.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
+    auto out = added;
+    for (auto& [key, entry] : keyed) *out++ = std::move(entry);
     return entries;
 }
 

@@ -41,6 +41,8 @@ std::string foldedForSearch(std::string_view text) {
 }
 
 bool matchesEveryWord(std::string_view text, std::string_view query) {
+    // No word typed: every text matches, unfolded.
+    if (query.find_first_not_of(" \t\n\r\f\v") == std::string_view::npos) return true;
     const std::string folded = foldedForSearch(text);
     std::istringstream words{foldedForSearch(query)};
     for (std::string word; words >> word;) {

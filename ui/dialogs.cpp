@@ -74,7 +74,8 @@ std::vector<ListControl::Item> telescopeEntries(const catalogues::Catalogue& cat
 ModelListForm::ModelListForm(Kind kind, Guard& guard, EquipmentEditor& equipment, const Session& session)
     : Form(kind == Kind::Cameras ? "fCameras" : "fAPN",
            kind == Kind::Cameras ? "Liste de caméras" : "Liste d'appareils photos numériques", guard),
-      list(add<ListControl>(kind == Kind::Cameras ? "lbCameras" : "lbAPN", modelEntries(kind, equipment.catalogue(), {}))),
+      list(add<ListControl>(kind == Kind::Cameras ? "lbCameras" : "lbAPN",
+                            [&equipment, kind] { return modelEntries(kind, equipment.catalogue(), {}); })),
       eFiltre(add<EditField>(kind == Kind::Cameras ? "eFiltreCam" : "eFiltreAPN")),
       bbOK(add<Button>(kind == Kind::Cameras ? "bbOKCam" : "bbOKAPN", "OK", ModalResult::Ok)),
       bbCancel(add<Button>(kind == Kind::Cameras ? "bbCancelCam" : "bbCancelAPN", "Annuler", ModalResult::Cancel)),
@@ -173,7 +174,7 @@ void DateForm::choose(ModalHost& host, std::function<void(form::CalendarDate)> a
 
 TelescopesForm::TelescopesForm(Guard& guard, EquipmentEditor& equipment, const Session& session)
     : Form("fTelescopes", "Telescopes", guard),
-      lbTelescopes(add<ListControl>("lbTelescopes", telescopeEntries(equipment.catalogue(), {}))),
+      lbTelescopes(add<ListControl>("lbTelescopes", [&equipment] { return telescopeEntries(equipment.catalogue(), {}); })),
       eFiltreTel(add<EditField>("eFiltreTel")),
       cbRedMult(add<ListControl>("cbRedMult", catalogues::focalFactorComboItems())),
       eAutreRM(add<EditField>("eAutreRM")),

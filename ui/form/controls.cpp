@@ -2,6 +2,7 @@
 #include "ui/form/controls.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "ui/form/guard.h"
 
@@ -169,6 +170,21 @@ ListControl::ListControl(std::string name, std::vector<std::string> items)
     : ListControl(std::move(name), itemsOf(std::move(items))) {}
 
 ListControl::ListControl(std::string name, std::vector<Item> items) : Control(std::move(name)) {
+    take(std::move(items));
+}
+
+ListControl::ListControl(std::string name, std::function<std::vector<Item>()> rows)
+    : Control(std::move(name)), m_rows(std::move(rows)) {}
+
+void ListControl::fill() const {
+    if (m_rows) take(std::exchange(m_rows, nullptr)());
+}
+
+void ListControl::take(std::vector<Item> items) const {
+    m_items.clear();
+    m_ids.clear();
+    m_origins.clear();
+    m_hints.clear();
     for (auto& item : items) {
         m_items.push_back(std::move(item.text));
         m_ids.push_back(std::move(item.id));
@@ -194,6 +210,7 @@ const core::Message& ListControl::hint(int row) const {
 }
 
 std::optional<int> ListControl::rowOf(std::string_view id) const {
+    fill();
     const auto found = std::find(m_ids.begin(), m_ids.end(), id);
     if (found == m_ids.end()) return std::nullopt;
     return static_cast<int>(found - m_ids.begin());
@@ -208,6 +225,7 @@ void ListControl::select(int row) {
 }
 
 void ListControl::setText(std::string text) {
+    fill();
     if (m_text == text) return;
     m_text = std::move(text);
     const auto found = std::find(m_items.begin(), m_items.end(), m_text);
@@ -219,16 +237,8 @@ void ListControl::setItems(std::vector<std::string> items) { setItems(itemsOf(st
 
 void ListControl::setItems(std::vector<Item> items) {
     const std::string chosen(selectedId());
-    m_items.clear();
-    m_ids.clear();
-    m_origins.clear();
-    m_hints.clear();
-    for (auto& item : items) {
-        m_items.push_back(std::move(item.text));
-        m_ids.push_back(std::move(item.id));
-        m_origins.push_back(item.origin);
-        m_hints.push_back(std::move(item.hint));
-    }
+    m_rows = nullptr;
+    take(std::move(items));
     ++m_itemsVersion;
     m_selected = chosen.empty() ? -1 : rowOf(chosen).value_or(-1);
     m_text = m_selected >= 0 ? m_items[static_cast<std::size_t>(m_selected)] : std::string();

@@ -215,8 +215,14 @@ public:
     };
     ListControl(std::string name, std::vector<std::string> items);
     ListControl(std::string name, std::vector<Item> items);
+    // A list whose rows are asked of `rows` when first read: a long list
+    // costs nothing until it is shown or searched.
+    ListControl(std::string name, std::function<std::vector<Item>()> rows);
     // The texts shown.
-    const std::vector<std::string>& items() const { return m_items; }
+    const std::vector<std::string>& items() const {
+        fill();
+        return m_items;
+    }
     // What a row stands for (its text, unless given); empty for no row.
     std::string_view id(int row) const;
     std::string_view selectedId() const { return id(m_selected); }
@@ -224,7 +230,7 @@ public:
     const core::Message& hint(int row) const;
     // The row standing for an id.
     std::optional<int> rowOf(std::string_view id) const;
-    int count() const { return static_cast<int>(m_items.size()); }
+    int count() const { return static_cast<int>(items().size()); }
     int selected() const { return m_selected; }
     void select(int row);
     // The chosen entry's text; empty when nothing is chosen.
@@ -236,7 +242,10 @@ public:
     void setItems(std::vector<std::string> items);
     void setItems(std::vector<Item> items);
     // Counts the changes of the entries, for the views.
-    int itemsVersion() const { return m_itemsVersion; }
+    int itemsVersion() const {
+        fill();
+        return m_itemsVersion;
+    }
     // The row chosen before the user's last pick.
     int rowBeforePick() const { return m_rowBeforePick; }
     // Rows from this one on are names the user gave: shown as they are,
@@ -250,10 +259,15 @@ public:
 
 private:
     friend class Form;
-    std::vector<std::string> m_items;
-    std::vector<std::string> m_ids;
-    std::vector<int> m_origins;
-    std::vector<core::Message> m_hints;
+    // The rows not asked for yet, if any, taken in.
+    void fill() const;
+    void take(std::vector<Item> items) const;
+
+    mutable std::function<std::vector<Item>()> m_rows;
+    mutable std::vector<std::string> m_items;
+    mutable std::vector<std::string> m_ids;
+    mutable std::vector<int> m_origins;
+    mutable std::vector<core::Message> m_hints;
     int m_selected = -1;
     int m_rowBeforePick = -1;
     std::string m_text;

@@ -15,6 +15,7 @@
 #include "ui/qt/about_view.h"
 #include "ui/qt/main_window.h"
 #include "ui/qt/night.h"
+#include "ui/qt/wrapped_label.h"
 
 namespace quarvel::ui::qt {
 
@@ -66,13 +67,12 @@ QWidget* buildAProposPage(Binder& b, AboutPage& f) {
         grid->addWidget(label, i, 1);
     }
     // A borderless text in the panel's colour.
-    auto* memo = new QLabel(
+    auto* memo = new WrappedLabel(
         "Quarvel est un logiciel libre : vous pouvez le copier et le distribuer librement. Il est fourni tel "
         "quel, sans aucune garantie.\n\nVos remarques et suggestions sont les bienvenues à l'adresse "
         "ci-dessous.",
         panel);
     memo->setObjectName("memoApropos");
-    memo->setWordWrap(true);
     memo->setTextInteractionFlags(Qt::TextSelectableByMouse);
     memo->setContentsMargins(0, 8, 0, 24);
     grid->addWidget(memo, 4, 0, 1, 2);

@@ -6,9 +6,11 @@
 #include <QLocale>
 #include <QScreen>
 #include <QTimer>
+#include <QWindow>
 
 #include <csignal>
 #include <cstdlib>
+#include <functional>
 
 #include "config/settings.h"
 #include "ui/drawing_pages.h"
@@ -21,6 +23,30 @@
 #include "ui/qt/translation.h"
 
 namespace quarvel::ui {
+
+namespace {
+
+// Runs `then` from the event loop once the widget's window has been exposed,
+// and so painted, for the first time.
+void afterFirstPaint(QWidget* widget, std::function<void()> then) {
+    struct Watch : QObject {
+        explicit Watch(std::function<void()> f) : then(std::move(f)) {}
+        bool eventFilter(QObject* watched, QEvent* event) override {
+            if (event->type() == QEvent::Expose && static_cast<QWindow*>(watched)->isExposed()) {
+                QTimer::singleShot(0, watched, then);
+                deleteLater();
+            }
+            return false;
+        }
+        std::function<void()> then;
+    };
+    widget->winId();
+    auto* watch = new Watch(std::move(then));
+    watch->setParent(widget->windowHandle());
+    widget->windowHandle()->installEventFilter(watch);
+}
+
+}  // namespace
 
 class Application {
 public:
@@ -40,7 +66,6 @@ public:
         // Docks match the window to its launcher: the desktop entry's name
         // on Wayland, its StartupWMClass on X.
         QGuiApplication::setDesktopFileName("org.example.Quarvel");
-        QApplication::setWindowIcon(qt::programIcon());
         qt::useNightStyle();
         // No display name: X window managers would get "Quitter — Quarvel"
         // for the dialog captioned "Quitter".
@@ -53,6 +78,9 @@ public:
         qt::setNightMode(m_program.mainForm.bModeNuit.checked());
         centre();
         m_window->show();
+        // The icon's pictures are decoded once the window is on screen: the
+        // dock can wait for them, the user should not.
+        afterFirstPaint(m_window.get(), [] { QApplication::setWindowIcon(qt::programIcon()); });
         // Failures met while starting are shown once the window is up.
         if (!failures.empty()) {
             QTimer::singleShot(0, m_window.get(), [this, failures] {

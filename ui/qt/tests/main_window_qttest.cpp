@@ -717,6 +717,10 @@ private slots:
         QVERIFY(child<QPushButton>("bbQuit")->isEnabled());
         QCOMPARE(child<QLabel>("labMail")->text(), QString("quarvel@example.org"));
         QVERIFY(!child<QLabel>("imgAPropos")->pixmap().isNull());
+        // The program's icon, in its four sizes, once the window is painted.
+        QApplication::setWindowIcon(QIcon());
+        restart();
+        QTRY_COMPARE(QApplication::windowIcon().availableSizes().size(), 4);
         // A file-size limit makes a save fail with its message, not end the program.
         QVERIFY(std::signal(SIGXFSZ, SIG_IGN) == SIG_IGN);
     }
