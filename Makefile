@@ -47,18 +47,22 @@ run: setup
 
 test: setup
 	$(MAKE) build
-	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS) -LE perf
 
+# The benchmark programs, then the measures that guard speed (label perf).
+BENCH_PACKAGES := valgrind
 bench: setup
+	@$(call install_missing,$(BENCH_PACKAGES))
 	$(MAKE) build
 	cmake --build $(BUILD) --target bench -j $(JOBS)
+	cd $(BUILD) && ctest --output-on-failure -L perf
 
 # The whole test suite under AddressSanitizer and UndefinedBehaviorSanitizer.
 sanitize: setup
 	cmake -S . -B $(BUILD)-sanitize $(CMAKE_FLAGS) -DQUARVEL_SANITIZE=ON -DQUARVEL_BENCH=OFF
 	cmake --build $(BUILD)-sanitize -j $(JOBS)
 	cd $(BUILD)-sanitize && LSAN_OPTIONS=suppressions=$(CURDIR)/tools/lsan.supp QT_QPA_PLATFORM=offscreen \
-	  ctest --output-on-failure -j $(JOBS)
+	  ctest --output-on-failure -j $(JOBS) -LE perf
 
 # For the current user: a portable folder under $(PREFIX)/share/quarvel, with
 # a desktop entry, an icon and AppStream metadata.

@@ -163,4 +163,43 @@ BENCHMARK(BM_FramingPaint)->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond);
 
 BENCHMARK(BM_DiameterKeystrokeWidget)->Arg(0)->Arg(3)->Unit(benchmark::kMicrosecond);
 
+// A page's first showing, from the click that opens it to its first paint,
+// in a program just started and launched: page `state.range(0)` in the order
+// of the tabs. The first page is opened by "Lancer le programme"; "A propos"
+// is shown at start, and so measured with start-up.
+void BM_PageFirstShow(benchmark::State& state) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    const int page = static_cast<int>(state.range(0));
+    state.SetLabel(std::string(quarvel::ui::kPageCaptions[static_cast<std::size_t>(page)]));
+    for (auto _ : state) {
+        state.PauseTiming();
+        QTemporaryDir dir;
+        auto started = quarvel::ui::startQuarvel((dir.path() + "/Quarvel.ini").toStdString());
+        QWidget* window = nullptr;
+        for (QWidget* w : QApplication::topLevelWidgets()) {
+            if (w->objectName() == "fUtil") window = w;
+        }
+        auto* notebook = window->findChild<QTabWidget*>("TabbedNotebook1");
+        window->repaint();
+        auto* run = window->findChild<QWidget*>("bbRun");
+        if (page != 0) {
+            QTest::mouseClick(run, Qt::LeftButton);
+            window->repaint();
+        }
+        state.ResumeTiming();
+        if (page == 0) {
+            QTest::mouseClick(run, Qt::LeftButton);
+        } else {
+            notebook->setCurrentIndex(page);
+        }
+        window->repaint();
+        state.PauseTiming();
+        if (notebook->currentIndex() != page) state.SkipWithError("the page is not shown");
+        started = {};
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(BM_PageFirstShow)->DenseRange(0, 7)->Iterations(20)->Unit(benchmark::kMillisecond);
+
 }  // namespace

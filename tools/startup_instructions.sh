@@ -4,6 +4,8 @@
 # probe, each run once under Valgrind's callgrind on the offscreen platform and
 # a French desktop. Prints both counts, their ratio and the start probe's
 # heaviest functions (inclusive). With --max R, fails when the ratio exceeds R.
+# Without Valgrind or the probes (the bench target), says so and exits 77,
+# which ctest reports as skipped.
 #
 #   tools/startup_instructions.sh [--build DIR] [--top N] [--max R] [--keep DIR]
 set -euo pipefail
@@ -23,10 +25,10 @@ while [ $# -gt 0 ]; do
 done
 
 for tool in valgrind callgrind_annotate; do
-    command -v "$tool" >/dev/null || { echo "$tool is missing: install Debian's valgrind package" >&2; exit 2; }
+    command -v "$tool" >/dev/null || { echo "$tool is missing: install Debian's valgrind package" >&2; exit 77; }
 done
 for probe in minimal_probe start_probe; do
-    [ -x "$build/bench/$probe" ] || { echo "$build/bench/$probe is missing: build the bench target" >&2; exit 2; }
+    [ -x "$build/bench/$probe" ] || { echo "$build/bench/$probe is missing: build the bench target" >&2; exit 77; }
 done
 
 work=$(mktemp -d)

@@ -93,8 +93,6 @@ MainWindow::MainWindow(MainForm& form) : m_form(form), m_binder(form), m_built(s
     auto* mask = new QWidget(tabs);
     mask->setAutoFillBackground(true);
     mask->setGeometry(0, 0, kNotebookWidth, tabs->tabBar()->sizeHint().height());
-    m_binder.notebook(form.TabbedNotebook1, tabs, form.pMasqueOnglets, mask,
-                      [this](int page) { ensurePage(page); });
 
     auto* buttons = new QHBoxLayout;
     const std::pair<form::Button*, Glyph> bottom[] = {
@@ -146,7 +144,11 @@ MainWindow::MainWindow(MainForm& form) : m_form(form), m_binder(form), m_built(s
     m_binder.watch(form.labStatut, said, [fade] { fade->start(kStatusMilliseconds); });
     m_binder.watch(form.bModeNuit, night, [&form] { setNightMode(form.bModeNuit.checked()); });
     addShortcuts();
+    // The window takes its size before the first page is built, so that the
+    // page is laid out once, at the size it is shown.
     fitContents();
+    m_binder.notebook(form.TabbedNotebook1, tabs, form.pMasqueOnglets, mask,
+                      [this](int page) { ensurePage(page); });
 }
 
 // The keys a desktop user tries first; each is what the user could do with
