@@ -15,7 +15,7 @@
 #include "ui/qt/about_view.h"
 #include "ui/qt/main_window.h"
 #include "ui/qt/night.h"
-#include "ui/qt/wrapped_label.h"
+#include "ui/qt/labels.h"
 
 namespace quarvel::ui::qt {
 
@@ -73,7 +73,7 @@ QWidget* buildAProposPage(Binder& b, AboutPage& f) {
         "ci-dessous.",
         panel);
     memo->setObjectName("memoApropos");
-    memo->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    selectableByMouse(memo);
     memo->setContentsMargins(0, 8, 0, 24);
     grid->addWidget(memo, 4, 0, 1, 2);
 

@@ -13,6 +13,7 @@
 #include <QSlider>
 #include <QVBoxLayout>
 
+#include "ui/qt/labels.h"
 #include "ui/qt/main_window.h"
 #include "ui/qt/translation.h"
 
@@ -282,7 +283,7 @@ QWidget* buildComparerPage(Binder& b, ComparerPage& f) {
             const bool names = row == ComparerPage::kTelescope || row == ComparerPage::kCamera;
             cell->setWordWrap(names || row == ComparerPage::kVerdict);
             if (names) cell->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
-            cell->setTextInteractionFlags(Qt::TextSelectableByMouse);
+            selectableByMouse(cell);
             grid->addWidget(cell, row + 1, column + 1);
         }
         auto* rowCaption = new QLabel(tt(std::string(kComparedRows[row].caption)), p);

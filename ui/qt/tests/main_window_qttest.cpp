@@ -717,6 +717,10 @@ private slots:
         QVERIFY(child<QPushButton>("bbQuit")->isEnabled());
         QCOMPARE(child<QLabel>("labMail")->text(), QString("quarvel@example.org"));
         QVERIFY(!child<QLabel>("imgAPropos")->pixmap().isNull());
+        // The text about the licence can be selected, a word by a double click.
+        auto* memo = child<QLabel>("memoApropos");
+        QTest::mouseDClick(memo, Qt::LeftButton, {}, QPoint(20, memo->height() / 3));
+        QVERIFY(memo->hasSelectedText());
         // The program's icon, in its four sizes, once the window is painted.
         QApplication::setWindowIcon(QIcon());
         restart();

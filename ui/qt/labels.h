@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QEvent>
+#include <QObject>
 #include <QHash>
 #include <QLabel>
 #include <QMargins>
@@ -41,5 +42,24 @@ private:
     mutable std::tuple<QString, QFont, QMargins, int, int, Qt::TextFormat> m_measured;
     mutable QHash<int, int> m_heights;
 };
+
+// Makes the label's text selectable with the mouse from the moment the
+// pointer first comes over it: a selectable label lays its text out as a
+// document, several times the cost of a plain one, and most are only read.
+inline void selectableByMouse(QLabel* label) {
+    struct Arm : QObject {
+        using QObject::QObject;
+        bool eventFilter(QObject* watched, QEvent* event) override {
+            if (event->type() == QEvent::Enter || event->type() == QEvent::MouseButtonPress ||
+                event->type() == QEvent::MouseButtonDblClick) {
+                static_cast<QLabel*>(watched)->setTextInteractionFlags(Qt::TextSelectableByMouse);
+                watched->removeEventFilter(this);
+                deleteLater();
+            }
+            return false;
+        }
+    };
+    label->installEventFilter(new Arm(label));
+}
 
 }  // namespace quarvel::ui::qt
