@@ -136,3 +136,22 @@ Message fitLine(const DeepSkyObject& object, const Framing& framing) {
 }
 
 }  // namespace quarvel::catalogues
+
+namespace quarvel::catalogues {
+
+std::optional<double> fittingAngle(const DeepSkyObject& object, const Framing& framing) {
+    std::optional<double> best;
+    double leastFill = 1;
+    for (int angle = 0; angle < 180; ++angle) {
+        Framing turned = framing;
+        turned.rotationDeg = angle;
+        const auto fit = fitObject(object, turned);
+        if (fit && fit->fits && fit->fill < leastFill) {
+            leastFill = fit->fill;
+            best = angle;
+        }
+    }
+    return best;
+}
+
+}  // namespace quarvel::catalogues

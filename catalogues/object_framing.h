@@ -81,6 +81,10 @@ struct FitResult {
 // Nothing when the object's size is unknown.
 std::optional<FitResult> fitObject(const DeepSkyObject& object, const Framing& framing);
 
+// The rotation, whole degrees from 0 to 179, at which the object fits the
+// framing's mosaic with the most room; nothing when it fits at none.
+std::optional<double> fittingAngle(const DeepSkyObject& object, const Framing& framing);
+
 // The photo field's line about the object, in French, sizes in whole
 // arc-minutes (one decimal below 10'):
 // "M 31 : 178' x 63' — champ 96' x 64' — ne tient pas : mosaïque 2 x 1 conseillée".

@@ -14,7 +14,7 @@ struct Template {
 };
 
 // The fixed messages.
-constexpr std::array<Template, 18> kTemplates{{
+constexpr std::array<Template, 19> kTemplates{{
     {ErrorCode::NotAReal, "'%1' n'est pas une valeur en virgule flottante correcte"},
     {ErrorCode::NotAnInteger, "'%1' n'est pas une valeur entière correcte"},
     {ErrorCode::DivisionByZero, "Division par zéro en virgule flottante"},
@@ -32,6 +32,8 @@ constexpr std::array<Template, 18> kTemplates{{
     {ErrorCode::BadSeeing, "« %1 » : la turbulence (FWHM) doit être supérieure à 0 et d'au plus 30 secondes d'arc"},
     {ErrorCode::BadPanels, "« %1 » : le champ Mosaïque prend un nombre entier de panneaux de 1 à 5"},
     {ErrorCode::BadOverlap, "« %1 » : le champ Recouvrement prend un pourcentage d'au moins 0 et de moins de 100"},
+    {ErrorCode::BadCoordinates,
+     "« %1 » : coordonnées J2000 non reconnues ; taper par exemple 05h35m17s -05°23'28\" ou 83.82 -5.39"},
     {ErrorCode::OutOfMemory, "Mémoire insuffisante"},
     {ErrorCode::Unexpected, "Erreur inattendue : %1"},
 }};
@@ -137,6 +139,7 @@ void throwNotReadWhole(std::string_view path) { raise(ErrorCode::NotReadWhole, p
 void throwBadSeeing(std::string_view text) { raise(ErrorCode::BadSeeing, text); }
 void throwBadPanels(std::string_view text) { raise(ErrorCode::BadPanels, text); }
 void throwBadOverlap(std::string_view text) { raise(ErrorCode::BadOverlap, text); }
+void throwBadCoordinates(std::string_view text) { raise(ErrorCode::BadCoordinates, text); }
 
 std::vector<std::string> messagePatterns() {
     std::vector<std::string> patterns;

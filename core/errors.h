@@ -28,6 +28,7 @@ enum class ErrorCode {
     BadSeeing,         // "« %1 » : la turbulence (FWHM) doit être supérieure à 0 et d'au plus 30 secondes d'arc"
     BadPanels,         // "« %1 » : le champ Mosaïque prend un nombre entier de panneaux de 1 à 5"
     BadOverlap,        // "« %1 » : le champ Recouvrement prend un pourcentage d'au moins 0 et de moins de 100"
+    BadCoordinates,    // "« %1 » : coordonnées J2000 non reconnues ; taper par exemple 05h35m17s -05°23'28\" ou 83.82 -5.39"
     // Last resorts of the event guard, for failures no calculation raises.
     OutOfMemory,  // "Mémoire insuffisante"
     Unexpected,   // "Erreur inattendue : %1"
@@ -102,6 +103,7 @@ std::size_t characterCount(std::string_view text);
 [[noreturn]] void throwBadSeeing(std::string_view text);
 [[noreturn]] void throwBadPanels(std::string_view text);
 [[noreturn]] void throwBadOverlap(std::string_view text);
+[[noreturn]] void throwBadCoordinates(std::string_view text);
 
 // The reason given for a file that is no regular file (a folder, a pipe, a device).
 inline constexpr std::string_view kNotARegularFile = "n'est pas un fichier ordinaire";

@@ -1160,10 +1160,6 @@ Your remarks and suggestions are welcome at the address below.</translation>
         <translation>Rotation</translation>
     </message>
     <message>
-        <source>Rotation du capteur, en degrés du nord vers l&apos;est ; ou tirer le cadre à la souris</source>
-        <translation>The sensor&apos;s rotation, in degrees from north through east; or drag the frame with the mouse</translation>
-    </message>
-    <message>
         <source>Un objet du ciel profond : M 31, NGC 7000, C 14, ou son nom</source>
         <translation>A deep-sky object: M 31, NGC 7000, C 14, or its name</translation>
     </message>
@@ -1374,6 +1370,50 @@ The program&apos;s version and contact address. The &quot;Start the program&quot
 
 The configuration is saved in the file %1.
 </translation>
+    </message>
+    <message>
+        <source>Angle de position du haut du capteur, en degrés du nord vers l&apos;est, comme le donnent la résolution astrométrique et les logiciels d&apos;acquisition ; ou tirer à la souris hors du cadre</source>
+        <translation>Position angle of the sensor&apos;s top side, in degrees from north through east, as plate solving and capture programs give it; or drag outside the frame with the mouse</translation>
+    </message>
+    <message>
+        <source>Appliquer cet angle</source>
+        <translation>Apply this angle</translation>
+    </message>
+    <message>
+        <source>Centre :</source>
+        <translation>Centre:</translation>
+    </message>
+    <message>
+        <source>Centre du cadre, J2000 : 05h35m17s -05°23&apos;28&quot;, 5:35:17 -5:23:28 ou 83.82 -5.39 ; ou tirer le cadre à la souris</source>
+        <translation>The frame&apos;s centre, J2000: 05h35m17s -05°23&apos;28&quot;, 5:35:17 -5:23:28 or 83.82 -5.39; or drag the frame with the mouse</translation>
+    </message>
+    <message>
+        <source>Copier les panneaux</source>
+        <translation>Copy the panels</translation>
+    </message>
+    <message>
+        <source>Copier les panneaux en CSV</source>
+        <translation>Copy the panels as CSV</translation>
+    </message>
+    <message>
+        <source>Enregistrer les panneaux en CSV, colonnes d&apos;un plan de mosaïque Telescopius</source>
+        <translation>Save the panels as CSV, in the columns of a Telescopius mosaic plan</translation>
+    </message>
+    <message>
+        <source>Exporter les panneaux…</source>
+        <translation>Export the panels…</translation>
+    </message>
+    <message>
+        <source>Tourner le cadre à l&apos;angle où l&apos;objet tient</source>
+        <translation>Turn the frame to the angle at which the object fits</translation>
+    </message>
+    <message>
+        <source>« %1 » : coordonnées J2000 non reconnues ; taper par exemple 05h35m17s -05°23&apos;28&quot; ou 83.82 -5.39</source>
+        <translation>“%1”: J2000 coordinates not recognised; type for example 05h35m17s -05°23&apos;28&quot; or 83.82 -5.39</translation>
+    </message>
+    <message>
+        <source>%1 ; tient à %2°</source>
+        <translation>%1; fits at %2°</translation>
     </message>
 </context>
 </TS>

@@ -3,6 +3,10 @@
 // to scale, the sensor's field over a photograph, and their sensor lists.
 #include "ui/drawing_pages.h"
 
+#include "config/file_io.h"
+#include "sky/coordinates.h"
+#include "sky/projection.h"
+
 #include "ui/messages.h"
 
 #include <algorithm>
@@ -158,11 +162,24 @@ void PhotoPage::showNames() {
 
 namespace {
 
-// The mouse's angle about the framing's centre, counter-clockwise from up, as
+// The mouse's angle about the frame's centre, counter-clockwise from up, as
 // the frame turns, in degrees.
-double mouseAngleDeg(drawings::Point at) {
-    return std::atan2(-(at.x - PhotoPage::kFramingWidth / 2.0), -(at.y - PhotoPage::kFramingHeight / 2.0)) *
-           core::kRadiansToDegrees;
+double mouseAngleDeg(drawings::Point at, drawings::Point centre) {
+    return std::atan2(-(at.x - centre.x), -(at.y - centre.y)) * core::kRadiansToDegrees;
+}
+
+// Whether a point of the canvas is inside a convex quadrilateral.
+bool inside(const drawings::Quad& quad, drawings::Point at) {
+    int sign = 0;
+    for (std::size_t i = 0; i < quad.size(); ++i) {
+        const auto& a = quad[i];
+        const auto& b = quad[(i + 1) % quad.size()];
+        const double cross = (b.x - a.x) * (at.y - a.y) - (b.y - a.y) * (at.x - a.x);
+        const int side = cross > 0 ? 1 : cross < 0 ? -1 : 0;
+        if (side != 0 && sign != 0 && side != sign) return false;
+        if (side != 0) sign = side;
+    }
+    return true;
 }
 
 // A field's number, `empty` when nothing is typed; one outside the field's
@@ -196,12 +213,58 @@ PhotoPage::PhotoPage(form::Form& window, const catalogues::Catalogue& catalogue,
       eRecouvrement(add<EditField>("eRecouvrement")),
       labCadrage(add<Label>("labCadrage")),
       vueObjet(add<form::FramingBox>("vueObjet")),
+      eCentre(add<EditField>("eCentre")),
+      labCentre(add<Label>("labCentre")),
+      bbAngleConseille(add<form::Button>("bbAngleConseille", "Appliquer cet angle")),
+      tabPanneaux(add<ListControl>("tabPanneaux", std::vector<std::string>{})),
+      bbExporterPanneaux(add<form::Button>("bbExporterPanneaux", "Exporter les panneaux…")),
+      bbCopierPanneaux(add<form::Button>("bbCopierPanneaux", "Copier les panneaux")),
       m_catalogue(catalogue),
       m_session(session),
       m_dataFolders(std::move(dataFolders)) {
     showsResults({&eChampPhotoV, &eChampPhotoH});
     eObjet.setHint("Un objet du ciel profond : M 31, NGC 7000, C 14, ou son nom");
-    eRotation.setHint("Rotation du capteur, en degrés du nord vers l'est ; ou tirer le cadre à la souris");
+    eRotation.setHint(
+        "Angle de position du haut du capteur, en degrés du nord vers l'est, comme le donnent la résolution "
+        "astrométrique et les logiciels d'acquisition ; ou tirer à la souris hors du cadre");
+    eCentre.setHint("Centre du cadre, J2000 : 05h35m17s -05°23'28\", 5:35:17 -5:23:28 ou 83.82 -5.39 ; "
+                    "ou tirer le cadre à la souris");
+    bbExporterPanneaux.setHint("Enregistrer les panneaux en CSV, colonnes d'un plan de mosaïque Telescopius");
+    bbCopierPanneaux.setHint("Copier les panneaux en CSV");
+    bbAngleConseille.setHint("Tourner le cadre à l'angle où l'objet tient");
+    labCentre.setShowsData(true);
+    tabPanneaux.setDataFromRow(0);
+    bbAngleConseille.setVisible(false);
+    eCentre.onEnter = [this] {
+        if (eCentre.empty()) {
+            m_frameCentre.reset();
+        } else {
+            const auto typed = sky::parseEquatorial(eCentre.text());
+            if (!typed) core::throwBadCoordinates(eCentre.text());
+            if (m_object) {
+                m_frameCentre = catalogues::SkyPoint{typed->raDeg, typed->decDeg};
+            } else {
+                // No object: the chart is about the place typed.
+                m_place = catalogues::SkyPoint{typed->raDeg, typed->decDeg};
+                m_frameCentre.reset();
+                m_zoom = 1;
+                labPhoto.setShowsData(true);
+                labPhoto.setCaption(sky::formatEquatorial(*typed));
+            }
+        }
+        drawObject();
+    };
+    bbAngleConseille.onClick = [this] {
+        if (m_advisedAngle) eRotation.setText(core::fixed(*m_advisedAngle, 10, 0));
+    };
+    bbExporterPanneaux.onClick = [this] {
+        if (!askPanelsPath || tabPanneaux.count() == 0) return;
+        const std::string name = (labPhoto.caption().empty() ? std::string("Quarvel") : labPhoto.caption()) + " - panneaux.csv";
+        if (const auto path = askPanelsPath(name)) config::replaceFile(*path, panelsCsv());
+    };
+    bbCopierPanneaux.onClick = [this] {
+        if (copyText && tabPanneaux.count() > 0) copyText(panelsCsv());
+    };
     eMosaiqueX.setHint("Nombre de poses en largeur, de 1 à 5");
     eMosaiqueY.setHint("Nombre de poses en hauteur, de 1 à 5");
     eRecouvrement.setHint("Recouvrement des poses voisines, en pour cent");
@@ -229,13 +292,41 @@ PhotoPage::PhotoPage(form::Form& window, const catalogues::Catalogue& catalogue,
         };
     }
     vueObjet.onPress = [this](drawings::Point at) {
-        m_dragFromDeg = mouseAngleDeg(at);
+        const auto& scene = vueObjet.scene();
+        m_dragMoves = inside(scene.mosaic, at);
+        m_dragFromDeg = mouseAngleDeg(at, scene.frameCentre);
         m_rotationFromDeg = m_typed.rotationDeg;
+        if (const auto object = chartObject()) {
+            m_pressedAt = drawings::skyAt(scene, {object->raDeg, object->decDeg}, at);
+            m_frameAtPress = frameCentre();
+        }
     };
     vueObjet.onDrag = [this](drawings::Point at) {
-        double turned = std::fmod(m_rotationFromDeg + mouseAngleDeg(at) - m_dragFromDeg, 360.0);
+        if (m_dragMoves) {
+            const auto object = chartObject();
+            if (!object) return;
+            // The frame follows the mouse over the sky, which stays: both on
+            // the plane about the object.
+            const catalogues::SkyPoint now = drawings::skyAt(vueObjet.scene(), {object->raDeg, object->decDeg}, at);
+            const sky::Equatorial centre{object->raDeg, object->decDeg};
+            const auto from = sky::project(centre, {m_pressedAt.raDeg, m_pressedAt.decDeg});
+            const auto to = sky::project(centre, {now.raDeg, now.decDeg});
+            const auto frame = sky::project(centre, {m_frameAtPress.raDeg, m_frameAtPress.decDeg});
+            if (!from || !to || !frame) return;
+            const sky::Equatorial moved =
+                sky::deproject(centre, {frame->x + to->x - from->x, frame->y + to->y - from->y});
+            m_frameCentre = catalogues::SkyPoint{moved.raDeg, moved.decDeg};
+            drawObject();
+            return;
+        }
+        double turned = std::fmod(m_rotationFromDeg + mouseAngleDeg(at, vueObjet.scene().frameCentre) - m_dragFromDeg, 360.0);
         if (turned < 0) turned += 360;
         eRotation.setText(core::fixed(std::round(turned * 10) / 10, 10, 1));
+    };
+    vueObjet.onZoom = [this](double factor) {
+        if (!(factor > 0)) return;
+        m_zoom *= factor;
+        drawObject();
     };
     eRecouvrement.takesNumbers(catalogues::kOverlapDomain);
     eRecouvrement.onChange = [this] {

@@ -122,6 +122,23 @@ public:
     EditField& eRecouvrement;
     Label& labCadrage;
     form::FramingBox& vueObjet;
+    // The frame's centre: typed (J2000), else the object's or where the frame
+    // was dragged; always shown.
+    EditField& eCentre;
+    Label& labCentre;
+    // Turns the frame to the angle the fit line proposes.
+    form::Button& bbAngleConseille;
+    // The mosaic's panels, one line each, and their export for capture programs.
+    ListControl& tabPanneaux;
+    form::Button& bbExporterPanneaux;
+    form::Button& bbCopierPanneaux;
+    // Set by the view: where to write the panels (nothing when the user
+    // cancels), and the clipboard.
+    std::function<std::optional<std::string>(const std::string& suggestedName)> askPanelsPath;
+    std::function<void(const std::string& text)> copyText;
+    // The panels as capture programs import them: the columns of a
+    // Telescopius mosaic plan, one line per panel.
+    std::string panelsCsv() const;
 
 private:
     void loadPhotograph(const std::string& file);
@@ -143,9 +160,23 @@ private:
     std::optional<int> m_object;  // its row
     // The rotation, panels and overlap last typed in full; the frame is the sensor's.
     catalogues::Framing m_typed;
-    // A drag turns the frame from the rotation it had when the mouse was pressed.
+    // A drag inside the frame moves it; outside, it turns the frame from the
+    // rotation it had when the mouse was pressed.
+    bool m_dragMoves = false;
     double m_dragFromDeg = 0;
     double m_rotationFromDeg = 0;
+    catalogues::SkyPoint m_pressedAt{};
+    catalogues::SkyPoint m_frameAtPress{};
+    // Where the frame is when the user moved it; the object's place otherwise.
+    std::optional<catalogues::SkyPoint> m_frameCentre;
+    // A place typed with no object chosen: the chart is about it.
+    std::optional<catalogues::SkyPoint> m_place;
+    double m_zoom = 1;
+    std::optional<double> m_advisedAngle;
+    // The object the chart is about: the chosen one, or a place typed alone.
+    std::optional<catalogues::DeepSkyObject> chartObject();
+    catalogues::SkyPoint frameCentre();
+    void showPanels();
 
     const catalogues::Catalogue& m_catalogue;
     Session& m_session;

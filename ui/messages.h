@@ -43,6 +43,8 @@ inline constexpr std::string_view kSavedIn = "Configuration enregistrée dans %1
 inline constexpr std::string_view kLegendCurrent = "rouge, trait plein : montage actuel";
 inline constexpr std::string_view kLegendColours[] = {"vert, tirets : %1", "bleu, pointillés : %1",
                                                       "jaune, tirets et points : %1"};
+// The fit line, with the angle at which the object would fit.
+inline constexpr std::string_view kFitsAtAngle = "%1 ; tient à %2°";
 inline constexpr std::string_view kUnknownObject = "« %1 » : objet inconnu ; taper par exemple M 31, NGC 7000, C 14 ou un nom";
 inline constexpr std::string_view kResultsCopied = "Résultats copiés, une ligne par valeur";
 inline constexpr std::string_view kUnderSampled = "sous-échantillonné";
@@ -76,7 +78,7 @@ inline constexpr std::string_view kPatterns[] = {
     kUnreadableFile, kFileTooLarge, kDefaultsUsed, kSectionProblem, kUnknownSection,   kBadNameReason,  kNameTakenReason,
     kUnknownSensor,  kMissingValues,  kMoreProblems,     kBadName,          kNameTaken,      kMissingOptics,
     kNameTooLong,    kUnsavableName,  kOpticsTooLarge,   kPixelsTooLarge,
-    kIncompleteSensor, kRemoveQuestion, kTheCamera,      kTheDslr,        kTheTelescope,   kTheSetup, kSavedIn, kSensorHint, kTelescopeHint, kSamplingRule, kUnknownObject, kResultsCopied, kLegendCurrent, kLegendColours[0], kLegendColours[1], kLegendColours[2], kUnderSampled, kWellSampled, kOverSampled,
+    kIncompleteSensor, kRemoveQuestion, kTheCamera,      kTheDslr,        kTheTelescope,   kTheSetup, kSavedIn, kSensorHint, kTelescopeHint, kSamplingRule, kUnknownObject, kFitsAtAngle, kResultsCopied, kLegendCurrent, kLegendColours[0], kLegendColours[1], kLegendColours[2], kUnderSampled, kWellSampled, kOverSampled,
 };
 
 }  // namespace quarvel::ui::messages

@@ -11,6 +11,8 @@
 #include "ui/drawing_pages.h"
 #include "ui/drawings/jpeg.h"
 #include "ui/messages.h"
+#include "sky/coordinates.h"
+#include "sky/mosaic.h"
 
 namespace quarvel::ui {
 
@@ -105,13 +107,21 @@ void PhotoPage::chooseObject() {
     if (!row) {
         // Nothing of the last object stays to be taken for this one.
         m_object.reset();
+        m_place.reset();
         labPhoto.setCaption("");
+        labCentre.setCaption("");
+        tabPanneaux.setItems(std::vector<std::string>{});
+        bbAngleConseille.setVisible(false);
         vueObjet.setVisible(false);
         PhotoObjet.setVisible(false);
         labCadrage.setMessage(core::Message(messages::kUnknownObject, {core::Message::data(eObjet.text())}));
         return;
     }
     m_object = row;
+    // The frame on the object, the chart at the scale that shows them.
+    m_frameCentre.reset();
+    m_place.reset();
+    m_zoom = 1;
     labPhoto.setShowsData(true);
     labPhoto.setCaption(catalogues::objectLabel(objects().rows()[static_cast<std::size_t>(*row)], frenchNames));
     drawObject();
@@ -148,11 +158,27 @@ std::optional<drawings::ObjectPicture> PhotoPage::shownPicture(const std::string
     return picture;
 }
 
+std::optional<catalogues::DeepSkyObject> PhotoPage::chartObject() {
+    if (m_object) return objects().rows()[static_cast<std::size_t>(*m_object)];
+    if (!m_place) return std::nullopt;
+    catalogues::DeepSkyObject place;
+    place.raDeg = m_place->raDeg;
+    place.decDeg = m_place->decDeg;
+    return place;
+}
+
+catalogues::SkyPoint PhotoPage::frameCentre() {
+    if (m_frameCentre) return *m_frameCentre;
+    const auto object = chartObject();
+    return object ? catalogues::SkyPoint{object->raDeg, object->decDeg} : catalogues::SkyPoint{};
+}
+
 void PhotoPage::drawObject() {
-    if (!m_object) return;
-    const auto& object = objects().rows()[static_cast<std::size_t>(*m_object)];
+    const auto chosen = chartObject();
+    if (!chosen) return;
+    const catalogues::DeepSkyObject& object = *chosen;
     const catalogues::Framing shown = framing();
-    const auto picture = shownPicture(catalogues::designation(object));
+    const auto picture = m_object ? shownPicture(catalogues::designation(object)) : std::nullopt;
     // The compared setups' frames, as on the photographs; one with no field has none.
     std::vector<catalogues::SkyExtent> compared;
     std::vector<std::size_t> drawn;
@@ -166,15 +192,85 @@ void PhotoPage::drawObject() {
         }
     }
     showLegend(drawn);
-    const auto outline = m_outlines.find(catalogues::designation(object));
+    const auto outline = m_object ? m_outlines.find(catalogues::designation(object)) : m_outlines.end();
+    drawings::ChartOptions chart;
+    chart.frameCentre = frameCentre();
+    chart.catalogue = &objects().rows();
+    if (m_object) chart.objectRow = static_cast<std::size_t>(*m_object);
+    // From twice the frame to 60° across, whatever the wheel asks.
+    chart.zoom = 1;
+    const auto fitted = drawings::framingScene(object, shown, picture, kFramingWidth, kFramingHeight, compared,
+                                               outline == m_outlines.end() ? nullptr : &outline->second);
+    const double fitScale = fitted.pxPerArcmin;
+    const double widest = kFramingWidth / (60.0 * 60 * fitScale);
+    const double closest = std::max(1.0, kFramingWidth / (2 * shown.frame.widthArcmin * fitScale));
+    m_zoom = std::clamp(m_zoom, std::min(widest, 1.0), closest);
+    chart.zoom = m_zoom;
     vueObjet.setScene(drawings::framingScene(object, shown, picture, kFramingWidth, kFramingHeight, compared,
-                                             outline == m_outlines.end() ? nullptr : &outline->second));
-    labCadrage.setMessage(catalogues::fitLine(object, shown));
+                                             outline == m_outlines.end() ? nullptr : &outline->second, chart));
+    // Whether it fits, and at which angle it would.
+    m_advisedAngle.reset();
+    if (m_object) {
+        core::Message line = catalogues::fitLine(object, shown);
+        const auto fit = catalogues::fitObject(object, shown);
+        if (fit && !fit->fits) m_advisedAngle = catalogues::fittingAngle(object, shown);
+        if (m_advisedAngle) {
+            line = core::Message(messages::kFitsAtAngle,
+                                 {std::move(line), core::Message::data(core::fixed(*m_advisedAngle, 10, 0))});
+        }
+        labCadrage.setMessage(std::move(line));
+    } else {
+        labCadrage.setMessage(core::Message());
+    }
+    bbAngleConseille.setVisible(m_advisedAngle.has_value());
+    labCentre.setCaption(sky::formatEquatorial({chart.frameCentre->raDeg, chart.frameCentre->decDeg}));
+    showPanels();
     eChampPhotoH.setText(core::fixed(shown.frame.heightArcmin, 10, 2));
     eChampPhotoV.setText(core::fixed(shown.frame.widthArcmin, 10, 2));
     showNames();
     PhotoObjet.setVisible(false);
     vueObjet.setVisible(true);
+}
+
+namespace {
+
+sky::MosaicPlan planOf(const catalogues::Framing& framing, const catalogues::SkyPoint& centre) {
+    return {{centre.raDeg, centre.decDeg},
+            framing.frame.widthArcmin / 60,
+            framing.frame.heightArcmin / 60,
+            framing.rotationDeg,
+            framing.panelsX,
+            framing.panelsY,
+            framing.overlapPercent};
+}
+
+}  // namespace
+
+// One line a panel: its number, centre and rotation.
+void PhotoPage::showPanels() {
+    std::vector<std::string> lines;
+    for (const sky::Panel& panel : sky::mosaicPanels(planOf(framing(), frameCentre()))) {
+        lines.push_back(std::to_string(panel.number) + "   " + sky::formatEquatorial(panel.centre) + "   " +
+                        core::fixed(panel.rotationDeg, 10, 1) + "°");
+    }
+    tabPanneaux.setItems(std::move(lines));
+}
+
+// The columns of a Telescopius mosaic plan, which N.I.N.A.'s sequencer
+// imports by their names ("Pane", "RA", "DEC", "Position Angle (East)"),
+// reading the numbers out of the coordinates and the angle with a point.
+std::string PhotoPage::panelsCsv() const {
+    auto* self = const_cast<PhotoPage*>(this);
+    const catalogues::Framing shown = self->framing();
+    std::string csv = "Pane, RA, DEC, Position Angle (East), Pane width (arcmins), Pane height (arcmins), Overlap, Row, Column\r\n";
+    for (const sky::Panel& panel : sky::mosaicPanels(planOf(shown, self->frameCentre()))) {
+        csv += "Pane " + std::to_string(panel.number) + ", " + sky::formatRightAscension(panel.centre.raDeg) + ", " +
+               sky::formatDeclination(panel.centre.decDeg) + ", " + core::fixed(panel.rotationDeg, 10, 2) + ", " +
+               core::fixed(shown.frame.widthArcmin, 10, 2) + ", " + core::fixed(shown.frame.heightArcmin, 10, 2) + ", " +
+               core::shortest(shown.overlapPercent) + "%, " + std::to_string(panel.row) + ", " +
+               std::to_string(panel.column) + "\r\n";
+    }
+    return csv;
 }
 
 }  // namespace quarvel::ui

@@ -2,6 +2,7 @@
 #include "ui/drawings/framing.h"
 
 #include "core/constants.h"
+#include "sky/projection.h"
 
 #include <algorithm>
 #include <cmath>
@@ -32,20 +33,23 @@ Quad quad(double dx, double dy, double width, double height, double rotationDeg,
     return out;
 }
 
-// A point of the sky in arc-minutes from the object's centre, east left and
-// north up: the gnomonic (tangent-plane) projection about the centre.
-//   Given: the centre and the point, J2000 degrees.
-//   Returns: x (negative to the east) and y (negative to the north), arc-minutes.
-//   Reference: the standard coordinates of the tangent plane, as in Green,
-//   Spherical Astronomy (1985), section 11.2.
-Point projected(const catalogues::SkyPoint& centre, const catalogues::SkyPoint& point) {
-    constexpr double kArcminPerRadian = core::kRadiansToDegrees * 60;
-    const double d0 = centre.decDeg * core::kDegreesToRadians, d = point.decDeg * core::kDegreesToRadians;
-    const double da = (point.raDeg - centre.raDeg) * core::kDegreesToRadians;
-    const double cosc = std::sin(d0) * std::sin(d) + std::cos(d0) * std::cos(d) * std::cos(da);
-    const double xi = std::cos(d) * std::sin(da) / cosc;
-    const double eta = (std::cos(d0) * std::sin(d) - std::sin(d0) * std::cos(d) * std::cos(da)) / cosc;
-    return {-xi * kArcminPerRadian, -eta * kArcminPerRadian};
+// A point of the sky in arc-minutes from the chart's centre, east left and
+// north up (x negative to the east, y negative to the north), on the tangent
+// plane; nothing for a point the plane does not reach.
+std::optional<Point> projected(const catalogues::SkyPoint& centre, const catalogues::SkyPoint& point) {
+    const auto p = sky::project({centre.raDeg, centre.decDeg}, {point.raDeg, point.decDeg});
+    if (!p) return std::nullopt;
+    return Point{-p->x * 60, -p->y * 60};
+}
+
+// A round length for the scale bar, about a fifth of the canvas: 1, 2 or 5
+// times a power of ten, in arc-minutes.
+double roundLength(double arcmin) {
+    const double power = std::pow(10.0, std::floor(std::log10(arcmin)));
+    for (const double step : {5.0, 2.0, 1.0}) {
+        if (step * power <= arcmin) return step * power;
+    }
+    return power;
 }
 
 }  // namespace
@@ -53,7 +57,7 @@ Point projected(const catalogues::SkyPoint& centre, const catalogues::SkyPoint& 
 FramingScene framingScene(const catalogues::DeepSkyObject& object, const catalogues::Framing& framing,
                           const std::optional<ObjectPicture>& picture, int width, int height,
                           const std::vector<catalogues::SkyExtent>& compared,
-                          const std::vector<std::vector<catalogues::SkyPoint>>* contours) {
+                          const std::vector<std::vector<catalogues::SkyPoint>>* contours, const ChartOptions& chart) {
     FramingScene scene;
     scene.width = width;
     scene.height = height;
@@ -80,14 +84,24 @@ FramingScene framingScene(const catalogues::DeepSkyObject& object, const catalog
         for (const auto& part : *contours) {
             auto& points = onSky.emplace_back();
             for (const auto& point : part) {
-                points.push_back(projected(centre, point));
+                const auto onPlane = projected(centre, point);
+                if (!onPlane) continue;
+                points.push_back(*onPlane);
                 spanX = std::max(spanX, 2 * std::abs(points.back().x) * 1.1);
                 spanY = std::max(spanY, 2 * std::abs(points.back().y) * 1.1);
             }
         }
     }
-    scene.pxPerArcmin = std::min((width - 8) / spanX, (height - 8) / spanY);
+    scene.pxPerArcmin = std::min((width - 8) / spanX, (height - 8) / spanY) * chart.zoom;
     const double scale = scene.pxPerArcmin;
+    // The frame where it is on the sky: the object's own place unless moved.
+    const catalogues::SkyPoint objectAt{object.raDeg, object.decDeg};
+    scene.frameCentre = scene.centre;
+    if (chart.frameCentre) {
+        if (const auto offset = projected(objectAt, *chart.frameCentre)) {
+            scene.frameCentre = {scene.centre.x + offset->x * scale, scene.centre.y + offset->y * scale};
+        }
+    }
 
     if (picture && picture->arcminPerPx > 0) {
         scene.picture = picture;
@@ -117,15 +131,58 @@ FramingScene framingScene(const catalogues::DeepSkyObject& object, const catalog
             const double dx = -field.widthArcmin / 2 + framing.frame.widthArcmin / 2 + i * stepX;
             const double dy = -field.heightArcmin / 2 + framing.frame.heightArcmin / 2 + j * stepY;
             scene.panels.push_back(quad(dx, dy, framing.frame.widthArcmin, framing.frame.heightArcmin,
-                                        framing.rotationDeg, scene.centre, scale));
+                                        framing.rotationDeg, scene.frameCentre, scale));
         }
     }
-    scene.mosaic = quad(0, 0, field.widthArcmin, field.heightArcmin, framing.rotationDeg, scene.centre, scale);
+    scene.mosaic = quad(0, 0, field.widthArcmin, field.heightArcmin, framing.rotationDeg, scene.frameCentre, scale);
     for (const auto& other : compared) {
         scene.compared.push_back(
-            quad(0, 0, other.widthArcmin, other.heightArcmin, framing.rotationDeg, scene.centre, scale));
+            quad(0, 0, other.widthArcmin, other.heightArcmin, framing.rotationDeg, scene.frameCentre, scale));
+    }
+    // A triangle inside the middle of the up side, pointing at it, 7 pixels
+    // high at the most (the frame's third for a small frame).
+    const double h = field.heightArcmin / 2, s = std::min(7 / scale, field.heightArcmin / 3);
+    const Point mark[] = {{-s, -h + s}, {s, -h + s}, {0, -h}};
+    for (std::size_t i = 0; i < 3; ++i) {
+        const Point p = turned(mark[i], framing.rotationDeg);
+        scene.up[i] = {scene.frameCentre.x + p.x * scale, scene.frameCentre.y + p.y * scale};
+    }
+    scene.scaleBarArcmin = roundLength(width / 5.0 / scale);
+    scene.scaleBarPx = scene.scaleBarArcmin * scale;
+    // The catalogue's other objects whose place or ellipse comes into the canvas.
+    if (chart.catalogue) {
+        const double radiusDeg = std::hypot(width, height) / 2 / scale / 60;
+        for (std::size_t row = 0; row < chart.catalogue->size(); ++row) {
+            if (chart.objectRow && row == *chart.objectRow) continue;
+            const auto& other = (*chart.catalogue)[row];
+            // A quick look at the declination first: most of the sky is far.
+            if (std::abs(other.decDeg - object.decDeg) > radiusDeg + 5) continue;
+            const auto otherShape = catalogues::shapeOf(other);
+            const double otherMajor = otherShape ? otherShape->majorArcmin : 0;
+            const auto at = projected(objectAt, catalogues::SkyPoint{other.raDeg, other.decDeg});
+            if (!at) continue;
+            const Point c{scene.centre.x + at->x * scale, scene.centre.y + at->y * scale};
+            const double reach = otherMajor / 2 * scale + 2;
+            if (c.x < -reach || c.y < -reach || c.x > width + reach || c.y > height + reach) continue;
+            Neighbour n;
+            n.label = catalogues::designation(other);
+            n.centre = c;
+            const bool turnedShape = otherShape && otherShape->positionAngleDeg.has_value();
+            n.halfMajorPx = std::max(2.0, otherMajor / 2 * scale);
+            n.halfMinorPx = std::max(2.0, (turnedShape ? otherShape->minorArcmin : otherMajor) / 2 * scale);
+            n.positionAngleDeg = turnedShape ? *otherShape->positionAngleDeg : 0;
+            scene.neighbours.push_back(std::move(n));
+        }
     }
     return scene;
+}
+
+catalogues::SkyPoint skyAt(const FramingScene& scene, const catalogues::SkyPoint& object, Point at) {
+    const double scale = scene.pxPerArcmin > 0 ? scene.pxPerArcmin : 1;
+    // Canvas right is west, down is south.
+    const sky::PlanePoint p{-(at.x - scene.centre.x) / scale / 60, -(at.y - scene.centre.y) / scale / 60};
+    const sky::Equatorial e = sky::deproject({object.raDeg, object.decDeg}, p);
+    return {e.raDeg, e.decDeg};
 }
 
 }  // namespace quarvel::ui::drawings

@@ -31,6 +31,25 @@ struct ObjectPicture {
     std::shared_ptr<const Bitmap> pixels;
 };
 
+// Another catalogue object in view: its place, its ellipse (or a disc of its
+// size, or a small circle when its size is unknown) and its designation.
+struct Neighbour {
+    std::string label;
+    Point centre;
+    double halfMinorPx = 0, halfMajorPx = 0, positionAngleDeg = 0;
+};
+
+// The chart around the object: where the frame is, how far the user zoomed,
+// and the catalogue whose objects in view are drawn too.
+struct ChartOptions {
+    // The frame's (or mosaic's) centre, J2000; the object's own when empty.
+    std::optional<catalogues::SkyPoint> frameCentre{};
+    // Over the scale at which the object and the mosaic fill the canvas.
+    double zoom = 1;
+    const std::vector<catalogues::DeepSkyObject>* catalogue = nullptr;
+    std::optional<std::size_t> objectRow{};  // the object's own row, not drawn twice
+};
+
 struct FramingScene {
     int width = 0;  // the canvas
     int height = 0;
@@ -53,6 +72,15 @@ struct FramingScene {
     // The frames of the setups compared with this one, centred and turned
     // alike, in the compared colours' order.
     std::vector<Quad> compared;
+    // The frame's centre on the canvas, and a mark on its up side: the
+    // rotation is the position angle of that side, north through east.
+    Point frameCentre;
+    std::array<Point, 3> up{};
+    // The other objects in view.
+    std::vector<Neighbour> neighbours;
+    // A scale bar: a round length on the sky and its pixels.
+    double scaleBarArcmin = 0;
+    double scaleBarPx = 0;
 };
 
 // The scene in a canvas of that size: the scale is the largest at which the
@@ -63,6 +91,11 @@ struct FramingScene {
 FramingScene framingScene(const catalogues::DeepSkyObject& object, const catalogues::Framing& framing,
                           const std::optional<ObjectPicture>& picture, int width, int height,
                           const std::vector<catalogues::SkyExtent>& compared = {},
-                          const std::vector<std::vector<catalogues::SkyPoint>>* contours = nullptr);
+                          const std::vector<std::vector<catalogues::SkyPoint>>* contours = nullptr,
+                          const ChartOptions& chart = {});
+
+// The place on the sky of a point of the scene's canvas, as the chart about
+// `object` with that frame centre draws it; the inverse of the chart's projection.
+catalogues::SkyPoint skyAt(const FramingScene& scene, const catalogues::SkyPoint& object, Point at);
 
 }  // namespace quarvel::ui::drawings

@@ -25,13 +25,14 @@ private:
 };
 
 // A paint box that holds an object framed by the sensor, for its view to
-// paint; the mouse pressed and dragged on it, in the canvas's pixels, turns
-// the frame.
+// paint; the mouse pressed and dragged on it, in the canvas's pixels, moves
+// or turns the frame, and the wheel zooms.
 class FramingBox : public Label {
 public:
     using Label::Label;
     std::function<void(drawings::Point at)> onPress;
     std::function<void(drawings::Point at)> onDrag;
+    std::function<void(double factor)> onZoom;
     const drawings::FramingScene& scene() const { return m_scene; }
     void setScene(drawings::FramingScene scene) {
         m_scene = std::move(scene);

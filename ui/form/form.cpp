@@ -159,6 +159,10 @@ void Form::userDrags(FramingBox& box, drawings::Point at) {
     if (box.onDrag) m_guard.runUserAction([&] { box.onDrag(at); });
 }
 
+void Form::userZooms(FramingBox& box, double factor) {
+    if (box.onZoom) m_guard.runUserAction([&] { box.onZoom(factor); });
+}
+
 void Form::setModalResult(ModalResult result) { m_modalResult = result; }
 
 }  // namespace quarvel::ui::form

@@ -64,6 +64,8 @@ public:
     // The mouse pressed on a framing, then dragged with its button down.
     void userPresses(FramingBox& box, drawings::Point at);
     void userDrags(FramingBox& box, drawings::Point at);
+    // The wheel or a key: the chart's scale times `factor`.
+    void userZooms(FramingBox& box, double factor);
 
     // A dialog's result: set by a button that closes it, before its handler runs.
     ModalResult modalResult() const { return m_modalResult; }

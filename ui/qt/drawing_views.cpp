@@ -11,6 +11,14 @@
 #include <QCompleter>
 #include <QMouseEvent>
 #include <QStringListModel>
+#include <QClipboard>
+#include <QDir>
+#include <QFileDialog>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QListWidget>
+#include <QPushButton>
+#include <QWheelEvent>
 #include <cmath>
 
 #include "core/number_format.h"
@@ -104,13 +112,16 @@ private:
     form::PlanetBox& m_box;
 };
 
-// Paints an object framed by the sensor: its picture (or a dark sky and its
-// outline), the mosaic's panels and its outline; a drag turns the frame.
+// Paints the sky around an object framed by the sensor: its picture (or a
+// dark sky and its outline), the other objects in view, the mosaic's panels
+// and its outline with a mark on the frame's up side, a compass and a scale;
+// a drag inside the frame moves it, outside turns it, the wheel zooms.
 class FramingView : public QWidget {
 public:
     FramingView(form::Form& form, PhotoPage& page, QWidget* parent)
         : QWidget(parent), m_form(form), m_page(page) {
         setCursor(Qt::OpenHandCursor);
+        setFocusPolicy(Qt::WheelFocus);
     }
 
     // Paints the scene at the painter's scale: the view's own size, or twice it.
@@ -156,6 +167,52 @@ public:
         }
         painter.setPen(QPen(shownColour(QColor(255, 0, 0)), 2));
         painter.drawPolygon(polygon(scene.mosaic));
+        // The frame's up side.
+        painter.setBrush(shownColour(QColor(255, 0, 0)));
+        painter.setPen(Qt::NoPen);
+        painter.drawPolygon(QPolygonF({QPointF(scene.up[0].x, scene.up[0].y), QPointF(scene.up[1].x, scene.up[1].y),
+                                       QPointF(scene.up[2].x, scene.up[2].y)}));
+        painter.setBrush(Qt::NoBrush);
+        paintGuides(painter, scene);
+    }
+
+    // The other objects, the compass and the scale bar.
+    static void paintGuides(QPainter& painter, const drawings::FramingScene& scene) {
+        QFont small = painter.font();
+        small.setPointSizeF(small.pointSizeF() * 0.8);
+        painter.setFont(small);
+        const QColor neighbour = shownColour(QColor(150, 180, 230));
+        for (const auto& n : scene.neighbours) {
+            painter.save();
+            painter.translate(n.centre.x, n.centre.y);
+            painter.rotate(-n.positionAngleDeg);
+            painter.setPen(QPen(neighbour, 1, Qt::DotLine));
+            painter.drawEllipse(QPointF(0, 0), n.halfMinorPx, n.halfMajorPx);
+            painter.restore();
+            painter.setPen(neighbour);
+            painter.drawText(QPointF(n.centre.x + std::min(n.halfMajorPx, 40.0) * 0.7 + 2, n.centre.y - 2),
+                             QString::fromStdString(n.label));
+        }
+        const QColor guide = shownColour(QColor(220, 220, 220));
+        painter.setPen(QPen(guide, 1));
+        // North up, east left, from the top left corner.
+        const QPointF origin(30, 30);
+        painter.drawLine(origin, origin + QPointF(0, -18));
+        painter.drawLine(origin, origin + QPointF(-18, 0));
+        painter.drawText(origin + QPointF(-4, -20), "N");
+        painter.drawText(origin + QPointF(-30, 4), "E");
+        // The scale bar, bottom left.
+        if (scene.scaleBarPx > 0) {
+            const double y = scene.height - 10;
+            painter.drawLine(QPointF(10, y), QPointF(10 + scene.scaleBarPx, y));
+            painter.drawLine(QPointF(10, y - 3), QPointF(10, y + 3));
+            painter.drawLine(QPointF(10 + scene.scaleBarPx, y - 3), QPointF(10 + scene.scaleBarPx, y + 3));
+            const double arcmin = scene.scaleBarArcmin;
+            const QString length = arcmin >= 60 ? QString::fromStdString(core::shortest(arcmin / 60)) + "°"
+                                   : arcmin >= 1 ? QString::fromStdString(core::shortest(arcmin)) + "'"
+                                                 : QString::fromStdString(core::shortest(arcmin * 60)) + "\"";
+            painter.drawText(QPointF(14 + scene.scaleBarPx, y + 4), length);
+        }
     }
 
 protected:
@@ -173,6 +230,20 @@ protected:
         m_form.userDrags(m_page.vueObjet, {event->position().x(), event->position().y()});
     }
     void mouseReleaseEvent(QMouseEvent*) override { setCursor(Qt::OpenHandCursor); }
+    void wheelEvent(QWheelEvent* event) override {
+        const int steps = event->angleDelta().y() / 120;
+        if (steps != 0) m_form.userZooms(m_page.vueObjet, std::pow(1.25, steps));
+        event->accept();
+    }
+    void keyPressEvent(QKeyEvent* event) override {
+        if (event->key() == Qt::Key_Plus || event->key() == Qt::Key_Equal) {
+            m_form.userZooms(m_page.vueObjet, 1.25);
+        } else if (event->key() == Qt::Key_Minus) {
+            m_form.userZooms(m_page.vueObjet, 1 / 1.25);
+        } else {
+            QWidget::keyPressEvent(event);
+        }
+    }
 
 private:
     // The picture as the mode shows it: red at night.
@@ -280,6 +351,8 @@ QWidget* buildChampPhotoPage(Binder& b, PhotoPage& f) {
     p->setObjectName("tsChampPhoto");
     auto* box = new QFrame(p);
     box->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    // Taller than the other pages by the rows of the frame's centre and panels
+    // (set below): the window grows to it when the page is first shown.
     box->setGeometry(25, 3, 489, 513);
     fieldRow(b, p, f.eChampPhotoV, 180, f.eChampPhotoH, 278);
     QLabel* name = boldCentred(new QLabel(p), 62, 72, 361);
@@ -340,19 +413,52 @@ QWidget* buildChampPhotoPage(Binder& b, PhotoPage& f) {
     picture->setVisible(f.PhotoObjet.visible());
     b.watch(f.PhotoObjet, picture, [picture, &f] { picture->setVisible(f.PhotoObjet.visible()); });
 
-    // The mosaic, the line that says whether the object fits, the legend.
+    // The mosaic, the frame's centre, the line that says whether the object
+    // fits, the legend and the panels.
     const int mosaicBottom = placedRow(b, p, 40, 384, {{"Mosaïque", &f.eMosaiqueX, 36, "x"},
                                                        {"", &f.eMosaiqueY, 36, ""},
                                                        {"Recouvrement", &f.eRecouvrement, 40, "%"}});
+    const int centreBottom = placedRow(b, p, 40, mosaicBottom + 4, {{"Centre :", &f.eCentre, 190, ""}});
+    QLabel* centre = b.label(f.labCentre, p);
+    centre->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    const QLineEdit* typedCentre = p->findChild<QLineEdit*>("eCentre");
+    centre->setGeometry(typedCentre->geometry().right() + 8, typedCentre->y() + 3,
+                        512 - typedCentre->geometry().right() - 8, typedCentre->height() - 3);
+    // Two lines of text each, at the font's size.
+    const int twoLines = 2 * p->fontMetrics().lineSpacing() + 2;
     QLabel* fit = b.label(f.labCadrage, p);
     fit->setWordWrap(true);
     fit->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    fit->setGeometry(30, mosaicBottom + 4, 426, 34);
+    QPushButton* advised = b.button(f.bbAngleConseille, p);
+    advised->adjustSize();
+    advised->move(512 - advised->width(), centreBottom + 4);
+    fit->setGeometry(30, centreBottom + 4, advised->x() - 34, twoLines);
     QLabel* legend = b.label(f.labLegende, p);
     legend->setWordWrap(true);
     legend->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    legend->setGeometry(30, mosaicBottom + 40, 426, 476 - mosaicBottom - 40);
-    sensorList(b, f.cbCapteursPhoto, p, 174, 480, 185);
+    legend->setGeometry(30, fit->geometry().bottom() + 2, 480, twoLines);
+    QPushButton* exportPanels = b.button(f.bbExporterPanneaux, p);
+    exportPanels->adjustSize();
+    QPushButton* copyPanels = b.button(f.bbCopierPanneaux, p);
+    copyPanels->adjustSize();
+    const int buttonsWidth = std::max(exportPanels->width(), copyPanels->width());
+    const int panelsTop = legend->geometry().bottom() + 2;
+    exportPanels->setGeometry(512 - buttonsWidth, panelsTop, buttonsWidth, exportPanels->height());
+    copyPanels->setGeometry(512 - buttonsWidth, panelsTop + exportPanels->height(), buttonsWidth, copyPanels->height());
+    QListWidget* panels = b.listBox(f.tabPanneaux, p);
+    panels->setGeometry(30, panelsTop, 512 - buttonsWidth - 36, exportPanels->height() + copyPanels->height());
+    f.askPanelsPath = [p](const std::string& name) -> std::optional<std::string> {
+        QFileDialog dialog(p->window(), tt(std::string("Exporter les panneaux…")), QDir::home().filePath(qs(name)), "CSV (*.csv)");
+        dialog.setOptions(QFileDialog::DontUseNativeDialog);
+        dialog.setAcceptMode(QFileDialog::AcceptSave);
+        dialog.setDefaultSuffix("csv");
+        if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
+        return ss(dialog.selectedFiles().front());
+    };
+    f.copyText = [](const std::string& text) { QGuiApplication::clipboard()->setText(QString::fromStdString(text)); };
+    QComboBox* sensors = sensorList(b, f.cbCapteursPhoto, p, 174, copyPanels->geometry().bottom() + 6, 185);
+    box->setGeometry(25, 3, 489, sensors->geometry().bottom() + 6);
+    p->setMinimumHeight(box->geometry().bottom() + 4);
     return p;
 }
 
