@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "sky/coordinates.h"
 
+#include <charconv>
 #include <cmath>
 #include <cstdio>
 #include <vector>
@@ -81,7 +82,8 @@ std::optional<std::vector<Number>> numbers(const std::string& text) {
             ++i;
         }
         Number n;
-        n.value = std::strtod(digits.c_str(), nullptr);
+        // Whatever the desktop's locale: a point, as written above.
+        std::from_chars(digits.data(), digits.data() + digits.size(), n.value);
         n.decimal = decimal;
         n.negative = minus;
         n.signedExplicitly = sign;

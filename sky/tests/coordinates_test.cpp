@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 
+#include <clocale>
+#include <string>
+
 #include "sky/coordinates.h"
 
 namespace quarvel::sky {
@@ -31,6 +34,17 @@ TEST(Coordinates, EveryFormImagersCopyIsRead) {
         EXPECT_NEAR(read->raDeg, c.ra, 1e-9) << c.text;
         EXPECT_NEAR(read->decDeg, c.dec, 1e-9) << c.text;
     }
+}
+
+TEST(Coordinates, ReadTheSameUnderAFrenchLocale) {
+    const char* before = std::setlocale(LC_NUMERIC, nullptr);
+    const std::string saved = before ? before : "C";
+    if (!std::setlocale(LC_NUMERIC, "fr_FR.UTF-8")) GTEST_SKIP() << "no French locale";
+    const auto read = parseEquatorial("0:41:00.5 +41,5");
+    std::setlocale(LC_NUMERIC, saved.c_str());
+    ASSERT_TRUE(read);
+    EXPECT_NEAR(read->raDeg, (41 + 0.5 / 60) / 4, 1e-9);
+    EXPECT_NEAR(read->decDeg, 41.5, 1e-9);
 }
 
 TEST(Coordinates, OtherTextsAndRangesAreRefused) {

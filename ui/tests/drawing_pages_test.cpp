@@ -5,8 +5,10 @@
 
 #include <cmath>
 #include <filesystem>
+#include <fstream>
 #include <numbers>
 
+#include "sky/coordinates.h"
 #include "ui/tests/program_fixture.h"
 
 using namespace quarvel::ui;
@@ -395,6 +397,115 @@ TEST_F(DrawingPagesTest, AnyObjectIsFramedTurnedAndTiled) {
     EXPECT_TRUE(p.PhotoObjet.visible());
     EXPECT_EQ(p.labPhoto.caption(), "M 31 (5°)");
     EXPECT_EQ(p.labCadrage.caption(), "");
+}
+
+// The chart about M 31: its neighbours, the frame dragged onto M 110 over a
+// sky that stays, coordinates typed, the angle at which the galaxy fits, and
+// a 2 x 2 mosaic's panels exported as capture programs import them.
+TEST_F(DrawingPagesTest, TheFrameGoesAnywhereAndItsPanelsAreExported) {
+    dataFolders = {QUARVEL_SOURCE_DIR};
+    MainForm& f = start();
+    // 6248 x 4176 pixels of 3.76 um at 450 mm: a field of 179.5' x 120.0'.
+    f.userTypes(f.parametrage.eFocale, "450");
+    f.userPicks(f.parametrage.cbCapteurs, kManualRow);
+    f.userTypes(f.parametrage.eNbPixelsX, "6248");
+    f.userTypes(f.parametrage.eNbPixelsY, "4176");
+    f.userTypes(f.parametrage.eTaillePixelsX, "3.76");
+    f.userSwitches(f.TabbedNotebook1, indexOf(Page::ChampPhoto));
+    PhotoPage& p = f.photo;
+    f.userTypes(p.eObjet, "M 31");
+    f.userPressesEnter(p.eObjet);
+    EXPECT_EQ(p.labCentre.caption(), "00h42m44.4s +41°16'09\"");
+    const auto neighbour = [&p](const std::string& name) {
+        for (const auto& n : p.vueObjet.scene().neighbours) {
+            if (n.label == name) return n.centre;
+        }
+        ADD_FAILURE() << name << " not drawn";
+        return drawings::Point{};
+    };
+    const drawings::Point m110 = neighbour("M 110");
+    neighbour("M 32");
+
+    // At 0° the galaxy, 35° east of north, does not fit; it fits with the
+    // most room at 96°, its axis 29° from the frame's long side.
+    EXPECT_EQ(p.labCadrage.caption(), "M 31 : 178' x 70' — champ 179' x 120' — ne tient pas : mosaïque 1 x 2 "
+                                      "conseillée ; tient à 96°");
+    ASSERT_TRUE(p.bbAngleConseille.visible());
+    f.userClicks(p.bbAngleConseille);
+    EXPECT_EQ(p.eRotation.text(), "96");
+    EXPECT_FALSE(p.bbAngleConseille.visible());
+    EXPECT_NE(p.labCadrage.caption().find("tient dans le champ"), std::string::npos) << p.labCadrage.caption();
+
+    // Dragged from its centre onto M 110: the frame's centre is M 110's place
+    // and the sky, M 110 with it, stays where it was drawn.
+    const drawings::Point from = p.vueObjet.scene().frameCentre;
+    f.userPresses(p.vueObjet, from);
+    f.userDrags(p.vueObjet, {(from.x + m110.x) / 2, (from.y + m110.y) / 2});
+    f.userDrags(p.vueObjet, m110);
+    EXPECT_EQ(p.eRotation.text(), "96");
+    EXPECT_NEAR(neighbour("M 110").x, m110.x, 1e-9);
+    EXPECT_NEAR(p.vueObjet.scene().frameCentre.x, m110.x, 1e-6);
+    EXPECT_NEAR(p.vueObjet.scene().frameCentre.y, m110.y, 1e-6);
+    const auto centre = quarvel::sky::parseEquatorial(p.labCentre.caption());
+    ASSERT_TRUE(centre);
+    // M 110 in the catalogue: 00h40m22.1s +41°41'07".
+    EXPECT_LT(quarvel::sky::separationDeg(*centre, *quarvel::sky::parseEquatorial("00h40m22.1s +41°41'07\"")), 2.0 / 3600)
+        << p.labCentre.caption();
+
+    // Typed: the frame goes there; a text that is no position is said, in
+    // French, and the frame stays.
+    f.userTypes(p.eCentre, "0:41:00 +41.5");
+    EXPECT_TRUE(reporter.messages.empty());
+    f.userTypes(p.eCentre, "0:41:00 +41:30:00");
+    f.userPressesEnter(p.eCentre);
+    EXPECT_EQ(p.labCentre.caption(), "00h41m00.0s +41°30'00\"");
+    f.userTypes(p.eCentre, "M 110");
+    f.userPressesEnter(p.eCentre);
+    EXPECT_EQ(reporter.messages, Strings{"« M 110 » : coordonnées J2000 non reconnues ; taper par exemple "
+                                         "05h35m17s -05°23'28\" ou 83.82 -5.39"});
+    EXPECT_EQ(p.labCentre.caption(), "00h41m00.0s +41°30'00\"");
+    reporter.messages.clear();
+
+    // Four panels, listed and exported as a Telescopius mosaic plan; a
+    // folder that cannot be written is said, and nothing is left half-written.
+    f.userTypes(p.eRotation, "0");
+    f.userTypes(p.eMosaiqueX, "2");
+    f.userTypes(p.eMosaiqueY, "2");
+    ASSERT_EQ(p.tabPanneaux.count(), 4);
+    EXPECT_EQ(p.tabPanneaux.items()[0].substr(0, 4), "1   ");
+    const std::string path = dir.file("M 31 - panneaux.csv");
+    std::string suggested;
+    p.askPanelsPath = [&](const std::string& name) -> std::optional<std::string> {
+        suggested = name;
+        return path;
+    };
+    f.userClicks(p.bbExporterPanneaux);
+    EXPECT_EQ(suggested, "M 31 — NGC 224 — Galaxie d'Andromède - panneaux.csv");
+    std::ifstream in(path, std::ios::binary);
+    const std::string written((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    EXPECT_EQ(written, p.panelsCsv());
+    std::vector<std::string> lines;
+    for (std::size_t at = 0; at < written.size();) {
+        const std::size_t end = written.find("\r\n", at);
+        lines.push_back(written.substr(at, end - at));
+        at = end + 2;
+    }
+    ASSERT_EQ(lines.size(), 5u);
+    EXPECT_EQ(lines[0], "Pane, RA, DEC, Position Angle (East), Pane width (arcmins), Pane height (arcmins), Overlap, "
+                        "Row, Column");
+    // The top left panel: north-east of the centre, a little turned by the meridians.
+    EXPECT_TRUE(lines[1].starts_with("Pane 1, 00h")) << lines[1];
+    EXPECT_TRUE(lines[1].ends_with(", 179.48, 119.96, 10%, 1, 1")) << lines[1];
+    EXPECT_TRUE(lines[4].ends_with(", 2, 2")) << lines[4];
+    std::string copied;
+    p.copyText = [&copied](const std::string& text) { copied = text; };
+    f.userClicks(p.bbCopierPanneaux);
+    EXPECT_EQ(copied, written);
+    p.askPanelsPath = [&](const std::string&) -> std::optional<std::string> { return dir.file("none/x.csv"); };
+    ::chmod(dir.path().c_str(), 0500);
+    f.userClicks(p.bbExporterPanneaux);
+    ::chmod(dir.path().c_str(), 0700);
+    if (::geteuid() != 0) EXPECT_EQ(reporter.messages.size(), 1u);
 }
 
 }  // namespace

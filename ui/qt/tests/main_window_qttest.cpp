@@ -36,6 +36,7 @@
 #include "core/errors.h"
 #include "ui/messages.h"
 #include "ui/comparer_page.h"
+#include "sky/projection.h"
 #include "ui/names.h"
 #include "ui/qt/translation.h"
 #include "ui/startup.h"
@@ -1268,6 +1269,60 @@ private slots:
                                                                            .arg(c.typed).arg(right - left).arg(96.2 * scale)));
             QVERIFY(std::abs((bottom - top) - 64.3 * scale) <= 2.5);
         }
+
+        // The frame dragged with the mouse from its centre onto M 110, whose
+        // place in the catalogue falls on the chart about M 31, at its scale.
+        frame("M 31");
+        const quarvel::sky::Equatorial m31{10.6848, 41.2691}, m110{10.092, 41.6853};
+        const double scale = 232 / 1.2 / 177.8;
+        const auto offset = quarvel::sky::project(m31, m110);
+        QVERIFY(offset);
+        auto* view = child<QWidget>("vueObjet");
+        const QPointF from(180, 120), to(180 - offset->x * 60 * scale, 120 - offset->y * 60 * scale);
+        const auto mouse = [view](QEvent::Type type, QPointF at, Qt::MouseButtons held) {
+            QMouseEvent event(type, at, view->mapToGlobal(at), Qt::LeftButton, held, Qt::NoModifier);
+            QApplication::sendEvent(view, &event);
+        };
+        mouse(QEvent::MouseButtonPress, from, Qt::LeftButton);
+        mouse(QEvent::MouseMove, (from + to) / 2, Qt::LeftButton);
+        mouse(QEvent::MouseMove, to, Qt::LeftButton);
+        mouse(QEvent::MouseButtonRelease, to, Qt::NoButton);
+        const auto centre = quarvel::sky::parseEquatorial(child<QLabel>("labCentre")->text().toStdString());
+        QVERIFY(centre);
+        // A pixel is 55".
+        QVERIFY2(quarvel::sky::separationDeg(*centre, m110) < 60.0 / 3600, qPrintable(child<QLabel>("labCentre")->text()));
+        // Typed coordinates, in the desktop's decimal mark.
+        type("eCentre", english ? "0:41:00.5 +41.5" : "0:41:00,5 +41,5");
+        QTest::keyClick(child<QLineEdit>("eCentre"), Qt::Key_Return);
+        QCOMPARE(child<QLabel>("labCentre")->text(), QString("00h41m00.5s +41°30'00\""));
+        // A 2 x 2 mosaic's panels, listed and exported through the dialog, read back.
+        type("eMosaiqueX", "2");
+        type("eMosaiqueY", "2");
+        QCOMPARE(child<QListWidget>("tabPanneaux")->count(), 4);
+        const QString path = m_dir.filePath("panneaux.csv");
+        withModal([&] { QTest::mouseClick(child<QPushButton>("bbExporterPanneaux"), Qt::LeftButton); },
+                  [&](QWidget* d) {
+                      auto* dialog = qobject_cast<QFileDialog*>(d);
+                      QVERIFY(dialog);
+                      dialog->setDirectory(m_dir.path());
+                      auto* name = dialog->findChild<QLineEdit*>("fileNameEdit");
+                      name->setFocus();
+                      QTest::keyClick(name, Qt::Key_A, Qt::ControlModifier);
+                      QTest::keyClicks(name, "panneaux");
+                      QTRY_COMPARE(dialog->selectedFiles(), QStringList{path});
+                      auto* save = dialog->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Save);
+                      QTRY_VERIFY(save->isEnabled());
+                      QTest::mouseClick(save, Qt::LeftButton);
+                  });
+        QTRY_VERIFY(QFile::exists(path));
+        QFile csv(path);
+        QVERIFY(csv.open(QIODevice::ReadOnly));
+        const QStringList lines = QString::fromUtf8(csv.readAll()).split("\r\n", Qt::SkipEmptyParts);
+        QCOMPARE(lines.size(), 5);
+        QCOMPARE(lines[0], QString("Pane, RA, DEC, Position Angle (East), Pane width (arcmins), Pane height (arcmins), "
+                                   "Overlap, Row, Column"));
+        QVERIFY2(lines[4].startsWith("Pane 4, 00h") && lines[4].endsWith(", 96.15, 64.27, 10%, 2, 2"),
+                 qPrintable(lines[4]));
     }
 
     // Enter is OK and Escape is Annuler in the other dialogs too.
