@@ -1260,6 +1260,50 @@ Your remarks and suggestions are welcome at the address below.</translation>
         <translation>green, dashed: %1</translation>
     </message>
     <message>
+        <source>Angle de position du haut du capteur, en degrés du nord vers l&apos;est, comme le donnent la résolution astrométrique et les logiciels d&apos;acquisition ; ou tirer à la souris hors du cadre</source>
+        <translation>Position angle of the sensor&apos;s top side, in degrees from north through east, as plate solving and capture programs give it; or drag outside the frame with the mouse</translation>
+    </message>
+    <message>
+        <source>Appliquer cet angle</source>
+        <translation>Apply this angle</translation>
+    </message>
+    <message>
+        <source>Centre :</source>
+        <translation>Centre:</translation>
+    </message>
+    <message>
+        <source>Centre du cadre, J2000 : 05h35m17s -05°23&apos;28&quot;, 5:35:17 -5:23:28 ou 83.82 -5.39 ; ou tirer le cadre à la souris</source>
+        <translation>The frame&apos;s centre, J2000: 05h35m17s -05°23&apos;28&quot;, 5:35:17 -5:23:28 or 83.82 -5.39; or drag the frame with the mouse</translation>
+    </message>
+    <message>
+        <source>Copier les panneaux</source>
+        <translation>Copy the panels</translation>
+    </message>
+    <message>
+        <source>Copier les panneaux en CSV</source>
+        <translation>Copy the panels as CSV</translation>
+    </message>
+    <message>
+        <source>Enregistrer les panneaux en CSV, colonnes d&apos;un plan de mosaïque Telescopius</source>
+        <translation>Save the panels as CSV, in the columns of a Telescopius mosaic plan</translation>
+    </message>
+    <message>
+        <source>Exporter les panneaux…</source>
+        <translation>Export the panels…</translation>
+    </message>
+    <message>
+        <source>Tourner le cadre à l&apos;angle où l&apos;objet tient</source>
+        <translation>Turn the frame to the angle at which the object fits</translation>
+    </message>
+    <message>
+        <source>« %1 » : coordonnées J2000 non reconnues ; taper par exemple 05h35m17s -05°23&apos;28&quot; ou 83.82 -5.39</source>
+        <translation>“%1”: J2000 coordinates not recognised; type for example 05h35m17s -05°23&apos;28&quot; or 83.82 -5.39</translation>
+    </message>
+    <message>
+        <source>%1 ; tient à %2°</source>
+        <translation>%1; fits at %2°</translation>
+    </message>
+    <message>
         <source>Quarvel calcule, pour un instrument et un capteur donnés, les grandeurs utiles à l&apos;imagerie astronomique.
 
 La rangée d&apos;onglets, en haut, mène aux différentes pages du programme. La rangée de boutons, en bas, sert à effacer les champs de la page affichée (&quot;Effacer champs&quot;, sur les pages Paramètrage, Calculs et Imagerie), à relire la configuration sauvegardée (&quot;Charge config&quot;), à la sauvegarder (&quot;Sauve config&quot;) et à quitter le programme (&quot;Quitter&quot;). La configuration se charge et se sauvegarde depuis l&apos;onglet Paramètrage. Sous ces boutons, &quot;Copier les résultats&quot; met les résultats de la page affichée dans le presse-papiers, une ligne par valeur (légende, valeur, unité, séparées par des tabulations) ; sur les pages de dessin, les deux boutons suivants copient le dessin ou l&apos;enregistrent en PNG, deux fois plus grand qu&apos;à l&apos;écran. &quot;Mode nuit&quot; passe la fenêtre en rouge sur fond noir, pour garder la vision de nuit au télescope ; le choix est gardé pour la fois suivante.
@@ -1296,7 +1340,7 @@ Dessine l&apos;objet choisi à l&apos;échelle du capteur. Un clic droit sur le 
 Onglet Champ photo :
 --------------------
 Montre le champ du capteur, en rouge, sur des photographies d&apos;objets du ciel profond. Un clic droit sur le nom de l&apos;objet permet de choisir une autre photographie.
-&quot;Objet :&quot; prend n&apos;importe quel objet Messier, Caldwell, NGC ou IC du catalogue, par son numéro (M31, ngc 7000, C 14) ou son nom, accents ou non ; des propositions s&apos;affichent pendant la frappe, et Entrée montre l&apos;objet à l&apos;échelle, avec sa photographie ou son contour. &quot;Rotation&quot; tourne le cadre, en degrés du nord vers l&apos;est ; on peut aussi tirer le cadre à la souris. &quot;Mosaïque&quot; donne le nombre de poses en largeur et en hauteur (de 1 à 5) et &quot;Recouvrement&quot; la part de chaque pose partagée avec sa voisine, en pour cent (de 0 à moins de 100). La ligne sous le dessin dit si l&apos;objet tient dans le champ ou dans la mosaïque, et quelle mosaïque le ferait tenir.
+&quot;Objet :&quot; prend n&apos;importe quel objet Messier, Caldwell, NGC ou IC du catalogue, par son numéro (M31, ngc 7000, C 14) ou son nom, accents ou non ; des propositions s&apos;affichent pendant la frappe, et Entrée montre l&apos;objet à l&apos;échelle sur une carte du ciel autour de lui, nord en haut et est à gauche, avec sa photographie ou son contour et les autres objets du catalogue en vue, nommés ; une boussole et une échelle sont dans les coins. La molette, ou les touches + et -, changent l&apos;échelle, de deux fois le cadre à 60°. &quot;Rotation&quot; est l&apos;angle de position du côté haut du capteur, en degrés du nord vers l&apos;est, comme le donnent la résolution astrométrique et les logiciels d&apos;acquisition ; un triangle marque ce côté dans le cadre. Tirer à la souris hors du cadre le tourne ; tirer le cadre le déplace sur le ciel, qui reste en place, pour cadrer un couple d&apos;objets. &quot;Centre :&quot; prend des coordonnées J2000 (05h35m17s -05°23&apos;28&quot;, 5:35:17 -5:23:28 ou 83.82 -5.39, la virgule décimale aussi) et Entrée y place le cadre ; le centre du cadre est toujours écrit à côté, et se sélectionne pour être copié. &quot;Mosaïque&quot; donne le nombre de poses en largeur et en hauteur (de 1 à 5) et &quot;Recouvrement&quot; la part de chaque pose partagée avec sa voisine, en pour cent (de 0 à moins de 100). La ligne sous le dessin dit si l&apos;objet tient dans le champ ou dans la mosaïque, quelle mosaïque le ferait tenir et à quel angle il tiendrait ; &quot;Appliquer cet angle&quot; y tourne le cadre. La liste des panneaux donne le centre et l&apos;angle de chacun, calculés sur la sphère ; &quot;Exporter les panneaux…&quot; les enregistre en CSV dans les colonnes d&apos;un plan de mosaïque Telescopius (Pane, RA, DEC, Position Angle (East)…), que N.I.N.A. importe, et &quot;Copier les panneaux&quot; les copie.
 Les montages comparés (onglet Comparer) sont dessinés aussi, chacun dans sa couleur et avec son trait (tirets, pointillés, tirets et points), nommés dans la légende.
 Photographies tirées des textures du ciel profond de Stellarium : M 13 (Starhopper), M 27 (Stéphane Dumont), M 31 et M 45 (HG731GZ, Herm Perez), M 42 (HG731GZ, Stéphane Dumont), NGC 7331 (Peter Vasey, Plover Hill Observatory). Le détail des crédits et des licences est dans le fichier images/CREDITS.
 
@@ -1351,7 +1395,7 @@ Draws the chosen object to the sensor&apos;s scale. A right click on the object&
 Photo field tab:
 ----------------
 Shows the sensor&apos;s field, in red, over photographs of deep-sky objects. A right click on the object&apos;s name chooses another photograph.
-&quot;Object:&quot; takes any Messier, Caldwell, NGC or IC object of the catalogue, by its number (M31, ngc 7000, C 14) or its name, with or without accents; proposals show as you type, and Enter shows the object to scale, with its photograph or its outline. &quot;Rotation&quot; turns the frame, in degrees from north through east; the frame can also be dragged with the mouse. &quot;Mosaic&quot; gives the number of frames across and down (1 to 5) and &quot;Overlap&quot; the share of each frame shared with its neighbour, in per cent (0 to below 100). The line under the drawing says whether the object fits in the field or in the mosaic, and which mosaic would hold it.
+&quot;Object:&quot; takes any Messier, Caldwell, NGC or IC object of the catalogue, by its number (M31, ngc 7000, C 14) or its name, with or without accents; proposals show as you type, and Enter shows the object to scale on a chart of the sky around it, north up and east left, with its photograph or its outline and the catalogue&apos;s other objects in view, named; a compass and a scale stand in the corners. The wheel, or the + and - keys, change the scale, from twice the frame to 60°. &quot;Rotation&quot; is the position angle of the sensor&apos;s top side, in degrees from north through east, as plate solving and capture programs give it; a triangle marks that side inside the frame. Dragging outside the frame turns it; dragging the frame moves it across the sky, which stays, to frame a pair of objects. &quot;Centre:&quot; takes J2000 coordinates (05h35m17s -05°23&apos;28&quot;, 5:35:17 -5:23:28 or 83.82 -5.39, a decimal comma too) and Enter puts the frame there; the frame&apos;s centre is always written beside it, and can be selected to be copied. &quot;Mosaic&quot; gives the number of frames across and down (1 to 5) and &quot;Overlap&quot; the share of each frame shared with its neighbour, in per cent (0 to below 100). The line under the drawing says whether the object fits in the field or in the mosaic, which mosaic would hold it and at which angle it would fit; &quot;Apply this angle&quot; turns the frame to it. The list of panels gives each one&apos;s centre and angle, computed on the sphere; &quot;Export the panels…&quot; saves them as CSV in the columns of a Telescopius mosaic plan (Pane, RA, DEC, Position Angle (East)…), which N.I.N.A. imports, and &quot;Copy the panels&quot; copies them.
 The compared setups (Compare tab) are drawn too, each in its colour and with its line (dashed, dotted, dash-dot), named in the legend.
 Photographs taken from Stellarium&apos;s deep-sky textures: M 13 (Starhopper), M 27 (Stéphane Dumont), M 31 and M 45 (HG731GZ, Herm Perez), M 42 (HG731GZ, Stéphane Dumont), NGC 7331 (Peter Vasey, Plover Hill Observatory). The credits and licences in full are in the file images/CREDITS.
 
@@ -1370,50 +1414,6 @@ The program&apos;s version and contact address. The &quot;Start the program&quot
 
 The configuration is saved in the file %1.
 </translation>
-    </message>
-    <message>
-        <source>Angle de position du haut du capteur, en degrés du nord vers l&apos;est, comme le donnent la résolution astrométrique et les logiciels d&apos;acquisition ; ou tirer à la souris hors du cadre</source>
-        <translation>Position angle of the sensor&apos;s top side, in degrees from north through east, as plate solving and capture programs give it; or drag outside the frame with the mouse</translation>
-    </message>
-    <message>
-        <source>Appliquer cet angle</source>
-        <translation>Apply this angle</translation>
-    </message>
-    <message>
-        <source>Centre :</source>
-        <translation>Centre:</translation>
-    </message>
-    <message>
-        <source>Centre du cadre, J2000 : 05h35m17s -05°23&apos;28&quot;, 5:35:17 -5:23:28 ou 83.82 -5.39 ; ou tirer le cadre à la souris</source>
-        <translation>The frame&apos;s centre, J2000: 05h35m17s -05°23&apos;28&quot;, 5:35:17 -5:23:28 or 83.82 -5.39; or drag the frame with the mouse</translation>
-    </message>
-    <message>
-        <source>Copier les panneaux</source>
-        <translation>Copy the panels</translation>
-    </message>
-    <message>
-        <source>Copier les panneaux en CSV</source>
-        <translation>Copy the panels as CSV</translation>
-    </message>
-    <message>
-        <source>Enregistrer les panneaux en CSV, colonnes d&apos;un plan de mosaïque Telescopius</source>
-        <translation>Save the panels as CSV, in the columns of a Telescopius mosaic plan</translation>
-    </message>
-    <message>
-        <source>Exporter les panneaux…</source>
-        <translation>Export the panels…</translation>
-    </message>
-    <message>
-        <source>Tourner le cadre à l&apos;angle où l&apos;objet tient</source>
-        <translation>Turn the frame to the angle at which the object fits</translation>
-    </message>
-    <message>
-        <source>« %1 » : coordonnées J2000 non reconnues ; taper par exemple 05h35m17s -05°23&apos;28&quot; ou 83.82 -5.39</source>
-        <translation>“%1”: J2000 coordinates not recognised; type for example 05h35m17s -05°23&apos;28&quot; or 83.82 -5.39</translation>
-    </message>
-    <message>
-        <source>%1 ; tient à %2°</source>
-        <translation>%1; fits at %2°</translation>
     </message>
 </context>
 </TS>
