@@ -148,7 +148,7 @@ void BM_FramingPaint(benchmark::State& state) {
     m31.minorArcmin = 61.7;
     m31.positionAngleDeg = 45;
     quarvel::catalogues::Framing framing{{96.2, 64.3}, 0, 5, 5, 10};
-    const quarvel::ui::drawings::ObjectPicture shown{"m31.jpg", 480, 480, 0.5122};
+    const quarvel::ui::drawings::ObjectPicture shown{"m31.jpg", 480, 480, 0.5122, nullptr};
     const int scale = static_cast<int>(state.range(0));
     QImage canvas(360 * scale, 240 * scale, QImage::Format_RGB32);
     for (auto _ : state) {
@@ -160,6 +160,43 @@ void BM_FramingPaint(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_FramingPaint)->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond);
+
+// One frame of the chart while the user drags or zooms, at twice the page's
+// size, in the densest field: 10° about the North America Nebula, in the
+// Cygnus Milky Way, with every catalogue object in view found and drawn.
+void BM_ChartRedraw(benchmark::State& state) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    QFile file(QUARVEL_SOURCE_DIR "/data/objects/objects.csv");
+    if (!file.open(QIODevice::ReadOnly)) state.SkipWithError("no catalogue");
+    const QByteArray bytes = file.readAll();
+    const auto read = quarvel::catalogues::readObjects(
+        "objects.csv", std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+    const quarvel::catalogues::DeepSkyObject* ngc7000 = nullptr;
+    for (const auto& row : read.rows) {
+        if (row.ngc == "NGC 7000") ngc7000 = &row;
+    }
+    if (!ngc7000) state.SkipWithError("no NGC 7000");
+    // A frame of 600' x 400' at 1 x 1: the scale shows about 10° across.
+    quarvel::catalogues::Framing framing{{600, 400}, 30, 1, 1, 10};
+    quarvel::ui::drawings::ChartOptions chart;
+    chart.catalogue = &read.rows;
+    QImage canvas(720, 480, QImage::Format_RGB32);
+    std::size_t drawn = 0;
+    double shift = 0;
+    for (auto _ : state) {
+        // The frame a little further at each frame, as a drag moves it.
+        shift = shift > 1 ? 0 : shift + 0.01;
+        chart.frameCentre = quarvel::catalogues::SkyPoint{ngc7000->raDeg + shift, ngc7000->decDeg};
+        const auto scene = quarvel::ui::drawings::framingScene(*ngc7000, framing, std::nullopt, 360, 240, {}, nullptr, chart);
+        drawn = scene.neighbours.size();
+        QPainter painter(&canvas);
+        painter.scale(2, 2);
+        quarvel::ui::qt::paintFraming(painter, scene, QImage());
+    }
+    state.counters["objects_drawn"] = static_cast<double>(drawn);
+}
+BENCHMARK(BM_ChartRedraw)->Unit(benchmark::kMillisecond);
 
 BENCHMARK(BM_DiameterKeystrokeWidget)->Arg(0)->Arg(3)->Unit(benchmark::kMicrosecond);
 

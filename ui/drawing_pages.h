@@ -136,6 +136,9 @@ public:
     // cancels), and the clipboard.
     std::function<std::optional<std::string>(const std::string& suggestedName)> askPanelsPath;
     std::function<void(const std::string& text)> copyText;
+    // The chart's name as a file is named after it: the object's designation
+    // (or the place typed) and the telescope, "M 31 - Lunette 80".
+    std::string chartName();
     // The panels as capture programs import them: the columns of a
     // Telescopius mosaic plan, one line per panel.
     std::string panelsCsv() const;

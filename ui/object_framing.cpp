@@ -246,6 +246,17 @@ sky::MosaicPlan planOf(const catalogues::Framing& framing, const catalogues::Sky
 
 }  // namespace
 
+std::string PhotoPage::chartName() {
+    const auto object = chartObject();
+    std::string name = m_object && object ? catalogues::designation(*object) : labPhoto.caption();
+    if (!m_session.instrument.telescopeLabel.empty()) name += " - " + m_session.instrument.telescopeLabel;
+    // A name, not a path.
+    for (char& c : name) {
+        if (c == '/' || c == '\\') c = '-';
+    }
+    return name;
+}
+
 // One line a panel: its number, centre and rotation.
 void PhotoPage::showPanels() {
     std::vector<std::string> lines;

@@ -173,6 +173,9 @@ FramingScene framingScene(const catalogues::DeepSkyObject& object, const catalog
             n.positionAngleDeg = turnedShape ? *otherShape->positionAngleDeg : 0;
             scene.neighbours.push_back(std::move(n));
         }
+        // The largest first: they are named when a crowded field cannot name all.
+        std::stable_sort(scene.neighbours.begin(), scene.neighbours.end(),
+                         [](const Neighbour& a, const Neighbour& b) { return a.halfMajorPx > b.halfMajorPx; });
     }
     return scene;
 }

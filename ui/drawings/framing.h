@@ -76,7 +76,7 @@ struct FramingScene {
     // rotation is the position angle of that side, north through east.
     Point frameCentre;
     std::array<Point, 3> up{};
-    // The other objects in view.
+    // The other objects in view, the largest first.
     std::vector<Neighbour> neighbours;
     // A scale bar: a round length on the sky and its pixels.
     double scaleBarArcmin = 0;

@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
+#include <QStaticText>
 #include <QPixmap>
 #include <QAbstractItemView>
 #include <QCompleter>
@@ -118,6 +119,7 @@ private:
 // a drag inside the frame moves it, outside turns it, the wheel zooms.
 class FramingView : public QWidget {
 public:
+    static constexpr std::size_t kMostLabels = 60;
     FramingView(form::Form& form, PhotoPage& page, QWidget* parent)
         : QWidget(parent), m_form(form), m_page(page) {
         setCursor(Qt::OpenHandCursor);
@@ -182,21 +184,31 @@ public:
         small.setPointSizeF(small.pointSizeF() * 0.8);
         painter.setFont(small);
         const QColor neighbour = shownColour(QColor(150, 180, 230));
+        // Thin solid outlines: a dotted pen costs several times more to draw,
+        // and a crowded field of the Milky Way holds hundreds of objects.
+        painter.setPen(QPen(neighbour, 0.8));
         for (const auto& n : scene.neighbours) {
+            if (n.positionAngleDeg == 0 || n.halfMinorPx == n.halfMajorPx) {
+                painter.drawEllipse(QPointF(n.centre.x, n.centre.y), n.halfMinorPx, n.halfMajorPx);
+                continue;
+            }
             painter.save();
             painter.translate(n.centre.x, n.centre.y);
             painter.rotate(-n.positionAngleDeg);
-            painter.setPen(QPen(neighbour, 1, Qt::DotLine));
             painter.drawEllipse(QPointF(0, 0), n.halfMinorPx, n.halfMajorPx);
             painter.restore();
-            painter.setPen(neighbour);
-            painter.drawText(QPointF(n.centre.x + std::min(n.halfMajorPx, 40.0) * 0.7 + 2, n.centre.y - 2),
-                             QString::fromStdString(n.label));
+        }
+        // Their designations, as many as the chart can show legibly.
+        painter.setPen(neighbour);
+        for (std::size_t i = 0; i < scene.neighbours.size() && i < kMostLabels; ++i) {
+            const auto& n = scene.neighbours[i];
+            painter.drawStaticText(QPointF(n.centre.x + std::min(n.halfMajorPx, 40.0) * 0.7 + 2, n.centre.y - 10),
+                                   QStaticText(QString::fromStdString(n.label)));
         }
         const QColor guide = shownColour(QColor(220, 220, 220));
         painter.setPen(QPen(guide, 1));
         // North up, east left, from the top left corner.
-        const QPointF origin(30, 30);
+        const QPointF origin(40, 30);
         painter.drawLine(origin, origin + QPointF(0, -18));
         painter.drawLine(origin, origin + QPointF(-18, 0));
         painter.drawText(origin + QPointF(-4, -20), "N");

@@ -2,6 +2,7 @@
 #include "ui/qt/main_window.h"
 
 #include "ui/names.h"
+#include "ui/qt/about_view.h"
 #include "ui/qt/glyphs.h"
 #include "ui/qt/night.h"
 #include "ui/qt/translation.h"
@@ -15,6 +16,7 @@
 #include <QFileDialog>
 #include <QGuiApplication>
 #include <QImage>
+#include <QPainter>
 #include <QSaveFile>
 #include <QLabel>
 #include <QShortcut>
@@ -201,8 +203,43 @@ QString resultsText(const std::vector<ResultLine>& lines) {
     return text.join('\n') + '\n';
 }
 
-// The page shown, drawn at twice its size on the screen for a sharp picture.
+// The chart of the "Champ photo" page alone, at twice its size: the object's
+// name over it, the sensor and the telescope under it.
+QImage MainWindow::chartImage() const {
+    const PhotoPage& photo = m_form.photo;
+    const auto& scene = photo.vueObjet.scene();
+    const QFont font = m_tabs->font();
+    const int line = QFontMetrics(font).lineSpacing() + 6;
+    QImage image(QSize(scene.width, scene.height + 2 * line) * 2, QImage::Format_RGB32);
+    image.setDevicePixelRatio(2);
+    image.fill(m_tabs->palette().color(QPalette::Window));
+    QPainter painter(&image);
+    painter.setPen(m_tabs->palette().color(QPalette::WindowText));
+    QFont bold = font;
+    bold.setBold(true);
+    painter.setFont(bold);
+    const QRectF top(0, 0, scene.width, line), bottom(0, scene.height + line, scene.width, line);
+    painter.drawText(top, Qt::AlignCenter, QString::fromStdString(photo.labPhoto.caption()));
+    painter.drawText(bottom, Qt::AlignCenter,
+                     QString::fromStdString(photo.labPhotoCapteur.caption() + " — " + photo.labPhotoTelescope.caption()));
+    painter.translate(0, line);
+    painter.setClipRect(QRectF(0, 0, scene.width, scene.height));
+    painter.setFont(font);
+    const QImage picture = scene.picture && scene.picture->pixels ? shownImage(imageOf(*scene.picture->pixels)) : QImage();
+    paintFraming(painter, scene, picture);
+    painter.end();
+    image.setDevicePixelRatio(1);
+    return image;
+}
+
+bool MainWindow::showsChart() const {
+    return m_tabs->currentIndex() == indexOf(Page::ChampPhoto) && m_form.photo.vueObjet.visible();
+}
+
+// The page shown, drawn at twice its size on the screen for a sharp picture;
+// the sky chart alone when the "Champ photo" page shows one.
 QImage MainWindow::drawingImage() const {
+    if (showsChart()) return chartImage();
     QWidget* page = m_tabs->currentWidget();
     QImage image(page->size() * 2, QImage::Format_RGB32);
     image.setDevicePixelRatio(2);
@@ -220,7 +257,9 @@ void MainWindow::exportDrawing(bool save) {
         return;
     }
     const QWidget* page = m_tabs->currentWidget()->layout()->itemAt(0)->widget();
-    const QString suggested = QDir::home().filePath("quarvel-" + page->objectName().mid(2).toLower() + ".png");
+    const QString suggested =
+        QDir::home().filePath(showsChart() ? QString::fromStdString(m_form.photo.chartName()) + ".png"
+                                           : "quarvel-" + page->objectName().mid(2).toLower() + ".png");
     QFileDialog dialog(this, tt(m_form.bbEnregistrerImage.caption()), suggested, "PNG (*.png)");
     dialog.setOptions(QFileDialog::DontUseNativeDialog);
     dialog.setAcceptMode(QFileDialog::AcceptSave);

@@ -23,6 +23,8 @@ public:
     void ensurePage(int index);
     // The page shown, at twice its size on the screen.
     QImage drawingImage() const;
+    QImage chartImage() const;
+    bool showsChart() const;
 
 private:
     void exportDrawing(bool save);

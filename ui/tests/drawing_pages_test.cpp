@@ -505,7 +505,9 @@ TEST_F(DrawingPagesTest, TheFrameGoesAnywhereAndItsPanelsAreExported) {
     ::chmod(dir.path().c_str(), 0500);
     f.userClicks(p.bbExporterPanneaux);
     ::chmod(dir.path().c_str(), 0700);
-    if (::geteuid() != 0) EXPECT_EQ(reporter.messages.size(), 1u);
+    if (::geteuid() != 0) {
+        EXPECT_EQ(reporter.messages.size(), 1u);
+    }
 }
 
 }  // namespace

@@ -7,6 +7,7 @@
 #include <cmath>
 #include <csignal>
 #include <QClipboard>
+#include <QFileInfo>
 #include <QElapsedTimer>
 #include <QPlainTextEdit>
 #include <QComboBox>
@@ -1323,6 +1324,18 @@ private slots:
                                    "Overlap, Row, Column"));
         QVERIFY2(lines[4].startsWith("Pane 4, 00h") && lines[4].endsWith(", 96.15, 64.27, 10%, 2, 2"),
                  qPrintable(lines[4]));
+        // The picture is the chart alone, at twice its size, named after the object and the telescope.
+        QTest::mouseClick(child<QPushButton>("bbCopierImage"), Qt::LeftButton);
+        QCOMPARE(QGuiApplication::clipboard()->image().width(), 720);
+        withModal([&] { QTest::mouseClick(child<QPushButton>("bbEnregistrerImage"), Qt::LeftButton); },
+                  [&](QWidget* d) {
+                      auto* dialog = qobject_cast<QFileDialog*>(d);
+                      QVERIFY(dialog);
+                      QTRY_VERIFY(!dialog->selectedFiles().isEmpty());
+                      QVERIFY2(QFileInfo(dialog->selectedFiles().front()).fileName().startsWith("M 31 - "),
+                               qPrintable(dialog->selectedFiles().front()));
+                      dialog->reject();
+                  });
     }
 
     // Enter is OK and Escape is Annuler in the other dialogs too.
