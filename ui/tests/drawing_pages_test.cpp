@@ -28,6 +28,20 @@ protected:
     }
     void TearDown() override { fs::current_path(m_previous); }
 
+    // The "Champ photo" page, for a sensor of 6248 x 4176 pixels of 3.76 um
+    // at that focal length, with the shipped catalogue.
+    PhotoPage& photoPageAt(const std::string& focalMm) {
+        dataFolders = {QUARVEL_SOURCE_DIR};
+        MainForm& f = start();
+        f.userTypes(f.parametrage.eFocale, focalMm);
+        f.userPicks(f.parametrage.cbCapteurs, kManualRow);
+        f.userTypes(f.parametrage.eNbPixelsX, "6248");
+        f.userTypes(f.parametrage.eNbPixelsY, "4176");
+        f.userTypes(f.parametrage.eTaillePixelsX, "3.76");
+        f.userSwitches(f.TabbedNotebook1, indexOf(Page::ChampPhoto));
+        return f.photo;
+    }
+
     int redPixels() const {
         const auto& picture = program->mainForm.photo.PhotoObjet.picture();
         int count = 0;
@@ -286,17 +300,9 @@ TEST_F(DrawingPagesTest, AHostilePictureIsNoPicture) {
 }
 
 TEST_F(DrawingPagesTest, AnyObjectIsFramedTurnedAndTiled) {
-    dataFolders = {QUARVEL_SOURCE_DIR};
-    MainForm& f = start();
     // 6248 x 4176 pixels of 3.76 um at 840 mm: a field of 96.2' x 64.3'.
-    f.userTypes(f.parametrage.eDiam, "120");
-    f.userTypes(f.parametrage.eFocale, "840");
-    f.userPicks(f.parametrage.cbCapteurs, kManualRow);
-    f.userTypes(f.parametrage.eNbPixelsX, "6248");
-    f.userTypes(f.parametrage.eNbPixelsY, "4176");
-    f.userTypes(f.parametrage.eTaillePixelsX, "3.76");
-    f.userSwitches(f.TabbedNotebook1, indexOf(Page::ChampPhoto));
-    PhotoPage& p = f.photo;
+    PhotoPage& p = photoPageAt("840");
+    MainForm& f = program->mainForm;
     EXPECT_EQ(p.proposals("andromede").front(), "M 31 — NGC 224 — Galaxie d'Andromède");
     const auto frame = [&] { return p.vueObjet.scene().mosaic; };
 
@@ -403,16 +409,9 @@ TEST_F(DrawingPagesTest, AnyObjectIsFramedTurnedAndTiled) {
 // sky that stays, coordinates typed, the angle at which the galaxy fits, and
 // a 2 x 2 mosaic's panels exported as capture programs import them.
 TEST_F(DrawingPagesTest, TheFrameGoesAnywhereAndItsPanelsAreExported) {
-    dataFolders = {QUARVEL_SOURCE_DIR};
-    MainForm& f = start();
-    // 6248 x 4176 pixels of 3.76 um at 450 mm: a field of 179.5' x 120.0'.
-    f.userTypes(f.parametrage.eFocale, "450");
-    f.userPicks(f.parametrage.cbCapteurs, kManualRow);
-    f.userTypes(f.parametrage.eNbPixelsX, "6248");
-    f.userTypes(f.parametrage.eNbPixelsY, "4176");
-    f.userTypes(f.parametrage.eTaillePixelsX, "3.76");
-    f.userSwitches(f.TabbedNotebook1, indexOf(Page::ChampPhoto));
-    PhotoPage& p = f.photo;
+    // At 450 mm: a field of 179.5' x 120.0'.
+    PhotoPage& p = photoPageAt("450");
+    MainForm& f = program->mainForm;
     f.userTypes(p.eObjet, "M 31");
     f.userPressesEnter(p.eObjet);
     EXPECT_EQ(p.labCentre.caption(), "00h42m44.4s +41°16'09\"");
