@@ -412,9 +412,6 @@ TEST_F(DrawingPagesTest, TheFrameGoesAnywhereAndItsPanelsAreExported) {
     // At 450 mm: a field of 179.5' x 120.0'.
     PhotoPage& p = photoPageAt("450");
     MainForm& f = program->mainForm;
-    f.userTypes(p.eObjet, "M 31");
-    f.userPressesEnter(p.eObjet);
-    EXPECT_EQ(p.labCentre.caption(), "00h42m44.4s +41°16'09\"");
     const auto neighbour = [&p](const std::string& name) {
         for (const auto& n : p.vueObjet.scene().neighbours) {
             if (n.label == name) return n.centre;
@@ -422,6 +419,18 @@ TEST_F(DrawingPagesTest, TheFrameGoesAnywhereAndItsPanelsAreExported) {
         ADD_FAILURE() << name << " not drawn";
         return drawings::Point{};
     };
+    // A place typed with no object chosen: the chart is about it, the
+    // Orion Nebula among the objects around.
+    f.userTypes(p.eCentre, "83.82 -5.39");
+    f.userPressesEnter(p.eCentre);
+    EXPECT_TRUE(p.vueObjet.visible());
+    EXPECT_EQ(p.labPhoto.caption(), "05h35m16.8s -05°23'24\"");
+    EXPECT_EQ(p.labCentre.caption(), p.labPhoto.caption());
+    EXPECT_EQ(p.labCadrage.caption(), "");
+    neighbour("M 42");
+    f.userTypes(p.eObjet, "M 31");
+    f.userPressesEnter(p.eObjet);
+    EXPECT_EQ(p.labCentre.caption(), "00h42m44.4s +41°16'09\"");
     const drawings::Point m110 = neighbour("M 110");
     neighbour("M 32");
 
