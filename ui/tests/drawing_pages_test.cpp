@@ -444,6 +444,29 @@ TEST_F(DrawingPagesTest, TheFrameGoesAnywhereAndItsPanelsAreExported) {
     EXPECT_FALSE(p.bbAngleConseille.visible());
     EXPECT_NE(p.labCadrage.caption().find("tient dans le champ"), std::string::npos) << p.labCadrage.caption();
 
+    // The frame's up side is marked: above its centre at 0°, to its left
+    // (east) at 90°, the position angle turning counter-clockwise.
+    const auto upMark = [&p] {
+        const auto& scene = p.vueObjet.scene();
+        return drawings::Point{scene.up[2].x - scene.frameCentre.x, scene.up[2].y - scene.frameCentre.y};
+    };
+    f.userTypes(p.eRotation, "90");
+    EXPECT_LT(upMark().x, 0);
+    EXPECT_NEAR(upMark().y, 0, 1e-9);
+    f.userTypes(p.eRotation, "0");
+    EXPECT_NEAR(upMark().x, 0, 1e-9);
+    EXPECT_LT(upMark().y, 0);
+    // The wheel zooms from twice the frame (or the scale that shows the
+    // object, if closer) to 60° across, and no further.
+    const double fitted = p.vueObjet.scene().pxPerArcmin;
+    f.userZooms(p.vueObjet, 100);
+    EXPECT_NEAR(PhotoPage::kFramingWidth / p.vueObjet.scene().pxPerArcmin, std::min(2 * 179.48, 360 / fitted), 0.5);
+    f.userZooms(p.vueObjet, 1e-6);
+    EXPECT_NEAR(PhotoPage::kFramingWidth / p.vueObjet.scene().pxPerArcmin, 3600, 1e-6);
+    f.userZooms(p.vueObjet, 1e6);
+    EXPECT_NEAR(p.vueObjet.scene().pxPerArcmin, fitted, 1e-9);
+    f.userTypes(p.eRotation, "96");
+
     // Dragged from its centre onto M 110: the frame's centre is M 110's place
     // and the sky, M 110 with it, stays where it was drawn.
     const drawings::Point from = p.vueObjet.scene().frameCentre;
