@@ -8,6 +8,7 @@
 
 #include "ephem/ephemeris.h"
 #include "ephem/vsop87_terms.h"
+#include "night/night.h"
 
 using namespace quarvel::ephem;
 
@@ -65,5 +66,25 @@ void BM_Floor(benchmark::State& state) {
 // Objects 0 Sun to 4 Saturn.
 BENCHMARK(BM_ApparentDiameter)->DenseRange(0, 4);
 BENCHMARK(BM_Floor)->DenseRange(0, 4);
+
+}  // namespace
+
+// A night's curves for the "Nuit" page: a target's and the Moon's altitude
+// every five minutes from 18h to 6h UTC at Paris.
+namespace {
+
+void BM_NightCurves(benchmark::State& state) {
+    const quarvel::night::Site paris{"Paris", 48.85, 2.35, 60};
+    const quarvel::sky::Equatorial m31{10.6848, 41.2691};
+    const double dusk = quarvel::night::julianDateUtc(2026, 12, 8, 18);
+    double sum = 0;
+    for (auto _ : state) {
+        const auto target = quarvel::night::altitudeCurve(m31, paris, dusk);
+        const auto moon = quarvel::night::moonAltitudeCurve(paris, dusk);
+        for (int i = 0; i <= 144; ++i) sum += target(dusk + i / 288.0) + moon(dusk + i / 288.0);
+    }
+    benchmark::DoNotOptimize(sum);
+}
+BENCHMARK(BM_NightCurves)->Unit(benchmark::kMillisecond);
 
 }  // namespace
