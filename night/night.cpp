@@ -187,25 +187,29 @@ Curve altitudeCurve(const sky::Equatorial& position, const Site& site, double an
     return [observer, position](double t) { return 90 - observer->observe(position, t).zenithDeg; };
 }
 
-Curve sunAltitudeCurve(const Site& site, double anchor, bool refracted) {
+namespace {
+
+// A body of the solar system followed hour by hour: its altitude, seen from
+// the site when it is near enough for its parallax to count.
+Curve trackedCurve(void (*vector)(double, double[3]), const Site& site, double anchor, bool refracted, bool nearby) {
     auto observer = std::make_shared<Observer>(site, anchor, refracted);
-    auto sun = std::make_shared<Track>(sunVector);
-    return [observer, sun](double t) {
+    auto track = std::make_shared<Track>(vector);
+    return [observer, track, nearby](double t) {
         double v[3];
-        sun->at(t, v);
-        return 90 - observer->observe(placeOf(v), t).zenithDeg;
+        track->at(t, v);
+        const double geocentric = 90 - observer->observe(placeOf(v), t).zenithDeg;
+        return nearby ? geocentric - moonParallaxDeg(v, geocentric) : geocentric;
     };
 }
 
+}  // namespace
+
+Curve sunAltitudeCurve(const Site& site, double anchor, bool refracted) {
+    return trackedCurve(sunVector, site, anchor, refracted, false);
+}
+
 Curve moonAltitudeCurve(const Site& site, double anchor, bool refracted) {
-    auto observer = std::make_shared<Observer>(site, anchor, refracted);
-    auto track = std::make_shared<Track>(moonVector);
-    return [observer, track](double t) {
-        double moon[3];
-        track->at(t, moon);
-        const double geocentric = 90 - observer->observe(placeOf(moon), t).zenithDeg;
-        return geocentric - moonParallaxDeg(moon, geocentric);
-    };
+    return trackedCurve(moonVector, site, anchor, refracted, true);
 }
 
 std::optional<double> crossing(const std::function<double(double)>& f, double from, double to, double level,
