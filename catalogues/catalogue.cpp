@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "catalogues/sensors.h"
+#include "catalogues/text_fields.h"
 #include "core/errors.h"
 #include "core/number_format.h"
 #include "core/parse.h"
@@ -30,28 +31,11 @@ std::vector<ListEntry> names(const auto& rows, std::size_t from = 0) {
     return out;
 }
 
-// One data line split at its commas; the files quote nothing.
+// One data line's fields; an empty line has none.
 std::vector<std::string> fields(std::string_view line) {
-    std::vector<std::string> out;
-    for (std::size_t start = 0;;) {
-        const std::size_t comma = line.find(',', start);
-        out.emplace_back(line.substr(start, comma == std::string_view::npos ? std::string_view::npos : comma - start));
-        if (comma == std::string_view::npos) break;
-        start = comma + 1;
-    }
-    // An empty line has no field.
-    if (line.empty()) out.clear();
-    return out;
-}
-
-// The text's next line, without its end; false past the last.
-bool nextLine(std::string_view& rest, std::string_view& line) {
-    if (rest.empty()) return false;
-    const std::size_t end = rest.find('\n');
-    line = rest.substr(0, end);
-    rest = end == std::string_view::npos ? std::string_view() : rest.substr(end + 1);
-    if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
-    return true;
+    if (line.empty()) return {};
+    const auto parts = splitText(line, ',');
+    return {parts.begin(), parts.end()};
 }
 
 bool positive(double value) { return std::isfinite(value) && value > 0; }
@@ -61,10 +45,8 @@ bool positive(double value) { return std::isfinite(value) && value > 0; }
 std::optional<core::Message> readCsv(const std::string& path, const std::string& text,
                                      const std::vector<std::string>& columns,
                                      const std::function<bool(const std::vector<std::string>&)>& row) {
-    std::string_view rest(text);
-    std::string_view line;
-    nextLine(rest, line);
-    const auto header = fields(line);
+    const std::vector<std::string_view> textLines = splitText(text, '\n');
+    const auto header = fields(withoutReturn(textLines.front()));
     std::vector<std::size_t> at;
     for (const auto& column : columns) {
         const auto found = std::find(header.begin(), header.end(), column);
@@ -74,7 +56,9 @@ std::optional<core::Message> readCsv(const std::string& path, const std::string&
         at.push_back(static_cast<std::size_t>(found - header.begin()));
     }
     std::vector<int> skipped;
-    for (int number = 2; nextLine(rest, line); ++number) {
+    for (std::size_t i = 1; i < textLines.size(); ++i) {
+        const int number = static_cast<int>(i) + 1;
+        const std::string_view line = withoutReturn(textLines[i]);
         if (line.empty()) continue;
         const auto all = fields(line);
         std::vector<std::string> wanted;

@@ -135,10 +135,6 @@ Message fitLine(const DeepSkyObject& object, const Framing& framing) {
     return Message(kFitLine, {name, sizeOf(*shapeOf(object)), field, verdictOf(*fit, mosaic)});
 }
 
-}  // namespace quarvel::catalogues
-
-namespace quarvel::catalogues {
-
 std::optional<double> fittingAngle(const DeepSkyObject& object, const Framing& framing) {
     std::optional<double> best;
     double leastFill = 1;

@@ -6,6 +6,7 @@
 #include <limits>
 
 #include "catalogues/messages.h"
+#include "catalogues/text_fields.h"
 #include "core/errors.h"
 #include "core/parse.h"
 
@@ -24,21 +25,10 @@ constexpr std::array<std::string_view, kColumnCount> kColumns = {
 // A damaged file says its first problems, not thousands.
 constexpr std::size_t kShownProblems = 10;
 
-// The fields of a line, empty ones included; the file quotes nothing.
-std::vector<std::string_view> split(std::string_view text, char separator) {
-    std::vector<std::string_view> out;
-    for (std::size_t from = 0;;) {
-        const std::size_t at = text.find(separator, from);
-        out.push_back(text.substr(from, at == std::string_view::npos ? std::string_view::npos : at - from));
-        if (at == std::string_view::npos) return out;
-        from = at + 1;
-    }
-}
-
 std::vector<std::string> listOf(std::string_view field) {
     std::vector<std::string> out;
     if (field.empty()) return out;
-    for (std::string_view value : split(field, ';')) {
+    for (std::string_view value : splitText(field, ';')) {
         if (!value.empty()) out.emplace_back(value);
     }
     return out;
@@ -100,10 +90,6 @@ DeepSkyObject objectOf(RowReader& row) {
     return o;
 }
 
-std::string_view withoutReturn(std::string_view line) {
-    return !line.empty() && line.back() == '\r' ? line.substr(0, line.size() - 1) : line;
-}
-
 // Where each column is in the file's header.
 using Places = std::array<std::size_t, kColumnCount>;
 
@@ -120,7 +106,7 @@ std::optional<std::string_view> findColumns(const std::vector<std::string_view>&
 // Adds the object of a data line to `rows`, or says why it cannot.
 std::optional<Message> readLine(std::string_view line, std::size_t fieldCount, const Places& at,
                                 std::vector<DeepSkyObject>& rows) {
-    const auto all = split(line, ',');
+    const auto all = splitText(line, ',');
     if (all.size() != fieldCount) {
         return Message(kFieldCountReason,
                        {Message::data(std::to_string(all.size())), Message::data(std::to_string(fieldCount))});
@@ -140,8 +126,8 @@ ObjectsRead readObjects(std::string_view source, std::string_view csv) {
     ObjectsRead read;
     constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
     if (csv.starts_with(kByteOrderMark)) csv.remove_prefix(kByteOrderMark.size());
-    const std::vector<std::string_view> lines = split(csv, '\n');
-    const auto header = split(withoutReturn(lines.front()), ',');
+    const std::vector<std::string_view> lines = splitText(csv, '\n');
+    const auto header = splitText(withoutReturn(lines.front()), ',');
     Places at{};
     if (const auto missing = findColumns(header, at)) {
         read.problems.emplace_back(kMissingColumnText, std::vector{Message::data(source), Message::data(*missing)});
@@ -169,13 +155,13 @@ ObjectsRead readObjects(std::string_view source, std::string_view csv) {
 
 Outlines readOutlines(std::string_view csv) {
     Outlines outlines;
-    const std::vector<std::string_view> lines = split(csv, '\n');
+    const std::vector<std::string_view> lines = splitText(csv, '\n');
     // The part being read, and one with a line that does not read, left out whole.
     std::string current;
     std::string broken;
     std::vector<SkyPoint>* points = nullptr;
     for (std::size_t i = 1; i < lines.size(); ++i) {
-        const auto fields = split(withoutReturn(lines[i]), ',');
+        const auto fields = splitText(withoutReturn(lines[i]), ',');
         if (fields.size() != 4) continue;
         const std::string part = std::string(fields[0]) + '\n' + std::string(fields[1]);
         const auto ra = core::tryParseReal(fields[2]), dec = core::tryParseReal(fields[3]);

@@ -41,15 +41,6 @@ struct Observed {
     double zenithDeg, hourAngleDeg;
 };
 
-Observed observe(const sky::Equatorial& position, const Site& site, double jdUtc, bool refracted) {
-    const TwoPart utc = split(jdUtc);
-    double aob = 0, zob = 0, hob = 0, dob = 0, rob = 0, eo = 0;
-    eraAtco13(position.raDeg * ERFA_DD2R, position.decDeg * ERFA_DD2R, 0, 0, 0, 0, utc.d1, utc.d2, 0,
-              site.longitudeDeg * ERFA_DD2R, site.latitudeDeg * ERFA_DD2R, site.altitudeM, 0, 0,
-              refracted ? pressureHpa(site) : 0, 10, 0.5, 0.55, &aob, &zob, &hob, &dob, &rob, &eo);
-    return {zob * ERFA_DR2D, hob * ERFA_DR2D};
-}
-
 // The site's astrometry about an instant, brought to other instants by the
 // Earth's rotation alone.
 class Observer {
@@ -139,11 +130,11 @@ double julianDateUtc(int year, int month, int day, int hour, int minute, double 
 }
 
 double altitudeDeg(const sky::Equatorial& position, const Site& site, double jdUtc, bool refracted) {
-    return 90 - observe(position, site, jdUtc, refracted).zenithDeg;
+    return 90 - Observer(site, jdUtc, refracted).observe(position, jdUtc).zenithDeg;
 }
 
 double hourAngleDeg(const sky::Equatorial& position, const Site& site, double jdUtc) {
-    return std::remainder(observe(position, site, jdUtc, false).hourAngleDeg, 360.0);
+    return std::remainder(Observer(site, jdUtc, false).observe(position, jdUtc).hourAngleDeg, 360.0);
 }
 
 sky::Equatorial sunAt(double jdUtc) {

@@ -177,6 +177,12 @@ std::string formatEquatorial(const Equatorial& position) {
     return formatRightAscension(position.raDeg) + " " + formatDeclination(position.decDeg);
 }
 
+double normalizedDeg(double deg) {
+    double r = std::fmod(deg, 360.0);
+    if (r < 0) r += 360;
+    return r >= 360 ? 0 : r;
+}
+
 double separationDeg(const Equatorial& a, const Equatorial& b) {
     // The haversine form: exact for close positions too.
     const double d = core::kDegreesToRadians;

@@ -29,6 +29,9 @@ std::string formatDeclination(double decDeg);
 // Both, separated by a space: a text parseEquatorial reads back.
 std::string formatEquatorial(const Equatorial& position);
 
+// An angle in degrees brought to 0 to below 360.
+double normalizedDeg(double deg);
+
 // The angle between two positions, degrees.
 double separationDeg(const Equatorial& a, const Equatorial& b);
 

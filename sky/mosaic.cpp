@@ -8,12 +8,6 @@
 
 namespace quarvel::sky {
 
-double normalizedDeg(double deg) {
-    double r = std::fmod(deg, 360.0);
-    if (r < 0) r += 360;
-    return r >= 360 ? 0 : r;
-}
-
 std::vector<Panel> mosaicPanels(const MosaicPlan& plan) {
     const double t = plan.rotationDeg * core::kDegreesToRadians;
     // The frame's right side and up side on the plane (x east, y north):

@@ -36,7 +36,4 @@ struct Panel {
 
 std::vector<Panel> mosaicPanels(const MosaicPlan& plan);
 
-// An angle in degrees brought to 0 to below 360.
-double normalizedDeg(double deg);
-
 }  // namespace quarvel::sky

@@ -12,12 +12,6 @@ namespace {
 constexpr double kRad = core::kDegreesToRadians;
 constexpr double kDeg = core::kRadiansToDegrees;
 
-double wrapped360(double deg) {
-    double r = std::fmod(deg, 360.0);
-    if (r < 0) r += 360;
-    return r >= 360 ? 0 : r;
-}
-
 }  // namespace
 
 std::optional<PlanePoint> project(const Equatorial& centre, const Equatorial& position) {
@@ -37,7 +31,7 @@ Equatorial deproject(const Equatorial& centre, const PlanePoint& point) {
     const double denominator = std::cos(d0) - y * std::sin(d0);
     const double dRa = std::atan2(x, denominator);
     const double dec = std::atan2(std::sin(d0) + y * std::cos(d0), std::hypot(x, denominator));
-    return {wrapped360(centre.raDeg + dRa * kDeg), dec * kDeg};
+    return {normalizedDeg(centre.raDeg + dRa * kDeg), dec * kDeg};
 }
 
 double northOnPlaneDeg(const Equatorial& centre, const Equatorial& position) {

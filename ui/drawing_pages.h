@@ -141,7 +141,7 @@ public:
     std::string chartName();
     // The panels as capture programs import them: the columns of a
     // Telescopius mosaic plan, one line per panel.
-    std::string panelsCsv() const;
+    std::string panelsCsv();
 
 private:
     void loadPhotograph(const std::string& file);

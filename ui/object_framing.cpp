@@ -197,17 +197,20 @@ void PhotoPage::drawObject() {
     chart.frameCentre = frameCentre();
     chart.catalogue = &objects().rows();
     if (m_object) chart.objectRow = static_cast<std::size_t>(*m_object);
-    // From twice the frame to 60° across, whatever the wheel asks.
-    chart.zoom = 1;
-    const auto fitted = drawings::framingScene(object, shown, picture, kFramingWidth, kFramingHeight, compared,
-                                               outline == m_outlines.end() ? nullptr : &outline->second);
-    const double fitScale = fitted.pxPerArcmin;
+    const auto outlineOf = outline == m_outlines.end() ? nullptr : &outline->second;
+    chart.zoom = m_zoom;
+    auto scene = drawings::framingScene(object, shown, picture, kFramingWidth, kFramingHeight, compared, outlineOf, chart);
+    // From twice the frame to 60° across, whatever the wheel asks: the scale
+    // is the fitted one times the zoom.
+    const double fitScale = scene.pxPerArcmin / m_zoom;
     const double widest = kFramingWidth / (60.0 * 60 * fitScale);
     const double closest = std::max(1.0, kFramingWidth / (2 * shown.frame.widthArcmin * fitScale));
     m_zoom = std::clamp(m_zoom, std::min(widest, 1.0), closest);
-    chart.zoom = m_zoom;
-    vueObjet.setScene(drawings::framingScene(object, shown, picture, kFramingWidth, kFramingHeight, compared,
-                                             outline == m_outlines.end() ? nullptr : &outline->second, chart));
+    if (m_zoom != chart.zoom) {
+        chart.zoom = m_zoom;
+        scene = drawings::framingScene(object, shown, picture, kFramingWidth, kFramingHeight, compared, outlineOf, chart);
+    }
+    vueObjet.setScene(std::move(scene));
     // Whether it fits, and at which angle it would.
     m_advisedAngle.reset();
     if (m_object) {
@@ -270,11 +273,10 @@ void PhotoPage::showPanels() {
 // The columns of a Telescopius mosaic plan, which N.I.N.A.'s sequencer
 // imports by their names ("Pane", "RA", "DEC", "Position Angle (East)"),
 // reading the numbers out of the coordinates and the angle with a point.
-std::string PhotoPage::panelsCsv() const {
-    auto* self = const_cast<PhotoPage*>(this);
-    const catalogues::Framing shown = self->framing();
+std::string PhotoPage::panelsCsv() {
+    const catalogues::Framing shown = framing();
     std::string csv = "Pane, RA, DEC, Position Angle (East), Pane width (arcmins), Pane height (arcmins), Overlap, Row, Column\r\n";
-    for (const sky::Panel& panel : sky::mosaicPanels(planOf(shown, self->frameCentre()))) {
+    for (const sky::Panel& panel : sky::mosaicPanels(planOf(shown, frameCentre()))) {
         csv += "Pane " + std::to_string(panel.number) + ", " + sky::formatRightAscension(panel.centre.raDeg) + ", " +
                sky::formatDeclination(panel.centre.decDeg) + ", " + core::fixed(panel.rotationDeg, 10, 2) + ", " +
                core::fixed(shown.frame.widthArcmin, 10, 2) + ", " + core::fixed(shown.frame.heightArcmin, 10, 2) + ", " +
