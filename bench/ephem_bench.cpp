@@ -9,6 +9,7 @@
 #include "ephem/ephemeris.h"
 #include "ephem/vsop87_terms.h"
 #include "night/night.h"
+#include "night/plan.h"
 
 using namespace quarvel::ephem;
 
@@ -86,5 +87,17 @@ void BM_NightCurves(benchmark::State& state) {
     benchmark::DoNotOptimize(sum);
 }
 BENCHMARK(BM_NightCurves)->Unit(benchmark::kMillisecond);
+
+// The "Nuit" page's year: a target's dark hours above 30° month by month.
+void BM_YearTable(benchmark::State& state) {
+    const quarvel::night::Site paris{"Paris", 48.85, 2.35, 60};
+    const quarvel::sky::Equatorial m31{10.6848, 41.2691};
+    double sum = 0;
+    for (auto _ : state) {
+        for (const double hours : quarvel::night::monthlyDarkHours(m31, paris, 2026, 30)) sum += hours;
+    }
+    benchmark::DoNotOptimize(sum);
+}
+BENCHMARK(BM_YearTable)->Unit(benchmark::kMillisecond);
 
 }  // namespace

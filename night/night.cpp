@@ -6,6 +6,7 @@
 
 #include <cmath>
 #include <array>
+#include <functional>
 #include <map>
 #include <memory>
 
@@ -69,7 +70,7 @@ private:
 // arc-second.
 class Track {
 public:
-    explicit Track(void (*vector)(double, double[3])) : m_vector(vector) {}
+    explicit Track(std::function<void(double, double[3])> vector) : m_vector(std::move(vector)) {}
     void at(double jdUtc, double out[3]) {
         const double hours = jdUtc * 24;
         const double first = std::floor(hours);
@@ -89,7 +90,7 @@ private:
         }
         return found->second;
     }
-    void (*m_vector)(double, double[3]);
+    std::function<void(double, double[3])> m_vector;
     std::map<long long, std::array<double, 3>> m_nodes;
 };
 
@@ -182,9 +183,10 @@ namespace {
 
 // A body of the solar system followed hour by hour: its altitude, seen from
 // the site when it is near enough for its parallax to count.
-Curve trackedCurve(void (*vector)(double, double[3]), const Site& site, double anchor, bool refracted, bool nearby) {
+Curve trackedCurve(std::function<void(double, double[3])> vector, const Site& site, double anchor, bool refracted,
+                   bool nearby) {
     auto observer = std::make_shared<Observer>(site, anchor, refracted);
-    auto track = std::make_shared<Track>(vector);
+    auto track = std::make_shared<Track>(std::move(vector));
     return [observer, track, nearby](double t) {
         double v[3];
         track->at(t, v);
@@ -201,6 +203,39 @@ Curve sunAltitudeCurve(const Site& site, double anchor, bool refracted) {
 
 Curve moonAltitudeCurve(const Site& site, double anchor, bool refracted) {
     return trackedCurve(moonVector, site, anchor, refracted, true);
+}
+
+namespace {
+
+// The light's time over an astronomical unit, in days.
+constexpr double kLightDaysPerAu = 499.004783836 / 86400;
+
+// A planet from the Earth's centre, as it is seen: where it was when the
+// light left it. Astronomical units, J2000 axes.
+void planetVector(Planet planet, double jdUtc, double out[3]) {
+    const TwoPart tt = terrestrialTime(jdUtc);
+    double earth[2][3], barycentric[2][3], body[2][3];
+    eraEpv00(tt.d1, tt.d2, earth, barycentric);
+    double lag = 0;
+    for (int pass = 0; pass < 2; ++pass) {
+        eraPlan94(tt.d1, tt.d2 - lag, static_cast<int>(planet), body);
+        for (int i = 0; i < 3; ++i) out[i] = body[0][i] - earth[0][i];
+        lag = eraPm(out) * kLightDaysPerAu;
+    }
+}
+
+}  // namespace
+
+PlanetPlace planetAt(Planet planet, double jdUtc) {
+    double v[3], sun[3];
+    planetVector(planet, jdUtc, v);
+    sunVector(jdUtc, sun);
+    return {placeOf(v), eraPm(v), eraSepp(v, sun) * ERFA_DR2D};
+}
+
+Curve planetAltitudeCurve(Planet planet, const Site& site, double anchor, bool refracted) {
+    return trackedCurve([planet](double t, double v[3]) { planetVector(planet, t, v); }, site, anchor, refracted,
+                        false);
 }
 
 std::optional<double> crossing(const std::function<double(double)>& f, double from, double to, double level,

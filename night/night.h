@@ -41,6 +41,17 @@ double moonAltitudeDeg(const Site& site, double jdUtc, bool refracted = true);
 // The Moon's lit fraction, 0 to 1.
 double moonIllumination(double jdUtc);
 
+// The planets of ERFA's planetary theory, by its numbers.
+enum class Planet : int { Mercury = 1, Venus = 2, Mars = 4, Jupiter = 5, Saturn = 6, Uranus = 7, Neptune = 8 };
+// A planet seen from the Earth's centre at a UTC instant: its place (J2000,
+// the light's time taken off), its distance in astronomical units and its
+// angle from the Sun in degrees.
+struct PlanetPlace {
+    sky::Equatorial position;
+    double distanceAu = 0;
+    double elongationDeg = 0;
+};
+PlanetPlace planetAt(Planet planet, double jdUtc);
 // Altitude as a function of the UTC instant (a Julian date), for the
 // instants of a night or a day from `anchor`: the slow parts of the
 // astrometry (precession, nutation, the Earth's motion) are computed once,
@@ -49,6 +60,7 @@ using Curve = std::function<double(double jdUtc)>;
 Curve altitudeCurve(const sky::Equatorial& position, const Site& site, double anchor, bool refracted = true);
 Curve sunAltitudeCurve(const Site& site, double anchor, bool refracted = true);
 Curve moonAltitudeCurve(const Site& site, double anchor, bool refracted = true);
+Curve planetAltitudeCurve(Planet planet, const Site& site, double anchor, bool refracted = true);
 
 // The altitudes at which the almanacs time events, geometric: a star's
 // rising and setting (34' of refraction), the Sun's upper limb (16' more),
