@@ -27,11 +27,16 @@ std::optional<std::int32_t> count(const IniDocument::Section& section, std::stri
     return value;
 }
 
-std::optional<double> size(const IniDocument::Section& section, std::string_view key) {
+// A real the key gives, when it is one that `acceptable` takes.
+std::optional<double> within(const IniDocument::Section& section, std::string_view key, bool (*acceptable)(double)) {
     const std::string* text = valueOf(section, key);
     const auto value = text ? core::tryParseReal(*text) : std::nullopt;
-    if (!value || !readableSize(*value)) return std::nullopt;
+    if (!value || !acceptable(*value)) return std::nullopt;
     return value;
+}
+
+std::optional<double> size(const IniDocument::Section& section, std::string_view key) {
+    return within(section, key, readableSize);
 }
 
 bool holds(const IniDocument& file, const std::string& name) {
@@ -69,6 +74,14 @@ std::string readCameraSensor(const IniDocument::Section& s) {
     return sensor ? *sensor : std::string();
 }
 
+std::optional<SitePlace> readSite(const IniDocument::Section& s) {
+    const auto latitude = within(s, kKeyLatitude, acceptableLatitude);
+    const auto longitude = within(s, kKeyLongitude, acceptableLongitude);
+    const auto altitude = within(s, kKeyAltitude, acceptableSiteAltitude);
+    if (!latitude || !longitude || !altitude) return std::nullopt;
+    return SitePlace{*latitude, *longitude, *altitude};
+}
+
 bool readableSetup(const IniDocument::Section& s) {
     return size(s, kKeyDiameter) && size(s, kKeyFocal) && count(s, kKeySensorX) && count(s, kKeySensorY) &&
            size(s, kKeyPixelX) && size(s, kKeyPixelY);
@@ -94,6 +107,7 @@ std::string listed(std::initializer_list<std::string_view> keys) {
 std::string sensorKeys() { return listed({kKeyPixelsAcross, kKeyPixelsDown, kKeyPixelWidth, kKeyPixelHeight}); }
 std::string dslrKeys() { return listed({kKeyPixelsAcross, kKeyPixelsDown, kKeyPixelSize}); }
 std::string telescopeKeys() { return listed({kKeyDiameter, kKeyFocal}); }
+std::string siteKeys() { return listed({kKeyLatitude, kKeyLongitude, kKeyAltitude}); }
 std::string setupKeys() {
     return listed({kKeyDiameter, kKeyFocal, kKeySensorX, kKeySensorY, kKeyPixelX, kKeyPixelY});
 }
@@ -120,6 +134,13 @@ EquipmentSection cameraSection(const std::string& name, const std::string& senso
 EquipmentSection telescopeSection(const std::string& name, const Optics& optics) {
     return {std::string(kTelescopeSection) + name,
             {{kKeyDiameter, core::shortest(optics.diameterMm)}, {kKeyFocal, core::shortest(optics.focalMm)}}};
+}
+
+EquipmentSection siteSection(const std::string& name, const SitePlace& place) {
+    return {std::string(kSiteSection) + name,
+            {{kKeyLatitude, core::shortest(place.latitudeDeg)},
+             {kKeyLongitude, core::shortest(place.longitudeDeg)},
+             {kKeyAltitude, core::shortest(place.altitudeM)}}};
 }
 
 std::optional<std::string> addSections(const std::string& path, const std::vector<EquipmentSection>& sections) {

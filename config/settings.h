@@ -35,6 +35,10 @@ inline constexpr std::string_view kKeyNightMode = "ModeNuit";
 // The user's sky and binning, written likewise when changed.
 inline constexpr std::string_view kKeySeeing = "FWHM";
 inline constexpr std::string_view kKeyBinning = "Binning";
+// The user's current site, by its name in the equipment file, and the
+// lowest altitude worth shooting at, degrees: written likewise.
+inline constexpr std::string_view kKeySite = "Site";
+inline constexpr std::string_view kKeyMinimumAltitude = "AltitudeMin";
 
 // What a load finds in the file, each missing key at its default: a 212 mm
 // aperture at 2628 mm, no factor, no filter, the "HiSis-22" camera and the
@@ -55,6 +59,8 @@ struct Settings {
     std::int32_t nightMode = 0;
     double seeingArcsec = 2.5;  // FWHM, above 0 and at most 30
     std::int32_t binning = 1;   // 1 to 4
+    std::string site;           // none chosen
+    double minimumAltitudeDeg = 30;  // 0 to 89
 };
 
 // The settings of a section: [parametres], or a named setup's section that
@@ -69,6 +75,8 @@ void writePreference(IniDocument& file, std::string_view key, const Settings& se
 inline constexpr core::NumberDomain kSeeingDomain{false, 0, 30, true, false};
 inline bool acceptableSeeing(double arcsec) { return kSeeingDomain.contains(arcsec); }
 inline bool acceptableBinning(std::int32_t binning) { return binning >= 1 && binning <= 4; }
+inline constexpr core::NumberDomain kMinimumAltitudeDomain{false, 0, 89, false, false};
+inline bool acceptableMinimumAltitude(double deg) { return kMinimumAltitudeDomain.contains(deg); }
 
 // A key's value is read as its member's type: text as it is, a whole number
 // decimal or 0x, a real. A text that does not read counts as missing: the
@@ -87,6 +95,7 @@ struct SettingsField {
 namespace detail {
 inline bool seeingValue(double arcsec) { return acceptableSeeing(arcsec); }
 inline bool binningValue(double binning) { return acceptableBinning(static_cast<std::int32_t>(binning)); }
+inline bool minimumAltitudeValue(double deg) { return acceptableMinimumAltitude(deg); }
 }  // namespace detail
 
 // The settings' one table: both directions read it.
@@ -109,6 +118,8 @@ inline constexpr SettingsField kSettingsFields[] = {
     {kKeyNightMode, &Settings::nightMode, false, true},
     {kKeySeeing, &Settings::seeingArcsec, false, true, detail::seeingValue},
     {kKeyBinning, &Settings::binning, false, true, detail::binningValue},
+    {kKeySite, &Settings::site, false, true},
+    {kKeyMinimumAltitude, &Settings::minimumAltitudeDeg, false, true, detail::minimumAltitudeValue},
 };
 // The keys writeSettings writes, in order.
 std::vector<std::string_view> settingsKeys();

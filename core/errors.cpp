@@ -14,7 +14,7 @@ struct Template {
 };
 
 // The fixed messages.
-constexpr std::array<Template, 19> kTemplates{{
+constexpr std::array<Template, 23> kTemplates{{
     {ErrorCode::NotAReal, "'%1' n'est pas une valeur en virgule flottante correcte"},
     {ErrorCode::NotAnInteger, "'%1' n'est pas une valeur entière correcte"},
     {ErrorCode::DivisionByZero, "Division par zéro en virgule flottante"},
@@ -34,6 +34,12 @@ constexpr std::array<Template, 19> kTemplates{{
     {ErrorCode::BadOverlap, "« %1 » : le champ Recouvrement prend un pourcentage d'au moins 0 et de moins de 100"},
     {ErrorCode::BadCoordinates,
      "« %1 » : coordonnées J2000 non reconnues ; taper par exemple 05h35m17s -05°23'28\" ou 83.82 -5.39"},
+    {ErrorCode::BadLatitude,
+     "« %1 » : latitude non reconnue ; taper des degrés nord de -90 à 90, par exemple 48.85 ou 48°51'N"},
+    {ErrorCode::BadLongitude,
+     "« %1 » : longitude non reconnue ; taper des degrés est de -180 à 180, par exemple 2.35 ou 2°21'E"},
+    {ErrorCode::BadSiteAltitude, "« %1 » : l'altitude du site se donne en mètres, de -500 à 9000"},
+    {ErrorCode::BadMinimumAltitude, "« %1 » : l'altitude minimale se donne en degrés, de 0 à 89"},
     {ErrorCode::OutOfMemory, "Mémoire insuffisante"},
     {ErrorCode::Unexpected, "Erreur inattendue : %1"},
 }};
@@ -140,6 +146,10 @@ void throwBadSeeing(std::string_view text) { raise(ErrorCode::BadSeeing, text); 
 void throwBadPanels(std::string_view text) { raise(ErrorCode::BadPanels, text); }
 void throwBadOverlap(std::string_view text) { raise(ErrorCode::BadOverlap, text); }
 void throwBadCoordinates(std::string_view text) { raise(ErrorCode::BadCoordinates, text); }
+void throwBadLatitude(std::string_view text) { raise(ErrorCode::BadLatitude, text); }
+void throwBadLongitude(std::string_view text) { raise(ErrorCode::BadLongitude, text); }
+void throwBadSiteAltitude(std::string_view text) { raise(ErrorCode::BadSiteAltitude, text); }
+void throwBadMinimumAltitude(std::string_view text) { raise(ErrorCode::BadMinimumAltitude, text); }
 
 std::vector<std::string> messagePatterns() {
     std::vector<std::string> patterns;

@@ -29,6 +29,10 @@ enum class ErrorCode {
     BadPanels,         // "« %1 » : le champ Mosaïque prend un nombre entier de panneaux de 1 à 5"
     BadOverlap,        // "« %1 » : le champ Recouvrement prend un pourcentage d'au moins 0 et de moins de 100"
     BadCoordinates,    // "« %1 » : coordonnées J2000 non reconnues ; taper par exemple 05h35m17s -05°23'28\" ou 83.82 -5.39"
+    BadLatitude,       // "« %1 » : latitude non reconnue ; taper des degrés nord de -90 à 90, par exemple 48.85 ou 48°51'N"
+    BadLongitude,      // "« %1 » : longitude non reconnue ; taper des degrés est de -180 à 180, par exemple 2.35 ou 2°21'E"
+    BadSiteAltitude,   // "« %1 » : l'altitude du site se donne en mètres, de -500 à 9000"
+    BadMinimumAltitude,  // "« %1 » : l'altitude minimale se donne en degrés, de 0 à 89"
     // Last resorts of the event guard, for failures no calculation raises.
     OutOfMemory,  // "Mémoire insuffisante"
     Unexpected,   // "Erreur inattendue : %1"
@@ -104,6 +108,10 @@ std::size_t characterCount(std::string_view text);
 [[noreturn]] void throwBadPanels(std::string_view text);
 [[noreturn]] void throwBadOverlap(std::string_view text);
 [[noreturn]] void throwBadCoordinates(std::string_view text);
+[[noreturn]] void throwBadLatitude(std::string_view text);
+[[noreturn]] void throwBadLongitude(std::string_view text);
+[[noreturn]] void throwBadSiteAltitude(std::string_view text);
+[[noreturn]] void throwBadMinimumAltitude(std::string_view text);
 
 // The reason given for a file that is no regular file (a folder, a pipe, a device).
 inline constexpr std::string_view kNotARegularFile = "n'est pas un fichier ordinaire";

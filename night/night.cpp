@@ -130,6 +130,17 @@ double julianDateUtc(int year, int month, int day, int hour, int minute, double 
     return d1 + d2;
 }
 
+CivilTime civilTime(double jdUtc, int offsetMinutes) {
+    // To the nearest minute, then split.
+    const double minutes = std::round((jdUtc - 2400000.5) * 1440) + offsetMinutes;
+    const double day = std::floor(minutes / 1440);
+    int year = 0, month = 0, date = 0;
+    double fraction = 0;
+    eraJd2cal(2400000.5, day, &year, &month, &date, &fraction);
+    const int ofDay = static_cast<int>(minutes - day * 1440);
+    return {year, month, date, ofDay / 60, ofDay % 60};
+}
+
 double altitudeDeg(const sky::Equatorial& position, const Site& site, double jdUtc, bool refracted) {
     return 90 - Observer(site, jdUtc, refracted).observe(position, jdUtc).zenithDeg;
 }

@@ -24,6 +24,12 @@ struct Site {
 // A UTC instant as a Julian date.
 double julianDateUtc(int year, int month, int day, int hour = 0, int minute = 0, double second = 0);
 
+// A UTC instant's civil date and time at `offsetMinutes` east of UTC.
+struct CivilTime {
+    int year = 0, month = 0, day = 0, hour = 0, minute = 0;
+};
+CivilTime civilTime(double jdUtc, int offsetMinutes = 0);
+
 // A J2000 position's altitude above the site's horizon at a UTC instant,
 // degrees; with the refraction of a standard atmosphere at the site's
 // altitude when `refracted`, geometric otherwise.

@@ -154,6 +154,38 @@ std::optional<Equatorial> parseEquatorial(std::string_view text) {
     return position;
 }
 
+std::optional<double> parseAngle(std::string_view text, std::string_view positive, std::string_view negative) {
+    std::string t = plain(text);
+    while (!t.empty() && (t.back() == ' ' || t.back() == '\t')) t.pop_back();
+    bool hemisphere = false, south = false;
+    if (!t.empty() && (t.back() < '0' || t.back() > '9')) {
+        const char last = static_cast<char>(t.back() & ~0x20);  // either case
+        const bool plus = positive.find(last) != std::string_view::npos;
+        const bool minus = negative.find(last) != std::string_view::npos;
+        // A hemisphere's letter stands after a mark or a space, never as the
+        // seconds' "s" right after a number.
+        const bool marked = t.size() > 1 && (t[t.size() - 2] == ' ' || t[t.size() - 2] == 'd' ||
+                                             t[t.size() - 2] == '\'' || t[t.size() - 2] == '"');
+        if ((plus || minus) && (marked || (t.back() & 0x20) == 0)) {
+            hemisphere = true;
+            south = minus;
+            t.pop_back();
+        }
+    }
+    const auto found = numbers(t);
+    if (!found || found->empty() || found->size() > 3) return std::nullopt;
+    for (std::size_t i = 0; i < found->size(); ++i) {
+        const char unit = (*found)[i].unit;
+        const char allowed = i == 0 ? 'd' : i == 1 ? '\'' : '"';
+        if (unit != 0 && unit != ':' && unit != allowed) return std::nullopt;
+    }
+    // A sign and a letter together would say the side twice.
+    if (hemisphere && found->front().signedExplicitly) return std::nullopt;
+    const auto value = sexagesimal(*found);
+    if (!value) return std::nullopt;
+    return (found->front().negative || south) ? -*value : *value;
+}
+
 std::string formatRightAscension(double raDeg) {
     // Tenths of a second of time, rounded once, then split.
     long tenths = std::lround(raDeg / 15 * 36000);

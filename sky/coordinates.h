@@ -21,6 +21,12 @@ struct Equatorial {
 // text is none of these or out of range.
 std::optional<Equatorial> parseEquatorial(std::string_view text);
 
+// One angle in degrees, decimal ("48.85", "48,85", "-0.17") or in degrees,
+// minutes and seconds ("48°51'24\"", "48 51 24", "48:51.4"), signed or
+// followed by one of the hemisphere's letters ("48°51'N", "2°21'O"): a
+// `negative` one makes it negative. Nothing when the text is none of these.
+std::optional<double> parseAngle(std::string_view text, std::string_view positive, std::string_view negative);
+
 // "05h35m17.3s" and "-05°23'28\"", rounded to the tenth of a second of time
 // and the second of arc; the right ascension of 23h59m59.96s is written
 // 00h00m00.0s.

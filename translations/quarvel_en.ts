@@ -1304,6 +1304,146 @@ Your remarks and suggestions are welcome at the address below.</translation>
         <translation>%1; fits at %2°</translation>
     </message>
     <message>
+        <source> — opposition le %1</source>
+        <translation> — opposition on %1</translation>
+    </message>
+    <message>
+        <source> — plus grande élongation le %1</source>
+        <translation> — greatest elongation on %1</translation>
+    </message>
+    <message>
+        <source>%1 : %2 %3</source>
+        <translation>%1: %2 %3</translation>
+    </message>
+    <message>
+        <source>%1 : %2&quot; à %3°%4</source>
+        <translation>%1: %2&quot; at %3°%4</translation>
+    </message>
+    <message>
+        <source>%1 en %2 : diamètre apparent et altitude au passage, le 15 de chaque mois</source>
+        <translation>%1 in %2: apparent diameter and altitude at transit, on the 15th of each month</translation>
+    </message>
+    <message>
+        <source>%1 h %2</source>
+        <translation>%1 h %2 min</translation>
+    </message>
+    <message>
+        <source>Ajouter le site</source>
+        <translation>Add the site</translation>
+    </message>
+    <message>
+        <source>Altitude</source>
+        <translation>Altitude</translation>
+    </message>
+    <message>
+        <source>Altitude au-dessous de laquelle la cible est trop basse pour l&apos;imager, en degrés</source>
+        <translation>Altitude below which the target is too low to image, in degrees</translation>
+    </message>
+    <message>
+        <source>Altitude du site en mètres</source>
+        <translation>The site&apos;s altitude in metres</translation>
+    </message>
+    <message>
+        <source>Au-dessus de %1° en nuit astronomique : %2</source>
+        <translation>Above %1° in astronomical night: %2</translation>
+    </message>
+    <message>
+        <source>Aucun site : taper sa latitude et sa longitude, ou en choisir un</source>
+        <translation>No site: type its latitude and longitude, or choose one</translation>
+    </message>
+    <message>
+        <source>Aucune cible : cadrer un objet dans Champ photo</source>
+        <translation>No target: frame an object in Photo field</translation>
+    </message>
+    <message>
+        <source>Cible :</source>
+        <translation>Target:</translation>
+    </message>
+    <message>
+        <source>Coucher : %1</source>
+        <translation>Sets: %1</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>Garder le site tapé sous son nom, dans le fichier de vos équipements</source>
+        <translation>Keep the site typed under its name, in your equipment file</translation>
+    </message>
+    <message>
+        <source>Heures au-dessus de %1° en nuit astronomique, le 15 de chaque mois de %2</source>
+        <translation>Hours above %1° in astronomical night, on the 15th of each month of %2</translation>
+    </message>
+    <message>
+        <source>Heures du bureau, %1</source>
+        <translation>Desktop times, %1</translation>
+    </message>
+    <message>
+        <source>La date de la page Imagerie : la nuit commence le soir de cette date</source>
+        <translation>The Imaging tab&apos;s date: the night starts on that date&apos;s evening</translation>
+    </message>
+    <message>
+        <source>Latitude</source>
+        <translation>Latitude</translation>
+    </message>
+    <message>
+        <source>Latitude en degrés, positive au nord : 48.85, 48°51&apos;N ou -33°27&apos;</source>
+        <translation>Latitude in degrees, positive north: 48.85, 48°51&apos;N or -33°27&apos;</translation>
+    </message>
+    <message>
+        <source>Le Soleil ne se couche pas</source>
+        <translation>The Sun does not set</translation>
+    </message>
+    <message>
+        <source>Le Soleil ne se lève pas</source>
+        <translation>The Sun does not rise</translation>
+    </message>
+    <message>
+        <source>Lever : %1</source>
+        <translation>Rises: %1</translation>
+    </message>
+    <message>
+        <source>Longitude</source>
+        <translation>Longitude</translation>
+    </message>
+    <message>
+        <source>Longitude en degrés, positive à l&apos;est : 2.35, 2°21&apos;E ou 70°40&apos;O</source>
+        <translation>Longitude in degrees, positive east: 2.35, 2°21&apos;E or 70°40&apos;W</translation>
+    </message>
+    <message>
+        <source>Lune : éclairée à %1 %, à %2° de la cible</source>
+        <translation>Moon: %1 % lit, %2° from the target</translation>
+    </message>
+    <message>
+        <source>Minimum</source>
+        <translation>Minimum</translation>
+    </message>
+    <message>
+        <source>Nom</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Nuit</source>
+        <translation>Night</translation>
+    </message>
+    <message>
+        <source>Nuit astronomique : %1 – %2</source>
+        <translation>Astronomical night: %1 – %2</translation>
+    </message>
+    <message>
+        <source>Nuit astronomique toute la journée</source>
+        <translation>Astronomical night all day</translation>
+    </message>
+    <message>
+        <source>Pas de nuit astronomique : le Soleil reste au-dessus de -18°</source>
+        <translation>No astronomical night: the Sun stays above -18°</translation>
+    </message>
+    <message>
+        <source>Passage : %1 à %2°</source>
+        <translation>Transit: %1 at %2°</translation>
+    </message>
+    <message>
         <source>Quarvel calcule, pour un instrument et un capteur donnés, les grandeurs utiles à l&apos;imagerie astronomique.
 
 La rangée d&apos;onglets, en haut, mène aux différentes pages du programme. La rangée de boutons, en bas, sert à effacer les champs de la page affichée (&quot;Effacer champs&quot;, sur les pages Paramètrage, Calculs et Imagerie), à relire la configuration sauvegardée (&quot;Charge config&quot;), à la sauvegarder (&quot;Sauve config&quot;) et à quitter le programme (&quot;Quitter&quot;). La configuration se charge et se sauvegarde depuis l&apos;onglet Paramètrage. Sous ces boutons, &quot;Copier les résultats&quot; met les résultats de la page affichée dans le presse-papiers, une ligne par valeur (légende, valeur, unité, séparées par des tabulations) ; sur les pages de dessin, les deux boutons suivants copient le dessin ou l&apos;enregistrent en PNG, deux fois plus grand qu&apos;à l&apos;écran. &quot;Mode nuit&quot; passe la fenêtre en rouge sur fond noir, pour garder la vision de nuit au télescope ; le choix est gardé pour la fois suivante.
@@ -1343,6 +1483,12 @@ Montre le champ du capteur, en rouge, sur des photographies d&apos;objets du cie
 &quot;Objet :&quot; prend n&apos;importe quel objet Messier, Caldwell, NGC ou IC du catalogue, par son numéro (M31, ngc 7000, C 14) ou son nom, accents ou non ; des propositions s&apos;affichent pendant la frappe, et Entrée montre l&apos;objet à l&apos;échelle sur une carte du ciel autour de lui, nord en haut et est à gauche, avec sa photographie ou son contour et les autres objets du catalogue en vue, nommés ; une boussole et une échelle sont dans les coins. La molette, ou les touches + et -, changent l&apos;échelle, de deux fois le cadre à 60°. &quot;Rotation&quot; est l&apos;angle de position du côté haut du capteur, en degrés du nord vers l&apos;est, comme le donnent la résolution astrométrique et les logiciels d&apos;acquisition ; un triangle marque ce côté dans le cadre. Tirer à la souris hors du cadre le tourne ; tirer le cadre le déplace sur le ciel, qui reste en place, pour cadrer un couple d&apos;objets. &quot;Centre :&quot; prend des coordonnées J2000 (05h35m17s -05°23&apos;28&quot;, 5:35:17 -5:23:28 ou 83.82 -5.39, la virgule décimale aussi) et Entrée y place le cadre ; le centre du cadre est toujours écrit à côté, et se sélectionne pour être copié. &quot;Mosaïque&quot; donne le nombre de poses en largeur et en hauteur (de 1 à 5) et &quot;Recouvrement&quot; la part de chaque pose partagée avec sa voisine, en pour cent (de 0 à moins de 100). La ligne sous le dessin dit si l&apos;objet tient dans le champ ou dans la mosaïque, quelle mosaïque le ferait tenir et à quel angle il tiendrait ; &quot;Appliquer cet angle&quot; y tourne le cadre. La liste des panneaux donne le centre et l&apos;angle de chacun, calculés sur la sphère ; &quot;Exporter les panneaux…&quot; les enregistre en CSV dans les colonnes d&apos;un plan de mosaïque Telescopius (Pane, RA, DEC, Position Angle (East)…), que N.I.N.A. importe, et &quot;Copier les panneaux&quot; les copie.
 Les montages comparés (onglet Comparer) sont dessinés aussi, chacun dans sa couleur et avec son trait (tirets, pointillés, tirets et points), nommés dans la légende.
 Photographies tirées des textures du ciel profond de Stellarium : M 13 (Starhopper), M 27 (Stéphane Dumont), M 31 et M 45 (HG731GZ, Herm Perez), M 42 (HG731GZ, Stéphane Dumont), NGC 7331 (Peter Vasey, Plover Hill Observatory). Le détail des crédits et des licences est dans le fichier images/CREDITS.
+
+Onglet Nuit :
+-------------
+Dit quand la cible se photographie depuis votre site. &quot;Site :&quot; choisit l&apos;un de vos sites, gardés dans le fichier de vos équipements ; le dernier choisi est repris au démarrage. Pour en ajouter un, taper son &quot;Nom&quot;, sa &quot;Latitude&quot; (degrés, positive au nord : 48.85, 48°51&apos;N ou -33°27&apos;) et sa &quot;Longitude&quot; (degrés, positive à l&apos;est : 2.35, 2°21&apos;E ou 70°40&apos;O), son &quot;Altitude&quot; en mètres, puis &quot;Ajouter le site&quot;. &quot;Minimum&quot; est l&apos;altitude sous laquelle la cible est trop basse (30° par défaut). &quot;Cible :&quot; propose l&apos;objet cadré dans l&apos;onglet Champ photo et chaque panneau de sa mosaïque, et la Lune ou la planète choisie dans l&apos;onglet Imagerie ; la date est celle de l&apos;onglet Imagerie, &quot;Changer date&quot; la change : la nuit commence le soir de cette date.
+Le graphique va du coucher au lever du Soleil : le fond s&apos;assombrit avec les crépuscules civil, nautique et astronomique, la courbe jaune est la hauteur de la cible, les tirets gris celle de la Lune et la ligne rouge le minimum ; les heures sont celles du bureau. Dessous : lever, passage au méridien avec sa hauteur et coucher de la cible, la nuit astronomique (Soleil à plus de 18° sous l&apos;horizon), les heures où la cible reste au-dessus du minimum dans cette nuit, et la Lune, sa part éclairée et sa distance à la cible. Au nord du cercle polaire, la page dit quand le Soleil ne se couche pas. Enfin l&apos;année, le 15 de chaque mois : les heures utiles d&apos;une cible du ciel profond, ou le diamètre apparent et la hauteur au passage d&apos;une planète, ses oppositions marquées.
+Lever, coucher et crépuscules suivent l&apos;usage des éphémérides (réfraction de 34&apos;, bord supérieur du Soleil) ; les positions viennent d&apos;ERFA, les routines SOFA de l&apos;Union astronomique internationale.
 
 Onglet Comparer :
 -----------------
@@ -1399,6 +1545,12 @@ Shows the sensor&apos;s field, in red, over photographs of deep-sky objects. A r
 The compared setups (Compare tab) are drawn too, each in its colour and with its line (dashed, dotted, dash-dot), named in the legend.
 Photographs taken from Stellarium&apos;s deep-sky textures: M 13 (Starhopper), M 27 (Stéphane Dumont), M 31 and M 45 (HG731GZ, Herm Perez), M 42 (HG731GZ, Stéphane Dumont), NGC 7331 (Peter Vasey, Plover Hill Observatory). The credits and licences in full are in the file images/CREDITS.
 
+Night tab:
+----------
+Says when the target can be shot from your site. &quot;Site:&quot; chooses one of your sites, kept in your equipment file; the last one chosen is taken again at start. To add one, type its &quot;Name&quot;, its &quot;Latitude&quot; (degrees, positive north: 48.85, 48°51&apos;N or -33°27&apos;) and its &quot;Longitude&quot; (degrees, positive east: 2.35, 2°21&apos;E or 70°40&apos;W), its &quot;Altitude&quot; in metres, then &quot;Add the site&quot;. &quot;Minimum&quot; is the altitude below which the target is too low (30° by default). &quot;Target:&quot; offers the object framed in the Photo field tab and each panel of its mosaic, and the Moon or the planet chosen in the Imaging tab; the date is the Imaging tab&apos;s, &quot;Change date&quot; changes it: the night starts on that date&apos;s evening.
+The chart runs from sunset to sunrise: the background darkens with the civil, nautical and astronomical twilights, the yellow curve is the target&apos;s altitude, the grey dashes the Moon&apos;s and the red line the minimum; the times are the desktop&apos;s. Under it: the target&apos;s rising, transit with its altitude, and setting, the astronomical night (the Sun more than 18° below the horizon), the hours the target stays above the minimum in that night, and the Moon, its lit part and its distance from the target. North of the polar circle, the page says when the Sun does not set. Last the year, on the 15th of each month: a deep-sky target&apos;s useful hours, or a planet&apos;s apparent diameter and altitude at transit, its oppositions marked.
+Rising, setting and twilights follow the almanacs&apos; use (34&apos; of refraction, the Sun&apos;s upper limb); the positions come from ERFA, the International Astronomical Union&apos;s SOFA routines.
+
 Compare tab:
 ------------
 Sets the current setup beside up to three saved ones, chosen in the &quot;Compare with:&quot; lists: telescope, sensor, focal ratio, resolving and separating power, sensor size, sampling, field, Jupiter and the Moon on the sensor on the Imaging tab&apos;s date, exposure limit on Jupiter and the deep-sky verdict for the seeing typed. &quot;Copy the results&quot; copies the table, its first line naming the setups.
@@ -1414,6 +1566,102 @@ The program&apos;s version and contact address. The &quot;Start the program&quot
 
 The configuration is saved in the file %1.
 </translation>
+    </message>
+    <message>
+        <source>Retirer le site choisi de vos équipements</source>
+        <translation>Remove the chosen site from your equipment</translation>
+    </message>
+    <message>
+        <source>Site :</source>
+        <translation>Site:</translation>
+    </message>
+    <message>
+        <source>Supprimer le site</source>
+        <translation>Remove the site</translation>
+    </message>
+    <message>
+        <source>août</source>
+        <translation>August</translation>
+    </message>
+    <message>
+        <source>avril</source>
+        <translation>April</translation>
+    </message>
+    <message>
+        <source>décembre</source>
+        <translation>December</translation>
+    </message>
+    <message>
+        <source>février</source>
+        <translation>February</translation>
+    </message>
+    <message>
+        <source>janvier</source>
+        <translation>January</translation>
+    </message>
+    <message>
+        <source>juillet</source>
+        <translation>July</translation>
+    </message>
+    <message>
+        <source>juin</source>
+        <translation>June</translation>
+    </message>
+    <message>
+        <source>le site « %1 »</source>
+        <translation>the site “%1”</translation>
+    </message>
+    <message>
+        <source>m</source>
+        <translation>m</translation>
+    </message>
+    <message>
+        <source>mai</source>
+        <translation>May</translation>
+    </message>
+    <message>
+        <source>mars</source>
+        <translation>March</translation>
+    </message>
+    <message>
+        <source>ne se lève pas</source>
+        <translation>never rises</translation>
+    </message>
+    <message>
+        <source>novembre</source>
+        <translation>November</translation>
+    </message>
+    <message>
+        <source>octobre</source>
+        <translation>October</translation>
+    </message>
+    <message>
+        <source>septembre</source>
+        <translation>September</translation>
+    </message>
+    <message>
+        <source>toujours levé</source>
+        <translation>always up</translation>
+    </message>
+    <message>
+        <source>« %1 » : l&apos;altitude du site se donne en mètres, de -500 à 9000</source>
+        <translation>“%1”: the site&apos;s altitude is given in metres, from -500 to 9000</translation>
+    </message>
+    <message>
+        <source>« %1 » : l&apos;altitude minimale se donne en degrés, de 0 à 89</source>
+        <translation>“%1”: the minimum altitude is given in degrees, from 0 to 89</translation>
+    </message>
+    <message>
+        <source>« %1 » : latitude de -90 à 90°, longitude de -180 à 180° et altitude de -500 à 9000 m</source>
+        <translation>“%1”: latitude from -90 to 90°, longitude from -180 to 180° and altitude from -500 to 9000 m</translation>
+    </message>
+    <message>
+        <source>« %1 » : latitude non reconnue ; taper des degrés nord de -90 à 90, par exemple 48.85 ou 48°51&apos;N</source>
+        <translation>“%1”: latitude not recognised; type degrees north from -90 to 90, for example 48.85 or 48°51&apos;N</translation>
+    </message>
+    <message>
+        <source>« %1 » : longitude non reconnue ; taper des degrés est de -180 à 180, par exemple 2.35 ou 2°21&apos;E</source>
+        <translation>“%1”: longitude not recognised; type degrees east from -180 to 180, for example 2.35 or 2°21&apos;E</translation>
     </message>
 </context>
 </TS>

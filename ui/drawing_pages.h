@@ -11,6 +11,7 @@
 #include "catalogues/catalogue.h"
 #include "catalogues/object_framing.h"
 #include "catalogues/object_search.h"
+#include "sky/coordinates.h"
 #include "ui/form/drawing_controls.h"
 #include "ui/form/form.h"
 #include "ui/results.h"
@@ -136,6 +137,14 @@ public:
     // cancels), and the clipboard.
     std::function<std::optional<std::string>(const std::string& suggestedName)> askPanelsPath;
     std::function<void(const std::string& text)> copyText;
+    // Where the frame points, named after the object (or the place typed),
+    // then each panel's centre when the mosaic has several ("M 31, 2/4");
+    // none when nothing is framed.
+    struct NamedPlace {
+        std::string name;
+        sky::Equatorial position;
+    };
+    std::vector<NamedPlace> framedPlaces();
     // The chart's name as a file is named after it: the object's designation
     // (or the place typed) and the telescope, "M 31 - Lunette 80".
     std::string chartName();
@@ -178,6 +187,8 @@ private:
     std::optional<double> m_advisedAngle;
     // The object the chart is about: the chosen one, or a place typed alone.
     std::optional<catalogues::DeepSkyObject> chartObject();
+    // Its designation, or the place typed as shown.
+    std::string framedName();
     catalogues::SkyPoint frameCentre();
     void showPanels();
 

@@ -149,7 +149,7 @@ ImageriePage::ImageriePage(Form& window, Session& session, ModalHost& host, Date
     };
     rgPlaCP.onClick = [this] { imagingModeClick(); };
     TrackBar1.onChange = [this] { showWantedFocal(compute()); };
-    bbDate.onClick = [this] { m_date.choose(m_host, [this](form::CalendarDate date) { showDate(date); }); };
+    bbDate.onClick = [this] { chooseDate(); };
     bbDate.onRightRelease = [this] { showDate(m_date.today()); };
     eFWHM.onChange = [this] { seeingChange(); };
     eFWHM.onCommit = [this] { rememberSeeing(); };
@@ -320,11 +320,16 @@ void ImageriePage::imagingModeClick() {
     pImaCP.setVisible(!planetary);
 }
 
+void ImageriePage::chooseDate() {
+    m_date.choose(m_host, [this](form::CalendarDate date) { showDate(date); });
+}
+
 void ImageriePage::showDate(form::CalendarDate date) {
     m_session.date = ephemerisDateOf(date);
     eDate.setText(dateText(date));
     refreshApparentDiameter();
     recompute();
+    if (dateChanged) dateChanged();
 }
 
 void ImageriePage::showPlanetaryAdvice(const setup::Results& results) { m_advice.show(results); }

@@ -22,6 +22,10 @@ public:
     void selectObject(int row) { rgPlanetes.select(row); }
     // The seeing or the binning changed: set by the window.
     std::function<void()> skyChanged;
+    // The date's dialog, as "Changer date" opens it; a date chosen is shown
+    // here and said by `dateChanged`, set by the window.
+    void chooseDate();
+    std::function<void()> dateChanged;
     // Keeps the session's preference of that key in Quarvel.ini: set by the window.
     std::function<void(std::string_view key)> remember;
     // The current setup's results with the page's options: set by the

@@ -51,6 +51,7 @@ MainForm::MainForm(Guard& guard, ModalHost& host, Dialogs dialogs, Environment e
       sensorDrawing(*this, equipment.catalogue()),
       planetDrawing(*this, equipment.catalogue(), session, [this](int row) { imagerie.selectObject(row); }),
       photo(*this, equipment.catalogue(), session, environment.dataFolders),
+      night(*this, session, equipment),
       calculs(*this, session),
       imagerie(*this, session, host, dialogs.date),
       comparer(*this),
@@ -89,10 +90,18 @@ MainForm::MainForm(Guard& guard, ModalHost& host, Dialogs dialogs, Environment e
     parametrage.telescopeRenamed = [this] { planetDrawing.showTelescope(); };
     m_tabs.recompute = [this] { recompute(); };
     about.run = [this] { run(); };
+    night.targets = [this] { return nightTargets(); };
+    night.utcOffsetMinutes = environment.utcOffsetMinutes;
+    night.remember = imagerie.remember;
+    night.chooseDate = [this] { imagerie.chooseDate(); };
+    imagerie.dateChanged = [this] {
+        if (TabbedNotebook1.activePage() == indexOf(Page::Nuit)) night.show();
+    };
     m_equipmentChanges = equipment.onChange([this, &equipment] {
         parametrage.cbCapteurs.setItems(listItems(equipment.catalogue().mainSensorEntries()));
         m_tabs.refreshLists();
         showSetupNames();
+        night.showSites();
     });
 
     TabbedNotebook1.onUserSwitch = [this] { tabSwitch(); };
@@ -139,6 +148,7 @@ std::vector<core::Message> MainForm::start() {
         planetDrawing.pmPlanetes.check(rowOf(ephem::Body::Jupiter));
     });
     guard().run([this] { m_tabs.showStart(); });
+    guard().run([this] { night.start(); });
     return startup.messages;
 }
 
@@ -214,7 +224,9 @@ void MainForm::run() {
 void MainForm::tabSwitch() {
     const auto page = static_cast<Page>(TabbedNotebook1.activePage());
     if (page == Page::Parametrage || page == Page::Calculs || page == Page::Imagerie) bbRAZ.setEnabled(true);
-    if (page == Page::DessinPlanete || page == Page::ChampPhoto || page == Page::Comparer) bbRAZ.setEnabled(false);
+    if (page == Page::DessinPlanete || page == Page::ChampPhoto || page == Page::Nuit || page == Page::Comparer) {
+        bbRAZ.setEnabled(false);
+    }
     bbChargeConfig.setEnabled(page == Page::Parametrage);
     bbSauveConfig.setEnabled(page == Page::Parametrage);
     const bool drawing = page == Page::DessinCapteur || page == Page::DessinPlanete || page == Page::ChampPhoto;
@@ -223,6 +235,7 @@ void MainForm::tabSwitch() {
     if (page == Page::Imagerie) imagerie.recompute();
     if (page == Page::DessinPlanete) planetDrawing.show();
     if (page == Page::Comparer) showComparison();
+    if (page == Page::Nuit) night.show();
     if (page == Page::ChampPhoto) {
         showComparison();
         m_tabs.showPhotoPage();
@@ -305,6 +318,24 @@ void MainForm::showComparison() {
     }
     comparer.show(columns);
     photo.setCompared(std::move(fields));
+}
+
+// The Imagerie page's Moon or planet, then where the "Champ photo" page's
+// frame points.
+std::vector<NightPage::Target> MainForm::nightTargets() {
+    std::vector<NightPage::Target> targets;
+    const auto body = bodyOfRow(m_session.objectRow);
+    const std::pair<ephem::Body, night::Planet> planets[] = {
+        {ephem::Body::Mars, night::Planet::Mars},
+        {ephem::Body::Jupiter, night::Planet::Jupiter},
+        {ephem::Body::Saturn, night::Planet::Saturn},
+    };
+    for (const auto& [shown, planet] : planets) {
+        if (body == shown) targets.push_back({m_session.objectName, true, {}, planet, false});
+    }
+    if (body == ephem::Body::Moon) targets.push_back({m_session.objectName, true, {}, std::nullopt, true});
+    for (const auto& place : photo.framedPlaces()) targets.push_back({place.name, false, place.position, std::nullopt, false});
+    return targets;
 }
 
 void MainForm::reset() {

@@ -13,6 +13,7 @@
 #include "ui/form/form.h"
 #include "ui/imagerie_page.h"
 #include "ui/info_pages.h"
+#include "ui/night_page.h"
 #include "ui/sensor_tabs.h"
 #include "ui/subscription.h"
 #include "ui/parametrage_page.h"
@@ -43,6 +44,9 @@ struct Environment {
     std::vector<std::string> dataFolders;
     // The shipped equipment files; none when empty.
     std::string equipmentFolder;
+    // Minutes east of UTC of the desktop's time zone at a UTC instant (a
+    // Julian date); the C library's local time when not given.
+    std::function<int(double jdUtc)> utcOffsetMinutes;
 };
 
 // The main window "Quarvel": its pages, composed, and the notebook and bottom
@@ -83,6 +87,7 @@ public:
     SensorDrawingPage sensorDrawing;
     PlanetDrawingPage planetDrawing;
     PhotoPage photo;
+    NightPage night;
     CalculsPage calculs;
     ImageriePage imagerie;
     ComparerPage comparer;
@@ -107,6 +112,7 @@ private:
     // on the Imagerie page's date.
     void showComparison();
     bool comparisonShown() const;
+    std::vector<NightPage::Target> nightTargets();
 
     ModalHost& m_host;
     QuitForm& m_quit;

@@ -34,6 +34,9 @@ inline constexpr std::string_view kTheCamera = "la caméra « %1 »";
 inline constexpr std::string_view kTheDslr = "l'appareil photo « %1 »";
 inline constexpr std::string_view kTheTelescope = "le télescope « %1 »";
 inline constexpr std::string_view kTheSetup = "le montage « %1 »";
+inline constexpr std::string_view kTheSite = "le site « %1 »";
+inline constexpr std::string_view kBadSitePlace =
+    "« %1 » : latitude de -90 à 90°, longitude de -180 à 180° et altitude de -500 à 9000 m";
 // A list row's hint: a model's sensor, a telescope's optics.
 inline constexpr std::string_view kSensorHint = "%1 : %2 x %3 pixels de %4 µm";
 inline constexpr std::string_view kTelescopeHint = "Diamètre %1 mm, focale %2 mm, f/%3";
@@ -59,6 +62,32 @@ inline constexpr std::string_view kSamplingRule =
 inline constexpr std::string_view kConfigurationSentence =
     "\n\nLa configuration est enregistrée dans le fichier %1.\n";
 
+// The "Nuit" page.
+inline constexpr std::string_view kRises = "Lever : %1";
+inline constexpr std::string_view kTransits = "Passage : %1 à %2°";
+inline constexpr std::string_view kSets = "Coucher : %1";
+inline constexpr std::string_view kAlwaysUp = "toujours levé";
+inline constexpr std::string_view kNeverUp = "ne se lève pas";
+inline constexpr std::string_view kAstronomicalNight = "Nuit astronomique : %1 – %2";
+inline constexpr std::string_view kNoAstronomicalNight = "Pas de nuit astronomique : le Soleil reste au-dessus de -18°";
+inline constexpr std::string_view kDarkAllDay = "Nuit astronomique toute la journée";
+inline constexpr std::string_view kMidnightSun = "Le Soleil ne se couche pas";
+inline constexpr std::string_view kPolarNight = "Le Soleil ne se lève pas";
+inline constexpr std::string_view kUsefulHours = "Au-dessus de %1° en nuit astronomique : %2";
+inline constexpr std::string_view kHoursMinutes = "%1 h %2";
+inline constexpr std::string_view kMoonShown = "Lune : éclairée à %1 %, à %2° de la cible";
+inline constexpr std::string_view kTimeZone = "Heures du bureau, %1";
+inline constexpr std::string_view kNoSite = "Aucun site : taper sa latitude et sa longitude, ou en choisir un";
+inline constexpr std::string_view kNoTarget = "Aucune cible : cadrer un objet dans Champ photo";
+inline constexpr std::string_view kYearHours = "Heures au-dessus de %1° en nuit astronomique, le 15 de chaque mois de %2";
+inline constexpr std::string_view kYearPlanet = "%1 en %2 : diamètre apparent et altitude au passage, le 15 de chaque mois";
+inline constexpr std::string_view kMonthHours = "%1 : %2 %3";
+inline constexpr std::string_view kMonthPlanet = "%1 : %2\" à %3°%4";
+inline constexpr std::string_view kOpposition = " — opposition le %1";
+inline constexpr std::string_view kGreatestElongation = " — plus grande élongation le %1";
+inline constexpr std::string_view kMonths[] = {"janvier", "février", "mars",      "avril",   "mai",      "juin",
+                                               "juillet", "août",    "septembre", "octobre", "novembre", "décembre"};
+
 // The first caption of the compared setups' copy, over their names.
 inline constexpr std::string_view kSetupCaption = "Montage";
 // The separation page's results, as copied.
@@ -78,7 +107,17 @@ inline constexpr std::string_view kPatterns[] = {
     kUnreadableFile, kFileTooLarge, kDefaultsUsed, kSectionProblem, kUnknownSection,   kBadNameReason,  kNameTakenReason,
     kUnknownSensor,  kMissingValues,  kMoreProblems,     kBadName,          kNameTaken,      kMissingOptics,
     kNameTooLong,    kUnsavableName,  kOpticsTooLarge,   kPixelsTooLarge,
-    kIncompleteSensor, kRemoveQuestion, kTheCamera,      kTheDslr,        kTheTelescope,   kTheSetup, kSavedIn, kSensorHint, kTelescopeHint, kSamplingRule, kUnknownObject, kFitsAtAngle, kResultsCopied, kLegendCurrent, kLegendColours[0], kLegendColours[1], kLegendColours[2], kUnderSampled, kWellSampled, kOverSampled,
+    kIncompleteSensor, kRemoveQuestion, kTheCamera,      kTheDslr,        kTheTelescope,   kTheSetup, kTheSite, kBadSitePlace, kSavedIn, kSensorHint, kTelescopeHint, kSamplingRule, kUnknownObject, kFitsAtAngle, kResultsCopied, kLegendCurrent, kLegendColours[0], kLegendColours[1], kLegendColours[2], kUnderSampled, kWellSampled, kOverSampled,
+    kRises, kTransits, kSets, kAlwaysUp, kNeverUp, kAstronomicalNight, kNoAstronomicalNight, kDarkAllDay, kMidnightSun,
+    kPolarNight, kUsefulHours, kMoonShown, kTimeZone, kNoSite, kNoTarget, kYearHours, kYearPlanet, kOpposition,
+    kGreatestElongation,
+};
+// Texts translated only where a message names them, never looked for in a
+// text shown: too general to tell a composed text from a name ("%1 : %2 %3"),
+// or a single word a name may be ("mars").
+inline constexpr std::string_view kMessageOnlyPatterns[] = {
+    kMonthHours, kMonthPlanet, kHoursMinutes, kMonths[0], kMonths[1], kMonths[2], kMonths[3], kMonths[4], kMonths[5],
+    kMonths[6],  kMonths[7],   kMonths[8],    kMonths[9], kMonths[10], kMonths[11],
 };
 
 }  // namespace quarvel::ui::messages

@@ -17,10 +17,10 @@ namespace quarvel::ui {
 
 // The main window's pages, in the order of their tabs, and their tabs' captions.
 enum class Page : int {
-    Parametrage, DessinCapteur, Calculs, Imagerie, DessinPlanete, ChampPhoto, Comparer, Aide, APropos
+    Parametrage, DessinCapteur, Calculs, Imagerie, DessinPlanete, ChampPhoto, Nuit, Comparer, Aide, APropos
 };
-inline constexpr std::array<std::string_view, 9> kPageCaptions{
-    "Paramètrage", "Dessin capteur", "Calculs", "Imagerie", "Dessin planète", "Champ photo", "Comparer", "Aide",
+inline constexpr std::array<std::string_view, 10> kPageCaptions{
+    "Paramètrage", "Dessin capteur", "Calculs", "Imagerie", "Dessin planète", "Champ photo", "Nuit", "Comparer", "Aide",
     "A propos"};
 inline constexpr int kPageCount = static_cast<int>(kPageCaptions.size());
 constexpr int indexOf(Page page) { return static_cast<int>(page); }

@@ -249,15 +249,32 @@ sky::MosaicPlan planOf(const catalogues::Framing& framing, const catalogues::Sky
 
 }  // namespace
 
-std::string PhotoPage::chartName() {
+std::string PhotoPage::framedName() {
     const auto object = chartObject();
-    std::string name = m_object && object ? catalogues::designation(*object) : labPhoto.caption();
+    return m_object && object ? catalogues::designation(*object) : labPhoto.caption();
+}
+
+std::string PhotoPage::chartName() {
+    std::string name = framedName();
     if (!m_session.instrument.telescopeLabel.empty()) name += " - " + m_session.instrument.telescopeLabel;
     // A name, not a path.
     for (char& c : name) {
         if (c == '/' || c == '\\') c = '-';
     }
     return name;
+}
+
+std::vector<PhotoPage::NamedPlace> PhotoPage::framedPlaces() {
+    if (!chartObject()) return {};
+    const std::string name = framedName();
+    const catalogues::SkyPoint centre = frameCentre();
+    std::vector<NamedPlace> places{{name, {centre.raDeg, centre.decDeg}}};
+    const auto panels = sky::mosaicPanels(planOf(framing(), centre));
+    if (panels.size() < 2) return places;
+    for (const sky::Panel& panel : panels) {
+        places.push_back({name + ", " + std::to_string(panel.number) + "/" + std::to_string(panels.size()), panel.centre});
+    }
+    return places;
 }
 
 // One line a panel: its number, centre and rotation.

@@ -43,7 +43,8 @@ Equipment loadEquipment(const Environment& environment) {
         }
     }
     const auto user =
-        loadUserEquipment(config::equipmentPathFor(environment.configPath), equipment.catalogue, &equipment.setups);
+        loadUserEquipment(config::equipmentPathFor(environment.configPath), equipment.catalogue, &equipment.setups,
+                          &equipment.sites);
     equipment.problems.insert(equipment.problems.end(), user.begin(), user.end());
     return equipment;
 }
@@ -56,7 +57,8 @@ Program::Program(form::ErrorReporter& reporter, form::ModalHost& host, Environme
       nameForm(guard),
       confirmForm(guard),
       equipmentEditor(equipment.catalogue, config::equipmentPathFor(environment.configPath),
-                      equipmentQuestions(nameForm, confirmForm, host), std::move(equipment.setups)),
+                      equipmentQuestions(nameForm, confirmForm, host), std::move(equipment.setups),
+                      std::move(equipment.sites)),
       quitForm(guard),
       camerasForm(ModelListForm::Kind::Cameras, guard, equipmentEditor, m_session),
       dslrsForm(ModelListForm::Kind::Dslrs, guard, equipmentEditor, m_session),

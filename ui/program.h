@@ -11,7 +11,8 @@ namespace quarvel::ui {
 // The equipment the lists offer, and what could not be read of it.
 struct Equipment {
     catalogues::Catalogue catalogue;
-    std::vector<SavedSetup> setups;  // handed to the editor
+    std::vector<SavedSetup> setups;  // handed to the editor, with the sites
+    std::vector<night::Site> sites;
     std::vector<core::Message> problems;
 };
 

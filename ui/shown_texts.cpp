@@ -28,4 +28,8 @@ std::vector<std::string> composedTextPatterns() {
     return patterns;
 }
 
+std::vector<std::string> messageOnlyPatterns() {
+    return {std::begin(messages::kMessageOnlyPatterns), std::end(messages::kMessageOnlyPatterns)};
+}
+
 }  // namespace quarvel::ui

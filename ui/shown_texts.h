@@ -11,5 +11,7 @@ namespace quarvel::ui {
 // configuration's place. The views translate a composed text by its pattern,
 // and the values, which may be texts of their own, one by one.
 std::vector<std::string> composedTextPatterns();
+// The patterns translated only as the messages that name them.
+std::vector<std::string> messageOnlyPatterns();
 
 }  // namespace quarvel::ui

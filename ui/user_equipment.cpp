@@ -127,7 +127,7 @@ core::Message skippedSectionsMessage(const std::string& path, const std::vector<
 }  // namespace
 
 std::vector<core::Message> loadUserEquipment(const std::string& path, catalogues::Catalogue& catalogue,
-                                             std::vector<SavedSetup>* setups) {
+                                             std::vector<SavedSetup>* setups, std::vector<night::Site>* sites) {
     using catalogues::Origin;
     const config::IniDocument file(path);
     std::vector<core::Message> problems;
@@ -178,6 +178,13 @@ std::vector<core::Message> loadUserEquipment(const std::string& path, catalogues
              if (setups) setups->push_back({name, config::readSettings(file, section.name)});
              return std::nullopt;
          }},
+        {config::kSiteSection,
+         [&](const std::string& name, const Section& section) -> std::optional<core::Message> {
+             const auto place = config::readSite(section);
+             if (!place) return missingKeys(config::siteKeys());
+             if (sites) sites->push_back({name, place->latitudeDeg, place->longitudeDeg, place->altitudeM});
+             return std::nullopt;
+         }},
     };
     const auto sections = file.sections();
     std::vector<std::pair<int, core::Message>> skipped;  // by line
@@ -221,9 +228,10 @@ using catalogues::Origin;
 }  // namespace
 
 EquipmentEditor::EquipmentEditor(catalogues::Catalogue& catalogue, std::string path, EquipmentQuestions questions,
-                                 std::vector<SavedSetup> setups)
+                                 std::vector<SavedSetup> setups, std::vector<night::Site> sites)
     : m_catalogue(catalogue),
       m_setups(std::move(setups)),
+      m_sites(std::move(sites)),
       m_path(std::move(path)),
       m_questions(std::move(questions)) {}
 
@@ -246,16 +254,45 @@ std::optional<std::string> EquipmentEditor::saveSetup(const config::Settings& se
     return name;
 }
 
-bool EquipmentEditor::removeSetup(const std::string& name) {
-    const auto found = std::find_if(m_setups.begin(), m_setups.end(),
-                                    [&name](const SavedSetup& setup) { return setup.name == name; });
-    if (found == m_setups.end() ||
-        !m_questions.confirm(core::Message(messages::kRemoveQuestion,
-                                             {core::Message(messages::kTheSetup, {core::Message::data(name)})}))) {
+namespace {
+
+// A row of the file's own kind removed, after the user confirms: its section
+// and its place in `rows`; says whether it went.
+template <typename Rows>
+bool removeNamed(Rows& rows, const std::string& name, const std::string& path, std::string_view section,
+                 std::string_view what, const EquipmentQuestions& questions) {
+    const auto found = std::find_if(rows.begin(), rows.end(), [&name](const auto& row) { return row.name == name; });
+    if (found == rows.end() ||
+        !questions.confirm(core::Message(messages::kRemoveQuestion, {core::Message(what, {core::Message::data(name)})}))) {
         return false;
     }
-    config::removeSections(m_path, {std::string(config::kSetupSection) + name});
-    m_setups.erase(found);
+    config::removeSections(path, {std::string(section) + name});
+    rows.erase(found);
+    return true;
+}
+
+}  // namespace
+
+bool EquipmentEditor::removeSetup(const std::string& name) {
+    if (!removeNamed(m_setups, name, m_path, config::kSetupSection, messages::kTheSetup, m_questions)) return false;
+    changed();
+    return true;
+}
+
+void EquipmentEditor::addSite(const night::Site& site) {
+    checkNewName(site.name, nameTaken(m_sites, site.name) || fileHolds(m_path, {config::kSiteSection}, site.name));
+    const config::SitePlace place{site.latitudeDeg, site.longitudeDeg, site.altitudeM};
+    if (!config::acceptableLatitude(place.latitudeDeg) || !config::acceptableLongitude(place.longitudeDeg) ||
+        !config::acceptableSiteAltitude(place.altitudeM)) {
+        refuse(messages::kBadSitePlace, site.name);
+    }
+    write({config::siteSection(site.name, place)}, site.name);
+    m_sites.push_back(site);
+    changed();
+}
+
+bool EquipmentEditor::removeSite(const std::string& name) {
+    if (!removeNamed(m_sites, name, m_path, config::kSiteSection, messages::kTheSite, m_questions)) return false;
     changed();
     return true;
 }

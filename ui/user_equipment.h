@@ -12,6 +12,7 @@
 
 #include "catalogues/catalogue.h"
 #include "config/equipment_file.h"
+#include "night/night.h"
 #include "ui/subscription.h"
 #include "ui/session.h"
 #include "ui/setups.h"
@@ -38,11 +39,13 @@ struct EquipmentQuestions {
 };
 
 // Adds the rows of the user's equipment file to the catalogue, after the
-// others, and its setups, in the file's order, to `setups` when given. Each
+// others, and its setups and observing sites, in the file's order, to
+// `setups` and `sites` when given. Each
 // section that cannot be used is skipped, and the file gives one message
 // that names each with its line.
 std::vector<core::Message> loadUserEquipment(const std::string& path, catalogues::Catalogue& catalogue,
-                                             std::vector<SavedSetup>* setups = nullptr);
+                                             std::vector<SavedSetup>* setups = nullptr,
+                                             std::vector<night::Site>* sites = nullptr);
 
 // A name the file and the lists can hold: not empty, on one line, no "]".
 bool acceptableEquipmentName(std::string_view name);
@@ -55,7 +58,7 @@ inline constexpr std::size_t kMaxNameCharacters = 60;
 class EquipmentEditor {
 public:
     EquipmentEditor(catalogues::Catalogue& catalogue, std::string path, EquipmentQuestions questions,
-                    std::vector<SavedSetup> setups = {});
+                    std::vector<SavedSetup> setups = {}, std::vector<night::Site> sites = {});
     const catalogues::Catalogue& catalogue() const { return m_catalogue; }
     // The user's named setups, in the order they were saved.
     const std::vector<SavedSetup>& setups() const { return m_setups; }
@@ -65,6 +68,14 @@ public:
     std::optional<std::string> saveSetup(const config::Settings& settings);
     // After a confirmation; says whether the setup went.
     bool removeSetup(const std::string& name);
+
+    // The user's observing sites, in the order they were added.
+    const std::vector<night::Site>& sites() const { return m_sites; }
+    // Keeps a site under its name, or fails with why it cannot be kept (a
+    // name taken or that the file cannot hold, a place out of range).
+    void addSite(const night::Site& site);
+    // After a confirmation; says whether the site went.
+    bool removeSite(const std::string& name);
 
     // Each shows what it will add, prefilled and editable, and returns the
     // name added, or nothing when the user cancelled; a name or numbers that
@@ -88,6 +99,7 @@ private:
 
     catalogues::Catalogue& m_catalogue;
     std::vector<SavedSetup> m_setups;
+    std::vector<night::Site> m_sites;
     std::string m_path;
     EquipmentQuestions m_questions;
     using Listeners = std::map<int, std::function<void()>>;

@@ -55,6 +55,27 @@ TEST(Coordinates, OtherTextsAndRangesAreRefused) {
     }
 }
 
+TEST(Coordinates, AnAngleIsReadDecimalOrSexagesimalWithItsHemisphere) {
+    const std::pair<const char*, double> read[] = {
+        {"48.85", 48.85},     {"48,85", 48.85},         {"-0.17", -0.17},  {"48°51'", 48.85},
+        {"48 51 00", 48.85},  {"48:51:00", 48.85},      {"48°51'N", 48.85}, {"33°27' S", -33.45},
+        {"33.45s", 0},        {"2°21'O", -2.35},        {"2.35 W", -2.35}, {"−70°40′", -70 - 40 / 60.0},
+    };
+    for (const auto& [text, degrees] : read) {
+        const auto found = parseAngle(text, "N", "S");
+        const auto east = parseAngle(text, "E", "OW");
+        if (degrees == 0) {
+            EXPECT_FALSE(found) << text;
+            continue;
+        }
+        ASSERT_TRUE(found || east) << text;
+        EXPECT_NEAR(found ? *found : *east, degrees, 1e-9) << text;
+    }
+    for (const char* text : {"", "N", "-48N", "48h51m", "48 61", "48 51 24 12", "48.5 30", "quarante", "48°51'E"}) {
+        EXPECT_FALSE(parseAngle(text, "N", "S")) << text;
+    }
+}
+
 TEST(Coordinates, WrittenAsCaptureProgramsReadThemAndReadBack) {
     EXPECT_EQ(formatEquatorial({83.8220833, -5.3911111}), "05h35m17.3s -05°23'28\"");
     EXPECT_EQ(formatEquatorial({359.99999, 89.99999}), "00h00m00.0s +90°00'00\"");

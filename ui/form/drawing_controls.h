@@ -3,6 +3,7 @@
 
 #include "ui/drawings/bitmap.h"
 #include "ui/drawings/framing.h"
+#include "ui/drawings/night_chart.h"
 #include "ui/drawings/planet_drawing.h"
 #include "ui/form/controls.h"
 
@@ -41,6 +42,20 @@ public:
 
 private:
     drawings::FramingScene m_scene;
+};
+
+// A paint box that holds the night's altitude chart.
+class NightBox : public Label {
+public:
+    using Label::Label;
+    const drawings::NightChart& chart() const { return m_chart; }
+    void setChart(drawings::NightChart chart) {
+        m_chart = std::move(chart);
+        changed();
+    }
+
+private:
+    drawings::NightChart m_chart;
 };
 
 // An image control: the picture its view shows.

@@ -276,7 +276,12 @@ private:
     bool m_shownAtNight = false;
 };
 
-// "Caption [field] unit" at a place, the field as wide as given.
+}  // namespace
+
+void paintFraming(QPainter& painter, const drawings::FramingScene& scene, const QImage& picture) {
+    FramingView::paint(painter, scene, picture);
+}
+
 int placedRow(Binder& b, QWidget* page, int left, int top,
               std::initializer_list<std::tuple<const char*, form::EditField*, int, const char*>> parts) {
     int x = left;
@@ -302,11 +307,6 @@ int placedRow(Binder& b, QWidget* page, int left, int top,
     return top + height;
 }
 
-}  // namespace
-
-void paintFraming(QPainter& painter, const drawings::FramingScene& scene, const QImage& picture) {
-    FramingView::paint(painter, scene, picture);
-}
 
 QWidget* buildDessinCapteurPage(Binder& b, SensorDrawingPage& f) {
     auto* p = new QWidget;

@@ -44,7 +44,7 @@ constexpr int kNotebookWidth = 549;
 class TightTabs : public NightStyle {
 public:
     int pixelMetric(PixelMetric metric, const QStyleOption* option, const QWidget* widget) const override {
-        if (metric == PM_TabBarTabHSpace) return 3;
+        if (metric == PM_TabBarTabHSpace) return 1;
         return NightStyle::pixelMetric(metric, option, widget);
     }
 };
@@ -65,6 +65,7 @@ const auto kPageBuilders = [] {
     builders[indexOf(Page::Imagerie)] = over(buildImageriePage, &MainForm::imagerie);
     builders[indexOf(Page::DessinPlanete)] = over(buildDessinPlanetePage, &MainForm::planetDrawing);
     builders[indexOf(Page::ChampPhoto)] = over(buildChampPhotoPage, &MainForm::photo);
+    builders[indexOf(Page::Nuit)] = over(buildNuitPage, &MainForm::night);
     builders[indexOf(Page::Comparer)] = over(buildComparerPage, &MainForm::comparer);
     builders[indexOf(Page::Aide)] = over(buildAidePage, &MainForm::help);
     builders[indexOf(Page::APropos)] = over(buildAProposPage, &MainForm::about);

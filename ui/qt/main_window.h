@@ -3,6 +3,9 @@
 
 #include <QWidget>
 
+#include <initializer_list>
+#include <tuple>
+
 #include "ui/main_form.h"
 #include "ui/qt/binding.h"
 
@@ -45,6 +48,11 @@ QString resultsText(const std::vector<ResultLine>& lines);
 // An object framed by the sensor, painted at the painter's scale.
 void paintFraming(QPainter& painter, const drawings::FramingScene& scene, const QImage& picture);
 
+// "Caption [field] unit" at a place, the field as wide as given; returns
+// the row's bottom.
+int placedRow(Binder& b, QWidget* page, int left, int top,
+              std::initializer_list<std::tuple<const char*, form::EditField*, int, const char*>> parts);
+
 // The pages, built into the notebook's tabs.
 QWidget* buildParametragePage(Binder& binder, ParametragePage& form);
 QWidget* buildDessinCapteurPage(Binder& binder, SensorDrawingPage& form);
@@ -52,6 +60,7 @@ QWidget* buildCalculsPage(Binder& binder, CalculsPage& form);
 QWidget* buildImageriePage(Binder& binder, ImageriePage& form);
 QWidget* buildDessinPlanetePage(Binder& binder, PlanetDrawingPage& form);
 QWidget* buildChampPhotoPage(Binder& binder, PhotoPage& form);
+QWidget* buildNuitPage(Binder& binder, NightPage& form);
 QWidget* buildComparerPage(Binder& binder, ComparerPage& form);
 QWidget* buildAidePage(Binder& binder, HelpPage& form);
 QWidget* buildAProposPage(Binder& binder, AboutPage& form);

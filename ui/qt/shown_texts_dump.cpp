@@ -105,6 +105,7 @@ int main(int argc, char* argv[]) {
     quarvel::ui::qt::buildDialogs(program, host, &window);
     for (quarvel::ui::form::Form* form : program.dialogs()) collectWidgets(host.view(*form), texts);
     for (const auto& pattern : quarvel::ui::composedTextPatterns()) texts.insert(QString::fromStdString(pattern));
+    for (const auto& pattern : quarvel::ui::messageOnlyPatterns()) texts.insert(QString::fromStdString(pattern));
     for (const char* text : {"Fichier de plus de 1 Mo : valeurs par défaut utilisées", "exception inconnue"}) {
         texts.insert(QString::fromUtf8(text));
     }

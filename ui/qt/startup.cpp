@@ -3,11 +3,13 @@
 
 #include <QApplication>
 #include <QDate>
+#include <QDateTime>
 #include <QLocale>
 #include <QScreen>
 #include <QTimer>
 #include <QWindow>
 
+#include <cmath>
 #include <csignal>
 #include <cstdlib>
 #include <functional>
@@ -58,7 +60,12 @@ public:
                                     return form::CalendarDate{today.year(), today.month(), today.day()};
                                 },
                                 qt::openMailUrl, [this] { m_window->close(); }, dataFolders,
-                                equipmentFolder(dataFolders)}) {
+                                equipmentFolder(dataFolders),
+                                // The desktop's time zone, as its clock shows it.
+                                [](double jdUtc) {
+                                    const auto ms = static_cast<qint64>(std::llround((jdUtc - 2440587.5) * 86400000.0));
+                                    return QDateTime::fromMSecsSinceEpoch(ms).offsetFromUtc() / 60;
+                                }}) {
         // A file-size limit or a full disk makes a save fail with its
         // message, instead of killing the program half-way through.
         std::signal(SIGXFSZ, SIG_IGN);

@@ -9,7 +9,7 @@ using Strings = std::vector<std::string>;
 namespace {
 
 TEST_F(ProgramTest, StartsMaskedOnTheAboutPage) {
-    program = std::make_unique<Program>(reporter, host, Environment{iniPath, {}, {}, {}, {}, {}});
+    program = std::make_unique<Program>(reporter, host, Environment{iniPath, {}, {}, {}, {}, {}, {}});
     MainForm& f = program->mainForm;
     f.start();
     EXPECT_EQ(f.TabbedNotebook1.activePage(), indexOf(Page::APropos));
@@ -23,20 +23,23 @@ TEST_F(ProgramTest, StartsMaskedOnTheAboutPage) {
 TEST_F(ProgramTest, TabSwitchesEnableTheBottomButtons) {
     MainForm& f = start();
     struct Step {
-        int page;
+        Page page;
         bool raz, load, save;
     };
     const Step steps[] = {
-        {4, false, false, false}, {1, false, false, false}, {2, true, false, false},
-        {1, true, false, false},  {0, true, true, true},    {5, false, false, false},
-        {3, true, false, false},  {6, false, false, false}, {3, true, false, false},
-        {7, true, false, false},  {8, true, false, false},
+        {Page::DessinPlanete, false, false, false}, {Page::DessinCapteur, false, false, false},
+        {Page::Calculs, true, false, false},        {Page::DessinCapteur, true, false, false},
+        {Page::Parametrage, true, true, true},      {Page::ChampPhoto, false, false, false},
+        {Page::Imagerie, true, false, false},       {Page::Comparer, false, false, false},
+        {Page::Imagerie, true, false, false},       {Page::Nuit, false, false, false},
+        {Page::Imagerie, true, false, false},       {Page::Aide, true, false, false},
+        {Page::APropos, true, false, false},
     };
     for (const auto& s : steps) {
-        f.userSwitches(f.TabbedNotebook1, s.page);
-        EXPECT_EQ(f.bbRAZ.enabled(), s.raz) << s.page;
-        EXPECT_EQ(f.bbChargeConfig.enabled(), s.load) << s.page;
-        EXPECT_EQ(f.bbSauveConfig.enabled(), s.save) << s.page;
+        f.userSwitches(f.TabbedNotebook1, indexOf(s.page));
+        EXPECT_EQ(f.bbRAZ.enabled(), s.raz) << indexOf(s.page);
+        EXPECT_EQ(f.bbChargeConfig.enabled(), s.load) << indexOf(s.page);
+        EXPECT_EQ(f.bbSauveConfig.enabled(), s.save) << indexOf(s.page);
     }
 }
 

@@ -46,6 +46,8 @@ protected:
     bool closed = false;
     std::vector<std::string> dataFolders;
     std::string equipmentFolder;
+    // The desktop's time zone: Paris in winter.
+    int utcOffsetMinutes = 60;
     std::unique_ptr<Program> program;
 
     MainForm& start() {
@@ -53,7 +55,7 @@ protected:
             reporter, host,
             Environment{iniPath, [] { return form::CalendarDate{2026, 12, 6}; },
                         [this](const std::string& url) { openedUrls.push_back(url); }, [this] { closed = true; },
-                        dataFolders, equipmentFolder});
+                        dataFolders, equipmentFolder, [this](double) { return utcOffsetMinutes; }});
         for (const auto& message : program->mainForm.start()) reporter.report(message);
         program->mainForm.userClicks(program->mainForm.about.bbRun);
         return program->mainForm;

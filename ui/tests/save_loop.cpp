@@ -43,6 +43,7 @@ int main(int argc, char* argv[]) {
                                 {},
                                 {},
                                 {},
+                                {},
                                 {}});
     MainForm& f = program.mainForm;
     f.start();

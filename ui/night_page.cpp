@@ -1,0 +1,418 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "ui/night_page.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+#include <ctime>
+
+#include "config/equipment_file.h"
+#include "config/settings.h"
+#include "core/errors.h"
+#include "core/number_format.h"
+#include "core/parse.h"
+#include "ephem/ephemeris.h"
+#include "night/plan.h"
+#include "ui/imagerie_page.h"
+#include "ui/messages.h"
+#include "ui/names.h"
+#include "ui/user_equipment.h"
+
+namespace quarvel::ui {
+
+namespace {
+
+using core::Message;
+
+constexpr double kUnixEpochJd = 2440587.5;
+// The chart's curves, a point every five minutes.
+constexpr double kSampleDays = 5.0 / 1440;
+
+Message asData(const std::string& text) { return Message::data(text); }
+
+// Lines of messages as one, joined by "%1\n%2", a pattern every language keeps.
+Message lines(std::vector<Message> shown) {
+    if (shown.empty()) return Message();
+    Message joined = std::move(shown.back());
+    for (auto line = shown.rbegin() + 1; line != shown.rend(); ++line) {
+        joined = Message("%1\n%2", {std::move(*line), std::move(joined)});
+    }
+    return joined;
+}
+
+// "6 h 05".
+Message hoursText(double hours) {
+    const long minutes = std::lround(hours * 60);
+    char mm[8];
+    std::snprintf(mm, sizeof mm, "%02ld", minutes % 60);
+    return Message(messages::kHoursMinutes, {asData(std::to_string(minutes / 60)), asData(mm)});
+}
+
+// The desktop's offset by the C library, when the window gives none.
+int localOffsetMinutes(double jdUtc) {
+    const auto seconds = static_cast<std::time_t>(std::llround((jdUtc - kUnixEpochJd) * 86400));
+    std::tm local{};
+    if (!localtime_r(&seconds, &local)) return 0;
+    return static_cast<int>(local.tm_gmtoff / 60);
+}
+
+// The site's fields: each read, and its failure said.
+std::optional<double> latitudeOf(const std::string& text) {
+    const auto deg = sky::parseAngle(text, "N", "S");
+    return deg && config::acceptableLatitude(*deg) ? deg : std::nullopt;
+}
+std::optional<double> longitudeOf(const std::string& text) {
+    const auto deg = sky::parseAngle(text, "E", "OW");
+    return deg && config::acceptableLongitude(*deg) ? deg : std::nullopt;
+}
+// No altitude typed: the sea's level.
+std::optional<double> altitudeOf(const std::string& text) {
+    const auto metres = text.empty() ? std::optional<double>(0) : core::tryParseReal(text);
+    return metres && config::acceptableSiteAltitude(*metres) ? metres : std::nullopt;
+}
+
+std::optional<ephem::Body> bodyOf(const NightPage::Target& target) {
+    if (target.moon) return ephem::Body::Moon;
+    if (!target.planet) return std::nullopt;
+    switch (*target.planet) {
+        case night::Planet::Mars: return ephem::Body::Mars;
+        case night::Planet::Jupiter: return ephem::Body::Jupiter;
+        case night::Planet::Saturn: return ephem::Body::Saturn;
+        default: return std::nullopt;
+    }
+}
+
+}  // namespace
+
+NightPage::NightPage(form::Form& window, Session& session, EquipmentEditor& equipment)
+    : Part(window),
+      cbSites(add<form::ListControl>("cbSites", std::vector<std::string>{})),
+      eSiteNom(add<form::EditField>("eSiteNom")),
+      eSiteLatitude(add<form::EditField>("eSiteLatitude")),
+      eSiteLongitude(add<form::EditField>("eSiteLongitude")),
+      eSiteAltitude(add<form::EditField>("eSiteAltitude")),
+      bbAjouterSite(add<form::Button>("bbAjouterSite", "Ajouter le site")),
+      bbSupprimerSite(add<form::Button>("bbSupprimerSite", "Supprimer le site")),
+      cbCible(add<form::ListControl>("cbCible", std::vector<std::string>{})),
+      eDateNuit(add<form::EditField>("eDateNuit")),
+      bbDateNuit(add<form::Button>("bbDateNuit", "Changer date")),
+      eAltitudeMin(add<form::EditField>("eAltitudeMin")),
+      vueNuit(add<form::NightBox>("vueNuit")),
+      labLever(add<form::Label>("labLever")),
+      labPassage(add<form::Label>("labPassage")),
+      labCoucher(add<form::Label>("labCoucher")),
+      labNuitAstro(add<form::Label>("labNuitAstro")),
+      labHeuresUtiles(add<form::Label>("labHeuresUtiles")),
+      labLune(add<form::Label>("labLune")),
+      labFuseau(add<form::Label>("labFuseau")),
+      labAnnee(add<form::Label>("labAnnee")),
+      labMois1(add<form::Label>("labMois1")),
+      labMois2(add<form::Label>("labMois2")),
+      m_session(session),
+      m_equipment(equipment) {
+    cbSites.setDataFromRow(0);
+    eDateNuit.setReadOnly(true);
+    eSiteLatitude.setHint("Latitude en degrés, positive au nord : 48.85, 48°51'N ou -33°27'");
+    eSiteLongitude.setHint("Longitude en degrés, positive à l'est : 2.35, 2°21'E ou 70°40'O");
+    eSiteAltitude.setHint("Altitude du site en mètres");
+    eAltitudeMin.setHint("Altitude au-dessous de laquelle la cible est trop basse pour l'imager, en degrés");
+    bbAjouterSite.setHint("Garder le site tapé sous son nom, dans le fichier de vos équipements");
+    bbSupprimerSite.setHint("Retirer le site choisi de vos équipements");
+    bbDateNuit.setHint("La date de la page Imagerie : la nuit commence le soir de cette date");
+    eSiteAltitude.acceptDecimalComma();
+    eAltitudeMin.acceptDecimalComma();
+    eAltitudeMin.takesNumbers(config::kMinimumAltitudeDomain);
+    // The night follows what the fields read; a field that does not read
+    // says why when the user leaves it, and the night stays as it was.
+    for (const SiteField& each : siteFields()) {
+        form::EditField& field = *each.field;
+        field.onChange = [this] {
+            if (typedSite()) recompute();
+        };
+        field.onCommit = [&field, each] {
+            if (!field.empty() && !each.read(field.text())) each.raise(field.text());
+        };
+    }
+    eAltitudeMin.onCommit = [this] { commitMinimum(); };
+    cbSites.onChange = [this] { pickSite(); };
+    cbCible.onChange = [this] { recompute(); };
+    bbAjouterSite.onClick = [this] { addSite(); };
+    bbSupprimerSite.onClick = [this] { removeSite(); };
+    bbDateNuit.onClick = [this] {
+        if (chooseDate) chooseDate();
+    };
+}
+
+void NightPage::start() {
+    eAltitudeMin.setText(core::shortest(m_session.preferences.minimumAltitudeDeg));
+    showSites();
+    if (const auto row = cbSites.rowOf(m_session.preferences.site)) {
+        cbSites.select(*row);
+        pickSite();
+    }
+}
+
+void NightPage::showSites() {
+    std::vector<std::string> names;
+    for (const night::Site& site : m_equipment.sites()) names.push_back(site.name);
+    cbSites.setItems(std::move(names));
+    bbSupprimerSite.setEnabled(cbSites.selected() >= 0);
+}
+
+// The chosen site in the fields, and remembered as the current one.
+void NightPage::pickSite() {
+    const auto& sites = m_equipment.sites();
+    const int row = cbSites.selected();
+    bbSupprimerSite.setEnabled(row >= 0);
+    if (row < 0 || row >= static_cast<int>(sites.size())) return;
+    const night::Site& site = sites[static_cast<std::size_t>(row)];
+    eSiteNom.setText(site.name);
+    eSiteLatitude.setText(core::shortest(site.latitudeDeg));
+    eSiteLongitude.setText(core::shortest(site.longitudeDeg));
+    eSiteAltitude.setText(core::shortest(site.altitudeM));
+    if (m_session.preferences.site != site.name) {
+        m_session.preferences.site = site.name;
+        if (remember) remember(config::kKeySite);
+    }
+    recompute();
+}
+
+std::array<NightPage::SiteField, 3> NightPage::siteFields() {
+    return {{{&eSiteLatitude, latitudeOf, core::throwBadLatitude},
+             {&eSiteLongitude, longitudeOf, core::throwBadLongitude},
+             {&eSiteAltitude, altitudeOf, core::throwBadSiteAltitude}}};
+}
+
+std::optional<night::Site> NightPage::typedSite() const {
+    const auto latitude = latitudeOf(eSiteLatitude.text());
+    const auto longitude = longitudeOf(eSiteLongitude.text());
+    const auto altitude = altitudeOf(eSiteAltitude.text());
+    if (!latitude || !longitude || !altitude) return std::nullopt;
+    return night::Site{eSiteNom.text(), *latitude, *longitude, *altitude};
+}
+
+void NightPage::addSite() {
+    // The first field that does not read says why, an empty one too.
+    for (const SiteField& each : siteFields()) {
+        const std::string& text = each.field->text();
+        if (!each.read(text)) each.raise(text);
+    }
+    const auto site = typedSite();
+    m_equipment.addSite(*site);
+    showSites();
+    cbSites.select(*cbSites.rowOf(site->name));
+    pickSite();
+}
+
+void NightPage::removeSite() {
+    const std::string name(cbSites.selectedId());
+    if (name.empty() || !m_equipment.removeSite(name)) return;
+    showSites();
+    if (m_session.preferences.site == name) {
+        m_session.preferences.site.clear();
+        if (remember) remember(config::kKeySite);
+    }
+}
+
+void NightPage::commitMinimum() {
+    const auto minimum = core::tryParseReal(eAltitudeMin.text());
+    if (!minimum || !config::acceptableMinimumAltitude(*minimum)) {
+        const std::string typed = eAltitudeMin.text();
+        eAltitudeMin.setText(core::shortest(m_session.preferences.minimumAltitudeDeg));
+        core::throwBadMinimumAltitude(typed);
+    }
+    if (*minimum == m_session.preferences.minimumAltitudeDeg) return;
+    m_session.preferences.minimumAltitudeDeg = *minimum;
+    if (remember) remember(config::kKeyMinimumAltitude);
+    recompute();
+}
+
+void NightPage::show() {
+    eDateNuit.setText(dateText({m_session.date.year, m_session.date.month, m_session.date.day}));
+    m_targets = targets ? targets() : std::vector<Target>{};
+    // Program names first, translated; the user's and the catalogue's after.
+    std::stable_partition(m_targets.begin(), m_targets.end(), [](const Target& t) { return t.programName; });
+    const std::string chosen(cbCible.selectedId());
+    std::vector<std::string> names;
+    int firstData = static_cast<int>(m_targets.size());
+    for (std::size_t i = 0; i < m_targets.size(); ++i) {
+        names.push_back(m_targets[i].name);
+        if (!m_targets[i].programName) firstData = std::min(firstData, static_cast<int>(i));
+    }
+    cbCible.setDataFromRow(firstData);
+    cbCible.setItems(names);
+    // The framed object by default; the target chosen before while it is offered.
+    if (cbCible.selected() < 0 || chosen.empty()) cbCible.select(firstData < cbCible.count() ? firstData : 0);
+    recompute();
+}
+
+int NightPage::offsetAt(double jdUtc) const {
+    return utcOffsetMinutes ? utcOffsetMinutes(jdUtc) : localOffsetMinutes(jdUtc);
+}
+
+std::string NightPage::timeText(double jdUtc) const {
+    const night::CivilTime local = night::civilTime(jdUtc, offsetAt(jdUtc));
+    char text[8];
+    std::snprintf(text, sizeof text, "%02d:%02d", local.hour, local.minute);
+    return text;
+}
+
+void NightPage::clearResults(const Message& why) {
+    for (form::Label* label : {&labLever, &labPassage, &labCoucher, &labHeuresUtiles, &labLune, &labFuseau, &labAnnee,
+                                 &labMois1, &labMois2}) {
+        label->setCaption("");
+    }
+    labNuitAstro.setMessage(why);
+    vueNuit.setChart({});
+}
+
+void NightPage::recompute() {
+    const auto site = typedSite();
+    if (!site) return clearResults(Message(messages::kNoSite));
+    const int row = cbCible.selected();
+    if (row < 0 || row >= static_cast<int>(m_targets.size())) return clearResults(Message(messages::kNoTarget));
+    const Target& target = m_targets[static_cast<std::size_t>(row)];
+    const auto& date = m_session.date;
+    const double noon = night::siteNoon(*site, date.year, date.month, date.day);
+    const night::NightTimes times = night::nightTimes(*site, noon);
+    const double minimum = m_session.preferences.minimumAltitudeDeg;
+
+    // Altitudes as seen, refracted; rising and setting timed as the almanacs
+    // do, on the geometric altitude against the standard refraction.
+    const auto curveOf = [&](bool refracted) {
+        return target.moon     ? night::moonAltitudeCurve(*site, noon, refracted)
+               : target.planet ? night::planetAltitudeCurve(*target.planet, *site, noon, refracted)
+                               : night::altitudeCurve(target.position, *site, noon, refracted);
+    };
+    const night::Curve altitude = curveOf(true);
+    const night::Curve geometric = curveOf(false);
+    const night::Curve sun = night::sunAltitudeCurve(*site, noon, false);
+    const night::Curve moon = night::moonAltitudeCurve(*site, noon);
+
+    // From sunset to sunrise; the whole day when the Sun does not set or rise.
+    drawings::NightChart chart;
+    chart.from = times.sunset.value_or(noon);
+    chart.to = times.sunset ? times.sunrise.value_or(noon + 1) : noon + 1;
+    chart.minimumDeg = minimum;
+    chart.utcOffsetMinutes = offsetAt(chart.from);
+    const int samples = static_cast<int>(std::ceil((chart.to - chart.from) / kSampleDays));
+    for (int i = 0; i <= samples; ++i) {
+        const double t = std::min(chart.to, chart.from + i * kSampleDays);
+        chart.sun.push_back({t, sun(t)});
+        chart.target.push_back({t, altitude(t)});
+        chart.moon.push_back({t, moon(t)});
+    }
+    vueNuit.setChart(std::move(chart));
+
+    // Rising, transit and setting over the day from noon; a target that
+    // neither rises nor sets is up all day, or never.
+    const auto rises = night::crossing(geometric, noon, noon + 1, night::kStarHorizonDeg, true);
+    const auto sets = night::crossing(geometric, noon, noon + 1, night::kStarHorizonDeg, false);
+    // The transit at the highest point: sampled, then to a second by golden
+    // sections about the highest sample.
+    double transit = noon, highest = altitude(noon);
+    for (double t = noon; t <= noon + 1; t += kSampleDays) {
+        if (const double a = altitude(t); a > highest) {
+            highest = a;
+            transit = t;
+        }
+    }
+    for (double lo = transit - kSampleDays, hi = transit + kSampleDays; hi - lo > 1.0 / 86400;) {
+        const double a = lo + (hi - lo) * 0.382, b = lo + (hi - lo) * 0.618;
+        if (altitude(a) < altitude(b)) {
+            lo = a;
+        } else {
+            hi = b;
+        }
+        transit = (lo + hi) / 2;
+    }
+    highest = altitude(transit);
+    const Message never(highest > night::kStarHorizonDeg ? messages::kAlwaysUp : messages::kNeverUp);
+    labLever.setMessage(Message(messages::kRises, {rises ? asData(timeText(*rises)) : never}));
+    labCoucher.setMessage(Message(messages::kSets, {sets ? asData(timeText(*sets)) : never}));
+    labPassage.setMessage(
+        Message(messages::kTransits, {asData(timeText(transit)), asData(core::fixed(highest, 10, 0))}));
+
+    // The astronomical night, and the target's hours high enough in it.
+    std::optional<double> dark, dawn;
+    if (times.astronomicalDusk) {
+        dark = times.astronomicalDusk;
+        dawn = times.astronomicalDawn.value_or(noon + 1);
+        labNuitAstro.setMessage(Message(messages::kAstronomicalNight, {asData(timeText(*dark)), asData(timeText(*dawn))}));
+    } else if (sun(noon) < night::kAstronomicalDeg) {
+        dark = noon;
+        dawn = noon + 1;
+        labNuitAstro.setMessage(Message(messages::kDarkAllDay));
+    } else {
+        labNuitAstro.setMessage(Message(times.sunUp ? messages::kMidnightSun : messages::kNoAstronomicalNight));
+    }
+    const double hours = dark ? night::hoursAbove(altitude, *dark, *dawn, minimum) : 0;
+    labHeuresUtiles.setMessage(Message(messages::kUsefulHours, {asData(core::shortest(minimum)), hoursText(hours)}));
+
+    // The Moon in the middle of the night: its lit part, its distance.
+    const double middle = dark ? (*dark + *dawn) / 2 : noon + 0.5;
+    const sky::Equatorial place = target.moon     ? night::moonAt(middle)
+                                  : target.planet ? night::planetAt(*target.planet, middle).position
+                                                  : target.position;
+    labLune.setMessage(Message(messages::kMoonShown,
+                               {asData(core::fixed(night::moonIllumination(middle) * 100, 10, 0)),
+                                asData(core::fixed(sky::separationDeg(night::moonAt(middle), place), 10, 0))}));
+    const int offset = offsetAt(middle);
+    char zone[16];
+    std::snprintf(zone, sizeof zone, "UTC%c%02d:%02d", offset < 0 ? '-' : '+', std::abs(offset) / 60,
+                  std::abs(offset) % 60);
+    labFuseau.setMessage(Message(messages::kTimeZone, {asData(zone)}));
+    showYear(target, *site);
+}
+
+// Month by month: a target's dark hours above the minimum, with a bar for
+// the eye; a planet's diameter and height at transit, its oppositions or
+// greatest elongations marked.
+void NightPage::showYear(const Target& target, const night::Site& site) {
+    const int year = m_session.date.year;
+    const double minimum = m_session.preferences.minimumAltitudeDeg;
+    std::vector<Message> shown;
+    for (form::Label* label : {&labAnnee, &labMois1, &labMois2}) label->setCaption("");
+    if (target.moon) return;
+    if (!target.planet) {
+        labAnnee.setMessage(
+            Message(messages::kYearHours, {asData(core::shortest(minimum)), asData(std::to_string(year))}));
+        const auto hours = night::monthlyDarkHours(target.position, site, year, minimum);
+        for (std::size_t m = 0; m < hours.size(); ++m) {
+            std::string bar;
+            for (long h = 0; h < std::lround(hours[m]); ++h) bar += "▮";
+            shown.push_back(
+                Message(messages::kMonthHours, {Message(messages::kMonths[m]), hoursText(hours[m]), asData(bar)}));
+        }
+    } else {
+        const bool inner = *target.planet == night::Planet::Mercury || *target.planet == night::Planet::Venus;
+        const auto farthest = night::farthestFromSun(*target.planet, year);
+        labAnnee.setMessage(Message(messages::kYearPlanet, {Message(target.name), asData(std::to_string(year))}));
+        for (int m = 1; m <= 12; ++m) {
+            const double at = night::julianDateUtc(year, m, 15);
+            const auto body = bodyOf(target);
+            ephem::ApparentDiameter diameter;
+            if (body) {
+                ephem::computeApparentDiameter(
+                    {15, static_cast<std::uint16_t>(m), static_cast<std::uint16_t>(year)}, *body, diameter);
+            }
+            const double dec = night::planetAt(*target.planet, at).position.decDeg;
+            const double high = 90 - std::abs(site.latitudeDeg - dec);
+            Message marks("");
+            for (const double when : farthest) {
+                const night::CivilTime local = night::civilTime(when, offsetAt(when));
+                if (local.month != m) continue;
+                char day[16];
+                std::snprintf(day, sizeof day, "%02d/%02d", local.day, local.month);
+                marks = Message(inner ? messages::kGreatestElongation : messages::kOpposition, {asData(day)});
+            }
+            shown.push_back(Message(messages::kMonthPlanet, {Message(messages::kMonths[m - 1]),
+                                                             asData(core::fixed(diameter.arcsec, 10, 1)),
+                                                             asData(core::fixed(high, 10, 0)), marks}));
+        }
+    }
+    labMois1.setMessage(lines({shown.begin(), shown.begin() + 6}));
+    labMois2.setMessage(lines({shown.begin() + 6, shown.end()}));
+}
+
+}  // namespace quarvel::ui

@@ -1,0 +1,107 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <array>
+#include <functional>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "night/night.h"
+#include "ui/form/drawing_controls.h"
+#include "ui/form/form.h"
+#include "ui/session.h"
+
+namespace quarvel::ui {
+
+class EquipmentEditor;
+
+// "Nuit": when a target can be shot from the user's site. The sites kept,
+// the one shown; the night of the Imagerie page's date from sunset to
+// sunrise, with the target's and the Moon's altitude over the twilights; the
+// target's times and hours high enough in the dark; its year month by month.
+class NightPage : public form::Part {
+public:
+    NightPage(form::Form& window, Session& session, EquipmentEditor& equipment);
+
+    // What the night may be computed for: a planet or the Moon of the
+    // Imagerie page (a program's name), the framed object and its mosaic's
+    // panels (names given by the user or the catalogue).
+    struct Target {
+        std::string name;
+        bool programName = false;
+        sky::Equatorial position;
+        std::optional<night::Planet> planet;
+        bool moon = false;
+    };
+    // Set by the window: the targets the other pages offer, first the one
+    // shown by default.
+    std::function<std::vector<Target>()> targets;
+    // Set by the window: minutes east of UTC of the desktop's time zone at
+    // a UTC instant.
+    std::function<int(double jdUtc)> utcOffsetMinutes;
+    // Set by the window: keeps one of the session's preferences.
+    std::function<void(std::string_view key)> remember;
+    // Set by the window: the date's dialog, the Imagerie page's.
+    std::function<void()> chooseDate;
+
+    // The page as it starts: the remembered site and minimum altitude.
+    void start();
+    // The targets offered again and the night computed: when the page is
+    // shown, and when the date changes while it is.
+    void show();
+    void recompute();
+    // The sites' list follows the equipment file.
+    void showSites();
+
+    form::ListControl& cbSites;
+    form::EditField& eSiteNom;
+    form::EditField& eSiteLatitude;
+    form::EditField& eSiteLongitude;
+    form::EditField& eSiteAltitude;
+    form::Button& bbAjouterSite;
+    form::Button& bbSupprimerSite;
+    form::ListControl& cbCible;
+    form::EditField& eDateNuit;
+    form::Button& bbDateNuit;
+    form::EditField& eAltitudeMin;
+    form::NightBox& vueNuit;
+    form::Label& labLever;
+    form::Label& labPassage;
+    form::Label& labCoucher;
+    form::Label& labNuitAstro;
+    form::Label& labHeuresUtiles;
+    form::Label& labLune;
+    form::Label& labFuseau;
+    // The year: a heading, then a line a month, January to June and July
+    // to December.
+    form::Label& labAnnee;
+    form::Label& labMois1;
+    form::Label& labMois2;
+
+private:
+    // The site the fields give; nothing while one of them does not read.
+    std::optional<night::Site> typedSite() const;
+    // The place's fields, each with how it reads and how it says it does not.
+    struct SiteField {
+        form::EditField* field;
+        std::optional<double> (*read)(const std::string& text);
+        void (*raise)(std::string_view text);
+    };
+    std::array<SiteField, 3> siteFields();
+    void pickSite();
+    void addSite();
+    void removeSite();
+    void commitMinimum();
+    void clearResults(const core::Message& why);
+    int offsetAt(double jdUtc) const;
+    std::string timeText(double jdUtc) const;
+    void showYear(const Target& target, const night::Site& site);
+
+    Session& m_session;
+    EquipmentEditor& m_equipment;
+    std::vector<Target> m_targets;
+};
+
+}  // namespace quarvel::ui

@@ -1,0 +1,187 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The "Nuit" page: the sites, the target and the date over the night's
+// altitude chart, the times under it, and the year.
+#include <QComboBox>
+#include <QFontInfo>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPainter>
+#include <QPainterPath>
+#include <QPushButton>
+
+#include <algorithm>
+#include <cmath>
+
+#include "ui/qt/main_window.h"
+#include "ui/qt/night.h"
+#include "ui/qt/translation.h"
+
+namespace quarvel::ui::qt {
+
+namespace {
+
+// The sky by day, in the three twilights and at night.
+constexpr QRgb kSkyColours[] = {qRgb(150, 185, 225), qRgb(95, 125, 180), qRgb(55, 75, 130), qRgb(30, 40, 80),
+                                qRgb(10, 12, 30)};
+
+// Paints the night's chart: the sky's darkness across it, a line each 30°,
+// the minimum altitude, the target's curve and the Moon's, the hours under.
+class NightView : public QWidget {
+public:
+    NightView(form::NightBox& box, QWidget* parent) : QWidget(parent), m_box(box) {}
+
+protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter painter(this);
+        painter.setRenderHint(QPainter::Antialiasing);
+        const drawings::NightChart& chart = m_box.chart();
+        painter.fillRect(rect(), palette().color(QPalette::Window));
+        if (chart.empty() || !(chart.to > chart.from)) return;
+        const QFontMetrics metrics(font());
+        const int left = metrics.horizontalAdvance("90°") + 6, bottom = metrics.height() + 4;
+        const QRectF plot(left, 4, width() - left - 4, height() - bottom - 4);
+        const auto x = [&](double jd) { return plot.left() + (jd - chart.from) / (chart.to - chart.from) * plot.width(); };
+        const auto y = [&](double deg) { return plot.bottom() - std::clamp(deg, 0.0, 90.0) / 90 * plot.height(); };
+
+        for (std::size_t i = 0; i + 1 < chart.sun.size(); ++i) {
+            const double mid = (chart.sun[i].altitudeDeg + chart.sun[i + 1].altitudeDeg) / 2;
+            const QColor sky = shownColour(QColor(kSkyColours[drawings::skyDarkness(mid)]));
+            painter.fillRect(QRectF(QPointF(x(chart.sun[i].jd), plot.top()), QPointF(x(chart.sun[i + 1].jd) + 1, plot.bottom())),
+                             sky);
+        }
+        painter.setPen(palette().color(QPalette::WindowText));
+        for (int deg = 0; deg <= 90; deg += 30) {
+            painter.setPen(QPen(shownColour(QColor(200, 200, 200, 90)), 1, Qt::DotLine));
+            painter.drawLine(QPointF(plot.left(), y(deg)), QPointF(plot.right(), y(deg)));
+            painter.setPen(palette().color(QPalette::WindowText));
+            painter.drawText(QRectF(0, y(deg) - metrics.height() / 2.0, left - 4, metrics.height()),
+                             Qt::AlignRight | Qt::AlignVCenter, QString::number(deg) + "°");
+        }
+        // The hours of the desktop's clock, every one or two as room allows.
+        const double hours = (chart.to - chart.from) * 24;
+        const int step = plot.width() / hours < metrics.horizontalAdvance("00") * 2 ? 2 : 1;
+        const double offsetDays = chart.utcOffsetMinutes / 1440.0;
+        for (double hour = std::ceil((chart.from + offsetDays - 0.5) * 24); ; hour += 1) {
+            const double jd = hour / 24 + 0.5 - offsetDays;
+            if (jd > chart.to) break;
+            const int shown = static_cast<int>(std::fmod(std::fmod(hour, 24) + 24, 24));
+            if (shown % step != 0) continue;
+            painter.setPen(QPen(shownColour(QColor(200, 200, 200, 60)), 1, Qt::DotLine));
+            painter.drawLine(QPointF(x(jd), plot.top()), QPointF(x(jd), plot.bottom()));
+            painter.setPen(palette().color(QPalette::WindowText));
+            painter.drawText(QRectF(x(jd) - 20, plot.bottom() + 2, 40, metrics.height()), Qt::AlignHCenter,
+                             QString("%1").arg(shown, 2, 10, QChar('0')));
+        }
+        painter.setPen(QPen(shownColour(QColor(230, 60, 60)), 1.5, Qt::DashLine));
+        painter.drawLine(QPointF(plot.left(), y(chart.minimumDeg)), QPointF(plot.right(), y(chart.minimumDeg)));
+        const auto curve = [&](const std::vector<drawings::NightChart::Sample>& samples, const QPen& pen) {
+            painter.save();
+            painter.setClipRect(plot);
+            painter.setPen(pen);
+            QPainterPath path;
+            bool down = true;
+            for (const auto& s : samples) {
+                // Below the horizon the curve is not drawn.
+                if (s.altitudeDeg < 0) {
+                    down = true;
+                    continue;
+                }
+                const QPointF at(x(s.jd), y(s.altitudeDeg));
+                if (down) {
+                    path.moveTo(at);
+                } else {
+                    path.lineTo(at);
+                }
+                down = false;
+            }
+            painter.drawPath(path);
+            painter.restore();
+        };
+        curve(chart.moon, QPen(shownColour(QColor(200, 200, 200)), 1.5, Qt::DashLine));
+        curve(chart.target, QPen(shownColour(QColor(255, 220, 80)), 2.5));
+        painter.setPen(palette().color(QPalette::WindowText));
+        painter.drawRect(plot);
+    }
+
+private:
+    form::NightBox& m_box;
+};
+
+QPushButton* fitted(QPushButton* button, int left, int top) {
+    button->adjustSize();
+    button->move(left, top);
+    return button;
+}
+
+}  // namespace
+
+QWidget* buildNuitPage(Binder& b, NightPage& f) {
+    auto* p = new QWidget;
+    p->setObjectName("tsNuit");
+    // The design's width at the default font, wider at a larger one for the
+    // texts under the chart.
+    constexpr int kLeft = 12;
+    const double larger = std::max(1.0, QFontInfo(p->font()).pointSizeF() / 9);
+    const int kRight = kLeft + static_cast<int>(525 * larger);
+    // The sites: the list with its buttons, then the one shown.
+    QComboBox* sites = b.combo(f.cbSites, p, 12);
+    QLabel* siteCaption = caption("Site :", sites, p);
+    siteCaption->adjustSize();
+    siteCaption->move(kLeft, 10);
+    sites->setGeometry(siteCaption->geometry().right() + 6, 6, 190, sites->sizeHint().height());
+    QPushButton* add = fitted(b.button(f.bbAjouterSite, p), sites->geometry().right() + 8, 5);
+    fitted(b.button(f.bbSupprimerSite, p), add->geometry().right() + 4, 5);
+    const int top = std::max(sites->geometry().bottom(), add->geometry().bottom()) + 6;
+    const int nameBottom = placedRow(b, p, kLeft, top, {{"Nom", &f.eSiteNom, 160, ""},
+                                                        {"Altitude", &f.eSiteAltitude, 50, "m"},
+                                                        {"Minimum", &f.eAltitudeMin, 34, "°"}});
+    const int placeBottom = placedRow(b, p, kLeft, nameBottom + 6, {{"Latitude", &f.eSiteLatitude, 110, "°"},
+                                                                     {"Longitude", &f.eSiteLongitude, 110, "°"}});
+    // The target and the date.
+    QComboBox* target = b.combo(f.cbCible, p, 12);
+    QLabel* targetCaption = caption("Cible :", target, p);
+    targetCaption->adjustSize();
+    targetCaption->move(kLeft, placeBottom + 10);
+    target->setGeometry(targetCaption->geometry().right() + 6, placeBottom + 6, 200, target->sizeHint().height());
+    QLineEdit* date = b.edit(f.eDateNuit, p, 80);
+    QLabel* dateCaption = caption("Date", date, p);
+    dateCaption->adjustSize();
+    dateCaption->move(target->geometry().right() + 10, placeBottom + 10);
+    date->move(dateCaption->geometry().right() + 6, placeBottom + 6);
+    fitted(b.button(f.bbDateNuit, p), date->geometry().right() + 4, placeBottom + 5);
+
+    auto* chart = new NightView(f.vueNuit, p);
+    const int chartTop = std::max(target->geometry().bottom(), date->geometry().bottom()) + 6;
+    chart->setGeometry(kLeft, chartTop, kRight - kLeft, 170);
+    chart->setObjectName(qs(f.vueNuit.name()));
+    b.watch(f.vueNuit, chart, [chart] { chart->update(); });
+
+    // The times, three across, then a line each.
+    const int line = p->fontMetrics().lineSpacing() + 2;
+    int y = chart->geometry().bottom() + 4;
+    const int third = (kRight - kLeft) / 3;
+    for (int i = 0; form::Label* time : {&f.labLever, &f.labPassage, &f.labCoucher}) {
+        b.label(*time, p)->setGeometry(kLeft + third * i++, y, third, line);
+    }
+    y += line;
+    for (form::Label* text : {&f.labNuitAstro, &f.labHeuresUtiles, &f.labLune, &f.labFuseau}) {
+        QLabel* shown = b.label(*text, p);
+        shown->setGeometry(kLeft, y, kRight - kLeft, line);
+        y += line;
+    }
+    QLabel* heading = b.label(f.labAnnee, p);
+    QFont bold = heading->font();
+    bold.setBold(true);
+    heading->setFont(bold);
+    heading->setGeometry(kLeft, y + 4, kRight - kLeft, line);
+    y += line + 4;
+    const int half = (kRight - kLeft) / 2;
+    for (int i = 0; form::Label* months : {&f.labMois1, &f.labMois2}) {
+        QLabel* shown = b.label(*months, p);
+        shown->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        shown->setGeometry(kLeft + half * i++, y, half, 6 * p->fontMetrics().lineSpacing() + 4);
+    }
+    return p;
+}
+
+}  // namespace quarvel::ui::qt

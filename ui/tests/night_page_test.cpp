@@ -1,0 +1,104 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The "Nuit" page through its fields: a site added and kept after a
+// restart, bad input refused with nothing changed, and M 31's night from the
+// Pic du Midi as the reference gives it.
+#include <filesystem>
+
+#include "config/equipment_file.h"
+#include "config/tests/ini_test_support.h"
+#include "ui/tests/program_fixture.h"
+
+using namespace quarvel;
+using namespace quarvel::ui;
+using namespace quarvel::ui::testing;
+using config::testing::readBytes;
+
+namespace {
+
+class NightPageTest : public ProgramTest {
+protected:
+    void chooseDate(form::CalendarDate date) {
+        whenOpened<DateForm>([date](DateForm& d) {
+            d.MonthCalendar1.setDate(date);
+            d.userClicks(d.bbDateOK);
+        });
+        program->mainForm.userClicks(program->mainForm.night.bbDateNuit);
+    }
+};
+
+TEST_F(NightPageTest, ASiteIsKeptAndM31sNightIsTheReferences) {
+    dataFolders = {QUARVEL_SOURCE_DIR};
+    MainForm* f = &start();
+    NightPage* n = &f->night;
+    f->userSwitches(f->TabbedNotebook1, indexOf(Page::Nuit));
+    EXPECT_EQ(n->labNuitAstro.caption(), "Aucun site : taper sa latitude et sa longitude, ou en choisir un");
+
+    // Each field that does not read says why, and nothing is kept.
+    const std::string equipment = config::equipmentPathFor(iniPath);
+    const std::tuple<form::EditField*, const char*, const char*> bad[] = {
+        {&n->eSiteLatitude, "48°51'E",
+         "« 48°51'E » : latitude non reconnue ; taper des degrés nord de -90 à 90, par exemple 48.85 ou 48°51'N"},
+        {&n->eSiteLongitude, "200",
+         "« 200 » : longitude non reconnue ; taper des degrés est de -180 à 180, par exemple 2.35 ou 2°21'E"},
+        {&n->eSiteAltitude, "9 km", "« 9 km » : l'altitude du site se donne en mètres, de -500 à 9000"},
+        {&n->eAltitudeMin, "95", "« 95 » : l'altitude minimale se donne en degrés, de 0 à 89"},
+    };
+    for (const auto& [field, typed, said] : bad) {
+        reporter.messages.clear();
+        f->userTypes(*field, typed);
+        f->userLeaves(*field);
+        EXPECT_EQ(reporter.messages, std::vector<std::string>{said}) << typed;
+    }
+    EXPECT_EQ(n->eAltitudeMin.text(), "30");
+    reporter.messages.clear();
+    f->userClicks(n->bbAjouterSite);
+    EXPECT_EQ(reporter.messages.size(), 1u);
+    EXPECT_FALSE(std::filesystem::exists(equipment));
+
+    // The Pic du Midi, typed as an observer copies it, added and chosen.
+    f->userTypes(n->eSiteNom, "Pic du Midi");
+    f->userTypes(n->eSiteLatitude, "42°56'24\"N");
+    f->userTypes(n->eSiteLongitude, "0,14");
+    f->userTypes(n->eSiteAltitude, "2877");
+    reporter.messages.clear();
+    f->userClicks(n->bbAjouterSite);
+    EXPECT_TRUE(reporter.messages.empty());
+    EXPECT_EQ(readBytes(equipment), "[Site Pic du Midi]\r\nLatitude=42.94\r\nLongitude=0.14\r\nAltitude=2877\r\n");
+    // A second of the same name, its case aside, is refused.
+    f->userTypes(n->eSiteNom, "pic du midi");
+    f->userClicks(n->bbAjouterSite);
+    EXPECT_EQ(reporter.messages, std::vector<std::string>{"Équipement ignoré : « pic du midi » : nom déjà dans les listes"});
+
+    // Quit and start again: the site is there, chosen.
+    f = &start();
+    n = &f->night;
+    EXPECT_EQ(n->cbSites.items(), std::vector<std::string>{"Pic du Midi"});
+    EXPECT_EQ(n->cbSites.text(), "Pic du Midi");
+    EXPECT_EQ(n->eSiteLatitude.text(), "42.94");
+
+    // M 31 framed, on 12/02/1990: PyEphem gives its rising at 05:23:58 UTC,
+    // its transit at 15:12:00 and its setting at 00:56:05, the
+    // astronomical night from 19:02:01 to 05:24:50 (the desktop at UTC+1).
+    f->userSwitches(f->TabbedNotebook1, indexOf(Page::ChampPhoto));
+    f->userTypes(f->photo.eObjet, "M 31");
+    f->userPressesEnter(f->photo.eObjet);
+    f->userSwitches(f->TabbedNotebook1, indexOf(Page::Nuit));
+    chooseDate({1990, 2, 12});
+    EXPECT_EQ(n->eDateNuit.text(), "12/02/1990");
+    EXPECT_EQ(n->cbCible.text(), "M 31");
+    EXPECT_EQ(n->labLever.caption(), "Lever : 06:24");
+    EXPECT_EQ(n->labPassage.caption(), "Passage : 16:12 à 88°");
+    EXPECT_EQ(n->labCoucher.caption(), "Coucher : 01:56");
+    EXPECT_EQ(n->labNuitAstro.caption(), "Nuit astronomique : 20:02 – 06:25");
+    EXPECT_EQ(n->labFuseau.caption(), "Heures du bureau, UTC+01:00");
+    EXPECT_FALSE(n->vueNuit.chart().empty());
+
+    // Above the Arctic circle in June, the page says the Sun does not set.
+    f->userTypes(n->eSiteLatitude, "69.65");
+    f->userTypes(n->eSiteLongitude, "18.96");
+    chooseDate({2030, 6, 21});
+    EXPECT_EQ(n->labNuitAstro.caption(), "Le Soleil ne se couche pas");
+    EXPECT_EQ(n->labHeuresUtiles.caption(), "Au-dessus de 30° en nuit astronomique : 0 h 00");
+}
+
+}  // namespace
