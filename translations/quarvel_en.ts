@@ -1304,12 +1304,12 @@ Your remarks and suggestions are welcome at the address below.</translation>
         <translation>%1; fits at %2°</translation>
     </message>
     <message>
-        <source> — opposition le %1</source>
-        <translation> — opposition on %1</translation>
+        <source>◆ opposition : %1</source>
+        <translation>◆ opposition: %1</translation>
     </message>
     <message>
-        <source> — plus grande élongation le %1</source>
-        <translation> — greatest elongation on %1</translation>
+        <source>◆ plus grande élongation : %1</source>
+        <translation>◆ greatest elongation: %1</translation>
     </message>
     <message>
         <source>%1 : %2 %3</source>
@@ -1320,8 +1320,8 @@ Your remarks and suggestions are welcome at the address below.</translation>
         <translation>%1: %2&quot; at %3°%4</translation>
     </message>
     <message>
-        <source>%1 en %2 : diamètre apparent et altitude au passage, le 15 de chaque mois</source>
-        <translation>%1 in %2: apparent diameter and altitude at transit, on the 15th of each month</translation>
+        <source>%1 en %2 : diamètre et hauteur au passage, le 15 du mois</source>
+        <translation>%1 in %2: diameter and altitude at transit, on the 15th of the month</translation>
     </message>
     <message>
         <source>%1 h %2</source>
@@ -1372,8 +1372,8 @@ Your remarks and suggestions are welcome at the address below.</translation>
         <translation>Keep the site typed under its name, in your equipment file</translation>
     </message>
     <message>
-        <source>Heures au-dessus de %1° en nuit astronomique, le 15 de chaque mois de %2</source>
-        <translation>Hours above %1° in astronomical night, on the 15th of each month of %2</translation>
+        <source>Heures au-dessus de %1° de nuit, le 15 de chaque mois de %2</source>
+        <translation>Hours above %1° at night, on the 15th of each month of %2</translation>
     </message>
     <message>
         <source>Heures du bureau, %1</source>

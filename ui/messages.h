@@ -79,12 +79,15 @@ inline constexpr std::string_view kMoonShown = "Lune : éclairée à %1 %, à %2
 inline constexpr std::string_view kTimeZone = "Heures du bureau, %1";
 inline constexpr std::string_view kNoSite = "Aucun site : taper sa latitude et sa longitude, ou en choisir un";
 inline constexpr std::string_view kNoTarget = "Aucune cible : cadrer un objet dans Champ photo";
-inline constexpr std::string_view kYearHours = "Heures au-dessus de %1° en nuit astronomique, le 15 de chaque mois de %2";
-inline constexpr std::string_view kYearPlanet = "%1 en %2 : diamètre apparent et altitude au passage, le 15 de chaque mois";
+inline constexpr std::string_view kYearHours = "Heures au-dessus de %1° de nuit, le 15 de chaque mois de %2";
+inline constexpr std::string_view kYearPlanet = "%1 en %2 : diamètre et hauteur au passage, le 15 du mois";
 inline constexpr std::string_view kMonthHours = "%1 : %2 %3";
 inline constexpr std::string_view kMonthPlanet = "%1 : %2\" à %3°%4";
-inline constexpr std::string_view kOpposition = " — opposition le %1";
-inline constexpr std::string_view kGreatestElongation = " — plus grande élongation le %1";
+inline constexpr std::string_view kOpposition = "◆ opposition : %1";
+inline constexpr std::string_view kGreatestElongation = "◆ plus grande élongation : %1";
+// A day of a month ("10 janvier"), and two items of a list.
+inline constexpr std::string_view kDayOfMonth = "%1 %2";
+inline constexpr std::string_view kListed = "%1, %2";
 inline constexpr std::string_view kMonths[] = {"janvier", "février", "mars",      "avril",   "mai",      "juin",
                                                "juillet", "août",    "septembre", "octobre", "novembre", "décembre"};
 
@@ -116,7 +119,7 @@ inline constexpr std::string_view kPatterns[] = {
 // text shown: too general to tell a composed text from a name ("%1 : %2 %3"),
 // or a single word a name may be ("mars").
 inline constexpr std::string_view kMessageOnlyPatterns[] = {
-    kMonthHours, kMonthPlanet, kHoursMinutes, kMonths[0], kMonths[1], kMonths[2], kMonths[3], kMonths[4], kMonths[5],
+    kMonthHours, kMonthPlanet, kHoursMinutes, kDayOfMonth, kListed, kMonths[0], kMonths[1], kMonths[2], kMonths[3], kMonths[4], kMonths[5],
     kMonths[6],  kMonths[7],   kMonths[8],    kMonths[9], kMonths[10], kMonths[11],
 };
 

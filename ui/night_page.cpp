@@ -108,6 +108,7 @@ NightPage::NightPage(form::Form& window, Session& session, EquipmentEditor& equi
       labAnnee(add<form::Label>("labAnnee")),
       labMois1(add<form::Label>("labMois1")),
       labMois2(add<form::Label>("labMois2")),
+      labOppositions(add<form::Label>("labOppositions")),
       m_session(session),
       m_equipment(equipment) {
     cbSites.setDataFromRow(0);
@@ -259,7 +260,7 @@ std::string NightPage::timeText(double jdUtc) const {
 
 void NightPage::clearResults(const Message& why) {
     for (form::Label* label : {&labLever, &labPassage, &labCoucher, &labHeuresUtiles, &labLune, &labFuseau, &labAnnee,
-                                 &labMois1, &labMois2}) {
+                                 &labMois1, &labMois2, &labOppositions}) {
         label->setCaption("");
     }
     labNuitAstro.setMessage(why);
@@ -372,7 +373,7 @@ void NightPage::showYear(const Target& target, const night::Site& site) {
     const int year = m_session.date.year;
     const double minimum = m_session.preferences.minimumAltitudeDeg;
     std::vector<Message> shown;
-    for (form::Label* label : {&labAnnee, &labMois1, &labMois2}) label->setCaption("");
+    for (form::Label* label : {&labAnnee, &labMois1, &labMois2, &labOppositions}) label->setCaption("");
     if (target.moon) return;
     if (!target.planet) {
         labAnnee.setMessage(
@@ -386,29 +387,30 @@ void NightPage::showYear(const Target& target, const night::Site& site) {
         }
     } else {
         const bool inner = *target.planet == night::Planet::Mercury || *target.planet == night::Planet::Venus;
-        const auto farthest = night::farthestFromSun(*target.planet, year);
         labAnnee.setMessage(Message(messages::kYearPlanet, {Message(target.name), asData(std::to_string(year))}));
+        std::vector<night::CivilTime> farthest;
+        std::optional<Message> dates;
+        for (const double when : night::farthestFromSun(*target.planet, year)) {
+            const night::CivilTime& t = farthest.emplace_back(night::civilTime(when, offsetAt(when)));
+            const Message day(messages::kDayOfMonth,
+                              {asData(std::to_string(t.day)), Message(messages::kMonths[t.month - 1])});
+            dates = dates ? Message(messages::kListed, {*dates, day}) : day;
+        }
+        if (dates) labOppositions.setMessage(Message(inner ? messages::kGreatestElongation : messages::kOpposition, {*dates}));
+        const auto body = bodyOf(target);
         for (int m = 1; m <= 12; ++m) {
-            const double at = night::julianDateUtc(year, m, 15);
-            const auto body = bodyOf(target);
             ephem::ApparentDiameter diameter;
             if (body) {
-                ephem::computeApparentDiameter(
-                    {15, static_cast<std::uint16_t>(m), static_cast<std::uint16_t>(year)}, *body, diameter);
+                ephem::computeApparentDiameter({15, static_cast<std::uint16_t>(m), static_cast<std::uint16_t>(year)},
+                                               *body, diameter);
             }
-            const double dec = night::planetAt(*target.planet, at).position.decDeg;
+            const double dec = night::planetAt(*target.planet, night::julianDateUtc(year, m, 15)).position.decDeg;
             const double high = 90 - std::abs(site.latitudeDeg - dec);
-            Message marks("");
-            for (const double when : farthest) {
-                const night::CivilTime local = night::civilTime(when, offsetAt(when));
-                if (local.month != m) continue;
-                char day[16];
-                std::snprintf(day, sizeof day, "%02d/%02d", local.day, local.month);
-                marks = Message(inner ? messages::kGreatestElongation : messages::kOpposition, {asData(day)});
-            }
-            shown.push_back(Message(messages::kMonthPlanet, {Message(messages::kMonths[m - 1]),
-                                                             asData(core::fixed(diameter.arcsec, 10, 1)),
-                                                             asData(core::fixed(high, 10, 0)), marks}));
+            const bool marked = std::any_of(farthest.begin(), farthest.end(),
+                                            [m](const night::CivilTime& t) { return t.month == m; });
+            shown.push_back(Message(messages::kMonthPlanet,
+                                    {Message(messages::kMonths[m - 1]), asData(core::fixed(diameter.arcsec, 10, 1)),
+                                     asData(core::fixed(high, 10, 0)), asData(marked ? " ◆" : "")}));
         }
     }
     labMois1.setMessage(lines({shown.begin(), shown.begin() + 6}));

@@ -79,6 +79,9 @@ public:
     form::Label& labAnnee;
     form::Label& labMois1;
     form::Label& labMois2;
+    // A planet's oppositions or greatest elongations in the year, their
+    // months marked "◆" above.
+    form::Label& labOppositions;
 
 private:
     // The site the fields give; nothing while one of them does not read.

@@ -288,7 +288,8 @@ int placedRow(Binder& b, QWidget* page, int left, int top,
     int height = 0;
     for (const auto& [text, field, width, unit] : parts) {
         QLineEdit* edit = b.edit(*field, page, width);
-        QLabel* title = caption(text, edit, page);
+        // In the interface's language before it is measured.
+        QLabel* title = caption(tt(std::string(text)), edit, page);
         title->adjustSize();
         title->move(x, top + 3);
         x += title->width() + 6;

@@ -53,6 +53,9 @@ void paintFraming(QPainter& painter, const drawings::FramingScene& scene, const 
 int placedRow(Binder& b, QWidget* page, int left, int top,
               std::initializer_list<std::tuple<const char*, form::EditField*, int, const char*>> parts);
 
+// A date field shown in the interface's date format.
+Binder::Display localDateDisplay();
+
 // The pages, built into the notebook's tabs.
 QWidget* buildParametragePage(Binder& binder, ParametragePage& form);
 QWidget* buildDessinCapteurPage(Binder& binder, SensorDrawingPage& form);

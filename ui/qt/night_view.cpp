@@ -39,7 +39,7 @@ protected:
         if (chart.empty() || !(chart.to > chart.from)) return;
         const QFontMetrics metrics(font());
         const int left = metrics.horizontalAdvance("90°") + 6, bottom = metrics.height() + 4;
-        const QRectF plot(left, 4, width() - left - 4, height() - bottom - 4);
+        const QRectF plot(left, metrics.height() / 2.0, width() - left - 4, height() - bottom - metrics.height() / 2.0);
         const auto x = [&](double jd) { return plot.left() + (jd - chart.from) / (chart.to - chart.from) * plot.width(); };
         const auto y = [&](double deg) { return plot.bottom() - std::clamp(deg, 0.0, 90.0) / 90 * plot.height(); };
 
@@ -125,7 +125,7 @@ QWidget* buildNuitPage(Binder& b, NightPage& f) {
     const int kRight = kLeft + static_cast<int>(525 * larger);
     // The sites: the list with its buttons, then the one shown.
     QComboBox* sites = b.combo(f.cbSites, p, 12);
-    QLabel* siteCaption = caption("Site :", sites, p);
+    QLabel* siteCaption = caption(tt(std::string("Site :")), sites, p);
     siteCaption->adjustSize();
     siteCaption->move(kLeft, 10);
     sites->setGeometry(siteCaption->geometry().right() + 6, 6, 190, sites->sizeHint().height());
@@ -139,12 +139,12 @@ QWidget* buildNuitPage(Binder& b, NightPage& f) {
                                                                      {"Longitude", &f.eSiteLongitude, 110, "°"}});
     // The target and the date.
     QComboBox* target = b.combo(f.cbCible, p, 12);
-    QLabel* targetCaption = caption("Cible :", target, p);
+    QLabel* targetCaption = caption(tt(std::string("Cible :")), target, p);
     targetCaption->adjustSize();
     targetCaption->move(kLeft, placeBottom + 10);
     target->setGeometry(targetCaption->geometry().right() + 6, placeBottom + 6, 200, target->sizeHint().height());
-    QLineEdit* date = b.edit(f.eDateNuit, p, 80);
-    QLabel* dateCaption = caption("Date", date, p);
+    QLineEdit* date = b.edit(f.eDateNuit, p, 84, localDateDisplay());
+    QLabel* dateCaption = caption(tt(std::string("Date")), date, p);
     dateCaption->adjustSize();
     dateCaption->move(target->geometry().right() + 10, placeBottom + 10);
     date->move(dateCaption->geometry().right() + 6, placeBottom + 6);
@@ -181,6 +181,7 @@ QWidget* buildNuitPage(Binder& b, NightPage& f) {
         shown->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         shown->setGeometry(kLeft + half * i++, y, half, 6 * p->fontMetrics().lineSpacing() + 4);
     }
+    b.label(f.labOppositions, p)->setGeometry(kLeft, y + 6 * p->fontMetrics().lineSpacing() + 6, kRight - kLeft, line);
     return p;
 }
 

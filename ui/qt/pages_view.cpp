@@ -121,15 +121,7 @@ QGroupBox* planetaryPanel(Binder& b, ImageriePage& f, QWidget* parent) {
     diameterCaption->setCursor(Qt::PointingHandCursor);
     diameterCaption->setToolTip("Cliquer pour passer des secondes aux minutes d'arc (Soleil et Lune)");
     line(diameterCaption, b.edit(f.eDiamApp, panel, kFieldWidth), b.label(f.labDiamAppSec, panel));
-    // The date in the interface's own date format, with the year in full.
-    const Binder::Display localDate{[](const std::string& text) {
-        const QDate date = QDate::fromString(qs(text), "dd/MM/yyyy");
-        if (!date.isValid()) return qs(text);
-        QString format = interfaceLocale().dateFormat(QLocale::ShortFormat);
-        if (!format.contains("yyyy")) format.replace("yy", "yyyy");
-        return interfaceLocale().toString(date, format);
-    }, {}};
-    line(redLabel(b.label(f.labDateDiam, panel)), b.edit(f.eDate, panel, 84, localDate), b.button(f.bbDate, panel));
+    line(redLabel(b.label(f.labDateDiam, panel)), b.edit(f.eDate, panel, 84, localDateDisplay()), b.button(f.bbDate, panel));
     line(b.label(f.labAnneaux, panel), b.edit(f.eDiamAnnSat, panel, kFieldWidth), b.label(f.labDiamAppSec2, panel));
     auto* pixels = new QHBoxLayout;
     pixels->addWidget(named(new QLabel("Pixels /", panel), "labDiamCaptPx"));
@@ -231,6 +223,19 @@ QGroupBox* deepSkyPanel(Binder& b, ImageriePage& f, QWidget* parent) {
 }
 
 }  // namespace
+
+// A date the form writes DD/MM/YYYY, in the interface's own date format
+// with the year in full.
+Binder::Display localDateDisplay() {
+    return {[](const std::string& text) {
+                const QDate date = QDate::fromString(qs(text), "dd/MM/yyyy");
+                if (!date.isValid()) return qs(text);
+                QString format = interfaceLocale().dateFormat(QLocale::ShortFormat);
+                if (!format.contains("yyyy")) format.replace("yy", "yyyy");
+                return interfaceLocale().toString(date, format);
+            },
+            {}};
+}
 
 QWidget* buildImageriePage(Binder& b, ImageriePage& f) {
     QWidget* p = page("tsImagerie");
