@@ -6,6 +6,7 @@
 
 #include <cmath>
 #include <csignal>
+#include <ctime>
 #include <QClipboard>
 #include <QFileInfo>
 #include <QElapsedTimer>
@@ -123,6 +124,9 @@ private slots:
         QDir::setCurrent(QUARVEL_SOURCE_DIR);
         qputenv("HOME", m_home.path().toLocal8Bit());
         QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, m_home.path() + "/.config");
+        // The desktop's clock on UTC, whatever this machine's zone.
+        qputenv("TZ", "UTC");
+        tzset();
     }
 
     void init() { restart(); }
@@ -1190,6 +1194,42 @@ private slots:
     // Objects found by what the user types, framed at true scale: the line
     // under the picture and the red frame's size in pixels, in the desktop's
     // language.
+    // A site added on the "Nuit" page is there after a restart, and M 31's
+    // night from it is the reference's (PyEphem: rising 05:23:58, transit
+    // 15:12:00, setting 00:56:05 UTC on 12/02/1990 from the Pic du Midi).
+    void theNightOfAFramedObjectFromASiteKept() {
+        const bool english = QLocale::system().language() == QLocale::English;
+        using quarvel::ui::Page;
+        using quarvel::ui::indexOf;
+        QTest::mouseClick(child<QPushButton>("bbRun"), Qt::LeftButton);
+        child<QTabWidget>("TabbedNotebook1")->setCurrentIndex(indexOf(Page::Nuit));
+        type("eSiteNom", "Pic du Midi");
+        type("eSiteLatitude", "42°56'24\"N");
+        type("eSiteLongitude", english ? "0.14" : "0,14");
+        type("eSiteAltitude", "2877");
+        QTest::mouseClick(child<QPushButton>("bbAjouterSite"), Qt::LeftButton);
+        QCOMPARE(child<QComboBox>("cbSites")->currentText(), QString("Pic du Midi"));
+
+        restart();
+        QTest::mouseClick(child<QPushButton>("bbRun"), Qt::LeftButton);
+        child<QTabWidget>("TabbedNotebook1")->setCurrentIndex(indexOf(Page::ChampPhoto));
+        type("eObjet", "M 31");
+        QWidget* proposals = QApplication::activePopupWidget();
+        QTest::keyClick(proposals ? proposals : child<QLineEdit>("eObjet"), Qt::Key_Return);
+        child<QTabWidget>("TabbedNotebook1")->setCurrentIndex(indexOf(Page::Nuit));
+        QCOMPARE(child<QComboBox>("cbSites")->currentText(), QString("Pic du Midi"));
+        QCOMPARE(child<QLineEdit>("eSiteLatitude")->text(), QString("42.94"));
+        QCOMPARE(child<QComboBox>("cbCible")->currentText(), QString("M 31"));
+        withModal([&] { QTest::mouseClick(child<QPushButton>("bbDateNuit"), Qt::LeftButton); }, [](QWidget* modal) {
+            modal->findChild<QCalendarWidget*>("MonthCalendar1")->setSelectedDate(QDate(1990, 2, 12));
+            QTest::keyClick(modal->findChild<QPushButton*>("bbDateOK"), Qt::Key_Return);
+        });
+        QCOMPARE(child<QLabel>("labLever")->text(), english ? QString("Rises: 05:24") : QString("Lever : 05:24"));
+        QCOMPARE(child<QLabel>("labPassage")->text(),
+                 english ? QString("Transit: 15:12 at 88°") : QString("Passage : 15:12 à 88°"));
+        QCOMPARE(child<QLabel>("labCoucher")->text(), english ? QString("Sets: 00:56") : QString("Coucher : 00:56"));
+    }
+
     void objectsAreFoundAndFramed() {
         const bool english = QLocale::system().language() == QLocale::English;
         using quarvel::ui::Page;
