@@ -5,6 +5,7 @@
 
 #include "core/constants.h"
 #include "ephem/vsop87_terms.h"
+#include "night/night.h"
 
 namespace quarvel::ephem {
 
@@ -95,13 +96,22 @@ double moonDistance(const TimeArguments& time) {
 }
 
 const BodyFacts& factsOf(Body body) {
+    // The rotation periods of Mercury (58.6462 days), Venus (243.0185 days),
+    // Uranus (17 h 14 min 24 s) and Neptune (16 h 6 min 36 s) are those of
+    // the table "Rotation period of selected objects" of
+    // https://academickids.com/encyclopedia/index.php/Rotational_period; their
+    // discs are drawn round.
     static constexpr BodyFacts kFacts[kBodies] = {
-        {kSunArcsecAtOneAu, DistanceUnit::AstronomicalUnit, -1, 0, 1, 0, true},
-        {kMoonArcsecAtOneKm, DistanceUnit::Kilometre, -1, 0, 1, 0, true},
-        {kMarsArcsecAtOneAu, DistanceUnit::AstronomicalUnit, kMarsSeries, 1477, 1, 0, true},
-        {kJupiterArcsecAtOneAu, DistanceUnit::AstronomicalUnit, kJupiterSeries, 590, 0.935, 0, true},
-        {kSaturnArcsecAtOneAu, DistanceUnit::AstronomicalUnit, kSaturnSeries, 632, 0.892, kRingsOverGlobe, true},
-        {kPleiadesArcsec, DistanceUnit::None, -1, 0, 1, 0, false},
+        {kSunArcsecAtOneAu, DistanceUnit::AstronomicalUnit, -1, 0, 0, 1, 0, true},
+        {kMoonArcsecAtOneKm, DistanceUnit::Kilometre, -1, 0, 0, 1, 0, true},
+        {kMercuryArcsecAtOneAu, DistanceUnit::AstronomicalUnit, -1, 1, 58.6462 * 1440, 1, 0, true},
+        {kVenusArcsecAtOneAu, DistanceUnit::AstronomicalUnit, -1, 2, 243.0185 * 1440, 1, 0, true},
+        {kMarsArcsecAtOneAu, DistanceUnit::AstronomicalUnit, kMarsSeries, 0, 1477, 1, 0, true},
+        {kJupiterArcsecAtOneAu, DistanceUnit::AstronomicalUnit, kJupiterSeries, 0, 590, 0.935, 0, true},
+        {kSaturnArcsecAtOneAu, DistanceUnit::AstronomicalUnit, kSaturnSeries, 0, 632, 0.892, kRingsOverGlobe, true},
+        {kUranusArcsecAtOneAu, DistanceUnit::AstronomicalUnit, -1, 7, 17 * 60 + 14.4, 1, 0, true},
+        {kNeptuneArcsecAtOneAu, DistanceUnit::AstronomicalUnit, -1, 8, 16 * 60 + 6.6, 1, 0, true},
+        {kPleiadesArcsec, DistanceUnit::None, -1, 0, 0, 1, 0, false},
     };
     return kFacts[static_cast<int>(body)];
 }
@@ -119,6 +129,14 @@ void computeApparentDiameter(const EphemerisDate& date, Body body, ApparentDiame
         result.distance = body == Body::Sun ? earth.radius : moonDistance(time);
         result.arcsec = facts.arcsecAtUnitDistance / result.distance;
         result.arcmin = result.arcsec / 60;
+        return;
+    }
+    if (facts.erfaPlanet != 0) {
+        // From ERFA's planetary theory, at the date's 0 h UTC.
+        result.distance =
+            night::planetAt(static_cast<night::Planet>(facts.erfaPlanet), night::julianDateUtc(date.year, date.month, date.day))
+                .distanceAu;
+        result.arcsec = facts.arcsecAtUnitDistance / result.distance;
         return;
     }
     const HeliocentricPosition planet = computeHeliocentric(facts.vsopSeries, time.tau);

@@ -12,9 +12,9 @@ struct EphemerisDate {
     std::uint16_t year = 2000;
 };
 
-// The objects whose apparent diameter the program knows.
-enum class Body : int { Sun, Moon, Mars, Jupiter, Saturn, Pleiades };
-inline constexpr int kBodies = 6;
+// The objects whose apparent diameter the program knows, in their rows' order.
+enum class Body : int { Sun, Moon, Mercury, Venus, Mars, Jupiter, Saturn, Uranus, Neptune, Pleiades };
+inline constexpr int kBodies = 10;
 
 // How a body's distance is counted.
 enum class DistanceUnit { None, AstronomicalUnit, Kilometre };
@@ -29,6 +29,7 @@ struct BodyFacts {
     double arcsecAtUnitDistance;
     DistanceUnit distanceUnit;
     int vsopSeries;                // -1: none
+    int erfaPlanet;                // its number in ERFA's planetary theory when its distance comes from it; 0: none
     double rotationPeriodMinutes;  // 0: no exposure limit
     double polarOverEquatorial;    // the disc's flattening, drawn
     double ringsOverGlobe;         // 0: no rings
@@ -69,6 +70,14 @@ inline constexpr double kMarsArcsecAtOneAu = 9.364;
 inline constexpr double kJupiterArcsecAtOneAu = 196.88;
 inline constexpr double kSaturnArcsecAtOneAu = 165.46;
 inline constexpr double kPleiadesArcsec = 3600;
+// Twice the semidiameters at 1 AU of the Astronomical Almanac's set that the
+// three above follow (Meeus, Astronomical Algorithms, ch. 55, set B: 3.36",
+// 8.34", 35.02" and 33.50"), as PJ Naughter's AA+ transcribes them:
+// helixcn/skycalc, src/AADiameters.cpp, commit 9fb3b8d9d4b49612d53a3942c18274853fcde6f4.
+inline constexpr double kMercuryArcsecAtOneAu = 6.72;
+inline constexpr double kVenusArcsecAtOneAu = 16.68;
+inline constexpr double kUranusArcsecAtOneAu = 70.04;
+inline constexpr double kNeptuneArcsecAtOneAu = 67.00;
 // Saturn's rings over the globe.
 inline constexpr double kRingsOverGlobe = 2.258;
 

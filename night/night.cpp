@@ -244,6 +244,26 @@ PlanetPlace planetAt(Planet planet, double jdUtc) {
     return {placeOf(v), eraPm(v), eraSepp(v, sun) * ERFA_DR2D};
 }
 
+double saturnRingTiltDeg(double jdUtc) {
+    // The rings' plane on the ecliptic and equinox of the date: its
+    // inclination and ascending node (Meeus, Astronomical Algorithms, ch. 45,
+    // as PJ Naughter's AA+ gives them: helixcn/skycalc, src/AASaturnRings.cpp,
+    // commit 31a7d0c43d6af5de6a99e71ed707258966995578).
+    const TwoPart tt = terrestrialTime(jdUtc);
+    const double t = (tt.d1 - ERFA_DJ00 + tt.d2) / ERFA_DJC;
+    const double inclination = (28.075216 - 0.012998 * t + 0.000004 * t * t) * ERFA_DD2R;
+    const double node = (169.508470 + 1.394681 * t + 0.000412 * t * t) * ERFA_DD2R;
+    double v[3], ecliptic[3], rotation[3][3];
+    planetVector(Planet::Saturn, jdUtc, v);
+    eraEcm06(tt.d1, tt.d2, rotation);
+    eraRxp(rotation, v, ecliptic);
+    double longitude = 0, latitude = 0;
+    eraC2s(ecliptic, &longitude, &latitude);
+    return std::asin(std::sin(inclination) * std::cos(latitude) * std::sin(longitude - node) -
+                     std::cos(inclination) * std::sin(latitude)) *
+           ERFA_DR2D;
+}
+
 Curve planetAltitudeCurve(Planet planet, const Site& site, double anchor, bool refracted) {
     return trackedCurve([planet](double t, double v[3]) { planetVector(planet, t, v); }, site, anchor, refracted,
                         false);

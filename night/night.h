@@ -58,6 +58,10 @@ struct PlanetPlace {
     double elongationDeg = 0;
 };
 PlanetPlace planetAt(Planet planet, double jdUtc);
+// The tilt of Saturn's rings towards the Earth at a UTC instant: the
+// Saturnicentric latitude of the Earth on the rings' plane, degrees,
+// positive when their northern face is seen.
+double saturnRingTiltDeg(double jdUtc);
 // Altitude as a function of the UTC instant (a Julian date), for the
 // instants of a night or a day from `anchor`: the slow parts of the
 // astrometry (precession, nutation, the Earth's motion) are computed once,

@@ -3,7 +3,8 @@
 """The planets' reference, computed by PyEphem (Debian's python3-ephem, on
 VSOP87), independent of ERFA's planetary theory: for the seven planets on
 dates from 1990 to 2050, their astrometric J2000 place, distance from the
-Earth, angle from the Sun and apparent diameter; and the instants (to the
+Earth, angle from the Sun and apparent diameter (and for Saturn the tilt of
+its rings towards the Earth, in degrees); and the instants (to the
 hour) of some years at which each is farthest from the Sun (oppositions, and
 Mercury's and Venus's greatest elongations). Times as UTC Julian dates.
 
@@ -24,15 +25,16 @@ def elongation(body, date):
 
 
 def main():
-    print("kind,planet,jd,ra,dec,distance,elongation,diameter")
+    print("kind,planet,jd,ra,dec,distance,elongation,diameter,tilt")
     for year in range(1990, 2051, 3):
         for number, kind in PLANETS:
             date = ephem.Date("%d/%d/%d 0:00" % (year, 1 + (year + number * 5) % 12, 1 + (year * 7 + number) % 28))
             body = kind()
             body.compute(date)
-            print("place,%d,%.6f,%.6f,%.6f,%.8f,%.5f,%.4f" % (
+            tilt = "%.4f" % math.degrees(body.earth_tilt) if number == 6 else ""
+            print("place,%d,%.6f,%.6f,%.6f,%.8f,%.5f,%.4f,%s" % (
                 number, float(date) + DUBLIN, math.degrees(body.a_ra), math.degrees(body.a_dec),
-                body.earth_distance, math.degrees(abs(float(body.elong))), body.size))
+                body.earth_distance, math.degrees(abs(float(body.elong))), body.size, tilt))
     for year in (1995, 2026, 2049):
         for number, kind in PLANETS:
             body = kind()
@@ -44,7 +46,7 @@ def main():
                 if now > before and now >= after:
                     best = max((elongation(body, day + h / 24.0), day + h / 24.0) for h in range(-24, 25))
                     if start <= best[1] < end:
-                        print("farthest,%d,%.6f,,,,%.5f," % (number, best[1] + DUBLIN, math.degrees(best[0])))
+                        print("farthest,%d,%.6f,,,,%.5f,," % (number, best[1] + DUBLIN, math.degrees(best[0])))
                 before, now = now, after
                 day += 1
 

@@ -1444,130 +1444,6 @@ Your remarks and suggestions are welcome at the address below.</translation>
         <translation>Transit: %1 at %2°</translation>
     </message>
     <message>
-        <source>Quarvel calcule, pour un instrument et un capteur donnés, les grandeurs utiles à l&apos;imagerie astronomique.
-
-La rangée d&apos;onglets, en haut, mène aux différentes pages du programme. La rangée de boutons, en bas, sert à effacer les champs de la page affichée (&quot;Effacer champs&quot;, sur les pages Paramètrage, Calculs et Imagerie), à relire la configuration sauvegardée (&quot;Charge config&quot;), à la sauvegarder (&quot;Sauve config&quot;) et à quitter le programme (&quot;Quitter&quot;). La configuration se charge et se sauvegarde depuis l&apos;onglet Paramètrage. Sous ces boutons, &quot;Copier les résultats&quot; met les résultats de la page affichée dans le presse-papiers, une ligne par valeur (légende, valeur, unité, séparées par des tabulations) ; sur les pages de dessin, les deux boutons suivants copient le dessin ou l&apos;enregistrent en PNG, deux fois plus grand qu&apos;à l&apos;écran. &quot;Mode nuit&quot; passe la fenêtre en rouge sur fond noir, pour garder la vision de nuit au télescope ; le choix est gardé pour la fois suivante.
-
-Les nombres s&apos;écrivent avec un point ou une virgule décimale. Tant qu&apos;un nombre n&apos;est que commencé (&quot;-&quot;, &quot;0&quot; avant &quot;0,8&quot;), les résultats gardent leurs valeurs ; il est jugé quand on appuie sur Entrée ou qu&apos;on quitte le champ, et un message dit alors ce qui ne va pas.
-
-Touches : Ctrl+S sauvegarde la configuration, Ctrl+Q quitte, Ctrl+N passe en mode nuit et en revient, Ctrl+Maj+C copie les résultats, F1 montre cette page, Ctrl+Page suivante et Ctrl+Page précédente (ou Ctrl+Tab) passent d&apos;une page à l&apos;autre, les flèches aussi quand la rangée d&apos;onglets a le clavier.
-
-Onglet Paramètrage :
----------------------
-Saisir le diamètre et la focale de l&apos;instrument en millimètres, ou choisir un télescope dans la liste du bouton &quot;Télescopes&quot;, avec un éventuel réducteur ou multiplicateur de focale (Barlow). Une focale affichée en italique indique qu&apos;un réducteur ou un multiplicateur est utilisé. Cliquer dans le champ du diamètre ou de la focale commence une configuration personnelle ; &quot;Rétablir&quot; revient aux valeurs précédentes. Le filtre choisi modifie le pouvoir résolvant.
-La liste des capteurs propose les principaux capteurs, la saisie manuelle des caractéristiques (&quot;Saisie manuelle&quot;), les données sauvegardées, la liste des caméras et la liste des appareils photos numériques. Les touches S, C et P de la liste mènent à la saisie manuelle, aux caméras et aux appareils photos. En saisie manuelle, indiquer le nombre de pixels et leur taille en microns ; &quot;Pixel carré&quot; recopie la largeur dans la hauteur. Dans les listes de télescopes, de caméras et d&apos;appareils photos, le champ &quot;Filtre&quot; ne garde que les lignes qui contiennent tous les mots tapés.
-Vos propres équipements : dans la liste des télescopes, &quot;Ajouter…&quot; enregistre le diamètre et la focale actuels sous un nom ; dans les listes des caméras et des appareils photos, &quot;Ajouter…&quot; enregistre le capteur actuel. Ils suivent les autres dans les listes, marqués ★, et &quot;Supprimer&quot; les retire après confirmation. Un nom compte au plus 60 caractères, sans &quot;]&quot; ni caractère que le fichier ne peut pas enregistrer (lettres grecques, par exemple), et ne peut pas reprendre un nom des listes, même écrit avec d&apos;autres majuscules. Ils sont gardés dans le fichier Quarvel-equipements.ini, à côté du fichier de configuration, que l&apos;on peut aussi modifier à la main programme fermé : une section par équipement, [Capteur nom] avec LargeurPixels, HauteurPixels, TaillePixelX et TaillePixelY (en microns), [Caméra nom] avec Capteur, [APN nom] avec LargeurPixels, HauteurPixels et TaillePixel, [Télescope nom] avec Diamètre et Focale (en mm), nombres avec un point décimal.
-Montages : &quot;Enregistrer le montage…&quot; garde sous un nom le télescope, le réducteur, le filtre et le capteur actuels (une section [Montage nom] du même fichier) ; les choisir dans la liste &quot;Montage :&quot; les montre à nouveau, et &quot;Supprimer&quot; retire celui qui est montré.
-Le programme affiche le rapport f/D, les pouvoirs résolvant et séparateur, la taille du capteur, l&apos;échantillonnage et le champ couvert.
-
-Onglet Dessin capteur :
------------------------
-Compare la taille du capteur choisi à celle d&apos;un film 24 x 36 mm.
-
-Onglet Calculs :
-----------------
-Saisir les coordonnées X et Y de deux objets relevées sur une image : le programme donne leur séparation en pixels et en secondes d&apos;arc. Avec &quot;Saisie séparation&quot; à &quot;Oui&quot;, saisir la séparation connue des deux objets : le programme donne la focale réelle correspondant à l&apos;image.
-
-Onglet Imagerie :
------------------
-En imagerie planétaire, choisir l&apos;objet : le programme donne son diamètre apparent à la date indiquée, sa taille sur le capteur, le rapport f/D optimal et, pour les planètes, le temps de pose limite avant que la rotation de la planète ne floute l&apos;image. Un clic sur &quot;Diamètre apparent&quot; passe le diamètre du Soleil et de la Lune des secondes d&apos;arc aux minutes d&apos;arc et inversement. Le bouton &quot;Changer date&quot; ouvre un calendrier, où &quot;Aujourd&apos;hui&quot; prend la date du jour ; un clic droit sur ce bouton prend la date du jour sans l&apos;ouvrir.
-En imagerie du ciel profond, le programme donne l&apos;échantillonnage actuel, l&apos;échantillonnage le plus fin utile et la focale à appliquer pour l&apos;échantillonnage choisi avec le curseur. Saisir la turbulence du site (&quot;Turbulence (FWHM)&quot;, la largeur à mi-hauteur des étoiles, en secondes d&apos;arc, de plus de 0 à 30) et choisir le binning : le programme donne l&apos;échantillonnage avec binning et dit s&apos;il est sous-échantillonné, bien échantillonné (entre FWHM/3 et FWHM/2) ou sur-échantillonné. La turbulence et le binning sont gardés pour la fois suivante.
-
-Onglet Dessin planète :
------------------------
-Dessine l&apos;objet choisi à l&apos;échelle du capteur. Un clic droit sur le nom de l&apos;objet permet d&apos;en choisir un autre ; pour le capteur MT9M001, un clic droit sur le dessin choisit une zone d&apos;intérêt.
-
-Onglet Champ photo :
---------------------
-Montre le champ du capteur, en rouge, sur des photographies d&apos;objets du ciel profond. Un clic droit sur le nom de l&apos;objet permet de choisir une autre photographie.
-&quot;Objet :&quot; prend n&apos;importe quel objet Messier, Caldwell, NGC ou IC du catalogue, par son numéro (M31, ngc 7000, C 14) ou son nom, accents ou non ; des propositions s&apos;affichent pendant la frappe, et Entrée montre l&apos;objet à l&apos;échelle sur une carte du ciel autour de lui, nord en haut et est à gauche, avec sa photographie ou son contour et les autres objets du catalogue en vue, nommés ; une boussole et une échelle sont dans les coins. La molette, ou les touches + et -, changent l&apos;échelle, de deux fois le cadre à 60°. &quot;Rotation&quot; est l&apos;angle de position du côté haut du capteur, en degrés du nord vers l&apos;est, comme le donnent la résolution astrométrique et les logiciels d&apos;acquisition ; un triangle marque ce côté dans le cadre. Tirer à la souris hors du cadre le tourne ; tirer le cadre le déplace sur le ciel, qui reste en place, pour cadrer un couple d&apos;objets. &quot;Centre :&quot; prend des coordonnées J2000 (05h35m17s -05°23&apos;28&quot;, 5:35:17 -5:23:28 ou 83.82 -5.39, la virgule décimale aussi) et Entrée y place le cadre ; le centre du cadre est toujours écrit à côté, et se sélectionne pour être copié. &quot;Mosaïque&quot; donne le nombre de poses en largeur et en hauteur (de 1 à 5) et &quot;Recouvrement&quot; la part de chaque pose partagée avec sa voisine, en pour cent (de 0 à moins de 100). La ligne sous le dessin dit si l&apos;objet tient dans le champ ou dans la mosaïque, quelle mosaïque le ferait tenir et à quel angle il tiendrait ; &quot;Appliquer cet angle&quot; y tourne le cadre. La liste des panneaux donne le centre et l&apos;angle de chacun, calculés sur la sphère ; &quot;Exporter les panneaux…&quot; les enregistre en CSV dans les colonnes d&apos;un plan de mosaïque Telescopius (Pane, RA, DEC, Position Angle (East)…), que N.I.N.A. importe, et &quot;Copier les panneaux&quot; les copie.
-Les montages comparés (onglet Comparer) sont dessinés aussi, chacun dans sa couleur et avec son trait (tirets, pointillés, tirets et points), nommés dans la légende.
-Photographies tirées des textures du ciel profond de Stellarium : M 13 (Starhopper), M 27 (Stéphane Dumont), M 31 et M 45 (HG731GZ, Herm Perez), M 42 (HG731GZ, Stéphane Dumont), NGC 7331 (Peter Vasey, Plover Hill Observatory). Le détail des crédits et des licences est dans le fichier images/CREDITS.
-
-Onglet Nuit :
--------------
-Dit quand la cible se photographie depuis votre site. &quot;Site :&quot; choisit l&apos;un de vos sites, gardés dans le fichier de vos équipements ; le dernier choisi est repris au démarrage. Pour en ajouter un, taper son &quot;Nom&quot;, sa &quot;Latitude&quot; (degrés, positive au nord : 48.85, 48°51&apos;N ou -33°27&apos;) et sa &quot;Longitude&quot; (degrés, positive à l&apos;est : 2.35, 2°21&apos;E ou 70°40&apos;O), son &quot;Altitude&quot; en mètres, puis &quot;Ajouter le site&quot;. &quot;Minimum&quot; est l&apos;altitude sous laquelle la cible est trop basse (30° par défaut). &quot;Cible :&quot; propose l&apos;objet cadré dans l&apos;onglet Champ photo et chaque panneau de sa mosaïque, et la Lune ou la planète choisie dans l&apos;onglet Imagerie ; la date est celle de l&apos;onglet Imagerie, &quot;Changer date&quot; la change : la nuit commence le soir de cette date.
-Le graphique va du coucher au lever du Soleil : le fond s&apos;assombrit avec les crépuscules civil, nautique et astronomique, la courbe jaune est la hauteur de la cible, les tirets gris celle de la Lune et la ligne rouge le minimum ; les heures sont celles du bureau. Dessous : lever, passage au méridien avec sa hauteur et coucher de la cible, la nuit astronomique (Soleil à plus de 18° sous l&apos;horizon), les heures où la cible reste au-dessus du minimum dans cette nuit, et la Lune, sa part éclairée et sa distance à la cible. Au nord du cercle polaire, la page dit quand le Soleil ne se couche pas. Enfin l&apos;année, le 15 de chaque mois : les heures utiles d&apos;une cible du ciel profond, ou le diamètre apparent et la hauteur au passage d&apos;une planète, ses oppositions marquées.
-Lever, coucher et crépuscules suivent l&apos;usage des éphémérides (réfraction de 34&apos;, bord supérieur du Soleil) ; les positions viennent d&apos;ERFA, les routines SOFA de l&apos;Union astronomique internationale.
-
-Onglet Comparer :
------------------
-Met le montage actuel à côté de trois montages enregistrés au plus, choisis dans les listes &quot;Comparer avec :&quot; : télescope, capteur, rapport f/D, pouvoirs résolvant et séparateur, taille du capteur, échantillonnage, champ, Jupiter et la Lune sur le capteur à la date de l&apos;onglet Imagerie, pose limite sur Jupiter et verdict du ciel profond pour la turbulence saisie. &quot;Copier les résultats&quot; copie le tableau, sa première ligne nommant les montages.
-
-Onglet Aide :
--------------
-Cette page.
-
-Onglet A propos :
------------------
-Version du programme et adresse de contact. Le bouton &quot;Lancer le programme&quot; donne accès aux autres onglets.
-
-
-La configuration est enregistrée dans le fichier %1.
-</source>
-        <translation>Quarvel computes, for a given instrument and sensor, the figures that matter for astronomical imaging.
-
-The row of tabs at the top leads to the program&apos;s pages. The row of buttons at the bottom clears the fields of the page shown (&quot;Clear fields&quot;, on the Settings, Calculations and Imaging pages), reloads the saved configuration (&quot;Load config&quot;), saves it (&quot;Save config&quot;) and quits the program (&quot;Quit&quot;). The configuration is loaded and saved from the Settings tab. Under these buttons, &quot;Copy the results&quot; puts the results of the page shown on the clipboard, one line per value (caption, value, unit, separated by tabs); on the drawing pages, the next two buttons copy the drawing or save it as PNG, twice as large as on the screen. &quot;Night mode&quot; turns the window red on black, to keep your night vision at the telescope; the choice is kept for the next time.
-
-Numbers are written with a decimal point or comma. While a number is only begun (&quot;-&quot;, &quot;0&quot; before &quot;0.8&quot;), the results keep their values; it is judged when you press Enter or leave the field, and a message then says what is wrong.
-
-Keys: Ctrl+S saves the configuration, Ctrl+Q quits, Ctrl+N switches the night mode on and off, Ctrl+Shift+C copies the results, F1 shows this page, Ctrl+Page Down and Ctrl+Page Up (or Ctrl+Tab) go from page to page, and so do the arrow keys when the row of tabs has the keyboard.
-
-Settings tab:
--------------
-Type the instrument&apos;s aperture and focal length in millimetres, or choose a telescope from the &quot;Telescopes&quot; button&apos;s list, with a focal reducer or a Barlow lens if any. A focal length shown in italics means that a reducer or a Barlow lens is in use. Clicking into the aperture or focal length field starts a personal configuration; &quot;Restore&quot; goes back to the previous values. The chosen filter changes the resolving power.
-The sensor list offers the main sensors, manual entry of the sensor&apos;s figures (&quot;Manual entry&quot;), the saved data, the list of cameras and the list of digital cameras. The keys S, C and P in the list lead to manual entry, to the cameras and to the digital cameras. In manual entry, give the pixel counts and the pixel size in microns; &quot;Square pixels&quot; copies the width into the height. In the telescope, camera and digital camera lists, the &quot;Filter&quot; field keeps only the rows that hold every word typed.
-Your own equipment: in the telescope list, &quot;Add…&quot; saves the current aperture and focal length under a name; in the camera and digital camera lists, &quot;Add…&quot; saves the current sensor. They follow the others in the lists, marked ★, and &quot;Remove&quot; removes them after a confirmation. A name has at most 60 characters, no &quot;]&quot; and no character the file cannot hold (Greek letters, for example), and cannot repeat a name of the lists, even with other capitals. They are kept in the file Quarvel-equipements.ini, beside the configuration file, which can also be edited by hand while the program is closed: one section per item, [Capteur name] with LargeurPixels, HauteurPixels, TaillePixelX and TaillePixelY (in microns), [Caméra name] with Capteur, [APN name] with LargeurPixels, HauteurPixels and TaillePixel, [Télescope name] with Diamètre and Focale (in mm), numbers with a decimal point.
-Setups: &quot;Save the setup…&quot; keeps the current telescope, reducer, filter and sensor under a name (a [Montage name] section of the same file); choosing one in the &quot;Setup:&quot; list shows it again, and &quot;Remove&quot; removes the one shown.
-The program shows the focal ratio, the resolving and separating power, the sensor size, the sampling and the field of view.
-
-Sensor drawing tab:
--------------------
-Compares the size of the chosen sensor with a 24 x 36 mm film frame.
-
-Calculations tab:
------------------
-Type the X and Y coordinates of two objects measured on an image: the program gives their separation in pixels and in arc-seconds. With &quot;Separation entry&quot; at &quot;Yes&quot;, type the known separation of the two objects: the program gives the real focal length of the image.
-
-Imaging tab:
-------------
-In planetary imaging, choose the object: the program gives its apparent diameter on the date shown, its size on the sensor, the optimal focal ratio and, for the planets, the longest exposure before the planet&apos;s rotation blurs the image. A click on &quot;Apparent diameter&quot; switches the Sun&apos;s and the Moon&apos;s diameter between arc-seconds and arc-minutes. The &quot;Change date&quot; button opens a calendar, where &quot;Today&quot; takes today&apos;s date; a right click on that button takes today&apos;s date without opening it.
-In deep-sky imaging, the program gives the current sampling, the finest useful sampling and the focal length that gives the sampling chosen with the slider. Type your site&apos;s seeing (&quot;Seeing (FWHM)&quot;, the stars&apos; full width at half maximum, in arc-seconds, above 0 and up to 30) and choose the binning: the program gives the sampling with binning and says whether it is undersampled, well sampled (between FWHM/3 and FWHM/2) or oversampled. The seeing and the binning are kept for the next time.
-
-Planet drawing tab:
--------------------
-Draws the chosen object to the sensor&apos;s scale. A right click on the object&apos;s name chooses another one; for the MT9M001 sensor, a right click on the drawing chooses a region of interest.
-
-Photo field tab:
-----------------
-Shows the sensor&apos;s field, in red, over photographs of deep-sky objects. A right click on the object&apos;s name chooses another photograph.
-&quot;Object:&quot; takes any Messier, Caldwell, NGC or IC object of the catalogue, by its number (M31, ngc 7000, C 14) or its name, with or without accents; proposals show as you type, and Enter shows the object to scale on a chart of the sky around it, north up and east left, with its photograph or its outline and the catalogue&apos;s other objects in view, named; a compass and a scale stand in the corners. The wheel, or the + and - keys, change the scale, from twice the frame to 60°. &quot;Rotation&quot; is the position angle of the sensor&apos;s top side, in degrees from north through east, as plate solving and capture programs give it; a triangle marks that side inside the frame. Dragging outside the frame turns it; dragging the frame moves it across the sky, which stays, to frame a pair of objects. &quot;Centre:&quot; takes J2000 coordinates (05h35m17s -05°23&apos;28&quot;, 5:35:17 -5:23:28 or 83.82 -5.39, a decimal comma too) and Enter puts the frame there; the frame&apos;s centre is always written beside it, and can be selected to be copied. &quot;Mosaic&quot; gives the number of frames across and down (1 to 5) and &quot;Overlap&quot; the share of each frame shared with its neighbour, in per cent (0 to below 100). The line under the drawing says whether the object fits in the field or in the mosaic, which mosaic would hold it and at which angle it would fit; &quot;Apply this angle&quot; turns the frame to it. The list of panels gives each one&apos;s centre and angle, computed on the sphere; &quot;Export the panels…&quot; saves them as CSV in the columns of a Telescopius mosaic plan (Pane, RA, DEC, Position Angle (East)…), which N.I.N.A. imports, and &quot;Copy the panels&quot; copies them.
-The compared setups (Compare tab) are drawn too, each in its colour and with its line (dashed, dotted, dash-dot), named in the legend.
-Photographs taken from Stellarium&apos;s deep-sky textures: M 13 (Starhopper), M 27 (Stéphane Dumont), M 31 and M 45 (HG731GZ, Herm Perez), M 42 (HG731GZ, Stéphane Dumont), NGC 7331 (Peter Vasey, Plover Hill Observatory). The credits and licences in full are in the file images/CREDITS.
-
-Night tab:
-----------
-Says when the target can be shot from your site. &quot;Site:&quot; chooses one of your sites, kept in your equipment file; the last one chosen is taken again at start. To add one, type its &quot;Name&quot;, its &quot;Latitude&quot; (degrees, positive north: 48.85, 48°51&apos;N or -33°27&apos;) and its &quot;Longitude&quot; (degrees, positive east: 2.35, 2°21&apos;E or 70°40&apos;W), its &quot;Altitude&quot; in metres, then &quot;Add the site&quot;. &quot;Minimum&quot; is the altitude below which the target is too low (30° by default). &quot;Target:&quot; offers the object framed in the Photo field tab and each panel of its mosaic, and the Moon or the planet chosen in the Imaging tab; the date is the Imaging tab&apos;s, &quot;Change date&quot; changes it: the night starts on that date&apos;s evening.
-The chart runs from sunset to sunrise: the background darkens with the civil, nautical and astronomical twilights, the yellow curve is the target&apos;s altitude, the grey dashes the Moon&apos;s and the red line the minimum; the times are the desktop&apos;s. Under it: the target&apos;s rising, transit with its altitude, and setting, the astronomical night (the Sun more than 18° below the horizon), the hours the target stays above the minimum in that night, and the Moon, its lit part and its distance from the target. North of the polar circle, the page says when the Sun does not set. Last the year, on the 15th of each month: a deep-sky target&apos;s useful hours, or a planet&apos;s apparent diameter and altitude at transit, its oppositions marked.
-Rising, setting and twilights follow the almanacs&apos; use (34&apos; of refraction, the Sun&apos;s upper limb); the positions come from ERFA, the International Astronomical Union&apos;s SOFA routines.
-
-Compare tab:
-------------
-Sets the current setup beside up to three saved ones, chosen in the &quot;Compare with:&quot; lists: telescope, sensor, focal ratio, resolving and separating power, sensor size, sampling, field, Jupiter and the Moon on the sensor on the Imaging tab&apos;s date, exposure limit on Jupiter and the deep-sky verdict for the seeing typed. &quot;Copy the results&quot; copies the table, its first line naming the setups.
-
-Help tab:
----------
-This page.
-
-About tab:
-----------
-The program&apos;s version and contact address. The &quot;Start the program&quot; button opens the other tabs.
-
-
-The configuration is saved in the file %1.
-</translation>
-    </message>
-    <message>
         <source>Retirer le site choisi de vos équipements</source>
         <translation>Remove the chosen site from your equipment</translation>
     </message>
@@ -1662,6 +1538,150 @@ The configuration is saved in the file %1.
     <message>
         <source>« %1 » : longitude non reconnue ; taper des degrés est de -180 à 180, par exemple 2.35 ou 2°21&apos;E</source>
         <translation>“%1”: longitude not recognised; type degrees east from -180 to 180, for example 2.35 or 2°21&apos;E</translation>
+    </message>
+    <message>
+        <source>Mercure</source>
+        <translation>Mercury</translation>
+    </message>
+    <message>
+        <source>Neptune</source>
+        <translation>Neptune</translation>
+    </message>
+    <message>
+        <source>Uranus</source>
+        <translation>Uranus</translation>
+    </message>
+    <message>
+        <source>Vénus</source>
+        <translation>Venus</translation>
+    </message>
+    <message>
+        <source>inclinaison %1°</source>
+        <translation>tilt %1°</translation>
+    </message>
+    <message>
+        <source>Quarvel calcule, pour un instrument et un capteur donnés, les grandeurs utiles à l&apos;imagerie astronomique.
+
+La rangée d&apos;onglets, en haut, mène aux différentes pages du programme. La rangée de boutons, en bas, sert à effacer les champs de la page affichée (&quot;Effacer champs&quot;, sur les pages Paramètrage, Calculs et Imagerie), à relire la configuration sauvegardée (&quot;Charge config&quot;), à la sauvegarder (&quot;Sauve config&quot;) et à quitter le programme (&quot;Quitter&quot;). La configuration se charge et se sauvegarde depuis l&apos;onglet Paramètrage. Sous ces boutons, &quot;Copier les résultats&quot; met les résultats de la page affichée dans le presse-papiers, une ligne par valeur (légende, valeur, unité, séparées par des tabulations) ; sur les pages de dessin, les deux boutons suivants copient le dessin ou l&apos;enregistrent en PNG, deux fois plus grand qu&apos;à l&apos;écran. &quot;Mode nuit&quot; passe la fenêtre en rouge sur fond noir, pour garder la vision de nuit au télescope ; le choix est gardé pour la fois suivante.
+
+Les nombres s&apos;écrivent avec un point ou une virgule décimale. Tant qu&apos;un nombre n&apos;est que commencé (&quot;-&quot;, &quot;0&quot; avant &quot;0,8&quot;), les résultats gardent leurs valeurs ; il est jugé quand on appuie sur Entrée ou qu&apos;on quitte le champ, et un message dit alors ce qui ne va pas.
+
+Touches : Ctrl+S sauvegarde la configuration, Ctrl+Q quitte, Ctrl+N passe en mode nuit et en revient, Ctrl+Maj+C copie les résultats, F1 montre cette page, Ctrl+Page suivante et Ctrl+Page précédente (ou Ctrl+Tab) passent d&apos;une page à l&apos;autre, les flèches aussi quand la rangée d&apos;onglets a le clavier.
+
+Onglet Paramètrage :
+---------------------
+Saisir le diamètre et la focale de l&apos;instrument en millimètres, ou choisir un télescope dans la liste du bouton &quot;Télescopes&quot;, avec un éventuel réducteur ou multiplicateur de focale (Barlow). Une focale affichée en italique indique qu&apos;un réducteur ou un multiplicateur est utilisé. Cliquer dans le champ du diamètre ou de la focale commence une configuration personnelle ; &quot;Rétablir&quot; revient aux valeurs précédentes. Le filtre choisi modifie le pouvoir résolvant.
+La liste des capteurs propose les principaux capteurs, la saisie manuelle des caractéristiques (&quot;Saisie manuelle&quot;), les données sauvegardées, la liste des caméras et la liste des appareils photos numériques. Les touches S, C et P de la liste mènent à la saisie manuelle, aux caméras et aux appareils photos. En saisie manuelle, indiquer le nombre de pixels et leur taille en microns ; &quot;Pixel carré&quot; recopie la largeur dans la hauteur. Dans les listes de télescopes, de caméras et d&apos;appareils photos, le champ &quot;Filtre&quot; ne garde que les lignes qui contiennent tous les mots tapés.
+Vos propres équipements : dans la liste des télescopes, &quot;Ajouter…&quot; enregistre le diamètre et la focale actuels sous un nom ; dans les listes des caméras et des appareils photos, &quot;Ajouter…&quot; enregistre le capteur actuel. Ils suivent les autres dans les listes, marqués ★, et &quot;Supprimer&quot; les retire après confirmation. Un nom compte au plus 60 caractères, sans &quot;]&quot; ni caractère que le fichier ne peut pas enregistrer (lettres grecques, par exemple), et ne peut pas reprendre un nom des listes, même écrit avec d&apos;autres majuscules. Ils sont gardés dans le fichier Quarvel-equipements.ini, à côté du fichier de configuration, que l&apos;on peut aussi modifier à la main programme fermé : une section par équipement, [Capteur nom] avec LargeurPixels, HauteurPixels, TaillePixelX et TaillePixelY (en microns), [Caméra nom] avec Capteur, [APN nom] avec LargeurPixels, HauteurPixels et TaillePixel, [Télescope nom] avec Diamètre et Focale (en mm), nombres avec un point décimal.
+Montages : &quot;Enregistrer le montage…&quot; garde sous un nom le télescope, le réducteur, le filtre et le capteur actuels (une section [Montage nom] du même fichier) ; les choisir dans la liste &quot;Montage :&quot; les montre à nouveau, et &quot;Supprimer&quot; retire celui qui est montré.
+Le programme affiche le rapport f/D, les pouvoirs résolvant et séparateur, la taille du capteur, l&apos;échantillonnage et le champ couvert.
+
+Onglet Dessin capteur :
+-----------------------
+Compare la taille du capteur choisi à celle d&apos;un film 24 x 36 mm.
+
+Onglet Calculs :
+----------------
+Saisir les coordonnées X et Y de deux objets relevées sur une image : le programme donne leur séparation en pixels et en secondes d&apos;arc. Avec &quot;Saisie séparation&quot; à &quot;Oui&quot;, saisir la séparation connue des deux objets : le programme donne la focale réelle correspondant à l&apos;image.
+
+Onglet Imagerie :
+-----------------
+En imagerie planétaire, choisir l&apos;objet (le Soleil, la Lune, les sept planètes ou les Pléiades) : le programme donne son diamètre apparent à la date indiquée, sa taille sur le capteur, le rapport f/D optimal et, pour les planètes, le temps de pose limite avant que la rotation de la planète ne floute l&apos;image ; pour Saturne, le diamètre de ses anneaux et leur inclinaison vers la Terre (positive quand leur face nord est vue). Les distances de Mercure, Vénus, Uranus et Neptune viennent de la théorie planétaire d&apos;ERFA. Un clic sur &quot;Diamètre apparent&quot; passe le diamètre du Soleil et de la Lune des secondes d&apos;arc aux minutes d&apos;arc et inversement. Le bouton &quot;Changer date&quot; ouvre un calendrier, où &quot;Aujourd&apos;hui&quot; prend la date du jour ; un clic droit sur ce bouton prend la date du jour sans l&apos;ouvrir.
+En imagerie du ciel profond, le programme donne l&apos;échantillonnage actuel, l&apos;échantillonnage le plus fin utile et la focale à appliquer pour l&apos;échantillonnage choisi avec le curseur. Saisir la turbulence du site (&quot;Turbulence (FWHM)&quot;, la largeur à mi-hauteur des étoiles, en secondes d&apos;arc, de plus de 0 à 30) et choisir le binning : le programme donne l&apos;échantillonnage avec binning et dit s&apos;il est sous-échantillonné, bien échantillonné (entre FWHM/3 et FWHM/2) ou sur-échantillonné. La turbulence et le binning sont gardés pour la fois suivante.
+
+Onglet Dessin planète :
+-----------------------
+Dessine l&apos;objet choisi à l&apos;échelle du capteur. Un clic droit sur le nom de l&apos;objet permet d&apos;en choisir un autre ; pour le capteur MT9M001, un clic droit sur le dessin choisit une zone d&apos;intérêt.
+
+Onglet Champ photo :
+--------------------
+Montre le champ du capteur, en rouge, sur des photographies d&apos;objets du ciel profond. Un clic droit sur le nom de l&apos;objet permet de choisir une autre photographie.
+&quot;Objet :&quot; prend n&apos;importe quel objet Messier, Caldwell, NGC ou IC du catalogue, par son numéro (M31, ngc 7000, C 14) ou son nom, accents ou non ; des propositions s&apos;affichent pendant la frappe, et Entrée montre l&apos;objet à l&apos;échelle sur une carte du ciel autour de lui, nord en haut et est à gauche, avec sa photographie ou son contour et les autres objets du catalogue en vue, nommés ; une boussole et une échelle sont dans les coins. La molette, ou les touches + et -, changent l&apos;échelle, de deux fois le cadre à 60°. &quot;Rotation&quot; est l&apos;angle de position du côté haut du capteur, en degrés du nord vers l&apos;est, comme le donnent la résolution astrométrique et les logiciels d&apos;acquisition ; un triangle marque ce côté dans le cadre. Tirer à la souris hors du cadre le tourne ; tirer le cadre le déplace sur le ciel, qui reste en place, pour cadrer un couple d&apos;objets. &quot;Centre :&quot; prend des coordonnées J2000 (05h35m17s -05°23&apos;28&quot;, 5:35:17 -5:23:28 ou 83.82 -5.39, la virgule décimale aussi) et Entrée y place le cadre ; le centre du cadre est toujours écrit à côté, et se sélectionne pour être copié. &quot;Mosaïque&quot; donne le nombre de poses en largeur et en hauteur (de 1 à 5) et &quot;Recouvrement&quot; la part de chaque pose partagée avec sa voisine, en pour cent (de 0 à moins de 100). La ligne sous le dessin dit si l&apos;objet tient dans le champ ou dans la mosaïque, quelle mosaïque le ferait tenir et à quel angle il tiendrait ; &quot;Appliquer cet angle&quot; y tourne le cadre. La liste des panneaux donne le centre et l&apos;angle de chacun, calculés sur la sphère ; &quot;Exporter les panneaux…&quot; les enregistre en CSV dans les colonnes d&apos;un plan de mosaïque Telescopius (Pane, RA, DEC, Position Angle (East)…), que N.I.N.A. importe, et &quot;Copier les panneaux&quot; les copie.
+Les montages comparés (onglet Comparer) sont dessinés aussi, chacun dans sa couleur et avec son trait (tirets, pointillés, tirets et points), nommés dans la légende.
+Photographies tirées des textures du ciel profond de Stellarium : M 13 (Starhopper), M 27 (Stéphane Dumont), M 31 et M 45 (HG731GZ, Herm Perez), M 42 (HG731GZ, Stéphane Dumont), NGC 7331 (Peter Vasey, Plover Hill Observatory). Le détail des crédits et des licences est dans le fichier images/CREDITS.
+
+Onglet Nuit :
+-------------
+Dit quand la cible se photographie depuis votre site. &quot;Site :&quot; choisit l&apos;un de vos sites, gardés dans le fichier de vos équipements ; le dernier choisi est repris au démarrage. Pour en ajouter un, taper son &quot;Nom&quot;, sa &quot;Latitude&quot; (degrés, positive au nord : 48.85, 48°51&apos;N ou -33°27&apos;) et sa &quot;Longitude&quot; (degrés, positive à l&apos;est : 2.35, 2°21&apos;E ou 70°40&apos;O), son &quot;Altitude&quot; en mètres, puis &quot;Ajouter le site&quot;. &quot;Minimum&quot; est l&apos;altitude sous laquelle la cible est trop basse (30° par défaut). &quot;Cible :&quot; propose l&apos;objet cadré dans l&apos;onglet Champ photo et chaque panneau de sa mosaïque, et la Lune ou la planète choisie dans l&apos;onglet Imagerie ; la date est celle de l&apos;onglet Imagerie, &quot;Changer date&quot; la change : la nuit commence le soir de cette date.
+Le graphique va du coucher au lever du Soleil : le fond s&apos;assombrit avec les crépuscules civil, nautique et astronomique, la courbe jaune est la hauteur de la cible, les tirets gris celle de la Lune et la ligne rouge le minimum ; les heures sont celles du bureau. Dessous : lever, passage au méridien avec sa hauteur et coucher de la cible, la nuit astronomique (Soleil à plus de 18° sous l&apos;horizon), les heures où la cible reste au-dessus du minimum dans cette nuit, et la Lune, sa part éclairée et sa distance à la cible. Au nord du cercle polaire, la page dit quand le Soleil ne se couche pas. Enfin l&apos;année, le 15 de chaque mois : les heures utiles d&apos;une cible du ciel profond, ou le diamètre apparent et la hauteur au passage d&apos;une planète, ses oppositions marquées.
+Lever, coucher et crépuscules suivent l&apos;usage des éphémérides (réfraction de 34&apos;, bord supérieur du Soleil) ; les positions viennent d&apos;ERFA, les routines SOFA de l&apos;Union astronomique internationale.
+
+Onglet Comparer :
+-----------------
+Met le montage actuel à côté de trois montages enregistrés au plus, choisis dans les listes &quot;Comparer avec :&quot; : télescope, capteur, rapport f/D, pouvoirs résolvant et séparateur, taille du capteur, échantillonnage, champ, Jupiter et la Lune sur le capteur à la date de l&apos;onglet Imagerie, pose limite sur Jupiter et verdict du ciel profond pour la turbulence saisie. &quot;Copier les résultats&quot; copie le tableau, sa première ligne nommant les montages.
+
+Onglet Aide :
+-------------
+Cette page.
+
+Onglet A propos :
+-----------------
+Version du programme et adresse de contact. Le bouton &quot;Lancer le programme&quot; donne accès aux autres onglets.
+
+
+La configuration est enregistrée dans le fichier %1.
+</source>
+        <translation>Quarvel computes, for a given instrument and sensor, the figures that matter for astronomical imaging.
+
+The row of tabs at the top leads to the program&apos;s pages. The row of buttons at the bottom clears the fields of the page shown (&quot;Clear fields&quot;, on the Settings, Calculations and Imaging pages), reloads the saved configuration (&quot;Load config&quot;), saves it (&quot;Save config&quot;) and quits the program (&quot;Quit&quot;). The configuration is loaded and saved from the Settings tab. Under these buttons, &quot;Copy the results&quot; puts the results of the page shown on the clipboard, one line per value (caption, value, unit, separated by tabs); on the drawing pages, the next two buttons copy the drawing or save it as PNG, twice as large as on the screen. &quot;Night mode&quot; turns the window red on black, to keep your night vision at the telescope; the choice is kept for the next time.
+
+Numbers are written with a decimal point or comma. While a number is only begun (&quot;-&quot;, &quot;0&quot; before &quot;0.8&quot;), the results keep their values; it is judged when you press Enter or leave the field, and a message then says what is wrong.
+
+Keys: Ctrl+S saves the configuration, Ctrl+Q quits, Ctrl+N switches the night mode on and off, Ctrl+Shift+C copies the results, F1 shows this page, Ctrl+Page Down and Ctrl+Page Up (or Ctrl+Tab) go from page to page, and so do the arrow keys when the row of tabs has the keyboard.
+
+Settings tab:
+-------------
+Type the instrument&apos;s aperture and focal length in millimetres, or choose a telescope from the &quot;Telescopes&quot; button&apos;s list, with a focal reducer or a Barlow lens if any. A focal length shown in italics means that a reducer or a Barlow lens is in use. Clicking into the aperture or focal length field starts a personal configuration; &quot;Restore&quot; goes back to the previous values. The chosen filter changes the resolving power.
+The sensor list offers the main sensors, manual entry of the sensor&apos;s figures (&quot;Manual entry&quot;), the saved data, the list of cameras and the list of digital cameras. The keys S, C and P in the list lead to manual entry, to the cameras and to the digital cameras. In manual entry, give the pixel counts and the pixel size in microns; &quot;Square pixels&quot; copies the width into the height. In the telescope, camera and digital camera lists, the &quot;Filter&quot; field keeps only the rows that hold every word typed.
+Your own equipment: in the telescope list, &quot;Add…&quot; saves the current aperture and focal length under a name; in the camera and digital camera lists, &quot;Add…&quot; saves the current sensor. They follow the others in the lists, marked ★, and &quot;Remove&quot; removes them after a confirmation. A name has at most 60 characters, no &quot;]&quot; and no character the file cannot hold (Greek letters, for example), and cannot repeat a name of the lists, even with other capitals. They are kept in the file Quarvel-equipements.ini, beside the configuration file, which can also be edited by hand while the program is closed: one section per item, [Capteur name] with LargeurPixels, HauteurPixels, TaillePixelX and TaillePixelY (in microns), [Caméra name] with Capteur, [APN name] with LargeurPixels, HauteurPixels and TaillePixel, [Télescope name] with Diamètre and Focale (in mm), numbers with a decimal point.
+Setups: &quot;Save the setup…&quot; keeps the current telescope, reducer, filter and sensor under a name (a [Montage name] section of the same file); choosing one in the &quot;Setup:&quot; list shows it again, and &quot;Remove&quot; removes the one shown.
+The program shows the focal ratio, the resolving and separating power, the sensor size, the sampling and the field of view.
+
+Sensor drawing tab:
+-------------------
+Compares the size of the chosen sensor with a 24 x 36 mm film frame.
+
+Calculations tab:
+-----------------
+Type the X and Y coordinates of two objects measured on an image: the program gives their separation in pixels and in arc-seconds. With &quot;Separation entry&quot; at &quot;Yes&quot;, type the known separation of the two objects: the program gives the real focal length of the image.
+
+Imaging tab:
+------------
+In planetary imaging, choose the object (the Sun, the Moon, the seven planets or the Pleiades): the program gives its apparent diameter on the date shown, its size on the sensor, the optimal focal ratio and, for the planets, the longest exposure before the planet&apos;s rotation blurs the image; for Saturn, the diameter of its rings and their tilt towards the Earth (positive when their northern face is seen). The distances of Mercury, Venus, Uranus and Neptune come from ERFA&apos;s planetary theory. A click on &quot;Apparent diameter&quot; switches the Sun&apos;s and the Moon&apos;s diameter between arc-seconds and arc-minutes. The &quot;Change date&quot; button opens a calendar, where &quot;Today&quot; takes today&apos;s date; a right click on that button takes today&apos;s date without opening it.
+In deep-sky imaging, the program gives the current sampling, the finest useful sampling and the focal length that gives the sampling chosen with the slider. Type your site&apos;s seeing (&quot;Seeing (FWHM)&quot;, the stars&apos; full width at half maximum, in arc-seconds, above 0 and up to 30) and choose the binning: the program gives the sampling with binning and says whether it is undersampled, well sampled (between FWHM/3 and FWHM/2) or oversampled. The seeing and the binning are kept for the next time.
+
+Planet drawing tab:
+-------------------
+Draws the chosen object to the sensor&apos;s scale. A right click on the object&apos;s name chooses another one; for the MT9M001 sensor, a right click on the drawing chooses a region of interest.
+
+Photo field tab:
+----------------
+Shows the sensor&apos;s field, in red, over photographs of deep-sky objects. A right click on the object&apos;s name chooses another photograph.
+&quot;Object:&quot; takes any Messier, Caldwell, NGC or IC object of the catalogue, by its number (M31, ngc 7000, C 14) or its name, with or without accents; proposals show as you type, and Enter shows the object to scale on a chart of the sky around it, north up and east left, with its photograph or its outline and the catalogue&apos;s other objects in view, named; a compass and a scale stand in the corners. The wheel, or the + and - keys, change the scale, from twice the frame to 60°. &quot;Rotation&quot; is the position angle of the sensor&apos;s top side, in degrees from north through east, as plate solving and capture programs give it; a triangle marks that side inside the frame. Dragging outside the frame turns it; dragging the frame moves it across the sky, which stays, to frame a pair of objects. &quot;Centre:&quot; takes J2000 coordinates (05h35m17s -05°23&apos;28&quot;, 5:35:17 -5:23:28 or 83.82 -5.39, a decimal comma too) and Enter puts the frame there; the frame&apos;s centre is always written beside it, and can be selected to be copied. &quot;Mosaic&quot; gives the number of frames across and down (1 to 5) and &quot;Overlap&quot; the share of each frame shared with its neighbour, in per cent (0 to below 100). The line under the drawing says whether the object fits in the field or in the mosaic, which mosaic would hold it and at which angle it would fit; &quot;Apply this angle&quot; turns the frame to it. The list of panels gives each one&apos;s centre and angle, computed on the sphere; &quot;Export the panels…&quot; saves them as CSV in the columns of a Telescopius mosaic plan (Pane, RA, DEC, Position Angle (East)…), which N.I.N.A. imports, and &quot;Copy the panels&quot; copies them.
+The compared setups (Compare tab) are drawn too, each in its colour and with its line (dashed, dotted, dash-dot), named in the legend.
+Photographs taken from Stellarium&apos;s deep-sky textures: M 13 (Starhopper), M 27 (Stéphane Dumont), M 31 and M 45 (HG731GZ, Herm Perez), M 42 (HG731GZ, Stéphane Dumont), NGC 7331 (Peter Vasey, Plover Hill Observatory). The credits and licences in full are in the file images/CREDITS.
+
+Night tab:
+----------
+Says when the target can be shot from your site. &quot;Site:&quot; chooses one of your sites, kept in your equipment file; the last one chosen is taken again at start. To add one, type its &quot;Name&quot;, its &quot;Latitude&quot; (degrees, positive north: 48.85, 48°51&apos;N or -33°27&apos;) and its &quot;Longitude&quot; (degrees, positive east: 2.35, 2°21&apos;E or 70°40&apos;W), its &quot;Altitude&quot; in metres, then &quot;Add the site&quot;. &quot;Minimum&quot; is the altitude below which the target is too low (30° by default). &quot;Target:&quot; offers the object framed in the Photo field tab and each panel of its mosaic, and the Moon or the planet chosen in the Imaging tab; the date is the Imaging tab&apos;s, &quot;Change date&quot; changes it: the night starts on that date&apos;s evening.
+The chart runs from sunset to sunrise: the background darkens with the civil, nautical and astronomical twilights, the yellow curve is the target&apos;s altitude, the grey dashes the Moon&apos;s and the red line the minimum; the times are the desktop&apos;s. Under it: the target&apos;s rising, transit with its altitude, and setting, the astronomical night (the Sun more than 18° below the horizon), the hours the target stays above the minimum in that night, and the Moon, its lit part and its distance from the target. North of the polar circle, the page says when the Sun does not set. Last the year, on the 15th of each month: a deep-sky target&apos;s useful hours, or a planet&apos;s apparent diameter and altitude at transit, its oppositions marked.
+Rising, setting and twilights follow the almanacs&apos; use (34&apos; of refraction, the Sun&apos;s upper limb); the positions come from ERFA, the International Astronomical Union&apos;s SOFA routines.
+
+Compare tab:
+------------
+Sets the current setup beside up to three saved ones, chosen in the &quot;Compare with:&quot; lists: telescope, sensor, focal ratio, resolving and separating power, sensor size, sampling, field, Jupiter and the Moon on the sensor on the Imaging tab&apos;s date, exposure limit on Jupiter and the deep-sky verdict for the seeing typed. &quot;Copy the results&quot; copies the table, its first line naming the setups.
+
+Help tab:
+---------
+This page.
+
+About tab:
+----------
+The program&apos;s version and contact address. The &quot;Start the program&quot; button opens the other tabs.
+
+
+The configuration is saved in the file %1.
+</translation>
     </message>
 </context>
 </TS>

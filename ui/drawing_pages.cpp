@@ -39,8 +39,10 @@ std::vector<form::MenuItem> regionItems() {
 }
 
 std::vector<form::MenuItem> objectItems() {
-    return {{"pumSoleil", "Soleil"}, {"pumLune", "Lune"},       {"pumMars", "Mars"},
-            {"pumJupiter", "Jupiter"}, {"pumSaturne", "Saturne"}, {"pumPleiades", "Pléiades"}};
+    return {{"pumSoleil", "Soleil"},   {"pumLune", "Lune"},       {"pumMercure", "Mercure"},
+            {"pumVenus", "Vénus"},     {"pumMars", "Mars"},       {"pumJupiter", "Jupiter"},
+            {"pumSaturne", "Saturne"}, {"pumUranus", "Uranus"},   {"pumNeptune", "Neptune"},
+            {"pumPleiades", "Pléiades"}};
 }
 
 std::vector<form::MenuItem> photoItems() {

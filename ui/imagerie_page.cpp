@@ -3,6 +3,8 @@
 // exposure limit, the deep-sky panel, and the ephemeris date.
 #include "ui/imagerie_page.h"
 
+#include "night/night.h"
+
 #include <algorithm>
 #include <cstdio>
 #include <utility>
@@ -51,7 +53,8 @@ ImageriePage::ImageriePage(Form& window, Session& session, ModalHost& host, Date
     : Part(window),
       rgPlaCP(add<RadioGroup>("rgPlaCP", "Type d'imagerie", std::vector<std::string>{"Planétaire", "Ciel profond"})),
       rgPlanetes(add<RadioGroup>("rgPlanetes", " Planète ",
-                                 std::vector<std::string>{"Soleil", "Lune", "Mars", "Jupiter", "Saturne", "Pléiades",
+                                 std::vector<std::string>{"Soleil", "Lune", "Mercure", "Vénus", "Mars", "Jupiter",
+                                                          "Saturne", "Uranus", "Neptune", "Pléiades",
                                                           "Valeur manuelle"})),
       pImaPla(add<form::Label>("pImaPla")),
       pImaCP(add<form::Label>("pImaCP")),
@@ -64,6 +67,7 @@ ImageriePage::ImageriePage(Form& window, Session& session, ModalHost& host, Date
       labAnneaux(add<form::Label>("labAnneaux")),
       eDiamAnnSat(add<EditField>(std::string(kRings.field))),
       labDiamAppSec2(add<form::Label>("labDiamAppSec2")),
+      labInclinaison(add<form::Label>("labInclinaison")),
       eDiamCapt(add<EditField>(std::string(kOnSensor.field))),
       labPixCapt(add<form::Label>("labPixCapt")),
       labTolerance(add<form::Label>("labTolerance")),
@@ -127,7 +131,7 @@ ImageriePage::ImageriePage(Form& window, Session& session, ModalHost& host, Date
     eFWHM.setText("2.5");
     cbBinning.select(0);
     eFWHM.setHint("Turbulence du site : largeur à mi-hauteur des étoiles (FWHM), en secondes d'arc");
-    for (Control* ring : std::initializer_list<Control*>{&labAnneaux, &eDiamAnnSat, &labDiamAppSec2}) {
+    for (Control* ring : std::initializer_list<Control*>{&labAnneaux, &eDiamAnnSat, &labDiamAppSec2, &labInclinaison}) {
         ring->setVisible(false);
     }
 
@@ -238,7 +242,7 @@ void ImageriePage::start(form::CalendarDate today) {
 
 void ImageriePage::objectClick() {
     const auto body = bodyOfRow(rgPlanetes.selected());
-    for (Control* ring : std::initializer_list<Control*>{&labAnneaux, &eDiamAnnSat, &labDiamAppSec2}) {
+    for (Control* ring : std::initializer_list<Control*>{&labAnneaux, &eDiamAnnSat, &labDiamAppSec2, &labInclinaison}) {
         ring->setVisible(body && ephem::factsOf(*body).ringsOverGlobe > 0);
     }
     eDiamApp.setEnabled(rgPlanetes.selected() == kManualValueRow);
@@ -260,6 +264,10 @@ void ImageriePage::refreshApparentDiameter() {
     const bool minutes = m_unit == ephem::DiameterUnit::Minutes;
     eDiamApp.setText(core::fixed(minutes ? m_apparentDiameter.arcmin : m_apparentDiameter.arcsec, 10, 1));
     eDiamAnnSat.setText(core::fixed(m_apparentDiameter.arcsec * ephem::kRingsOverGlobe, 10, 1));
+    const auto& date = m_session.date;
+    labInclinaison.setMessage(core::Message(
+        messages::kRingTilt,
+        {core::Message::data(core::fixed(night::saturnRingTiltDeg(night::julianDateUtc(date.year, date.month, date.day)), 10, 1))}));
     shareObject();
 }
 

@@ -59,6 +59,8 @@ public:
     form::Label& labAnneaux;
     EditField& eDiamAnnSat;
     form::Label& labDiamAppSec2;
+    // The tilt of Saturn's rings towards the Earth on the date.
+    form::Label& labInclinaison;
     EditField& eDiamCapt;
     form::Label& labPixCapt;
     form::Label& labTolerance;

@@ -325,12 +325,7 @@ void MainForm::showComparison() {
 std::vector<NightPage::Target> MainForm::nightTargets() {
     std::vector<NightPage::Target> targets;
     const auto body = bodyOfRow(m_session.objectRow);
-    const std::pair<ephem::Body, night::Planet> planets[] = {
-        {ephem::Body::Mars, night::Planet::Mars},
-        {ephem::Body::Jupiter, night::Planet::Jupiter},
-        {ephem::Body::Saturn, night::Planet::Saturn},
-    };
-    for (const auto& [shown, planet] : planets) {
+    for (const auto& [shown, planet] : kNightPlanets) {
         if (body == shown) targets.push_back({m_session.objectName, true, {}, planet, false});
     }
     if (body == ephem::Body::Moon) targets.push_back({m_session.objectName, true, {}, std::nullopt, true});

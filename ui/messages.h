@@ -62,6 +62,8 @@ inline constexpr std::string_view kSamplingRule =
 inline constexpr std::string_view kConfigurationSentence =
     "\n\nLa configuration est enregistrée dans le fichier %1.\n";
 
+// Saturn's rings' tilt towards the Earth, on the Imagerie page.
+inline constexpr std::string_view kRingTilt = "inclinaison %1°";
 // The "Nuit" page.
 inline constexpr std::string_view kRises = "Lever : %1";
 inline constexpr std::string_view kTransits = "Passage : %1 à %2°";
@@ -111,7 +113,7 @@ inline constexpr std::string_view kPatterns[] = {
     kUnknownSensor,  kMissingValues,  kMoreProblems,     kBadName,          kNameTaken,      kMissingOptics,
     kNameTooLong,    kUnsavableName,  kOpticsTooLarge,   kPixelsTooLarge,
     kIncompleteSensor, kRemoveQuestion, kTheCamera,      kTheDslr,        kTheTelescope,   kTheSetup, kTheSite, kBadSitePlace, kSavedIn, kSensorHint, kTelescopeHint, kSamplingRule, kUnknownObject, kFitsAtAngle, kResultsCopied, kLegendCurrent, kLegendColours[0], kLegendColours[1], kLegendColours[2], kUnderSampled, kWellSampled, kOverSampled,
-    kRises, kTransits, kSets, kAlwaysUp, kNeverUp, kAstronomicalNight, kNoAstronomicalNight, kDarkAllDay, kMidnightSun,
+    kRingTilt, kRises, kTransits, kSets, kAlwaysUp, kNeverUp, kAstronomicalNight, kNoAstronomicalNight, kDarkAllDay, kMidnightSun,
     kPolarNight, kUsefulHours, kMoonShown, kTimeZone, kNoSite, kNoTarget, kYearHours, kYearPlanet, kOpposition,
     kGreatestElongation,
 };

@@ -73,13 +73,10 @@ std::optional<double> altitudeOf(const std::string& text) {
 
 std::optional<ephem::Body> bodyOf(const NightPage::Target& target) {
     if (target.moon) return ephem::Body::Moon;
-    if (!target.planet) return std::nullopt;
-    switch (*target.planet) {
-        case night::Planet::Mars: return ephem::Body::Mars;
-        case night::Planet::Jupiter: return ephem::Body::Jupiter;
-        case night::Planet::Saturn: return ephem::Body::Saturn;
-        default: return std::nullopt;
+    for (const auto& [body, planet] : kNightPlanets) {
+        if (target.planet == planet) return body;
     }
+    return std::nullopt;
 }
 
 }  // namespace

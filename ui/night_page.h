@@ -6,8 +6,10 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
+#include "ephem/ephemeris.h"
 #include "night/night.h"
 #include "ui/form/drawing_controls.h"
 #include "ui/form/form.h"
@@ -16,6 +18,14 @@
 namespace quarvel::ui {
 
 class EquipmentEditor;
+
+// The Imagerie page's planets, as the night follows them.
+inline constexpr std::pair<ephem::Body, night::Planet> kNightPlanets[] = {
+    {ephem::Body::Mercury, night::Planet::Mercury}, {ephem::Body::Venus, night::Planet::Venus},
+    {ephem::Body::Mars, night::Planet::Mars},       {ephem::Body::Jupiter, night::Planet::Jupiter},
+    {ephem::Body::Saturn, night::Planet::Saturn},   {ephem::Body::Uranus, night::Planet::Uranus},
+    {ephem::Body::Neptune, night::Planet::Neptune},
+};
 
 // "Nuit": when a target can be shot from the user's site. The sites kept,
 // the one shown; the night of the Imagerie page's date from sunset to

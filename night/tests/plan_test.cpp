@@ -33,7 +33,7 @@ std::vector<std::vector<std::string>> planetRows() {
 }
 
 TEST(Planets, MatchPyEphem) {
-    double worstPlace = 0, worstDays = 0;
+    double worstPlace = 0, worstDays = 0, worstTilt = 0;
     int places = 0, farthest = 0;
     for (const auto& r : planetRows()) {
         const auto planet = static_cast<Planet>(std::stoi(r[1]));
@@ -45,6 +45,10 @@ TEST(Planets, MatchPyEphem) {
             EXPECT_LT(off, 90) << r[1] << " " << r[2];
             EXPECT_NEAR(found.distanceAu / std::stod(r[5]), 1, 3e-4) << r[1] << " " << r[2];
             EXPECT_NEAR(found.elongationDeg, std::stod(r[6]), 0.03) << r[1] << " " << r[2];
+            if (r.size() > 8 && !r[8].empty()) {
+                worstTilt = std::max(worstTilt, std::abs(saturnRingTiltDeg(jd) - std::stod(r[8])));
+                EXPECT_NEAR(saturnRingTiltDeg(jd), std::stod(r[8]), 0.05) << r[2];
+            }
             ++places;
             continue;
         }
@@ -63,7 +67,7 @@ TEST(Planets, MatchPyEphem) {
     }
     EXPECT_GE(places, 140);
     std::cout << places << " places within " << worstPlace << "\", " << farthest << " oppositions and elongations within "
-              << worstDays * 24 << " h\n";
+              << worstDays * 24 << " h, Saturn's rings' tilt within " << worstTilt << "°\n";
 }
 
 TEST(Night, HoursAboveALevelAndTheSunThatDoesNotSet) {

@@ -122,7 +122,13 @@ QGroupBox* planetaryPanel(Binder& b, ImageriePage& f, QWidget* parent) {
     diameterCaption->setToolTip("Cliquer pour passer des secondes aux minutes d'arc (Soleil et Lune)");
     line(diameterCaption, b.edit(f.eDiamApp, panel, kFieldWidth), b.label(f.labDiamAppSec, panel));
     line(redLabel(b.label(f.labDateDiam, panel)), b.edit(f.eDate, panel, 84, localDateDisplay()), b.button(f.bbDate, panel));
-    line(b.label(f.labAnneaux, panel), b.edit(f.eDiamAnnSat, panel, kFieldWidth), b.label(f.labDiamAppSec2, panel));
+    // The rings' size, and their tilt towards the Earth beside it.
+    auto* rings = new QWidget(panel);
+    auto* ringsRow = new QHBoxLayout(rings);
+    ringsRow->setContentsMargins(0, 0, 0, 0);
+    ringsRow->addWidget(b.label(f.labDiamAppSec2, rings));
+    ringsRow->addWidget(b.label(f.labInclinaison, rings), 1);
+    line(b.label(f.labAnneaux, panel), b.edit(f.eDiamAnnSat, panel, kFieldWidth), rings);
     auto* pixels = new QHBoxLayout;
     pixels->addWidget(named(new QLabel("Pixels /", panel), "labDiamCaptPx"));
     pixels->addWidget(b.label(f.labPixCapt, panel));

@@ -164,16 +164,16 @@ TEST_F(DrawingPagesTest, RegionItemsResizeTheBoxAndMoveTheCheckMark) {
 TEST_F(DrawingPagesTest, TheObjectMenuSelectsTheRowAndRedraws) {
     MainForm& f = start();
     f.userSwitches(f.TabbedNotebook1, indexOf(Page::DessinPlanete));
-    EXPECT_EQ(f.planetDrawing.pmPlanetes.checkedIndex(), 3);
-    f.userChooses(f.planetDrawing.pmPlanetes, 4);
-    EXPECT_EQ(f.imagerie.rgPlanetes.selected(), 4);
+    EXPECT_EQ(f.planetDrawing.pmPlanetes.checkedIndex(), quarvel::ui::rowOf(quarvel::ephem::Body::Jupiter));
+    f.userChooses(f.planetDrawing.pmPlanetes, quarvel::ui::rowOf(quarvel::ephem::Body::Saturn));
+    EXPECT_EQ(f.imagerie.rgPlanetes.selected(), quarvel::ui::rowOf(quarvel::ephem::Body::Saturn));
     EXPECT_EQ(f.planetDrawing.labDessinPlaNom.caption(), "Saturne");
     EXPECT_EQ(f.planetDrawing.pbDessinPla.drawing().shapes.size(), 3u);  // disc, rings, disc
-    f.userChooses(f.planetDrawing.pmPlanetes, 5);
+    f.userChooses(f.planetDrawing.pmPlanetes, quarvel::ui::rowOf(quarvel::ephem::Body::Pleiades));
     EXPECT_EQ(f.planetDrawing.pbDessinPla.drawing().shapes.size(), 10u);
     EXPECT_EQ(f.imagerie.eDiamApp.text(), "3600.0");
-    f.userSelects(f.imagerie.rgPlanetes, 2);  // the Imagerie page does not move the check mark
-    EXPECT_EQ(f.planetDrawing.pmPlanetes.checkedIndex(), 5);
+    f.userSelects(f.imagerie.rgPlanetes, quarvel::ui::rowOf(quarvel::ephem::Body::Mars));  // the Imagerie page does not move the check mark
+    EXPECT_EQ(f.planetDrawing.pmPlanetes.checkedIndex(), quarvel::ui::rowOf(quarvel::ephem::Body::Pleiades));
 }
 
 TEST_F(DrawingPagesTest, ChoosingTheSamePhotographTwiceLeavesOneFrame) {

@@ -46,7 +46,7 @@ TEST_F(ProgramTest, TabSwitchesEnableTheBottomButtons) {
 TEST_F(ProgramTest, ThePlanetPageNamesObjectSensorAndTelescope) {
     MainForm& f = start();
     f.userPicks(f.parametrage.cbCapteurs, rowOf(f.parametrage.cbCapteurs, "ICX285"));
-    f.imagerie.rgPlanetes.select(3);
+    f.imagerie.rgPlanetes.select(quarvel::ui::rowOf(quarvel::ephem::Body::Jupiter));
     f.userSwitches(f.TabbedNotebook1, indexOf(Page::DessinPlanete));
     EXPECT_EQ(f.planetDrawing.labDessinPlaNom.caption(), "Jupiter");
     EXPECT_EQ(f.planetDrawing.labDessinPlaCapteur.caption(), "ICX285");

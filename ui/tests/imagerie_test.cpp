@@ -34,7 +34,7 @@ protected:
 
 TEST_F(ImagingTest, StartsOnJupiterForToday) {
     MainForm& f = start();
-    EXPECT_EQ(f.imagerie.rgPlanetes.selected(), 3);
+    EXPECT_EQ(f.imagerie.rgPlanetes.selected(), quarvel::ui::rowOf(quarvel::ephem::Body::Jupiter));
     EXPECT_EQ(f.imagerie.eDate.text(), "06/12/2026");
     EXPECT_EQ(f.imagerie.eDiamApp.text(), "39.7");
     EXPECT_EQ(f.imagerie.labDiamAppSec.caption(), "\"");
@@ -50,24 +50,26 @@ TEST_F(ImagingTest, StartsOnJupiterForToday) {
 TEST_F(ImagingTest, SaturnShowsItsRings) {
     MainForm& f = start();
     chooseDate({2004, 1, 1});
-    f.userSelects(f.imagerie.rgPlanetes, 4);
+    f.userSelects(f.imagerie.rgPlanetes, quarvel::ui::rowOf(quarvel::ephem::Body::Saturn));
     EXPECT_EQ(f.imagerie.eDiamApp.text(), "20.6");
     EXPECT_TRUE(f.imagerie.eDiamAnnSat.visible());
     EXPECT_EQ(f.imagerie.eDiamAnnSat.text(), "46.4");
-    f.userSelects(f.imagerie.rgPlanetes, 2);
+    // The southern face seen, 25.5° open (PyEphem: -25.53°).
+    EXPECT_EQ(f.imagerie.labInclinaison.caption(), "inclinaison -25.5°");
+    f.userSelects(f.imagerie.rgPlanetes, quarvel::ui::rowOf(quarvel::ephem::Body::Mars));
     EXPECT_FALSE(f.imagerie.labAnneaux.visible());
 }
 
 TEST_F(ImagingTest, TheSunInMinutesThenThePleiades) {
     MainForm& f = startWith("200", "206.265", "2");  // 2"/px
-    f.userSelects(f.imagerie.rgPlanetes, 0);
+    f.userSelects(f.imagerie.rgPlanetes, quarvel::ui::rowOf(quarvel::ephem::Body::Sun));
     EXPECT_FALSE(f.imagerie.eTolBouge.visible());
     EXPECT_TRUE(f.imagerie.eDate.visible());
     EXPECT_EQ(f.imagerie.eTps.text(), "");
     f.userClicks(f.imagerie.labCompoDiamApp);
     EXPECT_EQ(f.imagerie.labDiamAppSec.caption(), "'");
     EXPECT_EQ(f.imagerie.eDiamApp.text(), "32.5");
-    f.userSelects(f.imagerie.rgPlanetes, 5);
+    f.userSelects(f.imagerie.rgPlanetes, quarvel::ui::rowOf(quarvel::ephem::Body::Pleiades));
     EXPECT_EQ(f.imagerie.eDiamApp.text(), "60.0");
     EXPECT_EQ(f.imagerie.labDiamAppSec.caption(), "'");
     EXPECT_EQ(f.imagerie.eDiamCapt.text(), "1800.0");
@@ -75,17 +77,17 @@ TEST_F(ImagingTest, TheSunInMinutesThenThePleiades) {
     f.userClicks(f.imagerie.labCompoDiamApp);
     EXPECT_EQ(f.imagerie.eDiamApp.text(), "3600.0");
     EXPECT_EQ(f.imagerie.labDiamAppSec.caption(), "\"");
-    f.userSelects(f.imagerie.rgPlanetes, 1);
+    f.userSelects(f.imagerie.rgPlanetes, quarvel::ui::rowOf(quarvel::ephem::Body::Moon));
     f.userClicks(f.imagerie.labCompoDiamApp);
-    f.userSelects(f.imagerie.rgPlanetes, 2);  // a planet always shows seconds
+    f.userSelects(f.imagerie.rgPlanetes, quarvel::ui::rowOf(quarvel::ephem::Body::Mars));  // a planet always shows seconds
     EXPECT_EQ(f.imagerie.labDiamAppSec.caption(), "\"");
 }
 
 TEST_F(ImagingTest, AManualValueIsTypedInSeconds) {
     MainForm& f = startWith("200", "206.265", "0.5");  // 0.5"/px
-    f.userSelects(f.imagerie.rgPlanetes, 2);
+    f.userSelects(f.imagerie.rgPlanetes, quarvel::ui::rowOf(quarvel::ephem::Body::Mars));
     const std::string mars = f.imagerie.eDiamApp.text();
-    f.userSelects(f.imagerie.rgPlanetes, 6);
+    f.userSelects(f.imagerie.rgPlanetes, kManualValueRow);
     EXPECT_EQ(f.imagerie.eDiamApp.text(), mars);
     EXPECT_TRUE(f.imagerie.eDiamApp.enabled());
     f.userTypes(f.imagerie.eDiamApp, "10");
@@ -98,9 +100,9 @@ TEST_F(ImagingTest, AManualValueIsTypedInSeconds) {
 
 TEST_F(ImagingTest, ToleranceRulesTheExposureLimit) {
     MainForm& f = startWith("200", "206.265", "2");
-    f.userSelects(f.imagerie.rgPlanetes, 6);
+    f.userSelects(f.imagerie.rgPlanetes, kManualValueRow);
     f.userTypes(f.imagerie.eDiamApp, "100");  // 50 px
-    f.userSelects(f.imagerie.rgPlanetes, 2);
+    f.userSelects(f.imagerie.rgPlanetes, quarvel::ui::rowOf(quarvel::ephem::Body::Mars));
     chooseDate({2003, 8, 28});
     EXPECT_EQ(f.imagerie.eDiamApp.text(), "25.1");
     f.userTypes(f.imagerie.eTolBouge, "1000");

@@ -822,7 +822,7 @@ private slots:
             d->findChild<QCalendarWidget*>("MonthCalendar1")->setSelectedDate(QDate(2026, 12, 8));
             QTest::mouseClick(d->findChild<QPushButton*>("bbDateOK"), Qt::LeftButton);
         });
-        QTest::mouseClick(child<QGroupBox>("rgPlanetes")->findChildren<QRadioButton*>().at(4), Qt::LeftButton);
+        QTest::mouseClick(child<QGroupBox>("rgPlanetes")->findChildren<QRadioButton*>().at(quarvel::ui::rowOf(quarvel::ephem::Body::Saturn)), Qt::LeftButton);
         notebook->setCurrentIndex(quarvel::ui::indexOf(quarvel::ui::Page::DessinPlanete));
         const QImage drawing = child<QWidget>("pbDessinPla")->grab().toImage();
         int left = drawing.width(), right = -1;
