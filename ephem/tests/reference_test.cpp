@@ -16,6 +16,7 @@
 
 #include "ephem/ephemeris.h"
 #include "night/night.h"
+#include "night/tests/csv_rows.h"
 
 using namespace quarvel::ephem;
 
@@ -87,15 +88,9 @@ TEST(ReferenceEphemeris, DiametersAgreeOver1600To2800) {
 // 0 h UTC of dates from 1990 to 2050) through the same sizes: within 0.05".
 // PyEphem's own sizes differ by its radii (Venus's 1.4 % larger).
 TEST(ApparentDiameters, TheFourOtherPlanetsMatchPyEphemsDistances) {
-    std::ifstream in(QUARVEL_PLANET_REFERENCE);
-    std::string line;
-    std::getline(in, line);
     double worst = 0;
     int compared = 0;
-    while (std::getline(in, line)) {
-        std::vector<std::string> f;
-        std::stringstream fields(line);
-        for (std::string field; std::getline(fields, field, ',');) f.push_back(field);
+    for (const auto& f : quarvel::night::testing::csvRows(QUARVEL_PLANET_REFERENCE)) {
         const Body bodies[] = {Body::Sun, Body::Mercury, Body::Venus, Body::Sun, Body::Sun,
                                Body::Sun, Body::Sun,     Body::Uranus, Body::Neptune};
         const int planet = std::stoi(f[1]);
@@ -107,7 +102,7 @@ TEST(ApparentDiameters, TheFourOtherPlanetsMatchPyEphemsDistances) {
                                 bodies[planet], result);
         const double expected = factsOf(bodies[planet]).arcsecAtUnitDistance / std::stod(f[5]);
         worst = std::max(worst, std::fabs(result.arcsec - expected));
-        EXPECT_NEAR(result.arcsec, expected, 0.05) << line;
+        EXPECT_NEAR(result.arcsec, expected, 0.05) << f[2];
         ++compared;
     }
     EXPECT_GE(compared, 80);

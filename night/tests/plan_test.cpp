@@ -6,36 +6,21 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <fstream>
 #include <iostream>
 #include <numbers>
-#include <sstream>
 #include <string>
 #include <vector>
 
 #include "night/plan.h"
+#include "night/tests/csv_rows.h"
 
 namespace quarvel::night {
 namespace {
 
-std::vector<std::vector<std::string>> planetRows() {
-    std::ifstream in(QUARVEL_PLANET_REFERENCE);
-    std::vector<std::vector<std::string>> out;
-    std::string line;
-    std::getline(in, line);
-    while (std::getline(in, line)) {
-        std::vector<std::string> row;
-        std::stringstream fields(line);
-        for (std::string field; std::getline(fields, field, ',');) row.push_back(field);
-        out.push_back(row);
-    }
-    return out;
-}
-
 TEST(Planets, MatchPyEphem) {
     double worstPlace = 0, worstDays = 0, worstTilt = 0;
     int places = 0, farthest = 0;
-    for (const auto& r : planetRows()) {
+    for (const auto& r : testing::csvRows(QUARVEL_PLANET_REFERENCE)) {
         const auto planet = static_cast<Planet>(std::stoi(r[1]));
         const double jd = std::stod(r[2]);
         if (r[0] == "place") {

@@ -5,32 +5,16 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <fstream>
-#include <sstream>
 #include <string>
 #include <vector>
 
 #include "night/night.h"
+#include "night/tests/csv_rows.h"
 
 namespace quarvel::night {
 namespace {
 
 constexpr double kMinute = 1.0 / 1440;
-
-std::vector<std::vector<std::string>> rows() {
-    std::ifstream in(QUARVEL_NIGHT_REFERENCE);
-    std::vector<std::vector<std::string>> out;
-    std::string line;
-    std::getline(in, line);
-    while (std::getline(in, line)) {
-        std::vector<std::string> row;
-        std::stringstream fields(line);
-        for (std::string field; std::getline(fields, field, ',');) row.push_back(field);
-        if (!line.empty() && line.back() == ',') row.emplace_back();
-        out.push_back(row);
-    }
-    return out;
-}
 
 struct Worst {
     double minutes = 0, altitude = 0, illumination = 0;
@@ -55,7 +39,7 @@ void compare(const std::optional<double>& found, const std::string& expected, do
 }
 
 TEST(Night, MatchesPyEphem) {
-    const auto reference = rows();
+    const auto reference = testing::csvRows(QUARVEL_NIGHT_REFERENCE);
     ASSERT_GE(reference.size(), 200u);
     const auto m31 = sky::parseEquatorial("0:42:44.3 +41:16:09");
     const auto m42 = sky::parseEquatorial("5:35:17.3 -5:23:28");

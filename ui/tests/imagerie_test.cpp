@@ -23,13 +23,7 @@ protected:
         return f;
     }
 
-    void chooseDate(form::CalendarDate date) {
-        whenOpened<DateForm>([date](DateForm& d) {
-            d.MonthCalendar1.setDate(date);
-            d.userClicks(d.bbDateOK);
-        });
-        program->mainForm.userClicks(program->mainForm.imagerie.bbDate);
-    }
+    void chooseDate(form::CalendarDate date) { ProgramTest::chooseDate(date, program->mainForm.imagerie.bbDate); }
 };
 
 TEST_F(ImagingTest, StartsOnJupiterForToday) {

@@ -17,13 +17,7 @@ namespace {
 
 class NightPageTest : public ProgramTest {
 protected:
-    void chooseDate(form::CalendarDate date) {
-        whenOpened<DateForm>([date](DateForm& d) {
-            d.MonthCalendar1.setDate(date);
-            d.userClicks(d.bbDateOK);
-        });
-        program->mainForm.userClicks(program->mainForm.night.bbDateNuit);
-    }
+    void chooseDate(form::CalendarDate date) { ProgramTest::chooseDate(date, program->mainForm.night.bbDateNuit); }
 };
 
 TEST_F(NightPageTest, ASiteIsKeptAndM31sNightIsTheReferences) {

@@ -67,6 +67,15 @@ protected:
         host.scripts.push_back([script](form::Form& dialog) { script(dynamic_cast<DialogForm&>(dialog)); });
     }
 
+    // The date chosen in the calendar the button opens (the Imagerie page's).
+    void chooseDate(form::CalendarDate date, form::Button& opens) {
+        whenOpened<DateForm>([date](DateForm& d) {
+            d.MonthCalendar1.setDate(date);
+            d.userClicks(d.bbDateOK);
+        });
+        program->mainForm.userClicks(opens);
+    }
+
     void writeIni(const std::string& bytes) { config::testing::writeBytes(iniPath, bytes); }
     std::string iniBytes() const { return config::testing::readBytes(iniPath); }
 
