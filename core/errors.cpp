@@ -151,6 +151,15 @@ void throwBadLongitude(std::string_view text) { raise(ErrorCode::BadLongitude, t
 void throwBadSiteAltitude(std::string_view text) { raise(ErrorCode::BadSiteAltitude, text); }
 void throwBadMinimumAltitude(std::string_view text) { raise(ErrorCode::BadMinimumAltitude, text); }
 
+Message joinedLines(std::vector<Message> lines) {
+    if (lines.empty()) return Message();
+    Message joined = std::move(lines.back());
+    for (auto line = lines.rbegin() + 1; line != lines.rend(); ++line) {
+        joined = Message("%1\n%2", {std::move(*line), std::move(joined)});
+    }
+    return joined;
+}
+
 std::vector<std::string> messagePatterns() {
     std::vector<std::string> patterns;
     for (const auto& t : kTemplates) patterns.emplace_back(t.pattern);

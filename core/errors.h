@@ -83,6 +83,9 @@ private:
 
 // A failure's message, as the pattern and its values; the values as given.
 Message errorMessageOf(ErrorCode code, Message first = {}, Message second = {});
+// Messages one a line, as one: joined two by two by "%1\n%2", a pattern
+// every language keeps as it is. Empty for none.
+Message joinedLines(std::vector<Message> lines);
 
 // A typed text as messages quote it: one longer than 60 characters by its
 // ends around "…".

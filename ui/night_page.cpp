@@ -30,16 +30,6 @@ constexpr double kSampleDays = 5.0 / 1440;
 
 Message asData(const std::string& text) { return Message::data(text); }
 
-// Lines of messages as one, joined by "%1\n%2", a pattern every language keeps.
-Message lines(std::vector<Message> shown) {
-    if (shown.empty()) return Message();
-    Message joined = std::move(shown.back());
-    for (auto line = shown.rbegin() + 1; line != shown.rend(); ++line) {
-        joined = Message("%1\n%2", {std::move(*line), std::move(joined)});
-    }
-    return joined;
-}
-
 // "6 h 05".
 Message hoursText(double hours) {
     const long minutes = std::lround(hours * 60);
@@ -410,8 +400,8 @@ void NightPage::showYear(const Target& target, const night::Site& site) {
                                      asData(core::fixed(high, 10, 0)), asData(marked ? " ◆" : "")}));
         }
     }
-    labMois1.setMessage(lines({shown.begin(), shown.begin() + 6}));
-    labMois2.setMessage(lines({shown.begin() + 6, shown.end()}));
+    labMois1.setMessage(core::joinedLines({shown.begin(), shown.begin() + 6}));
+    labMois2.setMessage(core::joinedLines({shown.begin() + 6, shown.end()}));
 }
 
 }  // namespace quarvel::ui

@@ -115,13 +115,8 @@ core::Message skippedSectionsMessage(const std::string& path, const std::vector<
         lines.push_back(core::Message(messages::kMoreProblems,
                                       {core::Message::data(std::to_string(skipped.size() - kShown))}));
     }
-    // One line a problem, joined two by two by "%1\n%2", a pattern that every
-    // language keeps as it is.
-    core::Message joined = std::move(lines.back());
-    for (auto line = lines.rbegin() + 1; line != lines.rend(); ++line) {
-        joined = core::Message("%1\n%2", {std::move(*line), std::move(joined)});
-    }
-    return core::errorMessageOf(core::ErrorCode::BadEquipment, std::move(joined));
+    // One line a problem.
+    return core::errorMessageOf(core::ErrorCode::BadEquipment, core::joinedLines(std::move(lines)));
 }
 
 }  // namespace
