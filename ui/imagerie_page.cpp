@@ -264,10 +264,13 @@ void ImageriePage::refreshApparentDiameter() {
     const bool minutes = m_unit == ephem::DiameterUnit::Minutes;
     eDiamApp.setText(core::fixed(minutes ? m_apparentDiameter.arcmin : m_apparentDiameter.arcsec, 10, 1));
     eDiamAnnSat.setText(core::fixed(m_apparentDiameter.arcsec * ephem::kRingsOverGlobe, 10, 1));
-    const auto& date = m_session.date;
-    labInclinaison.setMessage(core::Message(
-        messages::kRingTilt,
-        {core::Message::data(core::fixed(night::saturnRingTiltDeg(night::julianDateUtc(date.year, date.month, date.day)), 10, 1))}));
+    // The rings' tilt, for the body that shows its rings.
+    const auto body = bodyOfRow(rgPlanetes.selected());
+    if (body && ephem::factsOf(*body).ringsOverGlobe > 0) {
+        const auto& date = m_session.date;
+        const double tilt = night::saturnRingTiltDeg(night::julianDateUtc(date.year, date.month, date.day));
+        labInclinaison.setMessage(core::Message(messages::kRingTilt, {core::Message::data(core::fixed(tilt, 10, 1))}));
+    }
     shareObject();
 }
 
