@@ -188,7 +188,7 @@ void NightPage::addSite() {
     const auto site = typedSite();
     m_equipment.addSite(*site);
     showSites();
-    cbSites.select(*cbSites.rowOf(site->name));
+    if (const auto row = cbSites.rowOf(site->name)) cbSites.select(*row);
     pickSite();
 }
 
