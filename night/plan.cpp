@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "night/plan.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace quarvel::night {
@@ -8,6 +9,18 @@ namespace quarvel::night {
 double siteNoon(const Site& site, int year, int month, int day) {
     return julianDateUtc(year, month, day, 12) - site.longitudeDeg / 360;
 }
+
+namespace {
+
+std::optional<Span> darkSpan(const Curve& sun, double noon) {
+    const double end = noon + 1;
+    const auto dusk =
+        sun(noon) < kAstronomicalDeg ? std::optional<double>(noon) : crossing(sun, noon, end, kAstronomicalDeg, false);
+    if (!dusk) return std::nullopt;
+    return Span{*dusk, crossing(sun, *dusk, end, kAstronomicalDeg, true).value_or(end)};
+}
+
+}  // namespace
 
 NightTimes nightTimes(const Site& site, double noon) {
     NightTimes night;
@@ -25,7 +38,30 @@ NightTimes nightTimes(const Site& site, double noon) {
     evening(kNauticalDeg, night.nauticalDusk, night.nauticalDawn);
     evening(kAstronomicalDeg, night.astronomicalDusk, night.astronomicalDawn);
     night.sunUp = !night.sunset && sun(noon) > kSunHorizonDeg;
+    night.dark = darkSpan(sun, noon);
     return night;
+}
+
+double highestPoint(const Curve& altitude, double from, double to) {
+    constexpr double kStep = 5.0 / 1440;
+    double best = from, highest = altitude(from);
+    for (double t = from + kStep; t <= to; t += kStep) {
+        if (const double a = altitude(t); a > highest) {
+            highest = a;
+            best = t;
+        }
+    }
+    // Golden sections about the highest sample.
+    double lo = std::max(from, best - kStep), hi = std::min(to, best + kStep);
+    while (hi - lo > 1.0 / 86400) {
+        const double a = lo + (hi - lo) * 0.382, b = lo + (hi - lo) * 0.618;
+        if (altitude(a) < altitude(b)) {
+            lo = a;
+        } else {
+            hi = b;
+        }
+    }
+    return (lo + hi) / 2;
 }
 
 double hoursAbove(const Curve& altitude, double from, double to, double levelDeg) {
@@ -42,15 +78,9 @@ double hoursAbove(const Curve& altitude, double from, double to, double levelDeg
 }
 
 double darkHoursAbove(const sky::Equatorial& position, const Site& site, double noon, double minimumDeg) {
-    const Curve sun = sunAltitudeCurve(site, noon, false);
-    const double end = noon + 1;
-    // The dark part of the day: from the Sun's going below -18° (or the
-    // noon when it is already there) to its coming back.
-    const bool darkAtNoon = sun(noon) < kAstronomicalDeg;
-    const auto dusk = darkAtNoon ? std::optional<double>(noon) : crossing(sun, noon, end, kAstronomicalDeg, false);
-    if (!dusk) return 0;
-    const double dawn = crossing(sun, *dusk, end, kAstronomicalDeg, true).value_or(end);
-    return hoursAbove(altitudeCurve(position, site, *dusk), *dusk, dawn, minimumDeg);
+    const auto dark = darkSpan(sunAltitudeCurve(site, noon, false), noon);
+    if (!dark) return 0;
+    return hoursAbove(altitudeCurve(position, site, dark->from), dark->from, dark->to, minimumDeg);
 }
 
 std::array<double, 12> monthlyDarkHours(const sky::Equatorial& position, const Site& site, int year,

@@ -19,13 +19,24 @@ double siteNoon(const Site& site, int year, int month, int day);
 // The Sun's times in a night, from `from` (a noon) to `to` (the next). An
 // event that does not happen is empty: with no sunset, `sunUp` says whether
 // the Sun stays up (the midnight Sun) or down (the polar night).
+struct Span {
+    double from = 0, to = 0;
+};
 struct NightTimes {
     double from = 0, to = 0;
     std::optional<double> sunset, sunrise;
     std::optional<double> civilDusk, civilDawn, nauticalDusk, nauticalDawn, astronomicalDusk, astronomicalDawn;
     bool sunUp = false;
+    // The astronomical night: from the Sun's going below -18° (or the noon,
+    // when it is already there) to its coming back (or the next noon);
+    // nothing when it never goes so low.
+    std::optional<Span> dark;
 };
 NightTimes nightTimes(const Site& site, double noon);
+
+// The instant in [from, to] at which `altitude` is highest (a transit),
+// looked for every five minutes, then to a second.
+double highestPoint(const Curve& altitude, double from, double to);
 
 // The hours in [from, to] during which `altitude` is at or above `levelDeg`,
 // its crossings found to a second.

@@ -91,7 +91,7 @@ MainForm::MainForm(Guard& guard, ModalHost& host, Dialogs dialogs, Environment e
     m_tabs.recompute = [this] { recompute(); };
     about.run = [this] { run(); };
     night.targets = [this] { return nightTargets(); };
-    night.utcOffsetMinutes = environment.utcOffsetMinutes;
+    if (environment.utcOffsetMinutes) night.utcOffsetMinutes = environment.utcOffsetMinutes;
     night.remember = imagerie.remember;
     night.chooseDate = [this] { imagerie.chooseDate(); };
     imagerie.dateChanged = [this] {

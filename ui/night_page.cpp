@@ -38,7 +38,7 @@ Message hoursText(double hours) {
     return Message(messages::kHoursMinutes, {asData(std::to_string(minutes / 60)), asData(mm)});
 }
 
-// The desktop's offset by the C library, when the window gives none.
+// The desktop's offset by the C library, until the window gives its own.
 int localOffsetMinutes(double jdUtc) {
     const auto seconds = static_cast<std::time_t>(std::llround((jdUtc - kUnixEpochJd) * 86400));
     std::tm local{};
@@ -98,6 +98,7 @@ NightPage::NightPage(form::Form& window, Session& session, EquipmentEditor& equi
       labOppositions(add<form::Label>("labOppositions")),
       m_session(session),
       m_equipment(equipment) {
+    utcOffsetMinutes = localOffsetMinutes;
     cbSites.setDataFromRow(0);
     eDateNuit.setReadOnly(true);
     eSiteLatitude.setHint("Latitude en degrés, positive au nord : 48.85, 48°51'N ou -33°27'");
@@ -219,14 +220,12 @@ void NightPage::show() {
     eDateNuit.setText(dateText({m_session.date.year, m_session.date.month, m_session.date.day}));
     m_targets = targets ? targets() : std::vector<Target>{};
     // Program names first, translated; the user's and the catalogue's after.
-    std::stable_partition(m_targets.begin(), m_targets.end(), [](const Target& t) { return t.programName; });
+    const auto data = std::stable_partition(m_targets.begin(), m_targets.end(),
+                                            [](const Target& t) { return t.programName; });
+    const int firstData = static_cast<int>(data - m_targets.begin());
     const std::string chosen(cbCible.selectedId());
     std::vector<std::string> names;
-    int firstData = static_cast<int>(m_targets.size());
-    for (std::size_t i = 0; i < m_targets.size(); ++i) {
-        names.push_back(m_targets[i].name);
-        if (!m_targets[i].programName) firstData = std::min(firstData, static_cast<int>(i));
-    }
+    for (const Target& target : m_targets) names.push_back(target.name);
     cbCible.setDataFromRow(firstData);
     cbCible.setItems(names);
     // The framed object by default; the target chosen before while it is offered.
@@ -234,12 +233,8 @@ void NightPage::show() {
     recompute();
 }
 
-int NightPage::offsetAt(double jdUtc) const {
-    return utcOffsetMinutes ? utcOffsetMinutes(jdUtc) : localOffsetMinutes(jdUtc);
-}
-
 std::string NightPage::timeText(double jdUtc) const {
-    const night::CivilTime local = night::civilTime(jdUtc, offsetAt(jdUtc));
+    const night::CivilTime local = night::civilTime(jdUtc, utcOffsetMinutes(jdUtc));
     char text[8];
     std::snprintf(text, sizeof text, "%02d:%02d", local.hour, local.minute);
     return text;
@@ -282,7 +277,7 @@ void NightPage::recompute() {
     chart.from = times.sunset.value_or(noon);
     chart.to = times.sunset ? times.sunrise.value_or(noon + 1) : noon + 1;
     chart.minimumDeg = minimum;
-    chart.utcOffsetMinutes = offsetAt(chart.from);
+    chart.utcOffsetMinutes = utcOffsetMinutes(chart.from);
     const int samples = static_cast<int>(std::ceil((chart.to - chart.from) / kSampleDays));
     for (int i = 0; i <= samples; ++i) {
         const double t = std::min(chart.to, chart.from + i * kSampleDays);
@@ -296,25 +291,8 @@ void NightPage::recompute() {
     // neither rises nor sets is up all day, or never.
     const auto rises = night::crossing(geometric, noon, noon + 1, night::kStarHorizonDeg, true);
     const auto sets = night::crossing(geometric, noon, noon + 1, night::kStarHorizonDeg, false);
-    // The transit at the highest point: sampled, then to a second by golden
-    // sections about the highest sample.
-    double transit = noon, highest = altitude(noon);
-    for (double t = noon; t <= noon + 1; t += kSampleDays) {
-        if (const double a = altitude(t); a > highest) {
-            highest = a;
-            transit = t;
-        }
-    }
-    for (double lo = transit - kSampleDays, hi = transit + kSampleDays; hi - lo > 1.0 / 86400;) {
-        const double a = lo + (hi - lo) * 0.382, b = lo + (hi - lo) * 0.618;
-        if (altitude(a) < altitude(b)) {
-            lo = a;
-        } else {
-            hi = b;
-        }
-        transit = (lo + hi) / 2;
-    }
-    highest = altitude(transit);
+    const double transit = night::highestPoint(geometric, noon, noon + 1);
+    const double highest = altitude(transit);
     const Message never(highest > night::kStarHorizonDeg ? messages::kAlwaysUp : messages::kNeverUp);
     labLever.setMessage(Message(messages::kRises, {rises ? asData(timeText(*rises)) : never}));
     labCoucher.setMessage(Message(messages::kSets, {sets ? asData(timeText(*sets)) : never}));
@@ -322,30 +300,27 @@ void NightPage::recompute() {
         Message(messages::kTransits, {asData(timeText(transit)), asData(core::fixed(highest, 10, 0))}));
 
     // The astronomical night, and the target's hours high enough in it.
-    std::optional<double> dark, dawn;
-    if (times.astronomicalDusk) {
-        dark = times.astronomicalDusk;
-        dawn = times.astronomicalDawn.value_or(noon + 1);
-        labNuitAstro.setMessage(Message(messages::kAstronomicalNight, {asData(timeText(*dark)), asData(timeText(*dawn))}));
-    } else if (sun(noon) < night::kAstronomicalDeg) {
-        dark = noon;
-        dawn = noon + 1;
+    const auto& dark = times.dark;
+    if (dark && times.astronomicalDusk) {
+        labNuitAstro.setMessage(
+            Message(messages::kAstronomicalNight, {asData(timeText(dark->from)), asData(timeText(dark->to))}));
+    } else if (dark) {
         labNuitAstro.setMessage(Message(messages::kDarkAllDay));
     } else {
         labNuitAstro.setMessage(Message(times.sunUp ? messages::kMidnightSun : messages::kNoAstronomicalNight));
     }
-    const double hours = dark ? night::hoursAbove(altitude, *dark, *dawn, minimum) : 0;
+    const double hours = dark ? night::hoursAbove(altitude, dark->from, dark->to, minimum) : 0;
     labHeuresUtiles.setMessage(Message(messages::kUsefulHours, {asData(core::shortest(minimum)), hoursText(hours)}));
 
     // The Moon in the middle of the night: its lit part, its distance.
-    const double middle = dark ? (*dark + *dawn) / 2 : noon + 0.5;
+    const double middle = dark ? (dark->from + dark->to) / 2 : noon + 0.5;
     const sky::Equatorial place = target.moon     ? night::moonAt(middle)
                                   : target.planet ? night::planetAt(*target.planet, middle).position
                                                   : target.position;
     labLune.setMessage(Message(messages::kMoonShown,
                                {asData(core::fixed(night::moonIllumination(middle) * 100, 10, 0)),
                                 asData(core::fixed(sky::separationDeg(night::moonAt(middle), place), 10, 0))}));
-    const int offset = offsetAt(middle);
+    const int offset = utcOffsetMinutes(middle);
     char zone[16];
     std::snprintf(zone, sizeof zone, "UTC%c%02d:%02d", offset < 0 ? '-' : '+', std::abs(offset) / 60,
                   std::abs(offset) % 60);
@@ -378,7 +353,7 @@ void NightPage::showYear(const Target& target, const night::Site& site) {
         std::vector<night::CivilTime> farthest;
         std::optional<Message> dates;
         for (const double when : night::farthestFromSun(*target.planet, year)) {
-            const night::CivilTime& t = farthest.emplace_back(night::civilTime(when, offsetAt(when)));
+            const night::CivilTime& t = farthest.emplace_back(night::civilTime(when, utcOffsetMinutes(when)));
             const Message day(messages::kDayOfMonth,
                               {asData(std::to_string(t.day)), Message(messages::kMonths[t.month - 1])});
             dates = dates ? Message(messages::kListed, {*dates, day}) : day;

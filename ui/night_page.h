@@ -48,8 +48,8 @@ public:
     // Set by the window: the targets the other pages offer, first the one
     // shown by default.
     std::function<std::vector<Target>()> targets;
-    // Set by the window: minutes east of UTC of the desktop's time zone at
-    // a UTC instant.
+    // Minutes east of UTC of the desktop's time zone at a UTC instant: the C
+    // library's, unless the window sets its own.
     std::function<int(double jdUtc)> utcOffsetMinutes;
     // Set by the window: keeps one of the session's preferences.
     std::function<void(std::string_view key)> remember;
@@ -108,7 +108,6 @@ private:
     void removeSite();
     void commitMinimum();
     void clearResults(const core::Message& why);
-    int offsetAt(double jdUtc) const;
     std::string timeText(double jdUtc) const;
     void showYear(const Target& target, const night::Site& site);
 
