@@ -258,14 +258,12 @@ void ImageriePage::objectClick() {
 }
 
 void ImageriePage::refreshApparentDiameter() {
-    if (const auto body = bodyOfRow(rgPlanetes.selected())) {
-        ephem::computeApparentDiameter(m_session.date, *body, m_apparentDiameter);
-    }
+    const auto body = bodyOfRow(rgPlanetes.selected());
+    if (body) ephem::computeApparentDiameter(m_session.date, *body, m_apparentDiameter);
     const bool minutes = m_unit == ephem::DiameterUnit::Minutes;
     eDiamApp.setText(core::fixed(minutes ? m_apparentDiameter.arcmin : m_apparentDiameter.arcsec, 10, 1));
     eDiamAnnSat.setText(core::fixed(m_apparentDiameter.arcsec * ephem::kRingsOverGlobe, 10, 1));
     // The rings' tilt, for the body that shows its rings.
-    const auto body = bodyOfRow(rgPlanetes.selected());
     if (body && ephem::factsOf(*body).ringsOverGlobe > 0) {
         const auto& date = m_session.date;
         const double tilt = night::saturnRingTiltDeg(night::julianDateUtc(date.year, date.month, date.day));

@@ -49,7 +49,6 @@ protected:
             painter.fillRect(QRectF(QPointF(x(chart.sun[i].jd), plot.top()), QPointF(x(chart.sun[i + 1].jd) + 1, plot.bottom())),
                              sky);
         }
-        painter.setPen(palette().color(QPalette::WindowText));
         for (int deg = 0; deg <= 90; deg += 30) {
             painter.setPen(QPen(shownColour(QColor(200, 200, 200, 90)), 1, Qt::DotLine));
             painter.drawLine(QPointF(plot.left(), y(deg)), QPointF(plot.right(), y(deg)));
