@@ -100,9 +100,12 @@ public:
     std::vector<std::string> proposals(const std::string& typed);
     // Names in French, or in English: set by the view for its language.
     bool frenchNames = true;
-    // The drawing's canvas, as large as the photographs.
+    // The chart's canvas: as large as the photographs, or as the view makes
+    // it when the window grows.
     static constexpr int kFramingWidth = 360;
     static constexpr int kFramingHeight = 240;
+    // Set by the view as it resizes; the chart shown is drawn again at that size.
+    void setChartSize(int width, int height);
 
     ListControl& cbCapteursPhoto;
     EditField& eChampPhotoV;
@@ -184,6 +187,8 @@ private:
     // A place typed with no object chosen: the chart is about it.
     std::optional<catalogues::SkyPoint> m_place;
     double m_zoom = 1;
+    int m_chartWidth = kFramingWidth;
+    int m_chartHeight = kFramingHeight;
     std::optional<double> m_advisedAngle;
     // The object the chart is about: the chosen one, or a place typed alone.
     std::optional<catalogues::DeepSkyObject> chartObject();

@@ -158,6 +158,15 @@ std::optional<drawings::ObjectPicture> PhotoPage::shownPicture(const std::string
     return picture;
 }
 
+void PhotoPage::setChartSize(int width, int height) {
+    width = std::max(width, kFramingWidth);
+    height = std::max(height, kFramingHeight);
+    if (width == m_chartWidth && height == m_chartHeight) return;
+    m_chartWidth = width;
+    m_chartHeight = height;
+    if (vueObjet.visible()) drawObject();
+}
+
 std::optional<catalogues::DeepSkyObject> PhotoPage::chartObject() {
     if (m_object) return objects().rows()[static_cast<std::size_t>(*m_object)];
     if (!m_place) return std::nullopt;
@@ -199,16 +208,16 @@ void PhotoPage::drawObject() {
     if (m_object) chart.objectRow = static_cast<std::size_t>(*m_object);
     const auto outlineOf = outline == m_outlines.end() ? nullptr : &outline->second;
     chart.zoom = m_zoom;
-    auto scene = drawings::framingScene(object, shown, picture, kFramingWidth, kFramingHeight, compared, outlineOf, chart);
+    auto scene = drawings::framingScene(object, shown, picture, m_chartWidth, m_chartHeight, compared, outlineOf, chart);
     // From twice the frame to 60° across, whatever the wheel asks: the scale
     // is the fitted one times the zoom.
     const double fitScale = scene.pxPerArcmin / m_zoom;
-    const double widest = kFramingWidth / (60.0 * 60 * fitScale);
-    const double closest = std::max(1.0, kFramingWidth / (2 * shown.frame.widthArcmin * fitScale));
+    const double widest = m_chartWidth / (60.0 * 60 * fitScale);
+    const double closest = std::max(1.0, m_chartWidth / (2 * shown.frame.widthArcmin * fitScale));
     m_zoom = std::clamp(m_zoom, std::min(widest, 1.0), closest);
     if (m_zoom != chart.zoom) {
         chart.zoom = m_zoom;
-        scene = drawings::framingScene(object, shown, picture, kFramingWidth, kFramingHeight, compared, outlineOf, chart);
+        scene = drawings::framingScene(object, shown, picture, m_chartWidth, m_chartHeight, compared, outlineOf, chart);
     }
     vueObjet.setScene(std::move(scene));
     // Whether it fits, and at which angle it would.

@@ -532,4 +532,11 @@ void Binder::notebook(form::Notebook& notebook, QTabWidget* tabs, form::Label& m
     });
 }
 
+void onResize(QWidget* widget, std::function<void()> action) {
+    new EventHook(widget, [action = std::move(action)](QEvent* event) {
+        if (event->type() == QEvent::Resize) action();
+        return false;
+    });
+}
+
 }  // namespace quarvel::ui::qt

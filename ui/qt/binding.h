@@ -93,4 +93,7 @@ W* named(W* widget, const char* name) {
 // A caption label in front of a field, with the field as its buddy.
 QLabel* caption(const QString& text, QWidget* buddy, QWidget* parent);
 
+// Runs the action each time the widget takes a new size.
+void onResize(QWidget* widget, std::function<void()> action);
+
 }  // namespace quarvel::ui::qt

@@ -19,8 +19,10 @@
 #include <QKeyEvent>
 #include <QListWidget>
 #include <QPushButton>
+#include <QTabWidget>
 #include <QWheelEvent>
 #include <cmath>
+#include <memory>
 
 #include "core/number_format.h"
 #include "core/parse.h"
@@ -242,6 +244,7 @@ protected:
         m_form.userDrags(m_page.vueObjet, {event->position().x(), event->position().y()});
     }
     void mouseReleaseEvent(QMouseEvent*) override { setCursor(Qt::OpenHandCursor); }
+    void resizeEvent(QResizeEvent*) override { m_page.setChartSize(width(), height()); }
     void wheelEvent(QWheelEvent* event) override {
         const int steps = event->angleDelta().y() / 120;
         if (steps != 0) m_form.userZooms(m_page.vueObjet, std::pow(1.25, steps));
@@ -359,6 +362,40 @@ QWidget* buildDessinPlanetePage(Binder& b, PlanetDrawingPage& f) {
     return p;
 }
 
+namespace {
+
+// The chart takes the room the window gives beyond its smallest size: what is
+// under it moves down, the texts across the page widen with it, and the
+// buttons at the right follow the box's right side.
+void growWithChart(QWidget* page, QWidget* chart, QWidget* box, std::vector<QWidget*> widening,
+                   std::vector<QWidget*> following) {
+    const int chartBottom = chart->geometry().bottom();
+    std::vector<QWidget*> below;
+    for (QWidget* child : page->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly)) {
+        if (!child->isWindow() && child->y() > chartBottom) below.push_back(child);
+    }
+    // The growth applied so far: each resize moves by the difference, so that
+    // what a widget's own text changed since stays.
+    auto applied = std::make_shared<QSize>(0, 0);
+    onResize(page, [page, chart, box, widening, following, below, applied] {
+        // The notebook's growth across, the page's own down.
+        const QWidget* tabs = page->parentWidget();
+        while (tabs && !qobject_cast<const QTabWidget*>(tabs)) tabs = tabs->parentWidget();
+        const int dx = tabs ? std::max(0, tabs->width() - tabs->minimumWidth()) : 0;
+        const int dy = std::max(0, page->height() - page->minimumHeight());
+        const QSize by(dx - applied->width(), dy - applied->height());
+        if (by.isNull()) return;
+        *applied = QSize(dx, dy);
+        for (QWidget* w : below) w->move(w->x(), w->y() + by.height());
+        for (QWidget* w : widening) w->resize(w->width() + by.width(), w->height());
+        for (QWidget* w : following) w->move(w->x() + by.width(), w->y());
+        box->resize(box->width() + by.width(), box->height() + by.height());
+        chart->resize(chart->width() + by.width(), chart->height() + by.height());
+    });
+}
+
+}  // namespace
+
 QWidget* buildChampPhotoPage(Binder& b, PhotoPage& f) {
     auto* p = new QWidget;
     p->setObjectName("tsChampPhoto");
@@ -472,6 +509,10 @@ QWidget* buildChampPhotoPage(Binder& b, PhotoPage& f) {
     QComboBox* sensors = sensorList(b, f.cbCapteursPhoto, p, 174, copyPanels->geometry().bottom() + 6, 185);
     box->setGeometry(25, 3, 489, sensors->geometry().bottom() + 6);
     p->setMinimumHeight(box->geometry().bottom() + 4);
+    growWithChart(p, framing, box,
+                  {name, p->findChild<QLabel*>("labPhotoCapteur"), p->findChild<QLabel*>("labPhotoTelescope"), centre,
+                   fit, legend, panels},
+                  {advised, exportPanels, copyPanels});
     return p;
 }
 

@@ -78,7 +78,7 @@ MainWindow::MainWindow(MainForm& form) : m_form(form), m_binder(form), m_built(s
     setObjectName(qs(form.name()));
     setWindowTitle(tt(form.caption()));
     auto* tabs = m_tabs = new QTabWidget(this);
-    tabs->setFixedWidth(kNotebookWidth);
+    tabs->setMinimumWidth(kNotebookWidth);
     // Every caption in 549 pixels: tight tabs, no scroll arrows.
     tabs->tabBar()->setUsesScrollButtons(false);
     tabs->tabBar()->setExpanding(false);
@@ -96,6 +96,7 @@ MainWindow::MainWindow(MainForm& form) : m_form(form), m_binder(form), m_built(s
     auto* mask = new QWidget(tabs);
     mask->setAutoFillBackground(true);
     mask->setGeometry(0, 0, kNotebookWidth, tabs->tabBar()->sizeHint().height());
+    onResize(tabs, [tabs, mask] { mask->resize(tabs->width(), mask->height()); });
 
     auto* buttons = new QHBoxLayout;
     const std::pair<form::Button*, Glyph> bottom[] = {
@@ -136,7 +137,7 @@ MainWindow::MainWindow(MainForm& form) : m_form(form), m_binder(form), m_built(s
     form.exportDrawing = [this](bool save) { exportDrawing(save); };
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(8, 8, 8, 8);
-    layout->addWidget(tabs, 1, Qt::AlignLeft);
+    layout->addWidget(tabs, 1);
     layout->addLayout(buttons);
     layout->addLayout(status);
     m_statusRow = status;
@@ -179,18 +180,20 @@ void MainWindow::addShortcuts() {
     }
 }
 
-// The window's size is its design's at the default font, and grows to what
-// the tabs and the pages built so far need at a larger one.
+// The window's smallest size is its design's at the default font, and grows
+// to what the tabs and the pages built so far need at a larger one; the user
+// may make it larger, and the sky chart takes the room.
 void MainWindow::fitContents() {
     if (!layout()) return;  // still being built
-    m_tabs->setFixedWidth(kNotebookWidth);
+    m_tabs->setMinimumWidth(kNotebookWidth);
     const int tabsWidth = std::max(m_tabs->tabBar()->sizeHint().width(), m_tabs->minimumSizeHint().width());
-    if (tabsWidth > kNotebookWidth) m_tabs->setFixedWidth(tabsWidth);
+    if (tabsWidth > kNotebookWidth) m_tabs->setMinimumWidth(tabsWidth);
     layout()->activate();
     const QSize need = layout()->minimumSize();
-    // The status line comes under the design's window, which keeps its size.
+    // The status line comes under the design's window.
     const int statusHeight = m_statusRow ? m_statusRow->sizeHint().height() + layout()->spacing() : 0;
-    setFixedSize(std::max(kWindowWidth, need.width()), std::max(kWindowHeight + statusHeight, need.height()));
+    setMinimumSize(std::max(kWindowWidth, need.width()), std::max(kWindowHeight + statusHeight, need.height()));
+    resize(isVisible() ? size().expandedTo(minimumSize()) : minimumSize());
 }
 
 QString resultsText(const std::vector<ResultLine>& lines) {

@@ -1376,6 +1376,20 @@ private slots:
                                qPrintable(dialog->selectedFiles().front()));
                       dialog->reject();
                   });
+        // A larger window gives the chart the room: the panels' buttons follow
+        // the page's right side and the picture is the chart's new size.
+        m_window->resize(m_window->width() + 200, m_window->height() + 150);
+        QTRY_COMPARE(view->width(), 560);
+        QVERIFY2(view->height() > 340, qPrintable(QString::number(view->height())));
+        QVERIFY(child<QLabel>("labPhotoCapteur")->y() > view->geometry().bottom());
+        auto* exportPanels = child<QPushButton>("bbExporterPanneaux");
+        const QWidget* page = exportPanels->parentWidget();
+        QVERIFY(child<QComboBox>("cbCapteursPhoto")->geometry().bottom() < page->height());
+        QVERIFY(exportPanels->geometry().right() < page->width());
+        QVERIFY(exportPanels->geometry().left() > view->geometry().center().x());
+        QCOMPARE(child<QLabel>("labCentre")->text(), QString("00h41m00.5s +41°30'00\""));
+        QTest::mouseClick(child<QPushButton>("bbCopierImage"), Qt::LeftButton);
+        QCOMPARE(QGuiApplication::clipboard()->image().width(), 1120);
     }
 
     // Enter is OK and Escape is Annuler in the other dialogs too.
