@@ -14,7 +14,7 @@ struct Template {
 };
 
 // The fixed messages.
-constexpr std::array<Template, 23> kTemplates{{
+constexpr std::array<Template, 25> kTemplates{{
     {ErrorCode::NotAReal, "'%1' n'est pas une valeur en virgule flottante correcte"},
     {ErrorCode::NotAnInteger, "'%1' n'est pas une valeur entière correcte"},
     {ErrorCode::DivisionByZero, "Division par zéro en virgule flottante"},
@@ -40,6 +40,9 @@ constexpr std::array<Template, 23> kTemplates{{
      "« %1 » : longitude non reconnue ; taper des degrés est de -180 à 180, par exemple 2.35 ou 2°21'E"},
     {ErrorCode::BadSiteAltitude, "« %1 » : l'altitude du site se donne en mètres, de -500 à 9000"},
     {ErrorCode::BadMinimumAltitude, "« %1 » : l'altitude minimale se donne en degrés, de 0 à 89"},
+    {ErrorCode::SolverMissing,
+     "La résolution astrométrique demande les paquets astrometry.net et astrometry-data-tycho2 : installez-les"},
+    {ErrorCode::NotSolved, "« %1 » n'a pas pu être résolue : %2"},
     {ErrorCode::OutOfMemory, "Mémoire insuffisante"},
     {ErrorCode::Unexpected, "Erreur inattendue : %1"},
 }};
@@ -150,6 +153,10 @@ void throwBadLatitude(std::string_view text) { raise(ErrorCode::BadLatitude, tex
 void throwBadLongitude(std::string_view text) { raise(ErrorCode::BadLongitude, text); }
 void throwBadSiteAltitude(std::string_view text) { raise(ErrorCode::BadSiteAltitude, text); }
 void throwBadMinimumAltitude(std::string_view text) { raise(ErrorCode::BadMinimumAltitude, text); }
+void throwSolverMissing() { raise(ErrorCode::SolverMissing); }
+void throwNotSolved(std::string_view path, Message reason) {
+    throw QuarvelError(ErrorCode::NotSolved, errorMessageOf(ErrorCode::NotSolved, Message::data(path), std::move(reason)));
+}
 
 Message joinedLines(std::vector<Message> lines) {
     if (lines.empty()) return Message();

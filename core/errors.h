@@ -33,6 +33,8 @@ enum class ErrorCode {
     BadLongitude,      // "« %1 » : longitude non reconnue ; taper des degrés est de -180 à 180, par exemple 2.35 ou 2°21'E"
     BadSiteAltitude,   // "« %1 » : l'altitude du site se donne en mètres, de -500 à 9000"
     BadMinimumAltitude,  // "« %1 » : l'altitude minimale se donne en degrés, de 0 à 89"
+    SolverMissing,       // "La résolution astrométrique demande les paquets astrometry.net et astrometry-data-tycho2 : installez-les"
+    NotSolved,           // "« %1 » n'a pas pu être résolue : %2"
     // Last resorts of the event guard, for failures no calculation raises.
     OutOfMemory,  // "Mémoire insuffisante"
     Unexpected,   // "Erreur inattendue : %1"
@@ -115,6 +117,8 @@ std::size_t characterCount(std::string_view text);
 [[noreturn]] void throwBadLongitude(std::string_view text);
 [[noreturn]] void throwBadSiteAltitude(std::string_view text);
 [[noreturn]] void throwBadMinimumAltitude(std::string_view text);
+[[noreturn]] void throwSolverMissing();
+[[noreturn]] void throwNotSolved(std::string_view path, Message reason);
 
 // The reason given for a file that is no regular file (a folder, a pipe, a device).
 inline constexpr std::string_view kNotARegularFile = "n'est pas un fichier ordinaire";

@@ -1683,5 +1683,41 @@ The program&apos;s version and contact address. The &quot;Start the program&quot
 The configuration is saved in the file %1.
 </translation>
     </message>
+    <message>
+        <source>Ce n&apos;est pas une image FITS, brute d&apos;appareil photo, TIFF, PNG ou JPEG lisible.</source>
+        <translation>It is no readable FITS, camera raw, TIFF, PNG or JPEG image.</translation>
+    </message>
+    <message>
+        <source>Fichier brut d&apos;appareil photo illisible.</source>
+        <translation>Unreadable camera raw file.</translation>
+    </message>
+    <message>
+        <source>Image FITS incorrecte ou tronquée.</source>
+        <translation>Incorrect or truncated FITS image.</translation>
+    </message>
+    <message>
+        <source>Image de moins de %1 pixels de côté.</source>
+        <translation>Image with a side of less than %1 pixels.</translation>
+    </message>
+    <message>
+        <source>Image de plus de %1 mégapixels.</source>
+        <translation>Image of more than %1 megapixels.</translation>
+    </message>
+    <message>
+        <source>La résolution astrométrique demande les paquets astrometry.net et astrometry-data-tycho2 : installez-les</source>
+        <translation>Plate solving needs the astrometry.net and astrometry-data-tycho2 packages: install them</translation>
+    </message>
+    <message>
+        <source>aucune solution trouvée en %1 s</source>
+        <translation>no solution found in %1 s</translation>
+    </message>
+    <message>
+        <source>résolution annulée</source>
+        <translation>solving cancelled</translation>
+    </message>
+    <message>
+        <source>« %1 » n&apos;a pas pu être résolue : %2</source>
+        <translation>“%1” could not be solved: %2</translation>
+    </message>
 </context>
 </TS>

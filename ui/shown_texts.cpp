@@ -4,6 +4,7 @@
 #include "catalogues/catalogue.h"
 #include "catalogues/messages.h"
 #include "core/errors.h"
+#include "image/messages.h"
 #include "ui/help_text.h"
 #include "ui/messages.h"
 #include "ui/result_table.h"
@@ -15,6 +16,7 @@ std::vector<std::string> composedTextPatterns() {
     std::vector<std::string> patterns = core::messagePatterns();
     for (std::string_view pattern : catalogues::kPatterns) patterns.emplace_back(pattern);
     for (std::string_view pattern : messages::kPatterns) patterns.emplace_back(pattern);
+    for (std::string_view pattern : image::kPatterns) patterns.emplace_back(pattern);
     for (std::string_view caption : messages::kResultCaptions) patterns.emplace_back(caption);
     for (const ResultRow* row : resultRows()) {
         patterns.emplace_back(row->caption);
