@@ -19,7 +19,7 @@ double median(std::vector<double> values) {
 
 }  // namespace
 
-std::optional<double> starFwhm(const Image& image, StarSpot spot) {
+std::optional<double> starFwhm(const Image& image, StarSpot spot, float saturation) {
     // The brightest pixel near the spot.
     int px = static_cast<int>(std::lround(spot.x)), py = static_cast<int>(std::lround(spot.y));
     if (px < kReach + 3 || py < kReach + 3 || px >= image.width - kReach - 3 || py >= image.height - kReach - 3) {
@@ -47,7 +47,7 @@ std::optional<double> starFwhm(const Image& image, StarSpot spot) {
     for (const double v : border) deviations.push_back(std::abs(v - sky));
     const double noise = 1.4826 * median(deviations);
     const double peak = image.at(px, py) - sky;
-    if (peak <= 10 * std::max(noise, 1e-6)) return std::nullopt;
+    if (peak <= 10 * std::max(noise, 1e-6) || image.at(px, py) >= saturation) return std::nullopt;
     // A flat top is a saturated star, or a hot pixel's neighbours are dark.
     int high = 0, lit = 0;
     for (int y = py - 1; y <= py + 1; ++y) {
@@ -98,10 +98,12 @@ std::optional<double> starFwhm(const Image& image, StarSpot spot) {
 }
 
 std::optional<double> medianFwhm(const Image& image, const std::vector<StarSpot>& spots, std::size_t most) {
+    if (image.values.empty()) return std::nullopt;
+    const float highest = *std::max_element(image.values.begin(), image.values.end());
     std::vector<double> widths;
     for (const StarSpot& spot : spots) {
         if (widths.size() >= most) break;
-        if (const auto width = starFwhm(image, spot)) widths.push_back(*width);
+        if (const auto width = starFwhm(image, spot, 0.95f * highest)) widths.push_back(*width);
     }
     if (widths.size() < 3) return std::nullopt;
     return median(std::move(widths));

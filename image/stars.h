@@ -18,11 +18,12 @@ struct StarSpot {
 // The full width at half maximum of the star near `spot`, in the image's
 // pixels: a Gaussian fitted to the star's core above a quarter of its peak,
 // corrected for the pixels' own width; nothing for a spot too close to the
-// edge, saturated, too faint or no star.
-std::optional<double> starFwhm(const Image& image, StarSpot spot);
+// edge, reaching `saturation` or flat-topped, too faint or no star.
+std::optional<double> starFwhm(const Image& image, StarSpot spot, float saturation);
 
 // The median width of the stars at the spots (the brightest first), over the
 // first `most` that can be measured; nothing when fewer than three can.
+// Stars within 5 % of the image's highest level are taken as saturated.
 std::optional<double> medianFwhm(const Image& image, const std::vector<StarSpot>& spots, std::size_t most = 50);
 
 }  // namespace quarvel::image

@@ -4,7 +4,7 @@
 // with its query-starkd) at a known centre, scale, rotation and mirror, each
 // a Gaussian or Moffat star of known FWHM, over a sky background with noise
 // and hot pixels, written as FITS (first row at the bottom), 16-bit TIFF or
-// 8-bit JPEG (first row at the top).
+// 8-bit JPEG (first row at the top, levels kept linear).
 //
 // render_star_field OUT FORMAT RA DEC ARCSEC_PER_PX ROTATION MIRROR WIDTH HEIGHT FWHM PROFILE SEED
 //   FORMAT fits | tiff | jpeg; ROTATION: the top side's position angle, degrees
@@ -174,8 +174,8 @@ int main(int argc, char** argv) {
             if (sixteen) {
                 reinterpret_cast<quint16*>(picture.scanLine(y))[x] = static_cast<quint16>(std::lround(v));
             } else {
-                // A stretched 8-bit picture, as a camera's JPEG would be.
-                picture.scanLine(y)[x] = static_cast<uchar>(std::lround(255 * std::sqrt(std::clamp((v - 900) / 30000, 0.0, 1.0))));
+                // The levels from just under the sky's to a bright star's, in 8 bits.
+                picture.scanLine(y)[x] = static_cast<uchar>(std::lround(255 * std::clamp((v - 900) / 60000, 0.0, 1.0)));
             }
         }
     }

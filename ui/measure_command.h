@@ -1,0 +1,32 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// "quarvel --mesurer IMAGE" ("--measure" in English): an image solved and
+// measured with no window, one value a line.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "image/image.h"
+#include "image/solve.h"
+
+namespace quarvel::ui {
+
+struct CommandOutput {
+    std::string text;  // for the standard output, or the error output when it failed
+    int exitCode = 0;
+};
+
+// Nothing unless the command line asks for a measure. Solved, the centre,
+// the sampling (arc-seconds per pixel), the rotation (the top side's
+// position angle, north through east), the mirror and the stars' FWHM
+// (pixels), labelled in the locale's language, exit code 0; a file that
+// cannot be read or solved gives its French message and exit code 1.
+// "--echantillonnage X" ("--sampling X") hints the sampling.
+std::optional<CommandOutput> measureCommand(int argc, const char* const* argv, std::string_view locale,
+                                            const image::Decoder& decoder);
+
+// The measure's lines, as the command prints them.
+std::string measureLines(const image::Measure& measure, bool english);
+
+}  // namespace quarvel::ui
