@@ -164,6 +164,8 @@ std::vector<StarSpot> readStars(const std::string& path, int height) {
     return spots;
 }
 
+Measure solveOnce(const Image& image, const std::string& path, const SolveHints& hints, const Progress& progress);
+
 }  // namespace
 
 bool solverInstalled() { return !onPath("solve-field").empty() && hasIndexFiles(); }
@@ -187,6 +189,45 @@ Measure measureOf(const Wcs& wcs, int width, int height, int binning) {
 }
 
 Measure solveImage(const Image& image, const std::string& path, const SolveHints& hints, const Progress& progress) {
+    const bool hinted = hints.arcsecPerPixel || hints.near;
+    if (!hints.mayBeWrong || !hinted) return solveOnce(image, path, hints, progress);
+    // Hints that may be wrong: all of them for a quarter of the time, then
+    // the place alone (the scale is the setup's, the image may be
+    // another's) for a quarter, then neither for the rest.
+    std::vector<SolveHints> tries;
+    SolveHints first = hints;
+    first.timeLimitSeconds = std::max(5, hints.timeLimitSeconds / 4);
+    tries.push_back(first);
+    if (hints.near && hints.arcsecPerPixel) {
+        SolveHints place;
+        place.near = hints.near;
+        place.timeLimitSeconds = first.timeLimitSeconds;
+        tries.push_back(place);
+    }
+    SolveHints blind;
+    int left = hints.timeLimitSeconds;
+    for (const SolveHints& t : tries) left -= t.timeLimitSeconds;
+    blind.timeLimitSeconds = std::max(5, left);
+    tries.push_back(blind);
+    double spent = 0;
+    for (const SolveHints& t : tries) {
+        double now = 0;
+        try {
+            return solveOnce(image, path, t, [&progress, spent, &now](double seconds) {
+                now = seconds;
+                return !progress || progress(spent + seconds);
+            });
+        } catch (const core::QuarvelError& e) {
+            if (e.code() != core::ErrorCode::NotSolved || e.message().find(kCancelled) != std::string::npos) throw;
+        }
+        spent += now;
+    }
+    core::throwNotSolved(path, core::Message(kNoSolution, {core::Message::data(std::to_string(hints.timeLimitSeconds))}));
+}
+
+namespace {
+
+Measure solveOnce(const Image& image, const std::string& path, const SolveHints& hints, const Progress& progress) {
     const std::string solver = onPath("solve-field");
     if (solver.empty() || !hasIndexFiles()) core::throwSolverMissing();
     const WorkFolder folder;
@@ -232,5 +273,7 @@ Measure solveImage(const Image& image, const std::string& path, const SolveHints
     }
     return measure;
 }
+
+}  // namespace
 
 }  // namespace quarvel::image

@@ -19,6 +19,10 @@ struct SolveHints {
     // Where the image is thought to point: searched around it.
     std::optional<sky::Equatorial> near;
     int timeLimitSeconds = 120;
+    // Hints that may be wrong (the setup's, for an image taken with another):
+    // when the search about them fails in half the time, the rest of it
+    // searches every scale and place.
+    bool mayBeWrong = false;
 };
 
 struct Measure {

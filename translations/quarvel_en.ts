@@ -1560,6 +1560,102 @@ Your remarks and suggestions are welcome at the address below.</translation>
         <translation>tilt %1°</translation>
     </message>
     <message>
+        <source>Ce n&apos;est pas une image FITS, brute d&apos;appareil photo, TIFF, PNG ou JPEG lisible.</source>
+        <translation>It is no readable FITS, camera raw, TIFF, PNG or JPEG image.</translation>
+    </message>
+    <message>
+        <source>Fichier brut d&apos;appareil photo illisible.</source>
+        <translation>Unreadable camera raw file.</translation>
+    </message>
+    <message>
+        <source>Image FITS incorrecte ou tronquée.</source>
+        <translation>Incorrect or truncated FITS image.</translation>
+    </message>
+    <message>
+        <source>Image de moins de %1 pixels de côté.</source>
+        <translation>Image with a side of less than %1 pixels.</translation>
+    </message>
+    <message>
+        <source>Image de plus de %1 mégapixels.</source>
+        <translation>Image of more than %1 megapixels.</translation>
+    </message>
+    <message>
+        <source>La résolution astrométrique demande les paquets astrometry.net et astrometry-data-tycho2 : installez-les</source>
+        <translation>Plate solving needs the astrometry.net and astrometry-data-tycho2 packages: install them</translation>
+    </message>
+    <message>
+        <source>aucune solution trouvée en %1 s</source>
+        <translation>no solution found in %1 s</translation>
+    </message>
+    <message>
+        <source>résolution annulée</source>
+        <translation>solving cancelled</translation>
+    </message>
+    <message>
+        <source>« %1 » n&apos;a pas pu être résolue : %2</source>
+        <translation>“%1” could not be solved: %2</translation>
+    </message>
+    <message>
+        <source>%1 : centre %2, à %3&apos; du cadre</source>
+        <translation>%1: centre %2, %3&apos; from the frame</translation>
+    </message>
+    <message>
+        <source>Centrer et tourner le cadre comme l&apos;image</source>
+        <translation>Centre and turn the frame as the image</translation>
+    </message>
+    <message>
+        <source>Champ %1&apos; x %2&apos;, calcul %3&apos; x %4&apos;</source>
+        <translation>Field %1&apos; x %2&apos;, computed %3&apos; x %4&apos;</translation>
+    </message>
+    <message>
+        <source>FWHM des étoiles : %1 px, %2&quot;</source>
+        <translation>Stars&apos; FWHM: %1 px, %2&quot;</translation>
+    </message>
+    <message>
+        <source>FWHM des étoiles : pas d&apos;étoile mesurable</source>
+        <translation>Stars&apos; FWHM: no star to measure</translation>
+    </message>
+    <message>
+        <source>FWHM vers turbulence</source>
+        <translation>FWHM to seeing</translation>
+    </message>
+    <message>
+        <source>Mesurer une image…</source>
+        <translation>Measure an image…</translation>
+    </message>
+    <message>
+        <source>Prendre la FWHM des étoiles de l&apos;image comme turbulence du site (page Imagerie)</source>
+        <translation>Take the image&apos;s stars&apos; FWHM as the site&apos;s seeing (Imagerie page)</translation>
+    </message>
+    <message>
+        <source>Reprendre ce cadrage</source>
+        <translation>Take this framing</translation>
+    </message>
+    <message>
+        <source>Rotation %1°, cadre %2° ; miroir : %3</source>
+        <translation>Rotation %1°, frame %2°; mirrored: %3</translation>
+    </message>
+    <message>
+        <source>Résolution de %1… %2 s</source>
+        <translation>Solving %1… %2 s</translation>
+    </message>
+    <message>
+        <source>Résoudre une de vos images (FITS, brute, TIFF, PNG ou JPEG) avec astrometry.net et la comparer au calcul</source>
+        <translation>Solve one of your images (FITS, raw, TIFF, PNG or JPEG) with astrometry.net and compare it with the calculation</translation>
+    </message>
+    <message>
+        <source>non</source>
+        <translation>no</translation>
+    </message>
+    <message>
+        <source>oui</source>
+        <translation>yes</translation>
+    </message>
+    <message>
+        <source>Échantillonnage %1&quot;/px, calcul %2&quot;/px (%3 %)</source>
+        <translation>Sampling %1&quot;/px, computed %2&quot;/px (%3 %)</translation>
+    </message>
+    <message>
         <source>Quarvel calcule, pour un instrument et un capteur donnés, les grandeurs utiles à l&apos;imagerie astronomique.
 
 La rangée d&apos;onglets, en haut, mène aux différentes pages du programme. La rangée de boutons, en bas, sert à effacer les champs de la page affichée (&quot;Effacer champs&quot;, sur les pages Paramètrage, Calculs et Imagerie), à relire la configuration sauvegardée (&quot;Charge config&quot;), à la sauvegarder (&quot;Sauve config&quot;) et à quitter le programme (&quot;Quitter&quot;). La configuration se charge et se sauvegarde depuis l&apos;onglet Paramètrage. Sous ces boutons, &quot;Copier les résultats&quot; met les résultats de la page affichée dans le presse-papiers, une ligne par valeur (légende, valeur, unité, séparées par des tabulations) ; sur les pages de dessin, les deux boutons suivants copient le dessin ou l&apos;enregistrent en PNG, deux fois plus grand qu&apos;à l&apos;écran. &quot;Mode nuit&quot; passe la fenêtre en rouge sur fond noir, pour garder la vision de nuit au télescope ; le choix est gardé pour la fois suivante.
@@ -1597,6 +1693,7 @@ Onglet Champ photo :
 --------------------
 Montre le champ du capteur, en rouge, sur des photographies d&apos;objets du ciel profond. Un clic droit sur le nom de l&apos;objet permet de choisir une autre photographie.
 &quot;Objet :&quot; prend n&apos;importe quel objet Messier, Caldwell, NGC ou IC du catalogue, par son numéro (M31, ngc 7000, C 14) ou son nom, accents ou non ; des propositions s&apos;affichent pendant la frappe, et Entrée montre l&apos;objet à l&apos;échelle sur une carte du ciel autour de lui, nord en haut et est à gauche, avec sa photographie ou son contour et les autres objets du catalogue en vue, nommés ; une boussole et une échelle sont dans les coins. La molette, ou les touches + et -, changent l&apos;échelle, de deux fois le cadre à 60° ; la carte s&apos;agrandit avec la fenêtre. &quot;Rotation&quot; est l&apos;angle de position du côté haut du capteur, en degrés du nord vers l&apos;est, comme le donnent la résolution astrométrique et les logiciels d&apos;acquisition ; un triangle marque ce côté dans le cadre. Tirer à la souris hors du cadre le tourne ; tirer le cadre le déplace sur le ciel, qui reste en place, pour cadrer un couple d&apos;objets. &quot;Centre :&quot; prend des coordonnées J2000 (05h35m17s -05°23&apos;28&quot;, 5:35:17 -5:23:28 ou 83.82 -5.39, la virgule décimale aussi) et Entrée y place le cadre ; le centre du cadre est toujours écrit à côté, et se sélectionne pour être copié. &quot;Mosaïque&quot; donne le nombre de poses en largeur et en hauteur (de 1 à 5) et &quot;Recouvrement&quot; la part de chaque pose partagée avec sa voisine, en pour cent (de 0 à moins de 100). La ligne sous le dessin dit si l&apos;objet tient dans le champ ou dans la mosaïque, quelle mosaïque le ferait tenir et à quel angle il tiendrait ; &quot;Appliquer cet angle&quot; y tourne le cadre. La liste des panneaux donne le centre et l&apos;angle de chacun, calculés sur la sphère ; &quot;Exporter les panneaux…&quot; les enregistre en CSV dans les colonnes d&apos;un plan de mosaïque Telescopius (Pane, RA, DEC, Position Angle (East)…), que N.I.N.A. importe, et &quot;Copier les panneaux&quot; les copie.
+&quot;Mesurer une image…&quot; ouvre une de vos images (FITS, brute d&apos;appareil photo CR2, CR3, NEF ou ARW, TIFF, PNG ou JPEG) et la résout avec astrometry.net (paquets astrometry.net et astrometry-data-tycho2), en cherchant d&apos;abord autour du cadre et de l&apos;échantillonnage du montage, à 15 % près, puis ailleurs ; &quot;Annuler&quot; l&apos;arrête. Sous le dessin s&apos;affichent son centre J2000 et sa distance au cadre, son échantillonnage et son champ à côté de ceux du calcul, avec l&apos;écart en pour cent (un réducteur qui travaille à 0,78x au lieu de 0,8x s&apos;y voit), sa rotation dans la convention de &quot;Rotation&quot;, si elle est en miroir, et la FWHM médiane de ses étoiles en pixels et en secondes d&apos;arc. L&apos;image est dessinée sur la carte à sa place, à son échelle et à son angle. &quot;Reprendre ce cadrage&quot; met le centre et la rotation du cadre à ceux de l&apos;image, pour refaire le même cadrage la nuit suivante ; &quot;FWHM vers turbulence&quot; met la FWHM des étoiles dans le champ de turbulence de l&apos;onglet Imagerie. En ligne de commande, quarvel --mesurer IMAGE [--echantillonnage X] donne les mêmes mesures, une par ligne.
 Les montages comparés (onglet Comparer) sont dessinés aussi, chacun dans sa couleur et avec son trait (tirets, pointillés, tirets et points), nommés dans la légende.
 Photographies tirées des textures du ciel profond de Stellarium : M 13 (Starhopper), M 27 (Stéphane Dumont), M 31 et M 45 (HG731GZ, Herm Perez), M 42 (HG731GZ, Stéphane Dumont), NGC 7331 (Peter Vasey, Plover Hill Observatory). Le détail des crédits et des licences est dans le fichier images/CREDITS.
 
@@ -1658,6 +1755,7 @@ Photo field tab:
 ----------------
 Shows the sensor&apos;s field, in red, over photographs of deep-sky objects. A right click on the object&apos;s name chooses another photograph.
 &quot;Object:&quot; takes any Messier, Caldwell, NGC or IC object of the catalogue, by its number (M31, ngc 7000, C 14) or its name, with or without accents; proposals show as you type, and Enter shows the object to scale on a chart of the sky around it, north up and east left, with its photograph or its outline and the catalogue&apos;s other objects in view, named; a compass and a scale stand in the corners. The wheel, or the + and - keys, change the scale, from twice the frame to 60°; the chart grows with the window. &quot;Rotation&quot; is the position angle of the sensor&apos;s top side, in degrees from north through east, as plate solving and capture programs give it; a triangle marks that side inside the frame. Dragging outside the frame turns it; dragging the frame moves it across the sky, which stays, to frame a pair of objects. &quot;Centre:&quot; takes J2000 coordinates (05h35m17s -05°23&apos;28&quot;, 5:35:17 -5:23:28 or 83.82 -5.39, a decimal comma too) and Enter puts the frame there; the frame&apos;s centre is always written beside it, and can be selected to be copied. &quot;Mosaic&quot; gives the number of frames across and down (1 to 5) and &quot;Overlap&quot; the share of each frame shared with its neighbour, in per cent (0 to below 100). The line under the drawing says whether the object fits in the field or in the mosaic, which mosaic would hold it and at which angle it would fit; &quot;Apply this angle&quot; turns the frame to it. The list of panels gives each one&apos;s centre and angle, computed on the sphere; &quot;Export the panels…&quot; saves them as CSV in the columns of a Telescopius mosaic plan (Pane, RA, DEC, Position Angle (East)…), which N.I.N.A. imports, and &quot;Copy the panels&quot; copies them.
+&quot;Measure an image…&quot; opens one of your images (FITS, camera raw CR2, CR3, NEF or ARW, TIFF, PNG or JPEG) and solves it with astrometry.net (packages astrometry.net and astrometry-data-tycho2), searching first around the frame and the setup&apos;s sampling, within 15 %, then elsewhere; &quot;Cancel&quot; stops it. Under the drawing are shown its J2000 centre and its distance from the frame, its sampling and field beside the calculated ones, with the difference in per cent (a reducer that works at 0.78x instead of 0.8x shows there), its rotation in the convention of &quot;Rotation&quot;, whether it is mirrored, and its stars&apos; median FWHM in pixels and arc-seconds. The image is drawn on the chart at its place, scale and angle. &quot;Take this framing&quot; sets the frame&apos;s centre and rotation to the image&apos;s, to frame the same the next night; &quot;FWHM to seeing&quot; puts the stars&apos; FWHM in the seeing field of the Imagerie tab. From the command line, quarvel --measure IMAGE [--sampling X] gives the same measures, one a line.
 The compared setups (Compare tab) are drawn too, each in its colour and with its line (dashed, dotted, dash-dot), named in the legend.
 Photographs taken from Stellarium&apos;s deep-sky textures: M 13 (Starhopper), M 27 (Stéphane Dumont), M 31 and M 45 (HG731GZ, Herm Perez), M 42 (HG731GZ, Stéphane Dumont), NGC 7331 (Peter Vasey, Plover Hill Observatory). The credits and licences in full are in the file images/CREDITS.
 
@@ -1682,42 +1780,6 @@ The program&apos;s version and contact address. The &quot;Start the program&quot
 
 The configuration is saved in the file %1.
 </translation>
-    </message>
-    <message>
-        <source>Ce n&apos;est pas une image FITS, brute d&apos;appareil photo, TIFF, PNG ou JPEG lisible.</source>
-        <translation>It is no readable FITS, camera raw, TIFF, PNG or JPEG image.</translation>
-    </message>
-    <message>
-        <source>Fichier brut d&apos;appareil photo illisible.</source>
-        <translation>Unreadable camera raw file.</translation>
-    </message>
-    <message>
-        <source>Image FITS incorrecte ou tronquée.</source>
-        <translation>Incorrect or truncated FITS image.</translation>
-    </message>
-    <message>
-        <source>Image de moins de %1 pixels de côté.</source>
-        <translation>Image with a side of less than %1 pixels.</translation>
-    </message>
-    <message>
-        <source>Image de plus de %1 mégapixels.</source>
-        <translation>Image of more than %1 megapixels.</translation>
-    </message>
-    <message>
-        <source>La résolution astrométrique demande les paquets astrometry.net et astrometry-data-tycho2 : installez-les</source>
-        <translation>Plate solving needs the astrometry.net and astrometry-data-tycho2 packages: install them</translation>
-    </message>
-    <message>
-        <source>aucune solution trouvée en %1 s</source>
-        <translation>no solution found in %1 s</translation>
-    </message>
-    <message>
-        <source>résolution annulée</source>
-        <translation>solving cancelled</translation>
-    </message>
-    <message>
-        <source>« %1 » n&apos;a pas pu être résolue : %2</source>
-        <translation>“%1” could not be solved: %2</translation>
     </message>
 </context>
 </TS>

@@ -221,6 +221,10 @@ PhotoPage::PhotoPage(form::Form& window, const catalogues::Catalogue& catalogue,
       tabPanneaux(add<ListControl>("tabPanneaux", std::vector<std::string>{})),
       bbExporterPanneaux(add<form::Button>("bbExporterPanneaux", "Exporter les panneaux…")),
       bbCopierPanneaux(add<form::Button>("bbCopierPanneaux", "Copier les panneaux")),
+      bbMesurerImage(add<form::Button>("bbMesurerImage", "Mesurer une image…")),
+      labMesure(add<Label>("labMesure")),
+      bbReprendreCadrage(add<form::Button>("bbReprendreCadrage", "Reprendre ce cadrage")),
+      bbFwhmTurbulence(add<form::Button>("bbFwhmTurbulence", "FWHM vers turbulence")),
       m_catalogue(catalogue),
       m_session(session),
       m_dataFolders(std::move(dataFolders)) {
@@ -234,6 +238,25 @@ PhotoPage::PhotoPage(form::Form& window, const catalogues::Catalogue& catalogue,
     bbExporterPanneaux.setHint("Enregistrer les panneaux en CSV, colonnes d'un plan de mosaïque Telescopius");
     bbCopierPanneaux.setHint("Copier les panneaux en CSV");
     bbAngleConseille.setHint("Tourner le cadre à l'angle où l'objet tient");
+    bbMesurerImage.setHint("Résoudre une de vos images (FITS, brute, TIFF, PNG ou JPEG) avec astrometry.net et la "
+                           "comparer au calcul");
+    bbReprendreCadrage.setHint("Centrer et tourner le cadre comme l'image");
+    bbFwhmTurbulence.setHint("Prendre la FWHM des étoiles de l'image comme turbulence du site (page Imagerie)");
+    bbReprendreCadrage.setVisible(false);
+    bbFwhmTurbulence.setVisible(false);
+    bbMesurerImage.onClick = [this] { measureImage(); };
+    bbReprendreCadrage.onClick = [this] {
+        if (!m_solved) return;
+        const sky::Equatorial centre = m_solved->measure.centre;
+        if (!chartObject()) chartPlace({centre.raDeg, centre.decDeg});
+        m_frameCentre = catalogues::SkyPoint{centre.raDeg, centre.decDeg};
+        eRotation.setText(core::fixed(m_solved->measure.rotationDeg, 10, 1));
+        drawObject();
+    };
+    bbFwhmTurbulence.onClick = [this] {
+        if (!m_solved || !m_solved->measure.fwhmPixels || !useSeeing) return;
+        useSeeing(*m_solved->measure.fwhmPixels * m_solved->measure.arcsecPerPixel);
+    };
     labCentre.setShowsData(true);
     tabPanneaux.setDataFromRow(0);
     bbAngleConseille.setVisible(false);
@@ -246,12 +269,7 @@ PhotoPage::PhotoPage(form::Form& window, const catalogues::Catalogue& catalogue,
             if (m_object) {
                 m_frameCentre = catalogues::SkyPoint{typed->raDeg, typed->decDeg};
             } else {
-                // No object: the chart is about the place typed.
-                m_place = catalogues::SkyPoint{typed->raDeg, typed->decDeg};
-                m_frameCentre.reset();
-                m_zoom = 1;
-                labPhoto.setShowsData(true);
-                labPhoto.setCaption(sky::formatEquatorial(*typed));
+                chartPlace({typed->raDeg, typed->decDeg});
             }
         }
         drawObject();

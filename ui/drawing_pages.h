@@ -3,14 +3,18 @@
 // the same sensor.
 #pragma once
 
+#include <array>
 #include <functional>
 #include <map>
+#include <memory>
 #include <optional>
 #include <string>
 
 #include "catalogues/catalogue.h"
 #include "catalogues/object_framing.h"
 #include "catalogues/object_search.h"
+#include "image/image.h"
+#include "image/solve.h"
 #include "sky/coordinates.h"
 #include "ui/form/drawing_controls.h"
 #include "ui/form/form.h"
@@ -140,6 +144,35 @@ public:
     // cancels), and the clipboard.
     std::function<std::optional<std::string>(const std::string& suggestedName)> askPanelsPath;
     std::function<void(const std::string& text)> copyText;
+
+    // The user's own image: solved, measured beside the setup's numbers and
+    // drawn on the chart at its place.
+    form::Button& bbMesurerImage;
+    Label& labMesure;
+    // The frame's centre and rotation set to the image's; the stars' width
+    // put in the Imagerie page's seeing.
+    form::Button& bbReprendreCadrage;
+    form::Button& bbFwhmTurbulence;
+    // Set by the view: the image to open (nothing when the user cancels),
+    // how TIFF, PNG and JPEG are decoded, and where the solving runs: `work`
+    // away from the window while the time spent shows with a button that
+    // cancels, then `done` in the window. Unset, both run at once.
+    std::function<std::optional<std::string>()> askImagePath;
+    image::Decoder decodePicture;
+    std::function<void(const std::string& name, std::function<void(const image::Progress&)> work,
+                       std::function<void()> done)>
+        runAway;
+    // Set by the main form: the seeing measured, in arc-seconds.
+    std::function<void(double arcsec)> useSeeing;
+    // The image solved, as the chart draws it.
+    struct SolvedImage {
+        std::string name;
+        image::Measure measure;
+        int width = 0;
+        int height = 0;
+        std::shared_ptr<const drawings::Bitmap> preview;
+    };
+    const std::optional<SolvedImage>& solvedImage() const { return m_solved; }
     // Where the frame points, named after the object (or the place typed),
     // then each panel's centre when the mosaic has several ("M 31, 2/4");
     // none when nothing is framed.
@@ -196,12 +229,20 @@ private:
     std::string framedName();
     catalogues::SkyPoint frameCentre();
     void showPanels();
+    void measureImage();
+    void showMeasure();
+    // The chart about a place, with no object chosen.
+    void chartPlace(const catalogues::SkyPoint& place);
+    std::optional<SolvedImage> m_solved;
 
     const catalogues::Catalogue& m_catalogue;
     Session& m_session;
     std::vector<std::string> m_dataFolders;
     double m_photoFieldArcmin = 300;  // the built-in M 31 picture's field
 };
+
+// The corners on the sky of an image solved, its top side first.
+std::array<catalogues::SkyPoint, 4> imageCornersOf(const PhotoPage::SolvedImage& solved);
 
 // The sensor a drawing page's list shows: "Saisie manuelle" the session's
 // own, a sensor's row that sensor; a row the catalogue no longer has, the

@@ -182,6 +182,11 @@ void ImageriePage::rememberSeeing() {
     if (remember) remember(config::kKeySeeing);
 }
 
+void ImageriePage::useSeeing(double arcsec) {
+    eFWHM.setText(core::fixed(arcsec, 10, 1));
+    rememberSeeing();
+}
+
 void ImageriePage::binningChange() {
     const int binning = cbBinning.selected() + 1;
     if (!config::acceptableBinning(binning)) return;

@@ -84,6 +84,9 @@ public:
     // The user's sky: the seeing's FWHM and the binning, the binned sampling
     // and what it is for that seeing, with the rule applied.
     EditField& eFWHM;
+    // A seeing measured elsewhere (a solved image's stars), in arc-seconds:
+    // shown in the field, judged with and remembered as if typed.
+    void useSeeing(double arcsec);
     ListControl& cbBinning;
     EditField& eEchBinning;
     form::Label& labVerdict;

@@ -83,6 +83,7 @@ MainForm::MainForm(Guard& guard, ModalHost& host, Dialogs dialogs, Environment e
     };
     comparer.onChoice = [this] { showComparison(); };
     imagerie.skyChanged = [this] { showComparison(); };
+    photo.useSeeing = [this](double arcsec) { imagerie.useSeeing(arcsec); };
     imagerie.remember = [this](std::string_view key) { remember(key); };
     imagerie.compute = [this]() -> const setup::Results& { return computeResults(); };
     parametrage.compute = imagerie.compute;

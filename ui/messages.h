@@ -106,6 +106,19 @@ inline constexpr std::string_view kResultCaptions[] = {
     kSetupCaption, kSeparationPixels, kSeparationArcsec, kTheoreticalFocal, kRealFocal,
 };
 
+// The user's image measured beside the setup: its name and where it points,
+// its sampling and field against the calculation, its rotation and mirror,
+// its stars' width.
+inline constexpr std::string_view kImageCentre = "%1 : centre %2, à %3' du cadre";
+inline constexpr std::string_view kImageSampling = "Échantillonnage %1\"/px, calcul %2\"/px (%3 %)";
+inline constexpr std::string_view kImageField = "Champ %1' x %2', calcul %3' x %4'";
+inline constexpr std::string_view kImageRotation = "Rotation %1°, cadre %2° ; miroir : %3";
+inline constexpr std::string_view kImageFwhm = "FWHM des étoiles : %1 px, %2\"";
+inline constexpr std::string_view kImageNoFwhm = "FWHM des étoiles : pas d'étoile mesurable";
+inline constexpr std::string_view kYes = "oui";
+inline constexpr std::string_view kNo = "non";
+inline constexpr std::string_view kSolving = "Résolution de %1… %2 s";
+
 // The texts above that a view translates as such; the help text's end is
 // translated with the help text.
 inline constexpr std::string_view kPatterns[] = {
@@ -115,13 +128,13 @@ inline constexpr std::string_view kPatterns[] = {
     kIncompleteSensor, kRemoveQuestion, kTheCamera,      kTheDslr,        kTheTelescope,   kTheSetup, kTheSite, kBadSitePlace, kSavedIn, kSensorHint, kTelescopeHint, kSamplingRule, kUnknownObject, kFitsAtAngle, kResultsCopied, kLegendCurrent, kLegendColours[0], kLegendColours[1], kLegendColours[2], kUnderSampled, kWellSampled, kOverSampled,
     kRingTilt, kRises, kTransits, kSets, kAlwaysUp, kNeverUp, kAstronomicalNight, kNoAstronomicalNight, kDarkAllDay, kMidnightSun,
     kPolarNight, kUsefulHours, kMoonShown, kTimeZone, kNoSite, kNoTarget, kYearHours, kYearPlanet, kOpposition,
-    kGreatestElongation,
+    kGreatestElongation, kImageCentre, kImageSampling, kImageField, kImageRotation, kImageFwhm, kImageNoFwhm, kSolving,
 };
 // Texts translated only where a message names them, never looked for in a
 // text shown: too general to tell a composed text from a name ("%1 : %2 %3"),
 // or a single word a name may be ("mars").
 inline constexpr std::string_view kMessageOnlyPatterns[] = {
-    kMonthHours, kMonthPlanet, kHoursMinutes, kDayOfMonth, kListed, kMonths[0], kMonths[1], kMonths[2], kMonths[3], kMonths[4], kMonths[5],
+    kYes, kNo, kMonthHours, kMonthPlanet, kHoursMinutes, kDayOfMonth, kListed, kMonths[0], kMonths[1], kMonths[2], kMonths[3], kMonths[4], kMonths[5],
     kMonths[6],  kMonths[7],   kMonths[8],    kMonths[9], kMonths[10], kMonths[11],
 };
 

@@ -167,6 +167,15 @@ void PhotoPage::setChartSize(int width, int height) {
     if (vueObjet.visible()) drawObject();
 }
 
+// No object: the chart is about the place.
+void PhotoPage::chartPlace(const catalogues::SkyPoint& place) {
+    m_place = place;
+    m_frameCentre.reset();
+    m_zoom = 1;
+    labPhoto.setShowsData(true);
+    labPhoto.setCaption(sky::formatEquatorial({place.raDeg, place.decDeg}));
+}
+
 std::optional<catalogues::DeepSkyObject> PhotoPage::chartObject() {
     if (m_object) return objects().rows()[static_cast<std::size_t>(*m_object)];
     if (!m_place) return std::nullopt;
@@ -208,6 +217,10 @@ void PhotoPage::drawObject() {
     if (m_object) chart.objectRow = static_cast<std::size_t>(*m_object);
     const auto outlineOf = outline == m_outlines.end() ? nullptr : &outline->second;
     chart.zoom = m_zoom;
+    if (m_solved) {
+        chart.imageCorners = imageCornersOf(*m_solved);
+        chart.imagePicture = m_solved->preview;
+    }
     auto scene = drawings::framingScene(object, shown, picture, m_chartWidth, m_chartHeight, compared, outlineOf, chart);
     // From twice the frame to 60° across, whatever the wheel asks: the scale
     // is the fitted one times the zoom.
@@ -237,6 +250,7 @@ void PhotoPage::drawObject() {
     bbAngleConseille.setVisible(m_advisedAngle.has_value());
     labCentre.setCaption(sky::formatEquatorial({chart.frameCentre->raDeg, chart.frameCentre->decDeg}));
     showPanels();
+    showMeasure();
     eChampPhotoH.setText(core::fixed(shown.frame.heightArcmin, 10, 2));
     eChampPhotoV.setText(core::fixed(shown.frame.widthArcmin, 10, 2));
     showNames();

@@ -147,6 +147,19 @@ FramingScene framingScene(const catalogues::DeepSkyObject& object, const catalog
         const Point p = turned(mark[i], framing.rotationDeg);
         scene.up[i] = {scene.frameCentre.x + p.x * scale, scene.frameCentre.y + p.y * scale};
     }
+    if (chart.imageCorners) {
+        Quad corners;
+        bool inView = true;
+        for (std::size_t i = 0; i < corners.size() && inView; ++i) {
+            const auto at = projected(objectAt, (*chart.imageCorners)[i]);
+            inView = at.has_value();
+            if (at) corners[i] = {scene.centre.x + at->x * scale, scene.centre.y + at->y * scale};
+        }
+        if (inView) {
+            scene.image = corners;
+            scene.imagePicture = chart.imagePicture;
+        }
+    }
     scene.scaleBarArcmin = roundLength(width / 5.0 / scale);
     scene.scaleBarPx = scene.scaleBarArcmin * scale;
     // The catalogue's other objects whose place or ellipse comes into the canvas.

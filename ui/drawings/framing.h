@@ -48,6 +48,10 @@ struct ChartOptions {
     double zoom = 1;
     const std::vector<catalogues::DeepSkyObject>* catalogue = nullptr;
     std::optional<std::size_t> objectRow{};  // the object's own row, not drawn twice
+    // The user's image solved: its corners on the sky (top left, top right,
+    // bottom right, bottom left, as the picture is shown) and its picture.
+    std::optional<std::array<catalogues::SkyPoint, 4>> imageCorners{};
+    std::shared_ptr<const Bitmap> imagePicture{};
 };
 
 struct FramingScene {
@@ -76,6 +80,10 @@ struct FramingScene {
     // rotation is the position angle of that side, north through east.
     Point frameCentre;
     std::array<Point, 3> up{};
+    // The user's image where it is on the sky: its corners in the picture's
+    // order (its top side first) and its picture; none when not in view.
+    std::optional<Quad> image;
+    std::shared_ptr<const Bitmap> imagePicture;
     // The other objects in view, the largest first.
     std::vector<Neighbour> neighbours;
     // A scale bar: a round length on the sky and its pixels.

@@ -18,17 +18,23 @@
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QListWidget>
+#include <QProgressDialog>
 #include <QPushButton>
+#include <QTimer>
 #include <QTabWidget>
 #include <QWheelEvent>
+#include <atomic>
 #include <cmath>
+#include <thread>
 #include <memory>
 
 #include "core/number_format.h"
 #include "core/parse.h"
 #include "ui/qt/about_view.h"
 #include "ui/qt/main_window.h"
+#include "ui/messages.h"
 #include "ui/qt/night.h"
+#include "ui/qt/picture_decoder.h"
 #include "ui/qt/translation.h"
 
 namespace quarvel::ui::qt {
@@ -128,6 +134,31 @@ public:
         setFocusPolicy(Qt::WheelFocus);
     }
 
+    // The user's image at its place on the sky, turned and mirrored as it
+    // lies there, and its outline.
+    static void paintImage(QPainter& painter, const drawings::FramingScene& scene) {
+        QPolygonF outline;
+        for (const auto& corner : *scene.image) outline << QPointF(corner.x, corner.y);
+        if (scene.imagePicture && !scene.imagePicture->empty()) {
+            const drawings::Bitmap& bitmap = *scene.imagePicture;
+            const QImage picture(bitmap.row(0), bitmap.width(), bitmap.height(), bitmap.width() * 3,
+                                 QImage::Format_RGB888);
+            const QPolygonF frame({QPointF(0, 0), QPointF(bitmap.width(), 0), QPointF(bitmap.width(), bitmap.height()),
+                                   QPointF(0, bitmap.height())});
+            QTransform onSky;
+            if (QTransform::quadToQuad(frame, outline, onSky)) {
+                painter.save();
+                painter.setTransform(onSky, true);
+                painter.setOpacity(0.85);
+                painter.drawImage(QPointF(0, 0), picture);
+                painter.restore();
+            }
+        }
+        painter.setPen(QPen(shownColour(QColor(120, 220, 140)), 1));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawPolygon(outline);
+    }
+
     // Paints the scene at the painter's scale: the view's own size, or twice it.
     static void paint(QPainter& painter, const drawings::FramingScene& scene, const QImage& picture) {
         painter.setRenderHint(QPainter::Antialiasing);
@@ -137,6 +168,7 @@ public:
             painter.drawImage(QRectF(scene.pictureLeft, scene.pictureTop, scene.pictureWidth, scene.pictureHeight),
                               picture);
         }
+        if (scene.image) paintImage(painter, scene);
         if (!scene.contours.empty()) {
             painter.setPen(QPen(shownColour(QColor(255, 200, 120)), 1, Qt::DashLine));
             painter.setBrush(Qt::NoBrush);
@@ -364,6 +396,50 @@ QWidget* buildDessinPlanetePage(Binder& b, PlanetDrawingPage& f) {
 
 namespace {
 
+// Runs `work` on a thread of its own while a dialog over the window shows the
+// seconds spent and a button that cancels; then `done` in the window.
+void runAwayFromWindow(QWidget* window, const std::string& name, std::function<void(const image::Progress&)> work,
+                       std::function<void()> done) {
+    struct Shared {
+        std::atomic<bool> cancelled{false};
+        std::atomic<bool> finished{false};
+        std::atomic<int> seconds{0};
+    };
+    auto shared = std::make_shared<Shared>();
+    auto* progress = new QProgressDialog(window);
+    progress->setObjectName("dlgResolution");
+    progress->setWindowTitle("Quarvel");
+    progress->setWindowModality(Qt::WindowModal);
+    progress->setRange(0, 0);
+    progress->setMinimumDuration(0);
+    progress->setCancelButtonText(tt(std::string("Annuler")));
+    const auto say = [progress, name, shared] {
+        progress->setLabelText(translate(core::Message(
+            messages::kSolving, {core::Message::data(name), core::Message::data(std::to_string(shared->seconds.load()))})));
+    };
+    say();
+    QObject::connect(progress, &QProgressDialog::canceled, progress, [shared] { shared->cancelled = true; });
+    auto* ticks = new QTimer(progress);
+    QObject::connect(ticks, &QTimer::timeout, progress, [progress, ticks, shared, say, done] {
+        say();
+        if (!shared->finished) return;
+        // Gone from the screen before what is done may show a message.
+        ticks->stop();
+        progress->hide();
+        done();
+        progress->deleteLater();
+    });
+    ticks->start(100);
+    std::thread([shared, work = std::move(work)] {
+        work([shared](double seconds) {
+            shared->seconds = static_cast<int>(seconds);
+            return !shared->cancelled.load();
+        });
+        shared->finished = true;
+    }).detach();
+    progress->show();
+}
+
 // The chart takes the room the window gives beyond its smallest size: what is
 // under it moves down, the texts across the page widen with it, and the
 // buttons at the right follow the box's right side.
@@ -507,12 +583,48 @@ QWidget* buildChampPhotoPage(Binder& b, PhotoPage& f) {
     };
     f.copyText = [](const std::string& text) { QGuiApplication::clipboard()->setText(QString::fromStdString(text)); };
     QComboBox* sensors = sensorList(b, f.cbCapteursPhoto, p, 174, copyPanels->geometry().bottom() + 6, 185);
-    box->setGeometry(25, 3, 489, sensors->geometry().bottom() + 6);
+    // The user's own image: opened, solved, measured beside the setup.
+    QPushButton* measure = b.button(f.bbMesurerImage, p);
+    measure->adjustSize();
+    // Beside the sensor's list, or under it where a large font leaves no room.
+    if (sensors->geometry().right() + 6 + measure->width() <= 512) {
+        measure->move(512 - measure->width(), sensors->y() + (sensors->height() - measure->height()) / 2);
+    } else {
+        measure->move(512 - measure->width(), sensors->geometry().bottom() + 4);
+    }
+    QPushButton* retake = b.button(f.bbReprendreCadrage, p);
+    retake->adjustSize();
+    QPushButton* seeing = b.button(f.bbFwhmTurbulence, p);
+    seeing->adjustSize();
+    // Five lines of measure, room for one more where a long name wraps, and
+    // its two buttons under it at the right.
+    QLabel* measured = b.label(f.labMesure, p);
+    measured->setWordWrap(true);
+    measured->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    measured->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    measured->setGeometry(30, std::max(sensors->geometry().bottom(), measure->geometry().bottom()) + 4, 482,
+                          6 * p->fontMetrics().lineSpacing() + 2);
+    seeing->move(512 - seeing->width(), measured->geometry().bottom() + 2);
+    retake->move(seeing->x() - 4 - retake->width(), seeing->y());
+    f.askImagePath = [p]() -> std::optional<std::string> {
+        QFileDialog dialog(p->window(), tt(std::string("Mesurer une image…")), QDir::homePath(),
+                           "Images (*.fits *.fit *.fts *.FIT *.FITS *.cr2 *.CR2 *.cr3 *.CR3 *.nef *.NEF *.arw *.ARW "
+                           "*.dng *.DNG *.tif *.tiff *.TIF *.png *.PNG *.jpg *.jpeg *.JPG);;* (*)");
+        dialog.setOptions(QFileDialog::DontUseNativeDialog);
+        dialog.setAcceptMode(QFileDialog::AcceptOpen);
+        dialog.setFileMode(QFileDialog::ExistingFile);
+        if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
+        return ss(dialog.selectedFiles().front());
+    };
+    f.decodePicture = decodePicture;
+    f.runAway = [p](const std::string& name, std::function<void(const image::Progress&)> work,
+                    std::function<void()> done) { runAwayFromWindow(p->window(), name, std::move(work), std::move(done)); };
+    box->setGeometry(25, 3, 489, std::max(measured->geometry().bottom(), seeing->geometry().bottom()) + 6);
     p->setMinimumHeight(box->geometry().bottom() + 4);
     growWithChart(p, framing, box,
                   {name, p->findChild<QLabel*>("labPhotoCapteur"), p->findChild<QLabel*>("labPhotoTelescope"), centre,
-                   fit, legend, panels},
-                  {advised, exportPanels, copyPanels});
+                   fit, legend, panels, measured},
+                  {advised, exportPanels, copyPanels, measure, retake, seeing});
     return p;
 }
 

@@ -1,0 +1,186 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The "Champ photo" page's measure of the user's own image: solved away from
+// the window, set beside the setup's numbers, drawn on the chart, and its
+// framing and stars' width taken back.
+#include <algorithm>
+#include <cmath>
+#include <new>
+
+#include "core/constants.h"
+#include "core/errors.h"
+#include "core/number_format.h"
+#include "core/optics.h"
+#include "sky/projection.h"
+#include "ui/drawing_pages.h"
+#include "ui/messages.h"
+
+namespace quarvel::ui {
+
+namespace {
+
+// A preview of the image for the chart: at most this many pixels across.
+constexpr int kPreviewSide = 640;
+
+// The image in 8-bit grey, the sky dark and the stars bright: its levels
+// from the median to the brightest 0.2 %, under a square root.
+std::shared_ptr<const drawings::Bitmap> previewOf(const image::Image& picture) {
+    const int step = std::max(1, (std::max(picture.width, picture.height) + kPreviewSide - 1) / kPreviewSide);
+    const int width = picture.width / step, height = picture.height / step;
+    std::vector<float> levels;
+    levels.reserve(static_cast<std::size_t>(width) * static_cast<std::size_t>(height));
+    for (int y = 0; y < height; ++y) {
+        for (int x = 0; x < width; ++x) levels.push_back(picture.at(x * step, y * step));
+    }
+    std::vector<float> sorted = levels;
+    const auto rank = [&sorted](double fraction) {
+        const auto at = sorted.begin() + static_cast<std::ptrdiff_t>(fraction * static_cast<double>(sorted.size() - 1));
+        std::nth_element(sorted.begin(), at, sorted.end());
+        return *at;
+    };
+    const float low = rank(0.5), high = std::max(rank(0.998), low + 1e-6f);
+    auto preview = std::make_shared<drawings::Bitmap>(width, height);
+    for (int y = 0; y < height; ++y) {
+        std::uint8_t* row = preview->mutableRow(y);
+        for (int x = 0; x < width; ++x) {
+            const float v = std::clamp((levels[static_cast<std::size_t>(y) * static_cast<std::size_t>(width) +
+                                               static_cast<std::size_t>(x)] - low) / (high - low),
+                                       0.0f, 1.0f);
+            const auto grey = static_cast<std::uint8_t>(std::lround(255 * std::sqrt(v)));
+            row[3 * x] = row[3 * x + 1] = row[3 * x + 2] = grey;
+        }
+    }
+    return preview;
+}
+
+std::string fileName(const std::string& path) {
+    const std::size_t slash = path.find_last_of('/');
+    return slash == std::string::npos ? path : path.substr(slash + 1);
+}
+
+core::Message number(double value, int decimals) { return core::Message::data(core::fixed(value, 10, decimals)); }
+
+}  // namespace
+
+// The image's corners on the sky, its top side first: the measure's
+// rotation turns the top side from north through east; a mirrored image has
+// east on its right when north is up.
+std::array<catalogues::SkyPoint, 4> imageCornersOf(const PhotoPage::SolvedImage& solved) {
+    const image::Measure& m = solved.measure;
+    const double a = m.rotationDeg * core::kDegreesToRadians;
+    const double upE = std::sin(a), upN = std::cos(a);
+    const double rightE = (m.mirrored ? 1 : -1) * std::cos(a), rightN = (m.mirrored ? -1 : 1) * std::sin(a);
+    const double degPerPx = m.widthArcmin / 60 / solved.width;
+    const double w = solved.width / 2.0, h = solved.height / 2.0;
+    const double corners[4][2] = {{-w, h}, {w, h}, {w, -h}, {-w, -h}};  // right, up
+    std::array<catalogues::SkyPoint, 4> out;
+    for (std::size_t i = 0; i < out.size(); ++i) {
+        const double right = corners[i][0] * degPerPx, up = corners[i][1] * degPerPx;
+        const sky::Equatorial e = sky::deproject(m.centre, {right * rightE + up * upE, right * rightN + up * upN});
+        out[i] = {e.raDeg, e.decDeg};
+    }
+    return out;
+}
+
+void PhotoPage::measureImage() {
+    if (!askImagePath) return;
+    const auto path = askImagePath();
+    if (!path) return;
+    // The setup's hints: the image may have been taken with another.
+    image::SolveHints hints;
+    hints.mayBeWrong = true;
+    const core::SensorValues camera = sensor();
+    try {
+        hints.arcsecPerPixel = core::sampling(camera.pixelWidthUm, m_session.instrument.focalMm);
+    } catch (const core::QuarvelError&) {
+        // No setup to hint with: the solver searches every scale.
+    }
+    if (chartObject()) {
+        const catalogues::SkyPoint centre = frameCentre();
+        hints.near = sky::Equatorial{centre.raDeg, centre.decDeg};
+    }
+    struct Outcome {
+        std::optional<SolvedImage> solved;
+        std::optional<core::QuarvelError> failure;
+        bool outOfMemory = false;
+    };
+    auto outcome = std::make_shared<Outcome>();
+    const std::string name = fileName(*path);
+    auto work = [outcome, decoder = decodePicture, hints, path = *path, name](const image::Progress& progress) {
+        try {
+            const image::Image picture = image::readImage(path, decoder);
+            const image::Measure measure = image::solveImage(picture, path, hints, progress);
+            outcome->solved = SolvedImage{name, measure, picture.width, picture.height, previewOf(picture)};
+        } catch (const core::QuarvelError& e) {
+            outcome->failure = e;
+        } catch (const std::bad_alloc&) {
+            outcome->outOfMemory = true;
+        }
+    };
+    auto done = [this, outcome] {
+        guard().runUserAction([this, outcome] {
+            if (outcome->outOfMemory) throw std::bad_alloc();
+            if (outcome->failure) throw *outcome->failure;
+            m_solved = std::move(outcome->solved);
+            if (!chartObject()) {
+                const sky::Equatorial centre = m_solved->measure.centre;
+                chartPlace({centre.raDeg, centre.decDeg});
+            }
+            showMeasure();
+            drawObject();
+        });
+    };
+    if (runAway) {
+        runAway(name, std::move(work), std::move(done));
+    } else {
+        work([](double) { return true; });
+        done();
+    }
+}
+
+// The measure beside the setup: where the image points against the frame,
+// its sampling against the calculation, its rotation against the frame's,
+// its mirror and its stars' width.
+void PhotoPage::showMeasure() {
+    if (!m_solved) return;
+    const image::Measure& m = m_solved->measure;
+    const catalogues::SkyPoint frame = frameCentre();
+    std::vector<core::Message> lines;
+    lines.emplace_back(messages::kImageCentre,
+                       std::vector<core::Message>{core::Message::data(m_solved->name),
+                                                  core::Message::data(sky::formatEquatorial(m.centre)),
+                                                  number(sky::separationDeg(m.centre, {frame.raDeg, frame.decDeg}) * 60, 1)});
+    // The setup's numbers, "—" for an incomplete setup.
+    const core::Message none = core::Message::data("—");
+    core::Message computed = none, difference = none, computedWidth = none, computedHeight = none;
+    try {
+        const core::SensorValues camera = sensor();
+        const double focal = m_session.instrument.focalMm;
+        const double sampling = core::sampling(camera.pixelWidthUm, focal);
+        computed = number(sampling, 2);
+        const double percent = (m.arcsecPerPixel / sampling - 1) * 100;
+        difference = core::Message::data((percent >= 0 ? "+" : "") + core::fixed(percent, 10, 1));
+        computedWidth = number(core::horizontalFieldArcmin(camera, focal), 1);
+        computedHeight = number(core::verticalFieldArcmin(camera, focal), 1);
+    } catch (const core::QuarvelError&) {
+        // An incomplete setup: the measure alone.
+    }
+    lines.emplace_back(messages::kImageSampling,
+                       std::vector<core::Message>{number(m.arcsecPerPixel, 2), computed, difference});
+    lines.emplace_back(messages::kImageField, std::vector<core::Message>{number(m.widthArcmin, 1),
+                                                                         number(m.heightArcmin, 1), computedWidth,
+                                                                         computedHeight});
+    lines.emplace_back(messages::kImageRotation,
+                       std::vector<core::Message>{number(m.rotationDeg, 1), number(m_typed.rotationDeg, 1),
+                                                  core::Message(m.mirrored ? messages::kYes : messages::kNo)});
+    if (m.fwhmPixels) {
+        lines.emplace_back(messages::kImageFwhm,
+                           std::vector<core::Message>{number(*m.fwhmPixels, 1), number(*m.fwhmPixels * m.arcsecPerPixel, 1)});
+    } else {
+        lines.emplace_back(messages::kImageNoFwhm);
+    }
+    labMesure.setMessage(core::joinedLines(std::move(lines)));
+    bbReprendreCadrage.setVisible(true);
+    bbFwhmTurbulence.setVisible(m.fwhmPixels.has_value());
+}
+
+}  // namespace quarvel::ui
