@@ -92,6 +92,21 @@ class MainWindowTest : public QObject {
         });
     }
 
+    // The program started on a telescope of that diameter and focal length
+    // and a sensor of 6248 x 4176 pixels of 3.76 µm, its Champ photo page shown.
+    void framingSetup(const QString& diameter, const QString& focal) {
+        QTest::mouseClick(child<QPushButton>("bbRun"), Qt::LeftButton);
+        type("eDiam", diameter);
+        type("eFocale", focal);
+        auto* sensors = child<QComboBox>("cbCapteurs");
+        sensors->setCurrentIndex(quarvel::ui::kManualRow);
+        sensors->activated(quarvel::ui::kManualRow);
+        type("eNbPixelsX", "6248");
+        type("eNbPixelsY", "4176");
+        type("eTaillePixelsX", "3.76");
+        child<QTabWidget>("TabbedNotebook1")->setCurrentIndex(quarvel::ui::indexOf(quarvel::ui::Page::ChampPhoto));
+    }
+
     // Runs `action`, which opens a modal window, and `onModal` on that window.
     void withModal(const std::function<void()>& action, const std::function<void(QWidget*)>& onModal) {
         bool seen = false;
@@ -1236,16 +1251,7 @@ private slots:
         const bool english = QLocale::system().language() == QLocale::English;
         using quarvel::ui::Page;
         using quarvel::ui::indexOf;
-        QTest::mouseClick(child<QPushButton>("bbRun"), Qt::LeftButton);
-        type("eDiam", "120");
-        type("eFocale", "840");
-        auto* sensors = child<QComboBox>("cbCapteurs");
-        sensors->setCurrentIndex(quarvel::ui::kManualRow);
-        sensors->activated(quarvel::ui::kManualRow);
-        type("eNbPixelsX", "6248");
-        type("eNbPixelsY", "4176");
-        type("eTaillePixelsX", "3.76");
-        child<QTabWidget>("TabbedNotebook1")->setCurrentIndex(indexOf(Page::ChampPhoto));
+        framingSetup("120", "840");
         auto* name = child<QLineEdit>("eObjet");
         const auto frame = [&](const QString& typed) {
             name->setFocus();
@@ -1403,17 +1409,8 @@ private slots:
         QCOMPARE(QProcess::execute(QUARVEL_RENDER, {picture, "tiff", "83.8221", "-5.3911", "2.0", "125", "0", "1600",
                                                     "1100", "3.0", "gaussian", "7"}),
                  0);
-        QTest::mouseClick(child<QPushButton>("bbRun"), Qt::LeftButton);
         // A refractor of 400 mm and 3.76 µm pixels: 1.94"/px, the image's 2"/px within the hint's 15 %.
-        type("eDiam", "80");
-        type("eFocale", "400");
-        auto* sensors = child<QComboBox>("cbCapteurs");
-        sensors->setCurrentIndex(quarvel::ui::kManualRow);
-        sensors->activated(quarvel::ui::kManualRow);
-        type("eNbPixelsX", "6248");
-        type("eNbPixelsY", "4176");
-        type("eTaillePixelsX", "3.76");
-        child<QTabWidget>("TabbedNotebook1")->setCurrentIndex(quarvel::ui::indexOf(quarvel::ui::Page::ChampPhoto));
+        framingSetup("80", "400");
         auto* name = child<QLineEdit>("eObjet");
         name->setFocus();
         QTest::keyClicks(name, "M 42");
