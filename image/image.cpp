@@ -5,6 +5,7 @@
 #include <libraw/libraw.h>
 
 #include <algorithm>
+#include <cmath>
 #include <cstring>
 #include <memory>
 
@@ -82,7 +83,10 @@ Image readFits(const std::string& path, std::string_view bytes) {
         for (int y = 0; y < image.height; ++y) {
             const float* from = plane.data() + static_cast<std::size_t>(image.height - 1 - y) * static_cast<std::size_t>(image.width);
             float* to = image.values.data() + static_cast<std::size_t>(y) * static_cast<std::size_t>(image.width);
-            for (int x = 0; x < image.width; ++x) to[x] += from[x] / static_cast<float>(planes);
+            // A blank pixel (NaN in a float image) counts as black.
+            for (int x = 0; x < image.width; ++x) {
+                if (std::isfinite(from[x])) to[x] += from[x] / static_cast<float>(planes);
+            }
         }
     }
     return image;

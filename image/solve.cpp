@@ -8,6 +8,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <atomic>
 #include <chrono>
 #include <cmath>
 #include <cstdlib>
@@ -78,6 +79,13 @@ private:
     std::string m_path;
 };
 
+// The solver's process group while one runs: stopped if the program ends first.
+std::atomic<pid_t> g_running{0};
+
+void stopRunning() {
+    if (const pid_t group = g_running.load(); group > 0) ::kill(-group, SIGKILL);
+}
+
 // Runs the program with its arguments, its output in `log`, in a process
 // group of its own so that the solver's own children stop with it. Returns
 // whether it ran to its end (not stopped by the time limit or the user).
@@ -105,6 +113,12 @@ Ended run(const std::string& program, const std::vector<std::string>& arguments,
     if (nothing >= 0) ::close(nothing);
     if (child < 0) return Ended::Finished;  // nothing ran: no solution follows
     ::setpgid(child, child);
+    static const bool stopsAtExit = std::atexit(stopRunning) == 0;
+    (void)stopsAtExit;
+    g_running = child;
+    struct Forget {
+        ~Forget() { g_running = 0; }
+    } forget;
     const auto start = std::chrono::steady_clock::now();
     Ended ended = Ended::Finished;
     for (;;) {

@@ -13,6 +13,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <limits>
 #include <random>
 #include <string>
 
@@ -132,6 +133,13 @@ TEST_F(SolveTest, FilesThatAreNoPictureGiveTheirMessageInBoundedTime) {
         EXPECT_EQ(messageOf([&] { readImage(path, {}); }), "Impossible d'ouvrir le fichier \"" + path + "\". " + reason);
         EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(2)) << path;
     }
+    // A stacked image's blank pixels (NaN) read as black.
+    Image blank{100, 80, std::vector<float>(8000, 5.0f), 1};
+    blank.values[42] = std::numeric_limits<float>::quiet_NaN();
+    writeFits(blank, m_folder + "/blank.fits");
+    const Image read = readImage(m_folder + "/blank.fits", {});
+    EXPECT_EQ(read.at(42, 0), 0.0f);
+    EXPECT_EQ(read.at(43, 0), 5.0f);
     // Without astrometry.net, the message names the packages.
     const Image image = readImage(whole, {});
     const std::string path = std::getenv("PATH");
