@@ -6,6 +6,7 @@
 #include "night/night.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstdio>
 #include <utility>
 
@@ -183,7 +184,8 @@ void ImageriePage::rememberSeeing() {
 }
 
 void ImageriePage::useSeeing(double arcsec) {
-    eFWHM.setText(core::fixed(arcsec, 10, 1));
+    // A tenth of an arc-second, written as a typed seeing is shown again.
+    eFWHM.setText(core::shortest(std::round(arcsec * 10) / 10));
     rememberSeeing();
 }
 

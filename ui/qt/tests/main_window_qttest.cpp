@@ -1439,8 +1439,13 @@ private slots:
         // The stars' 3 pixels of 2" are the site's seeing now.
         QTest::mouseClick(child<QPushButton>("bbFwhmTurbulence"), Qt::LeftButton);
         child<QTabWidget>("TabbedNotebook1")->setCurrentIndex(quarvel::ui::indexOf(quarvel::ui::Page::Imagerie));
-        const double seeing = child<QLineEdit>("eFWHM")->text().toDouble();
-        QVERIFY2(std::abs(seeing - 6) < 0.6, qPrintable(child<QLineEdit>("eFWHM")->text()));
+        const QString seeing = child<QLineEdit>("eFWHM")->text();
+        QVERIFY2(std::abs(seeing.toDouble() - 6) < 0.6, qPrintable(seeing));
+        // Remembered as if typed: the next start judges with it.
+        restart();
+        QTest::mouseClick(child<QPushButton>("bbRun"), Qt::LeftButton);
+        child<QTabWidget>("TabbedNotebook1")->setCurrentIndex(quarvel::ui::indexOf(quarvel::ui::Page::Imagerie));
+        QCOMPARE(child<QLineEdit>("eFWHM")->text(), seeing);
     }
 
     // Enter is OK and Escape is Annuler in the other dialogs too.
