@@ -122,6 +122,8 @@ std::size_t characterCount(std::string_view text);
 
 // The reason given for a file that is no regular file (a folder, a pipe, a device).
 inline constexpr std::string_view kNotARegularFile = "n'est pas un fichier ordinaire";
+// The reason given for a file not read for its size, in megabytes.
+inline constexpr std::string_view kFileTooLarge = "Fichier de plus de %1 Mo";
 
 // A composed text: each "%1" to "%9" of the pattern replaced by its value,
 // in one pass, so that a value holding "%1" stays as it is. The patterns are

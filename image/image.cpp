@@ -125,7 +125,7 @@ std::optional<Image> readRaw(const std::string& path, std::string_view bytes) {
 Image readImage(const std::string& path, const Decoder& others) {
     const config::FileRead file = config::readBounded(path, kMostImageBytes);
     if (file.status == config::ReadStatus::TooLarge) {
-        refuse(path, kFileTooLarge, {core::Message::data(std::to_string(kMostImageBytes >> 20))});
+        refuse(path, core::kFileTooLarge, {core::Message::data(std::to_string(kMostImageBytes >> 20))});
     }
     if (file.status != config::ReadStatus::Read) core::throwCannotOpen(path, config::readFailure(file));
     return decodeImage(path, file.bytes, others);

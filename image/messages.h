@@ -7,7 +7,6 @@
 
 namespace quarvel::image {
 
-inline constexpr std::string_view kFileTooLarge = "Fichier de plus de %1 Mo";
 // Why a file is no image the program can measure (after "Impossible d'ouvrir le fichier").
 inline constexpr std::string_view kUnknownFormat = "Ce n'est pas une image FITS, brute d'appareil photo, TIFF, PNG ou JPEG lisible.";
 inline constexpr std::string_view kBadFits = "Image FITS incorrecte ou tronquée.";
@@ -19,7 +18,7 @@ inline constexpr std::string_view kNoSolution = "aucune solution trouvée en %1 
 inline constexpr std::string_view kCancelled = "résolution annulée";
 
 inline constexpr std::string_view kPatterns[] = {
-    kFileTooLarge, kUnknownFormat, kBadFits, kBadRaw, kTooManyPixels, kTooSmall, kNoSolution, kCancelled,
+    kUnknownFormat, kBadFits, kBadRaw, kTooManyPixels, kTooSmall, kNoSolution, kCancelled,
 };
 
 }  // namespace quarvel::image

@@ -87,8 +87,8 @@ void stopRunning() {
 }
 
 // Runs the program with its arguments, its output in `log`, in a process
-// group of its own so that the solver's own children stop with it. Returns
-// whether it ran to its end (not stopped by the time limit or the user).
+// group of its own so that the solver's own children stop with it. Says
+// how it ended: by itself, at the time limit, or cancelled by the user.
 enum class Ended { Finished, TimedOut, Cancelled };
 Ended run(const std::string& program, const std::vector<std::string>& arguments, const std::string& log,
           double limitSeconds, const Progress& progress) {
@@ -178,69 +178,6 @@ std::vector<StarSpot> readStars(const std::string& path, int height) {
     return spots;
 }
 
-Measure solveOnce(const Image& image, const std::string& path, const SolveHints& hints, const Progress& progress);
-
-}  // namespace
-
-bool solverInstalled() { return !onPath("solve-field").empty() && hasIndexFiles(); }
-
-Measure measureOf(const Wcs& wcs, int width, int height, int binning) {
-    // The image's middle, in FITS pixels.
-    const double dx = (width + 1) / 2.0 - wcs.crpix1, dy = (height + 1) / 2.0 - wcs.crpix2;
-    const sky::PlanePoint offset{wcs.cd11 * dx + wcs.cd12 * dy, wcs.cd21 * dx + wcs.cd22 * dy};
-    Measure measure;
-    measure.centre = sky::deproject({wcs.crval1, wcs.crval2}, offset);
-    const double determinant = wcs.cd11 * wcs.cd22 - wcs.cd12 * wcs.cd21;
-    const double arcsecPerImagePixel = std::sqrt(std::abs(determinant)) * 3600;
-    measure.arcsecPerPixel = arcsecPerImagePixel / binning;
-    measure.widthArcmin = width * arcsecPerImagePixel / 60;
-    measure.heightArcmin = height * arcsecPerImagePixel / 60;
-    // The image's +y (its top) on the sky: east then north.
-    measure.rotationDeg = sky::normalizedDeg(std::atan2(wcs.cd12, wcs.cd22) / core::kDegreesToRadians);
-    // Seen as the sky is, east is left when north is up: the determinant is negative.
-    measure.mirrored = determinant > 0;
-    return measure;
-}
-
-Measure solveImage(const Image& image, const std::string& path, const SolveHints& hints, const Progress& progress) {
-    const bool hinted = hints.arcsecPerPixel || hints.near;
-    if (!hints.mayBeWrong || !hinted) return solveOnce(image, path, hints, progress);
-    // Hints that may be wrong: all of them for a quarter of the time, then
-    // the place alone (the scale is the setup's, the image may be
-    // another's) for a quarter, then neither for the rest.
-    std::vector<SolveHints> tries;
-    SolveHints first = hints;
-    first.timeLimitSeconds = std::max(5, hints.timeLimitSeconds / 4);
-    tries.push_back(first);
-    if (hints.near && hints.arcsecPerPixel) {
-        SolveHints place;
-        place.near = hints.near;
-        place.timeLimitSeconds = first.timeLimitSeconds;
-        tries.push_back(place);
-    }
-    SolveHints blind;
-    int left = hints.timeLimitSeconds;
-    for (const SolveHints& t : tries) left -= t.timeLimitSeconds;
-    blind.timeLimitSeconds = std::max(5, left);
-    tries.push_back(blind);
-    double spent = 0;
-    for (const SolveHints& t : tries) {
-        double now = 0;
-        try {
-            return solveOnce(image, path, t, [&progress, spent, &now](double seconds) {
-                now = seconds;
-                return !progress || progress(spent + seconds);
-            });
-        } catch (const core::QuarvelError& e) {
-            if (e.code() != core::ErrorCode::NotSolved || e.message().find(kCancelled) != std::string::npos) throw;
-        }
-        spent += now;
-    }
-    core::throwNotSolved(path, core::Message(kNoSolution, {core::Message::data(std::to_string(hints.timeLimitSeconds))}));
-}
-
-namespace {
-
 Measure solveOnce(const Image& image, const std::string& path, const SolveHints& hints, const Progress& progress) {
     const std::string solver = onPath("solve-field");
     if (solver.empty() || !hasIndexFiles()) core::throwSolverMissing();
@@ -289,5 +226,65 @@ Measure solveOnce(const Image& image, const std::string& path, const SolveHints&
 }
 
 }  // namespace
+
+bool solverInstalled() { return !onPath("solve-field").empty() && hasIndexFiles(); }
+
+Measure measureOf(const Wcs& wcs, int width, int height, int binning) {
+    // The image's middle, in FITS pixels.
+    const double dx = (width + 1) / 2.0 - wcs.crpix1, dy = (height + 1) / 2.0 - wcs.crpix2;
+    const sky::PlanePoint offset{wcs.cd11 * dx + wcs.cd12 * dy, wcs.cd21 * dx + wcs.cd22 * dy};
+    Measure measure;
+    measure.centre = sky::deproject({wcs.crval1, wcs.crval2}, offset);
+    const double determinant = wcs.cd11 * wcs.cd22 - wcs.cd12 * wcs.cd21;
+    const double arcsecPerImagePixel = std::sqrt(std::abs(determinant)) * 3600;
+    measure.arcsecPerPixel = arcsecPerImagePixel / binning;
+    measure.widthArcmin = width * arcsecPerImagePixel / 60;
+    measure.heightArcmin = height * arcsecPerImagePixel / 60;
+    // The image's +y (its top) on the sky: east then north.
+    measure.rotationDeg = sky::normalizedDeg(std::atan2(wcs.cd12, wcs.cd22) / core::kDegreesToRadians);
+    // Seen as the sky is, east is left when north is up: the determinant is negative.
+    measure.mirrored = determinant > 0;
+    return measure;
+}
+
+Measure solveImage(const Image& image, const std::string& path, const SolveHints& hints, const Progress& progress) {
+    const bool hinted = hints.arcsecPerPixel || hints.near;
+    if (!hints.mayBeWrong || !hinted) return solveOnce(image, path, hints, progress);
+    // Hints that may be wrong: all of them for a quarter of the time, then
+    // the place alone (the scale is the setup's, the image may be
+    // another's) for a quarter, then neither for the rest.
+    std::vector<SolveHints> tries;
+    SolveHints first = hints;
+    first.timeLimitSeconds = std::max(5, hints.timeLimitSeconds / 4);
+    tries.push_back(first);
+    if (hints.near && hints.arcsecPerPixel) {
+        SolveHints place;
+        place.near = hints.near;
+        place.timeLimitSeconds = first.timeLimitSeconds;
+        tries.push_back(place);
+    }
+    SolveHints blind;
+    int left = hints.timeLimitSeconds;
+    for (const SolveHints& t : tries) left -= t.timeLimitSeconds;
+    blind.timeLimitSeconds = std::max(5, left);
+    tries.push_back(blind);
+    double spent = 0;
+    for (const SolveHints& t : tries) {
+        double now = 0;
+        bool cancelled = false;
+        try {
+            return solveOnce(image, path, t, [&progress, spent, &now, &cancelled](double seconds) {
+                now = seconds;
+                cancelled = progress && !progress(spent + seconds);
+                return !cancelled;
+            });
+        } catch (const core::QuarvelError& e) {
+            // Only a search that found nothing goes on to the next.
+            if (e.code() != core::ErrorCode::NotSolved || cancelled) throw;
+        }
+        spent += now;
+    }
+    core::throwNotSolved(path, core::Message(kNoSolution, {core::Message::data(std::to_string(hints.timeLimitSeconds))}));
+}
 
 }  // namespace quarvel::image

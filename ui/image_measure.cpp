@@ -125,8 +125,7 @@ void PhotoPage::measureImage() {
                 const sky::Equatorial centre = m_solved->measure.centre;
                 chartPlace({centre.raDeg, centre.decDeg});
             }
-            showMeasure();
-            drawObject();
+            drawObject();  // which shows the measure too
         });
     };
     if (runAway) {

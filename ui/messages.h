@@ -6,6 +6,8 @@
 
 #include <string_view>
 
+#include "core/errors.h"
+
 namespace quarvel::ui::messages {
 
 // The user's equipment file.
@@ -18,7 +20,7 @@ inline constexpr std::string_view kUnknownSensor = "capteur \"%1\" inconnu";
 inline constexpr std::string_view kMissingValues = "valeurs %1 absentes ou incorrectes";
 inline constexpr std::string_view kMoreProblems = "… et %1 autres sections ignorées";
 // A file not read for its size, in megabytes.
-inline constexpr std::string_view kFileTooLarge = "Fichier de plus de %1 Mo";
+inline constexpr std::string_view kFileTooLarge = core::kFileTooLarge;
 inline constexpr std::string_view kDefaultsUsed = "Fichier de plus de 1 Mo : valeurs par défaut utilisées";
 // Adding and removing the user's own equipment.
 inline constexpr std::string_view kBadName = "« %1 » : nom incorrect";

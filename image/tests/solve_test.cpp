@@ -95,6 +95,17 @@ TEST_F(SolveTest, RenderedFieldsAreSolvedToTheirPlaceScaleRotationMirrorAndStars
         ASSERT_TRUE(m.fwhmPixels);
         EXPECT_NEAR(*m.fwhmPixels / r.fwhm, 1, 0.1);
     }
+    // Cancelled, the search stops at once, and goes on to no other hint.
+    const std::string path = m_folder + "/field.fits";
+    const Image image = readImage(path, {});
+    SolveHints wrong;
+    wrong.arcsecPerPixel = 50;
+    wrong.near = sky::Equatorial{200, -30};
+    wrong.mayBeWrong = true;
+    const auto start = std::chrono::steady_clock::now();
+    EXPECT_EQ(messageOf([&] { solveImage(image, path, wrong, [](double seconds) { return seconds < 0.5; }); }),
+              "« " + path + " » n'a pas pu être résolue : résolution annulée");
+    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(5));
 }
 
 TEST_F(SolveTest, FilesThatAreNoPictureGiveTheirMessageInBoundedTime) {
