@@ -29,11 +29,13 @@
 #include <QScreen>
 #include <QSignalBlocker>
 #include <QSlider>
+#include <QStyleOptionComboBox>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTextDocument>
 #include <QTextBlock>
 
+#include <algorithm>
 #include <functional>
 #include <limits>
 
@@ -62,6 +64,20 @@ public:
                   QStyleHintReturn* returnData) const override {
         if (hint == SH_ComboBox_Popup) return 0;
         return NightStyle::styleHint(hint, option, widget, returnData);
+    }
+    // A name longer than the box shows its start and an ellipsis, never a
+    // slice of its middle.
+    void drawControl(ControlElement element, const QStyleOption* option, QPainter* painter,
+                     const QWidget* widget) const override {
+        const auto* box = qstyleoption_cast<const QStyleOptionComboBox*>(option);
+        if (element != CE_ComboBoxLabel || !box || box->editable) {
+            return NightStyle::drawControl(element, option, painter, widget);
+        }
+        QStyleOptionComboBox shortened(*box);
+        int room = subControlRect(CC_ComboBox, box, SC_ComboBoxEditField, widget).width() - 2;
+        if (!box->currentIcon.isNull()) room -= box->iconSize.width() + 4;
+        shortened.currentText = box->fontMetrics.elidedText(box->currentText, Qt::ElideRight, std::max(0, room));
+        NightStyle::drawControl(element, &shortened, painter, widget);
     }
 };
 

@@ -1120,21 +1120,33 @@ private slots:
             withModal([&] { QTest::mouseClick(child<QPushButton>("bbMontage"), Qt::LeftButton); },
                       [&](QWidget* d) {
                           QVERIFY(!d->findChild<QLineEdit*>("eDiamEquipement")->isVisible());
-                          QTest::keyClicks(d->findChild<QLineEdit*>("eNomEquipement"), name);
+                          auto* field = d->findChild<QLineEdit*>("eNomEquipement");
+                          for (const QChar c : name) QTest::sendKeyEvent(QTest::Click, field, Qt::Key_unknown, c, {});
                           QTest::mouseClick(d->findChild<QPushButton*>("bbNomOK"), Qt::LeftButton);
                       });
         };
-        keep("200", "1000", "5.4", "Lunette <i>200</i>");
+        // A name too long for its box, its words markup-like.
+        const QString refractor = QString::fromUtf8("Lunette <i>200</i> sur monture, réducteur et roue à filtres");
+        keep("200", "1000", "5.4", refractor);
         keep("100", "500", "3.76", "Lune");  // a name, even one of the program's words
         restart();
         QTest::mouseClick(child<QPushButton>("bbRun"), Qt::LeftButton);
         auto* setups = child<QComboBox>("cbMontages");
         QCOMPARE(setups->count(), 2);
-        QCOMPARE(setups->itemText(0), QString("Lunette <i>200</i>"));
+        QCOMPARE(setups->itemText(0), refractor);
         QCOMPARE(setups->itemText(1), QString("Lune"));
         setups->setCurrentIndex(0);
         setups->activated(0);
         QCOMPARE(child<QLineEdit>("eDiam")->text(), QString("200"));
+        // The box shows the name's start, the whole name in its tooltip.
+        QCOMPARE(setups->toolTip(), refractor);
+        const QImage shown = setups->grab().toImage();
+        setups->setItemText(0, "Lunette");
+        const QImage start = setups->grab().toImage();
+        setups->setItemText(0, refractor);
+        const int word = setups->fontMetrics().horizontalAdvance("Lunette") + 4;
+        QCOMPARE(shown.copy(0, 0, word, shown.height()), start.copy(0, 0, word, start.height()));
+        QVERIFY(shown != start);
         const QString fd = child<QLineEdit>("eFD")->text(), sampling = child<QLineEdit>("eEchant")->text();
 
         auto* notebook = child<QTabWidget>("TabbedNotebook1");
@@ -1166,14 +1178,14 @@ private slots:
         QCOMPARE(lines.size(), static_cast<int>(quarvel::ui::ComparerPage::kRowCount) + 1);
         QCOMPARE(lines[0].split('\t'), (QStringList{english ? "Setup" : "Montage",
                                                     english ? "Current setup" : "Montage actuel",
-                                                    "Lunette <i>200</i>", "Lune", ""}));
+                                                    refractor, "Lune", ""}));
         const QStringList row = lines[1 + quarvel::ui::ComparerPage::kSampling].split('\t');
         QCOMPARE(row, (QStringList{english ? "Sampling" : "Echantillonnage", sampling, sampling, "1.55", "\"/pixel"}));
         QCOMPARE(lines[1 + quarvel::ui::ComparerPage::kCamera].split('\t').size(), 5);
 
         // The photograph with its frames, saved at twice its size on the screen.
         notebook->setCurrentIndex(indexOf(Page::ChampPhoto));
-        QVERIFY(child<QLabel>("labLegende")->text().contains("Lunette <i>200</i>"));
+        QVERIFY(child<QLabel>("labLegende")->text().contains(refractor));
         QVERIFY(child<QLabel>("labLegende")->text().endsWith(": Lune"));
         QCOMPARE(child<QComboBox>("cbMontage3")->currentText(), QString("Lune"));
         // A picture of that name is there: the dialog asks before replacing
