@@ -4,6 +4,7 @@
 // framing and stars' width taken back.
 #include <algorithm>
 #include <cmath>
+#include <filesystem>
 #include <new>
 
 #include "core/constants.h"
@@ -50,11 +51,6 @@ std::shared_ptr<const drawings::Bitmap> previewOf(const image::Image& picture) {
         }
     }
     return preview;
-}
-
-std::string fileName(const std::string& path) {
-    const std::size_t slash = path.find_last_of('/');
-    return slash == std::string::npos ? path : path.substr(slash + 1);
 }
 
 core::Message number(double value, int decimals) { return core::Message::data(core::fixed(value, 10, decimals)); }
@@ -104,7 +100,7 @@ void PhotoPage::measureImage() {
         bool outOfMemory = false;
     };
     auto outcome = std::make_shared<Outcome>();
-    const std::string name = fileName(*path);
+    const std::string name = std::filesystem::path(*path).filename().string();
     auto work = [outcome, decoder = decodePicture, hints, path = *path, name](const image::Progress& progress) {
         try {
             const image::Image picture = image::readImage(path, decoder);

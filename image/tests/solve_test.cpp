@@ -11,13 +11,14 @@
 #include <chrono>
 #include <cmath>
 #include <cstdlib>
-#include <filesystem>
 #include <fstream>
 #include <limits>
 #include <random>
 #include <string>
 
+#include "config/tests/ini_test_support.h"
 #include "core/errors.h"
+#include "core/tests/message_of.h"
 #include "image/image.h"
 #include "image/solve.h"
 #include "sky/coordinates.h"
@@ -25,17 +26,10 @@
 namespace quarvel::image {
 namespace {
 
-namespace fs = std::filesystem;
+using core::testing::messageOf;
 
 class SolveTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        char folder[] = "/tmp/quarvel-image-test-XXXXXX";
-        ASSERT_NE(::mkdtemp(folder), nullptr);
-        m_folder = folder;
-    }
-    void TearDown() override { fs::remove_all(m_folder); }
-
     struct Render {
         double ra, dec, scale, rotation;
         bool mirror;
@@ -52,18 +46,8 @@ protected:
         EXPECT_EQ(std::system(command), 0) << command;
         return path;
     }
-    // The message a failure gives, empty when it succeeds.
-    template <typename F>
-    std::string messageOf(F&& f) {
-        try {
-            f();
-        } catch (const core::QuarvelError& e) {
-            return e.message();
-        }
-        return {};
-    }
-
-    std::string m_folder;
+    config::testing::TemporaryDirectory m_dir;
+    const std::string m_folder = m_dir.path();
 };
 
 double angleBetween(double a, double b) { return std::abs(sky::normalizedDeg(a - b + 180) - 180); }

@@ -96,11 +96,15 @@ FramingScene framingScene(const catalogues::DeepSkyObject& object, const catalog
     const double scale = scene.pxPerArcmin;
     // The frame where it is on the sky: the object's own place unless moved.
     const catalogues::SkyPoint objectAt{object.raDeg, object.decDeg};
+    // A point of the sky on the canvas; nothing where the plane does not reach.
+    const auto onCanvas = [&objectAt, &scene, scale](const catalogues::SkyPoint& point) -> std::optional<Point> {
+        const auto at = projected(objectAt, point);
+        if (!at) return std::nullopt;
+        return Point{scene.centre.x + at->x * scale, scene.centre.y + at->y * scale};
+    };
     scene.frameCentre = scene.centre;
     if (chart.frameCentre) {
-        if (const auto offset = projected(objectAt, *chart.frameCentre)) {
-            scene.frameCentre = {scene.centre.x + offset->x * scale, scene.centre.y + offset->y * scale};
-        }
+        if (const auto at = onCanvas(*chart.frameCentre)) scene.frameCentre = *at;
     }
 
     if (picture && picture->arcminPerPx > 0) {
@@ -151,9 +155,9 @@ FramingScene framingScene(const catalogues::DeepSkyObject& object, const catalog
         Quad corners;
         bool inView = true;
         for (std::size_t i = 0; i < corners.size() && inView; ++i) {
-            const auto at = projected(objectAt, (*chart.imageCorners)[i]);
+            const auto at = onCanvas((*chart.imageCorners)[i]);
             inView = at.has_value();
-            if (at) corners[i] = {scene.centre.x + at->x * scale, scene.centre.y + at->y * scale};
+            if (at) corners[i] = *at;
         }
         if (inView) {
             scene.image = corners;
@@ -172,9 +176,9 @@ FramingScene framingScene(const catalogues::DeepSkyObject& object, const catalog
             if (std::abs(other.decDeg - object.decDeg) > radiusDeg + 5) continue;
             const auto otherShape = catalogues::shapeOf(other);
             const double otherMajor = otherShape ? otherShape->majorArcmin : 0;
-            const auto at = projected(objectAt, catalogues::SkyPoint{other.raDeg, other.decDeg});
+            const auto at = onCanvas({other.raDeg, other.decDeg});
             if (!at) continue;
-            const Point c{scene.centre.x + at->x * scale, scene.centre.y + at->y * scale};
+            const Point c = *at;
             const double reach = otherMajor / 2 * scale + 2;
             if (c.x < -reach || c.y < -reach || c.x > width + reach || c.y > height + reach) continue;
             Neighbour n;

@@ -139,12 +139,9 @@ public:
     static void paintImage(QPainter& painter, const drawings::FramingScene& scene) {
         QPolygonF outline;
         for (const auto& corner : *scene.image) outline << QPointF(corner.x, corner.y);
-        if (scene.imagePicture && !scene.imagePicture->empty()) {
-            const drawings::Bitmap& bitmap = *scene.imagePicture;
-            const QImage picture(bitmap.row(0), bitmap.width(), bitmap.height(), bitmap.width() * 3,
-                                 QImage::Format_RGB888);
-            const QPolygonF frame({QPointF(0, 0), QPointF(bitmap.width(), 0), QPointF(bitmap.width(), bitmap.height()),
-                                   QPointF(0, bitmap.height())});
+        if (const QImage picture = scene.imagePicture ? imageOf(*scene.imagePicture) : QImage(); !picture.isNull()) {
+            const QPolygonF frame({QPointF(0, 0), QPointF(picture.width(), 0), QPointF(picture.width(), picture.height()),
+                                   QPointF(0, picture.height())});
             QTransform onSky;
             if (QTransform::quadToQuad(frame, outline, onSky)) {
                 painter.save();
