@@ -6,7 +6,7 @@ BUILD ?= build
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 CMAKE_FLAGS ?= -DCMAKE_BUILD_TYPE=RelWithDebInfo
 
-PACKAGES := cmake make g++ pkg-config qt6-base-dev qt6-qpa-plugins libgl-dev libjpeg-dev \
+PACKAGES := cmake make g++ pkg-config qt6-base-dev qt6-qpa-plugins libgl-dev libjpeg-dev libpng-dev libtiff-dev \
             libgtest-dev libgmock-dev libbenchmark-dev appstream desktop-file-utils xvfb xdotool x11-utils \
             imagemagick libx11-dev locales dpkg-dev lintian qt6-l10n-tools \
             qt6-translations-l10n python3 liberfa-dev libcfitsio-dev libraw-dev qt6-image-formats-plugins \

@@ -33,4 +33,10 @@ err=$(LANG=en_US.UTF-8 LC_ALL= "$quarvel" --measure "$dir/IMG_0001.CR2" 2>&1 >/d
 test $? -eq 1 || fail "garbage: exit code"
 test "$err" = "Impossible d'ouvrir le fichier \"$dir/IMG_0001.CR2\". Ce n'est pas une image FITS, brute d'appareil photo, TIFF, PNG ou JPEG lisible." ||
   fail "garbage: $err"
+# A TIFF cut short: the reader's message alone, none of libtiff's own.
+head -c 300000 "$dir/orion.tif" > "$dir/cut.tif"
+err=$(LANG=fr_FR.UTF-8 LC_ALL= "$quarvel" --mesurer "$dir/cut.tif" 2>&1 >/dev/null)
+test $? -eq 1 || fail "cut TIFF: exit code"
+test "$err" = "Impossible d'ouvrir le fichier \"$dir/cut.tif\". Image TIFF incorrecte, tronquée ou d'un type non lu (palette, moins de 8 bits)." ||
+  fail "cut TIFF: $err"
 echo "measure: ok"

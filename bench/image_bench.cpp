@@ -19,7 +19,7 @@ const quarvel::image::Image& picture() {
         const std::string command = std::string("'") + QUARVEL_RENDER + "' " + path +
                                     " fits 56.75 24.1167 1.5 33.3 0 6000 4000 3.2 moffat 5";
         if (std::system(command.c_str()) != 0) std::abort();
-        auto read = quarvel::image::readImage(path, {});
+        auto read = quarvel::image::readImage(path);
         std::remove(path.c_str());
         return read;
     }();

@@ -4,6 +4,7 @@
 #include <dirent.h>
 #include <fcntl.h>
 #include <sys/file.h>
+#include <sys/mman.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -107,29 +108,42 @@ std::string besidePath(std::string_view path, std::string_view name) {
     return std::string(folder) + std::string(name);
 }
 
-FileRead readBounded(const std::string& path, std::size_t maxBytes) {
-    FileRead result;
-    const Descriptor fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY));
-    if (fd.get() < 0) {
+namespace {
+
+// The file opened for a bounded read: a regular file of at most `maxBytes`,
+// opened without waiting (a pipe never blocks it); its size in `size`.
+// Otherwise -1, with the status and errno in `result`.
+int openBounded(const std::string& path, std::size_t maxBytes, FileRead& result, std::size_t& size) {
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY);
+    if (fd < 0) {
         result.error = errno;
         result.status = errno == ENOENT || errno == ENOTDIR ? ReadStatus::Missing : ReadStatus::Failed;
-        return result;
+        return -1;
     }
     struct stat st {};
-    if (fstat(fd.get(), &st) != 0) {
+    if (fstat(fd, &st) != 0) {
         result.error = errno;
         result.status = ReadStatus::Failed;
-        return result;
-    }
-    if (!S_ISREG(st.st_mode)) {
+    } else if (!S_ISREG(st.st_mode)) {
         result.status = ReadStatus::NotRegular;
-        return result;
-    }
-    if (static_cast<std::uint64_t>(st.st_size) > maxBytes) {
+    } else if (static_cast<std::uint64_t>(st.st_size) > maxBytes) {
         result.status = ReadStatus::TooLarge;
-        return result;
+    } else {
+        size = static_cast<std::size_t>(st.st_size);
+        return fd;
     }
-    result.bytes.reserve(static_cast<std::size_t>(st.st_size));
+    ::close(fd);
+    return -1;
+}
+
+}  // namespace
+
+FileRead readBounded(const std::string& path, std::size_t maxBytes) {
+    FileRead result;
+    std::size_t size = 0;
+    const Descriptor fd(openBounded(path, maxBytes, result, size));
+    if (fd.get() < 0) return result;
+    result.bytes.reserve(size);
     char buffer[65536];
     for (;;) {
         const ssize_t n = ::read(fd.get(), buffer, sizeof buffer);
@@ -151,6 +165,29 @@ FileRead readBounded(const std::string& path, std::size_t maxBytes) {
     }
     result.status = ReadStatus::Read;
     return result;
+}
+
+MappedFile::MappedFile(const std::string& path, std::size_t maxBytes) {
+    std::size_t size = 0;
+    const Descriptor fd(openBounded(path, maxBytes, m_read, size));
+    if (fd.get() < 0) return;
+    if (size > 0) {
+        // Private and writable: a decoder that writes into its input changes
+        // only its own copy of the page.
+        void* at = ::mmap(nullptr, size, PROT_READ | PROT_WRITE, MAP_PRIVATE, fd.get(), 0);
+        if (at == MAP_FAILED) {
+            m_read.error = errno;
+            m_read.status = ReadStatus::Failed;
+            return;
+        }
+        m_data = static_cast<char*>(at);
+        m_size = size;
+    }
+    m_read.status = ReadStatus::Read;
+}
+
+MappedFile::~MappedFile() {
+    if (m_data) ::munmap(m_data, m_size);
 }
 
 core::Message readFailure(const FileRead& file) {

@@ -46,7 +46,26 @@ std::string besidePath(std::string_view path, std::string_view name);
 // or a device is no regular file; any read error is a failure with its errno.
 FileRead readBounded(const std::string& path, std::size_t maxBytes);
 
-// The file a path names once its symbolic links are followed; the path itself
+// A whole regular file of at most `maxBytes` mapped into memory, under the
+// same rules as readBounded, for files too large to be copied: `status()`
+// says whether it was mapped, and why not. A file cut short while it is
+// mapped ends its reader with SIGBUS: only a process that may end so maps one.
+class MappedFile {
+public:
+    MappedFile(const std::string& path, std::size_t maxBytes);
+    ~MappedFile();
+    MappedFile(const MappedFile&) = delete;
+    MappedFile& operator=(const MappedFile&) = delete;
+    const FileRead& status() const { return m_read; }
+    std::string_view bytes() const { return {m_data, m_size}; }
+
+private:
+    FileRead m_read;
+    char* m_data = nullptr;
+    std::size_t m_size = 0;
+};
+
+// The file a path names its symbolic links are followed; the path itself
 // when it names no link.
 std::string followLinks(const std::string& path);
 

@@ -2,25 +2,27 @@
 #include "image/solve.h"
 
 #include <fcntl.h>
-#include <fitsio.h>
+#include <dirent.h>
 #include <signal.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include <atomic>
 #include <chrono>
 #include <cmath>
 #include <cstdlib>
 #include <filesystem>
-#include <memory>
 #include <thread>
 #include <vector>
 
+#include "config/file_io.h"
 #include "core/constants.h"
 #include "core/errors.h"
 #include "core/number_format.h"
+#include "image/fits.h"
 #include "image/messages.h"
+#include "image/process.h"
 #include "image/stars.h"
 #include "sky/projection.h"
 
@@ -32,6 +34,10 @@ namespace fs = std::filesystem;
 
 // Where Debian's astrometry-data packages put the index files.
 constexpr const char* kIndexFolder = "/usr/share/astrometry";
+// The solver's files are small: a larger one is not its.
+constexpr std::size_t kMostSolutionBytes = 1 << 20;
+constexpr std::size_t kMostStarListBytes = 64 << 20;
+constexpr std::size_t kMostLogBytes = 16 << 20;
 
 // The program on the PATH; empty when there is none.
 std::string onPath(const std::string& program) {
@@ -58,18 +64,21 @@ bool hasIndexFiles() {
     return false;
 }
 
-// A folder of our own for the solver's files, removed with everything in it.
+// A folder of our own for the solver's files, held (a shared lock on it)
+// while it is in use and removed with everything in it.
 class WorkFolder {
 public:
     WorkFolder() {
-        const char* tmp = std::getenv("TMPDIR");
-        std::string pattern = std::string(tmp && *tmp ? tmp : "/tmp") + "/quarvel-solve-XXXXXX";
+        std::string pattern = temporaryFolder() + "/" + kSolverFolderPrefix + "XXXXXX";
         if (::mkdtemp(pattern.data()) == nullptr) core::throwCannotWrite(pattern);
         m_path = pattern;
+        m_held = ::open(m_path.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+        if (m_held >= 0) ::flock(m_held, LOCK_SH);
     }
     ~WorkFolder() {
         std::error_code error;
         fs::remove_all(m_path, error);
+        if (m_held >= 0) ::close(m_held);
     }
     WorkFolder(const WorkFolder&) = delete;
     WorkFolder& operator=(const WorkFolder&) = delete;
@@ -77,108 +86,110 @@ public:
 
 private:
     std::string m_path;
+    int m_held = -1;
 };
 
-// The solver's process group while one runs: stopped if the program ends first.
-std::atomic<pid_t> g_running{0};
+// How a solver's run ended: by itself (with its wait status), at the time
+// limit, or cancelled by the user.
+struct Run {
+    enum class Ended { Finished, TimedOut, Cancelled } ended = Ended::Finished;
+    int exitCode = 0;  // the solver's, or 128 and the signal that ended it
+    double seconds = 0;
+};
 
-void stopRunning() {
-    if (const pid_t group = g_running.load(); group > 0) ::kill(-group, SIGKILL);
-}
-
-// Runs the program with its arguments, its output in `log`, in a process
-// group of its own so that the solver's own children stop with it. Says
-// how it ended: by itself, at the time limit, or cancelled by the user.
-enum class Ended { Finished, TimedOut, Cancelled };
-Ended run(const std::string& program, const std::vector<std::string>& arguments, const std::string& log,
-          double limitSeconds, const Progress& progress) {
-    std::vector<char*> argv;
-    argv.push_back(const_cast<char*>(program.c_str()));
-    for (const auto& argument : arguments) argv.push_back(const_cast<char*>(argument.c_str()));
-    argv.push_back(nullptr);
-    const int output = ::open(log.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0600);
-    const int nothing = ::open("/dev/null", O_RDONLY | O_CLOEXEC);
-    const pid_t child = ::fork();
-    if (child == 0) {
-        ::setpgid(0, 0);
-        if (nothing >= 0) ::dup2(nothing, STDIN_FILENO);
-        if (output >= 0) {
-            ::dup2(output, STDOUT_FILENO);
-            ::dup2(output, STDERR_FILENO);
-        }
-        ::execv(program.c_str(), argv.data());
-        ::_exit(127);
+// Runs the solver through the image reader's keeper (quarvel-image --keep),
+// which ends it, its children and its folder when this program closes its
+// end of the keeper's input: at the time limit, at a cancel, or when the
+// program ends in any way, even killed.
+Run run(const std::string& solver, const std::vector<std::string>& arguments, const std::string& folder,
+        double limitSeconds, const Progress& progress) {
+    int ends[2];
+    if (::pipe2(ends, O_CLOEXEC) != 0) core::throwCannotWrite(folder);
+    std::vector<std::string> keep{"--keep", folder, solver};
+    keep.insert(keep.end(), arguments.begin(), arguments.end());
+    const pid_t keeper = startProgram(readerProgram(), keep, ends[0], -1, true);
+    ::close(ends[0]);
+    int word = ends[1];
+    if (keeper < 0) {
+        ::close(word);
+        core::throwCannotOpen(kReaderFile, core::Message(kReaderMissing, {core::Message::data(kReaderFile)}));
     }
-    if (output >= 0) ::close(output);
-    if (nothing >= 0) ::close(nothing);
-    if (child < 0) return Ended::Finished;  // nothing ran: no solution follows
-    ::setpgid(child, child);
-    static const bool stopsAtExit = std::atexit(stopRunning) == 0;
-    (void)stopsAtExit;
-    g_running = child;
-    struct Forget {
-        ~Forget() { g_running = 0; }
-    } forget;
     const auto start = std::chrono::steady_clock::now();
-    Ended ended = Ended::Finished;
+    Run outcome;
     for (;;) {
         int status = 0;
-        if (::waitpid(child, &status, WNOHANG) == child) return ended;
-        const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-        if (ended == Ended::Finished) {
-            if (seconds > limitSeconds) ended = Ended::TimedOut;
-            if (progress && !progress(seconds)) ended = Ended::Cancelled;
-            if (ended != Ended::Finished) ::kill(-child, SIGTERM);
-        } else if (seconds > limitSeconds + 2) {
-            ::kill(-child, SIGKILL);
+        if (::waitpid(keeper, &status, WNOHANG) == keeper) {
+            if (word >= 0) ::close(word);
+            outcome.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
+            return outcome;
         }
-        std::this_thread::sleep_for(std::chrono::milliseconds(100));
+        outcome.seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+        if (word >= 0) {
+            if (outcome.seconds > limitSeconds) outcome.ended = Run::Ended::TimedOut;
+            if (progress && !progress(outcome.seconds)) outcome.ended = Run::Ended::Cancelled;
+            if (outcome.ended != Run::Ended::Finished) {
+                ::close(word);
+                word = -1;
+            }
+        } else if (outcome.seconds > limitSeconds + 5) {
+            // A keeper that does not stop is stopped, with the solver's group.
+            ::kill(-keeper, SIGKILL);
+            ::kill(keeper, SIGKILL);
+        }
+        std::this_thread::sleep_for(std::chrono::milliseconds(50));
     }
 }
 
-Wcs readWcs(const std::string& path) {
-    fitsfile* file = nullptr;
-    int status = 0;
-    Wcs wcs;
-    if (fits_open_file(&file, path.c_str(), READONLY, &status) != 0) return wcs;
-    const std::pair<const char*, double*> keys[] = {
-        {"CRVAL1", &wcs.crval1}, {"CRVAL2", &wcs.crval2}, {"CRPIX1", &wcs.crpix1}, {"CRPIX2", &wcs.crpix2},
-        {"CD1_1", &wcs.cd11},    {"CD1_2", &wcs.cd12},    {"CD2_1", &wcs.cd21},    {"CD2_2", &wcs.cd22},
-    };
-    for (const auto& [key, value] : keys) fits_read_key(file, TDOUBLE, key, value, nullptr, &status);
-    int closing = 0;
-    fits_close_file(file, &closing);
-    return status == 0 ? wcs : Wcs{};
+// The solver's last words, for a failure's message: the log's last line,
+// shortened as typed texts are.
+std::optional<std::string> lastLine(const std::string& log) {
+    const config::FileRead file = config::readBounded(log, kMostLogBytes);
+    if (file.status != config::ReadStatus::Read) return std::nullopt;
+    std::string_view text = file.bytes;
+    while (!text.empty() && (text.back() == '\n' || text.back() == '\r' || text.back() == ' ')) text.remove_suffix(1);
+    if (text.empty()) return std::nullopt;
+    const auto newline = text.find_last_of("\r\n");
+    return core::quotedText(newline == std::string_view::npos ? text : text.substr(newline + 1));
+}
+
+[[noreturn]] void badSolution(const std::string& path, const std::string& what) {
+    core::throwNotSolved(path, core::Message(kBadSolution, {core::Message::data(what)}));
+}
+
+// The measure of a solution, every value checked: a centre on the sphere,
+// a scale between a hundredth of an arc-second and ten degrees a pixel.
+Measure checkedMeasure(const std::string& path, const Wcs& wcs, int width, int height, int binning) {
+    if (std::abs(wcs.crval2) > 90) badSolution(path, "CRVAL2 = " + core::shortest(wcs.crval2));
+    for (const double pixel : {wcs.crpix1, wcs.crpix2}) {
+        if (std::abs(pixel) > 1e7) badSolution(path, "CRPIX = " + core::shortest(pixel));
+    }
+    const double scale = std::sqrt(std::abs(wcs.cd11 * wcs.cd22 - wcs.cd12 * wcs.cd21)) * 3600;
+    if (!(scale >= 0.01 && scale <= 36000)) badSolution(path, "CD = " + core::shortest(scale) + "\"/pixel");
+    const Measure measure = measureOf(wcs, width, height, binning);
+    for (const double value : {measure.centre.raDeg, measure.centre.decDeg, measure.arcsecPerPixel, measure.widthArcmin,
+                               measure.heightArcmin, measure.rotationDeg}) {
+        if (!std::isfinite(value)) badSolution(path, core::shortest(value));
+    }
+    return measure;
 }
 
 // The stars the solver found, brightest first, as spots from the image's top.
 std::vector<StarSpot> readStars(const std::string& path, int height) {
-    fitsfile* file = nullptr;
-    int status = 0;
+    const config::FileRead file = config::readBounded(path, kMostStarListBytes);
     std::vector<StarSpot> spots;
-    if (fits_open_table(&file, path.c_str(), READONLY, &status) != 0) return spots;
-    long rows = 0;
-    int xColumn = 0, yColumn = 0;
-    fits_get_num_rows(file, &rows, &status);
-    fits_get_colnum(file, CASEINSEN, const_cast<char*>("X"), &xColumn, &status);
-    fits_get_colnum(file, CASEINSEN, const_cast<char*>("Y"), &yColumn, &status);
-    rows = std::min(rows, 500L);
-    std::vector<double> xs(static_cast<std::size_t>(rows)), ys(static_cast<std::size_t>(rows));
-    if (status == 0 && rows > 0) {
-        fits_read_col(file, TDOUBLE, xColumn, 1, 1, rows, nullptr, xs.data(), nullptr, &status);
-        fits_read_col(file, TDOUBLE, yColumn, 1, 1, rows, nullptr, ys.data(), nullptr, &status);
-    }
-    int closing = 0;
-    fits_close_file(file, &closing);
-    if (status != 0) return {};
+    if (file.status != config::ReadStatus::Read) return spots;
     // FITS pixels count from 1, upwards.
-    for (long i = 0; i < rows; ++i) {
-        spots.push_back({xs[static_cast<std::size_t>(i)] - 1, height - ys[static_cast<std::size_t>(i)]});
+    if (const auto points = readXyTable(file.bytes, 500)) {
+        for (const TablePoint& point : *points) spots.push_back({point.x - 1, height - point.y});
     }
     return spots;
 }
 
-Measure solveOnce(const Image& image, const std::string& path, const SolveHints& hints, const Progress& progress) {
+// The measure, or nothing when the solver found no solution (in its time,
+// or before); `seconds` the time it took. Other failures and a cancel are
+// said as they are.
+std::optional<Measure> solveOnce(const Image& image, const std::string& path, const SolveHints& hints,
+                                 const Progress& progress, double& seconds) {
     const std::string solver = onPath("solve-field");
     if (solver.empty() || !hasIndexFiles()) core::throwSolverMissing();
     const WorkFolder folder;
@@ -212,13 +223,28 @@ Measure solveOnce(const Image& image, const std::string& path, const SolveHints&
                                            core::fixed(hints.near->decDeg, 10, 6), "--radius",
                                            core::fixed(std::min(radius, 180.0), 10, 3)});
     }
-    const Ended ended = run(solver, arguments, folder.path() + "/solve.log", limit, progress);
-    if (ended == Ended::Cancelled) core::throwNotSolved(path, core::Message(kCancelled));
-    const Wcs wcs = readWcs(folder.path() + "/image.wcs");
-    if (!fs::exists(folder.path() + "/image.solved") || (wcs.cd11 == 0 && wcs.cd12 == 0)) {
-        core::throwNotSolved(path, core::Message(kNoSolution, {core::Message::data(std::to_string(limit))}));
+    const Run ran = run(solver, arguments, folder.path(), limit, progress);
+    if (ran.ended == Run::Ended::Cancelled) core::throwNotSolved(path, core::Message(kCancelled));
+    seconds = ran.ended == Run::Ended::TimedOut ? limit : ran.seconds;
+    if (ran.ended == Run::Ended::TimedOut) return std::nullopt;
+    // A solver that fails says why in its last words.
+    if (ran.exitCode > 128) {
+        core::throwNotSolved(path, core::Message(kSolverStopped, {core::Message::data(std::to_string(ran.exitCode - 128))}));
     }
-    Measure measure = measureOf(wcs, image.width, image.height, image.binning);
+    if (ran.exitCode != 0) {
+        if (const auto words = lastLine(folder.path() + "/solve.log")) {
+            core::throwNotSolved(path, core::Message(kSolverFailed, {core::Message::data(*words)}));
+        }
+        core::throwNotSolved(path, core::Message(kSolverFailedSilently, {core::Message::data(std::to_string(ran.exitCode))}));
+    }
+    if (config::readBounded(folder.path() + "/image.solved", kMostSolutionBytes).status != config::ReadStatus::Read) {
+        return std::nullopt;
+    }
+    const config::FileRead solution = config::readBounded(folder.path() + "/image.wcs", kMostSolutionBytes);
+    const auto header = solution.status == config::ReadStatus::Read ? readFitsHeader(solution.bytes) : std::nullopt;
+    const auto wcs = header ? wcsOf(*header) : std::nullopt;
+    if (!wcs) badSolution(path, "image.wcs");
+    Measure measure = checkedMeasure(path, *wcs, image.width, image.height, image.binning);
     if (const auto width = medianFwhm(image, readStars(folder.path() + "/image.axy", image.height))) {
         measure.fwhmPixels = *width * image.binning;
     }
@@ -228,6 +254,34 @@ Measure solveOnce(const Image& image, const std::string& path, const SolveHints&
 }  // namespace
 
 bool solverInstalled() { return !onPath("solve-field").empty() && hasIndexFiles(); }
+
+std::string temporaryFolder() {
+    const char* tmp = std::getenv("TMPDIR");
+    return tmp && *tmp ? tmp : "/tmp";
+}
+
+void removeLeftSolverFolders() {
+    const std::string folder = temporaryFolder();
+    DIR* dir = ::opendir(folder.c_str());
+    if (!dir) return;
+    std::vector<std::string> left;
+    while (const dirent* entry = ::readdir(dir)) {
+        if (std::string_view(entry->d_name).starts_with(kSolverFolderPrefix)) left.push_back(folder + "/" + entry->d_name);
+    }
+    ::closedir(dir);
+    for (const std::string& path : left) {
+        struct stat st {};
+        if (::lstat(path.c_str(), &st) != 0 || !S_ISDIR(st.st_mode) || st.st_uid != ::geteuid()) continue;
+        const int held = ::open(path.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC | O_NOFOLLOW);
+        if (held < 0) continue;
+        // Held by a solve under way in another instance: left to it.
+        if (::flock(held, LOCK_EX | LOCK_NB) == 0) {
+            std::error_code error;
+            fs::remove_all(path, error);
+        }
+        ::close(held);
+    }
+}
 
 Measure measureOf(const Wcs& wcs, int width, int height, int binning) {
     // The image's middle, in FITS pixels.
@@ -248,43 +302,40 @@ Measure measureOf(const Wcs& wcs, int width, int height, int binning) {
 }
 
 Measure solveImage(const Image& image, const std::string& path, const SolveHints& hints, const Progress& progress) {
-    const bool hinted = hints.arcsecPerPixel || hints.near;
-    if (!hints.mayBeWrong || !hinted) return solveOnce(image, path, hints, progress);
     // Hints that may be wrong: all of them for a quarter of the time, then
     // the place alone (the scale is the setup's, the image may be
     // another's) for a quarter, then neither for the rest.
     std::vector<SolveHints> tries;
-    SolveHints first = hints;
-    first.timeLimitSeconds = std::max(5, hints.timeLimitSeconds / 4);
-    tries.push_back(first);
-    if (hints.near && hints.arcsecPerPixel) {
-        SolveHints place;
-        place.near = hints.near;
-        place.timeLimitSeconds = first.timeLimitSeconds;
-        tries.push_back(place);
+    const bool hinted = hints.arcsecPerPixel || hints.near;
+    if (!hints.mayBeWrong || !hinted) {
+        tries.push_back(hints);
+    } else {
+        SolveHints first = hints;
+        first.timeLimitSeconds = std::max(5, hints.timeLimitSeconds / 4);
+        tries.push_back(first);
+        if (hints.near && hints.arcsecPerPixel) {
+            SolveHints place;
+            place.near = hints.near;
+            place.timeLimitSeconds = first.timeLimitSeconds;
+            tries.push_back(place);
+        }
+        SolveHints blind;
+        int left = hints.timeLimitSeconds;
+        for (const SolveHints& t : tries) left -= t.timeLimitSeconds;
+        blind.timeLimitSeconds = std::max(5, left);
+        tries.push_back(blind);
     }
-    SolveHints blind;
-    int left = hints.timeLimitSeconds;
-    for (const SolveHints& t : tries) left -= t.timeLimitSeconds;
-    blind.timeLimitSeconds = std::max(5, left);
-    tries.push_back(blind);
     double spent = 0;
     for (const SolveHints& t : tries) {
-        double now = 0;
-        bool cancelled = false;
-        try {
-            return solveOnce(image, path, t, [&progress, spent, &now, &cancelled](double seconds) {
-                now = seconds;
-                cancelled = progress && !progress(spent + seconds);
-                return !cancelled;
-            });
-        } catch (const core::QuarvelError& e) {
-            // Only a search that found nothing goes on to the next.
-            if (e.code() != core::ErrorCode::NotSolved || cancelled) throw;
-        }
-        spent += now;
+        double seconds = 0;
+        const auto measure = solveOnce(image, path, t, [&progress, spent](double now) {
+            return !progress || progress(spent + now);
+        }, seconds);
+        if (measure) return *measure;
+        spent += seconds;
     }
-    core::throwNotSolved(path, core::Message(kNoSolution, {core::Message::data(std::to_string(hints.timeLimitSeconds))}));
+    core::throwNotSolved(path, core::Message(kNoSolution, {core::Message::data(std::to_string(
+                                                               static_cast<int>(std::ceil(spent))))}));
 }
 
 }  // namespace quarvel::image

@@ -8,6 +8,7 @@
 #include <optional>
 #include <string>
 
+#include "image/fits.h"
 #include "image/image.h"
 #include "sky/coordinates.h"
 
@@ -43,18 +44,16 @@ bool solverInstalled();
 
 // The image solved by astrometry.net's solve-field, run as a process of its
 // own in a folder of its own, stopped at the time limit or when `progress`
-// cancels. Fails with the packages to install when astrometry.net or its
-// index files are missing, and with "n'a pas pu être résolue" and the
-// reason (no solution in the time, cancelled) otherwise; `path` names the
-// image in the messages.
+// cancels; it ends with the program however the program ends. Fails with
+// the packages to install when astrometry.net or its index files are
+// missing, and with "n'a pas pu être résolue" and the reason otherwise: no
+// solution in the time it took, cancelled, the solver's own last words when
+// it failed, or a solution whose values are not a place and a scale;
+// `path` names the image in the messages.
 Measure solveImage(const Image& image, const std::string& path, const SolveHints& hints, const Progress& progress = {});
 
 // The measure a solution's WCS gives for an image of that size, binned so:
 // the centre, scale and top side's angle from the CD matrix about CRPIX.
-struct Wcs {
-    double crval1 = 0, crval2 = 0, crpix1 = 0, crpix2 = 0;
-    double cd11 = 0, cd12 = 0, cd21 = 0, cd22 = 0;
-};
 Measure measureOf(const Wcs& wcs, int width, int height, int binning);
 
 }  // namespace quarvel::image

@@ -1592,6 +1592,50 @@ Your remarks and suggestions are welcome at the address below.</translation>
         <translation>solving cancelled</translation>
     </message>
     <message>
+        <source>Image PNG incorrecte ou tronquée.</source>
+        <translation>Incorrect or truncated PNG image.</translation>
+    </message>
+    <message>
+        <source>Image JPEG incorrecte, tronquée ou en CMJN.</source>
+        <translation>Incorrect, truncated or CMYK JPEG image.</translation>
+    </message>
+    <message>
+        <source>Image TIFF incorrecte, tronquée ou d&apos;un type non lu (palette, moins de 8 bits).</source>
+        <translation>Incorrect or truncated TIFF image, or of a kind not read (palette, fewer than 8 bits).</translation>
+    </message>
+    <message>
+        <source>Le fichier semble endommagé : sa lecture s&apos;est arrêtée sur une faute (signal %1).</source>
+        <translation>The file seems damaged: reading it stopped on a fault (signal %1).</translation>
+    </message>
+    <message>
+        <source>Sa lecture a été arrêtée après %1 s.</source>
+        <translation>Reading it was stopped after %1 s.</translation>
+    </message>
+    <message>
+        <source>Sa lecture demandait plus de %1 Mo de mémoire.</source>
+        <translation>Reading it needed more than %1 MB of memory.</translation>
+    </message>
+    <message>
+        <source>Le lecteur d&apos;images du programme (%1) est introuvable : réinstallez Quarvel.</source>
+        <translation>The program&apos;s image reader (%1) cannot be found: reinstall Quarvel.</translation>
+    </message>
+    <message>
+        <source>solve-field a échoué : %1</source>
+        <translation>solve-field failed: %1</translation>
+    </message>
+    <message>
+        <source>solve-field a échoué (code %1)</source>
+        <translation>solve-field failed (code %1)</translation>
+    </message>
+    <message>
+        <source>solve-field s&apos;est arrêté sur une faute (signal %1)</source>
+        <translation>solve-field stopped on a fault (signal %1)</translation>
+    </message>
+    <message>
+        <source>la solution rendue par solve-field est incorrecte (%1)</source>
+        <translation>the solution solve-field gave is incorrect (%1)</translation>
+    </message>
+    <message>
         <source>« %1 » n&apos;a pas pu être résolue : %2</source>
         <translation>“%1” could not be solved: %2</translation>
     </message>

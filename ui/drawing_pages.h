@@ -154,11 +154,10 @@ public:
     form::Button& bbReprendreCadrage;
     form::Button& bbFwhmTurbulence;
     // Set by the view: the image to open (nothing when the user cancels),
-    // how TIFF, PNG and JPEG are decoded, and where the solving runs: `work`
+    // and where the solving runs: `work`
     // away from the window while the time spent shows with a button that
     // cancels, then `done` in the window. Unset, both run at once.
     std::function<std::optional<std::string>()> askImagePath;
-    image::Decoder decodePicture;
     std::function<void(const std::string& name, std::function<void(const image::Progress&)> work,
                        std::function<void()> done)>
         runAway;

@@ -26,7 +26,8 @@ constexpr int kPreviewSide = 640;
 // from the median to the brightest 0.2 %, under a square root.
 std::shared_ptr<const drawings::Bitmap> previewOf(const image::Image& picture) {
     const int step = std::max(1, (std::max(picture.width, picture.height) + kPreviewSide - 1) / kPreviewSide);
-    const int width = picture.width / step, height = picture.height / step;
+    // A long thin image keeps at least one pixel across its short side.
+    const int width = std::max(1, picture.width / step), height = std::max(1, picture.height / step);
     std::vector<float> levels;
     levels.reserve(static_cast<std::size_t>(width) * static_cast<std::size_t>(height));
     for (int y = 0; y < height; ++y) {
@@ -101,9 +102,9 @@ void PhotoPage::measureImage() {
     };
     auto outcome = std::make_shared<Outcome>();
     const std::string name = std::filesystem::path(*path).filename().string();
-    auto work = [outcome, decoder = decodePicture, hints, path = *path, name](const image::Progress& progress) {
+    auto work = [outcome, hints, path = *path, name](const image::Progress& progress) {
         try {
-            const image::Image picture = image::readImage(path, decoder);
+            const image::Image picture = image::readImage(path);
             const image::Measure measure = image::solveImage(picture, path, hints, progress);
             outcome->solved = SolvedImage{name, measure, picture.width, picture.height, previewOf(picture)};
         } catch (const core::QuarvelError& e) {

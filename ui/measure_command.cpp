@@ -3,7 +3,7 @@
 
 #include "core/errors.h"
 #include "core/number_format.h"
-#include "core/parse.h"
+#include "image/process.h"
 #include "sky/coordinates.h"
 
 namespace quarvel::ui {
@@ -18,25 +18,13 @@ std::string measureLines(const image::Measure& measure, bool english) {
     return lines;
 }
 
-std::optional<CommandOutput> measureCommand(int argc, const char* const* argv, std::string_view locale,
-                                            const image::Decoder& decoder) {
-    std::optional<std::string> path;
-    std::optional<std::string> sampling;
-    for (int i = 1; i + 1 < argc; ++i) {
-        const std::string_view argument = argv[i];
-        if (argument == "--mesurer" || argument == "--measure") path = argv[++i];
-        else if (argument == "--echantillonnage" || argument == "--sampling") sampling = argv[++i];
-    }
-    if (!path) return std::nullopt;
+CommandOutput measureCommand(const CommandLine& command, std::string_view locale) {
+    image::removeLeftSolverFolders();
     try {
         image::SolveHints hints;
-        if (sampling) {
-            const double value = core::parseReal(*sampling);
-            if (!(value > 0)) core::throwNotAReal(*sampling);
-            hints.arcsecPerPixel = value;
-        }
-        const image::Image picture = image::readImage(*path, decoder);
-        return CommandOutput{measureLines(image::solveImage(picture, *path, hints), locale.starts_with("en")), 0};
+        hints.arcsecPerPixel = command.arcsecPerPixel;
+        const image::Image picture = image::readImage(command.imagePath);
+        return CommandOutput{measureLines(image::solveImage(picture, command.imagePath, hints), locale.starts_with("en")), 0};
     } catch (const core::QuarvelError& e) {
         return CommandOutput{core::errorBoxText(e.message()) + "\n", 1};
     } catch (const std::bad_alloc&) {

@@ -7,8 +7,8 @@
 #include <string>
 #include <string_view>
 
-#include "image/image.h"
 #include "image/solve.h"
+#include "ui/command_line.h"
 
 namespace quarvel::ui {
 
@@ -17,14 +17,12 @@ struct CommandOutput {
     int exitCode = 0;
 };
 
-// Nothing unless the command line asks for a measure. Solved, the centre,
-// the sampling (arc-seconds per pixel), the rotation (the top side's
-// position angle, north through east), the mirror and the stars' FWHM
-// (pixels), labelled in the locale's language, exit code 0; a file that
-// cannot be read or solved gives its French message and exit code 1.
-// "--echantillonnage X" ("--sampling X") hints the sampling.
-std::optional<CommandOutput> measureCommand(int argc, const char* const* argv, std::string_view locale,
-                                            const image::Decoder& decoder);
+// The measure the command line asks: solved, the centre, the sampling
+// (arc-seconds per pixel), the rotation (the top side's position angle,
+// north through east), the mirror and the stars' FWHM (pixels), labelled in
+// the locale's language, exit code 0; a file that cannot be read or solved
+// gives its French message and exit code 1.
+CommandOutput measureCommand(const CommandLine& command, std::string_view locale);
 
 // The measure's lines, as the command prints them.
 std::string measureLines(const image::Measure& measure, bool english);

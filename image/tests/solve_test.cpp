@@ -5,6 +5,9 @@
 #include <gtest/gtest.h>
 
 #include <fcntl.h>
+#include <fitsio.h>
+#include <signal.h>
+#include <sys/wait.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -15,11 +18,15 @@
 #include <limits>
 #include <random>
 #include <string>
+#include <thread>
+#include <filesystem>
+#include <algorithm>
 
 #include "config/tests/ini_test_support.h"
 #include "core/errors.h"
 #include "core/tests/message_of.h"
 #include "image/image.h"
+#include "image/process.h"
 #include "image/solve.h"
 #include "sky/coordinates.h"
 
@@ -63,7 +70,7 @@ TEST_F(SolveTest, RenderedFieldsAreSolvedToTheirPlaceScaleRotationMirrorAndStars
     for (const Render& r : cases) {
         SCOPED_TRACE(std::to_string(r.ra) + " " + std::to_string(r.dec));
         const std::string path = render(r, "field.fits");
-        const Image image = readImage(path, {});
+        const Image image = readImage(path);
         ASSERT_EQ(image.width, r.width);
         // The hints a setup gives: its sampling, and the object's place off the middle.
         SolveHints hints;
@@ -81,7 +88,7 @@ TEST_F(SolveTest, RenderedFieldsAreSolvedToTheirPlaceScaleRotationMirrorAndStars
     }
     // Cancelled, the search stops at once, and goes on to no other hint.
     const std::string path = m_folder + "/field.fits";
-    const Image image = readImage(path, {});
+    const Image image = readImage(path);
     SolveHints wrong;
     wrong.arcsecPerPixel = 50;
     wrong.near = sky::Equatorial{200, -30};
@@ -92,57 +99,122 @@ TEST_F(SolveTest, RenderedFieldsAreSolvedToTheirPlaceScaleRotationMirrorAndStars
     EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(5));
 }
 
-TEST_F(SolveTest, FilesThatAreNoPictureGiveTheirMessageInBoundedTime) {
-    const Render field{10.6848, 41.2691, 2.0, 0.0, false, 800, 600, 3.0, "gaussian"};
-    const std::string whole = render(field, "whole.fits");
-    std::string bytes;
-    {
-        std::ifstream in(whole, std::ios::binary);
-        bytes.assign(std::istreambuf_iterator<char>(in), {});
+// A stacked image's blank pixels (NaN) read as black.
+TEST_F(SolveTest, BlankPixelsReadAsBlack) {
+    const std::string path = m_folder + "/blank.fits";
+    std::vector<float> levels(100 * 80);
+    for (std::size_t i = 0; i < levels.size(); ++i) levels[i] = 100 + static_cast<float>(i % 100);
+    levels[42] = std::numeric_limits<float>::quiet_NaN();
+    fitsfile* file = nullptr;
+    int status = 0;
+    long sizes[2] = {100, 80}, first[2] = {1, 1};
+    fits_create_file(&file, ("!" + path).c_str(), &status);
+    fits_create_img(file, FLOAT_IMG, 2, sizes, &status);
+    fits_write_pix(file, TFLOAT, first, 8000, levels.data(), &status);
+    fits_close_file(file, &status);
+    ASSERT_EQ(status, 0);
+    const Image read = readImage(path);
+    // FITS rows count from the bottom.
+    EXPECT_EQ(read.at(42, 79), 0);
+    EXPECT_EQ(read.at(43, 79), std::lround(65535.0 * 43 / 99));
+    EXPECT_EQ(read.at(99, 0), 65535);
+}
+
+// What the solver leaves is checked, and its failures said as they are.
+class FakeSolverTest : public SolveTest {
+protected:
+    void SetUp() override {
+        if (!solverInstalled()) GTEST_SKIP() << "the index files of astrometry.net are not installed";
+        const std::string bin = m_folder + "/bin";
+        ::mkdir(bin.c_str(), 0700);
+        ASSERT_EQ(::symlink(QUARVEL_SOURCE_DIR "/image/tests/fake_solve_field.sh", (bin + "/solve-field").c_str()), 0);
+        m_path = std::getenv("PATH");
+        ::setenv("PATH", (bin + ":" + m_path).c_str(), 1);
+        ::setenv("TMPDIR", m_folder.c_str(), 1);
+        ::setenv("FAKE_PIDS", (m_folder + "/pids").c_str(), 1);
+        m_image.width = m_image.height = 100;
+        m_image.values.assign(10000, 1000);
     }
-    const std::string truncated = m_folder + "/truncated.fits";
-    std::ofstream(truncated, std::ios::binary) << bytes.substr(0, bytes.size() / 2);
-    const std::string sparse = m_folder + "/sparse.fits";
-    {
-        std::ofstream(sparse, std::ios::binary) << bytes.substr(0, 2880);
-        ASSERT_EQ(::truncate(sparse.c_str(), 2LL << 30), 0);
+    void TearDown() override {
+        if (!m_path.empty()) ::setenv("PATH", m_path.c_str(), 1);
+        ::unsetenv("TMPDIR");
+        ::unsetenv("FAKE_SOLVE");
+        ::unsetenv("FAKE_PIDS");
     }
-    const std::string fifo = m_folder + "/pipe.fits";
-    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
-    const std::string garbage = m_folder + "/IMG_0001.CR2";
-    {
-        std::mt19937 random(3);
-        std::string noise(200000, '\0');
-        for (char& c : noise) c = static_cast<char>(random());
-        std::ofstream(garbage, std::ios::binary) << "II*\0" << noise;
+    std::string solved(const char* fake, const Progress& progress = {}) {
+        ::setenv("FAKE_SOLVE", fake, 1);
+        SolveHints hints;
+        hints.timeLimitSeconds = 30;
+        return messageOf([&] { solveImage(m_image, "m42.fits", hints, progress); });
     }
-    const std::pair<std::string, std::string> expected[] = {
-        {truncated, "Image FITS incorrecte ou tronquée."},
-        {sparse, "Fichier de plus de 1024 Mo"},
-        {fifo, "n'est pas un fichier ordinaire"},
-        {garbage, "Ce n'est pas une image FITS, brute d'appareil photo, TIFF, PNG ou JPEG lisible."},
-        {m_folder + "/absent.fits", "No such file or directory"},
+    // No solver's folder and no solver's process left.
+    void nothingLeft() {
+        for (const auto& entry : std::filesystem::directory_iterator(m_folder)) {
+            EXPECT_FALSE(entry.path().filename().string().starts_with("quarvel-solve-")) << entry.path();
+        }
+        std::ifstream pids(m_folder + "/pids");
+        for (int pid; pids >> pid;) EXPECT_FALSE(running(pid)) << pid;
+    }
+    // A process that has ended but that nobody waited for yet is no longer running.
+    static bool running(int pid) {
+        std::ifstream stat("/proc/" + std::to_string(pid) + "/stat");
+        std::string name, state;
+        return stat >> pid >> name >> state && state != "Z";
+    }
+    std::string m_path;
+    Image m_image;
+};
+
+TEST_F(FakeSolverTest, EveryOutcomeIsSaidAsItIs) {
+    ::setenv("FAKE_SOLVE", "solve", 1);
+    const Measure m = solveImage(m_image, "m42.fits", {});
+    EXPECT_LT(sky::separationDeg(m.centre, {83.8221, -5.3911}) * 3600, 0.1);
+    EXPECT_NEAR(m.arcsecPerPixel, 2, 1e-9);
+    const std::string failed = "« m42.fits » n'a pas pu être résolue : ";
+    const auto start = std::chrono::steady_clock::now();
+    const std::pair<const char*, std::string> cases[] = {
+        {"huge", failed + "la solution rendue par solve-field est incorrecte (CD = INF\"/pixel)"},
+        {"fifo", failed + "la solution rendue par solve-field est incorrecte (image.wcs)"},
+        {"fail", failed + "solve-field a échoué : solve-field: cannot find a co…ion file: /etc/astrometry.cfg"},
+        {"none", failed + "aucune solution trouvée en 1 s"},
     };
-    for (const auto& [path, reason] : expected) {
-        const auto start = std::chrono::steady_clock::now();
-        EXPECT_EQ(messageOf([&] { readImage(path, {}); }), "Impossible d'ouvrir le fichier \"" + path + "\". " + reason);
-        EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(2)) << path;
+    for (const auto& [fake, message] : cases) EXPECT_EQ(solved(fake), message) << fake;
+    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(10));
+    // Cancelled while it runs: stopped with its children, its folder gone.
+    EXPECT_EQ(solved("hang", [](double seconds) { return seconds < 0.5; }), failed + "résolution annulée");
+    std::this_thread::sleep_for(std::chrono::seconds(2));
+    nothingLeft();
+}
+
+// However the program ends while it solves, the solver and its folder go
+// with it; a folder left by a run killed before is removed at the next start.
+TEST_F(FakeSolverTest, TheSolverEndsWithTheProgram) {
+    for (const int signal : {SIGKILL, SIGTERM, SIGINT}) {
+        SCOPED_TRACE(signal);
+        ::setenv("FAKE_SOLVE", "hang", 1);
+        const pid_t program = ::fork();
+        if (program == 0) {
+            ::signal(SIGINT, SIG_DFL);
+            solveImage(m_image, "m42.fits", {});
+            ::_exit(0);
+        }
+        // The solver and its child are running.
+        for (int i = 0; i < 100; ++i) {
+            std::ifstream pids(m_folder + "/pids");
+            if (std::count(std::istreambuf_iterator<char>(pids), {}, '\n') >= 2) break;
+            std::this_thread::sleep_for(std::chrono::milliseconds(50));
+        }
+        ::kill(program, signal);
+        ::waitpid(program, nullptr, 0);
+        std::this_thread::sleep_for(std::chrono::seconds(2));
+        nothingLeft();
+        std::remove((m_folder + "/pids").c_str());
     }
-    // A stacked image's blank pixels (NaN) read as black.
-    Image blank{100, 80, std::vector<float>(8000, 5.0f), 1};
-    blank.values[42] = std::numeric_limits<float>::quiet_NaN();
-    writeFits(blank, m_folder + "/blank.fits");
-    const Image read = readImage(m_folder + "/blank.fits", {});
-    EXPECT_EQ(read.at(42, 0), 0.0f);
-    EXPECT_EQ(read.at(43, 0), 5.0f);
-    // Without astrometry.net, the message names the packages.
-    const Image image = readImage(whole, {});
-    const std::string path = std::getenv("PATH");
-    ::setenv("PATH", m_folder.c_str(), 1);
-    const std::string missing = messageOf([&] { solveImage(image, whole, {}); });
-    ::setenv("PATH", path.c_str(), 1);
-    EXPECT_EQ(missing,
-              "La résolution astrométrique demande les paquets astrometry.net et astrometry-data-tycho2 : installez-les");
+    const std::string left = m_folder + "/quarvel-solve-AbC123";
+    ::mkdir(left.c_str(), 0700);
+    std::ofstream(left + "/image.fits") << "left";
+    removeLeftSolverFolders();
+    nothingLeft();
 }
 
 }  // namespace

@@ -34,7 +34,6 @@
 #include "ui/qt/main_window.h"
 #include "ui/messages.h"
 #include "ui/qt/night.h"
-#include "ui/qt/picture_decoder.h"
 #include "ui/qt/translation.h"
 
 namespace quarvel::ui::qt {
@@ -613,7 +612,6 @@ QWidget* buildChampPhotoPage(Binder& b, PhotoPage& f) {
         if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
         return ss(dialog.selectedFiles().front());
     };
-    f.decodePicture = decodePicture;
     f.runAway = [p](const std::string& name, std::function<void(const image::Progress&)> work,
                     std::function<void()> done) { runAwayFromWindow(p->window(), name, std::move(work), std::move(done)); };
     box->setGeometry(25, 3, 489, std::max(measured->geometry().bottom(), seeing->geometry().bottom()) + 6);

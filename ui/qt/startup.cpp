@@ -15,6 +15,7 @@
 #include <functional>
 
 #include "config/settings.h"
+#include "image/process.h"
 #include "ui/drawing_pages.h"
 #include "ui/program.h"
 #include "ui/qt/about_view.h"
@@ -87,7 +88,11 @@ public:
         m_window->show();
         // The icon's pictures are decoded once the window is on screen: the
         // dock can wait for them, the user should not.
-        afterFirstPaint(m_window.get(), [] { QApplication::setWindowIcon(qt::programIcon()); });
+        // So are the solver's folders that a run killed while it solved left.
+        afterFirstPaint(m_window.get(), [] {
+            QApplication::setWindowIcon(qt::programIcon());
+            image::removeLeftSolverFolders();
+        });
         // Failures met while starting are shown once the window is up.
         if (!failures.empty()) {
             QTimer::singleShot(0, m_window.get(), [this, failures] {
