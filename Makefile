@@ -84,12 +84,12 @@ package: build
 # checked by `make sanitize`; these runs check crashes, messages and speed.
 FUZZ_SECONDS ?= 60
 FUZZ_PACKAGES := clang libclang-rt-14-dev
-FUZZERS := parse_fuzzer ini_fuzzer bitmap_fuzzer events_fuzzer
+FUZZERS := parse_fuzzer ini_fuzzer bitmap_fuzzer events_fuzzer image_fuzzer
 fuzz: setup
 	@$(call install_missing,$(FUZZ_PACKAGES))
 	CC=clang CXX=clang++ cmake -S . -B $(BUILD)-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQUARVEL_FUZZ=ON \
 	  -DQUARVEL_BENCH=OFF -DCMAKE_CXX_FLAGS="-fsanitize=fuzzer-no-link,address,undefined"
-	cmake --build $(BUILD)-fuzz -j $(JOBS) --target $(FUZZERS)
+	cmake --build $(BUILD)-fuzz -j $(JOBS) --target $(FUZZERS) quarvel-image
 	@for f in $(FUZZERS); do \
 	  corpus=$$(mktemp -d); cp fuzz/corpus/$${f%_fuzzer}/* $$corpus/ 2>/dev/null; \
 	  log=$$corpus.log; echo "== $$f"; \

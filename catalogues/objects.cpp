@@ -64,8 +64,9 @@ private:
 };
 
 DeepSkyObject objectOf(RowReader& row) {
+    // A size is above nothing and at most half the sky across, in arc-minutes.
     constexpr double kSmallest = std::numeric_limits<double>::min();
-    constexpr double kLargest = std::numeric_limits<double>::max();
+    constexpr double kLargest = 180 * 60;
     DeepSkyObject o;
     o.m = row.text(M);
     o.c = row.text(C);

@@ -138,9 +138,9 @@ EquipmentSection telescopeSection(const std::string& name, const Optics& optics)
 
 EquipmentSection siteSection(const std::string& name, const SitePlace& place) {
     return {std::string(kSiteSection) + name,
-            {{kKeyLatitude, core::shortest(place.latitudeDeg)},
-             {kKeyLongitude, core::shortest(place.longitudeDeg)},
-             {kKeyAltitude, core::shortest(place.altitudeM)}}};
+            {{kKeyLatitude, core::plainDecimal(place.latitudeDeg)},
+             {kKeyLongitude, core::plainDecimal(place.longitudeDeg)},
+             {kKeyAltitude, core::plainDecimal(place.altitudeM)}}};
 }
 
 std::optional<std::string> addSections(const std::string& path, const std::vector<EquipmentSection>& sections) {

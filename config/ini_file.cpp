@@ -204,6 +204,12 @@ std::vector<IniDocument::Section> IniDocument::sections() const {
 
 bool sameName(std::string_view a, std::string_view b) { return sameName(a, true, utf8ToCp1252(b)); }
 
+std::string nameKey(std::string_view name) {
+    std::string key = utf8ToCp1252(name);
+    for (char& c : key) c = static_cast<char>(foldCp1252(static_cast<unsigned char>(c)));
+    return key;
+}
+
 void IniDocument::removeSection(std::string_view section) {
     const auto span = findSection(m_lines, m_utf8, utf8ToCp1252(section));
     if (!span) return;

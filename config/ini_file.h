@@ -87,6 +87,9 @@ void updateFile(const std::string& path, const std::function<void(IniDocument&)>
 // Whether two names (UTF-8) are one for the file: section and key names
 // match without regard to case, in Windows-1252.
 bool sameName(std::string_view a, std::string_view b);
+// The form of a name that the file tells names by: two names are the same
+// to it when their forms are equal, so that many names are told apart at once.
+std::string nameKey(std::string_view name);
 
 // A whole number as the file holds it: blanks, optional sign, decimal digits
 // or "0x"/"0X" and hexadecimal digits.

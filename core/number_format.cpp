@@ -156,6 +156,36 @@ std::string shortest(double value) {
     return text.substr(0, e) + "E" + std::to_string(exponent);
 }
 
+std::string plainDecimal(double value) {
+    const std::string text = shortest(value);
+    const auto e = text.find('E');
+    if (e == std::string::npos) return text;
+    // "1.5E-5": the digits and where their point goes.
+    const bool negative = text.front() == '-';
+    std::string digits;
+    int point = 0;
+    for (std::size_t i = negative ? 1 : 0; i < e; ++i) {
+        if (text[i] == '.') {
+            point = static_cast<int>(digits.size());
+        } else {
+            digits += text[i];
+        }
+    }
+    if (text.find('.') == std::string::npos) point = static_cast<int>(digits.size());
+    int exponent = 0;
+    std::from_chars(text.data() + e + 1, text.data() + text.size(), exponent);
+    point += exponent;
+    std::string out;
+    if (point <= 0) {
+        out = "0." + std::string(static_cast<std::size_t>(-point), '0') + digits;
+    } else if (point >= static_cast<int>(digits.size())) {
+        out = digits + std::string(static_cast<std::size_t>(point) - digits.size(), '0');
+    } else {
+        out = digits.substr(0, static_cast<std::size_t>(point)) + "." + digits.substr(static_cast<std::size_t>(point));
+    }
+    return (negative ? "-" : "") + out;
+}
+
 std::int32_t roundHalfEven(double value) {
     if (std::isnan(value)) throwInvalidOperation();
     const double r = std::nearbyint(value);

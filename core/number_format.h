@@ -23,6 +23,10 @@ std::string wholeText(double value);
 // ("9", "4.65", "36.9"); exponent form for very large or small values.
 std::string shortest(double value);
 
+// The shortest decimal form written out in full, never with an exponent
+// ("0.000001", "1500000"): for the numbers that fields read back.
+std::string plainDecimal(double value);
+
 // Round(x): the nearest integer, halves to the even neighbour (Round(2.5) = 2).
 // A result outside the signed 32-bit range fails with the range-check error.
 std::int32_t roundHalfEven(double value);

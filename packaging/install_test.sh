@@ -31,6 +31,7 @@ for f in share/quarvel/quarvel share/quarvel/images/CREDITS \
   [ -f "$prefix/$f" ] || fail "missing $f"
 done
 [ -x "$prefix/share/quarvel/quarvel" ] || fail "the program is not executable"
+[ -x "$prefix/share/quarvel/quarvel-image" ] || fail "the image reader is not beside the program"
 entry="$prefix/share/applications/org.example.Quarvel.desktop"
 grep -qx "Exec=$prefix/share/quarvel/quarvel" "$entry" || fail "Exec does not name the program"
 grep -qx "Path=$prefix/share/quarvel" "$entry" || fail "Path is not the program's folder"

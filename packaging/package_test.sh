@@ -23,6 +23,8 @@ fail() { echo "FAIL: $*" >&2; cat "$work"/*.log >&2 2>/dev/null; exit 1; }
 (cd "$build" && cpack -G DEB -B "$work/out") > "$work/cpack.log" 2>&1 || fail "cpack"
 deb=$(ls "$work"/out/quarvel_*.deb)
 dpkg-deb -f "$deb" Depends | grep -q "libqt6widgets6" || fail "no computed dependencies"
+# The image reader's decoders are its own dependencies.
+dpkg-deb -f "$deb" Depends | grep -q "libcfitsio" || fail "no dependency of the image reader"
 if command -v lintian > /dev/null; then
   lintian --fail-on error --suppress-tags "$(tr '\n' ',' < "$(dirname "$0")/lintian-accepted")" "$deb" \
     > "$work/lintian.log" 2>&1 || fail "lintian"
@@ -35,7 +37,8 @@ for f in usr/bin/quarvel usr/share/quarvel/images/m31_5d_360x240.bmp usr/share/q
          usr/share/icons/hicolor/128x128/apps/quarvel.png usr/share/icons/hicolor/256x256/apps/quarvel.png \
          usr/share/icons/hicolor/scalable/apps/quarvel.svg usr/share/man/man1/quarvel.1.gz \
          usr/share/man/fr/man1/quarvel.1.gz usr/share/doc/quarvel/copyright usr/share/doc/quarvel/changelog.gz \
-         usr/share/quarvel/equipment/sensors.csv usr/share/quarvel/equipment/telescopes.csv; do
+         usr/share/quarvel/equipment/sensors.csv usr/share/quarvel/equipment/telescopes.csv \
+         usr/libexec/quarvel/quarvel-image; do
   [ -f "$root/$f" ] || fail "missing $f"
 done
 grep -qx "Exec=quarvel" "$root/usr/share/applications/org.example.Quarvel.desktop" || fail "Exec"
@@ -43,6 +46,10 @@ desktop-file-validate "$root/usr/share/applications/org.example.Quarvel.desktop"
   && fail "desktop entry"
 appstreamcli validate --no-net "$root/usr/share/metainfo/org.example.Quarvel.metainfo.xml" > /dev/null \
   || fail "AppStream metadata"
+
+# The installed program finds its image reader: a missing image is said as such.
+err=$(LANG=fr_FR.UTF-8 "$root/usr/bin/quarvel" --mesurer "$work/absent.fits" 2>&1 >/dev/null) || true
+[ "$err" = "Impossible d'ouvrir le fichier \"$work/absent.fits\". No such file or directory." ] || fail "image reader: $err"
 
 logs=$work
 . "$(dirname "$0")/x11_lib.sh"

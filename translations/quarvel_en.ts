@@ -1376,8 +1376,18 @@ Your remarks and suggestions are welcome at the address below.</translation>
         <translation>Hours above %1° at night, on the 15th of each month of %2</translation>
     </message>
     <message>
+        <source>Objets du ciel profond ignorés :
+%1</source>
+        <translation>Deep-sky objects left out:
+%1</translation>
+    </message>
+    <message>
         <source>Heures du bureau, %1</source>
         <translation>Desktop times, %1</translation>
+    </message>
+    <message>
+        <source>Heures du bureau, %1 puis %2 à partir de %3</source>
+        <translation>Desktop times, %1 then %2 from %3</translation>
     </message>
     <message>
         <source>La date de la page Imagerie : la nuit commence le soir de cette date</source>

@@ -278,12 +278,11 @@ PhotoPage::PhotoPage(form::Form& window, const catalogues::Catalogue& catalogue,
         if (m_advisedAngle) eRotation.setText(core::fixed(*m_advisedAngle, 10, 0));
     };
     bbExporterPanneaux.onClick = [this] {
-        if (!askPanelsPath || tabPanneaux.count() == 0) return;
-        const std::string name = (labPhoto.caption().empty() ? std::string("Quarvel") : labPhoto.caption()) + " - panneaux.csv";
-        if (const auto path = askPanelsPath(name)) config::replaceFile(*path, panelsCsv());
+        if (!askPanelsPath || m_panelsCsv.empty()) return;
+        if (const auto path = askPanelsPath(m_panelsName + " - panneaux.csv")) config::replaceFile(*path, m_panelsCsv);
     };
     bbCopierPanneaux.onClick = [this] {
-        if (copyText && tabPanneaux.count() > 0) copyText(panelsCsv());
+        if (copyText && !m_panelsCsv.empty()) copyText(m_panelsCsv);
     };
     eMosaiqueX.setHint("Nombre de poses en largeur, de 1 à 5");
     eMosaiqueY.setHint("Nombre de poses en hauteur, de 1 à 5");
@@ -316,19 +315,18 @@ PhotoPage::PhotoPage(form::Form& window, const catalogues::Catalogue& catalogue,
         m_dragMoves = inside(scene.mosaic, at);
         m_dragFromDeg = mouseAngleDeg(at, scene.frameCentre);
         m_rotationFromDeg = m_typed.rotationDeg;
-        if (const auto object = chartObject()) {
-            m_pressedAt = drawings::skyAt(scene, {object->raDeg, object->decDeg}, at);
+        if (chartObject()) {
+            m_pressedAt = drawings::skyAt(scene, m_chartCentre, at);
             m_frameAtPress = frameCentre();
         }
     };
     vueObjet.onDrag = [this](drawings::Point at) {
         if (m_dragMoves) {
-            const auto object = chartObject();
-            if (!object) return;
+            if (!chartObject()) return;
             // The frame follows the mouse over the sky, which stays: both on
-            // the plane about the object.
-            const catalogues::SkyPoint now = drawings::skyAt(vueObjet.scene(), {object->raDeg, object->decDeg}, at);
-            const sky::Equatorial centre{object->raDeg, object->decDeg};
+            // the chart's plane.
+            const catalogues::SkyPoint now = drawings::skyAt(vueObjet.scene(), m_chartCentre, at);
+            const sky::Equatorial centre{m_chartCentre.raDeg, m_chartCentre.decDeg};
             const auto from = sky::project(centre, {m_pressedAt.raDeg, m_pressedAt.decDeg});
             const auto to = sky::project(centre, {now.raDeg, now.decDeg});
             const auto frame = sky::project(centre, {m_frameAtPress.raDeg, m_frameAtPress.decDeg});
@@ -357,8 +355,14 @@ PhotoPage::PhotoPage(form::Form& window, const catalogues::Catalogue& catalogue,
     labPhoto.setCaption("M 31 (5°)");
     PhotoObjet.setPicture(std::function<drawings::Bitmap()>(drawings::startPicture));
     pmPhotos.onChoose = [this](int index) {
-        // A photograph of the menu, as it always was.
+        // A photograph of the menu, as it always was: nothing of the chart's
+        // framing stays to be exported or measured against.
         m_object.reset();
+        m_place.reset();
+        m_frameCentre.reset();
+        clearPanels();
+        labCentre.setCaption("");
+        bbAngleConseille.setVisible(false);
         vueObjet.setVisible(false);
         PhotoObjet.setVisible(true);
         labCadrage.setMessage(core::Message());

@@ -183,9 +183,9 @@ public:
     // The chart's name as a file is named after it: the object's designation
     // (or the place typed) and the telescope, "M 31 - Lunette 80".
     std::string chartName();
-    // The panels as capture programs import them: the columns of a
-    // Telescopius mosaic plan, one line per panel.
-    std::string panelsCsv();
+    // The panels shown, as capture programs import them: the columns of a
+    // Telescopius mosaic plan, one line per panel; empty when none is shown.
+    const std::string& panelsCsv() const { return m_panelsCsv; }
 
 private:
     void loadPhotograph(const std::string& file);
@@ -218,6 +218,10 @@ private:
     std::optional<catalogues::SkyPoint> m_frameCentre;
     // A place typed with no object chosen: the chart is about it.
     std::optional<catalogues::SkyPoint> m_place;
+    // The chart's own centre: the object's place, or the frame's when the
+    // frame is farther than this from the object.
+    static constexpr double kFarthestFrameDeg = 30;
+    catalogues::SkyPoint m_chartCentre{};
     double m_zoom = 1;
     int m_chartWidth = kFramingWidth;
     int m_chartHeight = kFramingHeight;
@@ -228,6 +232,9 @@ private:
     std::string framedName();
     catalogues::SkyPoint frameCentre();
     void showPanels();
+    void clearPanels();
+    std::string m_panelsCsv;
+    std::string m_panelsName;
     void measureImage();
     void showMeasure();
     // The chart about a place, with no object chosen.

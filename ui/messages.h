@@ -80,7 +80,9 @@ inline constexpr std::string_view kPolarNight = "Le Soleil ne se lève pas";
 inline constexpr std::string_view kUsefulHours = "Au-dessus de %1° en nuit astronomique : %2";
 inline constexpr std::string_view kHoursMinutes = "%1 h %2";
 inline constexpr std::string_view kMoonShown = "Lune : éclairée à %1 %, à %2° de la cible";
+inline constexpr std::string_view kObjectsLeftOut = "Objets du ciel profond ignorés :\n%1";
 inline constexpr std::string_view kTimeZone = "Heures du bureau, %1";
+inline constexpr std::string_view kTimeZoneChange = "Heures du bureau, %1 puis %2 à partir de %3";
 inline constexpr std::string_view kNoSite = "Aucun site : taper sa latitude et sa longitude, ou en choisir un";
 inline constexpr std::string_view kNoTarget = "Aucune cible : cadrer un objet dans Champ photo";
 inline constexpr std::string_view kYearHours = "Heures au-dessus de %1° de nuit, le 15 de chaque mois de %2";
@@ -129,7 +131,7 @@ inline constexpr std::string_view kPatterns[] = {
     kNameTooLong,    kUnsavableName,  kOpticsTooLarge,   kPixelsTooLarge,
     kIncompleteSensor, kRemoveQuestion, kTheCamera,      kTheDslr,        kTheTelescope,   kTheSetup, kTheSite, kBadSitePlace, kSavedIn, kSensorHint, kTelescopeHint, kSamplingRule, kUnknownObject, kFitsAtAngle, kResultsCopied, kLegendCurrent, kLegendColours[0], kLegendColours[1], kLegendColours[2], kUnderSampled, kWellSampled, kOverSampled,
     kRingTilt, kRises, kTransits, kSets, kAlwaysUp, kNeverUp, kAstronomicalNight, kNoAstronomicalNight, kDarkAllDay, kMidnightSun,
-    kPolarNight, kUsefulHours, kMoonShown, kTimeZone, kNoSite, kNoTarget, kYearHours, kYearPlanet, kOpposition,
+    kPolarNight, kUsefulHours, kMoonShown, kObjectsLeftOut, kTimeZone, kTimeZoneChange, kNoSite, kNoTarget, kYearHours, kYearPlanet, kOpposition,
     kGreatestElongation, kImageCentre, kImageSampling, kImageField, kImageRotation, kImageFwhm, kImageNoFwhm, kSolving,
 };
 // Texts translated only where a message names them, never looked for in a

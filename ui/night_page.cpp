@@ -156,9 +156,10 @@ void NightPage::pickSite() {
     if (row < 0 || row >= static_cast<int>(sites.size())) return;
     const night::Site& site = sites[static_cast<std::size_t>(row)];
     eSiteNom.setText(site.name);
-    eSiteLatitude.setText(core::shortest(site.latitudeDeg));
-    eSiteLongitude.setText(core::shortest(site.longitudeDeg));
-    eSiteAltitude.setText(core::shortest(site.altitudeM));
+    // Written as the fields read them back: never with an exponent.
+    eSiteLatitude.setText(core::plainDecimal(site.latitudeDeg));
+    eSiteLongitude.setText(core::plainDecimal(site.longitudeDeg));
+    eSiteAltitude.setText(core::plainDecimal(site.altitudeM));
     if (m_session.preferences.site != site.name) {
         m_session.preferences.site = site.name;
         if (remember) remember(config::kKeySite);
@@ -277,7 +278,7 @@ void NightPage::recompute() {
     chart.from = times.sunset.value_or(noon);
     chart.to = times.sunset ? times.sunrise.value_or(noon + 1) : noon + 1;
     chart.minimumDeg = minimum;
-    chart.utcOffsetMinutes = utcOffsetMinutes(chart.from);
+    chart.hours = drawings::clockHours(chart.from, chart.to, utcOffsetMinutes);
     const int samples = static_cast<int>(std::ceil((chart.to - chart.from) / kSampleDays));
     for (int i = 0; i <= samples; ++i) {
         const double t = std::min(chart.to, chart.from + i * kSampleDays);
@@ -320,12 +321,37 @@ void NightPage::recompute() {
     labLune.setMessage(Message(messages::kMoonShown,
                                {asData(core::fixed(night::moonIllumination(middle) * 100, 10, 0)),
                                 asData(core::fixed(sky::separationDeg(night::moonAt(middle), place), 10, 0))}));
-    const int offset = utcOffsetMinutes(middle);
-    char zone[16];
-    std::snprintf(zone, sizeof zone, "UTC%c%02d:%02d", offset < 0 ? '-' : '+', std::abs(offset) / 60,
-                  std::abs(offset) % 60);
-    labFuseau.setMessage(Message(messages::kTimeZone, {asData(zone)}));
+    showTimeZone(chart.from, chart.to);
     showYear(target, *site);
+}
+
+namespace {
+
+std::string zoneText(int offsetMinutes) {
+    char zone[16];
+    std::snprintf(zone, sizeof zone, "UTC%c%02d:%02d", offsetMinutes < 0 ? '-' : '+', std::abs(offsetMinutes) / 60,
+                  std::abs(offsetMinutes) % 60);
+    return zone;
+}
+
+}  // namespace
+
+// The desktop's offset from UTC over the night; when summer time begins or
+// ends in it, both offsets and the clock's time of the change.
+void NightPage::showTimeZone(double from, double to) {
+    const int before = utcOffsetMinutes(from), after = utcOffsetMinutes(to);
+    if (before == after) {
+        labFuseau.setMessage(Message(messages::kTimeZone, {asData(zoneText(before))}));
+        return;
+    }
+    // The instant of the change, to the second.
+    double low = from, high = to;
+    while (high - low > 1.0 / 86400) {
+        const double middle = (low + high) / 2;
+        (utcOffsetMinutes(middle) == before ? low : high) = middle;
+    }
+    labFuseau.setMessage(Message(messages::kTimeZoneChange,
+                                 {asData(zoneText(before)), asData(zoneText(after)), asData(timeText(high))}));
 }
 
 // Month by month: a target's dark hours above the minimum, with a bar for

@@ -107,6 +107,7 @@ private:
     void addSite();
     void removeSite();
     void commitMinimum();
+    void showTimeZone(double from, double to);
     void clearResults(const core::Message& why);
     std::string timeText(double jdUtc) const;
     void showYear(const Target& target, const night::Site& site);

@@ -55,8 +55,9 @@ const catalogues::ObjectCatalogue& PhotoPage::objects() {
         return *m_objects;
     }
     catalogues::ObjectsRead read = catalogues::readObjects(path, file.bytes);
-    for (const auto& problem : read.problems) {
-        guard().reporter().report(core::errorMessageOf(core::ErrorCode::BadEquipment, problem));
+    // The lines left out, in one box: one a line.
+    if (!read.problems.empty()) {
+        guard().reporter().report(core::Message(messages::kObjectsLeftOut, {core::joinedLines(std::move(read.problems))}));
     }
     m_objects.emplace(std::move(read.rows));
     // The large nebulae's outlines, beside the catalogue; without them, ellipses.
@@ -110,7 +111,7 @@ void PhotoPage::chooseObject() {
         m_place.reset();
         labPhoto.setCaption("");
         labCentre.setCaption("");
-        tabPanneaux.setItems(std::vector<std::string>{});
+        clearPanels();
         bbAngleConseille.setVisible(false);
         vueObjet.setVisible(false);
         PhotoObjet.setVisible(false);
@@ -196,7 +197,17 @@ void PhotoPage::drawObject() {
     if (!chosen) return;
     const catalogues::DeepSkyObject& object = *chosen;
     const catalogues::Framing shown = framing();
-    const auto picture = m_object ? shownPicture(catalogues::designation(object)) : std::nullopt;
+    // A frame moved far from the object (beyond what the chart shows about
+    // it, or where its plane does not reach) takes the chart with it: the
+    // object is then one of the objects around, if in view.
+    const catalogues::SkyPoint frameAt = frameCentre();
+    const bool recentred = sky::separationDeg({object.raDeg, object.decDeg}, {frameAt.raDeg, frameAt.decDeg}) > kFarthestFrameDeg;
+    catalogues::DeepSkyObject about;
+    about.raDeg = frameAt.raDeg;
+    about.decDeg = frameAt.decDeg;
+    const catalogues::DeepSkyObject& tangent = recentred ? about : object;
+    m_chartCentre = catalogues::SkyPoint{tangent.raDeg, tangent.decDeg};
+    const auto picture = m_object && !recentred ? shownPicture(catalogues::designation(object)) : std::nullopt;
     // The compared setups' frames, as on the photographs; one with no field has none.
     std::vector<catalogues::SkyExtent> compared;
     std::vector<std::size_t> drawn;
@@ -210,18 +221,18 @@ void PhotoPage::drawObject() {
         }
     }
     showLegend(drawn);
-    const auto outline = m_object ? m_outlines.find(catalogues::designation(object)) : m_outlines.end();
+    const auto outline = m_object && !recentred ? m_outlines.find(catalogues::designation(object)) : m_outlines.end();
     drawings::ChartOptions chart;
-    chart.frameCentre = frameCentre();
+    chart.frameCentre = frameAt;
     chart.catalogue = &objects().rows();
-    if (m_object) chart.objectRow = static_cast<std::size_t>(*m_object);
+    if (m_object && !recentred) chart.objectRow = static_cast<std::size_t>(*m_object);
     const auto outlineOf = outline == m_outlines.end() ? nullptr : &outline->second;
     chart.zoom = m_zoom;
     if (m_solved) {
         chart.imageCorners = imageCornersOf(*m_solved);
         chart.imagePicture = m_solved->preview;
     }
-    auto scene = drawings::framingScene(object, shown, picture, m_chartWidth, m_chartHeight, compared, outlineOf, chart);
+    auto scene = drawings::framingScene(tangent, shown, picture, m_chartWidth, m_chartHeight, compared, outlineOf, chart);
     // From twice the frame to 60° across, whatever the wheel asks: the scale
     // is the fitted one times the zoom.
     const double fitScale = scene.pxPerArcmin / m_zoom;
@@ -230,7 +241,7 @@ void PhotoPage::drawObject() {
     m_zoom = std::clamp(m_zoom, std::min(widest, 1.0), closest);
     if (m_zoom != chart.zoom) {
         chart.zoom = m_zoom;
-        scene = drawings::framingScene(object, shown, picture, m_chartWidth, m_chartHeight, compared, outlineOf, chart);
+        scene = drawings::framingScene(tangent, shown, picture, m_chartWidth, m_chartHeight, compared, outlineOf, chart);
     }
     vueObjet.setScene(std::move(scene));
     // Whether it fits, and at which angle it would.
@@ -300,30 +311,33 @@ std::vector<PhotoPage::NamedPlace> PhotoPage::framedPlaces() {
     return places;
 }
 
-// One line a panel: its number, centre and rotation.
+// One line a panel: its number, centre and rotation; kept as the export and
+// the copy give them, named after what they frame.
 void PhotoPage::showPanels() {
+    const catalogues::Framing shown = framing();
+    const auto panels = sky::mosaicPanels(planOf(shown, frameCentre()));
     std::vector<std::string> lines;
-    for (const sky::Panel& panel : sky::mosaicPanels(planOf(framing(), frameCentre()))) {
+    // The columns of a Telescopius mosaic plan, which N.I.N.A.'s sequencer
+    // imports by their names ("Pane", "RA", "DEC", "Position Angle (East)"),
+    // reading the numbers out of the coordinates and the angle with a point.
+    m_panelsCsv = "Pane, RA, DEC, Position Angle (East), Pane width (arcmins), Pane height (arcmins), Overlap, Row, Column\r\n";
+    for (const sky::Panel& panel : panels) {
         lines.push_back(std::to_string(panel.number) + "   " + sky::formatEquatorial(panel.centre) + "   " +
                         core::fixed(panel.rotationDeg, 10, 1) + "°");
+        m_panelsCsv += "Pane " + std::to_string(panel.number) + ", " + sky::formatRightAscension(panel.centre.raDeg) +
+                       ", " + sky::formatDeclination(panel.centre.decDeg) + ", " + core::fixed(panel.rotationDeg, 10, 2) +
+                       ", " + core::fixed(shown.frame.widthArcmin, 10, 2) + ", " +
+                       core::fixed(shown.frame.heightArcmin, 10, 2) + ", " + core::shortest(shown.overlapPercent) +
+                       "%, " + std::to_string(panel.row) + ", " + std::to_string(panel.column) + "\r\n";
     }
+    m_panelsName = labPhoto.caption().empty() ? std::string("Quarvel") : labPhoto.caption();
     tabPanneaux.setItems(std::move(lines));
 }
 
-// The columns of a Telescopius mosaic plan, which N.I.N.A.'s sequencer
-// imports by their names ("Pane", "RA", "DEC", "Position Angle (East)"),
-// reading the numbers out of the coordinates and the angle with a point.
-std::string PhotoPage::panelsCsv() {
-    const catalogues::Framing shown = framing();
-    std::string csv = "Pane, RA, DEC, Position Angle (East), Pane width (arcmins), Pane height (arcmins), Overlap, Row, Column\r\n";
-    for (const sky::Panel& panel : sky::mosaicPanels(planOf(shown, frameCentre()))) {
-        csv += "Pane " + std::to_string(panel.number) + ", " + sky::formatRightAscension(panel.centre.raDeg) + ", " +
-               sky::formatDeclination(panel.centre.decDeg) + ", " + core::fixed(panel.rotationDeg, 10, 2) + ", " +
-               core::fixed(shown.frame.widthArcmin, 10, 2) + ", " + core::fixed(shown.frame.heightArcmin, 10, 2) + ", " +
-               core::shortest(shown.overlapPercent) + "%, " + std::to_string(panel.row) + ", " +
-               std::to_string(panel.column) + "\r\n";
-    }
-    return csv;
+// Nothing framed, no panels: none shown, none to export or copy.
+void PhotoPage::clearPanels() {
+    tabPanneaux.setItems(std::vector<std::string>{});
+    m_panelsCsv.clear();
 }
 
 }  // namespace quarvel::ui

@@ -5,6 +5,7 @@
 #include <functional>
 #include <map>
 #include <optional>
+#include <unordered_set>
 
 #include "config/cp1252.h"
 #include "config/equipment_file.h"
@@ -47,7 +48,6 @@ bool acceptableEquipmentName(std::string_view name) {
 
 namespace {
 
-const std::string& nameOf(const std::string& name) { return name; }
 template <typename Row>
 const std::string& nameOf(const Row& row) {
     return row.name;
@@ -195,7 +195,7 @@ std::vector<core::Message> loadUserEquipment(const std::string& path, catalogues
         // A name the file cannot tell from an earlier one of its kind (its
         // case aside) is the earlier one's for every change the file takes,
         // whether that one could be used or not.
-        std::vector<std::string> names;
+        std::unordered_set<std::string> names;
         for (const auto& section : sections) {
             if (!section.name.starts_with(kind.prefix)) continue;
             const std::string name = section.name.substr(kind.prefix.size());
@@ -203,11 +203,10 @@ std::vector<core::Message> loadUserEquipment(const std::string& path, catalogues
                 report(section, core::Message(messages::kBadNameReason));
                 continue;
             }
-            if (nameTaken(names, name)) {
+            if (!names.insert(config::nameKey(name)).second) {
                 report(section, core::Message(messages::kNameTakenReason));
                 continue;
             }
-            names.push_back(name);
             if (const auto reason = kind.add(name, section)) report(section, *reason);
         }
     }

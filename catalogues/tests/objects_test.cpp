@@ -51,6 +51,7 @@ TEST(ObjectsFile, KeepsGoodRowsAndSaysWhyEachOtherLineIsSkipped) {
         ",,NGC 2,,,,,galaxy,12,,3;4,2,,1.8,27.7,\n"
         ",,NGC 3,,,,,galaxy,12,,3,2,,,27.7,\n"
         ",,,,,Nameless,,galaxy,12,,3,2,,1.8,27.7,\n"
+        ",,NGC 4,,,,,galaxy,12,,1e308,2,,1.8,27.7,\n"
         "\n");
     ASSERT_EQ(read.rows.size(), 2u);
     const DeepSkyObject& m27 = read.rows[0];
@@ -67,6 +68,7 @@ TEST(ObjectsFile, KeepsGoodRowsAndSaysWhyEachOtherLineIsSkipped) {
                             "objets.csv, ligne 5 : colonne \"major\" : « 3;4 » incorrect",
                             "objets.csv, ligne 6 : colonne \"ra\" vide",
                             "objets.csv, ligne 7 : aucune désignation",
+                            "objets.csv, ligne 8 : colonne \"major\" : « 1e308 » incorrect",
                         }));
 }
 

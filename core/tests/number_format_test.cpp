@@ -85,6 +85,14 @@ TEST(ShortestForm, DropsTrailingZeros) {
     EXPECT_EQ(shortest(1.5e-5), "1.5E-5");
 }
 
+TEST(PlainDecimal, WritesEveryDigitWithoutAnExponent) {
+    const std::pair<double, const char*> cases[] = {
+        {0.000001, "0.000001"}, {-1.5e-5, "-0.000015"}, {1e20, "100000000000000000000"},
+        {1.25e16, "12500000000000000"}, {42.94, "42.94"}, {-0.14, "-0.14"}, {0, "0"},
+    };
+    for (const auto& [value, text] : cases) EXPECT_EQ(plainDecimal(value), text) << value;
+}
+
 // A desktop's locale (Qt sets the C library's from LANG) never changes a
 // number: "." always, no grouping.
 TEST(NumberFormats, IgnoreTheProcessLocale) {

@@ -4,6 +4,7 @@
 // worth shooting at, the hours.
 #pragma once
 
+#include <functional>
 #include <vector>
 
 namespace quarvel::ui::drawings {
@@ -21,11 +22,23 @@ struct NightChart {
         double jd;  // a UTC Julian date
         double altitudeDeg;
     };
-    double from = 0, to = 0;   // the span shown
-    int utcOffsetMinutes = 0;  // the desktop's, for the hours written under
+    // A whole hour of the desktop's clock, as it shows it at that instant:
+    // across a change of summer time an hour is shown twice, or skipped.
+    struct Hour {
+        double jd;
+        int hour;  // 0 to 23
+    };
+    double from = 0, to = 0;  // the span shown
+    std::vector<Hour> hours;
     std::vector<Sample> sun, target, moon;
     double minimumDeg = 30;
     bool empty() const { return target.empty(); }
 };
+
+// The whole hours of the clock from `from` to `to` (UTC Julian dates), each
+// in the offset from UTC (minutes) of its own instant: the clock's quarter
+// hours are looked at, so that offsets of half and three quarters of an hour
+// fall on their hours too.
+std::vector<NightChart::Hour> clockHours(double from, double to, const std::function<int(double jdUtc)>& offsetMinutes);
 
 }  // namespace quarvel::ui::drawings

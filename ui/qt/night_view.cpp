@@ -59,17 +59,13 @@ protected:
         // The hours of the desktop's clock, every one or two as room allows.
         const double hours = (chart.to - chart.from) * 24;
         const int step = plot.width() / hours < metrics.horizontalAdvance("00") * 2 ? 2 : 1;
-        const double offsetDays = chart.utcOffsetMinutes / 1440.0;
-        for (double hour = std::ceil((chart.from + offsetDays - 0.5) * 24); ; hour += 1) {
-            const double jd = hour / 24 + 0.5 - offsetDays;
-            if (jd > chart.to) break;
-            const int shown = static_cast<int>(std::fmod(std::fmod(hour, 24) + 24, 24));
-            if (shown % step != 0) continue;
+        for (const auto& mark : chart.hours) {
+            if (mark.hour % step != 0) continue;
             painter.setPen(QPen(shownColour(QColor(200, 200, 200, 60)), 1, Qt::DotLine));
-            painter.drawLine(QPointF(x(jd), plot.top()), QPointF(x(jd), plot.bottom()));
+            painter.drawLine(QPointF(x(mark.jd), plot.top()), QPointF(x(mark.jd), plot.bottom()));
             painter.setPen(palette().color(QPalette::WindowText));
-            painter.drawText(QRectF(x(jd) - 20, plot.bottom() + 2, 40, metrics.height()), Qt::AlignHCenter,
-                             QString("%1").arg(shown, 2, 10, QChar('0')));
+            painter.drawText(QRectF(x(mark.jd) - 20, plot.bottom() + 2, 40, metrics.height()), Qt::AlignHCenter,
+                             QString("%1").arg(mark.hour, 2, 10, QChar('0')));
         }
         painter.setPen(QPen(shownColour(QColor(230, 60, 60)), 1.5, Qt::DashLine));
         painter.drawLine(QPointF(plot.left(), y(chart.minimumDeg)), QPointF(plot.right(), y(chart.minimumDeg)));

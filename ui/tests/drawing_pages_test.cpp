@@ -8,6 +8,7 @@
 #include <fstream>
 #include <numbers>
 
+#include "image/solve.h"
 #include "sky/coordinates.h"
 #include "ui/tests/program_fixture.h"
 
@@ -539,6 +540,99 @@ TEST_F(DrawingPagesTest, TheFrameGoesAnywhereAndItsPanelsAreExported) {
     if (::geteuid() != 0) {
         EXPECT_EQ(reporter.messages.size(), 1u);
     }
+}
+
+}  // namespace
+
+namespace {
+
+// A measure and the chart never mislead: a long thin image is drawn, a
+// solution that is no place is refused with its message, the panels
+// exported are the ones shown, and a frame sent where the chart about its
+// object cannot reach takes the chart with it.
+TEST_F(DrawingPagesTest, TheChartAndThePanelsShowOnlyWhatIsThere) {
+    PhotoPage& p = photoPageAt("400");
+    MainForm& f = program->mainForm;
+    f.userTypes(p.eObjet, "M 42");
+    f.userPressesEnter(p.eObjet);
+    if (quarvel::image::solverInstalled()) {
+        const std::string thin = dir.file("thin.fits");
+        ASSERT_EQ(std::system(("'" QUARVEL_DAMAGED_FITS "' '" + thin + "' 64x70000").c_str()), 0);
+        const std::string bin = dir.file("bin");
+        fs::create_directory(bin);
+        fs::create_symlink(QUARVEL_SOURCE_DIR "/image/tests/fake_solve_field.sh", bin + "/solve-field");
+        const std::string path = std::getenv("PATH");
+        ::setenv("PATH", (bin + ":" + path).c_str(), 1);
+        p.askImagePath = [&thin] { return thin; };
+        ::setenv("FAKE_SOLVE", "solve", 1);
+        ::setenv("FAKE_CRPIX1", "32.5", 1);
+        ::setenv("FAKE_CRPIX2", "35000.5", 1);
+        f.userClicks(p.bbMesurerImage);
+        EXPECT_TRUE(p.labMesure.caption().starts_with("thin.fits : centre 05h35m17")) << p.labMesure.caption();
+        ASSERT_TRUE(p.vueObjet.scene().imagePicture);
+        EXPECT_EQ(p.vueObjet.scene().imagePicture->width(), 1);
+        ::setenv("FAKE_SOLVE", "huge", 1);
+        f.userClicks(p.bbMesurerImage);
+        ::setenv("PATH", path.c_str(), 1);
+        for (const char* name : {"FAKE_SOLVE", "FAKE_CRPIX1", "FAKE_CRPIX2"}) ::unsetenv(name);
+        EXPECT_EQ(reporter.messages, Strings{"« " + thin + " » n'a pas pu être résolue : la solution rendue par "
+                                             "solve-field est incorrecte (CD = INF\"/pixel)"});
+        EXPECT_EQ(p.labMesure.caption().find("INF"), std::string::npos);
+        reporter.messages.clear();
+    }
+    // A photograph of the menu in the object's place: no panels to export or copy.
+    ASSERT_EQ(p.tabPanneaux.count(), 1);
+    f.userChooses(p.pmPhotos, 4);  // M 45
+    int asked = 0;
+    p.askPanelsPath = [&asked](const std::string&) -> std::optional<std::string> {
+        ++asked;
+        return std::nullopt;
+    };
+    std::string copied = "none";
+    p.copyText = [&copied](const std::string& text) { copied = text; };
+    f.userClicks(p.bbExporterPanneaux);
+    f.userClicks(p.bbCopierPanneaux);
+    EXPECT_EQ(p.tabPanneaux.count(), 0);
+    EXPECT_EQ(asked, 0);
+    EXPECT_EQ(copied, "none");
+    // M 31, then the south pole typed as the frame's centre: the chart is
+    // about the pole, where M 31 is not.
+    f.userTypes(p.eObjet, "M 31");
+    f.userPressesEnter(p.eObjet);
+    f.userTypes(p.eCentre, "0 -90");
+    f.userPressesEnter(p.eCentre);
+    const auto& scene = p.vueObjet.scene();
+    EXPECT_EQ(p.labCentre.caption(), "00h00m00.0s -90°00'00\"");
+    EXPECT_NEAR(scene.frameCentre.x, scene.width / 2.0, 1e-9);
+    EXPECT_NEAR(scene.frameCentre.y, scene.height / 2.0, 1e-9);
+    EXPECT_FALSE(scene.outline);
+    EXPECT_TRUE(scene.contours.empty());
+    EXPECT_FALSE(scene.picture);
+    for (const auto& n : scene.neighbours) EXPECT_NE(n.label, "M 31");
+    f.userClicks(p.bbCopierPanneaux);
+    EXPECT_TRUE(copied.find("Pane 1, ") != std::string::npos && copied.find("-90°00'00\"") != std::string::npos) << copied;
+}
+
+// A catalogue with hundreds of bad lines says so in one box, its first
+// lines listed, and frames what it could read.
+TEST_F(DrawingPagesTest, ADamagedCatalogueSaysSoOnce) {
+    fs::create_directory(dir.file("objects"));
+    std::ofstream csv(dir.file("objects/objects.csv"), std::ios::binary);
+    csv << "m,c,ngc,ic,other,name_en,name_fr,type,vmag,bmag,major,minor,pa,ra,dec\n";
+    for (int i = 0; i < 301; ++i) csv << ",,NGC " << i + 1 << ",,,,,galaxy,12,,huge,2,,1.8,27.7\n";
+    csv << "M 31,,NGC 224,,,,,galaxy,3.4,,178,70,35,10.6847,41.2690\n";
+    csv.close();
+    dataFolders = {dir.path()};
+    MainForm& f = start();
+    f.userSwitches(f.TabbedNotebook1, indexOf(Page::ChampPhoto));
+    f.userTypes(f.photo.eObjet, "M 31");
+    f.userPressesEnter(f.photo.eObjet);
+    ASSERT_EQ(reporter.messages.size(), 1u);
+    EXPECT_TRUE(reporter.messages[0].starts_with("Objets du ciel profond ignorés :\n" + dir.file("objects/objects.csv") +
+                                                 ", ligne 2 : colonne \"major\" : « huge » incorrect\n"))
+        << reporter.messages[0];
+    EXPECT_TRUE(reporter.messages[0].ends_with(" : … et 291 autres lignes ignorées")) << reporter.messages[0];
+    EXPECT_TRUE(f.photo.vueObjet.visible());
 }
 
 }  // namespace

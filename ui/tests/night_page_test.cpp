@@ -2,7 +2,11 @@
 // The "Nuit" page through its fields: a site added and kept after a
 // restart, bad input refused with nothing changed, and M 31's night from the
 // Pic du Midi as the reference gives it.
+#include <algorithm>
+#include <cstdio>
+#include <ctime>
 #include <filesystem>
+#include <fstream>
 
 #include "config/equipment_file.h"
 #include "config/tests/ini_test_support.h"
@@ -93,6 +97,75 @@ TEST_F(NightPageTest, ASiteIsKeptAndM31sNightIsTheReferences) {
     chooseDate({2030, 6, 21});
     EXPECT_EQ(n->labNuitAstro.caption(), "Le Soleil ne se couche pas");
     EXPECT_EQ(n->labHeuresUtiles.caption(), "Au-dessus de 30° en nuit astronomique : 0 h 00");
+}
+
+// Summer time ends in the night of 24 October 2026 at 45° N 5° E: each time
+// is the clock's at its instant, the chart's hours too, and the change is said.
+TEST_F(NightPageTest, ANightAcrossTheEndOfSummerTimeIsToldInBothOffsets) {
+    // Paris: UTC+2 until 25 October 2026 at 01:00 UTC, then UTC+1.
+    const double change = 2461338.5 + 1.0 / 24;
+    zone = [change](double jd) { return jd < change ? 120 : 60; };
+    MainForm* f = &start();
+    NightPage* n = &f->night;
+    f->userSwitches(f->TabbedNotebook1, indexOf(Page::Nuit));
+    f->userTypes(n->eSiteLatitude, "45");
+    f->userTypes(n->eSiteLongitude, "5");
+    chooseDate({2026, 10, 24});
+    EXPECT_EQ(n->labNuitAstro.caption(), "Nuit astronomique : 20:19 – 05:30");
+    EXPECT_EQ(n->labFuseau.caption(), "Heures du bureau, UTC+02:00 puis UTC+01:00 à partir de 02:00");
+    std::vector<int> hours;
+    for (const auto& mark : n->vueNuit.chart().hours) hours.push_back(mark.hour);
+    const auto two = std::search_n(hours.begin(), hours.end(), 2, 2);
+    ASSERT_NE(two, hours.end()) << ::testing::PrintToString(hours);
+    EXPECT_EQ(*(two - 1), 1);
+    EXPECT_EQ(*(two + 2), 3);
+}
+
+// A site saved with a tiny longitude reads back into its field, as do the
+// numbers with an exponent older files hold.
+TEST_F(NightPageTest, ASitesNumbersAreWrittenAsTheFieldsReadThem) {
+    const std::string equipment = config::equipmentPathFor(iniPath);
+    std::ofstream(equipment, std::ios::binary) << "[Site Ancien]\r\nLatitude=4.5E1\r\nLongitude=1E-6\r\nAltitude=0\r\n";
+    MainForm* f = &start();
+    NightPage* n = &f->night;
+    f->userSwitches(f->TabbedNotebook1, indexOf(Page::Nuit));
+    f->userPicks(n->cbSites, 0);
+    EXPECT_EQ(n->eSiteLatitude.text(), "45");
+    EXPECT_EQ(n->eSiteLongitude.text(), "0.000001");
+    EXPECT_EQ(n->labNuitAstro.caption().find("Aucun site"), std::string::npos) << n->labNuitAstro.caption();
+    f->userTypes(n->eSiteNom, "Greenwich");
+    f->userTypes(n->eSiteLatitude, "51.4769");
+    f->userTypes(n->eSiteLongitude, "-0.0000005");
+    f->userClicks(n->bbAjouterSite);
+    EXPECT_NE(readBytes(equipment).find("[Site Greenwich]\r\nLatitude=51.4769\r\nLongitude=-0.0000005\r\n"),
+              std::string::npos)
+        << readBytes(equipment);
+    f = &start();
+    n = &f->night;
+    EXPECT_EQ(n->cbSites.text(), "Greenwich");
+    EXPECT_EQ(n->eSiteLongitude.text(), "-0.0000005");
+    EXPECT_TRUE(reporter.messages.empty());
+}
+
+// Sites are read at start in a time that grows with their number, not its
+// square: a file of the largest size read, 16,000 sites, in a fraction of a second.
+TEST_F(NightPageTest, ManySitesStartInATimeThatGrowsWithTheirNumber) {
+    const auto startWith = [this](int sites) {
+        std::string file;
+        for (int i = 0; i < sites; ++i) {
+            file += "[Site S" + std::to_string(100000 + i) + "]\r\nLatitude=4" + std::to_string(i % 10) +
+                    ".1\r\nLongitude=5.1\r\nAltitude=" + std::to_string(i % 3000) + "\r\n";
+        }
+        std::ofstream(config::equipmentPathFor(iniPath), std::ios::binary) << file;
+        const std::clock_t before = std::clock();
+        start();
+        EXPECT_EQ(static_cast<int>(program->mainForm.night.cbSites.count()), sites);
+        return static_cast<double>(std::clock() - before) / CLOCKS_PER_SEC;
+    };
+    const double quarter = startWith(4000), whole = startWith(16000);
+    std::printf("4,000 sites: %.3f s, 16,000 sites: %.3f s\n", quarter, whole);
+    EXPECT_LT(whole, 8 * std::max(quarter, 0.01));
+    EXPECT_LT(whole, 1.0);
 }
 
 }  // namespace

@@ -46,8 +46,9 @@ protected:
     bool closed = false;
     std::vector<std::string> dataFolders;
     std::string equipmentFolder;
-    // The desktop's time zone: Paris in winter.
+    // The desktop's time zone: Paris in winter, unless a zone is given.
     int utcOffsetMinutes = 60;
+    std::function<int(double jdUtc)> zone;
     std::unique_ptr<Program> program;
 
     MainForm& start() {
@@ -55,7 +56,7 @@ protected:
             reporter, host,
             Environment{iniPath, [] { return form::CalendarDate{2026, 12, 6}; },
                         [this](const std::string& url) { openedUrls.push_back(url); }, [this] { closed = true; },
-                        dataFolders, equipmentFolder, [this](double) { return utcOffsetMinutes; }});
+                        dataFolders, equipmentFolder, [this](double jd) { return zone ? zone(jd) : utcOffsetMinutes; }});
         for (const auto& message : program->mainForm.start()) reporter.report(message);
         program->mainForm.userClicks(program->mainForm.about.bbRun);
         return program->mainForm;
