@@ -17,7 +17,7 @@ inline constexpr std::string_view kBadPng = "Image PNG incorrecte ou tronquée."
 inline constexpr std::string_view kBadJpeg = "Image JPEG incorrecte, tronquée ou en CMJN.";
 inline constexpr std::string_view kBadTiff = "Image TIFF incorrecte, tronquée ou d'un type non lu (palette, moins de 8 bits).";
 // Why the image reader, a process of its own, gave no image.
-inline constexpr std::string_view kReaderCrashed = "Le fichier semble endommagé : sa lecture s'est arrêtée sur une faute (signal %1).";
+inline constexpr std::string_view kReaderCrashed = "Le fichier semble endommagé : sa lecture s'est arrêtée sur une faute (%1).";
 inline constexpr std::string_view kReaderTimedOut = "Sa lecture a été arrêtée après %1 s.";
 inline constexpr std::string_view kReaderOutOfMemory = "Sa lecture demandait plus de %1 Mo de mémoire.";
 inline constexpr std::string_view kReaderMissing = "Le lecteur d'images du programme (%1) est introuvable : réinstallez Quarvel.";

@@ -191,12 +191,13 @@ Image readImage(const std::string& path) {
     const bool finished = WIFEXITED(status) && WEXITSTATUS(status) == 0;
     if (finished && reply->image) return std::move(*reply->image);
     if (auto reason = reply::failureOf(reply->failure)) core::throwCannotOpen(path, std::move(*reason));
-    // Killed at its processor time, or by its fault.
-    const int signal = WIFSIGNALED(status) ? WTERMSIG(status) : 0;
-    if (signal == SIGXCPU) {
+    // Killed at its processor time, or ended by its fault.
+    if (WIFSIGNALED(status) && WTERMSIG(status) == SIGXCPU) {
         core::throwCannotOpen(path, core::Message(kReaderTimedOut, {core::Message::data(std::to_string(kDecodeSeconds))}));
     }
-    core::throwCannotOpen(path, core::Message(kReaderCrashed, {core::Message::data(std::to_string(signal))}));
+    const std::string how = WIFSIGNALED(status) ? "signal " + std::to_string(WTERMSIG(status))
+                                                : "code " + std::to_string(WEXITSTATUS(status));
+    core::throwCannotOpen(path, core::Message(kReaderCrashed, {core::Message::data(how)}));
 }
 
 }  // namespace quarvel::image

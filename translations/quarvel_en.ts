@@ -1614,8 +1614,8 @@ Your remarks and suggestions are welcome at the address below.</translation>
         <translation>Incorrect or truncated TIFF image, or of a kind not read (palette, fewer than 8 bits).</translation>
     </message>
     <message>
-        <source>Le fichier semble endommagé : sa lecture s&apos;est arrêtée sur une faute (signal %1).</source>
-        <translation>The file seems damaged: reading it stopped on a fault (signal %1).</translation>
+        <source>Le fichier semble endommagé : sa lecture s&apos;est arrêtée sur une faute (%1).</source>
+        <translation>The file seems damaged: reading it stopped on a fault (%1).</translation>
     </message>
     <message>
         <source>Sa lecture a été arrêtée après %1 s.</source>
