@@ -198,6 +198,80 @@ void BM_ChartRedraw(benchmark::State& state) {
 }
 BENCHMARK(BM_ChartRedraw)->Unit(benchmark::kMillisecond);
 
+// One frame of the chart with its stars, at twice the page's size: 60°
+// across Cygnus's Milky Way with every catalogue object (argument 60), or
+// 1° about the Pleiades with every star of the file (argument 1).
+void BM_StarChartRedraw(benchmark::State& state) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    QFile file(QUARVEL_SOURCE_DIR "/data/objects/objects.csv");
+    QFile starFile(QUARVEL_SOURCE_DIR "/data/stars/stars.bin");
+    if (!file.open(QIODevice::ReadOnly) || !starFile.open(QIODevice::ReadOnly)) state.SkipWithError("no data");
+    const QByteArray bytes = file.readAll(), starBytes = starFile.readAll();
+    const auto read = quarvel::catalogues::readObjects(
+        "objects.csv", std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+    const auto stars = quarvel::catalogues::StarCatalogue::read(
+        std::string_view(starBytes.constData(), static_cast<std::size_t>(starBytes.size())));
+    if (!stars) state.SkipWithError("no stars");
+    const bool wide = state.range(0) == 60;
+    const quarvel::catalogues::DeepSkyObject* object = nullptr;
+    for (const auto& row : read.rows) {
+        if (wide ? row.ngc == "NGC 7000" : row.m == "M 45") object = &row;
+    }
+    if (!object) state.SkipWithError("no object");
+    // A frame whose scale shows 60° or 1° across the page's 360 pixels.
+    const double across = wide ? 3540 : 59;
+    quarvel::catalogues::Framing framing{{across, across * 2 / 3}, 0, 1, 1, 10};
+    quarvel::ui::drawings::ChartOptions chart;
+    chart.catalogue = &read.rows;
+    chart.stars = &*stars;
+    QImage canvas(720, 480, QImage::Format_RGB32);
+    std::size_t drawn = 0;
+    for (auto _ : state) {
+        const auto scene = quarvel::ui::drawings::framingScene(*object, framing, std::nullopt, 360, 240, {}, nullptr, chart);
+        drawn = scene.stars.size();
+        QPainter painter(&canvas);
+        painter.scale(2, 2);
+        quarvel::ui::qt::paintFraming(painter, scene, QImage());
+    }
+    state.counters["stars_drawn"] = static_cast<double>(drawn);
+}
+BENCHMARK(BM_StarChartRedraw)->Arg(60)->Arg(1)->Unit(benchmark::kMillisecond);
+
+// The chart's first showing with its stars, in a program just started:
+// from the Enter that frames M 45 to the chart painted at the page's size,
+// the catalogue and the star file read then.
+void BM_FirstChartWithStars(benchmark::State& state) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    QImage canvas(360, 240, QImage::Format_RGB32);
+    for (auto _ : state) {
+        state.PauseTiming();
+        QTemporaryDir dir;
+        quarvel::ui::form::RecordingReporter reporter;
+        NoDialogs host;
+        quarvel::ui::Program program(reporter, host,
+                                     {(dir.path() + "/Quarvel.ini").toStdString(), {}, {}, {}, {QUARVEL_SOURCE_DIR}, {}, {}});
+        auto& f = program.mainForm;
+        f.start();
+        f.userClicks(f.about.bbRun);
+        f.userSwitches(f.TabbedNotebook1, quarvel::ui::indexOf(quarvel::ui::Page::ChampPhoto));
+        f.userTypes(f.photo.eObjet, "M 45");
+        state.ResumeTiming();
+        f.userPressesEnter(f.photo.eObjet);
+        QPainter painter(&canvas);
+        quarvel::ui::qt::paintFraming(painter, f.photo.vueObjet.scene(), QImage());
+        state.PauseTiming();
+        const bool drawn = !f.photo.vueObjet.scene().stars.empty() && reporter.messages.empty();
+        state.ResumeTiming();
+        if (!drawn) {
+            state.SkipWithError("no stars drawn");
+            break;
+        }
+    }
+}
+BENCHMARK(BM_FirstChartWithStars)->Iterations(10)->Unit(benchmark::kMillisecond);
+
 BENCHMARK(BM_DiameterKeystrokeWidget)->Arg(0)->Arg(3)->Unit(benchmark::kMicrosecond);
 
 // A page's first showing, from the click that opens it to its first paint,

@@ -73,7 +73,13 @@ Image readFits(const std::string& path, std::string_view bytes) {
     const long planes = axes >= 3 ? std::max(1L, sizes[2]) : 1;
     if (planes > 4) refuse(path, kBadFits);
     decoding::checkSize(path, sizes[0], sizes[1]);
-    // A file too short for its pixels is truncated: refused before anything is allocated.
+    // A file too short for its pixels, or for a compressed image's table, is
+    // truncated: refused before anything is allocated or read past its end.
+    LONGLONG headerStart = 0, dataStart = 0, dataEnd = 0;
+    if (fits_get_hduaddrll(file.get(), &headerStart, &dataStart, &dataEnd, &status) != 0 ||
+        static_cast<unsigned long long>(dataEnd) > bytes.size()) {
+        refuse(path, kBadFits);
+    }
     const int compressed = fits_is_compressed_image(file.get(), &status);
     const unsigned long long dataBytes = static_cast<unsigned long long>(sizes[0]) * static_cast<unsigned long long>(sizes[1]) *
                                          static_cast<unsigned long long>(planes) * static_cast<unsigned long long>(std::abs(bitpix) / 8);

@@ -4,7 +4,10 @@
  *   sky/tests/projection_reference.csv: positions about centres, each with
  *     its tangent-plane (TAN) coordinates in degrees, x east and y north;
  *   sky/tests/panels_reference.csv: the centres and rotations of every mosaic
- *     of up to 5 x 5 at declinations 0, 60, 85 and -89.
+ *     of up to 5 x 5 at declinations 0, 60, 85 and -89;
+ *   sky/tests/stars_reference.csv: five stars of the chart's file (their
+ *     J2000 places as ../shared/data/stars/xhip.csv gives them) on the plane
+ *     about a centre near each, for the chart's drawing of the stars.
  * Build and run by hand when the tests' cases change:
  *   cc -O2 -o /tmp/sky_reference tools/sky_reference.c -lwcs -lm && /tmp/sky_reference sky/tests
  */
@@ -126,6 +129,25 @@ int main(int argc, char **argv) {
                 }
             }
         }
+    }
+    fclose(out);
+
+    snprintf(path, sizeof path, "%s/stars_reference.csv", argv[1]);
+    out = fopen(path, "w");
+    if (!out) return 1;
+    fprintf(out, "hip,centre_ra,centre_dec,ra,dec,x,y\n");
+    /* Polaris, Betelgeuse, Sirius, Barnard's star, Vega. */
+    static const double stars[][3] = {{11767, 37.9545, 89.2641}, {27989, 88.7929, 7.4071}, {32349, 101.2872, -16.7161},
+                                      {87937, 269.4521, 4.6934}, {91262, 279.2347, 38.7837}};
+    for (int i = 0; i < 5; ++i) {
+        /* The chart about a place 0.8 degree south-west of the star: the pole's other side for Polaris. */
+        const double ra0 = i == 0 ? 217.9545 : stars[i][1] + 0.8, dec0 = i == 0 ? 89.7 : stars[i][2] - 0.8;
+        struct wcsprm wcs;
+        double x, y;
+        setUp(&wcs, ra0, dec0);
+        if (toPlane(&wcs, stars[i][1], stars[i][2], &x, &y)) return 1;
+        fprintf(out, "%.0f,%.4f,%.4f,%.4f,%.4f,%.10f,%.10f\n", stars[i][0], ra0, dec0, stars[i][1], stars[i][2], x, y);
+        wcsfree(&wcs);
     }
     fclose(out);
     return 0;

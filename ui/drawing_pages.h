@@ -13,6 +13,7 @@
 #include "catalogues/catalogue.h"
 #include "catalogues/object_framing.h"
 #include "catalogues/object_search.h"
+#include "catalogues/stars.h"
 #include "image/image.h"
 #include "image/solve.h"
 #include "sky/coordinates.h"
@@ -170,6 +171,8 @@ public:
         int width = 0;
         int height = 0;
         std::shared_ptr<const drawings::Bitmap> preview;
+        // How many of the chart's stars fall on it, when they could be read.
+        std::optional<std::size_t> catalogueStars{};
     };
     const std::optional<SolvedImage>& solvedImage() const { return m_solved; }
     // Where the frame points, named after the object (or the place typed),
@@ -191,6 +194,10 @@ private:
     void loadPhotograph(const std::string& file);
     // The catalogue and its pictures, read the first time they are needed.
     const catalogues::ObjectCatalogue& objects();
+    const catalogues::StarCatalogue* stars();
+    bool m_starsRead = false;
+    std::optional<catalogues::StarCatalogue> m_stars;
+    core::Message m_starsMissing;
     void chooseObject();
     void drawObject();
     catalogues::Framing framing() const;

@@ -118,6 +118,12 @@ void PhotoPage::measureImage() {
             if (outcome->outOfMemory) throw std::bad_alloc();
             if (outcome->failure) throw *outcome->failure;
             m_solved = std::move(outcome->solved);
+            if (const auto* catalogue = stars()) {
+                const auto corners = imageCornersOf(*m_solved);
+                std::array<sky::Equatorial, 4> onSky;
+                for (std::size_t i = 0; i < onSky.size(); ++i) onSky[i] = {corners[i].raDeg, corners[i].decDeg};
+                m_solved->catalogueStars = catalogue->countInside(onSky);
+            }
             if (!chartObject()) {
                 const sky::Equatorial centre = m_solved->measure.centre;
                 chartPlace({centre.raDeg, centre.decDeg});
@@ -173,6 +179,10 @@ void PhotoPage::showMeasure() {
                            std::vector<core::Message>{number(*m.fwhmPixels, 1), number(*m.fwhmPixels * m.arcsecPerPixel, 1)});
     } else {
         lines.emplace_back(messages::kImageNoFwhm);
+    }
+    if (m_solved->catalogueStars) {
+        lines.emplace_back(messages::kImageCatalogueStars,
+                           std::vector<core::Message>{core::Message::data(std::to_string(*m_solved->catalogueStars))});
     }
     labMesure.setMessage(core::joinedLines(std::move(lines)));
     bbReprendreCadrage.setVisible(true);

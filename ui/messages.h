@@ -80,6 +80,12 @@ inline constexpr std::string_view kPolarNight = "Le Soleil ne se lève pas";
 inline constexpr std::string_view kUsefulHours = "Au-dessus de %1° en nuit astronomique : %2";
 inline constexpr std::string_view kHoursMinutes = "%1 h %2";
 inline constexpr std::string_view kMoonShown = "Lune : éclairée à %1 %, à %2° de la cible";
+// The chart's stars: their source and the faintest drawn (its units and
+// tenths), or why there are none.
+inline constexpr std::string_view kStarsLegend = "Étoiles : Hipparcos (XHIP), jusqu'à la magnitude %1,%2";
+inline constexpr std::string_view kStarsMissing = "Pas d'étoiles : « %1 » ne se lit pas (%2)";
+inline constexpr std::string_view kNotAStarFile = "ce n'est pas un fichier d'étoiles de Quarvel";
+inline constexpr std::string_view kImageCatalogueStars = "Étoiles du catalogue sur l'image : %1";
 inline constexpr std::string_view kObjectsLeftOut = "Objets du ciel profond ignorés :\n%1";
 inline constexpr std::string_view kTimeZone = "Heures du bureau, %1";
 inline constexpr std::string_view kTimeZoneChange = "Heures du bureau, %1 puis %2 à partir de %3";
@@ -131,7 +137,7 @@ inline constexpr std::string_view kPatterns[] = {
     kNameTooLong,    kUnsavableName,  kOpticsTooLarge,   kPixelsTooLarge,
     kIncompleteSensor, kRemoveQuestion, kTheCamera,      kTheDslr,        kTheTelescope,   kTheSetup, kTheSite, kBadSitePlace, kSavedIn, kSensorHint, kTelescopeHint, kSamplingRule, kUnknownObject, kFitsAtAngle, kResultsCopied, kLegendCurrent, kLegendColours[0], kLegendColours[1], kLegendColours[2], kUnderSampled, kWellSampled, kOverSampled,
     kRingTilt, kRises, kTransits, kSets, kAlwaysUp, kNeverUp, kAstronomicalNight, kNoAstronomicalNight, kDarkAllDay, kMidnightSun,
-    kPolarNight, kUsefulHours, kMoonShown, kObjectsLeftOut, kTimeZone, kTimeZoneChange, kNoSite, kNoTarget, kYearHours, kYearPlanet, kOpposition,
+    kPolarNight, kUsefulHours, kMoonShown, kStarsLegend, kStarsMissing, kNotAStarFile, kImageCatalogueStars, kObjectsLeftOut, kTimeZone, kTimeZoneChange, kNoSite, kNoTarget, kYearHours, kYearPlanet, kOpposition,
     kGreatestElongation, kImageCentre, kImageSampling, kImageField, kImageRotation, kImageFwhm, kImageNoFwhm, kSolving,
 };
 // Texts translated only where a message names them, never looked for in a

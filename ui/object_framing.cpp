@@ -87,6 +87,27 @@ const catalogues::ObjectCatalogue& PhotoPage::objects() {
     return *m_objects;
 }
 
+// The stars, read the first time the chart is drawn: a file that cannot be
+// read leaves the chart without stars and says why in its legend, once.
+const catalogues::StarCatalogue* PhotoPage::stars() {
+    if (!m_starsRead) {
+        m_starsRead = true;
+        const std::string path = findFirst(m_dataFolders, {"stars/stars.bin", "data/stars/stars.bin"});
+        const core::Message shown = core::Message::data(path.empty() ? "stars/stars.bin" : path);
+        const config::FileRead file = config::readBounded(path, catalogues::kMostStarFileBytes);
+        if (file.status == config::ReadStatus::Read) {
+            m_stars = catalogues::StarCatalogue::read(file.bytes);
+            if (!m_stars) m_starsMissing = core::Message(messages::kStarsMissing, {shown, core::Message(messages::kNotAStarFile)});
+        } else {
+            m_starsMissing = core::Message(
+                messages::kStarsMissing,
+                {shown, file.status == config::ReadStatus::TooLarge ? core::Message(messages::kFileTooLarge, {core::Message::data("4")})
+                                                                     : config::readFailure(file)});
+        }
+    }
+    return m_stars ? &*m_stars : nullptr;
+}
+
 std::vector<std::string> PhotoPage::proposals(const std::string& typed) {
     std::vector<std::string> labels;
     const auto& catalogue = objects();
@@ -228,6 +249,8 @@ void PhotoPage::drawObject() {
     if (m_object && !recentred) chart.objectRow = static_cast<std::size_t>(*m_object);
     const auto outlineOf = outline == m_outlines.end() ? nullptr : &outline->second;
     chart.zoom = m_zoom;
+    chart.stars = stars();
+    chart.starsMissing = m_starsMissing;
     if (m_solved) {
         chart.imageCorners = imageCornersOf(*m_solved);
         chart.imagePicture = m_solved->preview;

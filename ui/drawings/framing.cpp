@@ -1,11 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/drawings/framing.h"
 
-#include "core/constants.h"
-#include "sky/projection.h"
-
 #include <algorithm>
 #include <cmath>
+
+#include "core/constants.h"
+#include "sky/projection.h"
+#include "ui/messages.h"
 
 namespace quarvel::ui::drawings {
 
@@ -52,7 +53,64 @@ double roundLength(double arcmin) {
     return power;
 }
 
+// A star's colour: white, tinted towards blue or yellow by its B-V index
+// (-0.3 to 1.7), never so much that it reads as an object's outline.
+std::array<std::uint8_t, 3> starColour(const std::optional<double>& bMinusV) {
+    const double t = std::clamp((bMinusV.value_or(0.6) + 0.3) / 2.0, 0.0, 1.0);
+    const auto mix = [t](double blue, double yellow) {
+        return static_cast<std::uint8_t>(std::lround((255 + blue + t * (yellow - blue)) / 2));
+    };
+    return {mix(215, 255), mix(225, 235), mix(255, 205)};
+}
+
+// The stars in view, to the limit the zoom sets, then those on the user's image.
+template <typename OnCanvas>
+void addStars(FramingScene& scene, const ChartOptions& chart, const sky::Equatorial& centre, const OnCanvas& onCanvas) {
+    if (!chart.stars) {
+        scene.starsNote = chart.starsMissing;
+        return;
+    }
+    const double scale = scene.pxPerArcmin;
+    const double radiusDeg = std::hypot(scene.width, scene.height) / 2 / scale / 60;
+    scene.starLimitMag = starLimitFor(scene.width / scale / 60, chart.stars->faintest());
+    const double limit = scene.starLimitMag;
+    chart.stars->forEachNear(centre, radiusDeg, limit, [&](const catalogues::Star& star) {
+        const auto at = onCanvas({star.raDeg, star.decDeg});
+        if (!at || at->x < -6 || at->y < -6 || at->x > scene.width + 6 || at->y > scene.height + 6) return;
+        const double radius = std::min(5.0, 0.6 + 0.55 * (limit - star.vmag));
+        scene.stars.push_back({*at, radius, starColour(star.bMinusV)});
+    });
+    // The faintest first: the brightest are drawn over them.
+    std::sort(scene.stars.begin(), scene.stars.end(), [](const StarDisc& a, const StarDisc& b) { return a.radiusPx < b.radiusPx; });
+    const long tenths = std::lround(limit * 10);
+    scene.starsNote = core::Message(messages::kStarsLegend, {core::Message::data(std::to_string(tenths / 10)),
+                                                              core::Message::data(std::to_string(tenths % 10))});
+    if (!scene.image) return;
+    // Every star of the file on the image, however faint: small circles over it.
+    const auto& quad = *scene.image;
+    chart.stars->forEachNear(centre, radiusDeg, 99, [&](const catalogues::Star& star) {
+        const auto at = onCanvas({star.raDeg, star.decDeg});
+        if (!at) return;
+        int sign = 0;
+        for (std::size_t i = 0; i < quad.size(); ++i) {
+            const Point& a = quad[i];
+            const Point& b = quad[(i + 1) % quad.size()];
+            const double cross = (b.x - a.x) * (at->y - a.y) - (b.y - a.y) * (at->x - a.x);
+            const int side = cross > 0 ? 1 : cross < 0 ? -1 : 0;
+            if (side != 0 && sign != 0 && side != sign) return;
+            if (side != 0) sign = side;
+        }
+        scene.imageStars.push_back(*at);
+    });
+}
+
 }  // namespace
+
+double starLimitFor(double widthDeg, double faintest) {
+    if (widthDeg <= 1) return faintest;
+    const double limit = 13 - 3.7 * std::log10(widthDeg);
+    return std::clamp(std::floor(limit * 2) / 2, 6.0, faintest);
+}
 
 FramingScene framingScene(const catalogues::DeepSkyObject& object, const catalogues::Framing& framing,
                           const std::optional<ObjectPicture>& picture, int width, int height,
@@ -96,6 +154,7 @@ FramingScene framingScene(const catalogues::DeepSkyObject& object, const catalog
     const double scale = scene.pxPerArcmin;
     // The frame where it is on the sky: the object's own place unless moved.
     const catalogues::SkyPoint objectAt{object.raDeg, object.decDeg};
+    const catalogues::SkyPoint& chartAt = objectAt;
     // A point of the sky on the canvas; nothing where the plane does not reach.
     const auto onCanvas = [&objectAt, &scene, scale](const catalogues::SkyPoint& point) -> std::optional<Point> {
         const auto at = projected(objectAt, point);
@@ -164,6 +223,7 @@ FramingScene framingScene(const catalogues::DeepSkyObject& object, const catalog
             scene.imagePicture = chart.imagePicture;
         }
     }
+    addStars(scene, chart, {chartAt.raDeg, chartAt.decDeg}, onCanvas);
     scene.scaleBarArcmin = roundLength(width / 5.0 / scale);
     scene.scaleBarPx = scene.scaleBarArcmin * scale;
     // The catalogue's other objects whose place or ellipse comes into the canvas.

@@ -11,6 +11,8 @@
 #include <vector>
 
 #include "catalogues/object_framing.h"
+#include "catalogues/stars.h"
+#include "core/errors.h"
 #include "ui/drawings/bitmap.h"
 
 namespace quarvel::ui::drawings {
@@ -52,7 +54,24 @@ struct ChartOptions {
     // bottom right, bottom left, as the picture is shown) and its picture.
     std::optional<std::array<catalogues::SkyPoint, 4>> imageCorners{};
     std::shared_ptr<const Bitmap> imagePicture{};
+    // The stars behind everything, when they could be read; else why not,
+    // said in the chart's legend.
+    const catalogues::StarCatalogue* stars = nullptr;
+    core::Message starsMissing{};
 };
+
+// A star as the chart draws it: a disc growing with its brightness, white
+// a little tinted by its colour index.
+struct StarDisc {
+    Point centre;
+    double radiusPx = 0;
+    std::array<std::uint8_t, 3> colour{};
+};
+
+// The faintest magnitude drawn in a view `widthDeg` across: every star of
+// the file (to `faintest`) at 1 degree and closer, down to magnitude 6 at
+// 60 degrees, in half magnitudes.
+double starLimitFor(double widthDeg, double faintest);
 
 struct FramingScene {
     int width = 0;  // the canvas
@@ -84,6 +103,13 @@ struct FramingScene {
     // order (its top side first) and its picture; none when not in view.
     std::optional<Quad> image;
     std::shared_ptr<const Bitmap> imagePicture;
+    // The stars in view to the limit the zoom sets, and those of the file
+    // that fall on the user's image, marked over it.
+    std::vector<StarDisc> stars;
+    std::vector<Point> imageStars;
+    double starLimitMag = 0;
+    // The stars' source and limit, or why there are none.
+    core::Message starsNote;
     // The other objects in view, the largest first.
     std::vector<Neighbour> neighbours;
     // A scale bar: a round length on the sky and its pixels.

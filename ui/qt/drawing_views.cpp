@@ -160,11 +160,18 @@ public:
         painter.setRenderHint(QPainter::Antialiasing);
         painter.setRenderHint(QPainter::SmoothPixmapTransform);
         painter.fillRect(QRectF(0, 0, scene.width, scene.height), shownColour(QColor(8, 10, 24)));
+        paintStars(painter, scene);
         if (!picture.isNull()) {
             painter.drawImage(QRectF(scene.pictureLeft, scene.pictureTop, scene.pictureWidth, scene.pictureHeight),
                               picture);
         }
-        if (scene.image) paintImage(painter, scene);
+        if (scene.image) {
+            paintImage(painter, scene);
+            // The catalogue's stars on the image: the solution fits when they sit on its stars.
+            painter.setPen(QPen(shownColour(QColor(120, 220, 140)), 0.8));
+            painter.setBrush(Qt::NoBrush);
+            for (const auto& star : scene.imageStars) painter.drawEllipse(QPointF(star.x, star.y), 3.5, 3.5);
+        }
         if (!scene.contours.empty()) {
             painter.setPen(QPen(shownColour(QColor(255, 200, 120)), 1, Qt::DashLine));
             painter.setBrush(Qt::NoBrush);
@@ -208,7 +215,17 @@ public:
         paintGuides(painter, scene);
     }
 
-    // The other objects, the compass and the scale bar.
+    // Each star a filled disc, the faintest first.
+    static void paintStars(QPainter& painter, const drawings::FramingScene& scene) {
+        painter.setPen(Qt::NoPen);
+        for (const auto& star : scene.stars) {
+            painter.setBrush(shownColour(QColor(star.colour[0], star.colour[1], star.colour[2])));
+            painter.drawEllipse(QPointF(star.centre.x, star.centre.y), star.radiusPx, star.radiusPx);
+        }
+        painter.setBrush(Qt::NoBrush);
+    }
+
+    // The other objects, the compass, the scale bar and the stars' legend.
     static void paintGuides(QPainter& painter, const drawings::FramingScene& scene) {
         QFont small = painter.font();
         small.setPointSizeF(small.pointSizeF() * 0.8);
@@ -254,6 +271,17 @@ public:
                                    : arcmin >= 1 ? QString::fromStdString(core::shortest(arcmin)) + "'"
                                                  : QString::fromStdString(core::shortest(arcmin * 60)) + "\"";
             painter.drawText(QPointF(14 + scene.scaleBarPx, y + 4), length);
+        }
+        if (!scene.starsNote.empty()) {
+            // On the sky's colour, so that the labels under it do not blur it.
+            const QString note = translate(scene.starsNote);
+            QRectF box = painter.fontMetrics().boundingRect(note);
+            box.moveTopRight(QPointF(scene.width - 4, 3));
+            QColor backing = shownColour(QColor(8, 10, 24));
+            backing.setAlpha(200);
+            painter.fillRect(box.adjusted(-3, -1, 3, 1), backing);
+            painter.setPen(shownColour(QColor(170, 170, 170)));
+            painter.drawText(box, Qt::AlignRight | Qt::AlignTop, note);
         }
     }
 

@@ -6,6 +6,8 @@
 #include <cmath>
 #include <filesystem>
 #include <fstream>
+#include <functional>
+#include <iterator>
 #include <numbers>
 
 #include "image/solve.h"
@@ -633,6 +635,46 @@ TEST_F(DrawingPagesTest, ADamagedCatalogueSaysSoOnce) {
         << reporter.messages[0];
     EXPECT_TRUE(reporter.messages[0].ends_with(" : … et 291 autres lignes ignorées")) << reporter.messages[0];
     EXPECT_TRUE(f.photo.vueObjet.visible());
+}
+
+// A star file missing, cut short, too large, of garbage or no regular file:
+// the chart has no stars and says why in its legend, and never in a box.
+TEST_F(DrawingPagesTest, AStarFileThatCannotBeReadLeavesAChartWithoutStars) {
+    fs::copy(QUARVEL_SOURCE_DIR "/data/objects", dir.file("objects"));
+    const std::string stars = dir.file("stars/stars.bin");
+    std::string bytes;
+    {
+        std::ifstream in(QUARVEL_SOURCE_DIR "/data/stars/stars.bin", std::ios::binary);
+        bytes.assign(std::istreambuf_iterator<char>(in), {});
+    }
+    const std::pair<std::function<void()>, std::string> cases[] = {
+        {[] {}, "Pas d'étoiles : « stars/stars.bin » ne se lit pas (No such file or directory)"},
+        {[&] { std::ofstream(stars, std::ios::binary) << bytes.substr(0, bytes.size() / 3); },
+         "Pas d'étoiles : « " + stars + " » ne se lit pas (ce n'est pas un fichier d'étoiles de Quarvel)"},
+        {[&] { std::ofstream(stars, std::ios::binary) << std::string(5000, '*'); },
+         "Pas d'étoiles : « " + stars + " » ne se lit pas (ce n'est pas un fichier d'étoiles de Quarvel)"},
+        {[&] {
+             std::ofstream(stars, std::ios::binary) << bytes.substr(0, 100);
+             ASSERT_EQ(::truncate(stars.c_str(), 5 << 20), 0);
+         },
+         "Pas d'étoiles : « " + stars + " » ne se lit pas (Fichier de plus de 4 Mo)"},
+        {[&] { ASSERT_EQ(::mkfifo(stars.c_str(), 0600), 0); },
+         "Pas d'étoiles : « " + stars + " » ne se lit pas (n'est pas un fichier ordinaire)"},
+    };
+    for (const auto& [make, note] : cases) {
+        fs::remove_all(dir.file("stars"));
+        fs::create_directory(dir.file("stars"));
+        make();
+        dataFolders = {dir.path()};
+        MainForm& f = start();
+        f.userSwitches(f.TabbedNotebook1, indexOf(Page::ChampPhoto));
+        f.userTypes(f.photo.eObjet, "M 45");
+        f.userPressesEnter(f.photo.eObjet);
+        f.userZooms(f.photo.vueObjet, 0.5);
+        EXPECT_TRUE(f.photo.vueObjet.scene().stars.empty());
+        EXPECT_EQ(f.photo.vueObjet.scene().starsNote.text(), note);
+        EXPECT_TRUE(reporter.messages.empty()) << reporter.messages.front();
+    }
 }
 
 }  // namespace

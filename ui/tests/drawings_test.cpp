@@ -3,12 +3,17 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdio>
+#include <iterator>
 #include <fstream>
 
 #include "config/tests/ini_test_support.h"
 #include "catalogues/catalogue.h"
 #include "core/errors.h"
 #include "core/tests/message_of.h"
+#include "catalogues/stars.h"
+#include "sky/projection.h"
+#include "ui/drawings/framing.h"
 #include "ui/drawings/photo_overlay.h"
 #include "ui/drawings/planet_drawing.h"
 #include "ui/drawings/sensor_drawing.h"
@@ -298,6 +303,76 @@ TEST(Photographs, AllSixAreBitmapsOf360By240) {
     const Bitmap start = startPicture();
     EXPECT_EQ(start.width(), 363);
     EXPECT_EQ(start.height(), 242);
+}
+
+}  // namespace
+
+namespace {
+
+using namespace quarvel;
+
+const catalogues::StarCatalogue& shippedStars() {
+    static const catalogues::StarCatalogue stars = [] {
+        std::ifstream in(QUARVEL_SOURCE_DIR "/data/stars/stars.bin", std::ios::binary);
+        return *catalogues::StarCatalogue::read(std::string(std::istreambuf_iterator<char>(in), {}));
+    }();
+    return stars;
+}
+
+// The chart about a place, 720 x 480 pixels, with the shipped stars.
+ui::drawings::FramingScene starChart(double ra, double dec, double frameArcmin) {
+    catalogues::DeepSkyObject place;
+    place.raDeg = ra;
+    place.decDeg = dec;
+    catalogues::Framing framing;
+    framing.frame = {frameArcmin, frameArcmin * 2 / 3};
+    ui::drawings::ChartOptions chart;
+    chart.stars = &shippedStars();
+    return ui::drawings::framingScene(place, framing, std::nullopt, 720, 480, {}, nullptr, chart);
+}
+
+// Five stars where wcslib puts them (sky/tests/stars_reference.csv, made by
+// tools/sky_reference.c), within a pixel: x east and y north on the plane,
+// east left and north up on the canvas.
+TEST(StarChart, StarsAreDrawnWhereWcslibPutsThem) {
+    std::ifstream in(QUARVEL_SOURCE_DIR "/sky/tests/stars_reference.csv");
+    std::string line;
+    std::getline(in, line);
+    int checked = 0;
+    while (std::getline(in, line)) {
+        double hip, ra0, dec0, ra, dec, x, y;
+        ASSERT_EQ(std::sscanf(line.c_str(), "%lf,%lf,%lf,%lf,%lf,%lf,%lf", &hip, &ra0, &dec0, &ra, &dec, &x, &y), 7);
+        const auto scene = starChart(ra0, dec0, 240);
+        const double expectedX = 360 - x * 60 * scene.pxPerArcmin, expectedY = 240 - y * 60 * scene.pxPerArcmin;
+        double nearest = 1e9;
+        for (const auto& star : scene.stars) nearest = std::min(nearest, std::hypot(star.centre.x - expectedX, star.centre.y - expectedY));
+        EXPECT_LT(nearest, 1.0) << "HIP " << hip;
+        ++checked;
+    }
+    EXPECT_EQ(checked, 5);
+}
+
+// The chart draws every star of the file to the limit it shows, as a scan
+// of the whole file finds them; the limit follows the zoom.
+TEST(StarChart, EveryStarToTheLimitShownIsDrawn) {
+    const auto scene = starChart(56.75, 24.1167, 295);
+    const double widthDeg = 720 / scene.pxPerArcmin / 60;
+    EXPECT_NEAR(widthDeg, 5.0, 0.01);
+    EXPECT_DOUBLE_EQ(scene.starLimitMag, 10.0);
+    EXPECT_EQ(scene.starsNote.text(), "Étoiles : Hipparcos (XHIP), jusqu'à la magnitude 10,0");
+    std::size_t inView = 0;
+    for (std::size_t i = 0; i < shippedStars().size(); ++i) {
+        const auto star = shippedStars().star(i);
+        const auto p = sky::project({56.75, 24.1167}, {star.raDeg, star.decDeg});
+        if (!p || star.vmag > scene.starLimitMag) continue;
+        const double x = 360 - p->x * 60 * scene.pxPerArcmin, y = 240 - p->y * 60 * scene.pxPerArcmin;
+        inView += x >= -6 && y >= -6 && x <= 726 && y <= 486;
+    }
+    EXPECT_EQ(scene.stars.size(), inView);
+    EXPECT_GT(inView, 50u);
+    // Wide, the brightest; close, every star of the file.
+    EXPECT_DOUBLE_EQ(starChart(305, 40, 50 * 60).starLimitMag, 6.5);
+    EXPECT_DOUBLE_EQ(starChart(56.75, 24.1167, 30).starLimitMag, shippedStars().faintest());
 }
 
 }  // namespace

@@ -1413,6 +1413,24 @@ private slots:
         QCOMPARE(QGuiApplication::clipboard()->image().width(), 1120);
     }
 
+    // The stars behind the frame: a centre typed on Vega with a wide field
+    // shows its disc in the middle of the chart, and the legend says the source.
+    void aBrightStarIsDrawnWhereItIs() {
+        framingSetup("50", "135");
+        auto* centre = child<QLineEdit>("eCentre");
+        centre->setFocus();
+        QTest::keyClicks(centre, "18h36m56.3s +38°47'01\"");
+        QTest::keyClick(centre, Qt::Key_Return);
+        auto* chart = child<QWidget>("vueObjet");
+        QTRY_VERIFY(chart->isVisible());
+        const QImage shown = chart->grab().toImage().convertToFormat(QImage::Format_RGB32);
+        const QColor middle = shown.pixelColor(shown.width() / 2, shown.height() / 2);
+        QVERIFY2(middle.red() > 200 && middle.green() > 200 && middle.blue() > 200, qPrintable(middle.name()));
+        // A little aside, the night sky.
+        const QColor aside = shown.pixelColor(shown.width() / 2 + 12, shown.height() / 2 + 12);
+        QVERIFY2(aside.lightness() < 80, qPrintable(aside.name()));
+    }
+
     // The user's own image, opened through the file dialog, solved away from
     // the window, set beside the setup, and its framing and stars' width taken.
     void anImageIsSolvedAndItsFramingTaken() {
