@@ -10,7 +10,8 @@ PACKAGES := cmake make g++ pkg-config qt6-base-dev qt6-qpa-plugins libgl-dev lib
             libgtest-dev libgmock-dev libbenchmark-dev appstream desktop-file-utils xvfb xdotool x11-utils \
             imagemagick libx11-dev locales dpkg-dev lintian qt6-l10n-tools \
             qt6-translations-l10n python3 liberfa-dev libcfitsio-dev libraw-dev qt6-image-formats-plugins \
-            astrometry.net astrometry-data-tycho2-08 astrometry-data-tycho2-09 astrometry-data-tycho2-10-19
+            astrometry.net astrometry-data-tycho2-07 astrometry-data-tycho2-08 astrometry-data-tycho2-09 astrometry-data-tycho2-10-19 \
+            wcslib-dev
 # The tests run under these desktop locales too.
 LOCALES := fr_FR de_DE en_US
 SUDO := $(if $(filter 0,$(shell id -u)),,sudo)

@@ -44,7 +44,7 @@ void BM_DiameterKeystrokeForm(benchmark::State& state) {
     QTemporaryDir dir;
     quarvel::ui::form::RecordingReporter reporter;
     NoDialogs host;
-    quarvel::ui::Program program(reporter, host, {(dir.path() + "/Quarvel.ini").toStdString(), {}, {}, {}, {}, {}});
+    quarvel::ui::Program program(reporter, host, {(dir.path() + "/Quarvel.ini").toStdString(), {}, {}, {}, {}, {}, {}, {}});
     auto& f = program.mainForm;
     f.start();
     f.userClicks(f.about.bbRun);
@@ -67,7 +67,7 @@ void BM_CameraFilterKeystroke(benchmark::State& state) {
     quarvel::ui::form::RecordingReporter reporter;
     NoDialogs host;
     quarvel::ui::Program program(reporter, host,
-                                 {(dir.path() + "/Quarvel.ini").toStdString(), {}, {}, {}, {}, QUARVEL_SOURCE_DIR "/data/equipment"});
+                                 {(dir.path() + "/Quarvel.ini").toStdString(), {}, {}, {}, {}, QUARVEL_SOURCE_DIR "/data/equipment", {}, {}});
     auto& cameras = program.camerasForm;
     const char* typed[] = {"a", "as", "asi", "asi ", "asi 5", "asi 58"};
     std::size_t next = 0;
@@ -251,7 +251,7 @@ void BM_FirstChartWithStars(benchmark::State& state) {
         quarvel::ui::form::RecordingReporter reporter;
         NoDialogs host;
         quarvel::ui::Program program(reporter, host,
-                                     {(dir.path() + "/Quarvel.ini").toStdString(), {}, {}, {}, {QUARVEL_SOURCE_DIR}, {}, {}});
+                                     {(dir.path() + "/Quarvel.ini").toStdString(), {}, {}, {}, {QUARVEL_SOURCE_DIR}, {}, {}, {}});
         auto& f = program.mainForm;
         f.start();
         f.userClicks(f.about.bbRun);

@@ -4,7 +4,10 @@
 #include <fitsio.h>
 #include <libraw/libraw.h>
 
+#include <cmath>
+#include <numbers>
 #include <memory>
+#include <string_view>
 
 #include "image/levels.h"
 #include "image/messages.h"
@@ -45,6 +48,53 @@ struct FitsCloser {
     }
 };
 using FitsFile = std::unique_ptr<fitsfile, FitsCloser>;
+
+// The image's celestial solution, when its header holds a whole one on
+// RA---TAN and DEC--TAN axes: a CD matrix, or CDELT with PC or CROTA2.
+// Reference: Greisen & Calabretta (2002), A&A 395, 1061, sect. 2.1.2 and
+// 6.1 (CROTA2: CD1_1 = CDELT1 cos, CD1_2 = -CDELT2 sin, CD2_1 = CDELT1 sin,
+// CD2_2 = CDELT2 cos).
+std::optional<Wcs> celestialWcs(fitsfile* file) {
+    char type1[FLEN_VALUE] = "", type2[FLEN_VALUE] = "";
+    int status = 0;
+    fits_read_key(file, TSTRING, "CTYPE1", type1, nullptr, &status);
+    fits_read_key(file, TSTRING, "CTYPE2", type2, nullptr, &status);
+    if (status != 0 || !std::string_view(type1).starts_with("RA---TAN") || !std::string_view(type2).starts_with("DEC--TAN")) {
+        return std::nullopt;
+    }
+    const auto key = [file](const char* name) -> std::optional<double> {
+        double value = 0;
+        int missing = 0;
+        if (fits_read_key(file, TDOUBLE, name, &value, nullptr, &missing) != 0 || !std::isfinite(value)) return std::nullopt;
+        return value;
+    };
+    Wcs wcs;
+    const std::pair<const char*, double*> reference[] = {
+        {"CRVAL1", &wcs.crval1}, {"CRVAL2", &wcs.crval2}, {"CRPIX1", &wcs.crpix1}, {"CRPIX2", &wcs.crpix2}};
+    for (const auto& [name, value] : reference) {
+        const auto read = key(name);
+        if (!read) return std::nullopt;
+        *value = *read;
+    }
+    const auto cd11 = key("CD1_1"), cd12 = key("CD1_2"), cd21 = key("CD2_1"), cd22 = key("CD2_2");
+    if (cd11 || cd12 || cd21 || cd22) {
+        wcs.cd11 = cd11.value_or(0), wcs.cd12 = cd12.value_or(0), wcs.cd21 = cd21.value_or(0), wcs.cd22 = cd22.value_or(0);
+    } else {
+        const auto delta1 = key("CDELT1"), delta2 = key("CDELT2");
+        if (!delta1 || !delta2) return std::nullopt;
+        const auto pc11 = key("PC1_1"), pc12 = key("PC1_2"), pc21 = key("PC2_1"), pc22 = key("PC2_2");
+        if (pc11 || pc12 || pc21 || pc22) {
+            wcs.cd11 = *delta1 * pc11.value_or(1), wcs.cd12 = *delta1 * pc12.value_or(0);
+            wcs.cd21 = *delta2 * pc21.value_or(0), wcs.cd22 = *delta2 * pc22.value_or(1);
+        } else {
+            const double turn = key("CROTA2").value_or(0) * std::numbers::pi / 180;
+            wcs.cd11 = *delta1 * std::cos(turn), wcs.cd12 = -*delta2 * std::sin(turn);
+            wcs.cd21 = *delta1 * std::sin(turn), wcs.cd22 = *delta2 * std::cos(turn);
+        }
+    }
+    if (wcs.cd11 * wcs.cd22 - wcs.cd12 * wcs.cd21 == 0) return std::nullopt;
+    return wcs;
+}
 
 // Rows are read a band at a time, a few megabytes of levels each, so that
 // a compressed file's tiles are decompressed about once.
@@ -88,6 +138,7 @@ Image readFits(const std::string& path, std::string_view bytes) {
     if (fits_get_img_equivtype(file.get(), &type, &status) != 0) refuse(path, kBadFits);
 
     Image image = decoding::blankImage(static_cast<int>(sizes[0]), static_cast<int>(sizes[1]));
+    image.wcs = celestialWcs(file.get());
     const long width = sizes[0], height = sizes[1];
     const long band = std::clamp(kBandLevels / width, 1L, height);
     std::vector<double> levels(static_cast<std::size_t>(band * width));

@@ -33,12 +33,6 @@ struct FitsHeader {
 // has no END card within the file or the bound on cards.
 std::optional<FitsHeader> readFitsHeader(std::string_view bytes, std::size_t offset = 0);
 
-// A solution's world coordinates: the reference point on the sky (degrees)
-// and on the image (FITS pixels, from 1), and the CD matrix (degrees per pixel).
-struct Wcs {
-    double crval1 = 0, crval2 = 0, crpix1 = 0, crpix2 = 0;
-    double cd11 = 0, cd12 = 0, cd21 = 0, cd22 = 0;
-};
 // The WCS of a header: nothing when a value is missing or not a finite number.
 std::optional<Wcs> wcsOf(const FitsHeader& header);
 

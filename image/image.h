@@ -7,11 +7,20 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
 namespace quarvel::image {
+
+// A solution's world coordinates: the reference point on the sky (degrees)
+// and on the image (FITS pixels, from 1, the first row at the bottom), and
+// the CD matrix (degrees per pixel).
+struct Wcs {
+    double crval1 = 0, crval2 = 0, crpix1 = 0, crpix2 = 0;
+    double cd11 = 0, cd12 = 0, cd21 = 0, cd22 = 0;
+};
 
 // Rows from the top, as the picture is shown; each pixel's level.
 struct Image {
@@ -20,6 +29,9 @@ struct Image {
     std::vector<std::uint16_t> values;
     // Sensor pixels merged into one pixel here: a raw file's 2 x 2 colour cell.
     int binning = 1;
+    // The celestial solution a FITS file already holds (RA---TAN and
+    // DEC--TAN axes, a CD matrix or CDELT with PC or CROTA2), in FITS pixels.
+    std::optional<Wcs> wcs;
     float at(int x, int y) const {
         return values[static_cast<std::size_t>(y) * static_cast<std::size_t>(width) + static_cast<std::size_t>(x)];
     }

@@ -78,20 +78,29 @@ struct Reply {
 };
 std::optional<Reply> readReply(int fd, std::chrono::steady_clock::time_point until) {
     Reply reply;
-    char header[16];
+    char header[reply::kImageHeaderBytes];
     const auto got = readSome(fd, header, sizeof header, until);
     if (!got) return std::nullopt;
     reply.failure.assign(header, *got);
     if (*got == sizeof header && reply.failure.starts_with(reply::kImage)) {
-        std::uint32_t numbers[3];
+        std::uint32_t numbers[4];
         std::memcpy(numbers, header + reply::kImage.size(), sizeof numbers);
-        const auto [width, height, binning] = numbers;
+        const auto [width, height, binning, hasWcs] = numbers;
         if (width >= kFewestPixelsAcross && height >= kFewestPixelsAcross && binning >= 1 && binning <= 2 &&
-            static_cast<std::uint64_t>(width) * height <= kMostPixels) {
+            hasWcs <= 1 && static_cast<std::uint64_t>(width) * height <= kMostPixels) {
             Image image;
             image.width = static_cast<int>(width);
             image.height = static_cast<int>(height);
             image.binning = static_cast<int>(binning);
+            if (hasWcs == 1) {
+                Wcs wcs;
+                const char* at = header + reply::kImage.size() + sizeof numbers;
+                for (double* number : reply::wcsNumbers(wcs)) {
+                    std::memcpy(number, at, sizeof(double));
+                    at += sizeof(double);
+                }
+                image.wcs = wcs;
+            }
             image.values.resize(static_cast<std::size_t>(width) * height);
             const std::size_t size = image.values.size() * sizeof(std::uint16_t);
             const auto levels = readSome(fd, reinterpret_cast<char*>(image.values.data()), size, until);

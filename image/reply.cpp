@@ -58,9 +58,17 @@ bool knownPattern(std::string_view pattern) {
 
 }  // namespace
 
+std::array<double*, 8> wcsNumbers(Wcs& wcs) {
+    return {&wcs.crval1, &wcs.crval2, &wcs.crpix1, &wcs.crpix2, &wcs.cd11, &wcs.cd12, &wcs.cd21, &wcs.cd22};
+}
+
 bool writeImage(int fd, const Image& image) {
     std::string header(kImage);
-    for (const int value : {image.width, image.height, image.binning}) put(header, static_cast<std::uint32_t>(value));
+    for (const int value : {image.width, image.height, image.binning, image.wcs ? 1 : 0}) {
+        put(header, static_cast<std::uint32_t>(value));
+    }
+    Wcs wcs = image.wcs.value_or(Wcs{});
+    for (const double* number : wcsNumbers(wcs)) header.append(reinterpret_cast<const char*>(number), sizeof(double));
     return writeAll(fd, header.data(), header.size()) &&
            writeAll(fd, image.values.data(), image.values.size() * sizeof(std::uint16_t));
 }

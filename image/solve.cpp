@@ -102,7 +102,7 @@ struct Run {
 // end of the keeper's input: at the time limit, at a cancel, or when the
 // program ends in any way, even killed.
 Run run(const std::string& solver, const std::vector<std::string>& arguments, const std::string& folder,
-        double limitSeconds, const Progress& progress) {
+        double limitSeconds, const std::function<bool(double seconds)>& progress) {
     int ends[2];
     if (::pipe2(ends, O_CLOEXEC) != 0) core::throwCannotWrite(folder);
     std::vector<std::string> keep{"--keep", folder, solver};
@@ -152,23 +152,28 @@ std::optional<std::string> lastLine(const std::string& log) {
     return core::quotedText(newline == std::string_view::npos ? text : text.substr(newline + 1));
 }
 
-[[noreturn]] void badSolution(const std::string& path, const std::string& what) {
-    core::throwNotSolved(path, core::Message(kBadSolution, {core::Message::data(what)}));
-}
 
-// The measure of a solution, every value checked: a centre on the sphere,
-// a scale between a hundredth of an arc-second and ten degrees a pixel.
-Measure checkedMeasure(const std::string& path, const Wcs& wcs, int width, int height, int binning) {
-    if (std::abs(wcs.crval2) > 90) badSolution(path, "CRVAL2 = " + core::shortest(wcs.crval2));
+// What is wrong with a solution's values, if anything: a centre on the
+// sphere, a scale between a hundredth of an arc-second and ten degrees a
+// pixel, finite results.
+std::optional<std::string> wrongIn(const Wcs& wcs, const Measure& measure) {
+    if (std::abs(wcs.crval2) > 90) return "CRVAL2 = " + core::shortest(wcs.crval2);
     for (const double pixel : {wcs.crpix1, wcs.crpix2}) {
-        if (std::abs(pixel) > 1e7) badSolution(path, "CRPIX = " + core::shortest(pixel));
+        if (std::abs(pixel) > 1e7) return "CRPIX = " + core::shortest(pixel);
     }
     const double scale = std::sqrt(std::abs(wcs.cd11 * wcs.cd22 - wcs.cd12 * wcs.cd21)) * 3600;
-    if (!(scale >= 0.01 && scale <= 36000)) badSolution(path, "CD = " + core::shortest(scale) + "\"/pixel");
-    const Measure measure = measureOf(wcs, width, height, binning);
+    if (!(scale >= 0.01 && scale <= 36000)) return "CD = " + core::shortest(scale) + "\"/pixel";
     for (const double value : {measure.centre.raDeg, measure.centre.decDeg, measure.arcsecPerPixel, measure.widthArcmin,
                                measure.heightArcmin, measure.rotationDeg}) {
-        if (!std::isfinite(value)) badSolution(path, core::shortest(value));
+        if (!std::isfinite(value)) return core::shortest(value);
+    }
+    return std::nullopt;
+}
+
+Measure checkedMeasure(const std::string& path, const Wcs& wcs, int width, int height, int binning) {
+    const Measure measure = measureOf(wcs, width, height, binning);
+    if (const auto wrong = wrongIn(wcs, measure)) {
+        core::throwNotSolved(path, core::Message(kBadSolution, {core::Message::data(*wrong)}));
     }
     return measure;
 }
@@ -189,7 +194,7 @@ std::vector<StarSpot> readStars(const std::string& path, int height) {
 // or before); `seconds` the time it took. Other failures and a cancel are
 // said as they are.
 std::optional<Measure> solveOnce(const Image& image, const std::string& path, const SolveHints& hints,
-                                 const Progress& progress, double& seconds) {
+                                 const std::function<bool(double seconds)>& progress, double& seconds) {
     const std::string solver = onPath("solve-field");
     if (solver.empty() || !hasIndexFiles()) core::throwSolverMissing();
     const WorkFolder folder;
@@ -243,7 +248,7 @@ std::optional<Measure> solveOnce(const Image& image, const std::string& path, co
     const config::FileRead solution = config::readBounded(folder.path() + "/image.wcs", kMostSolutionBytes);
     const auto header = solution.status == config::ReadStatus::Read ? readFitsHeader(solution.bytes) : std::nullopt;
     const auto wcs = header ? wcsOf(*header) : std::nullopt;
-    if (!wcs) badSolution(path, "image.wcs");
+    if (!wcs) core::throwNotSolved(path, core::Message(kBadSolution, {core::Message::data("image.wcs")}));
     Measure measure = checkedMeasure(path, *wcs, image.width, image.height, image.binning);
     if (const auto width = medianFwhm(image, readStars(folder.path() + "/image.axy", image.height))) {
         measure.fwhmPixels = *width * image.binning;
@@ -283,17 +288,28 @@ void removeLeftSolverFolders() {
     }
 }
 
+std::optional<Measure> measureOfSolved(const Image& image) {
+    if (!image.wcs) return std::nullopt;
+    const Measure measure = measureOf(*image.wcs, image.width, image.height, image.binning);
+    if (wrongIn(*image.wcs, measure)) return std::nullopt;
+    return measure;
+}
+
 Measure measureOf(const Wcs& wcs, int width, int height, int binning) {
-    // The image's middle, in FITS pixels.
-    const double dx = (width + 1) / 2.0 - wcs.crpix1, dy = (height + 1) / 2.0 - wcs.crpix2;
-    const sky::PlanePoint offset{wcs.cd11 * dx + wcs.cd12 * dy, wcs.cd21 * dx + wcs.cd22 * dy};
+    // A point of the image, in FITS pixels, on the sky.
+    const auto onSky = [&wcs](double x, double y) {
+        const double dx = x - wcs.crpix1, dy = y - wcs.crpix2;
+        return sky::deproject({wcs.crval1, wcs.crval2}, {wcs.cd11 * dx + wcs.cd12 * dy, wcs.cd21 * dx + wcs.cd22 * dy});
+    };
+    // The image's middle and the middles of its sides; FITS pixels' edges lie at 0.5 and n + 0.5.
+    const double midX = (width + 1) / 2.0, midY = (height + 1) / 2.0;
     Measure measure;
-    measure.centre = sky::deproject({wcs.crval1, wcs.crval2}, offset);
+    measure.centre = onSky(midX, midY);
     const double determinant = wcs.cd11 * wcs.cd22 - wcs.cd12 * wcs.cd21;
     const double arcsecPerImagePixel = std::sqrt(std::abs(determinant)) * 3600;
     measure.arcsecPerPixel = arcsecPerImagePixel / binning;
-    measure.widthArcmin = width * arcsecPerImagePixel / 60;
-    measure.heightArcmin = height * arcsecPerImagePixel / 60;
+    measure.widthArcmin = sky::separationDeg(onSky(0.5, midY), onSky(width + 0.5, midY)) * 60;
+    measure.heightArcmin = sky::separationDeg(onSky(midX, 0.5), onSky(midX, height + 0.5)) * 60;
     // The image's +y (its top) on the sky: east then north.
     measure.rotationDeg = sky::normalizedDeg(std::atan2(wcs.cd12, wcs.cd22) / core::kDegreesToRadians);
     // Seen as the sky is, east is left when north is up: the determinant is negative.
@@ -305,31 +321,40 @@ Measure solveImage(const Image& image, const std::string& path, const SolveHints
     // Hints that may be wrong: all of them for a quarter of the time, then
     // the place alone (the scale is the setup's, the image may be
     // another's) for a quarter, then neither for the rest.
-    std::vector<SolveHints> tries;
+    struct Try {
+        SolveHints hints;
+        SolveStage stage;
+    };
+    const auto stageOf = [](const SolveHints& h) {
+        return h.arcsecPerPixel ? SolveStage::Hinted : h.near ? SolveStage::PlaceOnly : SolveStage::Blind;
+    };
+    std::vector<Try> tries;
     const bool hinted = hints.arcsecPerPixel || hints.near;
     if (!hints.mayBeWrong || !hinted) {
-        tries.push_back(hints);
+        tries.push_back({hints, stageOf(hints)});
     } else {
         SolveHints first = hints;
         first.timeLimitSeconds = std::max(5, hints.timeLimitSeconds / 4);
-        tries.push_back(first);
+        tries.push_back({first, stageOf(first)});
         if (hints.near && hints.arcsecPerPixel) {
             SolveHints place;
             place.near = hints.near;
             place.timeLimitSeconds = first.timeLimitSeconds;
-            tries.push_back(place);
+            tries.push_back({place, SolveStage::PlaceOnly});
         }
         SolveHints blind;
         int left = hints.timeLimitSeconds;
-        for (const SolveHints& t : tries) left -= t.timeLimitSeconds;
+        for (const Try& t : tries) left -= t.hints.timeLimitSeconds;
         blind.timeLimitSeconds = std::max(5, left);
-        tries.push_back(blind);
+        tries.push_back({blind, SolveStage::Blind});
     }
+    double limit = 0;
+    for (const Try& t : tries) limit += std::max(5, t.hints.timeLimitSeconds);
     double spent = 0;
-    for (const SolveHints& t : tries) {
+    for (const Try& t : tries) {
         double seconds = 0;
-        const auto measure = solveOnce(image, path, t, [&progress, spent](double now) {
-            return !progress || progress(spent + now);
+        const auto measure = solveOnce(image, path, t.hints, [&progress, &t, spent, limit](double now) {
+            return !progress || progress(SolveStatus{t.stage, spent + now, limit});
         }, seconds);
         if (measure) return *measure;
         spent += seconds;

@@ -29,15 +29,26 @@ struct SolveHints {
 struct Measure {
     sky::Equatorial centre;         // the image's middle, J2000
     double arcsecPerPixel = 0;      // per pixel of the sensor
-    double widthArcmin = 0;         // the image's field
+    // The image's field on the sky: the separation of the midpoints of its
+    // left and right sides, and of its top and bottom, as solve-field's
+    // "Field size" gives it; wider than width x scale for a wide field.
+    double widthArcmin = 0;
     double heightArcmin = 0;
     double rotationDeg = 0;         // the top side's position angle, north through east, 0 to below 360
     bool mirrored = false;          // east and west swapped, as through a diagonal
     std::optional<double> fwhmPixels;  // the stars' median width, sensor pixels
 };
 
-// Called about ten times a second with the seconds spent; false cancels.
-using Progress = std::function<bool(double seconds)>;
+// Where the search is: about the hinted place at the hinted scale, about
+// the place at any scale, or everywhere at any scale.
+enum class SolveStage { Hinted, PlaceOnly, Blind };
+struct SolveStatus {
+    SolveStage stage = SolveStage::Blind;
+    double seconds = 0;      // spent since the solve began
+    double limitSeconds = 0;  // the whole solve's limit
+};
+// Called about ten times a second; false cancels.
+using Progress = std::function<bool(const SolveStatus& status)>;
 
 // True when astrometry.net's solve-field and index files are installed.
 bool solverInstalled();
@@ -53,7 +64,19 @@ bool solverInstalled();
 Measure solveImage(const Image& image, const std::string& path, const SolveHints& hints, const Progress& progress = {});
 
 // The measure a solution's WCS gives for an image of that size, binned so:
-// the centre, scale and top side's angle from the CD matrix about CRPIX.
+// the centre, scale and top side's angle from the CD matrix about CRPIX,
+// the field from the sides' midpoints taken to the sky through the
+// gnomonic (TAN) projection the solution is written in.
+// Reference: Calabretta & Greisen (2002), A&A 395, 1077, "Representations
+// of celestial coordinates in FITS", sect. 5.1.3 (TAN); the CD matrix,
+// Greisen & Calabretta (2002), A&A 395, 1061, sect. 2.1.2. SIP distortion
+// terms, when a solution has them, are neglected: under a pixel for the
+// fields this program measures.
 Measure measureOf(const Wcs& wcs, int width, int height, int binning);
+
+// The measure of the solution an image's file already holds, when its
+// values are those of a place and a scale; no stars' width (the solver's
+// list of stars gives it).
+std::optional<Measure> measureOfSolved(const Image& image);
 
 }  // namespace quarvel::image

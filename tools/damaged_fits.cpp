@@ -4,8 +4,9 @@
 // then changes the bytes at the offsets given, for the image reader's tests
 // of damaged files and odd shapes.
 //
-// damaged_fits OUT [WIDTHxHEIGHT] [OFFSET[=VALUE]]...
-//   each OFFSET's byte is inverted, or set to VALUE (0 to 255).
+// damaged_fits OUT [WIDTHxHEIGHT] [--wcs RA DEC ARCSEC_PER_PX] [OFFSET[=VALUE]]...
+//   --wcs: the header holds that solution, north up and east left, about
+//   the image's middle; each OFFSET's byte is inverted, or set to VALUE (0 to 255).
 #include <fitsio.h>
 
 #include <algorithm>
@@ -27,6 +28,15 @@ int main(int argc, char** argv) {
     if (argc > 2 && std::string(argv[2]).find('x') != std::string::npos) {
         std::sscanf(argv[2], "%ldx%ld", &width, &height);
         first = 3;
+    }
+    bool solved = false;
+    double ra = 0, dec = 0, scale = 0;
+    if (argc > first + 3 && std::string(argv[first]) == "--wcs") {
+        ra = std::atof(argv[first + 1]);
+        dec = std::atof(argv[first + 2]);
+        scale = std::atof(argv[first + 3]) / 3600;
+        solved = true;
+        first += 4;
     }
     std::vector<unsigned short> levels(static_cast<std::size_t>(width * height));
     std::mt19937 random(42);
@@ -52,6 +62,20 @@ int main(int argc, char** argv) {
     fits_create_file(&file, name.c_str(), &status);
     fits_create_img(file, USHORT_IMG, 2, sizes, &status);
     fits_write_pix(file, TUSHORT, start, width * height, levels.data(), &status);
+    if (solved) {
+        char raType[] = "RA---TAN", decType[] = "DEC--TAN";
+        fits_write_key(file, TSTRING, "CTYPE1", raType, nullptr, &status);
+        fits_write_key(file, TSTRING, "CTYPE2", decType, nullptr, &status);
+        double crpix1 = (width + 1) / 2.0, crpix2 = (height + 1) / 2.0, cd11 = -scale, cd22 = scale, zero = 0;
+        fits_write_key(file, TDOUBLE, "CRVAL1", &ra, nullptr, &status);
+        fits_write_key(file, TDOUBLE, "CRVAL2", &dec, nullptr, &status);
+        fits_write_key(file, TDOUBLE, "CRPIX1", &crpix1, nullptr, &status);
+        fits_write_key(file, TDOUBLE, "CRPIX2", &crpix2, nullptr, &status);
+        fits_write_key(file, TDOUBLE, "CD1_1", &cd11, nullptr, &status);
+        fits_write_key(file, TDOUBLE, "CD1_2", &zero, nullptr, &status);
+        fits_write_key(file, TDOUBLE, "CD2_1", &zero, nullptr, &status);
+        fits_write_key(file, TDOUBLE, "CD2_2", &cd22, nullptr, &status);
+    }
     fits_close_file(file, &status);
     if (status != 0) {
         fits_report_error(stderr, status);

@@ -1320,8 +1320,8 @@ Your remarks and suggestions are welcome at the address below.</translation>
         <translation>%1: %2&quot; at %3°%4</translation>
     </message>
     <message>
-        <source>%1 en %2 : diamètre et hauteur au passage, le 15 du mois</source>
-        <translation>%1 in %2: diameter and altitude at transit, on the 15th of the month</translation>
+        <source>%1, de %2 : diamètre et hauteur au passage, le 15 du mois</source>
+        <translation>%1, from %2: diameter and height at transit, on the 15th of the month</translation>
     </message>
     <message>
         <source>%1 h %2</source>
@@ -1372,8 +1372,8 @@ Your remarks and suggestions are welcome at the address below.</translation>
         <translation>Keep the site typed under its name, in your equipment file</translation>
     </message>
     <message>
-        <source>Heures au-dessus de %1° de nuit, le 15 de chaque mois de %2</source>
-        <translation>Hours above %1° at night, on the 15th of each month of %2</translation>
+        <source>Heures au-dessus de %1° de nuit, le 15 de chaque mois, de %2</source>
+        <translation>Hours above %1° at night, on the 15th of each month, from %2</translation>
     </message>
     <message>
         <source>Objets du ciel profond ignorés :
@@ -1396,6 +1396,66 @@ Your remarks and suggestions are welcome at the address below.</translation>
     <message>
         <source>Étoiles du catalogue sur l&apos;image : %1</source>
         <translation>Catalogue stars on the image: %1</translation>
+    </message>
+    <message>
+        <source>Rien à copier sur cette page</source>
+        <translation>Nothing to copy on this page</translation>
+    </message>
+    <message>
+        <source>Lune : lever %1, coucher %2, éclairée à %3 %, à %4° de la cible</source>
+        <translation>Moon: rises %1, sets %2, %3 % lit, %4° from the target</translation>
+    </message>
+    <message>
+        <source>déjà levé au coucher du Soleil</source>
+        <translation>already up at sunset</translation>
+    </message>
+    <message>
+        <source>déjà levé au coucher du Soleil, de nouveau à %1</source>
+        <translation>already up at sunset, up again at %1</translation>
+    </message>
+    <message>
+        <source>%1 — lever : %2 — passage : %3 à %4° — coucher : %5 — %6 utiles</source>
+        <translation>%1 — rises: %2 — transit: %3 at %4° — sets: %5 — %6 useful</translation>
+    </message>
+    <message>
+        <source>▸ %1</source>
+        <translation>▸ %1</translation>
+    </message>
+    <message>
+        <source>minimum</source>
+        <translation>minimum</translation>
+    </message>
+    <message>
+        <source>maintenant</source>
+        <translation>now</translation>
+    </message>
+    <message>
+        <source>%1 %2 à %3 %4</source>
+        <translation>%1 %2 to %3 %4</translation>
+    </message>
+    <message>
+        <source>Ajouter</source>
+        <translation>Add</translation>
+    </message>
+    <message>
+        <source>Retirer</source>
+        <translation>Remove</translation>
+    </message>
+    <message>
+        <source>ou</source>
+        <translation>or</translation>
+    </message>
+    <message>
+        <source>Ajouter la cible choisie à la nuit (cinq au plus)</source>
+        <translation>Add the chosen target to the night (five at most)</translation>
+    </message>
+    <message>
+        <source>Un autre objet du catalogue pour la nuit : M 31, NGC 7000, ou son nom ; Entrée l&apos;ajoute</source>
+        <translation>Another object of the catalogue for the night: M 31, NGC 7000, or its name; Enter adds it</translation>
+    </message>
+    <message>
+        <source>Retirer de la nuit la cible dont les détails s&apos;affichent</source>
+        <translation>Remove from the night the target whose details show</translation>
     </message>
     <message>
         <source>Heures du bureau, %1</source>
@@ -1666,16 +1726,16 @@ Your remarks and suggestions are welcome at the address below.</translation>
         <translation>“%1” could not be solved: %2</translation>
     </message>
     <message>
-        <source>%1 : centre %2, à %3&apos; du cadre</source>
-        <translation>%1: centre %2, %3&apos; from the frame</translation>
+        <source>%1 : centre %2, à %3 du cadre</source>
+        <translation>%1: centre %2, %3 from the frame</translation>
     </message>
     <message>
         <source>Centrer et tourner le cadre comme l&apos;image</source>
         <translation>Centre and turn the frame as the image</translation>
     </message>
     <message>
-        <source>Champ %1&apos; x %2&apos;, calcul %3&apos; x %4&apos;</source>
-        <translation>Field %1&apos; x %2&apos;, computed %3&apos; x %4&apos;</translation>
+        <source>Champ %1 x %2, calcul %3 x %4</source>
+        <translation>Field %1 x %2, computed %3 x %4</translation>
     </message>
     <message>
         <source>FWHM des étoiles : %1 px, %2&quot;</source>
@@ -1702,12 +1762,62 @@ Your remarks and suggestions are welcome at the address below.</translation>
         <translation>Take this framing</translation>
     </message>
     <message>
-        <source>Rotation %1°, cadre %2° ; miroir : %3</source>
-        <translation>Rotation %1°, frame %2°; mirrored: %3</translation>
+        <source>autour du cadre, à l&apos;échantillonnage du montage</source>
+        <translation>about the frame, at the setup&apos;s sampling</translation>
     </message>
     <message>
-        <source>Résolution de %1… %2 s</source>
-        <translation>Solving %1… %2 s</translation>
+        <source>autour du cadre, à toute échelle</source>
+        <translation>about the frame, at any scale</translation>
+    </message>
+    <message>
+        <source>sur tout le ciel, à toute échelle</source>
+        <translation>over the whole sky, at any scale</translation>
+    </message>
+    <message>
+        <source>Résolution de %1 annulée</source>
+        <translation>Solving %1 cancelled</translation>
+    </message>
+    <message>
+        <source>Aucun fichier d&apos;index installé ne couvre un champ de %1&apos; (ceux de Tycho-2 partent de %2&apos;) : il faudrait ceux de 2MASS, de 8&apos; à 22&apos; (paquets astrometry-data-2mass-04 à -06, section contrib de Debian)</source>
+        <translation>No installed index file covers a field of %1&apos; (the Tycho-2 ones start at %2&apos;): it needs the 2MASS ones, from 8&apos; to 22&apos; (packages astrometry-data-2mass-04 to -06, in Debian&apos;s contrib section)</translation>
+    </message>
+    <message>
+        <source>%1 : image d&apos;un autre montage (échantillonnage différent de plus de %2 %) ; centre %3</source>
+        <translation>%1: an image from another setup (sampling more than %2 % different); centre %3</translation>
+    </message>
+    <message>
+        <source>Échantillonnage %1&quot;/px</source>
+        <translation>Sampling %1&quot;/px</translation>
+    </message>
+    <message>
+        <source>Champ %1 x %2</source>
+        <translation>Field %1 x %2</translation>
+    </message>
+    <message>
+        <source>FWHM des étoiles : après une résolution</source>
+        <translation>Stars&apos; FWHM: after a solve</translation>
+    </message>
+    <message>
+        <source>Solution lue dans le fichier (WCS), non résolue</source>
+        <translation>Solution read from the file (WCS), not solved</translation>
+    </message>
+    <message>
+        <source>Résoudre l&apos;image</source>
+        <translation>Solve the image</translation>
+    </message>
+    <message>
+        <source>Résoudre l&apos;image avec astrometry.net au lieu de la solution que porte son fichier</source>
+        <translation>Solve the image with astrometry.net instead of the solution its file holds</translation>
+    </message>
+    <message>
+        <source>Rotation %1° (le haut de l&apos;image, du nord vers l&apos;est), cadre %2° ; miroir : %3</source>
+        <translation>Rotation %1° (the image&apos;s top, from north through east), frame %2°; mirrored: %3</translation>
+    </message>
+    <message>
+        <source>Résolution de %1 : %2
+%3 s écoulées, au plus %4 s encore</source>
+        <translation>Solving %1: %2
+%3 s spent, at most %4 s more</translation>
     </message>
     <message>
         <source>Résoudre une de vos images (FITS, brute, TIFF, PNG ou JPEG) avec astrometry.net et la comparer au calcul</source>

@@ -12,7 +12,7 @@ namespace {
 
 constexpr std::string_view kHelpFrench =
     "Usage : quarvel [--help] [--version]\n"
-    "        quarvel --mesurer IMAGE [--echantillonnage X]\n"
+    "        quarvel --mesurer IMAGE [--echantillonnage X] [--resoudre]\n"
     "Calculateur d'imagerie pour l'astronome amateur : rapport f/D, pouvoirs résolvant et séparateur,\n"
     "taille du capteur, échantillonnage, champ, diamètres apparents et temps de pose limite.\n"
     "\n"
@@ -20,9 +20,11 @@ constexpr std::string_view kHelpFrench =
     "  --version  affiche la version et quitte\n"
     "  --mesurer IMAGE\n"
     "             résout l'image avec astrometry.net et affiche son centre, son échantillonnage,\n"
-    "             sa rotation, son miroir et la FWHM de ses étoiles\n"
+    "             son champ, sa rotation, son miroir et la FWHM de ses étoiles ; une image FITS\n"
+    "             qui porte déjà sa solution (WCS) est mesurée sur celle-ci\n"
     "  --echantillonnage X\n"
     "             l'échantillonnage attendu (\"/pixel), cherché à 15 % près\n"
+    "  --resoudre résout l'image même quand elle porte sa solution\n"
     "\n"
     "La configuration est enregistrée dans Quarvel.ini et les équipements personnels dans\n"
     "Quarvel-equipements.ini, à côté du programme pour une installation portable, sinon dans\n"
@@ -30,7 +32,7 @@ constexpr std::string_view kHelpFrench =
 
 constexpr std::string_view kHelpEnglish =
     "Usage: quarvel [--help] [--version]\n"
-    "       quarvel --measure IMAGE [--sampling X]\n"
+    "       quarvel --measure IMAGE [--sampling X] [--solve]\n"
     "Imaging calculator for amateur astronomers: focal ratio, resolving and separating power,\n"
     "sensor size, sampling, field of view, apparent diameters and exposure limits.\n"
     "\n"
@@ -38,9 +40,11 @@ constexpr std::string_view kHelpEnglish =
     "  --version  show the version and exit\n"
     "  --measure IMAGE\n"
     "             solve the image with astrometry.net and print its centre, sampling,\n"
-    "             rotation, mirror and its stars' FWHM\n"
+    "             field, rotation, mirror and its stars' FWHM; a FITS image that already\n"
+    "             holds its solution (WCS) is measured on it\n"
     "  --sampling X\n"
     "             the expected sampling (\"/pixel), searched within 15 %\n"
+    "  --solve    solve the image even when it holds its solution\n"
     "\n"
     "The configuration is saved in Quarvel.ini and the user's own equipment in\n"
     "Quarvel-equipements.ini, beside the program for a portable install, otherwise in\n"
@@ -103,6 +107,10 @@ CommandLine readCommandLine(int argc, const char* const* argv, std::string_view 
             return {CommandLine::Kind::Answer, std::string(english ? kHelpEnglish : kHelpFrench), 0, {}, {}};
         }
         if (argument == "--version") return {CommandLine::Kind::Answer, "Quarvel " + std::string(kVersion) + "\n", 0, {}, {}};
+        if (argument == "--resoudre" || argument == "--solve") {
+            line.solve = true;
+            continue;
+        }
         const bool measure = argument == "--mesurer" || argument == "--measure";
         const bool hint = argument == "--echantillonnage" || argument == "--sampling";
         if (measure || hint) {

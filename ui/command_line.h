@@ -23,6 +23,7 @@ struct CommandLine {
     int exitCode = 0;  // 0 on the standard output, 2 (a usage error) on the error output
     std::string imagePath;
     std::optional<double> arcsecPerPixel;
+    bool solve = false;  // "--resoudre" ("--solve"): solved even when the file holds a solution
 };
 // A command line in error says why in French, then the usage in the
 // locale's language; Qt's own options (-platform, -style…) open the window.

@@ -225,6 +225,7 @@ PhotoPage::PhotoPage(form::Form& window, const catalogues::Catalogue& catalogue,
       labMesure(add<Label>("labMesure")),
       bbReprendreCadrage(add<form::Button>("bbReprendreCadrage", "Reprendre ce cadrage")),
       bbFwhmTurbulence(add<form::Button>("bbFwhmTurbulence", "FWHM vers turbulence")),
+      bbResoudreImage(add<form::Button>("bbResoudreImage", "Résoudre l'image")),
       m_catalogue(catalogue),
       m_session(session),
       m_dataFolders(std::move(dataFolders)) {
@@ -242,9 +243,12 @@ PhotoPage::PhotoPage(form::Form& window, const catalogues::Catalogue& catalogue,
                            "comparer au calcul");
     bbReprendreCadrage.setHint("Centrer et tourner le cadre comme l'image");
     bbFwhmTurbulence.setHint("Prendre la FWHM des étoiles de l'image comme turbulence du site (page Imagerie)");
+    bbResoudreImage.setHint("Résoudre l'image avec astrometry.net au lieu de la solution que porte son fichier");
     bbReprendreCadrage.setVisible(false);
     bbFwhmTurbulence.setVisible(false);
+    bbResoudreImage.setVisible(false);
     bbMesurerImage.onClick = [this] { measureImage(); };
+    bbResoudreImage.onClick = [this] { startMeasure(true); };
     bbReprendreCadrage.onClick = [this] {
         if (!m_solved) return;
         const sky::Equatorial centre = m_solved->measure.centre;

@@ -154,14 +154,22 @@ public:
     // put in the Imagerie page's seeing.
     form::Button& bbReprendreCadrage;
     form::Button& bbFwhmTurbulence;
+    // Solves an image measured on its file's own solution.
+    form::Button& bbResoudreImage;
     // Set by the view: the image to open (nothing when the user cancels),
     // and where the solving runs: `work`
     // away from the window while the time spent shows with a button that
     // cancels, then `done` in the window. Unset, both run at once.
     std::function<std::optional<std::string>()> askImagePath;
-    std::function<void(const std::string& name, std::function<void(const image::Progress&)> work,
-                       std::function<void()> done)>
+    std::function<void(const std::string& name, const core::Message& warning,
+                       std::function<void(const image::Progress&)> work, std::function<void()> done)>
         runAway;
+    // What the solving dialog says: the image, the search's stage, the
+    // seconds spent and the most left.
+    static core::Message solvingText(const std::string& name, const image::SolveStatus& status);
+    // An image whose sampling differs more than this, in per cent, from the
+    // setup's was taken with another setup.
+    static constexpr double kOtherSetupPercent = 20;
     // Set by the main form: the seeing measured, in arc-seconds.
     std::function<void(double arcsec)> useSeeing;
     // The image solved, as the chart draws it.
@@ -173,6 +181,9 @@ public:
         std::shared_ptr<const drawings::Bitmap> preview;
         // How many of the chart's stars fall on it, when they could be read.
         std::optional<std::size_t> catalogueStars{};
+        std::string path;
+        // Measured on the solution its file holds, not solved.
+        bool fromFile = false;
     };
     const std::optional<SolvedImage>& solvedImage() const { return m_solved; }
     // Where the frame points, named after the object (or the place typed),
@@ -183,6 +194,9 @@ public:
         sky::Equatorial position;
     };
     std::vector<NamedPlace> framedPlaces();
+    // The catalogue's object a typed text names, as Enter in "Objet" would
+    // choose it, by its designation; nothing for a text that names none.
+    std::optional<NamedPlace> objectNamed(const std::string& typed);
     // The chart's name as a file is named after it: the object's designation
     // (or the place typed) and the telescope, "M 31 - Lunette 80".
     std::string chartName();
@@ -243,6 +257,8 @@ private:
     std::string m_panelsCsv;
     std::string m_panelsName;
     void measureImage();
+    void startMeasure(bool solve);
+    bool m_measuring = false;
     void showMeasure();
     // The chart about a place, with no object chosen.
     void chartPlace(const catalogues::SkyPoint& place);

@@ -78,16 +78,59 @@ std::array<catalogues::SkyPoint, 4> imageCornersOf(const PhotoPage::SolvedImage&
     return out;
 }
 
-void PhotoPage::measureImage() {
-    if (!askImagePath) return;
-    const auto path = askImagePath();
+namespace {
+
+// An angle on the sky as the measure writes it: arc-minutes, or degrees past 2°.
+core::Message skyAngle(double arcmin) {
+    return core::Message::data(arcmin > 120 ? core::fixed(arcmin / 60, 10, 2) + "°" : core::fixed(arcmin, 10, 1) + "'");
+}
+
+// The smallest field the installed Tycho-2 index files cover, in
+// arc-minutes: their packages' descriptions (Debian, astrometry-data-tycho2-07:
+// the 4107 file, skymarks of 22' to 30'; the set-up's -08 from 30').
+double smallestIndexedFieldArcmin() {
+    std::error_code error;
+    for (const auto& entry : std::filesystem::directory_iterator("/usr/share/astrometry", error)) {
+        if (entry.path().filename().string().starts_with("index-tycho2-07")) return 22;
+    }
+    return 30;
+}
+
+}  // namespace
+
+core::Message PhotoPage::solvingText(const std::string& name, const image::SolveStatus& status) {
+    const std::string_view stage = status.stage == image::SolveStage::Hinted      ? messages::kStageHinted
+                                   : status.stage == image::SolveStage::PlaceOnly ? messages::kStagePlaceOnly
+                                                                                  : messages::kStageBlind;
+    return core::Message(messages::kSolving,
+                         {core::Message::data(name), core::Message(stage),
+                          core::Message::data(std::to_string(static_cast<int>(status.seconds))),
+                          core::Message::data(std::to_string(std::max(0, static_cast<int>(std::ceil(status.limitSeconds - status.seconds)))))});
+}
+
+void PhotoPage::measureImage() { startMeasure(false); }
+
+// The image asked, solved away from the window (one at a time), or measured
+// on the solution its file holds unless `solve` asks for a solve.
+void PhotoPage::startMeasure(bool solve) {
+    if (!askImagePath || m_measuring) return;
+    const auto path = solve && m_solved ? std::optional<std::string>(m_solved->path) : askImagePath();
     if (!path) return;
     // The setup's hints: the image may have been taken with another.
     image::SolveHints hints;
     hints.mayBeWrong = true;
     const core::SensorValues camera = sensor();
+    std::optional<core::Message> uncovered;
     try {
         hints.arcsecPerPixel = core::sampling(camera.pixelWidthUm, m_session.instrument.focalMm);
+        // A field smaller than every installed index's is said before the solve.
+        const double field = std::min(core::horizontalFieldArcmin(camera, m_session.instrument.focalMm),
+                                      core::verticalFieldArcmin(camera, m_session.instrument.focalMm));
+        const double smallest = smallestIndexedFieldArcmin();
+        if (field < smallest) {
+            uncovered = core::Message(messages::kNoIndexForField, {core::Message::data(core::fixed(field, 10, 1)),
+                                                                   core::Message::data(core::shortest(smallest))});
+        }
     } catch (const core::QuarvelError&) {
         // No setup to hint with: the solver searches every scale.
     }
@@ -99,23 +142,38 @@ void PhotoPage::measureImage() {
         std::optional<SolvedImage> solved;
         std::optional<core::QuarvelError> failure;
         bool outOfMemory = false;
+        bool cancelled = false;
     };
     auto outcome = std::make_shared<Outcome>();
     const std::string name = std::filesystem::path(*path).filename().string();
-    auto work = [outcome, hints, path = *path, name](const image::Progress& progress) {
+    auto work = [outcome, hints, path = *path, name, solve](const image::Progress& progress) {
         try {
             const image::Image picture = image::readImage(path);
-            const image::Measure measure = image::solveImage(picture, path, hints, progress);
-            outcome->solved = SolvedImage{name, measure, picture.width, picture.height, previewOf(picture)};
+            std::optional<image::Measure> measure = solve ? std::nullopt : image::measureOfSolved(picture);
+            const bool fromFile = measure.has_value();
+            if (!measure) {
+                measure = image::solveImage(picture, path, hints, [&](const image::SolveStatus& status) {
+                    outcome->cancelled = progress && !progress(status);
+                    return !outcome->cancelled;
+                });
+            }
+            outcome->solved = SolvedImage{name, *measure, picture.width, picture.height, previewOf(picture), {}, path, fromFile};
         } catch (const core::QuarvelError& e) {
             outcome->failure = e;
         } catch (const std::bad_alloc&) {
             outcome->outOfMemory = true;
         }
     };
-    auto done = [this, outcome] {
-        guard().runUserAction([this, outcome] {
+    auto done = [this, outcome, name] {
+        m_measuring = false;
+        bbMesurerImage.setEnabled(true);
+        guard().runUserAction([this, outcome, name] {
             if (outcome->outOfMemory) throw std::bad_alloc();
+            // A cancel the user asked for is no failure.
+            if (outcome->cancelled) {
+                labMesure.setMessage(core::Message(messages::kSolveCancelled, {core::Message::data(name)}));
+                return;
+            }
             if (outcome->failure) throw *outcome->failure;
             m_solved = std::move(outcome->solved);
             if (const auto* catalogue = stars()) {
@@ -131,46 +189,54 @@ void PhotoPage::measureImage() {
             drawObject();  // which shows the measure too
         });
     };
+    m_measuring = true;
+    bbMesurerImage.setEnabled(false);
+    if (uncovered) labMesure.setMessage(*uncovered);
     if (runAway) {
-        runAway(name, std::move(work), std::move(done));
+        runAway(name, uncovered.value_or(core::Message()), std::move(work), std::move(done));
     } else {
-        work([](double) { return true; });
+        work([](const image::SolveStatus&) { return true; });
         done();
     }
 }
 
 // The measure beside the setup: where the image points against the frame,
 // its sampling against the calculation, its rotation against the frame's,
-// its mirror and its stars' width.
+// its mirror and its stars' width. An image whose sampling is not the
+// setup's (beyond kOtherSetupPercent) is another setup's: its own numbers.
 void PhotoPage::showMeasure() {
     if (!m_solved) return;
     const image::Measure& m = m_solved->measure;
     const catalogues::SkyPoint frame = frameCentre();
-    std::vector<core::Message> lines;
-    lines.emplace_back(messages::kImageCentre,
-                       std::vector<core::Message>{core::Message::data(m_solved->name),
-                                                  core::Message::data(sky::formatEquatorial(m.centre)),
-                                                  number(sky::separationDeg(m.centre, {frame.raDeg, frame.decDeg}) * 60, 1)});
-    // The setup's numbers, "—" for an incomplete setup.
-    const core::Message none = core::Message::data("—");
-    core::Message computed = none, difference = none, computedWidth = none, computedHeight = none;
+    std::optional<double> sampling;
+    std::optional<std::pair<double, double>> field;
     try {
         const core::SensorValues camera = sensor();
         const double focal = m_session.instrument.focalMm;
-        const double sampling = core::sampling(camera.pixelWidthUm, focal);
-        computed = number(sampling, 2);
-        const double percent = (m.arcsecPerPixel / sampling - 1) * 100;
-        difference = core::Message::data((percent >= 0 ? "+" : "") + core::fixed(percent, 10, 1));
-        computedWidth = number(core::horizontalFieldArcmin(camera, focal), 1);
-        computedHeight = number(core::verticalFieldArcmin(camera, focal), 1);
+        sampling = core::sampling(camera.pixelWidthUm, focal);
+        field = {core::horizontalFieldArcmin(camera, focal), core::verticalFieldArcmin(camera, focal)};
     } catch (const core::QuarvelError&) {
         // An incomplete setup: the measure alone.
     }
-    lines.emplace_back(messages::kImageSampling,
-                       std::vector<core::Message>{number(m.arcsecPerPixel, 2), computed, difference});
-    lines.emplace_back(messages::kImageField, std::vector<core::Message>{number(m.widthArcmin, 1),
-                                                                         number(m.heightArcmin, 1), computedWidth,
-                                                                         computedHeight});
+    const double percent = sampling ? (m.arcsecPerPixel / *sampling - 1) * 100 : 0;
+    const bool sameSetup = sampling && std::abs(percent) <= kOtherSetupPercent;
+    const core::Message name = core::Message::data(m_solved->name), centre = core::Message::data(sky::formatEquatorial(m.centre));
+    std::vector<core::Message> lines;
+    if (sameSetup) {
+        lines.emplace_back(messages::kImageCentre,
+                           std::vector<core::Message>{name, centre,
+                                                      skyAngle(sky::separationDeg(m.centre, {frame.raDeg, frame.decDeg}) * 60)});
+        lines.emplace_back(messages::kImageSampling,
+                           std::vector<core::Message>{number(m.arcsecPerPixel, 2), number(*sampling, 2),
+                                                      core::Message::data((percent >= 0 ? "+" : "") + core::fixed(percent, 10, 1))});
+        lines.emplace_back(messages::kImageField, std::vector<core::Message>{skyAngle(m.widthArcmin), skyAngle(m.heightArcmin),
+                                                                             skyAngle(field->first), skyAngle(field->second)});
+    } else {
+        lines.emplace_back(messages::kImageOtherSetup,
+                           std::vector<core::Message>{name, core::Message::data(core::shortest(kOtherSetupPercent)), centre});
+        lines.emplace_back(messages::kImageOwnSampling, std::vector<core::Message>{number(m.arcsecPerPixel, 2)});
+        lines.emplace_back(messages::kImageOwnField, std::vector<core::Message>{skyAngle(m.widthArcmin), skyAngle(m.heightArcmin)});
+    }
     lines.emplace_back(messages::kImageRotation,
                        std::vector<core::Message>{number(m.rotationDeg, 1), number(m_typed.rotationDeg, 1),
                                                   core::Message(m.mirrored ? messages::kYes : messages::kNo)});
@@ -178,15 +244,17 @@ void PhotoPage::showMeasure() {
         lines.emplace_back(messages::kImageFwhm,
                            std::vector<core::Message>{number(*m.fwhmPixels, 1), number(*m.fwhmPixels * m.arcsecPerPixel, 1)});
     } else {
-        lines.emplace_back(messages::kImageNoFwhm);
+        lines.emplace_back(m_solved->fromFile ? messages::kImageFwhmAfterSolve : messages::kImageNoFwhm);
     }
     if (m_solved->catalogueStars) {
         lines.emplace_back(messages::kImageCatalogueStars,
                            std::vector<core::Message>{core::Message::data(std::to_string(*m_solved->catalogueStars))});
     }
+    if (m_solved->fromFile) lines.emplace_back(messages::kImageSolutionFromFile);
     labMesure.setMessage(core::joinedLines(std::move(lines)));
     bbReprendreCadrage.setVisible(true);
     bbFwhmTurbulence.setVisible(m.fwhmPixels.has_value());
+    bbResoudreImage.setVisible(m_solved->fromFile);
 }
 
 }  // namespace quarvel::ui

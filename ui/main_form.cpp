@@ -92,6 +92,12 @@ MainForm::MainForm(Guard& guard, ModalHost& host, Dialogs dialogs, Environment e
     m_tabs.recompute = [this] { recompute(); };
     about.run = [this] { run(); };
     night.targets = [this] { return nightTargets(); };
+    night.findObject = [this](const std::string& typed) -> std::optional<NightPage::Target> {
+        const auto place = photo.objectNamed(typed);
+        if (!place) return std::nullopt;
+        return NightPage::Target{place->name, false, place->position, std::nullopt, false};
+    };
+    if (environment.now) night.now = environment.now;
     if (environment.utcOffsetMinutes) night.utcOffsetMinutes = environment.utcOffsetMinutes;
     night.remember = imagerie.remember;
     night.chooseDate = [this] { imagerie.chooseDate(); };
@@ -194,13 +200,18 @@ std::vector<ResultLine> MainForm::resultLines() const {
         case Page::Imagerie: return imagerie.resultLines();
         case Page::ChampPhoto: return photo.resultLines();
         case Page::Comparer: return comparer.resultLines();
+        case Page::Nuit: return night.resultLines();
         default: return {};
     }
 }
 
 void MainForm::copyPageResults() {
     const auto lines = resultLines();
-    if (lines.empty() || !copyResults) return;
+    if (lines.empty()) {
+        labStatut.setMessage(core::Message(messages::kNothingToCopy));
+        return;
+    }
+    if (!copyResults) return;
     copyResults(lines);
     labStatut.setMessage(core::Message(messages::kResultsCopied));
 }
@@ -324,12 +335,26 @@ void MainForm::showComparison() {
 // The Imagerie page's Moon or planet, then where the "Champ photo" page's
 // frame points.
 std::vector<NightPage::Target> MainForm::nightTargets() {
+    // The Imagerie page's body first, then the Moon and the planets, then
+    // the framed object and its panels.
     std::vector<NightPage::Target> targets;
-    const auto body = bodyOfRow(m_session.objectRow);
-    for (const auto& [shown, planet] : kNightPlanets) {
-        if (body == shown) targets.push_back({m_session.objectName, true, {}, planet, false});
+    const auto& names = imagerie.rgPlanetes.items();
+    const auto nameOf = [&names](ephem::Body body) { return names[static_cast<std::size_t>(rowOf(body))]; };
+    const auto chosen = bodyOfRow(m_session.objectRow);
+    const auto offer = [&](ephem::Body body) {
+        if (body == ephem::Body::Moon) {
+            targets.push_back({nameOf(body), true, {}, std::nullopt, true});
+            return;
+        }
+        for (const auto& [shown, planet] : kNightPlanets) {
+            if (body == shown) targets.push_back({nameOf(body), true, {}, planet, false});
+        }
+    };
+    if (chosen) offer(*chosen);
+    if (chosen != ephem::Body::Moon) offer(ephem::Body::Moon);
+    for (const auto& [body, planet] : kNightPlanets) {
+        if (body != chosen) offer(body);
     }
-    if (body == ephem::Body::Moon) targets.push_back({m_session.objectName, true, {}, std::nullopt, true});
     for (const auto& place : photo.framedPlaces()) targets.push_back({place.name, false, place.position, std::nullopt, false});
     return targets;
 }

@@ -47,6 +47,8 @@ struct Environment {
     // Minutes east of UTC of the desktop's time zone at a UTC instant (a
     // Julian date); the C library's local time when not given.
     std::function<int(double jdUtc)> utcOffsetMinutes;
+    // The moment it is, a UTC Julian date; the system's clock when not given.
+    std::function<double()> now;
 };
 
 // The main window "Quarvel": its pages, composed, and the notebook and bottom

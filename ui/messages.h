@@ -80,6 +80,17 @@ inline constexpr std::string_view kPolarNight = "Le Soleil ne se lève pas";
 inline constexpr std::string_view kUsefulHours = "Au-dessus de %1° en nuit astronomique : %2";
 inline constexpr std::string_view kHoursMinutes = "%1 h %2";
 inline constexpr std::string_view kMoonShown = "Lune : éclairée à %1 %, à %2° de la cible";
+inline constexpr std::string_view kNothingToCopy = "Rien à copier sur cette page";
+inline constexpr std::string_view kMoonNight = "Lune : lever %1, coucher %2, éclairée à %3 %, à %4° de la cible";
+inline constexpr std::string_view kUpAtDusk = "déjà levé au coucher du Soleil";
+inline constexpr std::string_view kUpAtDuskThen = "déjà levé au coucher du Soleil, de nouveau à %1";
+inline constexpr std::string_view kNightRow = "%1 — lever : %2 — passage : %3 à %4° — coucher : %5 — %6 utiles";
+inline constexpr std::string_view kNightRowShown = "▸ %1";
+// The night chart's legend, beside the targets' names.
+inline constexpr std::string_view kLegendMoon = "Lune";
+inline constexpr std::string_view kLegendMinimum = "minimum";
+inline constexpr std::string_view kLegendNow = "maintenant";
+inline constexpr std::string_view kMonthSpan = "%1 %2 à %3 %4";
 // The chart's stars: their source and the faintest drawn (its units and
 // tenths), or why there are none.
 inline constexpr std::string_view kStarsLegend = "Étoiles : Hipparcos (XHIP), jusqu'à la magnitude %1,%2";
@@ -91,8 +102,8 @@ inline constexpr std::string_view kTimeZone = "Heures du bureau, %1";
 inline constexpr std::string_view kTimeZoneChange = "Heures du bureau, %1 puis %2 à partir de %3";
 inline constexpr std::string_view kNoSite = "Aucun site : taper sa latitude et sa longitude, ou en choisir un";
 inline constexpr std::string_view kNoTarget = "Aucune cible : cadrer un objet dans Champ photo";
-inline constexpr std::string_view kYearHours = "Heures au-dessus de %1° de nuit, le 15 de chaque mois de %2";
-inline constexpr std::string_view kYearPlanet = "%1 en %2 : diamètre et hauteur au passage, le 15 du mois";
+inline constexpr std::string_view kYearHours = "Heures au-dessus de %1° de nuit, le 15 de chaque mois, de %2";
+inline constexpr std::string_view kYearPlanet = "%1, de %2 : diamètre et hauteur au passage, le 15 du mois";
 inline constexpr std::string_view kMonthHours = "%1 : %2 %3";
 inline constexpr std::string_view kMonthPlanet = "%1 : %2\" à %3°%4";
 inline constexpr std::string_view kOpposition = "◆ opposition : %1";
@@ -119,15 +130,29 @@ inline constexpr std::string_view kResultCaptions[] = {
 // The user's image measured beside the setup: its name and where it points,
 // its sampling and field against the calculation, its rotation and mirror,
 // its stars' width.
-inline constexpr std::string_view kImageCentre = "%1 : centre %2, à %3' du cadre";
+inline constexpr std::string_view kImageCentre = "%1 : centre %2, à %3 du cadre";
 inline constexpr std::string_view kImageSampling = "Échantillonnage %1\"/px, calcul %2\"/px (%3 %)";
-inline constexpr std::string_view kImageField = "Champ %1' x %2', calcul %3' x %4'";
-inline constexpr std::string_view kImageRotation = "Rotation %1°, cadre %2° ; miroir : %3";
+inline constexpr std::string_view kImageField = "Champ %1 x %2, calcul %3 x %4";
+inline constexpr std::string_view kImageRotation =
+    "Rotation %1° (le haut de l'image, du nord vers l'est), cadre %2° ; miroir : %3";
 inline constexpr std::string_view kImageFwhm = "FWHM des étoiles : %1 px, %2\"";
 inline constexpr std::string_view kImageNoFwhm = "FWHM des étoiles : pas d'étoile mesurable";
 inline constexpr std::string_view kYes = "oui";
 inline constexpr std::string_view kNo = "non";
-inline constexpr std::string_view kSolving = "Résolution de %1… %2 s";
+inline constexpr std::string_view kSolving = "Résolution de %1 : %2\n%3 s écoulées, au plus %4 s encore";
+inline constexpr std::string_view kStageHinted = "autour du cadre, à l'échantillonnage du montage";
+inline constexpr std::string_view kStagePlaceOnly = "autour du cadre, à toute échelle";
+inline constexpr std::string_view kStageBlind = "sur tout le ciel, à toute échelle";
+inline constexpr std::string_view kSolveCancelled = "Résolution de %1 annulée";
+inline constexpr std::string_view kNoIndexForField =
+    "Aucun fichier d'index installé ne couvre un champ de %1' (ceux de Tycho-2 partent de %2') : il faudrait ceux de "
+    "2MASS, de 8' à 22' (paquets astrometry-data-2mass-04 à -06, section contrib de Debian)";
+inline constexpr std::string_view kImageOtherSetup =
+    "%1 : image d'un autre montage (échantillonnage différent de plus de %2 %) ; centre %3";
+inline constexpr std::string_view kImageOwnSampling = "Échantillonnage %1\"/px";
+inline constexpr std::string_view kImageOwnField = "Champ %1 x %2";
+inline constexpr std::string_view kImageFwhmAfterSolve = "FWHM des étoiles : après une résolution";
+inline constexpr std::string_view kImageSolutionFromFile = "Solution lue dans le fichier (WCS), non résolue";
 
 // The texts above that a view translates as such; the help text's end is
 // translated with the help text.
@@ -137,14 +162,15 @@ inline constexpr std::string_view kPatterns[] = {
     kNameTooLong,    kUnsavableName,  kOpticsTooLarge,   kPixelsTooLarge,
     kIncompleteSensor, kRemoveQuestion, kTheCamera,      kTheDslr,        kTheTelescope,   kTheSetup, kTheSite, kBadSitePlace, kSavedIn, kSensorHint, kTelescopeHint, kSamplingRule, kUnknownObject, kFitsAtAngle, kResultsCopied, kLegendCurrent, kLegendColours[0], kLegendColours[1], kLegendColours[2], kUnderSampled, kWellSampled, kOverSampled,
     kRingTilt, kRises, kTransits, kSets, kAlwaysUp, kNeverUp, kAstronomicalNight, kNoAstronomicalNight, kDarkAllDay, kMidnightSun,
-    kPolarNight, kUsefulHours, kMoonShown, kStarsLegend, kStarsMissing, kNotAStarFile, kImageCatalogueStars, kObjectsLeftOut, kTimeZone, kTimeZoneChange, kNoSite, kNoTarget, kYearHours, kYearPlanet, kOpposition,
-    kGreatestElongation, kImageCentre, kImageSampling, kImageField, kImageRotation, kImageFwhm, kImageNoFwhm, kSolving,
+    kPolarNight, kUsefulHours, kMoonShown, kNothingToCopy, kMoonNight, kUpAtDusk, kUpAtDuskThen, kNightRow, kLegendMoon, kLegendMinimum, kLegendNow, kStarsLegend, kStarsMissing, kNotAStarFile, kImageCatalogueStars, kObjectsLeftOut, kTimeZone, kTimeZoneChange, kNoSite, kNoTarget, kYearHours, kYearPlanet, kOpposition,
+    kGreatestElongation, kImageCentre, kImageSampling, kImageField, kImageRotation, kImageFwhm, kImageNoFwhm, kSolving, kStageHinted, kStagePlaceOnly, kStageBlind, kSolveCancelled, kNoIndexForField,
+    kImageOtherSetup, kImageOwnSampling, kImageOwnField, kImageFwhmAfterSolve, kImageSolutionFromFile,
 };
 // Texts translated only where a message names them, never looked for in a
 // text shown: too general to tell a composed text from a name ("%1 : %2 %3"),
 // or a single word a name may be ("mars").
 inline constexpr std::string_view kMessageOnlyPatterns[] = {
-    kYes, kNo, kMonthHours, kMonthPlanet, kHoursMinutes, kDayOfMonth, kListed, kMonths[0], kMonths[1], kMonths[2], kMonths[3], kMonths[4], kMonths[5],
+    kYes, kNo, kMonthHours, kMonthPlanet, kMonthSpan, kNightRowShown, kHoursMinutes, kDayOfMonth, kListed, kMonths[0], kMonths[1], kMonths[2], kMonths[3], kMonths[4], kMonths[5],
     kMonths[6],  kMonths[7],   kMonths[8],    kMonths[9], kMonths[10], kMonths[11],
 };
 

@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <chrono>
 #include <ctime>
 
 #include "config/equipment_file.h"
@@ -81,6 +82,9 @@ NightPage::NightPage(form::Form& window, Session& session, EquipmentEditor& equi
       bbAjouterSite(add<form::Button>("bbAjouterSite", "Ajouter le site")),
       bbSupprimerSite(add<form::Button>("bbSupprimerSite", "Supprimer le site")),
       cbCible(add<form::ListControl>("cbCible", std::vector<std::string>{})),
+      bbAjouterCible(add<form::Button>("bbAjouterCible", "Ajouter")),
+      eCibleNuit(add<form::EditField>("eCibleNuit")),
+      bbRetirerCible(add<form::Button>("bbRetirerCible", "Retirer")),
       eDateNuit(add<form::EditField>("eDateNuit")),
       bbDateNuit(add<form::Button>("bbDateNuit", "Changer date")),
       eAltitudeMin(add<form::EditField>("eAltitudeMin")),
@@ -99,6 +103,39 @@ NightPage::NightPage(form::Form& window, Session& session, EquipmentEditor& equi
       m_session(session),
       m_equipment(equipment) {
     utcOffsetMinutes = localOffsetMinutes;
+    now = [] {
+        const auto seconds = std::chrono::duration<double>(std::chrono::system_clock::now().time_since_epoch()).count();
+        return kUnixEpochJd + seconds / 86400;
+    };
+    for (std::size_t k = 0; k < labCiblesNuit.size(); ++k) {
+        form::Label& row = add<form::Label>("labCibleNuit" + std::to_string(k + 1));
+        labCiblesNuit[k] = &row;
+        row.onClick = [this, k] {
+            if (k >= m_night.size()) return;
+            m_shown = static_cast<int>(k);
+            recompute();
+        };
+    }
+    bbAjouterCible.setHint("Ajouter la cible choisie à la nuit (cinq au plus)");
+    eCibleNuit.setHint("Un autre objet du catalogue pour la nuit : M 31, NGC 7000, ou son nom ; Entrée l'ajoute");
+    bbRetirerCible.setHint("Retirer de la nuit la cible dont les détails s'affichent");
+    bbAjouterCible.onClick = [this] {
+        const int row = cbCible.selected();
+        if (row < 0 || row >= static_cast<int>(m_targets.size())) return;
+        addTarget(m_targets[static_cast<std::size_t>(row)]);
+        recompute();
+    };
+    eCibleNuit.onEnter = [this] {
+        if (eCibleNuit.empty() || !findObject) return;
+        const auto found = findObject(eCibleNuit.text());
+        if (!found) {
+            guard().reporter().report(Message(messages::kUnknownObject, {asData(core::quotedText(eCibleNuit.text()))}));
+            return;
+        }
+        addTarget(*found);
+        recompute();
+    };
+    bbRetirerCible.onClick = [this] { removeTarget(); };
     cbSites.setDataFromRow(0);
     eDateNuit.setReadOnly(true);
     eSiteLatitude.setHint("Latitude en degrés, positive au nord : 48.85, 48°51'N ou -33°27'");
@@ -124,7 +161,7 @@ NightPage::NightPage(form::Form& window, Session& session, EquipmentEditor& equi
     }
     eAltitudeMin.onCommit = [this] { commitMinimum(); };
     cbSites.onChange = [this] { pickSite(); };
-    cbCible.onChange = [this] { recompute(); };
+
     bbAjouterSite.onClick = [this] { addSite(); };
     bbSupprimerSite.onClick = [this] { removeSite(); };
     bbDateNuit.onClick = [this] {
@@ -231,6 +268,26 @@ void NightPage::show() {
     cbCible.setItems(names);
     // The framed object by default; the target chosen before while it is offered.
     if (cbCible.selected() < 0 || chosen.empty()) cbCible.select(firstData < cbCible.count() ? firstData : 0);
+    // A night with no target yet starts with the framed object, else the first offered.
+    if (m_night.empty() && cbCible.selected() >= 0) addTarget(m_targets[static_cast<std::size_t>(cbCible.selected())]);
+    recompute();
+}
+
+void NightPage::addTarget(const Target& target) {
+    const auto same = [&target](const Target& t) { return t.name == target.name; };
+    if (const auto found = std::find_if(m_night.begin(), m_night.end(), same); found != m_night.end()) {
+            m_shown = static_cast<int>(found - m_night.begin());
+        return;
+    }
+    if (m_night.size() >= kMostTargets) m_night.erase(m_night.begin());
+    m_night.push_back(target);
+    m_shown = static_cast<int>(m_night.size()) - 1;
+}
+
+void NightPage::removeTarget() {
+    if (m_shown < 0 || m_shown >= static_cast<int>(m_night.size())) return;
+    m_night.erase(m_night.begin() + m_shown);
+    m_shown = std::max(0, std::min(m_shown, static_cast<int>(m_night.size()) - 1));
     recompute();
 }
 
@@ -246,6 +303,8 @@ void NightPage::clearResults(const Message& why) {
                                  &labMois1, &labMois2, &labOppositions}) {
         label->setCaption("");
     }
+    for (form::Label* row : labCiblesNuit) row->setCaption("");
+    m_lines.clear();
     labNuitAstro.setMessage(why);
     vueNuit.setChart({});
 }
@@ -253,25 +312,23 @@ void NightPage::clearResults(const Message& why) {
 void NightPage::recompute() {
     const auto site = typedSite();
     if (!site) return clearResults(Message(messages::kNoSite));
-    const int row = cbCible.selected();
-    if (row < 0 || row >= static_cast<int>(m_targets.size())) return clearResults(Message(messages::kNoTarget));
-    const Target& target = m_targets[static_cast<std::size_t>(row)];
+    if (m_night.empty()) return clearResults(Message(messages::kNoTarget));
     const auto& date = m_session.date;
     const double noon = night::siteNoon(*site, date.year, date.month, date.day);
     const night::NightTimes times = night::nightTimes(*site, noon);
     const double minimum = m_session.preferences.minimumAltitudeDeg;
+    const auto& dark = times.dark;
 
     // Altitudes as seen, refracted; rising and setting timed as the almanacs
     // do, on the geometric altitude against the standard refraction.
-    const auto curveOf = [&](bool refracted) {
+    const auto curveOf = [&](const Target& target, bool refracted) {
         return target.moon     ? night::moonAltitudeCurve(*site, noon, refracted)
                : target.planet ? night::planetAltitudeCurve(*target.planet, *site, noon, refracted)
                                : night::altitudeCurve(target.position, *site, noon, refracted);
     };
-    const night::Curve altitude = curveOf(true);
-    const night::Curve geometric = curveOf(false);
     const night::Curve sun = night::sunAltitudeCurve(*site, noon, false);
     const night::Curve moon = night::moonAltitudeCurve(*site, noon);
+    const night::Curve moonGeometric = night::moonAltitudeCurve(*site, noon, false);
 
     // From sunset to sunrise; the whole day when the Sun does not set or rise.
     drawings::NightChart chart;
@@ -279,29 +336,76 @@ void NightPage::recompute() {
     chart.to = times.sunset ? times.sunrise.value_or(noon + 1) : noon + 1;
     chart.minimumDeg = minimum;
     chart.hours = drawings::clockHours(chart.from, chart.to, utcOffsetMinutes);
+    if (const double instant = now ? now() : 0; instant >= chart.from && instant <= chart.to) chart.now = instant;
     const int samples = static_cast<int>(std::ceil((chart.to - chart.from) / kSampleDays));
+    std::vector<night::Curve> altitudes;
+    for (const Target& target : m_night) {
+        altitudes.push_back(curveOf(target, true));
+        chart.targets.push_back({target.name, {}});
+    }
     for (int i = 0; i <= samples; ++i) {
         const double t = std::min(chart.to, chart.from + i * kSampleDays);
         chart.sun.push_back({t, sun(t)});
-        chart.target.push_back({t, altitude(t)});
         chart.moon.push_back({t, moon(t)});
+        for (std::size_t k = 0; k < altitudes.size(); ++k) chart.targets[k].samples.push_back({t, altitudes[k](t)});
     }
     vueNuit.setChart(std::move(chart));
+    const double dusk = times.sunset.value_or(noon);
 
-    // Rising, transit and setting over the day from noon; a target that
-    // neither rises nor sets is up all day, or never.
-    const auto rises = night::crossing(geometric, noon, noon + 1, night::kStarHorizonDeg, true);
-    const auto sets = night::crossing(geometric, noon, noon + 1, night::kStarHorizonDeg, false);
-    const double transit = night::highestPoint(geometric, noon, noon + 1);
-    const double highest = altitude(transit);
-    const Message never(highest > night::kStarHorizonDeg ? messages::kAlwaysUp : messages::kNeverUp);
-    labLever.setMessage(Message(messages::kRises, {rises ? asData(timeText(*rises)) : never}));
-    labCoucher.setMessage(Message(messages::kSets, {sets ? asData(timeText(*sets)) : never}));
-    labPassage.setMessage(
-        Message(messages::kTransits, {asData(timeText(transit)), asData(core::fixed(highest, 10, 0))}));
+    // Each target's night: a line of the table, and its details when chosen.
+    m_lines.clear();
+    m_shown = std::clamp(m_shown, 0, static_cast<int>(m_night.size()) - 1);
+    for (form::Label* row : labCiblesNuit) row->setCaption("");
+    for (std::size_t k = 0; k < m_night.size(); ++k) {
+        const Target& target = m_night[k];
+        const night::Curve geometric = curveOf(target, false);
+        // NaN for none (an optional here trips GCC 12's uninitialised-use warning).
+        double rises = night::crossing(geometric, noon, noon + 1, night::kStarHorizonDeg, true).value_or(NAN);
+        const auto sets = night::crossing(geometric, noon, noon + 1, night::kStarHorizonDeg, false);
+        const double transits = night::highestPoint(geometric, noon, noon + 1);
+        const double highest = altitudes[k](transits);
+        const bool upAtDusk = geometric(dusk) > night::kStarHorizonDeg;
+        const bool alwaysUp = std::isnan(rises) && !sets && highest > night::kStarHorizonDeg;
+        const double darkHours = dark ? night::hoursAbove(altitudes[k], dark->from, dark->to, minimum) : 0;
+        // A rise before dusk is the next night's: the target is already up.
+        if (rises < dusk) rises = NAN;
+        const Message never(highest > night::kStarHorizonDeg ? messages::kAlwaysUp : messages::kNeverUp);
+        Message rise = std::isnan(rises) ? never : asData(timeText(rises));
+        if (upAtDusk && !alwaysUp) {
+            rise = std::isnan(rises) ? Message(messages::kUpAtDusk) : Message(messages::kUpAtDuskThen, {asData(timeText(rises))});
+        }
+        const Message set = sets ? asData(timeText(*sets)) : never;
+        const Message transit = asData(timeText(transits)), height = asData(core::fixed(highest, 10, 0));
+        const Message name = target.programName ? Message(target.name) : asData(target.name);
+        const Message row(messages::kNightRow, {name, rise, transit, height, set, hoursText(darkHours)});
+        labCiblesNuit[k]->setMessage(static_cast<int>(k) == m_shown ? Message(messages::kNightRowShown, {row}) : row);
+        m_lines.push_back({name,
+                           {Message(messages::kRises, {rise}), Message(messages::kTransits, {transit, height}),
+                            Message(messages::kSets, {set}),
+                            Message(messages::kUsefulHours, {asData(core::shortest(minimum)), hoursText(darkHours)})},
+                           Message()});
+        if (static_cast<int>(k) != m_shown) continue;
+        labLever.setMessage(Message(messages::kRises, {rise}));
+        labCoucher.setMessage(Message(messages::kSets, {set}));
+        labPassage.setMessage(Message(messages::kTransits, {transit, height}));
+        labHeuresUtiles.setMessage(Message(messages::kUsefulHours, {asData(core::shortest(minimum)), hoursText(darkHours)}));
+        // The Moon in the middle of the night: its rise and set, its lit part, its distance.
+        const double middle = dark ? (dark->from + dark->to) / 2 : noon + 0.5;
+        const sky::Equatorial place = target.moon     ? night::moonAt(middle)
+                                      : target.planet ? night::planetAt(*target.planet, middle).position
+                                                      : target.position;
+        const auto moonRise = night::crossing(moonGeometric, noon, noon + 1, night::kStarHorizonDeg, true);
+        const auto moonSet = night::crossing(moonGeometric, noon, noon + 1, night::kStarHorizonDeg, false);
+        const Message moonNever(moonGeometric(dusk) > night::kStarHorizonDeg ? messages::kAlwaysUp : messages::kNeverUp);
+        labLune.setMessage(Message(messages::kMoonNight,
+                                   {moonRise ? asData(timeText(*moonRise)) : moonNever,
+                                    moonSet ? asData(timeText(*moonSet)) : moonNever,
+                                    asData(core::fixed(night::moonIllumination(middle) * 100, 10, 0)),
+                                    asData(core::fixed(sky::separationDeg(night::moonAt(middle), place), 10, 0))}));
+        showYear(target, *site);
+    }
 
-    // The astronomical night, and the target's hours high enough in it.
-    const auto& dark = times.dark;
+    // The astronomical night.
     if (dark && times.astronomicalDusk) {
         labNuitAstro.setMessage(
             Message(messages::kAstronomicalNight, {asData(timeText(dark->from)), asData(timeText(dark->to))}));
@@ -310,20 +414,10 @@ void NightPage::recompute() {
     } else {
         labNuitAstro.setMessage(Message(times.sunUp ? messages::kMidnightSun : messages::kNoAstronomicalNight));
     }
-    const double hours = dark ? night::hoursAbove(altitude, dark->from, dark->to, minimum) : 0;
-    labHeuresUtiles.setMessage(Message(messages::kUsefulHours, {asData(core::shortest(minimum)), hoursText(hours)}));
-
-    // The Moon in the middle of the night: its lit part, its distance.
-    const double middle = dark ? (dark->from + dark->to) / 2 : noon + 0.5;
-    const sky::Equatorial place = target.moon     ? night::moonAt(middle)
-                                  : target.planet ? night::planetAt(*target.planet, middle).position
-                                                  : target.position;
-    labLune.setMessage(Message(messages::kMoonShown,
-                               {asData(core::fixed(night::moonIllumination(middle) * 100, 10, 0)),
-                                asData(core::fixed(sky::separationDeg(night::moonAt(middle), place), 10, 0))}));
-    showTimeZone(chart.from, chart.to);
-    showYear(target, *site);
+    showTimeZone(vueNuit.chart().from, vueNuit.chart().to);
 }
+
+std::vector<ResultLine> NightPage::resultLines() const { return m_lines; }
 
 namespace {
 
@@ -358,44 +452,54 @@ void NightPage::showTimeZone(double from, double to) {
 // the eye; a planet's diameter and height at transit, its oppositions or
 // greatest elongations marked.
 void NightPage::showYear(const Target& target, const night::Site& site) {
-    const int year = m_session.date.year;
+    // Twelve months from the chosen date's: this year's from it, then next year's.
+    const int year = m_session.date.year, first = m_session.date.month;
+    const auto monthAt = [&](int i) { return std::pair{first + i > 12 ? year + 1 : year, (first - 1 + i) % 12 + 1}; };
+    const Message span(messages::kMonthSpan, {Message(messages::kMonths[first - 1]), asData(std::to_string(year)),
+                                              Message(messages::kMonths[(first + 10) % 12]),
+                                              asData(std::to_string(first == 1 ? year : year + 1))});
     const double minimum = m_session.preferences.minimumAltitudeDeg;
     std::vector<Message> shown;
     for (form::Label* label : {&labAnnee, &labMois1, &labMois2, &labOppositions}) label->setCaption("");
     if (target.moon) return;
     if (!target.planet) {
-        labAnnee.setMessage(
-            Message(messages::kYearHours, {asData(core::shortest(minimum)), asData(std::to_string(year))}));
-        const auto hours = night::monthlyDarkHours(target.position, site, year, minimum);
-        for (std::size_t m = 0; m < hours.size(); ++m) {
+        labAnnee.setMessage(Message(messages::kYearHours, {asData(core::shortest(minimum)), span}));
+        const auto thisYear = night::monthlyDarkHours(target.position, site, year, minimum);
+        const auto nextYear = first == 1 ? thisYear : night::monthlyDarkHours(target.position, site, year + 1, minimum);
+        for (int i = 0; i < 12; ++i) {
+            const auto [y, m] = monthAt(i);
+            const double hours = (y == year ? thisYear : nextYear)[static_cast<std::size_t>(m - 1)];
             std::string bar;
-            for (long h = 0; h < std::lround(hours[m]); ++h) bar += "▮";
-            shown.push_back(
-                Message(messages::kMonthHours, {Message(messages::kMonths[m]), hoursText(hours[m]), asData(bar)}));
+            for (long h = 0; h < std::lround(hours); ++h) bar += "▮";
+            shown.push_back(Message(messages::kMonthHours, {Message(messages::kMonths[m - 1]), hoursText(hours), asData(bar)}));
         }
     } else {
         const bool inner = *target.planet == night::Planet::Mercury || *target.planet == night::Planet::Venus;
-        labAnnee.setMessage(Message(messages::kYearPlanet, {Message(target.name), asData(std::to_string(year))}));
+        labAnnee.setMessage(Message(messages::kYearPlanet, {Message(target.name), span}));
+        // Its oppositions or greatest elongations in the twelve months.
+        const double from = night::julianDateUtc(year, first, 1), to = night::julianDateUtc(year + 1, first, 1);
         std::vector<night::CivilTime> farthest;
         std::optional<Message> dates;
-        for (const double when : night::farthestFromSun(*target.planet, year)) {
-            const night::CivilTime& t = farthest.emplace_back(night::civilTime(when, utcOffsetMinutes(when)));
-            const Message day(messages::kDayOfMonth,
-                              {asData(std::to_string(t.day)), Message(messages::kMonths[t.month - 1])});
-            dates = dates ? Message(messages::kListed, {*dates, day}) : day;
+        for (const int y : {year, year + 1}) {
+            for (const double when : night::farthestFromSun(*target.planet, y)) {
+                if (when < from || when >= to) continue;
+                const night::CivilTime& t = farthest.emplace_back(night::civilTime(when, utcOffsetMinutes(when)));
+                const Message day(messages::kDayOfMonth, {asData(std::to_string(t.day)), Message(messages::kMonths[t.month - 1])});
+                dates = dates ? Message(messages::kListed, {*dates, day}) : day;
+            }
         }
         if (dates) labOppositions.setMessage(Message(inner ? messages::kGreatestElongation : messages::kOpposition, {*dates}));
         const auto body = bodyOf(target);
-        for (int m = 1; m <= 12; ++m) {
+        for (int i = 0; i < 12; ++i) {
+            const auto [y, m] = monthAt(i);
             ephem::ApparentDiameter diameter;
             if (body) {
-                ephem::computeApparentDiameter({15, static_cast<std::uint16_t>(m), static_cast<std::uint16_t>(year)},
-                                               *body, diameter);
+                ephem::computeApparentDiameter({15, static_cast<std::uint16_t>(m), static_cast<std::uint16_t>(y)}, *body, diameter);
             }
-            const double dec = night::planetAt(*target.planet, night::julianDateUtc(year, m, 15)).position.decDeg;
+            const double dec = night::planetAt(*target.planet, night::julianDateUtc(y, m, 15)).position.decDeg;
             const double high = 90 - std::abs(site.latitudeDeg - dec);
             const bool marked = std::any_of(farthest.begin(), farthest.end(),
-                                            [m](const night::CivilTime& t) { return t.month == m; });
+                                            [m = m](const night::CivilTime& t) { return t.month == m; });
             shown.push_back(Message(messages::kMonthPlanet,
                                     {Message(messages::kMonths[m - 1]), asData(core::fixed(diameter.arcsec, 10, 1)),
                                      asData(core::fixed(high, 10, 0)), asData(marked ? " ◆" : "")}));

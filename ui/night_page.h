@@ -13,6 +13,7 @@
 #include "night/night.h"
 #include "ui/form/drawing_controls.h"
 #include "ui/form/form.h"
+#include "ui/results.h"
 #include "ui/session.h"
 
 namespace quarvel::ui {
@@ -46,8 +47,14 @@ public:
         bool moon = false;
     };
     // Set by the window: the targets the other pages offer, first the one
-    // shown by default.
+    // added by default; and the catalogue's object a typed name gives.
     std::function<std::vector<Target>()> targets;
+    std::function<std::optional<Target>(const std::string& typed)> findObject;
+    // The night's targets, at most kMostTargets, each in its colour.
+    static constexpr std::size_t kMostTargets = 5;
+    // The moment it is (a UTC Julian date): the system's clock unless the
+    // window sets its own.
+    std::function<double()> now;
     // Minutes east of UTC of the desktop's time zone at a UTC instant: the C
     // library's, unless the window sets its own.
     std::function<int(double jdUtc)> utcOffsetMinutes;
@@ -64,6 +71,9 @@ public:
     void recompute();
     // The sites' list follows the equipment file.
     void showSites();
+    // The night's targets as "Copier les résultats" gives them: a line each,
+    // its times and hours.
+    std::vector<ResultLine> resultLines() const;
 
     form::ListControl& cbSites;
     form::EditField& eSiteNom;
@@ -72,7 +82,15 @@ public:
     form::EditField& eSiteAltitude;
     form::Button& bbAjouterSite;
     form::Button& bbSupprimerSite;
+    // What can be added to the night: the planets, the Moon, the framed
+    // object and its panels; or any object of the catalogue, typed.
     form::ListControl& cbCible;
+    form::Button& bbAjouterCible;
+    form::EditField& eCibleNuit;
+    // The night's targets, a line each in its colour: a click chooses the
+    // one whose details show.
+    std::array<form::Label*, kMostTargets> labCiblesNuit{};
+    form::Button& bbRetirerCible;
     form::EditField& eDateNuit;
     form::Button& bbDateNuit;
     form::EditField& eAltitudeMin;
@@ -111,10 +129,15 @@ private:
     void clearResults(const core::Message& why);
     std::string timeText(double jdUtc) const;
     void showYear(const Target& target, const night::Site& site);
+    void addTarget(const Target& target);
+    void removeTarget();
 
     Session& m_session;
     EquipmentEditor& m_equipment;
-    std::vector<Target> m_targets;
+    std::vector<Target> m_targets;  // offered
+    std::vector<Target> m_night;    // chosen, each in its colour
+    int m_shown = 0;                // the one whose details show
+    std::vector<ResultLine> m_lines;
 };
 
 }  // namespace quarvel::ui

@@ -117,6 +117,17 @@ std::vector<std::string> PhotoPage::proposals(const std::string& typed) {
     return labels;
 }
 
+std::optional<PhotoPage::NamedPlace> PhotoPage::objectNamed(const std::string& typed) {
+    auto row = objects().find(typed);
+    if (!row) {
+        const auto found = objects().search(typed, 1);
+        if (!found.empty()) row = found.front();
+    }
+    if (!row) return std::nullopt;
+    const auto& object = objects().rows()[static_cast<std::size_t>(*row)];
+    return NamedPlace{catalogues::designation(object), {object.raDeg, object.decDeg}};
+}
+
 // The object the text names; else the first the text finds ("andromede",
 // "C 14" of the two clusters), so that Enter always shows what the list
 // proposed first.

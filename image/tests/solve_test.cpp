@@ -6,6 +6,8 @@
 
 #include <fcntl.h>
 #include <fitsio.h>
+#include <wcslib/wcs.h>
+#include <wcslib/wcshdr.h>
 #include <signal.h>
 #include <sys/wait.h>
 #include <sys/stat.h>
@@ -27,6 +29,7 @@
 #include "core/tests/message_of.h"
 #include "image/image.h"
 #include "image/process.h"
+#include "image/fits.h"
 #include "image/solve.h"
 #include "sky/coordinates.h"
 
@@ -94,7 +97,7 @@ TEST_F(SolveTest, RenderedFieldsAreSolvedToTheirPlaceScaleRotationMirrorAndStars
     wrong.near = sky::Equatorial{200, -30};
     wrong.mayBeWrong = true;
     const auto start = std::chrono::steady_clock::now();
-    EXPECT_EQ(messageOf([&] { solveImage(image, path, wrong, [](double seconds) { return seconds < 0.5; }); }),
+    EXPECT_EQ(messageOf([&] { solveImage(image, path, wrong, [](const SolveStatus& s) { return s.seconds < 0.5; }); }),
               "« " + path + " » n'a pas pu être résolue : résolution annulée");
     EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(5));
 }
@@ -181,7 +184,7 @@ TEST_F(FakeSolverTest, EveryOutcomeIsSaidAsItIs) {
     for (const auto& [fake, message] : cases) EXPECT_EQ(solved(fake), message) << fake;
     EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(10));
     // Cancelled while it runs: stopped with its children, its folder gone.
-    EXPECT_EQ(solved("hang", [](double seconds) { return seconds < 0.5; }), failed + "résolution annulée");
+    EXPECT_EQ(solved("hang", [](const SolveStatus& s) { return s.seconds < 0.5; }), failed + "résolution annulée");
     std::this_thread::sleep_for(std::chrono::seconds(2));
     nothingLeft();
 }
@@ -215,6 +218,90 @@ TEST_F(FakeSolverTest, TheSolverEndsWithTheProgram) {
     std::ofstream(left + "/image.fits") << "left";
     removeLeftSolverFolders();
     nothingLeft();
+}
+
+}  // namespace
+}  // namespace quarvel::image
+
+namespace quarvel::image {
+namespace {
+
+// The sky place of a point of the tangent plane (radians) about a centre,
+// written out from the gnomonic projection's inverse (Calabretta & Greisen
+// 2002, eq. 54 and 5.1.3), apart from the library's own.
+sky::Equatorial offPlane(double ra0, double dec0, double x, double y) {
+    const double d0 = dec0 * M_PI / 180;
+    const double dec = std::asin((std::sin(d0) + y * std::cos(d0)) / std::sqrt(1 + x * x + y * y));
+    const double ra = ra0 * M_PI / 180 + std::atan2(x, std::cos(d0) - y * std::sin(d0));
+    return {std::fmod(ra * 180 / M_PI + 360, 360), dec * 180 / M_PI};
+}
+
+// A 40° field: its width is the separation of its sides' midpoints, not
+// the central scale times its pixels, which would say 40°.
+TEST(MeasureOf, AWideFieldIsMeasuredOnTheSky) {
+    const double scale = 0.02;  // degrees a pixel: 2000 x 1400 pixels, 40° x 28° at the centre
+    const Wcs wcs{150, 30, 1000.5, 700.5, -scale, 0, 0, scale};
+    const Measure m = measureOf(wcs, 2000, 1400, 1);
+    // East is left: the left side's midpoint at +1000 pixels of plane x east.
+    const double half = 1000 * scale * M_PI / 180, halfDown = 700 * scale * M_PI / 180;
+    const double width = sky::separationDeg(offPlane(150, 30, half, 0), offPlane(150, 30, -half, 0)) * 60;
+    const double height = sky::separationDeg(offPlane(150, 30, 0, -halfDown), offPlane(150, 30, 0, halfDown)) * 60;
+    EXPECT_NEAR(m.widthArcmin / width, 1, 0.005);
+    EXPECT_NEAR(m.heightArcmin / height, 1, 0.005);
+    EXPECT_LT(m.widthArcmin, 40 * 60 * 0.97);  // 38.5°, where the central scale says 40°
+    EXPECT_NEAR(m.arcsecPerPixel, 72, 1e-9);
+    EXPECT_LT(sky::separationDeg(m.centre, {150, 30}), 1e-9);
+}
+
+// A FITS file that holds its solution is measured on it, as wcslib reads
+// it, whether the solution is a CD matrix or CDELT with CROTA2.
+TEST_F(SolveTest, AFileSolutionIsReadAsWcslibReadsIt) {
+    for (const bool rotated : {false, true}) {
+        const std::string path = m_folder + "/solved.fits";
+        std::vector<unsigned short> levels(200 * 150, 1000);
+        fitsfile* file = nullptr;
+        int status = 0;
+        long sizes[2] = {200, 150}, first[2] = {1, 1};
+        fits_create_file(&file, ("!" + path).c_str(), &status);
+        fits_create_img(file, USHORT_IMG, 2, sizes, &status);
+        fits_write_pix(file, TUSHORT, first, 200 * 150, levels.data(), &status);
+        const std::pair<const char*, double> numbers[] = {{"CRVAL1", 83.8221}, {"CRVAL2", -5.3911}, {"CRPIX1", 60.5}, {"CRPIX2", 40.25}};
+        char ra[] = "RA---TAN", dec[] = "DEC--TAN";
+        fits_write_key(file, TSTRING, "CTYPE1", ra, nullptr, &status);
+        fits_write_key(file, TSTRING, "CTYPE2", dec, nullptr, &status);
+        for (auto [key, value] : numbers) fits_write_key(file, TDOUBLE, key, &value, nullptr, &status);
+        if (rotated) {
+            double delta1 = -0.0005, delta2 = 0.0005, turn = 33.3;
+            fits_write_key(file, TDOUBLE, "CDELT1", &delta1, nullptr, &status);
+            fits_write_key(file, TDOUBLE, "CDELT2", &delta2, nullptr, &status);
+            fits_write_key(file, TDOUBLE, "CROTA2", &turn, nullptr, &status);
+        } else {
+            const std::pair<const char*, double> cd[] = {{"CD1_1", -4e-4}, {"CD1_2", 3e-4}, {"CD2_1", 3e-4}, {"CD2_2", 4e-4}};
+            for (auto [key, value] : cd) fits_write_key(file, TDOUBLE, key, &value, nullptr, &status);
+        }
+        char* header = nullptr;
+        int cards = 0;
+        fits_hdr2str(file, 1, nullptr, 0, &header, &cards, &status);
+        fits_close_file(file, &status);
+        ASSERT_EQ(status, 0);
+        // wcslib's own reading, at the image's middle (FITS pixels).
+        int rejected = 0, count = 0;
+        wcsprm* wcs = nullptr;
+        ASSERT_EQ(wcspih(header, cards, WCSHDR_all, 0, &rejected, &count, &wcs), 0);
+        fits_free_memory(header, &status);
+        ASSERT_EQ(wcsset(wcs), 0);
+        double pixel[2] = {100.5, 75.5}, image[2], phi, theta, world[2];
+        int stat = 0;
+        ASSERT_EQ(wcsp2s(wcs, 1, 2, pixel, image, &phi, &theta, world, &stat), 0);
+        wcsvfree(&count, &wcs);
+
+        const Image read = readImage(path);
+        ASSERT_TRUE(read.wcs) << rotated;
+        const auto measure = measureOfSolved(read);
+        ASSERT_TRUE(measure);
+        EXPECT_LT(sky::separationDeg(measure->centre, {world[0], world[1]}) * 3600, 0.01) << rotated;
+        EXPECT_NEAR(measure->arcsecPerPixel, 1.8, 1e-9);
+    }
 }
 
 }  // namespace

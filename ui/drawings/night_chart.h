@@ -4,7 +4,11 @@
 // worth shooting at, the hours.
 #pragma once
 
+#include <array>
+#include <cstdint>
 #include <functional>
+#include <optional>
+#include <string>
 #include <vector>
 
 namespace quarvel::ui::drawings {
@@ -17,6 +21,10 @@ constexpr int skyDarkness(double sunAltitudeDeg) {
                                                                                            : 4;
 }
 
+// The targets' colours, in the order they were added.
+inline constexpr std::array<std::array<std::uint8_t, 3>, 5> kNightTargetColours{{
+    {255, 220, 80}, {90, 200, 255}, {255, 120, 220}, {120, 230, 120}, {255, 160, 60}}};
+
 struct NightChart {
     struct Sample {
         double jd;  // a UTC Julian date
@@ -28,11 +36,19 @@ struct NightChart {
         double jd;
         int hour;  // 0 to 23
     };
+    // A target's altitude over the night, in kNightTargetColours' order.
+    struct Target {
+        std::string name;
+        std::vector<Sample> samples;
+    };
     double from = 0, to = 0;  // the span shown
     std::vector<Hour> hours;
-    std::vector<Sample> sun, target, moon;
+    std::vector<Sample> sun, moon;
+    std::vector<Target> targets;
     double minimumDeg = 30;
-    bool empty() const { return target.empty(); }
+    // The moment it is, when it falls in the night shown.
+    std::optional<double> now;
+    bool empty() const { return sun.empty(); }
 };
 
 // The whole hours of the clock from `from` to `to` (UTC Julian dates), each

@@ -25,6 +25,7 @@
 #include <QWheelEvent>
 #include <atomic>
 #include <cmath>
+#include <mutex>
 #include <thread>
 #include <memory>
 
@@ -420,27 +421,43 @@ QWidget* buildDessinPlanetePage(Binder& b, PlanetDrawingPage& f) {
 
 namespace {
 
-// Runs `work` on a thread of its own while a dialog over the window shows the
-// seconds spent and a button that cancels; then `done` in the window.
-void runAwayFromWindow(QWidget* window, const std::string& name, std::function<void(const image::Progress&)> work,
-                       std::function<void()> done) {
+// Runs `work` on a thread of its own while a dialog beside the window shows
+// the search's stage, the seconds spent and left, and a button that
+// cancels; the window stays usable meanwhile. Then `done` in the window.
+void runAwayFromWindow(QWidget* window, const std::string& name, const core::Message& warning,
+                       std::function<void(const image::Progress&)> work, std::function<void()> done) {
     struct Shared {
+        std::mutex lock;
+        image::SolveStatus status;
         std::atomic<bool> cancelled{false};
         std::atomic<bool> finished{false};
-        std::atomic<int> seconds{0};
     };
     auto shared = std::make_shared<Shared>();
     auto* progress = new QProgressDialog(window);
     progress->setObjectName("dlgResolution");
     progress->setWindowTitle("Quarvel");
-    progress->setWindowModality(Qt::WindowModal);
+    progress->setWindowModality(Qt::NonModal);
     progress->setRange(0, 0);
     progress->setMinimumDuration(0);
     progress->setCancelButtonText(tt(std::string("Annuler")));
-    const auto say = [progress, name, shared] {
-        progress->setLabelText(translate(core::Message(
-            messages::kSolving, {core::Message::data(name), core::Message::data(std::to_string(shared->seconds.load()))})));
+    const auto say = [progress, name, warning, shared] {
+        image::SolveStatus status;
+        {
+            const std::lock_guard<std::mutex> held(shared->lock);
+            status = shared->status;
+        }
+        QString text = translate(PhotoPage::solvingText(name, status));
+        if (!warning.empty()) text += "\n" + translate(warning);
+        progress->setLabelText(text);
     };
+    // As wide as its widest text from the start: it does not jump as the seconds change.
+    {
+        image::SolveStatus widest{image::SolveStage::PlaceOnly, 888, 888};
+        QString text = translate(PhotoPage::solvingText(name, widest));
+        if (!warning.empty()) text += "\n" + translate(warning);
+        progress->setLabelText(text);
+        progress->setMinimumWidth(std::min(progress->sizeHint().width() + 20, 640));
+    }
     say();
     QObject::connect(progress, &QProgressDialog::canceled, progress, [shared] { shared->cancelled = true; });
     auto* ticks = new QTimer(progress);
@@ -455,8 +472,11 @@ void runAwayFromWindow(QWidget* window, const std::string& name, std::function<v
     });
     ticks->start(100);
     std::thread([shared, work = std::move(work)] {
-        work([shared](double seconds) {
-            shared->seconds = static_cast<int>(seconds);
+        work([shared](const image::SolveStatus& status) {
+            {
+                const std::lock_guard<std::mutex> held(shared->lock);
+                shared->status = status;
+            }
             return !shared->cancelled.load();
         });
         shared->finished = true;
@@ -620,16 +640,19 @@ QWidget* buildChampPhotoPage(Binder& b, PhotoPage& f) {
     retake->adjustSize();
     QPushButton* seeing = b.button(f.bbFwhmTurbulence, p);
     seeing->adjustSize();
-    // Five lines of measure, room for one more where a long name wraps, and
-    // its two buttons under it at the right.
+    QPushButton* solve = b.button(f.bbResoudreImage, p);
+    solve->adjustSize();
+    // Seven lines of measure, room for one more where a long line wraps, and
+    // its buttons under it at the right.
     QLabel* measured = b.label(f.labMesure, p);
     measured->setWordWrap(true);
     measured->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     measured->setTextInteractionFlags(Qt::TextSelectableByMouse);
     measured->setGeometry(30, std::max(sensors->geometry().bottom(), measure->geometry().bottom()) + 4, 482,
-                          6 * p->fontMetrics().lineSpacing() + 2);
+                          8 * p->fontMetrics().lineSpacing() + 2);
     seeing->move(512 - seeing->width(), measured->geometry().bottom() + 2);
     retake->move(seeing->x() - 4 - retake->width(), seeing->y());
+    solve->move(retake->x() - 4 - solve->width(), seeing->y());
     f.askImagePath = [p]() -> std::optional<std::string> {
         QFileDialog dialog(p->window(), tt(std::string("Mesurer une image…")), QDir::homePath(),
                            "Images (*.fits *.fit *.fts *.FIT *.FITS *.cr2 *.CR2 *.cr3 *.CR3 *.nef *.NEF *.arw *.ARW "
@@ -640,14 +663,16 @@ QWidget* buildChampPhotoPage(Binder& b, PhotoPage& f) {
         if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
         return ss(dialog.selectedFiles().front());
     };
-    f.runAway = [p](const std::string& name, std::function<void(const image::Progress&)> work,
-                    std::function<void()> done) { runAwayFromWindow(p->window(), name, std::move(work), std::move(done)); };
+    f.runAway = [p](const std::string& name, const core::Message& warning, std::function<void(const image::Progress&)> work,
+                    std::function<void()> done) {
+        runAwayFromWindow(p->window(), name, warning, std::move(work), std::move(done));
+    };
     box->setGeometry(25, 3, 489, std::max(measured->geometry().bottom(), seeing->geometry().bottom()) + 6);
     p->setMinimumHeight(box->geometry().bottom() + 4);
     growWithChart(p, framing, box,
                   {name, p->findChild<QLabel*>("labPhotoCapteur"), p->findChild<QLabel*>("labPhotoTelescope"), centre,
                    fit, legend, panels, measured},
-                  {advised, exportPanels, copyPanels, measure, retake, seeing});
+                  {advised, exportPanels, copyPanels, measure, retake, seeing, solve});
     return p;
 }
 

@@ -12,6 +12,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "ui/messages.h"
 #include "ui/qt/main_window.h"
 #include "ui/qt/night.h"
 #include "ui/qt/translation.h"
@@ -93,12 +94,47 @@ protected:
             painter.restore();
         };
         curve(chart.moon, QPen(shownColour(QColor(200, 200, 200)), 1.5, Qt::DashLine));
-        curve(chart.target, QPen(shownColour(QColor(255, 220, 80)), 2.5));
+        for (std::size_t i = 0; i < chart.targets.size() && i < drawings::kNightTargetColours.size(); ++i) {
+            const auto& c = drawings::kNightTargetColours[i];
+            curve(chart.targets[i].samples, QPen(shownColour(QColor(c[0], c[1], c[2])), 2.5));
+        }
+        // Now, when the night shown is tonight.
+        if (chart.now) {
+            painter.setPen(QPen(shownColour(QColor(255, 255, 255)), 1.5));
+            painter.drawLine(QPointF(x(*chart.now), plot.top()), QPointF(x(*chart.now), plot.bottom()));
+        }
         painter.setPen(palette().color(QPalette::WindowText));
         painter.drawRect(plot);
+        paintLegend(painter, chart, plot);
     }
 
 private:
+    // What each line is, along the top of the chart: the targets in their
+    // colours, the Moon, the lowest altitude and now.
+    void paintLegend(QPainter& painter, const drawings::NightChart& chart, const QRectF& plot) {
+        QFont small = font();
+        small.setPointSizeF(small.pointSizeF() * 0.85);
+        painter.setFont(small);
+        const QFontMetrics metrics(small);
+        double x = plot.left() + 6;
+        const double y = plot.top() + metrics.ascent() + 3;
+        const auto entry = [&](const QString& text, const QPen& pen) {
+            painter.setPen(pen);
+            painter.drawLine(QPointF(x, y - metrics.ascent() / 2.5), QPointF(x + 14, y - metrics.ascent() / 2.5));
+            x += 18;
+            painter.setPen(shownColour(QColor(235, 235, 235)));
+            painter.drawText(QPointF(x, y), text);
+            x += metrics.horizontalAdvance(text) + 10;
+        };
+        for (std::size_t i = 0; i < chart.targets.size() && i < drawings::kNightTargetColours.size(); ++i) {
+            const auto& c = drawings::kNightTargetColours[i];
+            entry(QString::fromStdString(chart.targets[i].name), QPen(shownColour(QColor(c[0], c[1], c[2])), 2.5));
+        }
+        entry(tt(std::string(messages::kLegendMoon)), QPen(shownColour(QColor(200, 200, 200)), 1.5, Qt::DashLine));
+        entry(tt(std::string(messages::kLegendMinimum)), QPen(shownColour(QColor(230, 60, 60)), 1.5, Qt::DashLine));
+        if (chart.now) entry(tt(std::string(messages::kLegendNow)), QPen(shownColour(QColor(255, 255, 255)), 1.5));
+    }
+
     form::NightBox& m_box;
 };
 
@@ -132,28 +168,49 @@ QWidget* buildNuitPage(Binder& b, NightPage& f) {
                                                         {"Minimum", &f.eAltitudeMin, 34, "°"}});
     const int placeBottom = placedRow(b, p, kLeft, nameBottom + 6, {{"Latitude", &f.eSiteLatitude, 110, "°"},
                                                                      {"Longitude", &f.eSiteLongitude, 110, "°"}});
-    // The target and the date.
-    QComboBox* target = b.combo(f.cbCible, p, 12);
-    QLabel* targetCaption = caption(tt(std::string("Cible :")), target, p);
-    targetCaption->adjustSize();
-    targetCaption->move(kLeft, placeBottom + 10);
-    target->setGeometry(targetCaption->geometry().right() + 6, placeBottom + 6, 200, target->sizeHint().height());
+    // The date, then the targets: one offered to add, or any object typed.
     QLineEdit* date = b.edit(f.eDateNuit, p, 84, localDateDisplay());
     QLabel* dateCaption = caption(tt(std::string("Date")), date, p);
     dateCaption->adjustSize();
-    dateCaption->move(target->geometry().right() + 10, placeBottom + 10);
+    dateCaption->move(kLeft, placeBottom + 10);
     date->move(dateCaption->geometry().right() + 6, placeBottom + 6);
     fitted(b.button(f.bbDateNuit, p), date->geometry().right() + 4, placeBottom + 5);
+    const int targetTop = date->geometry().bottom() + 6;
+    QComboBox* target = b.combo(f.cbCible, p, 12);
+    QLabel* targetCaption = caption(tt(std::string("Cible :")), target, p);
+    targetCaption->adjustSize();
+    targetCaption->move(kLeft, targetTop + 4);
+    target->setGeometry(targetCaption->geometry().right() + 6, targetTop, 170, target->sizeHint().height());
+    QPushButton* addTarget = fitted(b.button(f.bbAjouterCible, p), target->geometry().right() + 4, targetTop - 1);
+    QLineEdit* typed = b.edit(f.eCibleNuit, p, 120);
+    QLabel* typedCaption = caption(tt(std::string("ou")), typed, p);
+    typedCaption->adjustSize();
+    typedCaption->move(addTarget->geometry().right() + 8, targetTop + 4);
+    typed->move(typedCaption->geometry().right() + 6, targetTop);
+    fitted(b.button(f.bbRetirerCible, p), typed->geometry().right() + 4, targetTop - 1);
 
     auto* chart = new NightView(f.vueNuit, p);
-    const int chartTop = std::max(target->geometry().bottom(), date->geometry().bottom()) + 6;
-    chart->setGeometry(kLeft, chartTop, kRight - kLeft, 170);
+    const int chartTop = std::max(target->geometry().bottom(), typed->geometry().bottom()) + 6;
+    chart->setGeometry(kLeft, chartTop, kRight - kLeft, 180);
     chart->setObjectName(qs(f.vueNuit.name()));
     b.watch(f.vueNuit, chart, [chart] { chart->update(); });
 
-    // The times, three across, then a line each.
+    // The night's targets, a line each in its colour, then the chosen one's
+    // times, three across, then a line each.
     const int line = p->fontMetrics().lineSpacing() + 2;
     int y = chart->geometry().bottom() + 4;
+    for (std::size_t i = 0; i < f.labCiblesNuit.size(); ++i) {
+        QLabel* row = b.label(*f.labCiblesNuit[i], p);
+        row->setGeometry(kLeft, y, kRight - kLeft, line);
+        const auto& c = drawings::kNightTargetColours[i];
+        // Each row in its curve's colour, darkened for a light window.
+        QPalette colours = row->palette();
+        colours.setColor(QPalette::WindowText, shownColour(QColor(c[0], c[1], c[2]).darker(160)));
+        row->setPalette(colours);
+        row->setCursor(Qt::PointingHandCursor);
+        y += line;
+    }
+    y += 2;
     const int third = (kRight - kLeft) / 3;
     for (int i = 0; form::Label* time : {&f.labLever, &f.labPassage, &f.labCoucher}) {
         b.label(*time, p)->setGeometry(kLeft + third * i++, y, third, line);

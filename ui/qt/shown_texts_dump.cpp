@@ -92,7 +92,7 @@ int main(int argc, char* argv[]) {
     if (argc < 2) return 2;
     quarvel::ui::form::RecordingReporter reporter;
     NoDialogs noDialogs;
-    quarvel::ui::Program program(reporter, noDialogs, {"/nonexistent/Quarvel.ini", {}, {}, {}, {}, {}, 0});
+    quarvel::ui::Program program(reporter, noDialogs, {"/nonexistent/Quarvel.ini", {}, {}, {}, {}, {}, {}, {}});
     std::set<QString> texts;
     collectForm(program.mainForm, program.equipment.catalogue, texts);
     for (const quarvel::ui::form::Form* form : program.dialogs()) collectForm(*form, program.equipment.catalogue, texts);

@@ -66,7 +66,8 @@ public:
                                 [](double jdUtc) {
                                     const auto ms = static_cast<qint64>(std::llround((jdUtc - 2440587.5) * 86400000.0));
                                     return QDateTime::fromMSecsSinceEpoch(ms).offsetFromUtc() / 60;
-                                }}) {
+                                },
+                                {}}) {
         // A file-size limit or a full disk makes a save fail with its
         // message, instead of killing the program half-way through.
         std::signal(SIGXFSZ, SIG_IGN);

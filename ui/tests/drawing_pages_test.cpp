@@ -677,4 +677,77 @@ TEST_F(DrawingPagesTest, AStarFileThatCannotBeReadLeavesAChartWithoutStars) {
     }
 }
 
+// The user's image measured as it is: the search's stage shown while it
+// solves, an image of another setup told as such with its own numbers, a
+// cancel that is no failure, and a FITS that holds its solution measured on
+// it until a solve is asked.
+TEST_F(DrawingPagesTest, AnImageIsMeasuredForWhatItIs) {
+    if (!quarvel::image::solverInstalled()) GTEST_SKIP() << "the index files of astrometry.net are not installed";
+    PhotoPage& p = photoPageAt("400");
+    MainForm& f = program->mainForm;
+    f.userTypes(p.eObjet, "M 42");
+    f.userPressesEnter(p.eObjet);
+    const std::string image = dir.file("m42.fits"), solved = dir.file("solved.fits");
+    ASSERT_EQ(std::system(("'" QUARVEL_DAMAGED_FITS "' '" + image + "'").c_str()), 0);
+    ASSERT_EQ(std::system(("'" QUARVEL_DAMAGED_FITS "' '" + solved + "' 800x600 --wcs 83.8221 -5.3911 2.5").c_str()), 0);
+    const std::string bin = dir.file("bin");
+    fs::create_directory(bin);
+    fs::create_symlink(QUARVEL_SOURCE_DIR "/image/tests/fake_solve_field.sh", bin + "/solve-field");
+    const std::string path = std::getenv("PATH");
+    ::setenv("PATH", (bin + ":" + path).c_str(), 1);
+    ::setenv("FAKE_CRPIX1", "256.5", 1);
+    ::setenv("FAKE_CRPIX2", "256.5", 1);
+    std::string chosen = image;
+    p.askImagePath = [&chosen] { return chosen; };
+    std::vector<std::string> said;
+    bool cancel = false;
+    p.runAway = [&](const std::string& name, const quarvel::core::Message&, std::function<void(const quarvel::image::Progress&)> work,
+                    std::function<void()> done) {
+        work([&](const quarvel::image::SolveStatus& status) {
+            said.push_back(PhotoPage::solvingText(name, status).text());
+            return !cancel;
+        });
+        done();
+    };
+    // The setup's sampling, 1.94"/px, and the image's 2"/px: the same setup.
+    ::setenv("FAKE_SOLVE", "solve", 1);
+    f.userClicks(p.bbMesurerImage);
+    ASSERT_FALSE(said.empty());
+    EXPECT_TRUE(said.front().starts_with("Résolution de m42.fits : autour du cadre, à l'échantillonnage du montage\n0 s "
+                                         "écoulées, au plus 120 s encore")) << said.front();
+    EXPECT_NE(p.labMesure.caption().find("Rotation 0.0° (le haut de l'image, du nord vers l'est)"), std::string::npos)
+        << p.labMesure.caption();
+    EXPECT_NE(p.labMesure.caption().find("calcul 1.94\"/px (+3.2 %)"), std::string::npos) << p.labMesure.caption();
+    // At 10"/px: another setup's image, its own numbers.
+    ::setenv("FAKE_CD", "0.00277777777777778", 1);
+    f.userClicks(p.bbMesurerImage);
+    EXPECT_TRUE(p.labMesure.caption().starts_with("m42.fits : image d'un autre montage (échantillonnage différent de "
+                                                  "plus de 20 %) ; centre 05h35m17")) << p.labMesure.caption();
+    EXPECT_NE(p.labMesure.caption().find("Échantillonnage 10.00\"/px\nChamp 85.3' x 85.3'"), std::string::npos)
+        << p.labMesure.caption();
+    // Cancelled: said, and no failure.
+    ::setenv("FAKE_SOLVE", "hang", 1);
+    cancel = true;
+    f.userClicks(p.bbMesurerImage);
+    EXPECT_EQ(p.labMesure.caption(), "Résolution de m42.fits annulée");
+    EXPECT_TRUE(reporter.messages.empty());
+    // A solved FITS: measured on its own solution, the solver never asked.
+    cancel = false;
+    ::setenv("FAKE_SOLVE", "fail", 1);
+    said.clear();
+    chosen = solved;
+    f.userClicks(p.bbMesurerImage);
+    EXPECT_TRUE(said.empty());
+    EXPECT_TRUE(p.labMesure.caption().ends_with("Solution lue dans le fichier (WCS), non résolue")) << p.labMesure.caption();
+    ASSERT_TRUE(p.bbResoudreImage.visible());
+    // Asked to solve it all the same, the solver does, and says it failed.
+    f.userClicks(p.bbResoudreImage);
+    ::setenv("PATH", path.c_str(), 1);
+    for (const char* name : {"FAKE_SOLVE", "FAKE_CD", "FAKE_CRPIX1", "FAKE_CRPIX2"}) ::unsetenv(name);
+    EXPECT_FALSE(said.empty());
+    ASSERT_EQ(reporter.messages.size(), 1u);
+    EXPECT_TRUE(reporter.messages[0].starts_with("« " + solved + " » n'a pas pu être résolue : solve-field a échoué"))
+        << reporter.messages[0];
+}
+
 }  // namespace

@@ -148,7 +148,7 @@ std::size_t playEvents(const std::uint8_t* data, std::size_t size, const std::st
     StreamHost host(in);
     Program program(reporter, host,
                     Environment{configPath, [] { return form::CalendarDate{2026, 12, 6}; },
-                                [](const std::string&) {}, [] {}, {}, {}, [](double) { return 0; }});
+                                [](const std::string&) {}, [] {}, {}, {}, [](double) { return 0; }, {}});
     for (const auto& message : program.mainForm.start()) reporter.report(message);
     program.mainForm.userClicks(program.mainForm.about.bbRun);
     std::size_t events = 0;

@@ -9,7 +9,7 @@ using Strings = std::vector<std::string>;
 namespace {
 
 TEST_F(ProgramTest, StartsMaskedOnTheAboutPage) {
-    program = std::make_unique<Program>(reporter, host, Environment{iniPath, {}, {}, {}, {}, {}, {}});
+    program = std::make_unique<Program>(reporter, host, Environment{iniPath, {}, {}, {}, {}, {}, {}, {}});
     MainForm& f = program->mainForm;
     f.start();
     EXPECT_EQ(f.TabbedNotebook1.activePage(), indexOf(Page::APropos));

@@ -77,6 +77,7 @@ TEST_F(NightPageTest, ASiteIsKeptAndM31sNightIsTheReferences) {
     // M 31 framed, on 12/02/1990: PyEphem gives its rising at 05:23:58 UTC,
     // its transit at 15:12:00 and its setting at 00:56:05, the
     // astronomical night from 19:02:01 to 05:24:50 (the desktop at UTC+1).
+    // Up already at sunset, it is said so before its rising in the morning.
     f->userSwitches(f->TabbedNotebook1, indexOf(Page::ChampPhoto));
     f->userTypes(f->photo.eObjet, "M 31");
     f->userPressesEnter(f->photo.eObjet);
@@ -84,7 +85,7 @@ TEST_F(NightPageTest, ASiteIsKeptAndM31sNightIsTheReferences) {
     chooseDate({1990, 2, 12});
     EXPECT_EQ(n->eDateNuit.text(), "12/02/1990");
     EXPECT_EQ(n->cbCible.text(), "M 31");
-    EXPECT_EQ(n->labLever.caption(), "Lever : 06:24");
+    EXPECT_EQ(n->labLever.caption(), "Lever : déjà levé au coucher du Soleil, de nouveau à 06:24");
     EXPECT_EQ(n->labPassage.caption(), "Passage : 16:12 à 88°");
     EXPECT_EQ(n->labCoucher.caption(), "Coucher : 01:56");
     EXPECT_EQ(n->labNuitAstro.caption(), "Nuit astronomique : 20:02 – 06:25");

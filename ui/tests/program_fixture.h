@@ -49,6 +49,8 @@ protected:
     // The desktop's time zone: Paris in winter, unless a zone is given.
     int utcOffsetMinutes = 60;
     std::function<int(double jdUtc)> zone;
+    // The moment it is, a UTC Julian date: none (0) unless a test sets it.
+    double nowJd = 0;
     std::unique_ptr<Program> program;
 
     MainForm& start() {
@@ -56,7 +58,8 @@ protected:
             reporter, host,
             Environment{iniPath, [] { return form::CalendarDate{2026, 12, 6}; },
                         [this](const std::string& url) { openedUrls.push_back(url); }, [this] { closed = true; },
-                        dataFolders, equipmentFolder, [this](double jd) { return zone ? zone(jd) : utcOffsetMinutes; }});
+                        dataFolders, equipmentFolder, [this](double jd) { return zone ? zone(jd) : utcOffsetMinutes; },
+                        [this] { return nowJd; }});
         for (const auto& message : program->mainForm.start()) reporter.report(message);
         program->mainForm.userClicks(program->mainForm.about.bbRun);
         return program->mainForm;

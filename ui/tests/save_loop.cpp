@@ -44,6 +44,7 @@ int main(int argc, char* argv[]) {
                                 {},
                                 {},
                                 {},
+                                {},
                                 {}});
     MainForm& f = program.mainForm;
     f.start();

@@ -1253,10 +1253,28 @@ private slots:
             modal->findChild<QCalendarWidget*>("MonthCalendar1")->setSelectedDate(QDate(1990, 2, 12));
             QTest::keyClick(modal->findChild<QPushButton*>("bbDateOK"), Qt::Key_Return);
         });
-        QCOMPARE(child<QLabel>("labLever")->text(), english ? QString("Rises: 05:24") : QString("Lever : 05:24"));
+        // Up already at sunset, it is said so before its rising in the morning.
+        QCOMPARE(child<QLabel>("labLever")->text(), english ? QString("Rises: already up at sunset, up again at 05:24")
+                                                            : QString("Lever : déjà levé au coucher du Soleil, de nouveau à 05:24"));
         QCOMPARE(child<QLabel>("labPassage")->text(),
                  english ? QString("Transit: 15:12 at 88°") : QString("Passage : 15:12 à 88°"));
         QCOMPARE(child<QLabel>("labCoucher")->text(), english ? QString("Sets: 00:56") : QString("Coucher : 00:56"));
+        // A second target typed, and Jupiter offered: three curves, three lines, copied as lines.
+        type("eCibleNuit", "M 42");
+        QTest::keyClick(child<QLineEdit>("eCibleNuit"), Qt::Key_Return);
+        auto* offered = child<QComboBox>("cbCible");
+        offered->setCurrentIndex(offered->findText(english ? "Jupiter" : "Jupiter"));
+        offered->activated(offered->currentIndex());
+        QTest::mouseClick(child<QPushButton>("bbAjouterCible"), Qt::LeftButton);
+        QVERIFY(child<QLabel>("labCibleNuit1")->text().startsWith("M 31 — "));
+        QVERIFY(child<QLabel>("labCibleNuit2")->text().startsWith("M 42 — "));
+        QVERIFY2(child<QLabel>("labCibleNuit3")->text().startsWith("▸ Jupiter — "), qPrintable(child<QLabel>("labCibleNuit3")->text()));
+        QGuiApplication::clipboard()->clear();
+        QTest::mouseClick(child<QPushButton>("bbCopier"), Qt::LeftButton);
+        QTRY_VERIFY(!QGuiApplication::clipboard()->text().isEmpty());
+        const QStringList lines = QGuiApplication::clipboard()->text().split('\n', Qt::SkipEmptyParts);
+        QCOMPARE(lines.size(), 3);
+        QVERIFY2(lines[0].startsWith(english ? "M 31\tRises: already up" : "M 31\tLever : déjà levé"), qPrintable(lines[0]));
     }
 
     void objectsAreFoundAndFramed() {
