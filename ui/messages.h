@@ -84,7 +84,8 @@ inline constexpr std::string_view kNothingToCopy = "Rien à copier sur cette pag
 inline constexpr std::string_view kMoonNight = "Lune : lever %1, coucher %2, éclairée à %3 %, à %4° de la cible";
 inline constexpr std::string_view kUpAtDusk = "déjà levé au coucher du Soleil";
 inline constexpr std::string_view kUpAtDuskThen = "déjà levé au coucher du Soleil, de nouveau à %1";
-inline constexpr std::string_view kNightRow = "%1 — lever : %2 — passage : %3 à %4° — coucher : %5 — %6 utiles";
+inline constexpr std::string_view kNightRow = "%1 — ↑ %2 — passage %3 à %4° — ↓ %5 — %6 utiles";
+inline constexpr std::string_view kUpAtDuskShort = "levé au crépuscule";
 inline constexpr std::string_view kNightRowShown = "▸ %1";
 // The night chart's legend, beside the targets' names.
 inline constexpr std::string_view kLegendMoon = "Lune";
@@ -102,7 +103,7 @@ inline constexpr std::string_view kTimeZone = "Heures du bureau, %1";
 inline constexpr std::string_view kTimeZoneChange = "Heures du bureau, %1 puis %2 à partir de %3";
 inline constexpr std::string_view kNoSite = "Aucun site : taper sa latitude et sa longitude, ou en choisir un";
 inline constexpr std::string_view kNoTarget = "Aucune cible : cadrer un objet dans Champ photo";
-inline constexpr std::string_view kYearHours = "Heures au-dessus de %1° de nuit, le 15 de chaque mois, de %2";
+inline constexpr std::string_view kYearHours = "Nuit au-dessus de %1°, le 15 du mois, de %2";
 inline constexpr std::string_view kYearPlanet = "%1, de %2 : diamètre et hauteur au passage, le 15 du mois";
 inline constexpr std::string_view kMonthHours = "%1 : %2 %3";
 inline constexpr std::string_view kMonthPlanet = "%1 : %2\" à %3°%4";
@@ -162,7 +163,7 @@ inline constexpr std::string_view kPatterns[] = {
     kNameTooLong,    kUnsavableName,  kOpticsTooLarge,   kPixelsTooLarge,
     kIncompleteSensor, kRemoveQuestion, kTheCamera,      kTheDslr,        kTheTelescope,   kTheSetup, kTheSite, kBadSitePlace, kSavedIn, kSensorHint, kTelescopeHint, kSamplingRule, kUnknownObject, kFitsAtAngle, kResultsCopied, kLegendCurrent, kLegendColours[0], kLegendColours[1], kLegendColours[2], kUnderSampled, kWellSampled, kOverSampled,
     kRingTilt, kRises, kTransits, kSets, kAlwaysUp, kNeverUp, kAstronomicalNight, kNoAstronomicalNight, kDarkAllDay, kMidnightSun,
-    kPolarNight, kUsefulHours, kMoonShown, kNothingToCopy, kMoonNight, kUpAtDusk, kUpAtDuskThen, kNightRow, kLegendMoon, kLegendMinimum, kLegendNow, kStarsLegend, kStarsMissing, kNotAStarFile, kImageCatalogueStars, kObjectsLeftOut, kTimeZone, kTimeZoneChange, kNoSite, kNoTarget, kYearHours, kYearPlanet, kOpposition,
+    kPolarNight, kUsefulHours, kMoonShown, kNothingToCopy, kMoonNight, kUpAtDusk, kUpAtDuskThen, kNightRow, kUpAtDuskShort, kLegendMoon, kLegendMinimum, kLegendNow, kStarsLegend, kStarsMissing, kNotAStarFile, kImageCatalogueStars, kObjectsLeftOut, kTimeZone, kTimeZoneChange, kNoSite, kNoTarget, kYearHours, kYearPlanet, kOpposition,
     kGreatestElongation, kImageCentre, kImageSampling, kImageField, kImageRotation, kImageFwhm, kImageNoFwhm, kSolving, kStageHinted, kStagePlaceOnly, kStageBlind, kSolveCancelled, kNoIndexForField,
     kImageOtherSetup, kImageOwnSampling, kImageOwnField, kImageFwhmAfterSolve, kImageSolutionFromFile,
 };

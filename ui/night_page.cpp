@@ -268,8 +268,15 @@ void NightPage::show() {
     cbCible.setItems(names);
     // The framed object by default; the target chosen before while it is offered.
     if (cbCible.selected() < 0 || chosen.empty()) cbCible.select(firstData < cbCible.count() ? firstData : 0);
-    // A night with no target yet starts with the framed object, else the first offered.
-    if (m_night.empty() && cbCible.selected() >= 0) addTarget(m_targets[static_cast<std::size_t>(cbCible.selected())]);
+    // A newly framed object joins the night; a night with no target starts
+    // with the first offered.
+    if (firstData < static_cast<int>(m_targets.size())) {
+        const Target& framed = m_targets[static_cast<std::size_t>(firstData)];
+        if (framed.name != m_lastFramed) addTarget(framed);
+        m_lastFramed = framed.name;
+    } else if (m_night.empty() && !m_targets.empty()) {
+        addTarget(m_targets.front());
+    }
     recompute();
 }
 
@@ -377,7 +384,9 @@ void NightPage::recompute() {
         const Message set = sets ? asData(timeText(*sets)) : never;
         const Message transit = asData(timeText(transits)), height = asData(core::fixed(highest, 10, 0));
         const Message name = target.programName ? Message(target.name) : asData(target.name);
-        const Message row(messages::kNightRow, {name, rise, transit, height, set, hoursText(darkHours)});
+        // The table's line, shorter: a target up at dusk is said so alone.
+        const Message rowRise = upAtDusk && !alwaysUp ? Message(messages::kUpAtDuskShort) : rise;
+        const Message row(messages::kNightRow, {name, rowRise, transit, height, set, hoursText(darkHours)});
         labCiblesNuit[k]->setMessage(static_cast<int>(k) == m_shown ? Message(messages::kNightRowShown, {row}) : row);
         m_lines.push_back({name,
                            {Message(messages::kRises, {rise}), Message(messages::kTransits, {transit, height}),

@@ -137,6 +137,7 @@ private:
     std::vector<Target> m_targets;  // offered
     std::vector<Target> m_night;    // chosen, each in its colour
     int m_shown = 0;                // the one whose details show
+    std::string m_lastFramed;       // the framed object when the page was last shown
     std::vector<ResultLine> m_lines;
 };
 

@@ -211,9 +211,13 @@ QWidget* buildNuitPage(Binder& b, NightPage& f) {
         y += line;
     }
     y += 2;
-    const int third = (kRight - kLeft) / 3;
-    for (int i = 0; form::Label* time : {&f.labLever, &f.labPassage, &f.labCoucher}) {
-        b.label(*time, p)->setGeometry(kLeft + third * i++, y, third, line);
+    // The rising on a line of its own (it may say the target was up at
+    // dusk), the transit and the setting side by side.
+    b.label(f.labLever, p)->setGeometry(kLeft, y, kRight - kLeft, line);
+    y += line;
+    const int half = (kRight - kLeft) / 2;
+    for (int i = 0; form::Label* time : {&f.labPassage, &f.labCoucher}) {
+        b.label(*time, p)->setGeometry(kLeft + half * i++, y, half, line);
     }
     y += line;
     for (form::Label* text : {&f.labNuitAstro, &f.labHeuresUtiles, &f.labLune, &f.labFuseau}) {
@@ -227,13 +231,15 @@ QWidget* buildNuitPage(Binder& b, NightPage& f) {
     heading->setFont(bold);
     heading->setGeometry(kLeft, y + 4, kRight - kLeft, line);
     y += line + 4;
-    const int half = (kRight - kLeft) / 2;
     for (int i = 0; form::Label* months : {&f.labMois1, &f.labMois2}) {
         QLabel* shown = b.label(*months, p);
         shown->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         shown->setGeometry(kLeft + half * i++, y, half, 6 * p->fontMetrics().lineSpacing() + 4);
     }
-    b.label(f.labOppositions, p)->setGeometry(kLeft, y + 6 * p->fontMetrics().lineSpacing() + 6, kRight - kLeft, line);
+    QLabel* oppositions = b.label(f.labOppositions, p);
+    oppositions->setGeometry(kLeft, y + 6 * p->fontMetrics().lineSpacing() + 6, kRight - kLeft, line);
+    // The window is made tall enough for the whole page.
+    p->setMinimumHeight(oppositions->geometry().bottom() + 6);
     return p;
 }
 

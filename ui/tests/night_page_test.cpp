@@ -7,6 +7,8 @@
 #include <ctime>
 #include <filesystem>
 #include <fstream>
+#include <map>
+#include <sstream>
 
 #include "config/equipment_file.h"
 #include "config/tests/ini_test_support.h"
@@ -167,6 +169,100 @@ TEST_F(NightPageTest, ManySitesStartInATimeThatGrowsWithTheirNumber) {
     std::printf("4,000 sites: %.3f s, 16,000 sites: %.3f s\n", quarter, whole);
     EXPECT_LT(whole, 8 * std::max(quarter, 0.01));
     EXPECT_LT(whole, 1.0);
+}
+
+// Five targets on one night, from a northern and a southern site: each
+// one's rising, transit and setting where PyEphem puts them
+// (ui/tests/night_targets_reference.csv, tools/night_targets_reference.py),
+// within a minute; a rising before dusk is said as "already up".
+TEST_F(NightPageTest, FiveTargetsOnOneNightAreThoseOfTheReference) {
+    dataFolders = {QUARVEL_SOURCE_DIR};
+    std::ifstream in(QUARVEL_SOURCE_DIR "/ui/tests/night_targets_reference.csv");
+    std::string line;
+    std::getline(in, line);
+    std::map<std::string, std::vector<std::vector<std::string>>> bySite;
+    while (std::getline(in, line)) {
+        std::vector<std::string> fields;
+        std::stringstream split(line);
+        for (std::string field; std::getline(split, field, ',');) fields.push_back(field);
+        fields.resize(8);
+        bySite[fields[0]].push_back(fields);
+    }
+    ASSERT_EQ(bySite.size(), 2u);
+    // The last "hh:mm" of a text, in minutes; none when it has no time.
+    const auto minutesIn = [](const std::string& text) -> std::optional<int> {
+        const auto at = text.rfind(':');
+        if (at == std::string::npos || at < 2 || at + 3 > text.size() || !std::isdigit(text[at + 1])) return std::nullopt;
+        return std::stoi(text.substr(at - 2, 2)) * 60 + std::stoi(text.substr(at + 1, 2));
+    };
+    // The reference's instant on the desktop's clock (UTC+1), in minutes.
+    const auto clock = [](const std::string& jd) {
+        const double day = std::fmod(std::stod(jd) + 0.5 + 1.0 / 24, 1.0);
+        return static_cast<int>(std::lround(day * 1440)) % 1440;
+    };
+    for (const auto& [site, rows] : bySite) {
+        SCOPED_TRACE(site);
+        MainForm* f = &start();
+        NightPage* n = &f->night;
+        f->userSwitches(f->TabbedNotebook1, indexOf(Page::Nuit));
+        f->userTypes(n->eSiteLatitude, rows[0][1]);
+        f->userTypes(n->eSiteLongitude, rows[0][2]);
+        f->userTypes(n->eSiteAltitude, rows[0][3]);
+        chooseDate({2026, 12, 9});
+        for (const char* typed : {"M 31", "M 42", "NGC 7000"}) {
+            f->userTypes(n->eCibleNuit, typed);
+            f->userPressesEnter(n->eCibleNuit);
+        }
+        for (const char* planet : {"Jupiter", "Saturne"}) {
+            f->userPicks(n->cbCible, *n->cbCible.rowOf(planet));
+            f->userClicks(n->bbAjouterCible);
+        }
+        const auto lines = n->resultLines();
+        ASSERT_EQ(lines.size(), 5u);  // the default target, Jupiter, was first
+        for (const auto& row : rows) {
+            SCOPED_TRACE(row[4]);
+            // NGC 7000 goes by its Caldwell number.
+            const std::string shown = row[4] == "NGC 7000" ? "C 20" : row[4];
+            const auto found = std::find_if(lines.begin(), lines.end(), [&](const ResultLine& l) { return l.caption.text() == shown; });
+            ASSERT_NE(found, lines.end());
+            const auto near = [&](const std::string& shown, const std::string& reference) {
+                const auto minutes = minutesIn(shown);
+                if (reference.empty()) {
+                    EXPECT_FALSE(minutes) << shown;
+                    return;
+                }
+                if (!minutes) return;  // a rising before dusk: "already up"
+                const int gap = std::abs(*minutes - clock(reference));
+                EXPECT_LE(std::min(gap, 1440 - gap), 1) << shown;
+            };
+            near(found->values[0].text(), row[5]);
+            near(found->values[1].text().substr(0, found->values[1].text().rfind(" à")), row[6]);
+            near(found->values[2].text(), row[7]);
+        }
+    }
+}
+
+// The year runs from the chosen month: from December, to November next
+// year; tonight's chart marks the moment it is.
+TEST_F(NightPageTest, TheYearRunsFromTheChosenMonth) {
+    dataFolders = {QUARVEL_SOURCE_DIR};
+    nowJd = 2461383.5 + 22.0 / 24;  // 9 December 2026, 22:00 UTC
+    MainForm* f = &start();
+    NightPage* n = &f->night;
+    f->userSwitches(f->TabbedNotebook1, indexOf(Page::ChampPhoto));
+    f->userTypes(f->photo.eObjet, "M 42");
+    f->userPressesEnter(f->photo.eObjet);
+    f->userSwitches(f->TabbedNotebook1, indexOf(Page::Nuit));
+    f->userTypes(n->eSiteLatitude, "45");
+    f->userTypes(n->eSiteLongitude, "5");
+    chooseDate({2026, 12, 9});
+    EXPECT_TRUE(n->labAnnee.caption().ends_with("de décembre 2026 à novembre 2027")) << n->labAnnee.caption();
+    EXPECT_TRUE(n->labMois1.caption().starts_with("décembre : ")) << n->labMois1.caption();
+    EXPECT_NE(n->labMois2.caption().find("novembre : "), std::string::npos) << n->labMois2.caption();
+    ASSERT_TRUE(n->vueNuit.chart().now);
+    EXPECT_DOUBLE_EQ(*n->vueNuit.chart().now, nowJd);
+    chooseDate({2026, 12, 10});
+    EXPECT_FALSE(n->vueNuit.chart().now);
 }
 
 }  // namespace
