@@ -1475,9 +1475,13 @@ private slots:
                       QTRY_COMPARE(dialog->selectedFiles(), QStringList{picture});
                       QTest::keyClick(file, Qt::Key_Return);
                   });
+        const bool english = QLocale::system().language() == QLocale::English;
         auto* measured = child<QLabel>("labMesure");
-        QTRY_VERIFY_WITH_TIMEOUT(measured->text().startsWith("orion.tif : centre 05h35m"), 60000);
-        QVERIFY2(measured->text().contains("miroir : non") && measured->text().contains("Rotation 125.0°"),
+        QTRY_VERIFY_WITH_TIMEOUT(measured->text().startsWith(english ? "orion.tif: centre 05h35m" : "orion.tif : centre 05h35m"),
+                                 60000);
+        QVERIFY2(measured->text().contains(english ? "mirrored: no" : "miroir : non") &&
+                     measured->text().contains(english ? "Rotation 125.0° (the image's top, from north through east)"
+                                                       : "Rotation 125.0° (le haut de l'image, du nord vers l'est)"),
                  qPrintable(measured->text()));
         QTest::mouseClick(child<QPushButton>("bbReprendreCadrage"), Qt::LeftButton);
         QCOMPARE(child<QLineEdit>("eRotation")->text(), QString("125.0"));
