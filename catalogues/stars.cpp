@@ -102,16 +102,7 @@ std::size_t StarCatalogue::countInside(const std::array<sky::Equatorial, 4>& cor
     forEachNear(middle, radius, 99, [&](const Star& star) {
         const auto p = sky::project(middle, {star.raDeg, star.decDeg});
         if (!p) return;
-        // Inside when on the same side of every edge.
-        int sign = 0;
-        for (std::size_t i = 0; i < plane.size(); ++i) {
-            const auto& a = plane[i];
-            const auto& b = plane[(i + 1) % plane.size()];
-            const double cross = (b.x - a.x) * (p->y - a.y) - (b.y - a.y) * (p->x - a.x);
-            const int side = cross > 0 ? 1 : cross < 0 ? -1 : 0;
-            if (side != 0 && sign != 0 && side != sign) return;
-            if (side != 0) sign = side;
-        }
+        if (!sky::insideQuadrilateral(plane, *p)) return;
         ++inside;
     });
     return inside;

@@ -48,4 +48,17 @@ double northOnPlaneDeg(const Equatorial& centre, const Equatorial& position) {
     return std::atan2(vx, vy) * kDeg;
 }
 
+bool insideQuadrilateral(const std::array<PlanePoint, 4>& corners, const PlanePoint& point) {
+    int sign = 0;
+    for (std::size_t i = 0; i < corners.size(); ++i) {
+        const PlanePoint& a = corners[i];
+        const PlanePoint& b = corners[(i + 1) % corners.size()];
+        const double cross = (b.x - a.x) * (point.y - a.y) - (b.y - a.y) * (point.x - a.x);
+        const int side = cross > 0 ? 1 : cross < 0 ? -1 : 0;
+        if (side != 0 && sign != 0 && side != sign) return false;
+        if (side != 0) sign = side;
+    }
+    return true;
+}
+
 }  // namespace quarvel::sky

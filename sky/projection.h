@@ -4,6 +4,7 @@
 // y towards the north, exact at every declination including the poles.
 #pragma once
 
+#include <array>
 #include <optional>
 
 #include "sky/coordinates.h"
@@ -21,6 +22,11 @@ std::optional<PlanePoint> project(const Equatorial& centre, const Equatorial& po
 
 // The position a point of the plane stands for.
 Equatorial deproject(const Equatorial& centre, const PlanePoint& point);
+
+// Whether a point of a plane lies inside a convex quadrilateral given by its
+// corners in order around it (on an edge counts as inside): the point is on
+// the same side of every edge.
+bool insideQuadrilateral(const std::array<PlanePoint, 4>& corners, const PlanePoint& point);
 
 // The direction of north at a position, as an angle on the centre's plane,
 // degrees from the plane's north (its y axis) through east (its x axis):

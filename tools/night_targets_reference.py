@@ -8,23 +8,17 @@ standard refraction's -34'), as Julian dates (UTC); an event that does not
 happen is empty. The deep-sky targets' places are the program's own
 catalogue's (data/objects/objects.csv).
 
-    tools/night_targets_reference.py > ui/tests/night_targets_reference.csv
+    PYTHONPATH=tools tools/night_targets_reference.py > ui/tests/night_targets_reference.csv
 """
 import csv
 
 import ephem
 
+from night_reference import DUBLIN, event
+
 SITES = [("Helsinki", 60.17, 24.94, 20), ("Santiago", -33.45, -70.67, 570)]
 DEEP_SKY = {"M 31": "m", "M 42": "m", "NGC 7000": "ngc"}
 PLANETS = {"Jupiter": ephem.Jupiter, "Saturne": ephem.Saturn}
-DUBLIN = 2415020.0  # PyEphem's dates count from 1899 December 31, 12h
-
-
-def event(call):
-    try:
-        return "%.6f" % (float(call()) + DUBLIN)
-    except (ephem.AlwaysUpError, ephem.NeverUpError):
-        return ""
 
 
 def main():

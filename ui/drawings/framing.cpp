@@ -87,19 +87,11 @@ void addStars(FramingScene& scene, const ChartOptions& chart, const sky::Equator
                                                               core::Message::data(std::to_string(tenths % 10))});
     if (!scene.image) return;
     // Every star of the file on the image, however faint: small circles over it.
-    const auto& quad = *scene.image;
+    std::array<sky::PlanePoint, 4> quad;
+    for (std::size_t i = 0; i < quad.size(); ++i) quad[i] = {(*scene.image)[i].x, (*scene.image)[i].y};
     chart.stars->forEachNear(centre, radiusDeg, 99, [&](const catalogues::Star& star) {
         const auto at = onCanvas({star.raDeg, star.decDeg});
-        if (!at) return;
-        int sign = 0;
-        for (std::size_t i = 0; i < quad.size(); ++i) {
-            const Point& a = quad[i];
-            const Point& b = quad[(i + 1) % quad.size()];
-            const double cross = (b.x - a.x) * (at->y - a.y) - (b.y - a.y) * (at->x - a.x);
-            const int side = cross > 0 ? 1 : cross < 0 ? -1 : 0;
-            if (side != 0 && sign != 0 && side != sign) return;
-            if (side != 0) sign = side;
-        }
+        if (!at || !sky::insideQuadrilateral(quad, {at->x, at->y})) return;
         scene.imageStars.push_back(*at);
     });
 }

@@ -29,7 +29,11 @@ protected:
         fs::copy(QUARVEL_SOURCE_DIR "/images", dir.file("images"));
         fs::current_path(dir.path());
     }
-    void TearDown() override { fs::current_path(m_previous); }
+    void TearDown() override {
+        fs::current_path(m_previous);
+        if (!m_path.empty()) ::setenv("PATH", m_path.c_str(), 1);
+        for (const char* name : {"FAKE_SOLVE", "FAKE_CD", "FAKE_CRPIX1", "FAKE_CRPIX2"}) ::unsetenv(name);
+    }
 
     // The "Champ photo" page, for a sensor of 6248 x 4176 pixels of 3.76 um
     // at that focal length, with the shipped catalogue.
@@ -45,6 +49,16 @@ protected:
         return f.photo;
     }
 
+    // astrometry.net's solve-field replaced on the PATH by the tests' fake,
+    // until the test ends.
+    void useFakeSolver() {
+        const std::string bin = dir.file("bin");
+        fs::create_directory(bin);
+        fs::create_symlink(QUARVEL_SOURCE_DIR "/image/tests/fake_solve_field.sh", bin + "/solve-field");
+        m_path = std::getenv("PATH");
+        ::setenv("PATH", (bin + ":" + m_path).c_str(), 1);
+    }
+
     int redPixels() const {
         const auto& picture = program->mainForm.photo.PhotoObjet.picture();
         int count = 0;
@@ -56,6 +70,7 @@ protected:
 
 private:
     fs::path m_previous;
+    std::string m_path;
 };
 
 TEST_F(DrawingPagesTest, ATabListMovesTheOtherListsAndTheParameterPage) {
@@ -560,11 +575,7 @@ TEST_F(DrawingPagesTest, TheChartAndThePanelsShowOnlyWhatIsThere) {
     if (quarvel::image::solverInstalled()) {
         const std::string thin = dir.file("thin.fits");
         ASSERT_EQ(std::system(("'" QUARVEL_DAMAGED_FITS "' '" + thin + "' 64x70000").c_str()), 0);
-        const std::string bin = dir.file("bin");
-        fs::create_directory(bin);
-        fs::create_symlink(QUARVEL_SOURCE_DIR "/image/tests/fake_solve_field.sh", bin + "/solve-field");
-        const std::string path = std::getenv("PATH");
-        ::setenv("PATH", (bin + ":" + path).c_str(), 1);
+        useFakeSolver();
         p.askImagePath = [&thin] { return thin; };
         ::setenv("FAKE_SOLVE", "solve", 1);
         ::setenv("FAKE_CRPIX1", "32.5", 1);
@@ -575,8 +586,6 @@ TEST_F(DrawingPagesTest, TheChartAndThePanelsShowOnlyWhatIsThere) {
         EXPECT_EQ(p.vueObjet.scene().imagePicture->width(), 1);
         ::setenv("FAKE_SOLVE", "huge", 1);
         f.userClicks(p.bbMesurerImage);
-        ::setenv("PATH", path.c_str(), 1);
-        for (const char* name : {"FAKE_SOLVE", "FAKE_CRPIX1", "FAKE_CRPIX2"}) ::unsetenv(name);
         EXPECT_EQ(reporter.messages, Strings{"« " + thin + " » n'a pas pu être résolue : la solution rendue par "
                                              "solve-field est incorrecte (CD = INF\"/pixel)"});
         EXPECT_EQ(p.labMesure.caption().find("INF"), std::string::npos);
@@ -690,11 +699,7 @@ TEST_F(DrawingPagesTest, AnImageIsMeasuredForWhatItIs) {
     const std::string image = dir.file("m42.fits"), solved = dir.file("solved.fits");
     ASSERT_EQ(std::system(("'" QUARVEL_DAMAGED_FITS "' '" + image + "'").c_str()), 0);
     ASSERT_EQ(std::system(("'" QUARVEL_DAMAGED_FITS "' '" + solved + "' 800x600 --wcs 83.8221 -5.3911 2.5").c_str()), 0);
-    const std::string bin = dir.file("bin");
-    fs::create_directory(bin);
-    fs::create_symlink(QUARVEL_SOURCE_DIR "/image/tests/fake_solve_field.sh", bin + "/solve-field");
-    const std::string path = std::getenv("PATH");
-    ::setenv("PATH", (bin + ":" + path).c_str(), 1);
+    useFakeSolver();
     ::setenv("FAKE_CRPIX1", "256.5", 1);
     ::setenv("FAKE_CRPIX2", "256.5", 1);
     std::string chosen = image;
@@ -742,8 +747,6 @@ TEST_F(DrawingPagesTest, AnImageIsMeasuredForWhatItIs) {
     ASSERT_TRUE(p.bbResoudreImage.visible());
     // Asked to solve it all the same, the solver does, and says it failed.
     f.userClicks(p.bbResoudreImage);
-    ::setenv("PATH", path.c_str(), 1);
-    for (const char* name : {"FAKE_SOLVE", "FAKE_CD", "FAKE_CRPIX1", "FAKE_CRPIX2"}) ::unsetenv(name);
     EXPECT_FALSE(said.empty());
     ASSERT_EQ(reporter.messages.size(), 1u);
     EXPECT_TRUE(reporter.messages[0].starts_with("« " + solved + " » n'a pas pu être résolue : solve-field a échoué"))
