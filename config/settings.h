@@ -39,6 +39,18 @@ inline constexpr std::string_view kKeyBinning = "Binning";
 // lowest altitude worth shooting at, degrees: written likewise.
 inline constexpr std::string_view kKeySite = "Site";
 inline constexpr std::string_view kKeyMinimumAltitude = "AltitudeMin";
+// The filters of tonight's targets, written likewise: the kind of object
+// (0 all, then galaxies, bright nebulae, planetary nebulae, clusters, dark
+// nebulae), the least hours in the dark, the frame's fill from and to (per
+// cent), the catalogue (empty for all), the largest mosaic's side (1 to 5)
+// and the least distance to the Moon (degrees).
+inline constexpr std::string_view kKeyTargetKind = "CiblesType";
+inline constexpr std::string_view kKeyTargetHours = "CiblesHeures";
+inline constexpr std::string_view kKeyTargetFillFrom = "CiblesRemplissageMin";
+inline constexpr std::string_view kKeyTargetFillTo = "CiblesRemplissageMax";
+inline constexpr std::string_view kKeyTargetCatalogue = "CiblesCatalogue";
+inline constexpr std::string_view kKeyTargetMosaic = "CiblesMosaique";
+inline constexpr std::string_view kKeyTargetMoon = "CiblesLune";
 
 // What a load finds in the file, each missing key at its default: a 212 mm
 // aperture at 2628 mm, no factor, no filter, the "HiSis-22" camera and the
@@ -61,6 +73,13 @@ struct Settings {
     std::int32_t binning = 1;   // 1 to 4
     std::string site;           // none chosen
     double minimumAltitudeDeg = 30;  // 0 to 89
+    std::int32_t targetKind = 0;        // 0 to 5
+    double targetHours = 1;             // 0 to 24
+    double targetFillFromPercent = 10;  // 0 to 1000
+    double targetFillToPercent = 100;   // 0 to 1000
+    std::string targetCatalogue;        // none: all
+    std::int32_t targetMosaic = 1;      // 1 to 5
+    double targetMoonDeg = 0;           // 0 to 180
 };
 
 // The settings of a section: [parametres], or a named setup's section that
@@ -96,6 +115,11 @@ namespace detail {
 inline bool seeingValue(double arcsec) { return acceptableSeeing(arcsec); }
 inline bool binningValue(double binning) { return acceptableBinning(static_cast<std::int32_t>(binning)); }
 inline bool minimumAltitudeValue(double deg) { return acceptableMinimumAltitude(deg); }
+inline bool targetKindValue(double kind) { return kind >= 0 && kind <= 5; }
+inline bool targetHoursValue(double hours) { return hours >= 0 && hours <= 24; }
+inline bool targetFillValue(double percent) { return percent >= 0 && percent <= 1000; }
+inline bool targetMosaicValue(double side) { return side >= 1 && side <= 5; }
+inline bool targetMoonValue(double deg) { return deg >= 0 && deg <= 180; }
 }  // namespace detail
 
 // The settings' one table: both directions read it.
@@ -120,6 +144,13 @@ inline constexpr SettingsField kSettingsFields[] = {
     {kKeyBinning, &Settings::binning, false, true, detail::binningValue},
     {kKeySite, &Settings::site, false, true},
     {kKeyMinimumAltitude, &Settings::minimumAltitudeDeg, false, true, detail::minimumAltitudeValue},
+    {kKeyTargetKind, &Settings::targetKind, false, true, detail::targetKindValue},
+    {kKeyTargetHours, &Settings::targetHours, false, true, detail::targetHoursValue},
+    {kKeyTargetFillFrom, &Settings::targetFillFromPercent, false, true, detail::targetFillValue},
+    {kKeyTargetFillTo, &Settings::targetFillToPercent, false, true, detail::targetFillValue},
+    {kKeyTargetCatalogue, &Settings::targetCatalogue, false, true},
+    {kKeyTargetMosaic, &Settings::targetMosaic, false, true, detail::targetMosaicValue},
+    {kKeyTargetMoon, &Settings::targetMoonDeg, false, true, detail::targetMoonValue},
 };
 // The keys writeSettings writes, in order.
 std::vector<std::string_view> settingsKeys();

@@ -1462,6 +1462,182 @@ Your remarks and suggestions are welcome at the address below.</translation>
         <translation>Remove from the night the target whose details show</translation>
     </message>
     <message>
+        <source>%1 cibles sur %2 — %3, au moins %4 h de nuit, remplissage de %5 à %6 %, mosaïque jusqu&apos;à %7 x %7, Lune à %8° au moins, catalogue : %9</source>
+        <translation>%1 targets of %2 — %3, at least %4 h of night, fill from %5 to %6 %, mosaic up to %7 x %7, Moon at least %8° away, catalogue: %9</translation>
+    </message>
+    <message>
+        <source>Amas</source>
+        <translation>Clusters</translation>
+    </message>
+    <message>
+        <source>Arp</source>
+        <translation>Arp</translation>
+    </message>
+    <message>
+        <source>Barnard</source>
+        <translation>Barnard</translation>
+    </message>
+    <message>
+        <source>Caldwell</source>
+        <translation>Caldwell</translation>
+    </message>
+    <message>
+        <source>Catalogue :</source>
+        <translation>Catalogue:</translation>
+    </message>
+    <message>
+        <source>Cibles de la nuit</source>
+        <translation>Tonight&apos;s targets</translation>
+    </message>
+    <message>
+        <source>Cibles de la nuit…</source>
+        <translation>Tonight&apos;s targets…</translation>
+    </message>
+    <message>
+        <source>Collinder</source>
+        <translation>Collinder</translation>
+    </message>
+    <message>
+        <source>Copier</source>
+        <translation>Copy</translation>
+    </message>
+    <message>
+        <source>Distance à la Lune au moins, en degrés, à la meilleure heure de l&apos;objet</source>
+        <translation>Least distance to the Moon, in degrees, at the object&apos;s best hour</translation>
+    </message>
+    <message>
+        <source>Exporter…</source>
+        <translation>Export…</translation>
+    </message>
+    <message>
+        <source>Fermer</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>Galaxies</source>
+        <translation>Galaxies</translation>
+    </message>
+    <message>
+        <source>Heures au moins au-dessus de l&apos;altitude minimale, en nuit astronomique</source>
+        <translation>Least hours above the minimum altitude, in the astronomical night</translation>
+    </message>
+    <message>
+        <source>IC</source>
+        <translation>IC</translation>
+    </message>
+    <message>
+        <source>LBN</source>
+        <translation>LBN</translation>
+    </message>
+    <message>
+        <source>LDN</source>
+        <translation>LDN</translation>
+    </message>
+    <message>
+        <source>La plus grande mosaïque permise, en panneaux de côté : 1 à 5</source>
+        <translation>The largest mosaic allowed, in panels a side: 1 to 5</translation>
+    </message>
+    <message>
+        <source>Les objets du catalogue classés pour ce montage, ce site et cette nuit</source>
+        <translation>The catalogue&apos;s objects ranked for this setup, this site and this night</translation>
+    </message>
+    <message>
+        <source>Lune à (°) :</source>
+        <translation>Moon at (°):</translation>
+    </message>
+    <message>
+        <source>Mag.</source>
+        <translation>Mag.</translation>
+    </message>
+    <message>
+        <source>Melotte</source>
+        <translation>Melotte</translation>
+    </message>
+    <message>
+        <source>Messier</source>
+        <translation>Messier</translation>
+    </message>
+    <message>
+        <source>Mosaïque (côté) :</source>
+        <translation>Mosaic (side):</translation>
+    </message>
+    <message>
+        <source>NGC</source>
+        <translation>NGC</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Score</translation>
+    </message>
+    <message>
+        <source>Nuit (h) :</source>
+        <translation>Night (h):</translation>
+    </message>
+    <message>
+        <source>Nébuleuses en émission et par réflexion</source>
+        <translation>Emission and reflection nebulae</translation>
+    </message>
+    <message>
+        <source>Nébuleuses obscures</source>
+        <translation>Dark nebulae</translation>
+    </message>
+    <message>
+        <source>Nébuleuses planétaires</source>
+        <translation>Planetary nebulae</translation>
+    </message>
+    <message>
+        <source>Objet</source>
+        <translation>Object</translation>
+    </message>
+    <message>
+        <source>Part du champ (ou de la mosaïque) que l&apos;objet occupe au moins, en pour cent</source>
+        <translation>Share of the field (or of the mosaic) the object takes at least, in per cent</translation>
+    </message>
+    <message>
+        <source>Part du champ (ou de la mosaïque) que l&apos;objet occupe au plus, en pour cent</source>
+        <translation>Share of the field (or of the mosaic) the object takes at most, in per cent</translation>
+    </message>
+    <message>
+        <source>Remplissage</source>
+        <translation>Fill</translation>
+    </message>
+    <message>
+        <source>Remplissage de (%) :</source>
+        <translation>Fill from (%):</translation>
+    </message>
+    <message>
+        <source>Sharpless</source>
+        <translation>Sharpless</translation>
+    </message>
+    <message>
+        <source>Taille</source>
+        <translation>Size</translation>
+    </message>
+    <message>
+        <source>Tous</source>
+        <translation>All</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Type</translation>
+    </message>
+    <message>
+        <source>Type :</source>
+        <translation>Type:</translation>
+    </message>
+    <message>
+        <source>van den Bergh</source>
+        <translation>van den Bergh</translation>
+    </message>
+    <message>
+        <source>« %1 » : ce filtre prend un nombre de %2 à %3</source>
+        <translation>“%1”: this filter takes a number from %2 to %3</translation>
+    </message>
+    <message>
+        <source>à (%) :</source>
+        <translation>to (%):</translation>
+    </message>
+    <message>
         <source>Heures du bureau, %1</source>
         <translation>Desktop times, %1</translation>
     </message>

@@ -197,6 +197,10 @@ public:
     // The catalogue's object a typed text names, as Enter in "Objet" would
     // choose it, by its designation; nothing for a text that names none.
     std::optional<NamedPlace> objectNamed(const std::string& typed);
+    // The catalogue, read the first time it is needed; an object of it framed
+    // as if its name were typed in "Objet".
+    const std::vector<catalogues::DeepSkyObject>& catalogueObjects() { return objects().rows(); }
+    void frameRow(std::size_t row);
     // The chart's name as a file is named after it: the object's designation
     // (or the place typed) and the telescope, "M 31 - Lunette 80".
     std::string chartName();

@@ -9,6 +9,7 @@
 #include "ui/flag.h"
 #include "ui/messages.h"
 #include "ui/names.h"
+#include "night/targets.h"
 #include "ui/user_equipment.h"
 
 namespace quarvel::ui {
@@ -59,6 +60,7 @@ MainForm::MainForm(Guard& guard, ModalHost& host, Dialogs dialogs, Environment e
       about(*this, environment.openUrl),
       m_host(host),
       m_quit(dialogs.quit),
+      m_targets(dialogs.targets),
       m_today(environment.today),
       m_closeProgram(environment.closeProgram),
       m_session(session),
@@ -92,6 +94,8 @@ MainForm::MainForm(Guard& guard, ModalHost& host, Dialogs dialogs, Environment e
     m_tabs.recompute = [this] { recompute(); };
     about.run = [this] { run(); };
     night.targets = [this] { return nightTargets(); };
+    night.openTargets = [this] { openTargets(); };
+    m_targets.remember = [this](std::string_view key) { remember(key); };
     night.findObject = [this](const std::string& typed) -> std::optional<NightPage::Target> {
         const auto place = photo.objectNamed(typed);
         if (!place) return std::nullopt;
@@ -357,6 +361,25 @@ std::vector<NightPage::Target> MainForm::nightTargets() {
     }
     for (const auto& place : photo.framedPlaces()) targets.push_back({place.name, false, place.position, std::nullopt, false});
     return targets;
+}
+
+void MainForm::openTargets() {
+    // Without a site the page says so, and the button is off.
+    const auto site = night.site();
+    if (!site) return;
+    const double focal = m_session.instrument.focalMm;
+    const catalogues::SkyExtent frame{core::horizontalFieldArcmin(m_session.sensor, focal),
+                                      core::verticalFieldArcmin(m_session.sensor, focal)};
+    const auto& date = m_session.date;
+    const night::ManyTargets many(*site, night::siteNoon(*site, date.year, date.month, date.day),
+                                  m_session.preferences.minimumAltitudeDeg);
+    const auto chosen = m_targets.choose(m_host, {&photo.catalogueObjects(), frame, &many, photo.frenchNames},
+                                         m_session.preferences);
+    if (!chosen) return;
+    // Framed on the photo page, and its night shown here.
+    photo.frameRow(*chosen);
+    const auto& object = photo.catalogueObjects()[*chosen];
+    night.addNightTarget({catalogues::designation(object), false, {object.raDeg, object.decDeg}, std::nullopt, false});
 }
 
 void MainForm::reset() {

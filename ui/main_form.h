@@ -18,6 +18,7 @@
 #include "ui/subscription.h"
 #include "ui/parametrage_page.h"
 #include "ui/session.h"
+#include "ui/targets_form.h"
 
 namespace quarvel::ui {
 
@@ -30,6 +31,7 @@ struct Dialogs {
     ModelListForm& dslrs;
     DateForm& date;
     TelescopesForm& telescopes;
+    TargetsForm& targets;
 };
 
 // Where the main window meets the outside world.
@@ -115,6 +117,10 @@ private:
     void showComparison();
     bool comparisonShown() const;
     std::vector<NightPage::Target> nightTargets();
+    // Tonight's targets for the setup, the site and the date; the one chosen
+    // framed and added to the night.
+    void openTargets();
+    TargetsForm& m_targets;
 
     ModalHost& m_host;
     QuitForm& m_quit;

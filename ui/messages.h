@@ -80,6 +80,16 @@ inline constexpr std::string_view kPolarNight = "Le Soleil ne se lève pas";
 inline constexpr std::string_view kUsefulHours = "Au-dessus de %1° en nuit astronomique : %2";
 inline constexpr std::string_view kHoursMinutes = "%1 h %2";
 inline constexpr std::string_view kMoonShown = "Lune : éclairée à %1 %, à %2° de la cible";
+// Tonight's targets: the list's headings, the kinds the filter offers ("Tous"
+// first, also for every catalogue), the line that counts them, a filter out of range.
+inline constexpr std::string_view kTargetHeadings[] = {"Objet", "Type", "Taille", "Mag.", "Nuit", "Remplissage",
+                                                        "Mosaïque", "Lune", "Note"};
+inline constexpr std::string_view kTargetKinds[] = {"Tous", "Galaxies", "Nébuleuses en émission et par réflexion",
+                                                     "Nébuleuses planétaires", "Amas", "Nébuleuses obscures"};
+inline constexpr std::string_view kTargetsShown =
+    "%1 cibles sur %2 — %3, au moins %4 h de nuit, remplissage de %5 à %6 %, mosaïque jusqu'à %7 x %7, Lune à %8° "
+    "au moins, catalogue : %9";
+inline constexpr std::string_view kBadTargetNumber = "« %1 » : ce filtre prend un nombre de %2 à %3";
 inline constexpr std::string_view kNothingToCopy = "Rien à copier sur cette page";
 inline constexpr std::string_view kMoonNight = "Lune : lever %1, coucher %2, éclairée à %3 %, à %4° de la cible";
 inline constexpr std::string_view kUpAtDusk = "déjà levé au coucher du Soleil";
@@ -163,7 +173,7 @@ inline constexpr std::string_view kPatterns[] = {
     kNameTooLong,    kUnsavableName,  kOpticsTooLarge,   kPixelsTooLarge,
     kIncompleteSensor, kRemoveQuestion, kTheCamera,      kTheDslr,        kTheTelescope,   kTheSetup, kTheSite, kBadSitePlace, kSavedIn, kSensorHint, kTelescopeHint, kSamplingRule, kUnknownObject, kFitsAtAngle, kResultsCopied, kLegendCurrent, kLegendColours[0], kLegendColours[1], kLegendColours[2], kUnderSampled, kWellSampled, kOverSampled,
     kRingTilt, kRises, kTransits, kSets, kAlwaysUp, kNeverUp, kAstronomicalNight, kNoAstronomicalNight, kDarkAllDay, kMidnightSun,
-    kPolarNight, kUsefulHours, kMoonShown, kNothingToCopy, kMoonNight, kUpAtDusk, kUpAtDuskThen, kNightRow, kUpAtDuskShort, kLegendMoon, kLegendMinimum, kLegendNow, kStarsLegend, kStarsMissing, kNotAStarFile, kImageCatalogueStars, kObjectsLeftOut, kTimeZone, kTimeZoneChange, kNoSite, kNoTarget, kYearHours, kYearPlanet, kOpposition,
+    kPolarNight, kUsefulHours, kMoonShown, kTargetsShown, kBadTargetNumber, kNothingToCopy, kMoonNight, kUpAtDusk, kUpAtDuskThen, kNightRow, kUpAtDuskShort, kLegendMoon, kLegendMinimum, kLegendNow, kStarsLegend, kStarsMissing, kNotAStarFile, kImageCatalogueStars, kObjectsLeftOut, kTimeZone, kTimeZoneChange, kNoSite, kNoTarget, kYearHours, kYearPlanet, kOpposition,
     kGreatestElongation, kImageCentre, kImageSampling, kImageField, kImageRotation, kImageFwhm, kImageNoFwhm, kSolving, kStageHinted, kStagePlaceOnly, kStageBlind, kSolveCancelled, kNoIndexForField,
     kImageOtherSetup, kImageOwnSampling, kImageOwnField, kImageFwhmAfterSolve, kImageSolutionFromFile,
 };
@@ -173,6 +183,9 @@ inline constexpr std::string_view kPatterns[] = {
 inline constexpr std::string_view kMessageOnlyPatterns[] = {
     kYes, kNo, kMonthHours, kMonthPlanet, kMonthSpan, kNightRowShown, kHoursMinutes, kDayOfMonth, kListed, kMonths[0], kMonths[1], kMonths[2], kMonths[3], kMonths[4], kMonths[5],
     kMonths[6],  kMonths[7],   kMonths[8],    kMonths[9], kMonths[10], kMonths[11],
+    kTargetHeadings[0], kTargetHeadings[1], kTargetHeadings[2], kTargetHeadings[3], kTargetHeadings[4],
+    kTargetHeadings[5], kTargetHeadings[6], kTargetHeadings[7], kTargetHeadings[8],
+    kTargetKinds[0], kTargetKinds[1], kTargetKinds[2], kTargetKinds[3], kTargetKinds[4], kTargetKinds[5],
 };
 
 }  // namespace quarvel::ui::messages

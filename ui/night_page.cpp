@@ -85,6 +85,7 @@ NightPage::NightPage(form::Form& window, Session& session, EquipmentEditor& equi
       bbAjouterCible(add<form::Button>("bbAjouterCible", "Ajouter")),
       eCibleNuit(add<form::EditField>("eCibleNuit")),
       bbRetirerCible(add<form::Button>("bbRetirerCible", "Retirer")),
+      bbCibles(add<form::Button>("bbCibles", "Cibles de la nuit…")),
       eDateNuit(add<form::EditField>("eDateNuit")),
       bbDateNuit(add<form::Button>("bbDateNuit", "Changer date")),
       eAltitudeMin(add<form::EditField>("eAltitudeMin")),
@@ -136,6 +137,10 @@ NightPage::NightPage(form::Form& window, Session& session, EquipmentEditor& equi
         recompute();
     };
     bbRetirerCible.onClick = [this] { removeTarget(); };
+    bbCibles.setHint("Les objets du catalogue classés pour ce montage, ce site et cette nuit");
+    bbCibles.onClick = [this] {
+        if (openTargets) openTargets();
+    };
     cbSites.setDataFromRow(0);
     eDateNuit.setReadOnly(true);
     eSiteLatitude.setHint("Latitude en degrés, positive au nord : 48.85, 48°51'N ou -33°27'");
@@ -291,6 +296,11 @@ void NightPage::addTarget(const Target& target) {
     m_shown = static_cast<int>(m_night.size()) - 1;
 }
 
+void NightPage::addNightTarget(const Target& target) {
+    addTarget(target);
+    recompute();
+}
+
 void NightPage::removeTarget() {
     if (m_shown < 0 || m_shown >= static_cast<int>(m_night.size())) return;
     m_night.erase(m_night.begin() + m_shown);
@@ -318,6 +328,7 @@ void NightPage::clearResults(const Message& why) {
 
 void NightPage::recompute() {
     const auto site = typedSite();
+    bbCibles.setEnabled(site.has_value());
     if (!site) return clearResults(Message(messages::kNoSite));
     if (m_night.empty()) return clearResults(Message(messages::kNoTarget));
     const auto& date = m_session.date;

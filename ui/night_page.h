@@ -71,6 +71,12 @@ public:
     void recompute();
     // The sites' list follows the equipment file.
     void showSites();
+    // The site the fields give; nothing while one of them does not read.
+    std::optional<night::Site> site() const { return typedSite(); }
+    // A target added to the night and shown, as "Ajouter" does.
+    void addNightTarget(const Target& target);
+    // Set by the window: "Cibles de la nuit…".
+    std::function<void()> openTargets;
     // The night's targets as "Copier les résultats" gives them: a line each,
     // its times and hours.
     std::vector<ResultLine> resultLines() const;
@@ -91,6 +97,7 @@ public:
     // one whose details show.
     std::array<form::Label*, kMostTargets> labCiblesNuit{};
     form::Button& bbRetirerCible;
+    form::Button& bbCibles;
     form::EditField& eDateNuit;
     form::Button& bbDateNuit;
     form::EditField& eAltitudeMin;

@@ -128,6 +128,12 @@ std::optional<PhotoPage::NamedPlace> PhotoPage::objectNamed(const std::string& t
     return NamedPlace{catalogues::designation(object), {object.raDeg, object.decDeg}};
 }
 
+void PhotoPage::frameRow(std::size_t row) {
+    if (row >= objects().rows().size()) return;
+    eObjet.setText(catalogues::designation(objects().rows()[row]));
+    chooseObject();
+}
+
 // The object the text names; else the first the text finds ("andromede",
 // "C 14" of the two clusters), so that Enter always shows what the list
 // proposed first.

@@ -64,7 +64,8 @@ Program::Program(form::ErrorReporter& reporter, form::ModalHost& host, Environme
       dslrsForm(ModelListForm::Kind::Dslrs, guard, equipmentEditor, m_session),
       dateForm(guard, environment.today),
       telescopesForm(guard, equipmentEditor, m_session),
-      mainForm(guard, host, Dialogs{quitForm, camerasForm, dslrsForm, dateForm, telescopesForm},
+      targetsForm(guard),
+      mainForm(guard, host, Dialogs{quitForm, camerasForm, dslrsForm, dateForm, telescopesForm, targetsForm},
                std::move(environment), m_session, equipmentEditor, equipment.problems) {}
 
 }  // namespace quarvel::ui

@@ -4,6 +4,7 @@
 #include "ui/dialogs.h"
 #include "ui/main_form.h"
 #include "ui/session.h"
+#include "ui/targets_form.h"
 #include "ui/user_equipment.h"
 
 namespace quarvel::ui {
@@ -23,7 +24,7 @@ public:
     Program(form::ErrorReporter& reporter, form::ModalHost& host, Environment environment);
     // The dialogs, in the order they were created.
     std::vector<form::Form*> dialogs() {
-        return {&nameForm, &confirmForm, &quitForm, &camerasForm, &dslrsForm, &dateForm, &telescopesForm};
+        return {&nameForm, &confirmForm, &quitForm, &camerasForm, &dslrsForm, &dateForm, &telescopesForm, &targetsForm};
     }
 
     Guard guard;
@@ -41,6 +42,7 @@ public:
     ModelListForm dslrsForm;
     DateForm dateForm;
     TelescopesForm telescopesForm;
+    TargetsForm targetsForm;
     MainForm mainForm;
 };
 

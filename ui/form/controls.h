@@ -201,6 +201,37 @@ private:
     int m_selected = -1;
 };
 
+// A table of rows under column headings: its owner gives the rows in the
+// order shown; a click on a heading asks for that order (onSort, the column
+// and its sense already set), a double click on a row runs onActivate.
+// Cells are data (names, numbers), shown as they are.
+class Table : public Control {
+public:
+    Table(std::string name, std::vector<core::Message> headings)
+        : Control(std::move(name)), m_headings(std::move(headings)) {}
+    const std::vector<core::Message>& headings() const { return m_headings; }
+    const std::vector<std::vector<std::string>>& rows() const { return m_rows; }
+    void setRows(std::vector<std::vector<std::string>> rows) {
+        m_rows = std::move(rows);
+        changed();
+    }
+    int sortColumn() const { return m_sortColumn; }
+    bool descending() const { return m_descending; }
+    void sortBy(int column, bool descending) {
+        m_sortColumn = column;
+        m_descending = descending;
+        changed();
+    }
+    std::function<void()> onSort;
+    std::function<void(int row)> onActivate;
+
+private:
+    std::vector<core::Message> m_headings;
+    std::vector<std::vector<std::string>> m_rows;
+    int m_sortColumn = -1;
+    bool m_descending = true;
+};
+
 // A combo box or a list box. Selecting from code is selection only; a user's
 // pick runs onChange.
 class ListControl : public Control {

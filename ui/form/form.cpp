@@ -150,6 +150,21 @@ void Form::userChooses(PopupMenu& menu, int index) {
     m_guard.runUserAction([&] { menu.onChoose(index); });
 }
 
+void Form::userSorts(Table& table, int column) {
+    settleTyping();
+    if (!table.enabled() || column < 0 || column >= static_cast<int>(table.headings().size())) return;
+    m_guard.runUserAction([&] {
+        table.sortBy(column, table.sortColumn() == column ? !table.descending() : true);
+        if (table.onSort) table.onSort();
+    });
+}
+
+void Form::userActivates(Table& table, int row) {
+    settleTyping();
+    if (!table.enabled() || row < 0 || row >= static_cast<int>(table.rows().size()) || !table.onActivate) return;
+    m_guard.runUserAction([&] { table.onActivate(row); });
+}
+
 void Form::userPresses(FramingBox& box, drawings::Point at) {
     settleTyping();
     if (box.onPress) m_guard.runUserAction([&] { box.onPress(at); });

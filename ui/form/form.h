@@ -61,6 +61,10 @@ public:
     void userMoves(TrackBar& bar, int position);
     void userSwitches(Notebook& notebook, int page);
     void userChooses(PopupMenu& menu, int index);
+    // A click on a table's heading: that column's order, the other way
+    // round on a second click; a double click on a row.
+    void userSorts(Table& table, int column);
+    void userActivates(Table& table, int row);
     // The mouse pressed on a framing, then dragged with its button down.
     void userPresses(FramingBox& box, drawings::Point at);
     void userDrags(FramingBox& box, drawings::Point at);

@@ -30,7 +30,9 @@
 #include <QSignalBlocker>
 #include <QSlider>
 #include <QStyleOptionComboBox>
+#include <QHeaderView>
 #include <QTabBar>
+#include <QTableWidget>
 #include <QTabWidget>
 #include <QTextDocument>
 #include <QTextBlock>
@@ -351,6 +353,45 @@ QComboBox* Binder::combo(form::ListControl& list, QWidget* parent, int visibleRo
                form.userPresses(list, static_cast<char>(text[0].unicode()));
     });
     return combo;
+}
+
+QTableWidget* Binder::table(form::Table& table, QWidget* parent) {
+    auto* view = new QTableWidget(parent);
+    view->setObjectName(qs(table.name()));
+    view->setColumnCount(static_cast<int>(table.headings().size()));
+    QStringList headings;
+    for (const core::Message& heading : table.headings()) headings << translate(heading);
+    view->setHorizontalHeaderLabels(headings);
+    view->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    view->setSelectionBehavior(QAbstractItemView::SelectRows);
+    view->setSelectionMode(QAbstractItemView::SingleSelection);
+    view->verticalHeader()->setVisible(false);
+    view->horizontalHeader()->setSectionsClickable(true);
+    view->horizontalHeader()->setSortIndicatorShown(true);
+    auto show = [&table, view] {
+        const QSignalBlocker block(view);
+        const auto& rows = table.rows();
+        view->setRowCount(static_cast<int>(rows.size()));
+        for (int r = 0; r < static_cast<int>(rows.size()); ++r) {
+            for (int c = 0; c < static_cast<int>(rows[static_cast<std::size_t>(r)].size()); ++c) {
+                // A cell is data: plain text, never markup.
+                auto* item = new QTableWidgetItem(QString::fromStdString(rows[static_cast<std::size_t>(r)][static_cast<std::size_t>(c)]));
+                view->setItem(r, c, item);
+            }
+        }
+        if (table.sortColumn() >= 0) {
+            view->horizontalHeader()->setSortIndicator(table.sortColumn(), table.descending() ? Qt::DescendingOrder
+                                                                                               : Qt::AscendingOrder);
+        }
+        showState(table, view);
+    };
+    keep(table.watch(show), view);
+    show();
+    QObject::connect(view->horizontalHeader(), &QHeaderView::sectionClicked, view,
+                     [&form = m_form, &table](int column) { form.userSorts(table, column); });
+    QObject::connect(view, &QTableWidget::cellDoubleClicked, view,
+                     [&form = m_form, &table](int row, int) { form.userActivates(table, row); });
+    return view;
 }
 
 QListWidget* Binder::listBox(form::ListControl& list, QWidget* parent) {

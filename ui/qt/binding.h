@@ -17,6 +17,7 @@ class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QListWidget;
+class QTableWidget;
 class QPlainTextEdit;
 class QPushButton;
 class QSlider;
@@ -55,6 +56,9 @@ public:
     QGroupBox* radioGroup(form::RadioGroup& group, QWidget* parent, const std::vector<std::string>& buttonNames = {});
     QComboBox* combo(form::ListControl& list, QWidget* parent, int visibleRows = 10);
     QListWidget* listBox(form::ListControl& list, QWidget* parent);
+    // A table: its headings translated, its cells plain text; a click on a
+    // heading and a double click on a row go to the form.
+    QTableWidget* table(form::Table& table, QWidget* parent);
     QLabel* label(form::Label& label, QWidget* parent);
     QSlider* trackBar(form::TrackBar& bar, QWidget* parent);
     QPlainTextEdit* memo(form::Memo& memo, QWidget* parent);

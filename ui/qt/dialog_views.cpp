@@ -2,6 +2,11 @@
 #include "ui/qt/dialog_views.h"
 
 #include <QApplication>
+#include <QClipboard>
+#include <QDir>
+#include <QFileDialog>
+#include <QGuiApplication>
+#include <QTableWidget>
 #include <QCalendarWidget>
 #include <QComboBox>
 #include <QGridLayout>
@@ -234,6 +239,53 @@ void QtErrorReporter::report(const core::Message& message) {
     box.exec();
 }
 
+// "Cibles de la nuit": the filters above, the table, its count and buttons under.
+void buildTargets(TargetsForm& form, DialogView* view) {
+    auto& b = view->binder();
+    view->setWindowTitle(tt(std::string("Cibles de la nuit")));
+    auto* layout = new QVBoxLayout(view);
+    auto* filters = new QGridLayout;
+    const auto field = [&](const char* text, form::EditField& edit, int row, int column) {
+        QLineEdit* shown = b.edit(edit, view, 60);
+        filters->addWidget(caption(text, shown, view), row, column);
+        filters->addWidget(shown, row, column + 1);
+    };
+    QComboBox* kind = b.combo(form.cbTypeCibles, view);
+    filters->addWidget(caption("Type :", kind, view), 0, 0);
+    filters->addWidget(kind, 0, 1, 1, 3);
+    QComboBox* catalogue = b.combo(form.cbCatalogueCibles, view);
+    filters->addWidget(caption("Catalogue :", catalogue, view), 0, 4);
+    filters->addWidget(catalogue, 0, 5, 1, 3);
+    field("Nuit (h) :", form.eHeuresCibles, 1, 0);
+    field("Remplissage de (%) :", form.eRemplissageMin, 1, 2);
+    field("à (%) :", form.eRemplissageMax, 1, 4);
+    field("Mosaïque (côté) :", form.eMosaiqueCibles, 2, 0);
+    field("Lune à (°) :", form.eLuneCibles, 2, 2);
+    layout->addLayout(filters);
+    QTableWidget* table = b.table(form.tabCibles, view);
+    table->setMinimumSize(760, 380);
+    layout->addWidget(table, 1);
+    QLabel* count = b.label(form.labCibles, view);
+    count->setWordWrap(true);
+    layout->addWidget(count);
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(b.button(form.bbCopierCibles, view));
+    buttons->addWidget(b.button(form.bbExporterCibles, view));
+    buttons->addStretch(1);
+    buttons->addWidget(dialogButton(b, form.bbFermerCibles, view, QStyle::SP_DialogCloseButton));
+    layout->addLayout(buttons);
+    view->setFirstFocus(table);
+    form.copyText = [](const std::string& text) { QGuiApplication::clipboard()->setText(QString::fromStdString(text)); };
+    form.askCsvPath = [view](const std::string& name) -> std::optional<std::string> {
+        QFileDialog dialog(view, tt(std::string("Exporter…")), QDir::home().filePath(QString::fromStdString(name)), "CSV (*.csv)");
+        dialog.setOptions(QFileDialog::DontUseNativeDialog);
+        dialog.setAcceptMode(QFileDialog::AcceptSave);
+        dialog.setDefaultSuffix("csv");
+        if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
+        return dialog.selectedFiles().front().toStdString();
+    };
+}
+
 void buildDialogs(Program& program, QtModalHost& host, QWidget* parent) {
     host.add(program.quitForm, parent, [&program](DialogView* view) { buildQuit(program.quitForm, view); });
     host.add(program.camerasForm, parent,
@@ -245,6 +297,7 @@ void buildDialogs(Program& program, QtModalHost& host, QWidget* parent) {
              [&program](DialogView* view) { buildTelescopes(program.telescopesForm, view); });
     host.add(program.nameForm, parent, [&program](DialogView* view) { buildName(program.nameForm, view); });
     host.add(program.confirmForm, parent, [&program](DialogView* view) { buildConfirm(program.confirmForm, view); });
+    host.add(program.targetsForm, parent, [&program](DialogView* view) { buildTargets(program.targetsForm, view); });
 }
 
 }  // namespace quarvel::ui::qt

@@ -188,6 +188,10 @@ QWidget* buildNuitPage(Binder& b, NightPage& f) {
     typedCaption->move(addTarget->geometry().right() + 8, targetTop + 4);
     typed->move(typedCaption->geometry().right() + 6, targetTop);
     fitted(b.button(f.bbRetirerCible, p), typed->geometry().right() + 4, targetTop - 1);
+    // The catalogue ranked for the night, at the right of the date's line.
+    QPushButton* tonight = b.button(f.bbCibles, p);
+    tonight->adjustSize();
+    tonight->move(kRight - tonight->width(), placeBottom + 5);
 
     auto* chart = new NightView(f.vueNuit, p);
     const int chartTop = std::max(target->geometry().bottom(), typed->geometry().bottom()) + 6;
