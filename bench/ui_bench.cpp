@@ -17,7 +17,9 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include "night/targets.h"
 #include "ui/drawings/framing.h"
+#include "ui/targets.h"
 #include "ui/drawings/jpeg.h"
 #include "ui/form/guard.h"
 #include "ui/qt/about_view.h"
@@ -271,6 +273,46 @@ void BM_FirstChartWithStars(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_FirstChartWithStars)->Iterations(10)->Unit(benchmark::kMillisecond);
+
+// Tonight's targets: the whole catalogue judged for a night from Paris (its
+// night's frame made first), then the list filtered again as a filter changes.
+const std::vector<quarvel::catalogues::DeepSkyObject>& shippedObjects() {
+    static const auto rows = [] {
+        QFile file(QUARVEL_SOURCE_DIR "/data/objects/objects.csv");
+        file.open(QIODevice::ReadOnly);
+        const QByteArray bytes = file.readAll();
+        return quarvel::catalogues::readObjects("objects.csv",
+                                                std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())))
+            .rows;
+    }();
+    return rows;
+}
+
+void BM_TonightsTargetsRanked(benchmark::State& state) {
+    const auto& objects = shippedObjects();
+    const quarvel::night::Site paris{"Paris", 48.85, 2.35, 60};
+    for (auto _ : state) {
+        const quarvel::night::ManyTargets night(paris, quarvel::night::siteNoon(paris, 2026, 12, 9), 30);
+        benchmark::DoNotOptimize(quarvel::ui::judgeTargets(objects, {201.9, 135.0}, night));
+    }
+    state.counters["objects"] = static_cast<double>(objects.size());
+}
+BENCHMARK(BM_TonightsTargetsRanked)->Unit(benchmark::kMillisecond);
+
+void BM_TonightsTargetsRefiltered(benchmark::State& state) {
+    const auto& objects = shippedObjects();
+    const quarvel::night::Site paris{"Paris", 48.85, 2.35, 60};
+    const quarvel::night::ManyTargets night(paris, quarvel::night::siteNoon(paris, 2026, 12, 9), 30);
+    const auto all = quarvel::ui::judgeTargets(objects, {201.9, 135.0}, night);
+    quarvel::ui::TargetFilters filters;
+    std::size_t kept = 0;
+    for (auto _ : state) {
+        filters.leastHours = filters.leastHours == 1 ? 2 : 1;
+        kept = quarvel::ui::keptTargets(all, objects, filters).size();
+    }
+    state.counters["kept"] = static_cast<double>(kept);
+}
+BENCHMARK(BM_TonightsTargetsRefiltered)->Unit(benchmark::kMillisecond);
 
 BENCHMARK(BM_DiameterKeystrokeWidget)->Arg(0)->Arg(3)->Unit(benchmark::kMicrosecond);
 

@@ -138,7 +138,7 @@ TargetsForm::TargetsForm(form::Guard& guard)
     tabCibles.onSort = [this] { show(); };
     tabCibles.onActivate = [this](int row) {
         m_chosen = m_kept[static_cast<std::size_t>(row)].row;
-        setModalResult(form::ModalResult::Ok);
+        closeWith(form::ModalResult::Ok);
     };
     bbCopierCibles.onClick = [this] {
         if (copyText) copyText(csv());

@@ -75,6 +75,11 @@ public:
     ModalResult modalResult() const { return m_modalResult; }
     void setModalResult(ModalResult result);
     std::function<void(ModalResult)> onClose;
+    // Ends the dialog with that result, as a button of that result does.
+    void closeWith(ModalResult result) {
+        setModalResult(result);
+        if (onClose) onClose(result);
+    }
 
 protected:
     template <typename T, typename... Args>

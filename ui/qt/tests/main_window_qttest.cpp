@@ -30,6 +30,7 @@
 #include <QSettings>
 #include <QTabBar>
 #include <QTabWidget>
+#include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -1447,6 +1448,33 @@ private slots:
         // A little aside, the night sky.
         const QColor aside = shown.pixelColor(shown.width() / 2 + 12, shown.height() / 2 + 12);
         QVERIFY2(aside.lightness() < 80, qPrintable(aside.name()));
+    }
+
+    // Tonight's targets for a setup and a site: the list shown, a row
+    // double-clicked, the object framed on the photo page.
+    void tonightsTargetsAreListedAndOneFramed() {
+        framingSetup("80", "400");
+        using quarvel::ui::Page;
+        child<QTabWidget>("TabbedNotebook1")->setCurrentIndex(quarvel::ui::indexOf(Page::Nuit));
+        type("eSiteLatitude", "48.85");
+        type("eSiteLongitude", "2.35");
+        QString chosen;
+        withModal([&] { QTest::mouseClick(child<QPushButton>("bbCibles"), Qt::LeftButton); },
+                  [&](QWidget* dialog) {
+                      auto* table = dialog->findChild<QTableWidget*>("tabCibles");
+                      QVERIFY(table);
+                      QTRY_VERIFY(table->rowCount() > 5);
+                      QVERIFY(dialog->findChild<QLabel*>("labCibles")->text().contains(" cibles sur 6323"));
+                      chosen = table->item(0, 0)->text();
+                      const QRect cell = table->visualItemRect(table->item(0, 0));
+                      QTest::mouseClick(table->viewport(), Qt::LeftButton, {}, cell.center());
+                      QTest::mouseDClick(table->viewport(), Qt::LeftButton, {}, cell.center());
+                  });
+        QVERIFY(!chosen.isEmpty());
+        QTRY_VERIFY(!QApplication::activeModalWidget());
+        child<QTabWidget>("TabbedNotebook1")->setCurrentIndex(quarvel::ui::indexOf(Page::ChampPhoto));
+        QCOMPARE(child<QLabel>("labPhoto")->text(), chosen);
+        QVERIFY(child<QWidget>("vueObjet")->isVisible());
     }
 
     // The user's own image, opened through the file dialog, solved away from
