@@ -102,7 +102,11 @@ std::vector<Target> keptTargets(const std::vector<Target>& all, const std::vecto
         }
         kept.push_back(target);
     }
-    std::stable_sort(kept.begin(), kept.end(), [](const Target& a, const Target& b) { return a.score > b.score; });
+    // Equal scores (targets up all night that fill the frame well): the
+    // higher at its best hour first.
+    std::stable_sort(kept.begin(), kept.end(), [](const Target& a, const Target& b) {
+        return a.score != b.score ? a.score > b.score : a.night.bestAltitudeDeg > b.night.bestAltitudeDeg;
+    });
     return kept;
 }
 

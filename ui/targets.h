@@ -62,7 +62,7 @@ std::vector<Target> judgeTargets(const std::vector<catalogues::DeepSkyObject>& o
                                  const catalogues::SkyExtent& frame, const night::ManyTargets& night);
 
 // Those the filters keep, their mosaic within the largest allowed, best
-// score first.
+// score first, then the higher at its best hour.
 std::vector<Target> keptTargets(const std::vector<Target>& all, const std::vector<catalogues::DeepSkyObject>& objects,
                                 const TargetFilters& filters);
 

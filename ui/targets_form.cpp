@@ -220,6 +220,7 @@ void TargetsForm::show() {
             return descending ? kb < ka : ka < kb;
         }
         const double ka = sortKey(a, oa, column), kb = sortKey(b, ob, column);
+        if (ka == kb) return a.night.bestAltitudeDeg > b.night.bestAltitudeDeg;
         return descending ? ka > kb : ka < kb;
     });
     std::vector<std::vector<std::string>> rows;

@@ -367,6 +367,11 @@ QTableWidget* Binder::table(form::Table& table, QWidget* parent) {
     view->setSelectionMode(QAbstractItemView::SingleSelection);
     view->verticalHeader()->setVisible(false);
     view->horizontalHeader()->setSectionsClickable(true);
+    // A line a row; the first column takes the room the others leave.
+    view->setWordWrap(false);
+    view->verticalHeader()->setDefaultSectionSize(view->fontMetrics().height() + 6);
+    view->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    view->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
     view->horizontalHeader()->setSortIndicatorShown(true);
     auto show = [&table, view] {
         const QSignalBlocker block(view);

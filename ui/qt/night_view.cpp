@@ -233,8 +233,11 @@ QWidget* buildNuitPage(Binder& b, NightPage& f) {
     QFont bold = heading->font();
     bold.setBold(true);
     heading->setFont(bold);
-    heading->setGeometry(kLeft, y + 4, kRight - kLeft, line);
-    y += line + 4;
+    // Two lines where a planet's name and the months need them.
+    heading->setWordWrap(true);
+    heading->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    heading->setGeometry(kLeft, y + 4, kRight - kLeft, 2 * line);
+    y += 2 * line + 4;
     for (int i = 0; form::Label* months : {&f.labMois1, &f.labMois2}) {
         QLabel* shown = b.label(*months, p);
         shown->setAlignment(Qt::AlignLeft | Qt::AlignTop);
